@@ -1,0 +1,160 @@
+// basekit: field access by string, other payment modules, build information and the look of the forms.
+#include "basekit.h"
+#include "Estado.h"
+#include "hostlink.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QLineEdit>
+#include <QPalette>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <sys/stat.h>
+
+using namespace vorta;
+
+namespace {
+
+int copiaSaida(const std::string& s, char* saida, int capacidade) {
+    if (saida && capacidade > 0) {
+        const size_t n = std::min(s.size(), static_cast<size_t>(capacidade - 1));
+        std::memcpy(saida, s.data(), n);
+        saida[n] = '\0';
+    }
+    return static_cast<int>(s.size());
+}
+
+// The version a library records about itself: the text after this marker, up to the NUL. The module embeds it
+// the way a Windows library carries its version resource.
+constexpr char kMarcaVersao[] = "VERSIONINFO FileVersion=";
+
+struct VersaoEmCache {
+    std::string arquivo;
+    time_t modificado = 0;
+    off_t tamanho = 0;
+    std::string versao;
+};
+
+std::string leVersao(const std::string& arquivo) {
+    struct stat st {};
+    if (stat(arquivo.c_str(), &st) != 0) return {};
+    // Every form asks for it when created: read the file once per modification.
+    static VersaoEmCache cache;
+    if (cache.arquivo == arquivo && cache.modificado == st.st_mtime && cache.tamanho == st.st_size)
+        return cache.versao;
+    std::ifstream f(arquivo, std::ios::binary);
+    const std::string conteudo((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    std::string versao;
+    const auto pos = conteudo.find(kMarcaVersao);
+    if (pos != std::string::npos) {
+        const auto inicio = pos + sizeof kMarcaVersao - 1;
+        const auto fim = conteudo.find('\0', inicio);
+        versao = conteudo.substr(inicio, (fim == std::string::npos ? conteudo.size() : fim) - inicio);
+    }
+    cache = {arquivo, st.st_mtime, st.st_size, versao};
+    return versao;
+}
+
+} // namespace
+
+extern "C" {
+
+int VORTA_CALL LeCampo(char* saida, int capacidade, int campo, int ocorrencia) {
+    std::lock_guard g(trava());
+    const auto& campos = estado().campos;
+    auto it = campos.find({campo, ocorrencia});
+    if (it == campos.end()) {
+        copiaSaida({}, saida, capacidade);
+        return -1;
+    }
+    return copiaSaida(it->second, saida, capacidade);
+}
+
+uint16_t VORTA_CALL GravaCampoString(int campo, int ocorrencia, const char* texto) {
+    if (campo < 0 || ocorrencia < 0) return HL_PARAMETRO_INVALIDO;
+    gravaCampo(campo, ocorrencia, texto ? texto : "");
+    return HL_OK;
+}
+
+uint16_t VORTA_CALL EnviaArquivoErroPDV(int codigo, const char* mensagem) {
+    gravaCampo(1009, 0, std::to_string(codigo));
+    gravaCampo(1027, 0, mensagem ? mensagem : "");
+    notifica("erroPDV", mensagem ? mensagem : "");
+    return gravaArquivoResultado() ? HL_OK : HL_FALHA_ARQUIVO;
+}
+
+bool VORTA_CALL CarregaModulos(const char* codigoModulo, int a, int b) {
+    auto& e = estado();
+    e.ultimoModulo = codigoModulo ? codigoModulo : "";
+    e.ultimoModuloA = a;
+    e.ultimoModuloB = b;
+    switch (e.moduloComportamento) {
+    case VORTASIM_MODULO_FALHA:
+        return false;
+    case VORTASIM_MODULO_EXCECAO:
+        // A misbehaving module of the host: its exception reaches the caller, who must contain it.
+        throw std::runtime_error("falha interna do modulo " + e.ultimoModulo);
+    default:
+        gravaCampo(1009, 0, e.moduloResultado);
+        gravaCampo(10170, 0, std::to_string(e.moduloLinhaRecorte));
+        gravaCampo(20128, 0, std::to_string(e.moduloLinhasCupom));
+        return true;
+    }
+}
+
+int VORTA_CALL GetBuildInfo(const char* arquivo, char* saida, int capacidade) {
+    return copiaSaida(arquivo ? leVersao(arquivo) : std::string{}, saida, capacidade);
+}
+
+int VORTA_CALL AplicaTemaKestra(void* formulario) {
+    auto* w = static_cast<QWidget*>(formulario);
+    if (!w) return 1;
+    const auto& falha = estado().falhaTema;
+    if (!falha.empty() && falha == w->metaObject()->className()) return 2;
+    // The host's colours: dark blue frame, white text on the labels, light buttons.
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, QColor(0x0B, 0x2A, 0x4A));
+    p.setColor(QPalette::WindowText, Qt::white);
+    p.setColor(QPalette::Button, QColor(0xE8, 0xEE, 0xF4));
+    p.setColor(QPalette::ButtonText, QColor(0x0B, 0x2A, 0x4A));
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Text, Qt::black);
+    p.setColor(QPalette::Highlight, QColor(0xF2, 0xA9, 0x00));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+    QFont f(QStringLiteral("Arial"), 10);
+    w->setFont(f);
+    return 0;
+}
+
+bool VORTA_CALL PermiteAlterarDados(void) {
+    return estado().permiteAlterarDados;
+}
+
+void VORTA_CALL AvancaRetrocedeItemComboBox(void* combo, char* tecla) {
+    auto* cb = static_cast<QComboBox*>(combo);
+    if (!cb || !tecla) return;
+    if (*tecla == '2') {
+        if (cb->currentIndex() + 1 < cb->count()) cb->setCurrentIndex(cb->currentIndex() + 1);
+        *tecla = 0;
+    } else if (*tecla == '8') {
+        if (cb->currentIndex() > 0) cb->setCurrentIndex(cb->currentIndex() - 1);
+        *tecla = 0;
+    }
+}
+
+void VORTA_CALL memLimpaEdit(void* edit) {
+    auto* ed = static_cast<QLineEdit*>(edit);
+    if (!ed) return;
+    // Overwrite before clearing so the old text's buffer is not the last holder of the number.
+    ed->setText(QString(ed->text().size(), QLatin1Char('*')));
+    ed->clear();
+}
+
+} // extern "C"

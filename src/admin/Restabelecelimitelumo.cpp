@@ -1,0 +1,28 @@
+#include "admin/Restabelecelimitelumo.h"
+
+#include "host/Host.h"
+#include "host/IniFile.h"
+#include "resources/Mensagens.h"
+
+#include <QPushButton>
+
+TFrmMod_RestabeleceLimite* FrmMod_RestabeleceLimite = nullptr;
+
+TFrmMod_RestabeleceLimite::TFrmMod_RestabeleceLimite(QWidget* pai, const QString& nome) : TFrmMod(pai, nome) {
+    DefineTitulo(QStringLiteral("Restabelece Limite"));
+    btConfirma = new QPushButton(QStringLiteral("&1 - Confirma"), this);
+    btConfirma->setObjectName(QStringLiteral("btConfirma"));
+    btConfirma->setGeometry(146, 320, 160, 30);
+    LigaClique(btConfirma, [this] { btConfirmaClick(); });
+}
+
+void TFrmMod_RestabeleceLimite::btConfirmaClick() {
+    const IniFile ini(IniFile::NoDiretorioHost(QStringLiteral("RestabeleceLimite.ini")));
+    const int quantidade = ini.LeInteiro(QStringLiteral("RESTABELECELIMITE"), QStringLiteral("Quantidade"), 0);
+    // The pending entries stay in the file until a restoration request for them is approved: nothing is lost
+    // while the server cannot take them.
+    const char* texto = quantidade > 0 ? msg::MsgRestabeleceLimiteIndisponivel : msg::MsgSemLimiteRestabelecer;
+    host::GravaCampoString(1009, 0, QStringLiteral("255"));
+    host::GravaCampoString(1027, 0, QString::fromUtf8(texto));
+    host::GravaArquivo();
+}

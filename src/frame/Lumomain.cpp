@@ -1,0 +1,326 @@
+// Module state, entry points and the frame's own operations.
+#include "frame/Lumomain.h"
+
+#include "correspondente.h"
+#include "frame/Menuadmlumo.h"
+#include "frame/Modelolumo.h"
+#include "frame/Selecionadorcbfininvest.h"
+#include "frame/Unidades.h"
+#include "host/Host.h"
+#include "host/IniFile.h"
+#include "admin/Cancelamentorestabelecelimitelumo.h"
+#include "admin/Restabelecelimitelumo.h"
+#include "payment/Continuarpagamento.h"
+#include "resources/Mensagens.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
+
+#include <cstring>
+#include <exception>
+
+#define CB_STR2(x) #x
+#define CB_STR(x) CB_STR2(x)
+
+// The version this library records about itself, read back by GetBuildInfo from the library file.
+__attribute__((used)) static const char kVersionInfo[] = "VERSIONINFO FileVersion=" CB_STR(CB_VERSAO);
+
+namespace Lumomain {
+
+bool TrnADM = false;
+bool TrnCNC = false;
+int IndiceAtual = 0;
+int QtdeDocsConsultadosOK = 0;
+std::array<char, 4> Forma_Pagto{};
+QString GrupoPagto;
+QString VERSAO_DO_MODULO;
+std::array<char, 129> TITULO_APLICACAO{};
+QString VERSAO_DO_VORTA_CB;
+bool bPinpadCBAberto = false;
+bool bPinpadCBNaoBradescoHabilitado = false;
+int NumeroLinhaRecorteAqui = 0;
+int NumeroLinhasCupomTEF = 0;
+bool gb_CapturaValorTotalLUMO = false;
+bool bStatusCapturaSenha = false;
+
+namespace {
+
+// The host's window, installed as owner for the duration of an entry point.
+uintptr_t janelaAplicacao = 0;
+// The application object when the module had to create it (a host without Qt); kept until Finalize.
+QApplication* aplicacaoPropria = nullptr;
+const char kPropriedadeJanela[] = "cbJanelaProprietaria";
+
+void ReiniciaContadoresMenu() {
+    IndiceAtual = 0;
+    QtdeDocsConsultadosOK = 0;
+    Forma_Pagto = {'1', '1', '1', '1'};
+}
+
+// Whether a Qt platform can start here: creating a QApplication without one aborts the whole host.
+bool PlataformaDisponivel() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    const QByteArray display = qgetenv("DISPLAY");
+    if (display.isEmpty()) return false;
+    // A local X display must have its socket; a remote one is taken on trust.
+    if (display.startsWith(':')) {
+        const QByteArray numero = display.mid(1).split('.').first();
+        return QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + QString::fromLatin1(numero));
+    }
+    return true;
+}
+
+bool GarantaAplicacao() {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
+    if (QCoreApplication::instance()) return false; // a console-only application object cannot show widgets
+    if (!PlataformaDisponivel()) return false;
+    static int argc = 1;
+    static char nome[] = "correspondente";
+    static char* argv[] = {nome, nullptr};
+    aplicacaoPropria = new QApplication(argc, argv);
+    aplicacaoPropria->setQuitOnLastWindowClosed(false);
+    return true;
+}
+
+// Installs the host's window as owner of the module's windows and puts the previous one back on every path.
+class DonoDaJanela {
+public:
+    explicit DonoDaJanela(uintptr_t janela) : anterior_(janelaAplicacao) {
+        janelaAplicacao = janela;
+        if (auto* app = QCoreApplication::instance()) {
+            anteriorApp_ = app->property(kPropriedadeJanela);
+            app->setProperty(kPropriedadeJanela, QVariant::fromValue<qulonglong>(janela));
+        }
+    }
+    ~DonoDaJanela() {
+        janelaAplicacao = anterior_;
+        if (auto* app = QCoreApplication::instance()) app->setProperty(kPropriedadeJanela, anteriorApp_);
+    }
+    DonoDaJanela(const DonoDaJanela&) = delete;
+    DonoDaJanela& operator=(const DonoDaJanela&) = delete;
+
+private:
+    uintptr_t anterior_;
+    QVariant anteriorApp_;
+};
+
+// Common guard of the entry points: Qt available, owner installed, no exception reaching the host.
+template <class F> void ExecutaEntrada(uint32_t janela, F&& corpo) {
+    try {
+        if (!GarantaAplicacao()) {
+            ReportaFalha(QString::fromUtf8(msg::MsgInterfaceIndisponivel));
+            return;
+        }
+        DonoDaJanela dono(janela);
+        try {
+            corpo();
+        } catch (const std::exception& e) {
+            ReportaFalha(QString::fromLocal8Bit(e.what()));
+        } catch (...) {
+            ReportaFalha(QString::fromUtf8(msg::MsgErroInesperado));
+        }
+    } catch (...) {
+        // Even the report failed (no memory, no folder): the host must still get control back.
+    }
+}
+
+void MensagemFalhaCriacao(const char* nomeForm) {
+    MostraMensagem(Icone::Erro, QString::fromUtf8(msg::ErroCriaFormulario).arg(QLatin1String(nomeForm)));
+}
+
+// Dialogs that start on their own: shown without a modal loop, started through their confirm button and gone.
+template <class T> void ExecutaSemOperador(T*& form, const char* nomeForm) {
+    if (!form) form = TFrmMod::Cria<T>(JanelaProprietaria());
+    if (!form) {
+        MensagemFalhaCriacao(nomeForm);
+        return;
+    }
+    form->show();
+    ProcessaMensagens();
+    form->btConfirmaClick();
+    delete form;
+    form = nullptr;
+}
+
+} // namespace
+
+uintptr_t JanelaAplicacao() { return janelaAplicacao; }
+
+QWidget* JanelaProprietaria() {
+    return janelaAplicacao ? QWidget::find(static_cast<WId>(janelaAplicacao)) : nullptr;
+}
+
+QString TituloAplicacao() {
+    return host::deLatin1(std::string_view(TITULO_APLICACAO.data(), strnlen(TITULO_APLICACAO.data(), TITULO_APLICACAO.size())));
+}
+
+void DefineTituloAplicacao(const QString& titulo) {
+    const std::string b = host::paraLatin1(titulo);
+    TITULO_APLICACAO.fill('\0');
+    std::memcpy(TITULO_APLICACAO.data(), b.data(), std::min(b.size(), TITULO_APLICACAO.size() - 1));
+}
+
+void ProcessaMensagens() { QCoreApplication::processEvents(); }
+
+void MostraMensagem(Icone icone, const QString& texto, QWidget* pai) {
+    static constexpr QMessageBox::Icon icones[] = {QMessageBox::Information, QMessageBox::Warning,
+                                                   QMessageBox::Critical, QMessageBox::Question};
+    QMessageBox caixa(icones[static_cast<int>(icone)], TituloAplicacao(), texto, QMessageBox::Ok,
+                      pai ? pai : JanelaProprietaria());
+    caixa.setWindowFlag(Qt::WindowStaysOnTopHint);
+    caixa.exec();
+}
+
+bool PerguntaSimNao(const QString& texto, const QString& titulo, QWidget* pai) {
+    QMessageBox caixa(QMessageBox::Question, titulo.isEmpty() ? TituloAplicacao() : titulo, texto,
+                      QMessageBox::Yes | QMessageBox::No, pai ? pai : JanelaProprietaria());
+    caixa.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return caixa.exec() == QMessageBox::Yes;
+}
+
+void ReportaFalha(const QString& texto) {
+    host::GravaCampoString(1009, 0, QStringLiteral("255"));
+    host::GravaCampoString(1027, 0, texto);
+    host::GravaArquivo();
+}
+
+bool CarregaModulosLUMO(const QString& codigoModulo, int a, int b) {
+    const bool ok = host::CarregaModulos(codigoModulo, a, b);
+    if (!ok) host::GravaCampoString(10236, 0, QStringLiteral("1"));
+    return ok;
+}
+
+bool RealizaTransacaoModuloTEF(int funcao, int a, int b) {
+    NumeroLinhaRecorteAqui = 0;
+    NumeroLinhasCupomTEF = 0;
+    const QString modulo = host::LeCampo(10112);
+    const std::string funcaoSalva = host::LeCampoBytes(10218);
+    host::GravaCampoString(10218, 0, QString::number(funcao));
+    const QString falha = QString::fromUtf8(msg::MSG_FALHA_MODULO) + QLatin1Char(' ') + modulo;
+    try {
+        if (!CarregaModulosLUMO(modulo, a, b)) {
+            host::GravaCampoBytes(1009, 0, "255");
+            host::GravaCampoString(1027, 0, falha);
+            return false;
+        }
+    } catch (...) {
+        // The other module is foreign code: whatever it throws stops here.
+        ProcessaMensagens();
+        host::GravaCampoString(10236, 0, QStringLiteral("1"));
+        host::GravaCampoBytes(1009, 0, "255");
+        host::GravaCampoString(1027, 0, falha);
+        MostraMensagem(Icone::Erro, falha);
+        return false;
+    }
+    ProcessaMensagens();
+    host::GravaCampoBytes(10218, 0, funcaoSalva);
+    if (host::LeCampoInteiro(1009, 0, 255) != 0) return false;
+    NumeroLinhaRecorteAqui = host::LeCampoInteiro(10170, 0, 0);
+    NumeroLinhasCupomTEF = host::LeCampoInteiro(20128, 0, 0);
+    return true;
+}
+
+// Unit life cycle: initialization once per load, finalizations in reverse order at unload.
+void InicializaUnidade() { bPinpadCBNaoBradescoHabilitado = false; }
+
+void FinalizaUnidade() {
+    // The PIN pad is put back as the host had it by the card unit's own finalization, which runs before this one.
+    bPinpadCBNaoBradescoHabilitado = false;
+    GrupoPagto.clear();
+    GrupoPagto.squeeze();
+    VERSAO_DO_MODULO = QString();
+    VERSAO_DO_VORTA_CB = QString();
+    TITULO_APLICACAO.fill('\0');
+}
+
+void FinalizaAplicacao() {
+    // Deferred deletes of the module's objects run now, while their code is still loaded.
+    if (QCoreApplication::instance()) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (aplicacaoPropria) {
+        delete aplicacaoPropria;
+        aplicacaoPropria = nullptr;
+    }
+}
+
+} // namespace Lumomain
+
+bool CriaExecutaFormImpl(TFrmMod* (*cria)(QWidget* pai), TFrmMod* chamador, TFrmMod*& form) {
+    if (!form) form = cria(chamador ? static_cast<QWidget*>(chamador) : Lumomain::JanelaProprietaria());
+    if (!form) return false;
+    const int resultado = form->Executa();
+    Lumomain::ProcessaMensagens();
+    if (!chamador) {
+        if (resultado == TFrmMod::mrCancel) host::GravaArquivo();
+    } else if (resultado == TFrmMod::mrOk) {
+        chamador->setModalResult(TFrmMod::mrOk);
+    }
+    delete form;
+    form = nullptr;
+    return true;
+}
+
+using namespace Lumomain;
+
+extern "C" {
+
+CB_EXPORT void CB_CALL ExecutaGenerico(uint32_t janela, int32_t modo) {
+    ExecutaEntrada(janela, [modo] {
+        TrnADM = false;
+        TrnCNC = false;
+        if (modo != 16 && host::LeCampo(20036).isEmpty()) {
+            ReiniciaContadoresMenu();
+            if (!CriaExecutaForm<TFrmSel_Mnu>(nullptr, FrmSel_Mnu)) MensagemFalhaCriacao("FrmSel_Mnu");
+            return;
+        }
+        ExecutaSemOperador(FrmPgt_Con, "FrmPgt_Con");
+    });
+}
+
+CB_EXPORT void CB_CALL ExecutaFuncaoADM(uint32_t janela, int32_t modo) {
+    ExecutaEntrada(janela, [modo] {
+        TrnADM = true;
+        TrnCNC = modo == 1;
+        if (modo == 9) {
+            const IniFile ini(IniFile::NoDiretorioHost(QStringLiteral("RestabeleceLimite.ini")));
+            if (ini.LeBool(QStringLiteral("RESTABELECELIMITE"), QStringLiteral("Subfuncao"), false))
+                ExecutaSemOperador(FrmMod_RestabeleceLimite, "FrmMod_RestabeleceLimite");
+            else
+                ExecutaSemOperador(FrmMod_RestabeleceLimiteCnc, "FrmMod_RestabeleceLimiteCnc");
+            return;
+        }
+        ReiniciaContadoresMenu();
+        if (!CriaExecutaForm<TFrmADM_Mnu>(nullptr, FrmADM_Mnu)) MensagemFalhaCriacao("FrmADM_Mnu");
+    });
+}
+
+CB_EXPORT void CB_CALL ObtemVersao(char* versaoInterface, char* versaoModulo) {
+    try {
+        // The host sizes both buffers; the texts are short and fixed in form.
+        if (versaoInterface) std::strcpy(versaoInterface, "1.0.0.0");
+        if (versaoModulo) {
+            const std::string v = host::paraLatin1(VERSAO_DO_MODULO);
+            std::memcpy(versaoModulo, v.c_str(), v.size() + 1);
+        }
+    } catch (...) {
+    }
+}
+
+CB_EXPORT void CB_CALL Initialize(void) {
+    try {
+        Unidades::Inicializa();
+    } catch (...) {
+    }
+}
+
+CB_EXPORT void CB_CALL Finalize(void) {
+    try {
+        Unidades::Finaliza();
+        FinalizaAplicacao();
+    } catch (...) {
+    }
+}
+
+} // extern "C"

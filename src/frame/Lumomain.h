@@ -1,0 +1,75 @@
+// Module state and the frame's own operations: the globals every unit shares, the running of a dialog chain
+// and the hand-over to another payment module of the host.
+#pragma once
+
+#include "frame/Modelolumo.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+
+namespace Lumomain {
+
+// Set by the entry points for the whole of a call.
+extern bool TrnADM;
+extern bool TrnCNC;
+// Bill documents of a multi-document payment; reset at every menu start.
+extern int IndiceAtual;
+extern int QtdeDocsConsultadosOK;
+// One flag per payment method, "1111" at every menu start.
+extern std::array<char, 4> Forma_Pagto;
+// Group of the next parameter load ("1", "3", "06", ...); kept after the call.
+extern QString GrupoPagto;
+// Build version of this library, known once the first form of the process has been created.
+extern QString VERSAO_DO_MODULO;
+// Caption of every message box: "Correspondente Bancário - v" + version, NUL-terminated Latin-1.
+extern std::array<char, 129> TITULO_APLICACAO;
+// Server-side version of the correspondent function, from the parameter load.
+extern QString VERSAO_DO_VORTA_CB;
+extern bool bPinpadCBAberto;
+extern bool bPinpadCBNaoBradescoHabilitado;
+// Receipt layout returned by another payment module.
+extern int NumeroLinhaRecorteAqui;
+extern int NumeroLinhasCupomTEF;
+extern bool gb_CapturaValorTotalLUMO;
+extern bool bStatusCapturaSenha;
+
+// The owner window of the module's windows while an entry point runs (the host's window handle).
+uintptr_t JanelaAplicacao();
+// Parent for a new top-level dialog: the host's window when it is one of this process's widgets.
+QWidget* JanelaProprietaria();
+
+// TITULO_APLICACAO as text.
+QString TituloAplicacao();
+void DefineTituloAplicacao(const QString& titulo);
+
+// Runs another payment module's transaction; false (with 1009/1027 set) when it could not run or refused.
+bool RealizaTransacaoModuloTEF(int funcao, int a, int b);
+bool CarregaModulosLUMO(const QString& codigoModulo, int a, int b);
+
+// Message boxes of the module: top-most, titled TITULO_APLICACAO.
+enum class Icone { Informacao, Aviso, Erro, Pergunta };
+void MostraMensagem(Icone icone, const QString& texto, QWidget* pai = nullptr);
+bool PerguntaSimNao(const QString& texto, const QString& titulo = {}, QWidget* pai = nullptr);
+
+// Reports an unexpected failure to the host: 1009 "255", the text in 1027 and the result file.
+void ReportaFalha(const QString& texto);
+
+// Lets pending window events run (the status line repaints during long steps).
+void ProcessaMensagens();
+
+} // namespace Lumomain
+
+// Creates the dialog into its form variable if it is empty, runs it modally, carries its modal result up the
+// chain and destroys it. Without a caller (an entry point started it), Cancel makes the host receive the
+// result file; with one, OK closes the caller too. False when the dialog could not be created.
+bool CriaExecutaFormImpl(TFrmMod* (*cria)(QWidget* pai), TFrmMod* chamador, TFrmMod*& form);
+
+template <class T> bool CriaExecutaForm(TFrmMod* chamador, T*& form) {
+    TFrmMod* f = form;
+    const bool ok = CriaExecutaFormImpl([](QWidget* pai) -> TFrmMod* { return TFrmMod::Cria<T>(pai); }, chamador, f);
+    form = static_cast<T*>(f);
+    return ok;
+}

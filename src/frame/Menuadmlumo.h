@@ -1,0 +1,24 @@
+// Administrative menu: banking operations, reprint, settlement closing, account opening, service basket.
+#pragma once
+
+#include "frame/Menumodelolumo.h"
+
+class TFrmADM_Mnu : public TFrmMnu_Mod {
+    Q_OBJECT
+public:
+    explicit TFrmADM_Mnu(QWidget* pai);
+
+    void spOpcao1Click();
+    void spOpcao2Click();
+
+protected:
+    void IniciaFormularioMenu() override;
+    void VerificaOpcoesHabilitadas() override;
+
+private:
+    // Options 2 to 5 are for a supervisor; false (buttons back on) when the validation fails.
+    bool OperadorValidado();
+    void OpcaoNaoDisponivel();
+};
+
+extern TFrmADM_Mnu* FrmADM_Mnu;

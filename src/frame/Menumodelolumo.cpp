@@ -1,0 +1,171 @@
+#include "frame/Menumodelolumo.h"
+
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "protocol/ServicosResposta.h"
+#include "resources/Mensagens.h"
+
+#include <QFrame>
+#include <QPushButton>
+#include <QTimer>
+
+TFrmMnu_Mod::TFrmMnu_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome) {
+    pnMenu = new QFrame(this);
+    pnMenu->setObjectName(QStringLiteral("pnMenu"));
+    pnMenu->setFrameShape(QFrame::Box);
+    pnMenu->setGeometry(146, 56, 330, 306);
+    QWidget* anterior = nullptr;
+    auto criaBotao = [&](const QString& nomeBotao, int linha) {
+        auto* b = new QPushButton(pnMenu);
+        b->setObjectName(nomeBotao);
+        b->setGeometry(10, 6 + linha * 33, 310, 30);
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::StrongFocus);
+        if (anterior) setTabOrder(anterior, b);
+        anterior = b;
+        return b;
+    };
+    for (int i = 0; i < 8; ++i) {
+        spOpcao[static_cast<size_t>(i)] = criaBotao(QStringLiteral("spOpcao%1").arg(i + 1), i);
+        spOpcao[static_cast<size_t>(i)]->hide();
+    }
+    spEncerra = criaBotao(QStringLiteral("spEncerra"), 8);
+    spEncerra->setText(QString::fromUtf8(msg::OpcaoEncerra));
+    LigaClique(spEncerra, [this] { spEncerraClick(); });
+
+    TClique = new QTimer(this);
+    TClique->setObjectName(QStringLiteral("TClique"));
+    TClique->setSingleShot(true);
+    TClique->setInterval(1);
+    connect(TClique, &QTimer::timeout, this, [this] { Protegido([this] { TCliqueTimer(); }); });
+}
+
+bool TFrmMnu_Mod::FormCreate() {
+    if (!TFrmMod::FormCreate()) return false;
+    IniciaFormularioMenu();
+    VerificaOpcoesHabilitadas();
+    ClicouOpcao = false;
+    return true;
+}
+
+void TFrmMnu_Mod::FormShow() {
+    TFrmMod::FormShow();
+    lbMensagem->setVisible(true);
+    DefineMensagem(QString::fromUtf8(msg::MsgFuncaoAdministrativa));
+}
+
+void TFrmMnu_Mod::FormActivate() {
+    TFrmMod::FormActivate();
+    VerificaSomente1Opcao();
+}
+
+void TFrmMnu_Mod::DefineOpcao(int numero, const QString& texto) {
+    QPushButton* b = spOpcao.at(static_cast<size_t>(numero - 1));
+    b->setText(QStringLiteral("&%1 - %2").arg(numero).arg(texto));
+    b->show();
+}
+
+void TFrmMnu_Mod::HabilitaOpcao(int numero, bool habilita) {
+    spOpcao.at(static_cast<size_t>(numero - 1))->setEnabled(habilita);
+}
+
+void TFrmMnu_Mod::LigaOpcao(int numero, std::function<void()> handler) {
+    LigaClique(spOpcao.at(static_cast<size_t>(numero - 1)), std::move(handler));
+}
+
+void TFrmMnu_Mod::VerificaSomente1Opcao() {
+    if (!spEncerra->isEnabled() || ClicouOpcao) return;
+    QPushButton* primeira = nullptr;
+    int disponiveis = 0;
+    for (QPushButton* b : spOpcao) {
+        if (b->isVisibleTo(this) && b->isEnabled()) {
+            if (!primeira) primeira = b;
+            ++disponiveis;
+        }
+    }
+    if (disponiveis <= 1) {
+        Tag = disponiveis;
+        TClique->start();
+    } else {
+        primeira->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void TFrmMnu_Mod::TCliqueTimer() {
+    TClique->stop();
+    FocaPrimeiroControle();
+    if (Tag == 0) {
+        setModalResult(mrOk);
+        host::EnviaArquivoErroPDV(255, QString::fromUtf8(msg::MsgTransacaoNaoHabilitada));
+    } else if (Tag == 1) {
+        ClicouOpcao = true;
+        if (auto* b = qobject_cast<QAbstractButton*>(focusWidget()); b && b != spEncerra && b->isEnabled()) b->click();
+    }
+}
+
+void TFrmMnu_Mod::HabilitaDesabilitaBotoes(bool habilita) {
+    if (habilita) {
+        VerificaOpcoesHabilitadas();
+        DefineMensagem(QString::fromUtf8(msg::MsgFuncaoAdministrativa));
+        Lumomain::ProcessaMensagens();
+    } else {
+        DefineMensagem(QString::fromUtf8(msg::MsgEmProcessamento));
+        Lumomain::ProcessaMensagens();
+        for (QPushButton* b : spOpcao) b->setEnabled(false);
+    }
+    spEncerra->setEnabled(habilita);
+    FocaPrimeiroControle();
+}
+
+void TFrmMnu_Mod::spEncerraClick() {
+    HabilitaDesabilitaBotoes(false);
+    host::GravaCampoString(1027, 0, QString::fromUtf8(msg::ErroFinalizadoOper));
+    host::GravaCampoString(1009, 0, QStringLiteral("FF"));
+    host::GravaArquivo();
+    setModalResult(mrOk);
+}
+
+void TFrmMnu_Mod::TransacaoNaoHabilitada() {
+    host::EnviaArquivoErroPDV(255, QString::fromUtf8(msg::MsgTransacaoNaoHabilitada));
+    setModalResult(mrOk);
+}
+
+void TFrmMnu_Mod::ReabilitaSeContinua() {
+    if (ModalResult() == mrNone) HabilitaDesabilitaBotoes(true);
+}
+
+bool TFrmMnu_Mod::TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB() {
+    host::LimpaCampo(10154);
+    host::GravaCampoString(10154, 0, QStringLiteral(" "));
+    host::GravaCampoString(10154, 1, QStringLiteral(" "));
+    const auto& registro = Lumomain::ServicoHzinho_21_Informacoes_Gerais_CB;
+    const int n = registro.inteiro(25, 3, 0);
+    const int m = registro.inteiro(28, 1, -1);
+    if (n > 0 && host::GravaCampoString(10154, 0, QString::number(n)) != 0) return false;
+    if (m > 0) host::GravaCampoString(10154, 1, QString::number(m));
+    return true;
+}
+
+bool TFrmMnu_Mod::ConfirmaNomeProprietario(const QString& nome) {
+    host::GravaAudit(QStringLiteral("ConfirmaNomeProprietario"));
+    return Lumomain::PerguntaSimNao(nome, {}, this);
+}
+
+bool TFrmMnu_Mod::TrataConfirmacaoProprietarioCartaoPrePago() {
+    host::GravaAudit(QStringLiteral("Entra: TrataConfirmacaoProprietarioCartaoPrePago."));
+    const QString nome = Lumomain::ServicoHzinho_40_ConsultaCartaoPrePago.texto(16, 30).trimmed();
+    if (nome.isEmpty()) {
+        const QString erro = QString::fromUtf8(msg::ErroNomeProprietarioInvalido);
+        Lumomain::MostraMensagem(Lumomain::Icone::Erro, erro, this);
+        host::EnviaArquivoErroPDV(255, erro);
+        host::GravaArquivo();
+        return false;
+    }
+    if (ConfirmaNomeProprietario(nome)) {
+        host::GravaAudit(QStringLiteral("Saiu: TrataConfirmacaoProprietarioCartaoPrePago."));
+        return true;
+    }
+    host::EnviaArquivoErroPDV(255, QString::fromUtf8(msg::ErroFinalizadoOper));
+    host::GravaArquivo();
+    return false;
+}

@@ -1,0 +1,229 @@
+#include "frame/Modelolumo.h"
+
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "resources/Mensagens.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPushButton>
+
+#include <dlfcn.h>
+#include <exception>
+
+namespace {
+
+constexpr int kLargura = 622;
+constexpr int kAltura = 423;
+
+// The library's own file, whose recorded version every form shows.
+QString ArquivoDoModulo() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&ArquivoDoModulo), &info) && info.dli_fname)
+        return QFile::decodeName(info.dli_fname);
+    return {};
+}
+
+QFont FonteNegrito(int tamanho) {
+    QFont f(QStringLiteral("Arial"), tamanho);
+    f.setBold(true);
+    return f;
+}
+
+} // namespace
+
+TFrmMod::TFrmMod(QWidget* pai, const QString& nome)
+    : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setObjectName(nome);
+    setFixedSize(kLargura, kAltura);
+    setWindowModality(Qt::ApplicationModal);
+    // Closing is the dialog's own business (modal results), never a side effect of destruction order.
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    ImgFundo = new QLabel(this);
+    ImgFundo->setObjectName(QStringLiteral("ImgFundo"));
+    ImgFundo->setGeometry(0, 0, kLargura, kAltura);
+    ImgFundo->setAutoFillBackground(true);
+    QLinearGradient fundo(0, 0, 0, kAltura);
+    fundo.setColorAt(0, QColor(0x12, 0x3C, 0x66));
+    fundo.setColorAt(1, QColor(0x06, 0x1A, 0x30));
+    QPalette p = ImgFundo->palette();
+    p.setBrush(QPalette::Window, QBrush(fundo));
+    ImgFundo->setPalette(p);
+
+    lbTitulo = new QLabel(this);
+    lbTitulo->setObjectName(QStringLiteral("lbTitulo"));
+    lbTitulo->setGeometry(10, 10, kLargura - 20, 36);
+    lbTitulo->setAlignment(Qt::AlignCenter);
+    lbTitulo->setFont(FonteNegrito(16));
+
+    lbMensagem = new QLabel(this);
+    lbMensagem->setObjectName(QStringLiteral("lbMensagem"));
+    lbMensagem->setGeometry(10, 368, kLargura - 20, 26);
+    lbMensagem->setAlignment(Qt::AlignCenter);
+    lbMensagem->setFont(FonteNegrito(11));
+
+    lbVersao = new QLabel(this);
+    lbVersao->setObjectName(QStringLiteral("lbVersao"));
+    lbVersao->setGeometry(10, 398, kLargura - 20, 18);
+    lbVersao->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+TFrmMod::~TFrmMod() { host::GravaAudit(QStringLiteral("Destruiu: ") + objectName()); }
+
+bool TFrmMod::FormCreate() {
+    Lumomain::VERSAO_DO_MODULO = host::GetBuildInfo(ArquivoDoModulo());
+    const QString titulo = QStringLiteral("Correspondente Bancário - v") + Lumomain::VERSAO_DO_MODULO;
+    lbVersao->setText(titulo);
+    Lumomain::DefineTituloAplicacao(titulo);
+    setWindowTitle(titulo);
+    if (!host::AplicaTemaKestra(this)) return false;
+    host::GravaAudit(QStringLiteral("Criou: ") + objectName());
+    return true;
+}
+
+void TFrmMod::FormShow() {
+    setFixedSize(kLargura, kAltura);
+    host::ColocaJanelaEmPrimeiroPlano(Lumomain::JanelaAplicacao());
+    update();
+    Lumomain::ProcessaMensagens();
+    FocaPrimeiroControle();
+}
+
+void TFrmMod::FormActivate() {
+    update();
+    Lumomain::ProcessaMensagens();
+}
+
+int TFrmMod::Executa() {
+    modalResult_ = mrNone;
+    show();
+    if (modalResult_ == mrNone) {
+        QEventLoop laco;
+        laco_ = &laco;
+        laco.exec(QEventLoop::DialogExec);
+        laco_ = nullptr;
+    }
+    hide();
+    return modalResult_;
+}
+
+void TFrmMod::setModalResult(int resultado) {
+    modalResult_ = resultado;
+    if (resultado != mrNone && laco_) laco_->exit();
+}
+
+void TFrmMod::done(int resultado) { setModalResult(resultado == mrNone ? mrCancel : resultado); }
+
+void TFrmMod::reject() { setModalResult(mrCancel); }
+
+void TFrmMod::closeEvent(QCloseEvent* e) {
+    if (modalResult_ == mrNone) setModalResult(mrCancel);
+    e->accept();
+}
+
+void TFrmMod::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    Protegido([this] { FormShow(); });
+}
+
+bool TFrmMod::event(QEvent* e) {
+    const bool r = QDialog::event(e);
+    if (e->type() == QEvent::WindowActivate && isVisible()) Protegido([this] { FormActivate(); });
+    return r;
+}
+
+QAbstractButton* TFrmMod::BotaoDoDigito(QChar digito) const {
+    const QString prefixo = QStringLiteral("&") + digito;
+    for (auto* b : findChildren<QAbstractButton*>()) {
+        if (b->isVisibleTo(this) && b->isEnabled() && b->text().startsWith(prefixo)) return b;
+    }
+    return nullptr;
+}
+
+void TFrmMod::keyPressEvent(QKeyEvent* e) {
+    const int tecla = e->key();
+    if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+        QWidget* foco = focusWidget();
+        if (auto* b = qobject_cast<QAbstractButton*>(foco)) {
+            if (b->isEnabled()) b->click();
+        } else if (bControlaKeyPreview) {
+            char c = host::ValKeyBoard('\r');
+            if (c == '\r') focusNextChild();
+        }
+        return;
+    }
+    if (tecla == Qt::Key_Escape) return; // no screen closes on Esc: "&9 - Retorna" or "Encerra" do
+    if (tecla >= Qt::Key_0 && tecla <= Qt::Key_9) {
+        // Reaching here means the focused control did not take the digit as text.
+        if (auto* b = BotaoDoDigito(QChar(u'0' + (tecla - Qt::Key_0)))) {
+            b->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void TFrmMod::LigaClique(QAbstractButton* botao, std::function<void()> handler) {
+    connect(botao, &QAbstractButton::clicked, this, [this, h = std::move(handler)] { Protegido(h); });
+}
+
+void TFrmMod::Protegido(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& ex) {
+        Lumomain::ReportaFalha(QString::fromLocal8Bit(ex.what()));
+        setModalResult(mrOk);
+    } catch (...) {
+        Lumomain::ReportaFalha(QString::fromUtf8(msg::MsgErroInesperado));
+        setModalResult(mrOk);
+    }
+}
+
+QWidget* TFrmMod::PrimeiroControle() const {
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) return w;
+    }
+    return nullptr;
+}
+
+void TFrmMod::FocaPrimeiroControle() {
+    if (QWidget* w = PrimeiroControle()) w->setFocus(Qt::TabFocusReason);
+}
+
+void TFrmMod::DefineTitulo(const QString& titulo) { lbTitulo->setText(titulo); }
+void TFrmMod::DefineMensagem(const QString& mensagem) { lbMensagem->setText(mensagem); }
+
+void TFrmMod::ComboBoxTipoPessoaChange(QComboBox* cbTipoPessoa, QLabel* lbDocumento, QLineEdit* edDocumento,
+                                       int tipo) {
+    // CNPJ positions take letters as well as digits: the alphanumeric CNPJ keeps its two numeric check digits.
+    static constexpr char kMascaraCNPJ[] = ">NN.NNN.NNN/NNNN-99;_";
+    static constexpr char kMascaraCPF[] = "999.999.999-99;_";
+    const int indice = cbTipoPessoa->currentIndex();
+    if (indice < 0 || indice > 2) return;
+    if (edDocumento->isEnabled()) edDocumento->clear();
+    if (indice == 2) {
+        edDocumento->hide();
+        lbDocumento->hide();
+        return;
+    }
+    const bool cnpj = indice == 1 || tipo == 2;
+    edDocumento->setInputMask(QLatin1String(cnpj ? kMascaraCNPJ : kMascaraCPF));
+    edDocumento->show();
+    lbDocumento->show();
+    lbDocumento->setText(QString::fromUtf8(indice == 0 ? msg::InfoCPF : msg::InfoCNPJ));
+}
+
+void TFrmMod::ExibeMsgErroRepeteCampo(const QString& mensagem, QWidget* controle, QWidget* painel) {
+    Lumomain::MostraMensagem(Lumomain::Icone::Aviso, mensagem, this);
+    if (painel) painel->setEnabled(true);
+    if (controle && controle->isVisibleTo(this) && controle->isEnabled() && controle->focusPolicy() != Qt::NoFocus)
+        controle->setFocus(Qt::OtherFocusReason);
+    else
+        FocaPrimeiroControle();
+}

@@ -1,0 +1,93 @@
+// Base of every dialog: the common frame (title, message line, version line), the audit trail of its lifetime,
+// the modal result that steers the dialog chain, the keyboard rules and the services many dialogs share.
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QAbstractButton;
+class QComboBox;
+class QEventLoop;
+class QLabel;
+class QLineEdit;
+class QWidget;
+struct TDescritorTransacao;
+
+class TFrmMod : public QDialog {
+    Q_OBJECT
+public:
+    enum { mrNone = 0, mrOk = 1, mrCancel = 2 };
+
+    explicit TFrmMod(QWidget* pai, const QString& nome);
+    ~TFrmMod() override;
+
+    // Builds a form and runs its creation step; nullptr when that step failed (the form is gone then).
+    template <class T> static T* Cria(QWidget* pai) {
+        T* f = new T(pai);
+        if (!static_cast<TFrmMod*>(f)->FormCreate()) {
+            delete f;
+            return nullptr;
+        }
+        return f;
+    }
+
+    // Runs the dialog modally and returns its modal result.
+    int Executa();
+    int ModalResult() const { return modalResult_; }
+    // Non-zero ends the modal run once the current handler returns, as the chain expects.
+    void setModalResult(int resultado);
+
+    // Writes the dialog's request fields; false stops at the first failed write.
+    virtual bool GravaCamposHostlink() { return true; }
+
+    // Services of the transaction dialogs; they come with the protocol and card units that they drive.
+    bool EnviaTransacaoAdviceOffLine(bool marca);
+    bool VerificaObtemDadosEmv();
+    bool RealizaCargaParametros();
+    bool VerificaProcessaCartao();
+    bool VerificaRealizaConsultaCestaServicos(char modo);
+    void ComboBoxTipoPessoaChange(QComboBox* cbTipoPessoa, QLabel* lbDocumento, QLineEdit* edDocumento, int tipo);
+    void ExibeMsgErroRepeteCampo(const QString& mensagem, QWidget* controle, QWidget* painel);
+
+    QLabel* ImgFundo = nullptr;
+    QLabel* lbTitulo = nullptr;
+    QLabel* lbMensagem = nullptr;
+    QLabel* lbVersao = nullptr;
+    const TDescritorTransacao* Descritor = nullptr;
+    // Enter on a control that is not a button moves the focus to the next control while set.
+    bool bControlaKeyPreview = true;
+
+    void DefineTitulo(const QString& titulo);
+    void DefineMensagem(const QString& mensagem);
+
+protected:
+    // The creation step: frame texts, theme, audit line. Derived forms extend it; false means the form could not
+    // be created.
+    virtual bool FormCreate();
+    virtual void FormShow();
+    virtual void FormActivate();
+
+    // Connects a button to a handler that no exception can leave: an unexpected failure is reported to the host
+    // and closes the chain.
+    void LigaClique(QAbstractButton* botao, std::function<void()> handler);
+    // Runs a handler under the same guard.
+    void Protegido(const std::function<void()>& handler);
+    // First control in tab order that can take the focus.
+    QWidget* PrimeiroControle() const;
+    void FocaPrimeiroControle();
+
+    void showEvent(QShowEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
+    void reject() override;
+    void done(int resultado) override;
+
+    // The visible, enabled button whose caption starts with "&" and this digit.
+    QAbstractButton* BotaoDoDigito(QChar digito) const;
+
+private:
+    int modalResult_ = mrNone;
+    QEventLoop* laco_ = nullptr;
+};

@@ -1,0 +1,24 @@
+// Banking menu: the first screen of the operator's functions.
+#pragma once
+
+#include "frame/Menumodelolumo.h"
+
+class TFrmSel_Mnu : public TFrmMnu_Mod {
+    Q_OBJECT
+public:
+    explicit TFrmSel_Mnu(QWidget* pai);
+
+    void Configura_Consulta();
+
+protected:
+    void IniciaFormularioMenu() override;
+    void VerificaOpcoesHabilitadas() override;
+    void FormShow() override;
+
+private:
+    void InicializaMenu();
+    // Options whose functions arrive with their own dialogs report that they are not offered yet.
+    void OpcaoNaoDisponivel();
+};
+
+extern TFrmSel_Mnu* FrmSel_Mnu;

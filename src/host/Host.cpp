@@ -1,0 +1,155 @@
+#include "host/Host.h"
+
+#include "basekit.h"
+#include "hostlink.h"
+#include "opkit.h"
+#include "winkit.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <vector>
+
+namespace host {
+
+QString deLatin1(std::string_view bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string paraLatin1(const QString& texto) {
+    const QByteArray b = texto.toLatin1();
+    return std::string(b.constData(), static_cast<size_t>(b.size()));
+}
+
+namespace {
+
+// Calls a snprintf-style routine, growing the buffer once when the first one was short.
+template <class F> std::string chamaTexto(F&& rotina) {
+    std::vector<char> buf(256);
+    int n = rotina(buf.data(), static_cast<int>(buf.size()));
+    if (n < 0) return {};
+    if (static_cast<size_t>(n) >= buf.size()) {
+        buf.resize(static_cast<size_t>(n) + 1);
+        n = rotina(buf.data(), static_cast<int>(buf.size()));
+    }
+    return std::string(buf.data(), static_cast<size_t>(std::max(n, 0)));
+}
+
+template <class F> QString chamaTextoQ(F&& rotina) { return deLatin1(chamaTexto(std::forward<F>(rotina))); }
+
+} // namespace
+
+std::string LeCampoBytes(int campo, int ocorrencia, int maxLen) {
+    std::string buf(static_cast<size_t>(std::clamp(maxLen, 0, 0xFFFF)), '\0');
+    uint16_t tamanho = static_cast<uint16_t>(buf.size());
+    const uint16_t st = HostlinkLeCampoMaxLen(campo, ocorrencia, buf.data(), &tamanho, static_cast<uint16_t>(buf.size()));
+    if (st != HL_OK && st != HL_BUFFER_PEQUENO) return {};
+    buf.resize(tamanho);
+    return buf;
+}
+
+std::optional<QString> LeCampoPresente(int campo, int ocorrencia) {
+    bool ausente = false;
+    const std::string v = chamaTexto([&](char* s, int c) {
+        const int n = ::LeCampo(s, c, campo, ocorrencia);
+        ausente = n < 0;
+        return std::max(n, 0);
+    });
+    if (ausente) return std::nullopt;
+    return deLatin1(v);
+}
+
+QString LeCampo(int campo, int ocorrencia) { return LeCampoPresente(campo, ocorrencia).value_or(QString()); }
+
+int LeCampoInteiro(int campo, int ocorrencia, int padrao) {
+    bool ok = false;
+    const int v = LeCampo(campo, ocorrencia).trimmed().toInt(&ok);
+    return ok ? v : padrao;
+}
+
+uint16_t GravaCampoString(int campo, int ocorrencia, const QString& texto) {
+    return ::GravaCampoString(campo, ocorrencia, paraLatin1(texto).c_str());
+}
+
+uint16_t GravaCampoBytes(int campo, int ocorrencia, std::string_view bytes) {
+    if (bytes.size() > 0xFFFF) return HL_PARAMETRO_INVALIDO;
+    return HostlinkGravaCampo(campo, ocorrencia, bytes.data(), static_cast<uint16_t>(bytes.size()));
+}
+
+uint16_t LimpaCampo(int campo) { return HostlinkLimpaCampo(campo); }
+uint16_t GravaArquivo() { return HostlinkGravaArquivo(); }
+
+uint16_t EnviaArquivoErroPDV(int codigo, const QString& mensagem) {
+    return ::EnviaArquivoErroPDV(codigo, paraLatin1(mensagem).c_str());
+}
+
+uint16_t EnviarFinalizacao() { return HostlinkEnviarFinalizacaoEx(0); }
+
+void GravaAudit(const QString& linha) {
+    const std::string b = paraLatin1(linha);
+    ::GravaAudit(0, b.data(), static_cast<int>(b.size()));
+}
+
+bool CarregaModulos(const QString& codigoModulo, int a, int b) {
+    return ::CarregaModulos(paraLatin1(codigoModulo).c_str(), a, b);
+}
+
+QString GetBuildInfo(const QString& arquivo) {
+    const std::string f = QFile::encodeName(arquivo).toStdString();
+    return chamaTextoQ([&](char* s, int c) { return ::GetBuildInfo(f.c_str(), s, c); });
+}
+
+bool AplicaTemaKestra(QWidget* formulario) { return ::AplicaTemaKestra(formulario) == 0; }
+bool PermiteAlterarDados() { return ::PermiteAlterarDados(); }
+void ColocaJanelaEmPrimeiroPlano(uintptr_t janela) { ::ColocaJanelaEmPrimeiroPlano(janela); }
+bool ValidarOperador(uintptr_t janela, const char* nivel) { return ::ValidarOperador(janela, nivel); }
+
+QString Dollar(const QString& valor) {
+    const std::string v = paraLatin1(valor);
+    return chamaTextoQ([&](char* s, int c) { return ::Dollar(v.c_str(), s, c); });
+}
+
+QString RemoveFormato(const QString& valor) {
+    const std::string v = paraLatin1(valor);
+    return chamaTextoQ([&](char* s, int c) { return ::RemoveFormato(v.c_str(), s, c); });
+}
+
+QString Replicate(char caractere, int quantidade) {
+    return chamaTextoQ([&](char* s, int c) { return ::Replicate(static_cast<unsigned char>(caractere), quantidade, s, c); });
+}
+
+QString PreencherZerosEsquerda(const QString& texto, int largura) {
+    const std::string v = paraLatin1(texto);
+    return chamaTextoQ([&](char* s, int c) { return ::PreencherZerosEsquerda(v.c_str(), largura, s, c); });
+}
+
+QString RightString(const QString& texto, int largura) {
+    const std::string v = paraLatin1(texto);
+    return chamaTextoQ([&](char* s, int c) { return ::RightString(v.c_str(), largura, s, c); });
+}
+
+QString CopiaSubStringDelimitador(const QString& texto, const QString& inicio, char delimitador) {
+    const std::string v = paraLatin1(texto), i = paraLatin1(inicio);
+    return chamaTextoQ([&](char* s, int c) { return ::CopiaSubStringDelimitador(v.c_str(), i.c_str(), delimitador, s, c); });
+}
+
+char ValKeyBoard(char tecla) { return ::ValKeyBoard(&tecla); }
+char PermiteNumerico_BS_Enter(char tecla) { return ::PermiteNumerico_BS_Enter(&tecla); }
+void AvancaRetrocedeItemComboBox(QComboBox* combo, char& tecla) { ::AvancaRetrocedeItemComboBox(combo, &tecla); }
+void memLimpaEdit(QLineEdit* edit) { ::memLimpaEdit(edit); }
+
+bool VerificaCPF(const QString& d) { return ::VerificaCPF(paraLatin1(d).c_str()); }
+bool VerificaCNPJ(const QString& d) { return ::VerificaCNPJ(paraLatin1(d).c_str()); }
+bool ValidaModulo10(const QString& d) { return ::ValidaModulo10(paraLatin1(d).c_str()); }
+bool ValidaCodigoBarrasCompletoTitulo(const QString& d) { return ::ValidaCodigoBarrasCompletoTitulo(paraLatin1(d).c_str()); }
+bool ValidaCodigoBarrasCompletoConvenio(const QString& d) {
+    return ::ValidaCodigoBarrasCompletoConvenio(paraLatin1(d).c_str());
+}
+
+QString DiretorioHost() {
+    const QByteArray d = qgetenv("CB_HOST_DIR");
+    if (!d.isEmpty()) return QFile::decodeName(d);
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
+}
+
+} // namespace host

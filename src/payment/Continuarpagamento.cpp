@@ -1,0 +1,22 @@
+#include "payment/Continuarpagamento.h"
+
+#include "host/Host.h"
+#include "resources/Mensagens.h"
+
+#include <QPushButton>
+
+TFrmPgt_Con* FrmPgt_Con = nullptr;
+
+TFrmPgt_Con::TFrmPgt_Con(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmPgt_Con")) {
+    DefineTitulo(QStringLiteral("Continuar Pagamento"));
+    btConfirma = new QPushButton(QStringLiteral("&1 - Confirma"), this);
+    btConfirma->setObjectName(QStringLiteral("btConfirma"));
+    btConfirma->setGeometry(146, 320, 160, 30);
+    LigaClique(btConfirma, [this] { btConfirmaClick(); });
+}
+
+void TFrmPgt_Con::btConfirmaClick() {
+    // Pending bill payments are resumed by the bill-payment dialogs; until this till offers them, the host is
+    // told that the function is not enabled rather than left without a result.
+    host::EnviaArquivoErroPDV(255, QString::fromUtf8(msg::MsgTransacaoNaoHabilitada));
+}

@@ -1,0 +1,19 @@
+// Resumes a pending payment when the host enters the module for it.
+#pragma once
+
+#include "frame/Modelolumo.h"
+
+class QPushButton;
+
+class TFrmPgt_Con : public TFrmMod {
+    Q_OBJECT
+public:
+    explicit TFrmPgt_Con(QWidget* pai);
+
+    // Start of the dialog, run by the entry point without operator input.
+    void btConfirmaClick();
+
+    QPushButton* btConfirma = nullptr;
+};
+
+extern TFrmPgt_Con* FrmPgt_Con;
