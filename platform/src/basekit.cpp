@@ -126,6 +126,8 @@ int VORTA_CALL AplicaTemaKestra(void* formulario) {
     p.setColor(QPalette::Text, Qt::black);
     p.setColor(QPalette::Highlight, QColor(0xF2, 0xA9, 0x00));
     p.setColor(QPalette::HighlightedText, Qt::black);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x9A, 0xA5, 0xB1));
+    p.setColor(QPalette::Disabled, QPalette::Button, QColor(0xC9, 0xD1, 0xDA));
     w->setPalette(p);
     w->setAutoFillBackground(true);
     QFont f(QStringLiteral("Arial"), 10);

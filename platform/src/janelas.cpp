@@ -12,7 +12,8 @@ extern "C" {
 void VORTA_CALL ColocaJanelaEmPrimeiroPlano(uintptr_t janela) {
     estado().ultimaJanelaPrimeiroPlano = janela;
     // Raise only: activating the owner would take the focus from the module's modal dialog.
-    if (QWidget* w = janela ? QWidget::find(static_cast<WId>(janela)) : nullptr) w->raise();
+    QWidget* w = janela ? QWidget::find(static_cast<WId>(janela)) : nullptr;
+    if (w && w->isVisible()) w->raise();
 }
 
 bool VORTA_CALL ValidarOperador(uintptr_t janela, const char* nivel) {

@@ -128,7 +128,7 @@ template <class F> void ExecutaEntrada(uint32_t janela, F&& corpo) {
 }
 
 void MensagemFalhaCriacao(const char* nomeForm) {
-    MostraMensagem(Icone::Erro, QString::fromUtf8(msg::ErroCriaFormulario).arg(QLatin1String(nomeForm)));
+    MostraMensagem(Icone::Erro, Formata(msg::ErroCriaFormulario, {QLatin1String(nomeForm)}));
 }
 
 // Dialogs that start on their own: shown without a modal loop, started through their confirm button and gone.
@@ -161,6 +161,31 @@ void DefineTituloAplicacao(const QString& titulo) {
     const std::string b = host::paraLatin1(titulo);
     TITULO_APLICACAO.fill('\0');
     std::memcpy(TITULO_APLICACAO.data(), b.data(), std::min(b.size(), TITULO_APLICACAO.size() - 1));
+}
+
+QString Formata(const char* modelo, const QStringList& argumentos) {
+    const QString m = QString::fromUtf8(modelo);
+    QString r;
+    r.reserve(m.size());
+    qsizetype proximo = 0;
+    for (qsizetype i = 0; i < m.size(); ++i) {
+        const QChar c = m.at(i);
+        if (c == QLatin1Char('%') && i + 1 < m.size()) {
+            const QChar f = m.at(i + 1);
+            if (f == QLatin1Char('s') || f == QLatin1Char('d')) {
+                r += argumentos.value(proximo++);
+                ++i;
+                continue;
+            }
+            if (f == QLatin1Char('%')) {
+                r += c;
+                ++i;
+                continue;
+            }
+        }
+        r += c;
+    }
+    return r;
 }
 
 void ProcessaMensagens() { QCoreApplication::processEvents(); }

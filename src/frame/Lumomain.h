@@ -54,6 +54,9 @@ enum class Icone { Informacao, Aviso, Erro, Pergunta };
 void MostraMensagem(Icone icone, const QString& texto, QWidget* pai = nullptr);
 bool PerguntaSimNao(const QString& texto, const QString& titulo = {}, QWidget* pai = nullptr);
 
+// The catalogue's texts take their arguments as "%s" and "%d", in order.
+QString Formata(const char* modelo, const QStringList& argumentos);
+
 // Reports an unexpected failure to the host: 1009 "255", the text in 1027 and the result file.
 void ReportaFalha(const QString& texto);
 

@@ -3,7 +3,6 @@
 #include "frame/Lumomain.h"
 #include "frame/Selecionadorcbfininvest.h"
 #include "host/Host.h"
-#include "host/IniFile.h"
 #include "resources/Mensagens.h"
 
 TFrmADM_Mnu* FrmADM_Mnu = nullptr;
@@ -13,7 +12,7 @@ TFrmADM_Mnu::TFrmADM_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmADM
     LigaOpcao(2, [this] { spOpcao2Click(); });
     for (int i = 3; i <= 5; ++i) {
         LigaOpcao(i, [this] {
-            if (OperadorValidado()) OpcaoNaoDisponivel();
+            if (OperadorValidado()) TransacaoNaoHabilitada();
         });
     }
 }
@@ -26,14 +25,13 @@ void TFrmADM_Mnu::IniciaFormularioMenu() {
 }
 
 void TFrmADM_Mnu::VerificaOpcoesHabilitadas() {
-    const IniFile ini(IniFile::NoDiretorioHost(QStringLiteral("ClienteTrn.ini")));
-    const QString secao = QStringLiteral("CorrespondenteBancario");
+    const ConfiguracaoMenu chave;
     const bool cnc = Lumomain::TrnCNC;
     HabilitaOpcao(1, true);
     HabilitaOpcao(2, cnc); // reprint belongs to the cancellation mode
-    HabilitaOpcao(3, ini.LeBool(secao, QStringLiteral("FechamentoRepasse"), false) && !cnc);
-    HabilitaOpcao(4, ini.LeBool(secao, QStringLiteral("AberturaConta"), false) && !cnc);
-    HabilitaOpcao(5, ini.LeBool(secao, QStringLiteral("AlteracaoCestaServicos"), false) && !cnc);
+    HabilitaOpcao(3, chave("FechamentoRepasse") && !cnc);
+    HabilitaOpcao(4, chave("AberturaConta") && !cnc);
+    HabilitaOpcao(5, chave("AlteracaoCestaServicos") && !cnc);
 }
 
 bool TFrmADM_Mnu::OperadorValidado() {
@@ -43,21 +41,13 @@ bool TFrmADM_Mnu::OperadorValidado() {
     return false;
 }
 
-void TFrmADM_Mnu::spOpcao1Click() {
-    HabilitaDesabilitaBotoes(false);
-    if (!CriaExecutaForm<TFrmSel_Mnu>(this, FrmSel_Mnu))
-        Lumomain::MostraMensagem(Lumomain::Icone::Erro,
-                                 QString::fromUtf8(msg::ErroCriaFormulario).arg(QStringLiteral("FrmSel_Mnu")), this);
-    ReabilitaSeContinua();
-}
+void TFrmADM_Mnu::spOpcao1Click() { AbreFormulario(FrmSel_Mnu, "FrmSel_Mnu"); }
 
 void TFrmADM_Mnu::spOpcao2Click() {
     if (!OperadorValidado()) return;
     // The reprint follows the group of the last parameter load; any other group has nothing to reprint.
     if (Lumomain::GrupoPagto == QLatin1String("1") || Lumomain::GrupoPagto == QLatin1String("2"))
-        OpcaoNaoDisponivel();
+        TransacaoNaoHabilitada();
     else
         ReabilitaSeContinua();
 }
-
-void TFrmADM_Mnu::OpcaoNaoDisponivel() { TransacaoNaoHabilitada(); }

@@ -18,7 +18,6 @@ protected:
 private:
     // Options 2 to 5 are for a supervisor; false (buttons back on) when the validation fails.
     bool OperadorValidado();
-    void OpcaoNaoDisponivel();
 };
 
 extern TFrmADM_Mnu* FrmADM_Mnu;

@@ -2,6 +2,7 @@
 
 #include "frame/Lumomain.h"
 #include "host/Host.h"
+#include "host/IniFile.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
@@ -128,6 +129,25 @@ void TFrmMnu_Mod::spEncerraClick() {
 void TFrmMnu_Mod::TransacaoNaoHabilitada() {
     host::EnviaArquivoErroPDV(255, QString::fromUtf8(msg::MsgTransacaoNaoHabilitada));
     setModalResult(mrOk);
+}
+
+void TFrmMnu_Mod::MensagemFalhaCriacao(const char* nomeForm) {
+    Lumomain::MostraMensagem(Lumomain::Icone::Erro, Lumomain::Formata(msg::ErroCriaFormulario, {QLatin1String(nomeForm)}),
+                             this);
+}
+
+void TFrmMnu_Mod::OpcaoNaoDisponivel() {
+    HabilitaDesabilitaBotoes(false);
+    TransacaoNaoHabilitada();
+}
+
+ConfiguracaoMenu::ConfiguracaoMenu()
+    : ini_(std::make_unique<IniFile>(IniFile::NoDiretorioHost(QStringLiteral("ClienteTrn.ini")))) {}
+
+ConfiguracaoMenu::~ConfiguracaoMenu() = default;
+
+bool ConfiguracaoMenu::operator()(const char* chave, bool padrao) const {
+    return ini_->LeBool(QStringLiteral("CorrespondenteBancario"), QLatin1String(chave), padrao);
 }
 
 void TFrmMnu_Mod::ReabilitaSeContinua() {

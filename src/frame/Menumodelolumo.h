@@ -4,7 +4,10 @@
 
 #include "frame/Modelolumo.h"
 
+#include "frame/Lumomain.h"
+
 #include <array>
+#include <memory>
 
 class QFrame;
 class QPushButton;
@@ -50,4 +53,26 @@ protected:
     void TransacaoNaoHabilitada();
     // After a sub-dialog: buttons back on unless the chain is closing.
     void ReabilitaSeContinua();
+    // Common shape of an option that opens the next screen: buttons off, open it with this menu as caller,
+    // buttons back on when it returned to this menu.
+    template <class T> void AbreFormulario(T*& form, const char* nomeForm) {
+        HabilitaDesabilitaBotoes(false);
+        if (!CriaExecutaForm(this, form)) MensagemFalhaCriacao(nomeForm);
+        ReabilitaSeContinua();
+    }
+    void MensagemFalhaCriacao(const char* nomeForm);
+    // Options whose functions come with their own dialogs report, for now, that they are not enabled.
+    void OpcaoNaoDisponivel();
+};
+
+// The menu switches: boolean keys of section "CorrespondenteBancario" of the host's "ClienteTrn.ini", read afresh
+// at every enabling pass.
+class ConfiguracaoMenu {
+public:
+    ConfiguracaoMenu();
+    ~ConfiguracaoMenu();
+    bool operator()(const char* chave, bool padrao = false) const;
+
+private:
+    std::unique_ptr<class IniFile> ini_;
 };

@@ -1,14 +1,19 @@
 #include "frame/Selecionadorcbfininvest.h"
 
 #include "frame/Lumomain.h"
+#include "frame/Menuconsultas.h"
 #include "frame/Menuoutrasfuncoes.h"
+#include "frame/Menupagamentos.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
 
 TFrmSel_Mnu* FrmSel_Mnu = nullptr;
 
 TFrmSel_Mnu::TFrmSel_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmSel_Mnu")) {
-    for (int i = 1; i <= 8; ++i) LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
+    LigaOpcao(1, [this] { AbreFormulario(FrmPagtos_Mnu, "FrmPagtos_Mnu"); });
+    LigaOpcao(2, [this] { AbreFormulario(FrmConsultas_Mnu, "FrmConsultas_Mnu"); });
+    for (int i = 3; i <= 7; ++i) LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
+    LigaOpcao(8, [this] { AbreFormulario(FrmOutrasFuncoes_Mnu, "FrmOutrasFuncoes_Mnu"); });
 }
 
 void TFrmSel_Mnu::InicializaMenu() {
@@ -27,9 +32,7 @@ void TFrmSel_Mnu::IniciaFormularioMenu() {
 }
 
 void TFrmSel_Mnu::VerificaOpcoesHabilitadas() {
-    const IniFile ini(IniFile::NoDiretorioHost(QStringLiteral("ClienteTrn.ini")));
-    const QString secao = QStringLiteral("CorrespondenteBancario");
-    auto chave = [&](const char* nome) { return ini.LeBool(secao, QLatin1String(nome), false); };
+    const ConfiguracaoMenu chave;
     const bool cnc = Lumomain::TrnCNC;
     HabilitaOpcao(1, true);
     HabilitaOpcao(2, (chave("ConsultaSaldoCB") || chave("ConsultaExtratoCB")) && !cnc);
@@ -52,9 +55,4 @@ void TFrmSel_Mnu::FormShow() {
     InicializaMenu();
     Configura_Consulta();
     TFrmMnu_Mod::FormShow();
-}
-
-void TFrmSel_Mnu::OpcaoNaoDisponivel() {
-    HabilitaDesabilitaBotoes(false);
-    TransacaoNaoHabilitada();
 }

@@ -17,8 +17,6 @@ protected:
 
 private:
     void InicializaMenu();
-    // Options whose functions arrive with their own dialogs report that they are not offered yet.
-    void OpcaoNaoDisponivel();
 };
 
 extern TFrmSel_Mnu* FrmSel_Mnu;

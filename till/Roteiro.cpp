@@ -1,0 +1,520 @@
+#include "Roteiro.h"
+
+#include "Modulo.h"
+
+#include "basekit.h"
+#include "vortasim.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kIntervaloMs = 10;
+constexpr int kPrazoPadraoMs = 5000;
+// A screen is acted on once it has stayed active this long: its own 1 ms start-up timers go first, as they would
+// before an operator could press anything.
+constexpr int kAssentamentoMs = 30;
+// After this long without activation, the top modal window is activated as a window manager would.
+constexpr int kAtivacaoMs = 100;
+// An abort that does not bring the call back within this time ends the process: no test hangs.
+constexpr int kPrazoAbortoMs = 10000;
+const char kPropriedadeJanela[] = "cbJanelaProprietaria";
+
+int IdDe(QWidget* w) {
+    static int proximo = 0;
+    QVariant v = w->property("cbRoteiroId");
+    if (!v.isValid()) {
+        v = ++proximo;
+        w->setProperty("cbRoteiroId", v);
+    }
+    return v.toInt();
+}
+
+int AparicaoDe(QWidget* w) { return w->property("cbRoteiroAparicao").toInt(); }
+
+QString Classe(const QWidget* w) { return QString::fromLatin1(w->metaObject()->className()); }
+
+// Text fields that hold card numbers, PINs or security codes are never written out.
+bool Sensivel(const QLineEdit* e) { return e->echoMode() != QLineEdit::Normal || e->property("cbSensivel").toBool(); }
+
+QString TextoDe(const QWidget* tela, const char* nome) {
+    const auto* l = tela->findChild<QLabel*>(QLatin1String(nome));
+    return l ? l->text() : QString();
+}
+
+QJsonValue LeCampoJson(int campo, int ocorrencia) {
+    const int n = LeCampo(nullptr, 0, campo, ocorrencia);
+    if (n < 0) return QJsonValue::Null;
+    QByteArray b(n + 1, '\0');
+    LeCampo(b.data(), n + 1, campo, ocorrencia);
+    b.truncate(n);
+    return QString::fromLatin1(b);
+}
+
+// "1009" or "1009.1" -> (field, occurrence).
+bool ChaveCampo(const QString& chave, int& campo, int& ocorrencia) {
+    const QStringList p = chave.split(QLatin1Char('.'));
+    bool ok1 = false, ok2 = true;
+    campo = p.value(0).toInt(&ok1);
+    ocorrencia = p.size() > 1 ? p.value(1).toInt(&ok2) : 0;
+    return ok1 && ok2 && p.size() <= 2;
+}
+
+QStringList ListaTexto(const QJsonValue& v) {
+    QStringList l;
+    for (const auto& e : v.toArray()) l << e.toString();
+    return l;
+}
+
+} // namespace
+
+Roteiro::Roteiro(Opcoes opcoes) : opcoes_(std::move(opcoes)) {}
+
+Roteiro::~Roteiro() {
+    VortaSimDefineObservador(nullptr, nullptr);
+    if (transcricao_) std::fclose(transcricao_);
+}
+
+void Roteiro::Observador(const char* tipo, const char* texto, void* contexto) {
+    auto* r = static_cast<Roteiro*>(contexto);
+    const QString t = QString::fromLatin1(texto);
+    if (qstrcmp(tipo, "audit") == 0) r->audit_ << t;
+    // Everything the module hands to the host, under the host's own name for it.
+    r->Registra({{QStringLiteral("tipo"), QStringLiteral("host")},
+                 {QStringLiteral("evento"), QString::fromLatin1(tipo)},
+                 {QStringLiteral("texto"), t}});
+}
+
+void Roteiro::Registra(const QJsonObject& linha) {
+    const QByteArray j = QJsonDocument(linha).toJson(QJsonDocument::Compact);
+    if (transcricao_) {
+        std::fprintf(transcricao_, "%s\n", j.constData());
+        std::fflush(transcricao_);
+    }
+    if (!opcoes_.silencioso) std::printf("%s\n", j.constData());
+}
+
+void Roteiro::Falha(const QString& motivo) {
+    ++falhas_;
+    Registra({{QStringLiteral("tipo"), QStringLiteral("falha")}, {QStringLiteral("motivo"), motivo}});
+    std::fprintf(stderr, "FALHA: %s\n", motivo.toUtf8().constData());
+}
+
+void Roteiro::Aborta() {
+    if (abortando_) return;
+    abortando_ = true;
+    relogioPasso_.restart();
+}
+
+int Roteiro::Executa() {
+    QFile f(opcoes_.script);
+    if (!f.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(opcoes_.script));
+        return 2;
+    }
+    QJsonParseError erro{};
+    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &erro);
+    if (!doc.isObject()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(opcoes_.script), qPrintable(erro.errorString()));
+        return 2;
+    }
+    if (!opcoes_.transcricao.isEmpty()) transcricao_ = std::fopen(QFile::encodeName(opcoes_.transcricao), "w");
+    if (!opcoes_.dirTelas.isEmpty()) QDir().mkpath(opcoes_.dirTelas);
+
+    const QJsonObject script = doc.object();
+    QTemporaryDir temporario;
+    dirHost_ = qEnvironmentVariable("CB_HOST_DIR");
+    if (dirHost_.isEmpty()) {
+        dirHost_ = temporario.path();
+        qputenv("CB_HOST_DIR", QFile::encodeName(dirHost_));
+    }
+    VortaSimReinicia();
+    VortaSimDefineObservador(&Roteiro::Observador, this);
+    if (!PreparaHost(script)) return 2;
+
+    // The host's main window, whose handle the module gets as owner.
+    janelaHost_ = std::make_unique<QWidget>();
+    janelaHost_->setObjectName(QStringLiteral("ClienteVorta"));
+
+    modulo_ = std::make_unique<Modulo>(Modulo::CaminhoPadrao());
+    if (!modulo_->Carrega()) {
+        Falha(QStringLiteral("module not loaded: ") + modulo_->Erro());
+        return 1;
+    }
+    qApp->installEventFilter(this);
+    const QJsonArray chamadas = script.value(QStringLiteral("chamadas")).toArray();
+    for (int i = 0; i < chamadas.size(); ++i) {
+        if (!ExecutaChamada(chamadas.at(i).toObject(), i)) break;
+    }
+    qApp->removeEventFilter(this);
+    modulo_->Descarrega();
+    Registra({{QStringLiteral("tipo"), QStringLiteral("fim")}, {QStringLiteral("falhas"), falhas_}});
+    return falhas_ == 0 ? 0 : 1;
+}
+
+bool Roteiro::PreparaHost(const QJsonObject& s) {
+    const QJsonObject arquivos = s.value(QStringLiteral("arquivos")).toObject();
+    for (auto it = arquivos.begin(); it != arquivos.end(); ++it) {
+        const QString caminho = QDir(dirHost_).filePath(it.key());
+        if (it.value().isNull()) {
+            QFile::remove(caminho);
+            continue;
+        }
+        QFile a(caminho);
+        if (!a.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            Falha(QStringLiteral("cannot write ") + caminho);
+            return false;
+        }
+        a.write(it.value().toString().toLatin1()); // the host's files are Latin-1
+    }
+    const QJsonObject campos = s.value(QStringLiteral("campos")).toObject();
+    for (auto it = campos.begin(); it != campos.end(); ++it) {
+        int campo = 0, ocorrencia = 0;
+        if (!ChaveCampo(it.key(), campo, ocorrencia)) {
+            Falha(QStringLiteral("bad field key ") + it.key());
+            return false;
+        }
+        GravaCampoString(campo, ocorrencia, it.value().toString().toLatin1().constData());
+    }
+    if (s.contains(QStringLiteral("operador")))
+        VortaSimDefineRespostaOperador(s.value(QStringLiteral("operador")).toBool() ? 1 : 0);
+    if (s.contains(QStringLiteral("falhaTema")))
+        VortaSimDefineFalhaTema(s.value(QStringLiteral("falhaTema")).toString().toLatin1().constData());
+    if (s.contains(QStringLiteral("moduloTEF"))) {
+        const QJsonObject m = s.value(QStringLiteral("moduloTEF")).toObject();
+        const QString c = m.value(QStringLiteral("comportamento")).toString(QStringLiteral("executa"));
+        const int comportamento = c == QLatin1String("falha")     ? VORTASIM_MODULO_FALHA
+                                  : c == QLatin1String("excecao") ? VORTASIM_MODULO_EXCECAO
+                                                                  : VORTASIM_MODULO_EXECUTA;
+        VortaSimDefineModuloTEF(comportamento, m.value(QStringLiteral("resultado")).toString(QStringLiteral("0")).toLatin1().constData(),
+                                m.value(QStringLiteral("linhaRecorte")).toInt(), m.value(QStringLiteral("linhasCupom")).toInt());
+    }
+    return true;
+}
+
+bool Roteiro::ExecutaChamada(const QJsonObject& chamada, int indice) {
+    if (!PreparaHost(chamada)) return false;
+    const QString entrada = chamada.value(QStringLiteral("entrada")).toString();
+    Registra({{QStringLiteral("tipo"), QStringLiteral("chamada")},
+              {QStringLiteral("entrada"), entrada},
+              {QStringLiteral("modo"), chamada.value(QStringLiteral("modo"))}});
+
+    if (entrada == QLatin1String("Recarrega")) {
+        modulo_->Descarrega();
+        if (!modulo_->Carrega()) {
+            Falha(QStringLiteral("module not reloaded: ") + modulo_->Erro());
+            return false;
+        }
+        return true;
+    }
+    if (entrada == QLatin1String("ObtemVersao")) {
+        char interface[256] = {}, versao[256] = {};
+        modulo_->ObtemVersao(interface, versao);
+        const QJsonObject r{{QStringLiteral("interface"), QString::fromLatin1(interface)},
+                            {QStringLiteral("modulo"), QString::fromLatin1(versao)}};
+        Registra({{QStringLiteral("tipo"), QStringLiteral("versao")}, {QStringLiteral("valores"), r}});
+        const QJsonObject espera = chamada.value(QStringLiteral("versao")).toObject();
+        for (auto it = espera.begin(); it != espera.end(); ++it) {
+            if (r.value(it.key()) != it.value())
+                Falha(QStringLiteral("ObtemVersao %1: got \"%2\", expected \"%3\"")
+                          .arg(it.key(), r.value(it.key()).toString(), it.value().toString()));
+        }
+        return true;
+    }
+
+    passos_ = chamada.value(QStringLiteral("passos")).toArray();
+    proximoPasso_ = 0;
+    abortando_ = false;
+    audit_.clear();
+    telasVistas_.clear();
+    const qint64 janela = chamada.contains(QStringLiteral("janela"))
+                              ? chamada.value(QStringLiteral("janela")).toInteger()
+                              : static_cast<qint64>(janelaHost_->winId());
+    janelaEsperada_ = janela;
+    // A value the module must put back after the call, whatever path it took.
+    const qulonglong sentinela = 0xC0FFEE00ULL + static_cast<qulonglong>(indice);
+    qApp->setProperty(kPropriedadeJanela, sentinela);
+    const int gravacoesAntes = VortaSimQtdeGravaArquivo();
+
+    QTimer relogio;
+    relogio.setInterval(kIntervaloMs);
+    connect(&relogio, &QTimer::timeout, this, &Roteiro::Passo);
+    relogio.start();
+    relogioPasso_.start();
+    emChamada_ = true;
+    const int modo = chamada.value(QStringLiteral("modo")).toInt();
+    if (entrada == QLatin1String("ExecutaGenerico")) {
+        modulo_->ExecutaGenerico(static_cast<uint32_t>(janela), modo);
+    } else if (entrada == QLatin1String("ExecutaFuncaoADM")) {
+        modulo_->ExecutaFuncaoADM(static_cast<uint32_t>(janela), modo);
+    } else {
+        emChamada_ = false;
+        Falha(QStringLiteral("unknown entry point ") + entrada);
+        return false;
+    }
+    emChamada_ = false;
+    relogio.stop();
+
+    if (!abortando_ && proximoPasso_ < passos_.size())
+        Falha(QStringLiteral("call %1 returned before step %2 was taken").arg(indice).arg(proximoPasso_ + 1));
+    if (qApp->property(kPropriedadeJanela).toULongLong() != sentinela)
+        Falha(QStringLiteral("call %1 did not restore the host's owner window").arg(indice));
+
+    QJsonObject resultado{{QStringLiteral("tipo"), QStringLiteral("resultado")},
+                          {QStringLiteral("1009"), LeCampoJson(1009, 0)},
+                          {QStringLiteral("1027"), LeCampoJson(1027, 0)},
+                          {QStringLiteral("gravacoes"), VortaSimQtdeGravaArquivo() - gravacoesAntes}};
+    Registra(resultado);
+
+    const QJsonObject espera = chamada.value(QStringLiteral("resultado")).toObject();
+    for (auto it = espera.begin(); it != espera.end(); ++it) {
+        int campo = 0, ocorrencia = 0;
+        if (!ChaveCampo(it.key(), campo, ocorrencia)) {
+            Falha(QStringLiteral("bad field key ") + it.key());
+            continue;
+        }
+        const QJsonValue obtido = LeCampoJson(campo, ocorrencia);
+        if (obtido != it.value())
+            Falha(QStringLiteral("call %1: field %2 is %3, expected %4")
+                      .arg(indice)
+                      .arg(it.key(), QString::fromUtf8(QJsonDocument(QJsonArray{obtido}).toJson(QJsonDocument::Compact)),
+                           QString::fromUtf8(QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact))));
+    }
+    if (chamada.contains(QStringLiteral("gravacoes"))) {
+        const int esperadas = chamada.value(QStringLiteral("gravacoes")).toInt();
+        const int feitas = VortaSimQtdeGravaArquivo() - gravacoesAntes;
+        if (feitas != esperadas)
+            Falha(QStringLiteral("call %1: result file written %2 times, expected %3").arg(indice).arg(feitas).arg(esperadas));
+    }
+    for (const QString& linha : ListaTexto(chamada.value(QStringLiteral("audit")))) {
+        if (!audit_.contains(linha)) Falha(QStringLiteral("call %1: audit line missing: %2").arg(indice).arg(linha));
+    }
+    for (const QString& linha : ListaTexto(chamada.value(QStringLiteral("semAudit")))) {
+        if (audit_.contains(linha)) Falha(QStringLiteral("call %1: unexpected audit line: %2").arg(indice).arg(linha));
+    }
+    if (chamada.contains(QStringLiteral("telas"))) {
+        const QStringList esperadas = ListaTexto(chamada.value(QStringLiteral("telas")));
+        if (telasVistas_ != esperadas)
+            Falha(QStringLiteral("call %1: screens seen %2, expected %3")
+                      .arg(indice)
+                      .arg(telasVistas_.join(QLatin1Char(',')), esperadas.join(QLatin1Char(','))));
+    }
+    return true;
+}
+
+bool Roteiro::eventFilter(QObject* alvo, QEvent* evento) {
+    if (evento->type() == QEvent::WindowActivate && alvo->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(alvo);
+        if (w->isWindow()) w->setProperty("cbRoteiroAparicao", AparicaoDe(w) + 1);
+    }
+    return QObject::eventFilter(alvo, evento);
+}
+
+void Roteiro::Passo() {
+    if (!emChamada_) return;
+    QWidget* tela = QApplication::activeModalWidget();
+    if (abortando_) {
+        if (tela) tela->close();
+        if (relogioPasso_.elapsed() > kPrazoAbortoMs) {
+            Falha(QStringLiteral("the call did not end after the abort"));
+            std::fflush(nullptr);
+            _exit(3);
+        }
+        return;
+    }
+    const QJsonObject passo = passos_.at(proximoPasso_).toObject(); // a null object once the steps run out
+    const int prazo = passo.value(QStringLiteral("prazo")).toInt(kPrazoPadraoMs);
+    auto prazoEsgotado = [&] {
+        if (relogioPasso_.elapsed() <= prazo) return false;
+        const QString esperando = proximoPasso_ < passos_.size()
+                                      ? QStringLiteral("step %1").arg(proximoPasso_ + 1)
+                                      : QStringLiteral("the end of the call");
+        Falha(QStringLiteral("deadline passed waiting for %1; on screen: %2")
+                  .arg(esperando,
+                       tela ? QString::fromUtf8(QJsonDocument(DescreveTela(tela)).toJson(QJsonDocument::Compact))
+                            : QStringLiteral("nothing")));
+        Aborta();
+        return true;
+    };
+    if (!tela) {
+        prazoEsgotado();
+        return;
+    }
+    if (QApplication::activeWindow() != tela) {
+        if (!relogioAtivacao_.isValid()) {
+            relogioAtivacao_.start();
+        } else if (relogioAtivacao_.elapsed() > kAtivacaoMs) {
+            tela->activateWindow();
+            relogioAtivacao_.invalidate();
+        }
+        prazoEsgotado();
+        return;
+    }
+    relogioAtivacao_.invalidate();
+
+    const bool mesmaTela = passo.value(QStringLiteral("mesmaTela")).toBool();
+    const QPair<int, int> chave{IdDe(tela), AparicaoDe(tela)};
+    // Acting again on the same screen waits as long as a new screen would, so the last keys are handled first.
+    if (mesmaTela && chave == ultimaTratada_ && relogioPasso_.elapsed() < kAssentamentoMs) return;
+    if (!mesmaTela || chave != ultimaTratada_) {
+        if (tratadas_.contains(chave)) {
+            prazoEsgotado();
+            return;
+        }
+        if (chave != candidata_) {
+            candidata_ = chave;
+            relogioAssentamento_.start();
+            return;
+        }
+        if (relogioAssentamento_.elapsed() < kAssentamentoMs) return;
+        tratadas_.insert(chave);
+        telasVistas_ << Classe(tela);
+        Registra(DescreveTela(tela));
+        Fotografa(tela);
+    }
+    ultimaTratada_ = chave;
+    if (proximoPasso_ >= passos_.size()) {
+        Falha(QStringLiteral("screen with no step left: ") + Classe(tela));
+        Aborta();
+        return;
+    }
+    ++proximoPasso_;
+    QString motivo;
+    if (!ConfereTela(tela, passo.value(QStringLiteral("espera")).toObject(), motivo)) {
+        Falha(QStringLiteral("step %1: %2").arg(proximoPasso_).arg(motivo));
+        Aborta();
+        return;
+    }
+    if (qApp->property(kPropriedadeJanela).toLongLong() != janelaEsperada_) {
+        Falha(QStringLiteral("step %1: the host's window is not the owner during the call").arg(proximoPasso_));
+        Aborta();
+        return;
+    }
+    relogioPasso_.restart();
+    // "fechar" closes the window as the window manager's close button would.
+    if (passo.value(QStringLiteral("acao")).toString() == QLatin1String("fechar")) {
+        tela->close();
+        return;
+    }
+    EnviaTeclas(tela, passo.value(QStringLiteral("teclas")).toArray());
+}
+
+QJsonObject Roteiro::DescreveTela(QWidget* tela) const {
+    QJsonObject d;
+    if (auto* caixa = qobject_cast<QMessageBox*>(tela)) {
+        static const char* const icones[] = {"nenhum", "informacao", "aviso", "erro", "pergunta"};
+        QJsonArray botoes;
+        for (auto* b : caixa->buttons()) botoes << b->text();
+        d = {{QStringLiteral("tipo"), QStringLiteral("caixa")},
+             {QStringLiteral("classe"), Classe(tela)},
+             {QStringLiteral("icone"), QLatin1String(icones[std::clamp(static_cast<int>(caixa->icon()), 0, 4)])},
+             {QStringLiteral("titulo"), caixa->windowTitle()},
+             {QStringLiteral("texto"), caixa->text()},
+             {QStringLiteral("botoes"), botoes}};
+        return d;
+    }
+    QJsonArray opcoes, habilitadas;
+    for (auto* b : tela->findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(tela)) continue;
+        opcoes << b->text();
+        if (b->isEnabled()) habilitadas << b->text();
+    }
+    QJsonObject campos;
+    for (auto* e : tela->findChildren<QLineEdit*>()) {
+        if (!e->isVisibleTo(tela)) continue;
+        campos.insert(e->objectName(), Sensivel(e) ? QString(e->text().size(), QLatin1Char('*')) : e->text());
+    }
+    QWidget* foco = tela->focusWidget();
+    d = {{QStringLiteral("tipo"), QStringLiteral("tela")},
+         {QStringLiteral("classe"), Classe(tela)},
+         {QStringLiteral("titulo"), TextoDe(tela, "lbTitulo")},
+         {QStringLiteral("mensagem"), TextoDe(tela, "lbMensagem")},
+         {QStringLiteral("opcoes"), opcoes},
+         {QStringLiteral("habilitadas"), habilitadas},
+         {QStringLiteral("foco"), foco ? foco->objectName() : QString()}};
+    if (!campos.isEmpty()) d.insert(QStringLiteral("campos"), campos);
+    return d;
+}
+
+bool Roteiro::ConfereTela(QWidget* tela, const QJsonObject& espera, QString& motivo) const {
+    const QJsonObject d = DescreveTela(tela);
+    for (auto it = espera.begin(); it != espera.end(); ++it) {
+        const QJsonValue obtido = d.value(it.key());
+        if (it.key() == QLatin1String("campos")) {
+            const QJsonObject c = d.value(QStringLiteral("campos")).toObject();
+            const QJsonObject e = it.value().toObject();
+            for (auto ci = e.begin(); ci != e.end(); ++ci) {
+                if (c.value(ci.key()) != ci.value()) {
+                    motivo = QStringLiteral("field %1 shows \"%2\", expected \"%3\"")
+                                 .arg(ci.key(), c.value(ci.key()).toString(), ci.value().toString());
+                    return false;
+                }
+            }
+            continue;
+        }
+        if (obtido != it.value()) {
+            motivo = QStringLiteral("%1 is %2, expected %3; screen: %4")
+                         .arg(it.key(),
+                              QString::fromUtf8(QJsonDocument(QJsonArray{obtido}).toJson(QJsonDocument::Compact)),
+                              QString::fromUtf8(QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact)),
+                              QString::fromUtf8(QJsonDocument(d).toJson(QJsonDocument::Compact)));
+            return false;
+        }
+    }
+    return true;
+}
+
+void Roteiro::EnviaTeclas(QWidget* tela, const QJsonArray& teclas) {
+    QWidget* alvo = QApplication::focusWidget();
+    if (!alvo || alvo->window() != tela) alvo = tela;
+    auto posta = [&](int tecla, Qt::KeyboardModifiers mod, const QString& texto) {
+        // Posted, not sent: a key that opens the next screen must not hold this step inside its modal run.
+        QCoreApplication::postEvent(alvo, new QKeyEvent(QEvent::KeyPress, tecla, mod, texto));
+        QCoreApplication::postEvent(alvo, new QKeyEvent(QEvent::KeyRelease, tecla, mod, texto));
+    };
+    static const QHash<QString, int> especiais{{QStringLiteral("<Enter>"), Qt::Key_Return},
+                                               {QStringLiteral("<Backspace>"), Qt::Key_Backspace},
+                                               {QStringLiteral("<Esc>"), Qt::Key_Escape},
+                                               {QStringLiteral("<Tab>"), Qt::Key_Tab},
+                                               {QStringLiteral("<Up>"), Qt::Key_Up},
+                                               {QStringLiteral("<Down>"), Qt::Key_Down}};
+    for (const auto& v : teclas) {
+        const QString t = v.toString();
+        if (especiais.contains(t)) {
+            const int k = especiais.value(t);
+            const QString texto = k == Qt::Key_Return ? QStringLiteral("\r")
+                                  : k == Qt::Key_Backspace ? QStringLiteral("\b")
+                                  : k == Qt::Key_Escape ? QStringLiteral("\x1b")
+                                  : k == Qt::Key_Tab ? QStringLiteral("\t") : QString();
+            posta(k, Qt::NoModifier, texto);
+        } else if (t.startsWith(QLatin1String("<Alt+")) && t.size() == 7 && t.endsWith(QLatin1Char('>'))) {
+            const QChar c = t.at(5);
+            posta(Qt::Key_0 + (c.unicode() - u'0'), Qt::AltModifier, QString(c));
+        } else {
+            for (const QChar c : t) {
+                const int k = c.isDigit() ? Qt::Key_0 + (c.unicode() - u'0') : c.toUpper().unicode();
+                posta(k, Qt::NoModifier, QString(c));
+            }
+        }
+    }
+}
+
+void Roteiro::Fotografa(QWidget* tela) {
+    if (opcoes_.dirTelas.isEmpty()) return;
+    const QString arquivo = QDir(opcoes_.dirTelas)
+                                .filePath(QStringLiteral("%1-%2.png").arg(++numeroTela_, 3, 10, QLatin1Char('0')).arg(Classe(tela)));
+    tela->grab().save(arquivo);
+}
