@@ -24,7 +24,8 @@ extern "C" {
 CB_EXPORT void CB_CALL ExecutaGenerico(uint32_t janelaHost, int32_t modo);
 /* Administrative menu; mode 1 is the cancellation mode, mode 9 the credit-limit restoration batch. */
 CB_EXPORT void CB_CALL ExecutaFuncaoADM(uint32_t janelaHost, int32_t modo);
-/* Copies "1.0.0.0" into the first buffer and the module's build version into the second; the host sizes them. */
+/* Copies "1.0.0.0" into the first buffer and the module's build version into the second; the host sizes them.
+ */
 CB_EXPORT void CB_CALL ObtemVersao(char* versaoInterface, char* versaoModulo);
 /* Package load and unload: every unit's initialization, respectively finalization. */
 CB_EXPORT void CB_CALL Initialize(void);

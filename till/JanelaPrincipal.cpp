@@ -25,7 +25,8 @@ bool ValidaSupervisor(uintptr_t, const char* nivel, void* contexto) {
     auto* janela = static_cast<QWidget*>(contexto);
     char dir[4096];
     VortaSimDiretorioHost(dir, sizeof dir);
-    const QSettings config(QDir(QFile::decodeName(dir)).filePath(QStringLiteral("CBTill.ini")), QSettings::IniFormat);
+    const QSettings config(QDir(QFile::decodeName(dir)).filePath(QStringLiteral("CBTill.ini")),
+                           QSettings::IniFormat);
     const QString senha = config.value(QStringLiteral("Supervisor/Senha"), QStringLiteral("1234")).toString();
     bool ok = false;
     const QString digitada =
@@ -67,7 +68,8 @@ JanelaPrincipal::JanelaPrincipal(Modulo& modulo) : modulo_(modulo) {
     layout->addWidget(entradas);
 
     auto* direita = new QVBoxLayout;
-    direita->addWidget(new QLabel(QStringLiteral("Campos do host antes da chamada (campo[.ocorrência]=valor):")));
+    direita->addWidget(
+        new QLabel(QStringLiteral("Campos do host antes da chamada (campo[.ocorrência]=valor):")));
     campos_ = new QPlainTextEdit(central);
     campos_->setPlaceholderText(QStringLiteral("1003=10000\n1356=1"));
     direita->addWidget(campos_);
@@ -89,7 +91,8 @@ void JanelaPrincipal::AplicaCampos() {
         const int igual = linha.indexOf(QLatin1Char('='));
         if (igual <= 0) continue;
         const QStringList chave = linha.left(igual).trimmed().split(QLatin1Char('.'));
-        GravaCampoString(chave.value(0).toInt(), chave.value(1).toInt(), linha.mid(igual + 1).toLatin1().constData());
+        GravaCampoString(chave.value(0).toInt(), chave.value(1).toInt(),
+                         linha.mid(igual + 1).toLatin1().constData());
     }
 }
 
@@ -97,19 +100,24 @@ void JanelaPrincipal::Chama(const QString& nome, const std::function<void(uint32
     AplicaCampos();
     const int antes = VortaSimQtdeGravaArquivo();
     chamada(static_cast<uint32_t>(winId()));
-    situacao_->setText(QStringLiteral("%1: arquivo de resultado gravado %2 vez(es)").arg(nome).arg(VortaSimQtdeGravaArquivo() - antes));
+    situacao_->setText(QStringLiteral("%1: arquivo de resultado gravado %2 vez(es)")
+                           .arg(nome)
+                           .arg(VortaSimQtdeGravaArquivo() - antes));
     MostraResultado(nome);
 }
 
 void JanelaPrincipal::MostraResultado(const QString& nome) {
     auto le = [](int campo) {
         char buf[1024];
-        return LeCampo(buf, sizeof buf, campo, 0) < 0 ? QStringLiteral("(ausente)") : QString::fromLatin1(buf);
+        return LeCampo(buf, sizeof buf, campo, 0) < 0 ? QStringLiteral("(ausente)")
+                                                      : QString::fromLatin1(buf);
     };
     char dir[4096];
     VortaSimDiretorioHost(dir, sizeof dir);
     QFile arquivo(QDir(QFile::decodeName(dir)).filePath(QStringLiteral(VORTASIM_ARQUIVO_RESULTADO)));
-    const QString conteudo = arquivo.open(QIODevice::ReadOnly) ? QString::fromLatin1(arquivo.readAll()) : QString();
-    resultado_->setPlainText(QStringLiteral("%1\nCódigo (1009): %2\nMensagem (1027): %3\n\nArquivo de resultado:\n%4")
-                                 .arg(nome, le(1009), le(1027), conteudo));
+    const QString conteudo =
+        arquivo.open(QIODevice::ReadOnly) ? QString::fromLatin1(arquivo.readAll()) : QString();
+    resultado_->setPlainText(
+        QStringLiteral("%1\nCódigo (1009): %2\nMensagem (1027): %3\n\nArquivo de resultado:\n%4")
+            .arg(nome, le(1009), le(1027), conteudo));
 }

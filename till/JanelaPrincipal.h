@@ -1,5 +1,5 @@
-// The stand-in host's window: the module's entry points, host fields to preset, and after each call the result
-// code, the message and the result file.
+// The stand-in host's window: the module's entry points, host fields to preset, and after each call the
+// result code, the message and the result file.
 #pragma once
 
 #include <QMainWindow>

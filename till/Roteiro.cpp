@@ -24,8 +24,8 @@ namespace {
 
 constexpr int kIntervaloMs = 10;
 constexpr int kPrazoPadraoMs = 5000;
-// A screen is acted on once it has stayed active this long: its own 1 ms start-up timers go first, as they would
-// before an operator could press anything.
+// A screen is acted on once it has stayed active this long: its own 1 ms start-up timers go first, as they
+// would before an operator could press anything.
 constexpr int kAssentamentoMs = 30;
 // After this long without activation, the top modal window is activated as a window manager would.
 constexpr int kAtivacaoMs = 100;
@@ -43,12 +43,18 @@ int IdDe(QWidget* w) {
     return v.toInt();
 }
 
-int AparicaoDe(QWidget* w) { return w->property("cbRoteiroAparicao").toInt(); }
+int AparicaoDe(QWidget* w) {
+    return w->property("cbRoteiroAparicao").toInt();
+}
 
-QString Classe(const QWidget* w) { return QString::fromLatin1(w->metaObject()->className()); }
+QString Classe(const QWidget* w) {
+    return QString::fromLatin1(w->metaObject()->className());
+}
 
 // Text fields that hold card numbers, PINs or security codes are never written out.
-bool Sensivel(const QLineEdit* e) { return e->echoMode() != QLineEdit::Normal || e->property("cbSensivel").toBool(); }
+bool Sensivel(const QLineEdit* e) {
+    return e->echoMode() != QLineEdit::Normal || e->property("cbSensivel").toBool();
+}
 
 QString TextoDe(const QWidget* tela, const char* nome) {
     const auto* l = tela->findChild<QLabel*>(QLatin1String(nome));
@@ -75,7 +81,8 @@ bool ChaveCampo(const QString& chave, int& campo, int& ocorrencia) {
 
 QStringList ListaTexto(const QJsonValue& v) {
     QStringList l;
-    for (const auto& e : v.toArray()) l << e.toString();
+    for (const auto& e : v.toArray())
+        l << e.toString();
     return l;
 }
 
@@ -131,7 +138,8 @@ int Roteiro::Executa() {
         std::fprintf(stderr, "%s: %s\n", qPrintable(opcoes_.script), qPrintable(erro.errorString()));
         return 2;
     }
-    if (!opcoes_.transcricao.isEmpty()) transcricao_ = std::fopen(QFile::encodeName(opcoes_.transcricao), "w");
+    if (!opcoes_.transcricao.isEmpty())
+        transcricao_ = std::fopen(QFile::encodeName(opcoes_.transcricao), "w");
     if (!opcoes_.dirTelas.isEmpty()) QDir().mkpath(opcoes_.dirTelas);
 
     const QJsonObject script = doc.object();
@@ -199,8 +207,10 @@ bool Roteiro::PreparaHost(const QJsonObject& s) {
         const int comportamento = c == QLatin1String("falha")     ? VORTASIM_MODULO_FALHA
                                   : c == QLatin1String("excecao") ? VORTASIM_MODULO_EXCECAO
                                                                   : VORTASIM_MODULO_EXECUTA;
-        VortaSimDefineModuloTEF(comportamento, m.value(QStringLiteral("resultado")).toString(QStringLiteral("0")).toLatin1().constData(),
-                                m.value(QStringLiteral("linhaRecorte")).toInt(), m.value(QStringLiteral("linhasCupom")).toInt());
+        VortaSimDefineModuloTEF(
+            comportamento,
+            m.value(QStringLiteral("resultado")).toString(QStringLiteral("0")).toLatin1().constData(),
+            m.value(QStringLiteral("linhaRecorte")).toInt(), m.value(QStringLiteral("linhasCupom")).toInt());
     }
     return true;
 }
@@ -288,22 +298,30 @@ bool Roteiro::ExecutaChamada(const QJsonObject& chamada, int indice) {
         }
         const QJsonValue obtido = LeCampoJson(campo, ocorrencia);
         if (obtido != it.value())
-            Falha(QStringLiteral("call %1: field %2 is %3, expected %4")
-                      .arg(indice)
-                      .arg(it.key(), QString::fromUtf8(QJsonDocument(QJsonArray{obtido}).toJson(QJsonDocument::Compact)),
-                           QString::fromUtf8(QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact))));
+            Falha(
+                QStringLiteral("call %1: field %2 is %3, expected %4")
+                    .arg(indice)
+                    .arg(it.key(),
+                         QString::fromUtf8(QJsonDocument(QJsonArray{obtido}).toJson(QJsonDocument::Compact)),
+                         QString::fromUtf8(
+                             QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact))));
     }
     if (chamada.contains(QStringLiteral("gravacoes"))) {
         const int esperadas = chamada.value(QStringLiteral("gravacoes")).toInt();
         const int feitas = VortaSimQtdeGravaArquivo() - gravacoesAntes;
         if (feitas != esperadas)
-            Falha(QStringLiteral("call %1: result file written %2 times, expected %3").arg(indice).arg(feitas).arg(esperadas));
+            Falha(QStringLiteral("call %1: result file written %2 times, expected %3")
+                      .arg(indice)
+                      .arg(feitas)
+                      .arg(esperadas));
     }
     for (const QString& linha : ListaTexto(chamada.value(QStringLiteral("audit")))) {
-        if (!audit_.contains(linha)) Falha(QStringLiteral("call %1: audit line missing: %2").arg(indice).arg(linha));
+        if (!audit_.contains(linha))
+            Falha(QStringLiteral("call %1: audit line missing: %2").arg(indice).arg(linha));
     }
     for (const QString& linha : ListaTexto(chamada.value(QStringLiteral("semAudit")))) {
-        if (audit_.contains(linha)) Falha(QStringLiteral("call %1: unexpected audit line: %2").arg(indice).arg(linha));
+        if (audit_.contains(linha))
+            Falha(QStringLiteral("call %1: unexpected audit line: %2").arg(indice).arg(linha));
     }
     if (chamada.contains(QStringLiteral("telas"))) {
         const QStringList esperadas = ListaTexto(chamada.value(QStringLiteral("telas")));
@@ -343,9 +361,9 @@ void Roteiro::Passo() {
                                       ? QStringLiteral("step %1").arg(proximoPasso_ + 1)
                                       : QStringLiteral("the end of the call");
         Falha(QStringLiteral("deadline passed waiting for %1; on screen: %2")
-                  .arg(esperando,
-                       tela ? QString::fromUtf8(QJsonDocument(DescreveTela(tela)).toJson(QJsonDocument::Compact))
-                            : QStringLiteral("nothing")));
+                  .arg(esperando, tela ? QString::fromUtf8(
+                                             QJsonDocument(DescreveTela(tela)).toJson(QJsonDocument::Compact))
+                                       : QStringLiteral("nothing")));
         Aborta();
         return true;
     };
@@ -367,7 +385,8 @@ void Roteiro::Passo() {
 
     const bool mesmaTela = passo.value(QStringLiteral("mesmaTela")).toBool();
     const QPair<int, int> chave{IdDe(tela), AparicaoDe(tela)};
-    // Acting again on the same screen waits as long as a new screen would, so the last keys are handled first.
+    // Acting again on the same screen waits as long as a new screen would, so the last keys are handled
+    // first.
     if (mesmaTela && chave == ultimaTratada_ && relogioPasso_.elapsed() < kAssentamentoMs) return;
     if (!mesmaTela || chave != ultimaTratada_) {
         if (tratadas_.contains(chave)) {
@@ -399,7 +418,8 @@ void Roteiro::Passo() {
         return;
     }
     if (qApp->property(kPropriedadeJanela).toLongLong() != janelaEsperada_) {
-        Falha(QStringLiteral("step %1: the host's window is not the owner during the call").arg(proximoPasso_));
+        Falha(
+            QStringLiteral("step %1: the host's window is not the owner during the call").arg(proximoPasso_));
         Aborta();
         return;
     }
@@ -417,10 +437,12 @@ QJsonObject Roteiro::DescreveTela(QWidget* tela) const {
     if (auto* caixa = qobject_cast<QMessageBox*>(tela)) {
         static const char* const icones[] = {"nenhum", "informacao", "aviso", "erro", "pergunta"};
         QJsonArray botoes;
-        for (auto* b : caixa->buttons()) botoes << b->text();
+        for (auto* b : caixa->buttons())
+            botoes << b->text();
         d = {{QStringLiteral("tipo"), QStringLiteral("caixa")},
              {QStringLiteral("classe"), Classe(tela)},
-             {QStringLiteral("icone"), QLatin1String(icones[std::clamp(static_cast<int>(caixa->icon()), 0, 4)])},
+             {QStringLiteral("icone"),
+              QLatin1String(icones[std::clamp(static_cast<int>(caixa->icon()), 0, 4)])},
              {QStringLiteral("titulo"), caixa->windowTitle()},
              {QStringLiteral("texto"), caixa->text()},
              {QStringLiteral("botoes"), botoes}};
@@ -466,11 +488,13 @@ bool Roteiro::ConfereTela(QWidget* tela, const QJsonObject& espera, QString& mot
             continue;
         }
         if (obtido != it.value()) {
-            motivo = QStringLiteral("%1 is %2, expected %3; screen: %4")
-                         .arg(it.key(),
-                              QString::fromUtf8(QJsonDocument(QJsonArray{obtido}).toJson(QJsonDocument::Compact)),
-                              QString::fromUtf8(QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact)),
-                              QString::fromUtf8(QJsonDocument(d).toJson(QJsonDocument::Compact)));
+            motivo =
+                QStringLiteral("%1 is %2, expected %3; screen: %4")
+                    .arg(it.key(),
+                         QString::fromUtf8(QJsonDocument(QJsonArray{obtido}).toJson(QJsonDocument::Compact)),
+                         QString::fromUtf8(
+                             QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact)),
+                         QString::fromUtf8(QJsonDocument(d).toJson(QJsonDocument::Compact)));
             return false;
         }
     }
@@ -485,20 +509,19 @@ void Roteiro::EnviaTeclas(QWidget* tela, const QJsonArray& teclas) {
         QCoreApplication::postEvent(alvo, new QKeyEvent(QEvent::KeyPress, tecla, mod, texto));
         QCoreApplication::postEvent(alvo, new QKeyEvent(QEvent::KeyRelease, tecla, mod, texto));
     };
-    static const QHash<QString, int> especiais{{QStringLiteral("<Enter>"), Qt::Key_Return},
-                                               {QStringLiteral("<Backspace>"), Qt::Key_Backspace},
-                                               {QStringLiteral("<Esc>"), Qt::Key_Escape},
-                                               {QStringLiteral("<Tab>"), Qt::Key_Tab},
-                                               {QStringLiteral("<Up>"), Qt::Key_Up},
-                                               {QStringLiteral("<Down>"), Qt::Key_Down}};
+    static const QHash<QString, int> especiais{
+        {QStringLiteral("<Enter>"), Qt::Key_Return}, {QStringLiteral("<Backspace>"), Qt::Key_Backspace},
+        {QStringLiteral("<Esc>"), Qt::Key_Escape},   {QStringLiteral("<Tab>"), Qt::Key_Tab},
+        {QStringLiteral("<Up>"), Qt::Key_Up},        {QStringLiteral("<Down>"), Qt::Key_Down}};
     for (const auto& v : teclas) {
         const QString t = v.toString();
         if (especiais.contains(t)) {
             const int k = especiais.value(t);
-            const QString texto = k == Qt::Key_Return ? QStringLiteral("\r")
+            const QString texto = k == Qt::Key_Return      ? QStringLiteral("\r")
                                   : k == Qt::Key_Backspace ? QStringLiteral("\b")
-                                  : k == Qt::Key_Escape ? QStringLiteral("\x1b")
-                                  : k == Qt::Key_Tab ? QStringLiteral("\t") : QString();
+                                  : k == Qt::Key_Escape    ? QStringLiteral("\x1b")
+                                  : k == Qt::Key_Tab       ? QStringLiteral("\t")
+                                                           : QString();
             posta(k, Qt::NoModifier, texto);
         } else if (t.startsWith(QLatin1String("<Alt+")) && t.size() == 7 && t.endsWith(QLatin1Char('>'))) {
             const QChar c = t.at(5);
@@ -514,7 +537,9 @@ void Roteiro::EnviaTeclas(QWidget* tela, const QJsonArray& teclas) {
 
 void Roteiro::Fotografa(QWidget* tela) {
     if (opcoes_.dirTelas.isEmpty()) return;
-    const QString arquivo = QDir(opcoes_.dirTelas)
-                                .filePath(QStringLiteral("%1-%2.png").arg(++numeroTela_, 3, 10, QLatin1Char('0')).arg(Classe(tela)));
+    const QString arquivo =
+        QDir(opcoes_.dirTelas)
+            .filePath(
+                QStringLiteral("%1-%2.png").arg(++numeroTela_, 3, 10, QLatin1Char('0')).arg(Classe(tela)));
     tela->grab().save(arquivo);
 }

@@ -1,5 +1,5 @@
-// Operator scripts: preset the host, call the module's entry points and drive its screens from the keyboard as
-// an operator would, checking what each screen shows. Every wait has a deadline.
+// Operator scripts: preset the host, call the module's entry points and drive its screens from the keyboard
+// as an operator would, checking what each screen shows. Every wait has a deadline.
 #pragma once
 
 #include <QElapsedTimer>
@@ -23,8 +23,8 @@ class Roteiro : public QObject {
 public:
     struct Opcoes {
         QString script;
-        QString dirTelas;     // screenshots of every screen seen, when set
-        QString transcricao;  // JSON lines, when set
+        QString dirTelas;    // screenshots of every screen seen, when set
+        QString transcricao; // JSON lines, when set
         bool silencioso = false;
     };
 

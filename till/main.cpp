@@ -11,7 +11,8 @@
 
 int main(int argc, char** argv) {
     bool roteiro = false;
-    for (int i = 1; i < argc; ++i) roteiro = roteiro || qstrcmp(argv[i], "--script") == 0;
+    for (int i = 1; i < argc; ++i)
+        roteiro = roteiro || qstrcmp(argv[i], "--script") == 0;
     // Scripts run headless unless a platform is chosen explicitly.
     if (roteiro && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
@@ -26,14 +27,16 @@ int main(int argc, char** argv) {
                              QStringLiteral("DIR"));
     QCommandLineOption transcricao(QStringLiteral("transcript"), QStringLiteral("Write the transcript here."),
                                    QStringLiteral("FILE"));
-    QCommandLineOption cenario(QStringLiteral("scenario"), QStringLiteral("Bank scenario of the simulated server."),
+    QCommandLineOption cenario(QStringLiteral("scenario"),
+                               QStringLiteral("Bank scenario of the simulated server."),
                                QStringLiteral("FILE"));
     QCommandLineOption silencioso(QStringLiteral("quiet"), QStringLiteral("Print failures only."));
     parser.addOptions({script, telas, transcricao, cenario, silencioso});
     parser.process(app);
 
     if (parser.isSet(script)) {
-        Roteiro r({parser.value(script), parser.value(telas), parser.value(transcricao), parser.isSet(silencioso)});
+        Roteiro r(
+            {parser.value(script), parser.value(telas), parser.value(transcricao), parser.isSet(silencioso)});
         return r.Executa();
     }
     Modulo modulo(Modulo::CaminhoPadrao());

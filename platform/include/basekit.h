@@ -33,13 +33,14 @@ VORTA_EXPORT int VORTA_CALL RemoveFormato(const char* origem, char* saida, int c
 /* The character repeated quantidade times. */
 VORTA_EXPORT int VORTA_CALL Replicate(int caractere, int quantidade, char* saida, int capacidade);
 /* Text left-padded with '0' to largura (longer text is kept whole). */
-VORTA_EXPORT int VORTA_CALL PreencherZerosEsquerda(const char* origem, int largura, char* saida, int capacidade);
+VORTA_EXPORT int VORTA_CALL PreencherZerosEsquerda(const char* origem, int largura, char* saida,
+                                                   int capacidade);
 /* The last largura characters of the text (all of it when shorter). */
 VORTA_EXPORT int VORTA_CALL RightString(const char* origem, int largura, char* saida, int capacidade);
 /* Trimmed text that follows the first occurrence of inicio, up to the next delimitador (or the end);
  * "" when inicio does not occur. */
-VORTA_EXPORT int VORTA_CALL CopiaSubStringDelimitador(const char* origem, const char* inicio, char delimitador,
-                                                      char* saida, int capacidade);
+VORTA_EXPORT int VORTA_CALL CopiaSubStringDelimitador(const char* origem, const char* inicio,
+                                                      char delimitador, char* saida, int capacidade);
 
 /* Normalises a typed character in place and returns it: line feed becomes 13, DEL becomes 8. */
 VORTA_EXPORT char VORTA_CALL ValKeyBoard(char* tecla);
@@ -47,11 +48,13 @@ VORTA_EXPORT char VORTA_CALL ValKeyBoard(char* tecla);
 VORTA_EXPORT char VORTA_CALL PermiteNumerico_BS_Enter(char* tecla);
 /* '2' selects the next item of the combo box (a QComboBox*), '8' the previous one; the key is consumed. */
 VORTA_EXPORT void VORTA_CALL AvancaRetrocedeItemComboBox(void* combo, char* tecla);
-/* Overwrites the text of an edit (a QLineEdit*) with '*' and clears it, so no copy of a card number lingers. */
+/* Overwrites the text of an edit (a QLineEdit*) with '*' and clears it, so no copy of a card number lingers.
+ */
 VORTA_EXPORT void VORTA_CALL memLimpaEdit(void* edit);
 
 /* Check digits. Each takes the digits as a NUL-terminated string (no punctuation). */
-VORTA_EXPORT bool VORTA_CALL ValidaModulo10(const char* digitos); /* last digit is the module-10 DV of the rest */
+VORTA_EXPORT bool VORTA_CALL
+ValidaModulo10(const char* digitos); /* last digit is the module-10 DV of the rest */
 /* 44-digit bank-slip bar code or 47-digit typed line: field DVs (module 10) and general DV (module 11). */
 VORTA_EXPORT bool VORTA_CALL ValidaCodigoBarrasCompletoTitulo(const char* digitos);
 /* 44-digit collection bar code or 48-digit typed line ("8" first): block DVs and general DV, module 10 or 11

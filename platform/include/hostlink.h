@@ -10,13 +10,15 @@
 VORTA_BEGIN
 
 /* Reads a field. *tamanho holds the buffer's capacity on entry and the field's length on return; when the
- * field is longer than the buffer, the buffer receives the first bytes and the status is HL_BUFFER_PEQUENO. */
+ * field is longer than the buffer, the buffer receives the first bytes and the status is HL_BUFFER_PEQUENO.
+ */
 VORTA_EXPORT uint16_t VORTA_CALL HostlinkLeCampo(int campo, int ocorrencia, char* buffer, uint16_t* tamanho);
 /* As HostlinkLeCampo, reading at most maxLen bytes (the rest of the field is ignored, not an error). */
-VORTA_EXPORT uint16_t VORTA_CALL HostlinkLeCampoMaxLen(int campo, int ocorrencia, char* buffer, uint16_t* tamanho,
-                                                       uint16_t maxLen);
+VORTA_EXPORT uint16_t VORTA_CALL HostlinkLeCampoMaxLen(int campo, int ocorrencia, char* buffer,
+                                                       uint16_t* tamanho, uint16_t maxLen);
 /* Sets the field to exactly these bytes (an empty value makes the field present and empty). */
-VORTA_EXPORT uint16_t VORTA_CALL HostlinkGravaCampo(int campo, int ocorrencia, const char* buffer, uint16_t tamanho);
+VORTA_EXPORT uint16_t VORTA_CALL HostlinkGravaCampo(int campo, int ocorrencia, const char* buffer,
+                                                    uint16_t tamanho);
 /* Removes every occurrence of the field. */
 VORTA_EXPORT uint16_t VORTA_CALL HostlinkLimpaCampo(int campo);
 /* Hands every field to the host as the call's result: writes the result file of the host folder. */

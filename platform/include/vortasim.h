@@ -51,7 +51,8 @@ VORTA_EXPORT void VortaSimDefineObservador(VortaSimObservador observador, void* 
 
 /* Enumerates the fields in (field, occurrence) order; returns the number of entries. The callback receives
  * the bytes and their length. */
-typedef void (*VortaSimVisitaCampo)(int campo, int ocorrencia, const char* valor, int tamanho, void* contexto);
+typedef void (*VortaSimVisitaCampo)(int campo, int ocorrencia, const char* valor, int tamanho,
+                                    void* contexto);
 VORTA_EXPORT int VortaSimVisitaCampos(VortaSimVisitaCampo visita, void* contexto);
 
 VORTA_END

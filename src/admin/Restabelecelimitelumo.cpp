@@ -18,10 +18,12 @@ TFrmMod_RestabeleceLimite::TFrmMod_RestabeleceLimite(QWidget* pai, const QString
 
 void TFrmMod_RestabeleceLimite::btConfirmaClick() {
     const IniFile ini(IniFile::NoDiretorioHost(QStringLiteral("RestabeleceLimite.ini")));
-    const int quantidade = ini.LeInteiro(QStringLiteral("RESTABELECELIMITE"), QStringLiteral("Quantidade"), 0);
+    const int quantidade =
+        ini.LeInteiro(QStringLiteral("RESTABELECELIMITE"), QStringLiteral("Quantidade"), 0);
     // The pending entries stay in the file until a restoration request for them is approved: nothing is lost
     // while the server cannot take them.
-    const char* texto = quantidade > 0 ? msg::MsgRestabeleceLimiteIndisponivel : msg::MsgSemLimiteRestabelecer;
+    const char* texto =
+        quantidade > 0 ? msg::MsgRestabeleceLimiteIndisponivel : msg::MsgSemLimiteRestabelecer;
     host::GravaCampoString(1009, 0, QStringLiteral("255"));
     host::GravaCampoString(1027, 0, QString::fromUtf8(texto));
     host::GravaArquivo();

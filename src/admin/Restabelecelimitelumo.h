@@ -8,7 +8,8 @@ class QPushButton;
 class TFrmMod_RestabeleceLimite : public TFrmMod {
     Q_OBJECT
 public:
-    explicit TFrmMod_RestabeleceLimite(QWidget* pai, const QString& nome = QStringLiteral("FrmMod_RestabeleceLimite"));
+    explicit TFrmMod_RestabeleceLimite(QWidget* pai,
+                                       const QString& nome = QStringLiteral("FrmMod_RestabeleceLimite"));
 
     // Start of the dialog: reports the restoration's result in fields 1009 and 1027 and the result file.
     void btConfirmaClick();

@@ -1,6 +1,8 @@
 // Module state, entry points and the frame's own operations.
 #include "frame/Lumomain.h"
 
+#include "admin/Cancelamentorestabelecelimitelumo.h"
+#include "admin/Restabelecelimitelumo.h"
 #include "correspondente.h"
 #include "frame/Menuadmlumo.h"
 #include "frame/Modelolumo.h"
@@ -8,8 +10,6 @@
 #include "frame/Unidades.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
-#include "admin/Cancelamentorestabelecelimitelumo.h"
-#include "admin/Restabelecelimitelumo.h"
 #include "payment/Continuarpagamento.h"
 #include "resources/Mensagens.h"
 
@@ -147,14 +147,17 @@ template <class T> void ExecutaSemOperador(T*& form, const char* nomeForm) {
 
 } // namespace
 
-uintptr_t JanelaAplicacao() { return janelaAplicacao; }
+uintptr_t JanelaAplicacao() {
+    return janelaAplicacao;
+}
 
 QWidget* JanelaProprietaria() {
     return janelaAplicacao ? QWidget::find(static_cast<WId>(janelaAplicacao)) : nullptr;
 }
 
 QString TituloAplicacao() {
-    return host::deLatin1(std::string_view(TITULO_APLICACAO.data(), strnlen(TITULO_APLICACAO.data(), TITULO_APLICACAO.size())));
+    return host::deLatin1(
+        std::string_view(TITULO_APLICACAO.data(), strnlen(TITULO_APLICACAO.data(), TITULO_APLICACAO.size())));
 }
 
 void DefineTituloAplicacao(const QString& titulo) {
@@ -188,7 +191,9 @@ QString Formata(const char* modelo, const QStringList& argumentos) {
     return r;
 }
 
-void ProcessaMensagens() { QCoreApplication::processEvents(); }
+void ProcessaMensagens() {
+    QCoreApplication::processEvents();
+}
 
 void MostraMensagem(Icone icone, const QString& texto, QWidget* pai) {
     static constexpr QMessageBox::Icon icones[] = {QMessageBox::Information, QMessageBox::Warning,
@@ -249,10 +254,13 @@ bool RealizaTransacaoModuloTEF(int funcao, int a, int b) {
 }
 
 // Unit life cycle: initialization once per load, finalizations in reverse order at unload.
-void InicializaUnidade() { bPinpadCBNaoBradescoHabilitado = false; }
+void InicializaUnidade() {
+    bPinpadCBNaoBradescoHabilitado = false;
+}
 
 void FinalizaUnidade() {
-    // The PIN pad is put back as the host had it by the card unit's own finalization, which runs before this one.
+    // The PIN pad is put back as the host had it by the card unit's own finalization, which runs before this
+    // one.
     bPinpadCBNaoBradescoHabilitado = false;
     GrupoPagto.clear();
     GrupoPagto.squeeze();

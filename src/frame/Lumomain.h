@@ -9,7 +9,6 @@
 #include <array>
 #include <cstdint>
 
-
 namespace Lumomain {
 
 // Set by the entry points for the whole of a call.
@@ -72,7 +71,8 @@ bool CriaExecutaFormImpl(TFrmMod* (*cria)(QWidget* pai), TFrmMod* chamador, TFrm
 
 template <class T> bool CriaExecutaForm(TFrmMod* chamador, T*& form) {
     TFrmMod* f = form;
-    const bool ok = CriaExecutaFormImpl([](QWidget* pai) -> TFrmMod* { return TFrmMod::Cria<T>(pai); }, chamador, f);
+    const bool ok =
+        CriaExecutaFormImpl([](QWidget* pai) -> TFrmMod* { return TFrmMod::Cria<T>(pai); }, chamador, f);
     form = static_cast<T*>(f);
     return ok;
 }

@@ -21,7 +21,8 @@ void TFrmADM_Mnu::IniciaFormularioMenu() {
     DefineTitulo(QStringLiteral("Opções Administrativas"));
     static const char* const opcoes[] = {"Operações Bancárias", "Reimpressão", "Fechamento de Repasse",
                                          "Abertura de Conta", "Manutenção Cesta Serviços"};
-    for (int i = 0; i < 5; ++i) DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
+    for (int i = 0; i < 5; ++i)
+        DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
 }
 
 void TFrmADM_Mnu::VerificaOpcoesHabilitadas() {
@@ -41,7 +42,9 @@ bool TFrmADM_Mnu::OperadorValidado() {
     return false;
 }
 
-void TFrmADM_Mnu::spOpcao1Click() { AbreFormulario(FrmSel_Mnu, "FrmSel_Mnu"); }
+void TFrmADM_Mnu::spOpcao1Click() {
+    AbreFormulario(FrmSel_Mnu, "FrmSel_Mnu");
+}
 
 void TFrmADM_Mnu::spOpcao2Click() {
     if (!OperadorValidado()) return;

@@ -5,13 +5,15 @@
 TFrmConsultas_Mnu* FrmConsultas_Mnu = nullptr;
 
 TFrmConsultas_Mnu::TFrmConsultas_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmConsultas_Mnu")) {
-    for (int i = 1; i <= 3; ++i) LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
+    for (int i = 1; i <= 3; ++i)
+        LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
 }
 
 void TFrmConsultas_Mnu::IniciaFormularioMenu() {
     DefineTitulo(QStringLiteral("CONSULTAS"));
     static const char* const opcoes[] = {"Consulta Saldo", "Consulta Extrato", "Consl Benef INSS"};
-    for (int i = 0; i < 3; ++i) DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
+    for (int i = 0; i < 3; ++i)
+        DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
 }
 
 void TFrmConsultas_Mnu::VerificaOpcoesHabilitadas() {

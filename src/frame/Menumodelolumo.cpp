@@ -100,7 +100,8 @@ void TFrmMnu_Mod::TCliqueTimer() {
         host::EnviaArquivoErroPDV(255, QString::fromUtf8(msg::MsgTransacaoNaoHabilitada));
     } else if (Tag == 1) {
         ClicouOpcao = true;
-        if (auto* b = qobject_cast<QAbstractButton*>(focusWidget()); b && b != spEncerra && b->isEnabled()) b->click();
+        if (auto* b = qobject_cast<QAbstractButton*>(focusWidget()); b && b != spEncerra && b->isEnabled())
+            b->click();
     }
 }
 
@@ -112,7 +113,8 @@ void TFrmMnu_Mod::HabilitaDesabilitaBotoes(bool habilita) {
     } else {
         DefineMensagem(QString::fromUtf8(msg::MsgEmProcessamento));
         Lumomain::ProcessaMensagens();
-        for (QPushButton* b : spOpcao) b->setEnabled(false);
+        for (QPushButton* b : spOpcao)
+            b->setEnabled(false);
     }
     spEncerra->setEnabled(habilita);
     FocaPrimeiroControle();
@@ -132,8 +134,8 @@ void TFrmMnu_Mod::TransacaoNaoHabilitada() {
 }
 
 void TFrmMnu_Mod::MensagemFalhaCriacao(const char* nomeForm) {
-    Lumomain::MostraMensagem(Lumomain::Icone::Erro, Lumomain::Formata(msg::ErroCriaFormulario, {QLatin1String(nomeForm)}),
-                             this);
+    Lumomain::MostraMensagem(Lumomain::Icone::Erro,
+                             Lumomain::Formata(msg::ErroCriaFormulario, {QLatin1String(nomeForm)}), this);
 }
 
 void TFrmMnu_Mod::OpcaoNaoDisponivel() {

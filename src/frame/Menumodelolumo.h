@@ -1,5 +1,5 @@
-// Base of every menu: eight numbered options and "Encerra", disabling while work runs, and the automatic choice
-// of a single available option (or the closing of a menu that has none).
+// Base of every menu: eight numbered options and "Encerra", disabling while work runs, and the automatic
+// choice of a single available option (or the closing of a menu that has none).
 #pragma once
 
 #include "frame/Modelolumo.h"
@@ -65,8 +65,8 @@ protected:
     void OpcaoNaoDisponivel();
 };
 
-// The menu switches: boolean keys of section "CorrespondenteBancario" of the host's "ClienteTrn.ini", read afresh
-// at every enabling pass.
+// The menu switches: boolean keys of section "CorrespondenteBancario" of the host's "ClienteTrn.ini", read
+// afresh at every enabling pass.
 class ConfiguracaoMenu {
 public:
     ConfiguracaoMenu();

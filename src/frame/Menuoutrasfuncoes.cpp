@@ -9,12 +9,15 @@ TFrmOutrasFuncoes_Mnu* FrmOutrasFuncoes_Mnu = nullptr;
 namespace {
 
 constexpr std::array<const char*, 5> kChaves{"RevalidacaoSenhaCartaoINSS", "TransferenciaEntreContas",
-                                             "DemonstrativoCreditoBeneficios", "PedidoCartaoDebito", "CartaoPrePago"};
+                                             "DemonstrativoCreditoBeneficios", "PedidoCartaoDebito",
+                                             "CartaoPrePago"};
 
 } // namespace
 
-TFrmOutrasFuncoes_Mnu::TFrmOutrasFuncoes_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmOutrasFuncoes_Mnu")) {
-    for (int i = 1; i <= 5; ++i) LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
+TFrmOutrasFuncoes_Mnu::TFrmOutrasFuncoes_Mnu(QWidget* pai)
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmOutrasFuncoes_Mnu")) {
+    for (int i = 1; i <= 5; ++i)
+        LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
 }
 
 void TFrmOutrasFuncoes_Mnu::IniciaFormularioMenu() {
@@ -22,12 +25,14 @@ void TFrmOutrasFuncoes_Mnu::IniciaFormularioMenu() {
     static const char* const opcoes[] = {"Revalidação Senha Cartao INSS", "Transferência entre Contas",
                                          "Demonstrativo Crédito Benefícios", "Pedido de Cartão de Débito",
                                          "Cartão Pré-Pago"};
-    for (int i = 0; i < 5; ++i) DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
+    for (int i = 0; i < 5; ++i)
+        DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
 }
 
 void TFrmOutrasFuncoes_Mnu::VerificaOpcoesHabilitadas() {
     const ConfiguracaoMenu chave;
-    for (int i = 0; i < 5; ++i) HabilitaOpcao(i + 1, chave(kChaves[static_cast<size_t>(i)]) && !Lumomain::TrnCNC);
+    for (int i = 0; i < 5; ++i)
+        HabilitaOpcao(i + 1, chave(kChaves[static_cast<size_t>(i)]) && !Lumomain::TrnCNC);
 }
 
 void TFrmOutrasFuncoes_Mnu::FormShow() {

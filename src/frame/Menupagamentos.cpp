@@ -5,14 +5,16 @@
 TFrmPagtos_Mnu* FrmPagtos_Mnu = nullptr;
 
 TFrmPagtos_Mnu::TFrmPagtos_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmPagtos_Mnu")) {
-    for (int i = 1; i <= 5; ++i) LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
+    for (int i = 1; i <= 5; ++i)
+        LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
 }
 
 void TFrmPagtos_Mnu::IniciaFormularioMenu() {
     DefineTitulo(QStringLiteral("PAGAMENTOS"));
-    static const char* const opcoes[] = {"Pagto. Contas", "Pag. Fininvest", "Recarga Celular", "Pagto. Diversos",
-                                         "Pagto. Rede"};
-    for (int i = 0; i < 5; ++i) DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
+    static const char* const opcoes[] = {"Pagto. Contas", "Pag. Fininvest", "Recarga Celular",
+                                         "Pagto. Diversos", "Pagto. Rede"};
+    for (int i = 0; i < 5; ++i)
+        DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
 }
 
 void TFrmPagtos_Mnu::VerificaOpcoesHabilitadas() {
@@ -20,7 +22,8 @@ void TFrmPagtos_Mnu::VerificaOpcoesHabilitadas() {
     const bool cnc = Lumomain::TrnCNC;
     HabilitaOpcao(1, chave("PagamentoContas", true));
     HabilitaOpcao(2, chave("PagamentoCBFininvest", true));
-    HabilitaOpcao(3, (chave("RecargaCelularBradesco") || chave("RecargaCelularHSBC") || chave("RecargaCelularCorbanOS")) &&
+    HabilitaOpcao(3, (chave("RecargaCelularBradesco") || chave("RecargaCelularHSBC") ||
+                      chave("RecargaCelularCorbanOS")) &&
                          !cnc);
     HabilitaOpcao(4, chave("PagamentoDiversosCB"));
     HabilitaOpcao(5, chave("PagamentoCBRede"));

@@ -74,7 +74,9 @@ TFrmMod::TFrmMod(QWidget* pai, const QString& nome)
     lbVersao->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
-TFrmMod::~TFrmMod() { host::GravaAudit(QStringLiteral("Destruiu: ") + objectName()); }
+TFrmMod::~TFrmMod() {
+    host::GravaAudit(QStringLiteral("Destruiu: ") + objectName());
+}
 
 bool TFrmMod::FormCreate() {
     Lumomain::VERSAO_DO_MODULO = host::GetBuildInfo(ArquivoDoModulo());
@@ -118,9 +120,13 @@ void TFrmMod::setModalResult(int resultado) {
     if (resultado != mrNone && laco_) laco_->exit();
 }
 
-void TFrmMod::done(int resultado) { setModalResult(resultado == mrNone ? mrCancel : resultado); }
+void TFrmMod::done(int resultado) {
+    setModalResult(resultado == mrNone ? mrCancel : resultado);
+}
 
-void TFrmMod::reject() { setModalResult(mrCancel); }
+void TFrmMod::reject() {
+    setModalResult(mrCancel);
+}
 
 void TFrmMod::closeEvent(QCloseEvent* e) {
     if (modalResult_ == mrNone) setModalResult(mrCancel);
@@ -196,12 +202,17 @@ void TFrmMod::FocaPrimeiroControle() {
     if (QWidget* w = PrimeiroControle()) w->setFocus(Qt::TabFocusReason);
 }
 
-void TFrmMod::DefineTitulo(const QString& titulo) { lbTitulo->setText(titulo); }
-void TFrmMod::DefineMensagem(const QString& mensagem) { lbMensagem->setText(mensagem); }
+void TFrmMod::DefineTitulo(const QString& titulo) {
+    lbTitulo->setText(titulo);
+}
+void TFrmMod::DefineMensagem(const QString& mensagem) {
+    lbMensagem->setText(mensagem);
+}
 
 void TFrmMod::ComboBoxTipoPessoaChange(QComboBox* cbTipoPessoa, QLabel* lbDocumento, QLineEdit* edDocumento,
                                        int tipo) {
-    // CNPJ positions take letters as well as digits: the alphanumeric CNPJ keeps its two numeric check digits.
+    // CNPJ positions take letters as well as digits: the alphanumeric CNPJ keeps its two numeric check
+    // digits.
     static constexpr char kMascaraCNPJ[] = ">NN.NNN.NNN/NNNN-99;_";
     static constexpr char kMascaraCPF[] = "999.999.999-99;_";
     const int indice = cbTipoPessoa->currentIndex();
@@ -222,7 +233,8 @@ void TFrmMod::ComboBoxTipoPessoaChange(QComboBox* cbTipoPessoa, QLabel* lbDocume
 void TFrmMod::ExibeMsgErroRepeteCampo(const QString& mensagem, QWidget* controle, QWidget* painel) {
     Lumomain::MostraMensagem(Lumomain::Icone::Aviso, mensagem, this);
     if (painel) painel->setEnabled(true);
-    if (controle && controle->isVisibleTo(this) && controle->isEnabled() && controle->focusPolicy() != Qt::NoFocus)
+    if (controle && controle->isVisibleTo(this) && controle->isEnabled() &&
+        controle->focusPolicy() != Qt::NoFocus)
         controle->setFocus(Qt::OtherFocusReason);
     else
         FocaPrimeiroControle();

@@ -1,5 +1,6 @@
-// Base of every dialog: the common frame (title, message line, version line), the audit trail of its lifetime,
-// the modal result that steers the dialog chain, the keyboard rules and the services many dialogs share.
+// Base of every dialog: the common frame (title, message line, version line), the audit trail of its
+// lifetime, the modal result that steers the dialog chain, the keyboard rules and the services many dialogs
+// share.
 #pragma once
 
 #include <QDialog>
@@ -47,7 +48,8 @@ public:
     bool RealizaCargaParametros();
     bool VerificaProcessaCartao();
     bool VerificaRealizaConsultaCestaServicos(char modo);
-    void ComboBoxTipoPessoaChange(QComboBox* cbTipoPessoa, QLabel* lbDocumento, QLineEdit* edDocumento, int tipo);
+    void ComboBoxTipoPessoaChange(QComboBox* cbTipoPessoa, QLabel* lbDocumento, QLineEdit* edDocumento,
+                                  int tipo);
     void ExibeMsgErroRepeteCampo(const QString& mensagem, QWidget* controle, QWidget* painel);
 
     QLabel* ImgFundo = nullptr;
@@ -62,14 +64,14 @@ public:
     void DefineMensagem(const QString& mensagem);
 
 protected:
-    // The creation step: frame texts, theme, audit line. Derived forms extend it; false means the form could not
-    // be created.
+    // The creation step: frame texts, theme, audit line. Derived forms extend it; false means the form could
+    // not be created.
     virtual bool FormCreate();
     virtual void FormShow();
     virtual void FormActivate();
 
-    // Connects a button to a handler that no exception can leave: an unexpected failure is reported to the host
-    // and closes the chain.
+    // Connects a button to a handler that no exception can leave: an unexpected failure is reported to the
+    // host and closes the chain.
     void LigaClique(QAbstractButton* botao, std::function<void()> handler);
     // Runs a handler under the same guard.
     void Protegido(const std::function<void()>& handler);

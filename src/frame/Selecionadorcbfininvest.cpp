@@ -12,7 +12,8 @@ TFrmSel_Mnu* FrmSel_Mnu = nullptr;
 TFrmSel_Mnu::TFrmSel_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmSel_Mnu")) {
     LigaOpcao(1, [this] { AbreFormulario(FrmPagtos_Mnu, "FrmPagtos_Mnu"); });
     LigaOpcao(2, [this] { AbreFormulario(FrmConsultas_Mnu, "FrmConsultas_Mnu"); });
-    for (int i = 3; i <= 7; ++i) LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
+    for (int i = 3; i <= 7; ++i)
+        LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
     LigaOpcao(8, [this] { AbreFormulario(FrmOutrasFuncoes_Mnu, "FrmOutrasFuncoes_Mnu"); });
 }
 
@@ -25,9 +26,11 @@ void TFrmSel_Mnu::InicializaMenu() {
 
 void TFrmSel_Mnu::IniciaFormularioMenu() {
     DefineTitulo(QStringLiteral("OPERAÇÕES BANCÁRIAS"));
-    static const char* const opcoes[] = {"Pagamentos", "Consultas",        "Depósitos",        "Saque",
-                                         "Empréstimos", "Pague Fácil", "Desbloqueio Cheques", "Outras funções"};
-    for (int i = 0; i < 8; ++i) DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
+    static const char* const opcoes[] = {
+        "Pagamentos",  "Consultas",   "Depósitos",           "Saque",
+        "Empréstimos", "Pague Fácil", "Desbloqueio Cheques", "Outras funções"};
+    for (int i = 0; i < 8; ++i)
+        DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
     InicializaMenu();
 }
 
@@ -46,8 +49,8 @@ void TFrmSel_Mnu::VerificaOpcoesHabilitadas() {
 
 void TFrmSel_Mnu::Configura_Consulta() {
     const IniFile ini(IniFile::NoDiretorioHost(QStringLiteral("ClienteTrn.ini")));
-    const QString valor = ini.LeTexto(QStringLiteral("CONFIGURACOES"), QStringLiteral("CapturaValorTotalLUMO"),
-                                      QStringLiteral("Sim"));
+    const QString valor = ini.LeTexto(QStringLiteral("CONFIGURACOES"),
+                                      QStringLiteral("CapturaValorTotalLUMO"), QStringLiteral("Sim"));
     Lumomain::gb_CapturaValorTotalLUMO = valor.compare(QLatin1String("SIM"), Qt::CaseInsensitive) == 0;
 }
 

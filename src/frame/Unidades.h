@@ -1,5 +1,5 @@
-// Life cycle of the module's units: each initialization runs once per load, the finalizations run at unload in
-// the reverse order.
+// Life cycle of the module's units: each initialization runs once per load, the finalizations run at unload
+// in the reverse order.
 #pragma once
 
 namespace Unidades {

@@ -35,14 +35,17 @@ template <class F> std::string chamaTexto(F&& rotina) {
     return std::string(buf.data(), static_cast<size_t>(std::max(n, 0)));
 }
 
-template <class F> QString chamaTextoQ(F&& rotina) { return deLatin1(chamaTexto(std::forward<F>(rotina))); }
+template <class F> QString chamaTextoQ(F&& rotina) {
+    return deLatin1(chamaTexto(std::forward<F>(rotina)));
+}
 
 } // namespace
 
 std::string LeCampoBytes(int campo, int ocorrencia, int maxLen) {
     std::string buf(static_cast<size_t>(std::clamp(maxLen, 0, 0xFFFF)), '\0');
     uint16_t tamanho = static_cast<uint16_t>(buf.size());
-    const uint16_t st = HostlinkLeCampoMaxLen(campo, ocorrencia, buf.data(), &tamanho, static_cast<uint16_t>(buf.size()));
+    const uint16_t st =
+        HostlinkLeCampoMaxLen(campo, ocorrencia, buf.data(), &tamanho, static_cast<uint16_t>(buf.size()));
     if (st != HL_OK && st != HL_BUFFER_PEQUENO) return {};
     buf.resize(tamanho);
     return buf;
@@ -59,7 +62,9 @@ std::optional<QString> LeCampoPresente(int campo, int ocorrencia) {
     return deLatin1(v);
 }
 
-QString LeCampo(int campo, int ocorrencia) { return LeCampoPresente(campo, ocorrencia).value_or(QString()); }
+QString LeCampo(int campo, int ocorrencia) {
+    return LeCampoPresente(campo, ocorrencia).value_or(QString());
+}
 
 int LeCampoInteiro(int campo, int ocorrencia, int padrao) {
     bool ok = false;
@@ -76,14 +81,20 @@ uint16_t GravaCampoBytes(int campo, int ocorrencia, std::string_view bytes) {
     return HostlinkGravaCampo(campo, ocorrencia, bytes.data(), static_cast<uint16_t>(bytes.size()));
 }
 
-uint16_t LimpaCampo(int campo) { return HostlinkLimpaCampo(campo); }
-uint16_t GravaArquivo() { return HostlinkGravaArquivo(); }
+uint16_t LimpaCampo(int campo) {
+    return HostlinkLimpaCampo(campo);
+}
+uint16_t GravaArquivo() {
+    return HostlinkGravaArquivo();
+}
 
 uint16_t EnviaArquivoErroPDV(int codigo, const QString& mensagem) {
     return ::EnviaArquivoErroPDV(codigo, paraLatin1(mensagem).c_str());
 }
 
-uint16_t EnviarFinalizacao() { return HostlinkEnviarFinalizacaoEx(0); }
+uint16_t EnviarFinalizacao() {
+    return HostlinkEnviarFinalizacaoEx(0);
+}
 
 void GravaAudit(const QString& linha) {
     const std::string b = paraLatin1(linha);
@@ -99,10 +110,18 @@ QString GetBuildInfo(const QString& arquivo) {
     return chamaTextoQ([&](char* s, int c) { return ::GetBuildInfo(f.c_str(), s, c); });
 }
 
-bool AplicaTemaKestra(QWidget* formulario) { return ::AplicaTemaKestra(formulario) == 0; }
-bool PermiteAlterarDados() { return ::PermiteAlterarDados(); }
-void ColocaJanelaEmPrimeiroPlano(uintptr_t janela) { ::ColocaJanelaEmPrimeiroPlano(janela); }
-bool ValidarOperador(uintptr_t janela, const char* nivel) { return ::ValidarOperador(janela, nivel); }
+bool AplicaTemaKestra(QWidget* formulario) {
+    return ::AplicaTemaKestra(formulario) == 0;
+}
+bool PermiteAlterarDados() {
+    return ::PermiteAlterarDados();
+}
+void ColocaJanelaEmPrimeiroPlano(uintptr_t janela) {
+    ::ColocaJanelaEmPrimeiroPlano(janela);
+}
+bool ValidarOperador(uintptr_t janela, const char* nivel) {
+    return ::ValidarOperador(janela, nivel);
+}
 
 QString Dollar(const QString& valor) {
     const std::string v = paraLatin1(valor);
@@ -115,7 +134,8 @@ QString RemoveFormato(const QString& valor) {
 }
 
 QString Replicate(char caractere, int quantidade) {
-    return chamaTextoQ([&](char* s, int c) { return ::Replicate(static_cast<unsigned char>(caractere), quantidade, s, c); });
+    return chamaTextoQ(
+        [&](char* s, int c) { return ::Replicate(static_cast<unsigned char>(caractere), quantidade, s, c); });
 }
 
 QString PreencherZerosEsquerda(const QString& texto, int largura) {
@@ -130,18 +150,35 @@ QString RightString(const QString& texto, int largura) {
 
 QString CopiaSubStringDelimitador(const QString& texto, const QString& inicio, char delimitador) {
     const std::string v = paraLatin1(texto), i = paraLatin1(inicio);
-    return chamaTextoQ([&](char* s, int c) { return ::CopiaSubStringDelimitador(v.c_str(), i.c_str(), delimitador, s, c); });
+    return chamaTextoQ(
+        [&](char* s, int c) { return ::CopiaSubStringDelimitador(v.c_str(), i.c_str(), delimitador, s, c); });
 }
 
-char ValKeyBoard(char tecla) { return ::ValKeyBoard(&tecla); }
-char PermiteNumerico_BS_Enter(char tecla) { return ::PermiteNumerico_BS_Enter(&tecla); }
-void AvancaRetrocedeItemComboBox(QComboBox* combo, char& tecla) { ::AvancaRetrocedeItemComboBox(combo, &tecla); }
-void memLimpaEdit(QLineEdit* edit) { ::memLimpaEdit(edit); }
+char ValKeyBoard(char tecla) {
+    return ::ValKeyBoard(&tecla);
+}
+char PermiteNumerico_BS_Enter(char tecla) {
+    return ::PermiteNumerico_BS_Enter(&tecla);
+}
+void AvancaRetrocedeItemComboBox(QComboBox* combo, char& tecla) {
+    ::AvancaRetrocedeItemComboBox(combo, &tecla);
+}
+void memLimpaEdit(QLineEdit* edit) {
+    ::memLimpaEdit(edit);
+}
 
-bool VerificaCPF(const QString& d) { return ::VerificaCPF(paraLatin1(d).c_str()); }
-bool VerificaCNPJ(const QString& d) { return ::VerificaCNPJ(paraLatin1(d).c_str()); }
-bool ValidaModulo10(const QString& d) { return ::ValidaModulo10(paraLatin1(d).c_str()); }
-bool ValidaCodigoBarrasCompletoTitulo(const QString& d) { return ::ValidaCodigoBarrasCompletoTitulo(paraLatin1(d).c_str()); }
+bool VerificaCPF(const QString& d) {
+    return ::VerificaCPF(paraLatin1(d).c_str());
+}
+bool VerificaCNPJ(const QString& d) {
+    return ::VerificaCNPJ(paraLatin1(d).c_str());
+}
+bool ValidaModulo10(const QString& d) {
+    return ::ValidaModulo10(paraLatin1(d).c_str());
+}
+bool ValidaCodigoBarrasCompletoTitulo(const QString& d) {
+    return ::ValidaCodigoBarrasCompletoTitulo(paraLatin1(d).c_str());
+}
 bool ValidaCodigoBarrasCompletoConvenio(const QString& d) {
     return ::ValidaCodigoBarrasCompletoConvenio(paraLatin1(d).c_str());
 }

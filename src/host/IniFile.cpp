@@ -16,7 +16,9 @@ struct IniFile::Dados {
 };
 
 namespace {
-std::string b(const QString& s) { return host::paraLatin1(s); }
+std::string b(const QString& s) {
+    return host::paraLatin1(s);
+}
 } // namespace
 
 IniFile::IniFile(const QString& caminho) : caminho_(caminho), d_(std::make_unique<Dados>()) {
@@ -28,7 +30,9 @@ IniFile::IniFile(const QString& caminho) : caminho_(caminho), d_(std::make_uniqu
 
 IniFile::~IniFile() = default;
 
-QString IniFile::NoDiretorioHost(const QString& nome) { return QDir(host::DiretorioHost()).filePath(nome); }
+QString IniFile::NoDiretorioHost(const QString& nome) {
+    return QDir(host::DiretorioHost()).filePath(nome);
+}
 
 QString IniFile::LeTexto(const QString& secao, const QString& chave, const QString& padrao) const {
     const char* v = d_->ini.GetValue(b(secao).c_str(), b(chave).c_str(), nullptr);

@@ -529,7 +529,8 @@ inline constexpr char MSG_FALTA_PIN_TRN[] = "PinPad não encontrado.";
 
 // Texts of the frame's own safeguards
 inline constexpr char MsgErroInesperado[] = "Erro inesperado no módulo Correspondente Bancário";
-inline constexpr char MsgInterfaceIndisponivel[] = "Interface gráfica indisponível para o Correspondente Bancário";
+inline constexpr char MsgInterfaceIndisponivel[] =
+    "Interface gráfica indisponível para o Correspondente Bancário";
 inline constexpr char MsgSemLimiteRestabelecer[] = "Nenhum limite a restabelecer";
 inline constexpr char MsgRestabeleceLimiteIndisponivel[] = "Restabelecimento de limite indisponível";
 
