@@ -4,15 +4,12 @@
 #include "host/IniFile.h"
 #include "resources/Mensagens.h"
 
-#include <QPushButton>
-
 TFrmMod_RestabeleceLimite* FrmMod_RestabeleceLimite = nullptr;
 
 TFrmMod_RestabeleceLimite::TFrmMod_RestabeleceLimite(QWidget* pai, const QString& nome) : TFrmMod(pai, nome) {
     DefineTitulo(QStringLiteral("Restabelece Limite"));
-    btConfirma = new QPushButton(QStringLiteral("&1 - Confirma"), this);
-    btConfirma->setObjectName(QStringLiteral("btConfirma"));
-    btConfirma->setGeometry(146, 320, 160, 30);
+    btConfirma =
+        CriaBotao(QStringLiteral("btConfirma"), QStringLiteral("&1 - Confirma"), QRect(146, 320, 160, 30));
     LigaClique(btConfirma, [this] { btConfirmaClick(); });
 }
 

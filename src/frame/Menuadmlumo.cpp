@@ -19,10 +19,8 @@ TFrmADM_Mnu::TFrmADM_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmADM
 
 void TFrmADM_Mnu::IniciaFormularioMenu() {
     DefineTitulo(QStringLiteral("Opções Administrativas"));
-    static const char* const opcoes[] = {"Operações Bancárias", "Reimpressão", "Fechamento de Repasse",
-                                         "Abertura de Conta", "Manutenção Cesta Serviços"};
-    for (int i = 0; i < 5; ++i)
-        DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
+    DefineOpcoes({"Operações Bancárias", "Reimpressão", "Fechamento de Repasse", "Abertura de Conta",
+                  "Manutenção Cesta Serviços"});
 }
 
 void TFrmADM_Mnu::VerificaOpcoesHabilitadas() {

@@ -11,9 +11,7 @@ TFrmConsultas_Mnu::TFrmConsultas_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLit
 
 void TFrmConsultas_Mnu::IniciaFormularioMenu() {
     DefineTitulo(QStringLiteral("CONSULTAS"));
-    static const char* const opcoes[] = {"Consulta Saldo", "Consulta Extrato", "Consl Benef INSS"};
-    for (int i = 0; i < 3; ++i)
-        DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
+    DefineOpcoes({"Consulta Saldo", "Consulta Extrato", "Consl Benef INSS"});
 }
 
 void TFrmConsultas_Mnu::VerificaOpcoesHabilitadas() {

@@ -66,6 +66,12 @@ void TFrmMnu_Mod::DefineOpcao(int numero, const QString& texto) {
     b->show();
 }
 
+void TFrmMnu_Mod::DefineOpcoes(std::initializer_list<const char*> textos) {
+    int numero = 0;
+    for (const char* texto : textos)
+        DefineOpcao(++numero, QString::fromUtf8(texto));
+}
+
 void TFrmMnu_Mod::HabilitaOpcao(int numero, bool habilita) {
     spOpcao.at(static_cast<size_t>(numero - 1))->setEnabled(habilita);
 }

@@ -7,6 +7,7 @@
 #include "frame/Lumomain.h"
 
 #include <array>
+#include <initializer_list>
 #include <memory>
 
 class QFrame;
@@ -46,6 +47,8 @@ protected:
 
     // Caption "&n - texto", shown.
     void DefineOpcao(int numero, const QString& texto);
+    // Options 1, 2, ... with these texts, shown.
+    void DefineOpcoes(std::initializer_list<const char*> textos);
     void HabilitaOpcao(int numero, bool habilita);
     // Connects option n to its handler.
     void LigaOpcao(int numero, std::function<void()> handler);

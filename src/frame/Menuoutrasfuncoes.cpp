@@ -22,11 +22,8 @@ TFrmOutrasFuncoes_Mnu::TFrmOutrasFuncoes_Mnu(QWidget* pai)
 
 void TFrmOutrasFuncoes_Mnu::IniciaFormularioMenu() {
     DefineTitulo(QStringLiteral("OUTRAS FUNÇÕES"));
-    static const char* const opcoes[] = {"Revalidação Senha Cartao INSS", "Transferência entre Contas",
-                                         "Demonstrativo Crédito Benefícios", "Pedido de Cartão de Débito",
-                                         "Cartão Pré-Pago"};
-    for (int i = 0; i < 5; ++i)
-        DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
+    DefineOpcoes({"Revalidação Senha Cartao INSS", "Transferência entre Contas",
+                  "Demonstrativo Crédito Benefícios", "Pedido de Cartão de Débito", "Cartão Pré-Pago"});
 }
 
 void TFrmOutrasFuncoes_Mnu::VerificaOpcoesHabilitadas() {

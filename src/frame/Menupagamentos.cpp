@@ -11,10 +11,7 @@ TFrmPagtos_Mnu::TFrmPagtos_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("
 
 void TFrmPagtos_Mnu::IniciaFormularioMenu() {
     DefineTitulo(QStringLiteral("PAGAMENTOS"));
-    static const char* const opcoes[] = {"Pagto. Contas", "Pag. Fininvest", "Recarga Celular",
-                                         "Pagto. Diversos", "Pagto. Rede"};
-    for (int i = 0; i < 5; ++i)
-        DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
+    DefineOpcoes({"Pagto. Contas", "Pag. Fininvest", "Recarga Celular", "Pagto. Diversos", "Pagto. Rede"});
 }
 
 void TFrmPagtos_Mnu::VerificaOpcoesHabilitadas() {

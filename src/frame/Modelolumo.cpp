@@ -191,6 +191,14 @@ void TFrmMod::Protegido(const std::function<void()>& handler) {
     }
 }
 
+QPushButton* TFrmMod::CriaBotao(const QString& nome, const QString& texto, const QRect& posicao) {
+    auto* b = new QPushButton(texto, this);
+    b->setObjectName(nome);
+    b->setGeometry(posicao);
+    b->setAutoDefault(false);
+    return b;
+}
+
 QWidget* TFrmMod::PrimeiroControle() const {
     for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
         if (w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) return w;

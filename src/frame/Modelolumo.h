@@ -12,6 +12,8 @@ class QComboBox;
 class QEventLoop;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QRect;
 class QWidget;
 struct TDescritorTransacao;
 
@@ -75,6 +77,8 @@ protected:
     void LigaClique(QAbstractButton* botao, std::function<void()> handler);
     // Runs a handler under the same guard.
     void Protegido(const std::function<void()>& handler);
+    // A push button of the dialog's own, keyboard-operated (Enter presses the focused one).
+    QPushButton* CriaBotao(const QString& nome, const QString& texto, const QRect& posicao);
     // First control in tab order that can take the focus.
     QWidget* PrimeiroControle() const;
     void FocaPrimeiroControle();

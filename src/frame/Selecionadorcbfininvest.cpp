@@ -26,11 +26,8 @@ void TFrmSel_Mnu::InicializaMenu() {
 
 void TFrmSel_Mnu::IniciaFormularioMenu() {
     DefineTitulo(QStringLiteral("OPERAÇÕES BANCÁRIAS"));
-    static const char* const opcoes[] = {
-        "Pagamentos",  "Consultas",   "Depósitos",           "Saque",
-        "Empréstimos", "Pague Fácil", "Desbloqueio Cheques", "Outras funções"};
-    for (int i = 0; i < 8; ++i)
-        DefineOpcao(i + 1, QString::fromUtf8(opcoes[i]));
+    DefineOpcoes({"Pagamentos", "Consultas", "Depósitos", "Saque", "Empréstimos", "Pague Fácil",
+                  "Desbloqueio Cheques", "Outras funções"});
     InicializaMenu();
 }
 

@@ -3,15 +3,12 @@
 #include "host/Host.h"
 #include "resources/Mensagens.h"
 
-#include <QPushButton>
-
 TFrmPgt_Con* FrmPgt_Con = nullptr;
 
 TFrmPgt_Con::TFrmPgt_Con(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmPgt_Con")) {
     DefineTitulo(QStringLiteral("Continuar Pagamento"));
-    btConfirma = new QPushButton(QStringLiteral("&1 - Confirma"), this);
-    btConfirma->setObjectName(QStringLiteral("btConfirma"));
-    btConfirma->setGeometry(146, 320, 160, 30);
+    btConfirma =
+        CriaBotao(QStringLiteral("btConfirma"), QStringLiteral("&1 - Confirma"), QRect(146, 320, 160, 30));
     LigaClique(btConfirma, [this] { btConfirmaClick(); });
 }
 
