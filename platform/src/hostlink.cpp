@@ -109,7 +109,8 @@ uint16_t VORTA_CALL HostlinkLeCampoMaxLen(int campo, int ocorrencia, char* buffe
     const size_t queremos = std::min<size_t>(v.size(), maxLen);
     const size_t copiamos = std::min<size_t>(queremos, *tamanho);
     if (copiamos) std::memcpy(buffer, v.data(), copiamos);
-    *tamanho = static_cast<uint16_t>(copiamos);
+    // A short buffer learns how much it would have needed.
+    *tamanho = static_cast<uint16_t>(queremos);
     return copiamos < queremos ? HL_BUFFER_PEQUENO : HL_OK;
 }
 

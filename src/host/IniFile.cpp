@@ -11,8 +11,9 @@
 #include <SimpleIni.h>
 
 struct IniFile::Dados {
-    // Case-insensitive names, single keys, no multi-line values: as a Windows host reads them.
-    CSimpleIniA ini{false, false, false};
+    // Case-insensitive names and no multi-line values, as a Windows host reads them; a key given twice keeps
+    // both, so that reading takes the first one, as Windows does.
+    CSimpleIniA ini{false, true, false};
 };
 
 namespace {
@@ -55,7 +56,7 @@ int IniFile::LeInteiro(const QString& secao, const QString& chave, int padrao) c
 }
 
 void IniFile::GravaTexto(const QString& secao, const QString& chave, const QString& valor) {
-    d_->ini.SetValue(b(secao).c_str(), b(chave).c_str(), b(valor).c_str());
+    d_->ini.SetValue(b(secao).c_str(), b(chave).c_str(), b(valor).c_str(), nullptr, true);
 }
 
 void IniFile::GravaInteiro(const QString& secao, const QString& chave, int valor) {

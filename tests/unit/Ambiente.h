@@ -1,0 +1,205 @@
+// Fixture shared by the tests that touch the host stand-in: every test gets a fresh host (its own folder for
+// the INI files, the result file and the audit trail, and a store with no fields) and a way to drive the
+// modal dialogs that a call opens without ever hanging.
+#pragma once
+
+#include "basekit.h"
+#include "hostlink.h"
+#include "vortasim.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QByteArray>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Host text is Latin-1; the tests spell their expectations in UTF-8 source.
+inline std::string Latin1(const char* utf8) {
+    const QByteArray b = QString::fromUtf8(utf8).toLatin1();
+    return std::string(b.constData(), static_cast<size_t>(b.size()));
+}
+
+// A modal window that a call showed, as the driver found it.
+struct DialogoVisto {
+    std::string classe; // metaObject()->className()
+    QString titulo;
+    QString texto;       // the text of a QMessageBox, empty for other windows
+    bool noTopo = false; // stays on top of the host's windows
+};
+
+inline std::ostream& operator<<(std::ostream& o, const DialogoVisto& d) {
+    return o << d.classe << " \"" << d.titulo.toStdString() << "\" \"" << d.texto.toStdString() << '"';
+}
+
+struct ResultadoDialogos {
+    std::vector<DialogoVisto> vistos;
+    // The deadline passed with a dialog still open: the driver closed it so the call could return.
+    bool prazoEsgotado = false;
+};
+
+// What to do with one dialog. It runs from the event loop (never inside the driver's own timer), so it may
+// open further modal windows.
+using AcaoDialogo = std::function<void(QWidget*)>;
+
+// Types a key into the focused control of the window, as a keyboard would: the event starts at the focus
+// widget and, when that control does not take it, travels up to the dialog.
+inline void Tecla(QWidget* janela, int tecla, const QString& texto = {}) {
+    QWidget* alvo = janela->focusWidget() ? janela->focusWidget() : janela;
+    QKeyEvent press(QEvent::KeyPress, tecla, Qt::NoModifier, texto);
+    QApplication::sendEvent(alvo, &press);
+    QKeyEvent release(QEvent::KeyRelease, tecla, Qt::NoModifier, texto);
+    QApplication::sendEvent(janela->focusWidget() ? janela->focusWidget() : janela, &release);
+}
+
+inline AcaoDialogo PressionaDigito(char digito) {
+    return [digito](QWidget* w) { Tecla(w, Qt::Key_0 + (digito - '0'), QString(QLatin1Char(digito))); };
+}
+
+inline AcaoDialogo Fecha() {
+    return [](QWidget* w) { w->close(); };
+}
+
+// Runs the call while a 10 ms timer watches for modal windows. Each new one is recorded and handed, once it
+// is active (or has been visible for a while: offscreen activation can come late), to the next action; a
+// window beyond the list of actions is closed. After the deadline every modal window still open is closed and
+// prazoEsgotado is set, so a call that waits for an operator who never comes fails instead of hanging.
+inline ResultadoDialogos FechaDialogos(const std::function<void()>& chamada,
+                                       std::vector<AcaoDialogo> acoes = {},
+                                       std::chrono::milliseconds prazo = std::chrono::seconds(10)) {
+    ResultadoDialogos r;
+    std::vector<QPointer<QWidget>> tratados;
+    size_t proxima = 0;
+    QPointer<QWidget> candidato;
+    QElapsedTimer desdeVisivel;
+    QElapsedTimer relogio;
+    relogio.start();
+
+    QTimer vigia;
+    vigia.setInterval(10);
+    QObject::connect(&vigia, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (relogio.elapsed() > prazo.count()) {
+            if (w) {
+                r.prazoEsgotado = true;
+                w->close();
+            }
+            return;
+        }
+        if (!w || !w->isVisible()) return;
+        for (const auto& t : tratados) {
+            if (t == w) return;
+        }
+        if (candidato != w) {
+            candidato = w;
+            desdeVisivel.start();
+        }
+        if (!w->isActiveWindow() && desdeVisivel.elapsed() < 300) return;
+        tratados.emplace_back(w);
+        DialogoVisto visto{w->metaObject()->className(), w->windowTitle(), {}};
+        if (auto* caixa = qobject_cast<QMessageBox*>(w)) visto.texto = caixa->text();
+        visto.noTopo = w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        r.vistos.push_back(visto);
+        AcaoDialogo acao = proxima < acoes.size() ? acoes[proxima++] : Fecha();
+        QTimer::singleShot(0, w, [acao, w] { acao(w); });
+    });
+    vigia.start();
+    chamada();
+    vigia.stop();
+    return r;
+}
+
+class Ambiente : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pasta_.isValid());
+        setenv("CB_HOST_DIR", QFile::encodeName(pasta_.path()).constData(), 1);
+        VortaSimReinicia();
+    }
+
+    void TearDown() override {
+        VortaSimReinicia();
+        unsetenv("CB_HOST_DIR");
+    }
+
+    QString Caminho(const QString& nome) const { return QDir(pasta_.path()).filePath(nome); }
+
+    // Writes a file of the host folder byte for byte (INI files are Latin-1 text of a Windows host).
+    void EscreveArquivo(const QString& nome, const QByteArray& conteudo) const {
+        QFile f(Caminho(nome));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(f.write(conteudo), conteudo.size());
+    }
+    void EscreveIni(const QString& nome, const QByteArray& conteudo) const { EscreveArquivo(nome, conteudo); }
+
+    std::optional<std::string> LeArquivo(const QString& nome) const {
+        QFile f(Caminho(nome));
+        if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+        const QByteArray b = f.readAll();
+        return std::string(b.constData(), static_cast<size_t>(b.size()));
+    }
+
+    // A field through the platform, as the module reads it; nullopt when absent.
+    static std::optional<std::string> Campo(int campo, int ocorrencia = 0) {
+        char curto[64];
+        const int n = LeCampo(curto, sizeof curto, campo, ocorrencia);
+        if (n < 0) return std::nullopt;
+        if (static_cast<size_t>(n) < sizeof curto) return std::string(curto, static_cast<size_t>(n));
+        std::string longo(static_cast<size_t>(n) + 1, '\0');
+        LeCampo(longo.data(), n + 1, campo, ocorrencia);
+        longo.resize(static_cast<size_t>(n));
+        return longo;
+    }
+    static void DefineCampo(int campo, int ocorrencia, const std::string& valor) {
+        ASSERT_EQ(HostlinkGravaCampo(campo, ocorrencia, valor.data(), static_cast<uint16_t>(valor.size())),
+                  HL_OK);
+    }
+
+    std::optional<std::string> Resultado() const {
+        return LeArquivo(QStringLiteral(VORTASIM_ARQUIVO_RESULTADO));
+    }
+
+    // The audit lines without their time stamp ("YYYY-MM-DD HH:MM:SS.mmm ").
+    std::vector<std::string> LinhasAudit() const {
+        std::vector<std::string> linhas;
+        const auto conteudo = LeArquivo(QStringLiteral(VORTASIM_ARQUIVO_AUDIT));
+        if (!conteudo) return linhas;
+        size_t inicio = 0;
+        while (inicio < conteudo->size()) {
+            size_t fim = conteudo->find('\n', inicio);
+            if (fim == std::string::npos) fim = conteudo->size();
+            const std::string linha = conteudo->substr(inicio, fim - inicio);
+            linhas.push_back(linha.size() >= kCarimbo ? linha.substr(kCarimbo) : linha);
+            inicio = fim + 1;
+        }
+        return linhas;
+    }
+    bool AuditTem(const std::string& linha) const {
+        for (const auto& l : LinhasAudit()) {
+            if (l == linha) return true;
+        }
+        return false;
+    }
+
+    static constexpr size_t kCarimbo = 24;
+
+private:
+    QTemporaryDir pasta_;
+};
