@@ -3,8 +3,10 @@
 #include "Estado.h"
 #include "hostlink.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
@@ -116,22 +118,14 @@ int VORTA_CALL AplicaTemaKestra(void* formulario) {
     if (!w) return 1;
     const auto& falha = estado().falhaTema;
     if (!falha.empty() && falha == w->metaObject()->className()) return 2;
-    // The host's colours: dark blue frame, white text on the labels, light buttons.
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, QColor(0x0B, 0x2A, 0x4A));
-    p.setColor(QPalette::WindowText, Qt::white);
-    p.setColor(QPalette::Button, QColor(0xE8, 0xEE, 0xF4));
-    p.setColor(QPalette::ButtonText, QColor(0x0B, 0x2A, 0x4A));
-    p.setColor(QPalette::Base, Qt::white);
-    p.setColor(QPalette::Text, Qt::black);
-    p.setColor(QPalette::Highlight, QColor(0xF2, 0xA9, 0x00));
-    p.setColor(QPalette::HighlightedText, Qt::black);
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x9A, 0xA5, 0xB1));
-    p.setColor(QPalette::Disabled, QPalette::Button, QColor(0xC9, 0xD1, 0xDA));
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-    QFont f(QStringLiteral("Arial"), 10);
-    w->setFont(f);
+    // The host's look: its font, and white text on the labels over the form's dark background. Buttons and
+    // edits keep the application's palette on purpose: the style caches their drawings by palette, and a
+    // palette of each form's own would fill that cache anew with every form shown.
+    w->setFont(QFont(QStringLiteral("Arial"), 10));
+    QPalette rotulo = QApplication::palette();
+    rotulo.setColor(QPalette::WindowText, Qt::white);
+    for (QLabel* l : w->findChildren<QLabel*>())
+        l->setPalette(rotulo);
     return 0;
 }
 

@@ -100,6 +100,8 @@ void TFrmMnu_Mod::VerificaSomente1Opcao() {
 
 void TFrmMnu_Mod::TCliqueTimer() {
     TClique->stop();
+    // The operator may have acted first (type-ahead): then the menu is busy or closing and the choice is void.
+    if (ModalResult() != mrNone || !spEncerra->isEnabled()) return;
     FocaPrimeiroControle();
     if (Tag == 0) {
         setModalResult(mrOk);
@@ -117,6 +119,8 @@ void TFrmMnu_Mod::HabilitaDesabilitaBotoes(bool habilita) {
         DefineMensagem(QString::fromUtf8(msg::MsgFuncaoAdministrativa));
         Lumomain::ProcessaMensagens();
     } else {
+        // Work has started: a pending automatic choice must not fire while the messages below are processed.
+        TClique->stop();
         DefineMensagem(QString::fromUtf8(msg::MsgEmProcessamento));
         Lumomain::ProcessaMensagens();
         for (QPushButton* b : spOpcao)

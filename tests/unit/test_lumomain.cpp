@@ -3,8 +3,11 @@
 #include "Ambiente.h"
 #include "correspondente.h"
 #include "frame/Lumomain.h"
+#include "frame/Selecionadorcbfininvest.h"
 
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QTimer>
 #include <QVariant>
 
 #include <cstring>
@@ -387,6 +390,31 @@ TEST_F(Entradas, ObtemVersao) {
     EXPECT_STREQ(interface_, "1.0.0.0");
     EXPECT_STREQ(modulo, "1.0.0.12");
     EXPECT_EQ(Lumomain::TituloAplicacao(), QString::fromUtf8("Correspondente Bancário - v1.0.0.12"));
+}
+
+} // namespace
+
+namespace {
+
+// "9" typed ahead of a menu's automatic choice: the menu closes as the operator asked and the only option is
+// not opened on the way out.
+TEST_F(Entradas, EncerraAntesDaEscolhaAutomaticaAnulaAEscolha) {
+    EscreveIni(QStringLiteral("ClienteTrn.ini"), "[CorrespondenteBancario]\r\n");
+    TFrmSel_Mnu* menu = TFrmMod::Cria<TFrmSel_Mnu>(nullptr);
+    ASSERT_NE(menu, nullptr);
+    menu->Tag = 1;
+    menu->TClique->start();
+    menu->spEncerraClick();
+    QElapsedTimer espera;
+    espera.start();
+    while (espera.elapsed() < 50)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(menu->ModalResult(), TFrmMod::mrOk);
+    EXPECT_FALSE(menu->ClicouOpcao);
+    delete menu;
+    EXPECT_EQ(Campo(1009), "FF");
+    for (const auto& f : criados_)
+        EXPECT_NE(f.nome, "FrmPagtos_Mnu");
 }
 
 } // namespace

@@ -1,0 +1,884 @@
+// cb-bench: the module's figures as a host sees them. It loads libcorrespondente.so with dlopen, as the till
+// does, and prints:
+//   1. load + Initialize (and Finalize + unload), beside a plain dlopen of the same file;
+//   2. the time from ExecutaGenerico(0, 0) to the banking menu on screen, beside a bare QDialog that holds
+//      the same widgets;
+//   3. the resident memory before and after a long series of calls that each stop at the first menu.
+// It only prints figures: nothing here passes or fails on a time. Every wait has a deadline, so a module that
+// never shows its menu or never returns ends the run with a message and a non-zero status.
+
+#include "correspondente.h"
+#include "vortasim.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+
+#include <dlfcn.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Relogio = std::chrono::steady_clock;
+
+constexpr std::chrono::seconds kPrazo{10};
+constexpr int kRodadasPadrao = 50;
+constexpr int kChamadasPadrao = 1000;
+constexpr int kAquecimentoMemoria = 20;
+constexpr int kChamadasSemCache = 200;
+constexpr double kAlvoRazaoMenu = 2.0;
+constexpr double kAlvoCrescimentoMb = 2.0;
+constexpr char kClasseMenu[] = "TFrmSel_Mnu";
+constexpr char kNomePiso[] = "cbBenchPiso";
+
+double emMs(Relogio::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// Text kept for a failure report: the host folder (left on disk then) and the last lines the module handed to
+// the host.
+std::string pastaHostMantida;
+std::deque<std::string> ultimasLinhas;
+
+void imprimeContexto() {
+    if (!ultimasLinhas.empty()) {
+        std::fprintf(stderr, "cb-bench: last lines the module handed to the host:\n");
+        for (const auto& l : ultimasLinhas)
+            std::fprintf(stderr, "    %s\n", l.c_str());
+    }
+    if (!pastaHostMantida.empty())
+        std::fprintf(stderr, "cb-bench: host folder kept for inspection: %s\n", pastaHostMantida.c_str());
+}
+
+// Ends the run at once: the module may be inside a modal loop, so nothing is unwound.
+[[noreturn]] void falha(const std::string& motivo) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "cb-bench: FAILED: %s\n", motivo.c_str());
+    imprimeContexto();
+    std::fflush(nullptr);
+    std::_Exit(1);
+}
+
+// A thread that ends the process when the current phase outlives its deadline: a call that never shows its
+// menu, or never returns, must not hang the run.
+class Vigia {
+public:
+    // The host folder is named in the report: the process ends without removing it.
+    explicit Vigia(std::string pastaHost) : pastaHost_(std::move(pastaHost)), linha_([this] { vigia(); }) {}
+    ~Vigia() {
+        {
+            std::lock_guard g(trava_);
+            fim_ = true;
+        }
+        sinal_.notify_all();
+        linha_.join();
+    }
+    Vigia(const Vigia&) = delete;
+    Vigia& operator=(const Vigia&) = delete;
+
+    void arma(std::string fase) {
+        {
+            std::lock_guard g(trava_);
+            fase_ = std::move(fase);
+            limite_ = Relogio::now() + kPrazo;
+            armado_ = true;
+        }
+        sinal_.notify_all();
+    }
+    // Describes what is awaited now, within the same deadline.
+    void fase(std::string fase) {
+        std::lock_guard g(trava_);
+        fase_ = std::move(fase);
+    }
+    void desarma() {
+        {
+            std::lock_guard g(trava_);
+            armado_ = false;
+        }
+        sinal_.notify_all();
+    }
+
+private:
+    void vigia() {
+        std::unique_lock l(trava_);
+        while (!fim_) {
+            if (!armado_) {
+                sinal_.wait(l);
+                continue;
+            }
+            sinal_.wait_until(l, limite_);
+            if (armado_ && !fim_ && Relogio::now() >= limite_) {
+                std::fprintf(stderr, "cb-bench: FAILED: %s, still waiting after %lld s\n", fase_.c_str(),
+                             static_cast<long long>(kPrazo.count()));
+                std::fprintf(stderr, "cb-bench: host folder kept for inspection: %s\n", pastaHost_.c_str());
+                std::fflush(nullptr);
+                std::_Exit(2);
+            }
+        }
+    }
+
+    const std::string pastaHost_;
+    std::mutex trava_;
+    std::condition_variable sinal_;
+    std::string fase_;
+    Relogio::time_point limite_{};
+    bool armado_ = false;
+    bool fim_ = false;
+    std::thread linha_;
+};
+
+// ---------------------------------------------------------------------------------- statistics
+
+struct Resumo {
+    double mediana = NAN, p10 = NAN, p90 = NAN, minimo = NAN, maximo = NAN;
+};
+
+double quantil(const std::vector<double>& ordenados, double q) {
+    if (ordenados.empty()) return NAN;
+    const double pos = q * static_cast<double>(ordenados.size() - 1);
+    const auto i = static_cast<size_t>(pos);
+    const double resto = pos - static_cast<double>(i);
+    if (i + 1 >= ordenados.size()) return ordenados.back();
+    return ordenados[i] + resto * (ordenados[i + 1] - ordenados[i]);
+}
+
+Resumo resume(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    Resumo r;
+    if (v.empty()) return r;
+    r.mediana = quantil(v, 0.5);
+    r.p10 = quantil(v, 0.1);
+    r.p90 = quantil(v, 0.9);
+    r.minimo = v.front();
+    r.maximo = v.back();
+    return r;
+}
+
+// ---------------------------------------------------------------------------------- process figures
+
+long rssKb() {
+    std::ifstream f("/proc/self/status");
+    std::string linha;
+    while (std::getline(f, linha)) {
+        if (linha.rfind("VmRSS:", 0) == 0) return std::strtol(linha.c_str() + 6, nullptr, 10);
+    }
+    return -1;
+}
+
+double heapEmUsoMb() {
+    const struct mallinfo2 m = mallinfo2();
+    return static_cast<double>(m.uordblks + m.hblkhd) / (1024.0 * 1024.0);
+}
+
+struct Memoria {
+    double rssMb = 0;
+    double heapMb = 0;
+};
+
+Memoria leMemoria() {
+    return {static_cast<double>(rssKb()) / 1024.0, heapEmUsoMb()};
+}
+
+// What a host's event loop does between two calls: deferred deletions and pending events.
+void descansa() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// ---------------------------------------------------------------------------------- the module
+
+struct Modulo {
+    void* handle = nullptr;
+    CbExecutaGenerico executaGenerico = nullptr;
+    CbExecutaFuncaoADM executaFuncaoADM = nullptr;
+    CbObtemVersao obtemVersao = nullptr;
+    CbInitialize initialize = nullptr;
+    CbFinalize finalize = nullptr;
+};
+
+template <class T> T simbolo(void* handle, const char* nome) {
+    void* s = dlsym(handle, nome);
+    if (!s) falha(std::string("entry point ") + nome + " not found in " + CB_MODULO);
+    // POSIX guarantees that a data pointer from dlsym converts to a function pointer.
+    T f;
+    static_assert(sizeof f == sizeof s);
+    std::memcpy(&f, &s, sizeof f);
+    return f;
+}
+
+// dlopen and the five entry points, as a host resolves them.
+Modulo abreModulo() {
+    Modulo m;
+    m.handle = dlopen(CB_MODULO, RTLD_NOW | RTLD_LOCAL);
+    if (!m.handle) {
+        const char* erro = dlerror();
+        falha(std::string("dlopen failed: ") + (erro ? erro : "?"));
+    }
+    m.executaGenerico = simbolo<CbExecutaGenerico>(m.handle, "ExecutaGenerico");
+    m.executaFuncaoADM = simbolo<CbExecutaFuncaoADM>(m.handle, "ExecutaFuncaoADM");
+    m.obtemVersao = simbolo<CbObtemVersao>(m.handle, "ObtemVersao");
+    m.initialize = simbolo<CbInitialize>(m.handle, "Initialize");
+    m.finalize = simbolo<CbFinalize>(m.handle, "Finalize");
+    return m;
+}
+
+void fechaModulo(Modulo& m) {
+    if (m.handle && dlclose(m.handle) != 0) {
+        const char* erro = dlerror();
+        falha(std::string("dlclose failed: ") + (erro ? erro : "?"));
+    }
+    m = {};
+}
+
+bool moduloAindaCarregado() {
+    void* h = dlopen(CB_MODULO, RTLD_LAZY | RTLD_NOLOAD);
+    if (!h) return false;
+    dlclose(h);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------- the menu's copy
+
+// One widget of the menu as it stood on screen, enough to build the same widget in a bare dialog.
+struct Peca {
+    enum Tipo { Botao, Rotulo, Quadro, Outro } tipo = Outro;
+    int pai = -1; // index of the parent piece; -1 for the dialog itself
+    QString nome;
+    QString texto;
+    QRect geometria;
+    QFont fonte;
+    Qt::Alignment alinhamento;
+    QFrame::Shape forma = QFrame::NoFrame;
+    bool visivel = true;
+    bool habilitado = true;
+};
+
+struct Planta {
+    Qt::WindowFlags flags;
+    QSize tamanho;
+    QString titulo;
+    QFont fonte;
+    std::vector<Peca> pecas;
+    bool temEncerra = false;
+};
+
+void copiaFilhos(const QWidget* w, int pai, Planta& p) {
+    for (QObject* o : w->children()) {
+        auto* filho = qobject_cast<QWidget*>(o);
+        if (!filho || filho->isWindow()) continue;
+        Peca peca;
+        peca.pai = pai;
+        peca.nome = filho->objectName();
+        peca.geometria = filho->geometry();
+        peca.fonte = filho->font();
+        peca.visivel = !filho->isHidden();
+        peca.habilitado = filho->isEnabled();
+        if (auto* b = qobject_cast<QAbstractButton*>(filho)) {
+            peca.tipo = Peca::Botao;
+            peca.texto = b->text();
+            if (peca.texto.startsWith(QLatin1String("&9"))) p.temEncerra = true;
+        } else if (auto* l = qobject_cast<QLabel*>(filho)) {
+            peca.tipo = Peca::Rotulo;
+            peca.texto = l->text();
+            peca.alinhamento = l->alignment();
+            peca.forma = l->frameShape();
+        } else if (auto* q = qobject_cast<QFrame*>(filho)) {
+            peca.tipo = Peca::Quadro;
+            peca.forma = q->frameShape();
+        }
+        p.pecas.push_back(peca);
+        copiaFilhos(filho, static_cast<int>(p.pecas.size()) - 1, p);
+    }
+}
+
+Planta copiaMenu(const QWidget* menu) {
+    Planta p;
+    p.flags = menu->windowFlags();
+    p.tamanho = menu->size();
+    p.titulo = menu->windowTitle();
+    p.fonte = menu->font();
+    copiaFilhos(menu, -1, p);
+    return p;
+}
+
+// A dialog of the menu's size with a caption and the closing button, to warm Qt up.
+Planta plantaAquecimento() {
+    Planta p;
+    p.flags = Qt::Dialog | Qt::FramelessWindowHint;
+    p.tamanho = QSize(622, 423);
+    p.fonte = QApplication::font();
+    Peca rotulo;
+    rotulo.tipo = Peca::Rotulo;
+    rotulo.texto = QStringLiteral("cb-bench");
+    rotulo.geometria = QRect(10, 10, 602, 36);
+    rotulo.fonte = p.fonte;
+    Peca botao;
+    botao.tipo = Peca::Botao;
+    botao.texto = QStringLiteral("&9 - Encerra");
+    botao.geometria = QRect(156, 320, 310, 30);
+    botao.fonte = p.fonte;
+    p.pecas = {rotulo, botao};
+    p.temEncerra = true;
+    return p;
+}
+
+// The same widgets, sizes and texts in a plain QDialog: no theme, no palette, no handlers but "&9" closing
+// it.
+QDialog* constroiPiso(const Planta& p) {
+    auto* d = new QDialog(nullptr, p.flags);
+    d->setObjectName(QLatin1String(kNomePiso));
+    d->setFixedSize(p.tamanho);
+    d->setWindowTitle(p.titulo);
+    d->setFont(p.fonte);
+    std::vector<QWidget*> feitos;
+    feitos.reserve(p.pecas.size());
+    for (const Peca& peca : p.pecas) {
+        QWidget* pai = peca.pai < 0 ? d : feitos[static_cast<size_t>(peca.pai)];
+        QWidget* w = nullptr;
+        switch (peca.tipo) {
+        case Peca::Botao: {
+            auto* b = new QPushButton(peca.texto, pai);
+            b->setAutoDefault(false);
+            if (peca.texto.startsWith(QLatin1String("&9")))
+                QObject::connect(b, &QPushButton::clicked, d, &QDialog::accept);
+            w = b;
+            break;
+        }
+        case Peca::Rotulo: {
+            auto* l = new QLabel(peca.texto, pai);
+            l->setAlignment(peca.alinhamento);
+            l->setFrameShape(peca.forma);
+            w = l;
+            break;
+        }
+        case Peca::Quadro: {
+            auto* q = new QFrame(pai);
+            q->setFrameShape(peca.forma);
+            w = q;
+            break;
+        }
+        case Peca::Outro:
+            w = new QWidget(pai);
+            break;
+        }
+        w->setObjectName(peca.nome);
+        w->setGeometry(peca.geometria);
+        w->setFont(peca.fonte);
+        w->setEnabled(peca.habilitado);
+        if (!peca.visivel) w->hide();
+        feitos.push_back(w);
+    }
+    return d;
+}
+
+// ---------------------------------------------------------------------------------- the observer
+
+// Watches every event of the application. When the awaited dialog has been shown and its window exposed (and
+// so painted), it notes the time and presses "9" on it, as the operator would, so that the call returns.
+class Observador : public QObject {
+public:
+    explicit Observador(Vigia& vigia) : vigia_(vigia) {}
+
+    void prepara(std::function<bool(const QWidget*)> ehAlvo, bool digitosPeloBench, std::string faseFechar) {
+        ehAlvo_ = std::move(ehAlvo);
+        digitosPeloBench_ = digitosPeloBench;
+        faseFechar_ = std::move(faseFechar);
+        alvo_.clear();
+        sondaPostada_ = false;
+        alvoVisto = false;
+        mostrado.reset();
+        teclaEnviada = false;
+        mensagens.clear();
+    }
+
+    // Called once the dialog is on screen, before the key is pressed.
+    std::function<void(QWidget*)> aoMostrar;
+
+    bool alvoVisto = false;
+    std::optional<Relogio::time_point> mostrado;
+    bool teclaEnviada = false;
+    // Message boxes that came up meanwhile (each is closed so the call can return).
+    QStringList mensagens;
+
+    bool eventFilter(QObject* o, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::Show:
+            if (o->isWidgetType()) aoExibir(static_cast<QWidget*>(o));
+            break;
+        case QEvent::Expose:
+            if (alvo_ && !mostrado && !sondaPostada_ && o == alvo_->windowHandle()) {
+                // The expose is being delivered now and the window paints while handling it; the probe runs
+                // once control is back in the event loop.
+                sondaPostada_ = true;
+                QCoreApplication::postEvent(this, new QEvent(tipoSonda()));
+            }
+            break;
+        case QEvent::KeyPress:
+            if (digitosPeloBench_ && o->isWidgetType() && alvo_ &&
+                static_cast<QWidget*>(o)->window() == alvo_)
+                return teclaNoPiso(static_cast<QKeyEvent*>(e));
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+protected:
+    void customEvent(QEvent* e) override {
+        if (e->type() != tipoSonda()) return;
+        sondaPostada_ = false;
+        QWidget* w = alvo_;
+        if (!w || mostrado || !w->isVisible()) return;
+        QWindow* janela = w->windowHandle();
+        if (!janela || !janela->isExposed()) return; // the next expose posts another probe
+        mostrado = Relogio::now();
+        if (aoMostrar) aoMostrar(w);
+        vigia_.fase(faseFechar_);
+        // The key goes where the keyboard would deliver it: the control with the focus, from where it travels
+        // up to the dialog.
+        QPointer<QWidget> destino = w->focusWidget() ? w->focusWidget() : w;
+        QKeyEvent aperta(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, QStringLiteral("9"));
+        QCoreApplication::sendEvent(destino, &aperta);
+        teclaEnviada = true;
+        if (destino) {
+            QKeyEvent solta(QEvent::KeyRelease, Qt::Key_9, Qt::NoModifier, QStringLiteral("9"));
+            QCoreApplication::sendEvent(destino, &solta);
+        }
+    }
+
+private:
+    static QEvent::Type tipoSonda() {
+        static const auto tipo = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return tipo;
+    }
+
+    void aoExibir(QWidget* w) {
+        if (!w->isWindow()) return;
+        if (auto* caixa = qobject_cast<QMessageBox*>(w)) {
+            mensagens << caixa->text();
+            QPointer<QMessageBox> c = caixa;
+            QTimer::singleShot(0, caixa, [c] {
+                if (!c) return;
+                const auto botoes = c->buttons();
+                if (QAbstractButton* b =
+                        c->escapeButton() ? c->escapeButton() : (botoes.isEmpty() ? nullptr : botoes.first()))
+                    b->click();
+                else
+                    c->done(QDialog::Rejected);
+            });
+            return;
+        }
+        if (!alvo_ && !mostrado && ehAlvo_ && ehAlvo_(w)) {
+            alvo_ = w;
+            alvoVisto = true;
+        }
+    }
+
+    // The bare dialog has no keyboard rules of its own: a digit presses the button whose caption starts with
+    // it.
+    bool teclaNoPiso(const QKeyEvent* k) {
+        if (k->key() < Qt::Key_1 || k->key() > Qt::Key_9) return false;
+        const QString prefixo = QStringLiteral("&") + QChar(u'0' + (k->key() - Qt::Key_0));
+        for (auto* b : alvo_->findChildren<QAbstractButton*>()) {
+            if (b->isVisible() && b->isEnabled() && b->text().startsWith(prefixo)) {
+                b->click();
+                return true;
+            }
+        }
+        return false;
+    }
+
+    Vigia& vigia_;
+    std::function<bool(const QWidget*)> ehAlvo_;
+    bool digitosPeloBench_ = false;
+    std::string faseFechar_;
+    QPointer<QWidget> alvo_;
+    bool sondaPostada_ = false;
+};
+
+// ---------------------------------------------------------------------------------- measurements
+
+struct Medida {
+    double ateMenu = 0; // entry to the dialog on screen
+    double total = 0;   // entry to the return
+};
+
+struct Bancada {
+    Vigia& vigia;
+    Observador& observador;
+    Modulo modulo;
+    int formsCriados = 0;
+    int formsDestruidos = 0;
+
+    // One ExecutaGenerico(0, 0) that stops at the banking menu and is closed with "9".
+    Medida chamaMenu(const char* contexto) {
+        observador.prepara(
+            [](const QWidget* w) { return std::strcmp(w->metaObject()->className(), kClasseMenu) == 0; },
+            false,
+            std::string("ExecutaGenerico did not return after the operator's \"9\" (") + contexto + ")");
+        const int gravacoesAntes = VortaSimQtdeGravaArquivo();
+        vigia.arma(std::string("the banking menu (") + kClasseMenu +
+                   ") never appeared after ExecutaGenerico(0, 0) (" + contexto + ")");
+        const auto t0 = Relogio::now();
+        modulo.executaGenerico(0, 0);
+        const auto t1 = Relogio::now();
+        vigia.desarma();
+        descansa();
+
+        if (!observador.mensagens.isEmpty())
+            falha(std::string("the module showed a message box (") + contexto +
+                  "): " + observador.mensagens.join(QLatin1String(" | ")).toStdString());
+        if (!observador.alvoVisto)
+            falha(std::string("ExecutaGenerico(0, 0) returned without showing ") + kClasseMenu + " (" +
+                  contexto + ")");
+        if (!observador.teclaEnviada)
+            falha(std::string("the menu closed before the operator's \"9\" (") + contexto +
+                  "): does it still offer several options with DepositoCB=1 and SaqueCB=1?");
+        if (VortaSimQtdeGravaArquivo() <= gravacoesAntes)
+            falha(std::string("the call ended without writing the result file (") + contexto + ")");
+        return {emMs(*observador.mostrado - t0), emMs(t1 - t0)};
+    }
+
+    // The same widgets in a bare QDialog, run with exec() and closed with "9" the same way.
+    Medida chamaPiso(const Planta& planta) {
+        observador.prepara([](const QWidget* w) { return w->objectName() == QLatin1String(kNomePiso); }, true,
+                           "the floor dialog did not close on \"9\"");
+        vigia.arma("the floor dialog never appeared");
+        const auto t0 = Relogio::now();
+        QDialog* d = constroiPiso(planta);
+        d->exec();
+        delete d;
+        const auto t1 = Relogio::now();
+        vigia.desarma();
+        descansa();
+        if (!observador.teclaEnviada) falha("the floor dialog closed before the \"9\"");
+        return {emMs(*observador.mostrado - t0), emMs(t1 - t0)};
+    }
+};
+
+void observa(const char* tipo, const char* texto, void* contexto) {
+    auto* b = static_cast<Bancada*>(contexto);
+    const std::string t = texto ? texto : "";
+    if (std::strcmp(tipo, "audit") == 0) {
+        if (t == "Criou: FrmSel_Mnu") ++b->formsCriados;
+        if (t == "Destruiu: FrmSel_Mnu") ++b->formsDestruidos;
+    }
+    ultimasLinhas.push_back(std::string(tipo) + ": " + t);
+    if (ultimasLinhas.size() > 12) ultimasLinhas.pop_front();
+}
+
+// ---------------------------------------------------------------------------------- output
+
+void cabecalho() {
+    std::printf("%-44s %9s %9s %9s %9s %9s %7s  %s\n", "figure (ms)", "median", "p10", "p90", "min", "max",
+                "ratio", "target");
+}
+
+void linha(const char* nome, const Resumo& r, std::optional<double> razao = std::nullopt,
+           const char* alvo = "") {
+    std::printf("%-44s %9.3f %9.3f %9.3f %9.3f %9.3f", nome, r.mediana, r.p10, r.p90, r.minimo, r.maximo);
+    if (razao)
+        std::printf(" %7.2f  %s\n", *razao, alvo);
+    else
+        std::printf(" %7s  %s\n", "", alvo);
+}
+
+bool temPlataformaNaLinha(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        if (a[0] == '-' && a[1] == '-') ++a;
+        if (std::strcmp(a, "-platform") == 0 || std::strcmp(a, "-display") == 0) return true;
+    }
+    return false;
+}
+
+int leInteiro(const QCommandLineParser& parser, const QCommandLineOption& opcao, int padrao) {
+    if (!parser.isSet(opcao)) return padrao;
+    bool ok = false;
+    const int v = parser.value(opcao).toInt(&ok);
+    if (!ok || v < 1) {
+        std::fprintf(stderr, "cb-bench: --%s takes a whole number of at least 1\n",
+                     qPrintable(opcao.names().constFirst()));
+        std::exit(2);
+    }
+    return v;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Offscreen unless a platform or a display is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !temPlataformaNaLinha(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    // A fresh host folder, before anything reads CB_HOST_DIR.
+    QTemporaryDir pastaHost(QDir::tempPath() + QStringLiteral("/cb-bench-XXXXXX"));
+    if (!pastaHost.isValid()) {
+        std::fprintf(stderr, "cb-bench: cannot create a temporary folder: %s\n",
+                     qPrintable(pastaHost.errorString()));
+        return 1;
+    }
+    qputenv("CB_HOST_DIR", QFile::encodeName(pastaHost.path()));
+    pastaHostMantida = QFile::encodeName(pastaHost.path()).toStdString();
+
+    // The host's application object exists before the module is called, as in the till.
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    QCoreApplication::setApplicationName(QStringLiteral("cb-bench"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Figures of the banking-correspondent module, loaded as "
+                                                    "a host loads it: load + Initialize, entry point to "
+                                                    "the first menu on screen, resident memory over many "
+                                                    "calls. Offscreen unless -platform or -display is "
+                                                    "given."));
+    parser.addHelpOption();
+    const QCommandLineOption opRodadas(
+        QStringLiteral("runs"),
+        QStringLiteral("Timed repetitions of figures 1 and 2 (default %1).").arg(kRodadasPadrao),
+        QStringLiteral("N"));
+    const QCommandLineOption opChamadas(QStringLiteral("calls"),
+                                        QStringLiteral("Calls of the memory figure, after %1 warm-up calls "
+                                                       "(default %2).")
+                                            .arg(kAquecimentoMemoria)
+                                            .arg(kChamadasPadrao),
+                                        QStringLiteral("N"));
+    parser.addOption(opRodadas);
+    parser.addOption(opChamadas);
+    parser.process(app);
+    const int rodadas = leInteiro(parser, opRodadas, kRodadasPadrao);
+    const int chamadas = leInteiro(parser, opChamadas, kChamadasPadrao);
+
+    // Several options enabled, so the menu waits for the operator instead of opening its only option.
+    {
+        QFile ini(pastaHost.filePath(QStringLiteral("ClienteTrn.ini")));
+        if (!ini.open(QIODevice::WriteOnly | QIODevice::Text) ||
+            ini.write("[CorrespondenteBancario]\nDepositoCB=1\nSaqueCB=1\n") < 0) {
+            std::fprintf(stderr, "cb-bench: cannot write %s\n", qPrintable(ini.fileName()));
+            return 1;
+        }
+    }
+
+    std::printf("cb-bench: module %s\n", CB_MODULO);
+    std::printf("cb-bench: Qt %s, platform %s, build %s, host folder %s\n", qVersion(),
+                qPrintable(QGuiApplication::platformName()), CB_BENCH_CONFIG, pastaHostMantida.c_str());
+    std::printf("cb-bench: %d runs for figures 1 and 2, %d warm-up + %d calls for figure 3\n", rodadas,
+                kAquecimentoMemoria, chamadas);
+    if (std::strcmp(CB_BENCH_CONFIG, "Release") != 0)
+        std::printf("cb-bench: note: not a Release build; the figures are meant for one\n");
+    std::printf("\n");
+    std::fflush(stdout);
+
+    Vigia vigia(pastaHostMantida);
+
+    // ---- 1. load + Initialize, against a plain dlopen of the same file (RTLD_LAZY, no entry point called)
+    std::vector<double> tCarga, tPisoCarga;
+    double primeiraCarga = 0, primeiroPisoCarga = 0;
+    bool residente = false;
+    {
+        auto cicloModulo = [&] {
+            vigia.arma("dlopen + Initialize + Finalize + dlclose");
+            const auto t0 = Relogio::now();
+            Modulo m = abreModulo();
+            m.initialize();
+            m.finalize();
+            fechaModulo(m);
+            const auto t1 = Relogio::now();
+            vigia.desarma();
+            residente = residente || moduloAindaCarregado();
+            return emMs(t1 - t0);
+        };
+        auto cicloPiso = [&] {
+            vigia.arma("dlopen(RTLD_LAZY) + dlclose");
+            const auto t0 = Relogio::now();
+            void* h = dlopen(CB_MODULO, RTLD_LAZY | RTLD_LOCAL);
+            if (!h) {
+                const char* erro = dlerror();
+                falha(std::string("dlopen failed: ") + (erro ? erro : "?"));
+            }
+            dlclose(h);
+            const auto t1 = Relogio::now();
+            vigia.desarma();
+            return emMs(t1 - t0);
+        };
+        primeiraCarga = cicloModulo();
+        primeiroPisoCarga = cicloPiso();
+        for (int i = 0; i < rodadas; ++i) {
+            tCarga.push_back(cicloModulo());
+            tPisoCarga.push_back(cicloPiso());
+        }
+    }
+
+    // ---- 2. entry point to the first menu on screen, against the same widgets in a bare QDialog
+    Observador observador(vigia);
+    app.installEventFilter(&observador);
+    vigia.arma("dlopen + Initialize");
+    Bancada bancada{vigia, observador, abreModulo()};
+    bancada.modulo.initialize();
+    vigia.desarma();
+    VortaSimReinicia();
+    VortaSimDefineObservador(&observa, &bancada);
+
+    // Qt's own first-use work (fonts, style, backing store) goes to a throwaway dialog, not to the module's
+    // first call.
+    bancada.chamaPiso(plantaAquecimento());
+
+    std::optional<Planta> planta;
+    observador.aoMostrar = [&planta](QWidget* menu) {
+        if (!planta) planta = copiaMenu(menu);
+    };
+    const Medida primeiraChamada = bancada.chamaMenu("first call");
+    observador.aoMostrar = nullptr;
+    if (!planta || !planta->temEncerra) falha("the banking menu has no \"&9\" option to close it with");
+    const Medida primeiroPiso = bancada.chamaPiso(*planta);
+
+    // ---- 3. resident memory over many calls that stop at the first menu. It runs before the timed runs of
+    // figure 2, so that its starting point (the first call and the warm-up) does not depend on --runs.
+    for (int i = 0; i < kAquecimentoMemoria; ++i)
+        bancada.chamaMenu("memory warm-up");
+    const Memoria antes = leMemoria();
+    const auto widgetsAntes = QApplication::allWidgets().size();
+    const int criadosAntes = bancada.formsCriados, destruidosAntes = bancada.formsDestruidos;
+    std::vector<double> tSerie;
+    tSerie.reserve(static_cast<size_t>(chamadas));
+    const auto inicioSerie = Relogio::now();
+    for (int i = 0; i < chamadas; ++i)
+        tSerie.push_back(bancada.chamaMenu("memory series").ateMenu);
+    const double duracaoSerie = emMs(Relogio::now() - inicioSerie);
+    const Memoria depois = leMemoria();
+    const auto widgetsDepois = QApplication::allWidgets().size();
+    const int criados = bancada.formsCriados - criadosAntes,
+              destruidos = bancada.formsDestruidos - destruidosAntes;
+
+    // The same series of bare dialogs.
+    for (int i = 0; i < kAquecimentoMemoria; ++i)
+        bancada.chamaPiso(*planta);
+    const Memoria pisoAntes = leMemoria();
+    for (int i = 0; i < chamadas; ++i)
+        bancada.chamaPiso(*planta);
+    const Memoria pisoDepois = leMemoria();
+
+    // ---- 2, continued: the timed runs, module and floor in turn, both warm by now.
+    std::vector<double> tMenu, tPisoMenu, tMenuTotal, tPisoTotal;
+    for (int i = 0; i < rodadas; ++i) {
+        const Medida m = bancada.chamaMenu("timed run");
+        const Medida p = bancada.chamaPiso(*planta);
+        tMenu.push_back(m.ateMenu);
+        tMenuTotal.push_back(m.total);
+        tPisoMenu.push_back(p.ateMenu);
+        tPisoTotal.push_back(p.total);
+    }
+
+    // Qt's pixmap cache (where the style keeps painted button faces, up to its limit) against what stays once
+    // it is emptied: a short series between two clears.
+    const double heapComCache = heapEmUsoMb();
+    QPixmapCache::clear();
+    descansa();
+    const Memoria semCacheAntes = leMemoria();
+    for (int i = 0; i < kChamadasSemCache; ++i)
+        bancada.chamaMenu("series between cache clears");
+    QPixmapCache::clear();
+    descansa();
+    const Memoria semCacheDepois = leMemoria();
+
+    vigia.arma("Finalize + dlclose");
+    bancada.modulo.finalize();
+    fechaModulo(bancada.modulo);
+    vigia.desarma();
+    app.removeEventFilter(&observador);
+    VortaSimDefineObservador(nullptr, nullptr);
+
+    // ---- report
+    const Resumo rCarga = resume(tCarga), rPisoCarga = resume(tPisoCarga);
+    const Resumo rMenu = resume(tMenu), rPisoMenu = resume(tPisoMenu);
+    const double razaoCarga = rCarga.mediana / rPisoCarga.mediana;
+    const double razaoMenu = rMenu.mediana / rPisoMenu.mediana;
+    const double crescimentoMb = depois.rssMb - antes.rssMb;
+    const std::string alvoMenu = std::string("<= 2.0 ") + (razaoMenu <= kAlvoRazaoMenu ? "(met)" : "(ABOVE)");
+
+    cabecalho();
+    linha("1 dlopen+dlsym+Initialize+Finalize+dlclose", rCarga, razaoCarga, "-");
+    linha("  floor: same file, dlopen(RTLD_LAZY)+dlclose", rPisoCarga);
+    linha("2 ExecutaGenerico(0,0) -> menu on screen", rMenu, razaoMenu, alvoMenu.c_str());
+    linha("  floor: bare QDialog, same widgets, exec()", rPisoMenu);
+    linha("  whole call, until ExecutaGenerico returns", resume(tMenuTotal));
+    linha("  floor, until exec() returns", resume(tPisoTotal));
+    std::printf("\n");
+    std::printf(
+        "1: RTLD_NOW | RTLD_LOCAL and the five entry points resolved; the floor calls nothing. The module "
+        "%s after dlclose.\n",
+        residente ? "STAYS loaded (RTLD_NOLOAD still finds it), so later loads only count references"
+                  : "is unloaded (RTLD_NOLOAD no longer finds it)");
+    std::printf(
+        "2: on screen = the menu's window exposed and painted (back in the event loop after its Expose); "
+        "\"9\" then closes it.\n"
+        "   The floor copies the menu's widgets (classes, geometry, texts, fonts, window flags) into a plain "
+        "QDialog, without theme or palette.\n");
+    std::printf("first time in the process, after a throwaway dialog warmed Qt up (not in the medians): load "
+                "%.3f ms (floor %.3f ms), entry -> menu %.3f ms (floor %.3f ms)\n",
+                primeiraCarga, primeiroPisoCarga, primeiraChamada.ateMenu, primeiroPiso.ateMenu);
+    std::printf("\n");
+    std::printf("3 resident memory (VmRSS): %.1f MB after %d warm-up calls, %.1f MB after %d more calls: "
+                "growth %+.2f MB (target < %.0f MB: %s)\n",
+                antes.rssMb, kAquecimentoMemoria, depois.rssMb, chamadas, crescimentoMb, kAlvoCrescimentoMb,
+                crescimentoMb < kAlvoCrescimentoMb ? "met" : "ABOVE");
+    std::printf(
+        "  heap in use (malloc): %.2f MB -> %.2f MB (%+.2f MB, %+.0f bytes per call); widgets alive %lld -> "
+        "%lld; menus created %d, destroyed %d\n",
+        antes.heapMb, depois.heapMb, depois.heapMb - antes.heapMb,
+        (depois.heapMb - antes.heapMb) * 1024.0 * 1024.0 / chamadas, static_cast<long long>(widgetsAntes),
+        static_cast<long long>(widgetsDepois), criados, destruidos);
+    std::printf(
+        "  floor, %d bare dialogs after %d warm-up: VmRSS %+.2f MB, heap %+.2f MB (%+.0f bytes per dialog)\n",
+        chamadas, kAquecimentoMemoria, pisoDepois.rssMb - pisoAntes.rssMb,
+        pisoDepois.heapMb - pisoAntes.heapMb,
+        (pisoDepois.heapMb - pisoAntes.heapMb) * 1024.0 * 1024.0 / chamadas);
+    std::printf(
+        "  Qt's pixmap cache held %.2f MB of the heap at the end; with it emptied before and after %d more "
+        "calls, the heap grew %+.0f bytes per call\n",
+        heapComCache - semCacheAntes.heapMb, kChamadasSemCache,
+        (semCacheDepois.heapMb - semCacheAntes.heapMb) * 1024.0 * 1024.0 / kChamadasSemCache);
+    if (tSerie.size() >= 200) {
+        const std::vector<double> primeiras(tSerie.begin(), tSerie.begin() + 100);
+        const std::vector<double> ultimas(tSerie.end() - 100, tSerie.end());
+        std::printf(
+            "  entry -> menu over the series: median %.3f ms over the first 100 calls, %.3f ms over the "
+            "last 100; %d calls took %.1f s\n",
+            resume(primeiras).mediana, resume(ultimas).mediana, chamadas, duracaoSerie / 1000.0);
+    }
+    std::fflush(stdout);
+
+    pastaHostMantida.clear();
+    return 0;
+}
