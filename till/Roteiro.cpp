@@ -1,6 +1,10 @@
 #include "Roteiro.h"
 
 #include "Modulo.h"
+#include "ServidorSimulado.h"
+#include "Transcricao.h"
+
+#include "Servidor.h"
 
 #include "basekit.h"
 #include "vortasim.h"
@@ -9,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLabel>
@@ -79,6 +84,10 @@ bool ChaveCampo(const QString& chave, int& campo, int& ocorrencia) {
     return ok1 && ok2 && p.size() <= 2;
 }
 
+QString Compacto(const QJsonValue& v) {
+    return QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+}
+
 QStringList ListaTexto(const QJsonValue& v) {
     QStringList l;
     for (const auto& e : v.toArray())
@@ -97,6 +106,16 @@ Roteiro::~Roteiro() {
 
 void Roteiro::Observador(const char* tipo, const char* texto, void* contexto) {
     auto* r = static_cast<Roteiro*>(contexto);
+    if (qstrcmp(tipo, "pedido") == 0) {
+        const QJsonObject p = PedidoDaDescricao(texto);
+        r->pedidos_.append(p);
+        r->Registra(p);
+        return;
+    }
+    if (qstrcmp(tipo, "resposta") == 0) {
+        r->Registra(RespostaDaDescricao(texto));
+        return;
+    }
     const QString t = QString::fromLatin1(texto);
     if (qstrcmp(tipo, "audit") == 0) r->audit_ << t;
     // Everything the module hands to the host, under the host's own name for it.
@@ -151,7 +170,7 @@ int Roteiro::Executa() {
     }
     VortaSimReinicia();
     VortaSimDefineObservador(&Roteiro::Observador, this);
-    if (!PreparaHost(script)) return 2;
+    if (!PreparaServidor(script) || !PreparaHost(script)) return 2;
 
     // The host's main window, whose handle the module gets as owner.
     janelaHost_ = std::make_unique<QWidget>();
@@ -215,8 +234,112 @@ bool Roteiro::PreparaHost(const QJsonObject& s) {
     return true;
 }
 
+bool Roteiro::PreparaServidor(const QJsonObject& script) {
+    const QJsonObject s = script.value(QStringLiteral("servidor")).toObject();
+    servidor_ = std::make_unique<ServidorSimulado>();
+    QString erro;
+    if (!opcoes_.servidor.isEmpty()) {
+        if (s.contains(QStringLiteral("cenario")) || s.contains(QStringLiteral("falhas")) ||
+            s.contains(QStringLiteral("tcp"))) {
+            Falha(QStringLiteral("the script sets up its own server but --server names an external one"));
+            return false;
+        }
+        if (!servidor_->ConectaExterno(opcoes_.servidor, &erro)) {
+            Falha(erro);
+            return false;
+        }
+    } else {
+        const QString cenario =
+            s.contains(QStringLiteral("cenario"))
+                ? QFileInfo(opcoes_.script).dir().filePath(s.value(QStringLiteral("cenario")).toString())
+                : opcoes_.cenario;
+        if (!servidor_->Inicia(cenario, s.value(QStringLiteral("tcp")).toBool(), &erro)) {
+            Falha(erro);
+            return false;
+        }
+    }
+    return AjustaServidor(s, true);
+}
+
+bool Roteiro::AjustaServidor(const QJsonObject& s, bool inicio) {
+    for (const QString& k : s.keys()) {
+        if (k != QLatin1String("cenario") && k != QLatin1String("falhas") && k != QLatin1String("prazoMs") &&
+            k != QLatin1String("tcp")) {
+            Falha(QStringLiteral("servidor: unknown key \"%1\"").arg(k));
+            return false;
+        }
+    }
+    if (!inicio && s.contains(QStringLiteral("tcp"))) {
+        Falha(QStringLiteral("servidor.tcp is set once, at the top of the script"));
+        return false;
+    }
+    cbserver::Servidor* servidor = servidor_->Servidor();
+    if (!servidor && (s.contains(QStringLiteral("cenario")) || s.contains(QStringLiteral("falhas")))) {
+        Falha(QStringLiteral("an external server's scenario and faults are not the till's to set"));
+        return false;
+    }
+    QString erro;
+    if (!inicio && s.contains(QStringLiteral("cenario")) &&
+        !servidor->CarregaCenario(
+            QFileInfo(opcoes_.script).dir().filePath(s.value(QStringLiteral("cenario")).toString()), &erro)) {
+        Falha(erro);
+        return false;
+    }
+    if (s.contains(QStringLiteral("falhas"))) {
+        const auto falhas = cbserver::Falhas::DeJson(s.value(QStringLiteral("falhas")).toObject(), &erro);
+        if (!s.value(QStringLiteral("falhas")).isObject() || !falhas) {
+            Falha(erro.isEmpty() ? QStringLiteral("servidor.falhas: expected an object") : erro);
+            return false;
+        }
+        servidor->DefineFalhas(*falhas);
+    }
+    if (s.contains(QStringLiteral("prazoMs"))) {
+        const int ms = s.value(QStringLiteral("prazoMs")).toInt(-1);
+        if (ms <= 0) {
+            Falha(QStringLiteral("servidor.prazoMs: expected a positive number of milliseconds"));
+            return false;
+        }
+        VortaSimDefinePrazoServidor(ms);
+    }
+    return true;
+}
+
+void Roteiro::ConferePedidos(const QJsonArray& esperados, int indice) {
+    if (pedidos_.size() != esperados.size())
+        Falha(QStringLiteral("call %1: %2 requests sent, expected %3")
+                  .arg(indice)
+                  .arg(pedidos_.size())
+                  .arg(esperados.size()));
+    for (qsizetype i = 0; i < std::min(pedidos_.size(), esperados.size()); ++i) {
+        const QJsonObject e = esperados.at(i).toObject();
+        const QJsonObject p = pedidos_.at(i).toObject();
+        if (e.contains(QStringLiteral("codigo")) &&
+            e.value(QStringLiteral("codigo")).toInt() != p.value(QStringLiteral("codigo")).toInt())
+            Falha(QStringLiteral("call %1, request %2: code %3, expected %4")
+                      .arg(indice)
+                      .arg(i + 1)
+                      .arg(p.value(QStringLiteral("codigo")).toInt())
+                      .arg(e.value(QStringLiteral("codigo")).toInt()));
+        const QJsonObject itens = p.value(QStringLiteral("itens")).toObject();
+        const QJsonObject esperadosItens = e.value(QStringLiteral("itens")).toObject();
+        for (auto it = esperadosItens.begin(); it != esperadosItens.end(); ++it) {
+            // null: the field is not sent at all.
+            const QJsonValue obtido = itens.contains(it.key()) ? itens.value(it.key()) : QJsonValue::Null;
+            if (obtido != it.value())
+                Falha(QStringLiteral("call %1, request %2: field %3 sent %4, expected %5")
+                          .arg(indice)
+                          .arg(i + 1)
+                          .arg(it.key(), Compacto(obtido), Compacto(it.value())));
+        }
+    }
+}
+
 bool Roteiro::ExecutaChamada(const QJsonObject& chamada, int indice) {
     if (!PreparaHost(chamada)) return false;
+    if (chamada.contains(QStringLiteral("servidor")) &&
+        !AjustaServidor(chamada.value(QStringLiteral("servidor")).toObject(), false))
+        return false;
+    pedidos_ = {};
     const QString entrada = chamada.value(QStringLiteral("entrada")).toString();
     Registra({{QStringLiteral("tipo"), QStringLiteral("chamada")},
               {QStringLiteral("entrada"), entrada},
@@ -323,6 +446,8 @@ bool Roteiro::ExecutaChamada(const QJsonObject& chamada, int indice) {
         if (audit_.contains(linha))
             Falha(QStringLiteral("call %1: unexpected audit line: %2").arg(indice).arg(linha));
     }
+    if (chamada.contains(QStringLiteral("pedidos")))
+        ConferePedidos(chamada.value(QStringLiteral("pedidos")).toArray(), indice);
     if (chamada.contains(QStringLiteral("telas"))) {
         const QStringList esperadas = ListaTexto(chamada.value(QStringLiteral("telas")));
         if (telasVistas_ != esperadas)

@@ -17,6 +17,7 @@
 
 class Modulo;
 class QWidget;
+class ServidorSimulado;
 
 class Roteiro : public QObject {
     Q_OBJECT
@@ -26,6 +27,8 @@ public:
         QString dirTelas;    // screenshots of every screen seen, when set
         QString transcricao; // JSON lines, when set
         bool silencioso = false;
+        QString cenario;  // scenario of the in-process server, unless the script names one
+        QString servidor; // HOST:PORT of an external server instead
     };
 
     explicit Roteiro(Opcoes opcoes);
@@ -39,6 +42,9 @@ protected:
 
 private:
     bool PreparaHost(const QJsonObject& script);
+    bool PreparaServidor(const QJsonObject& script);
+    bool AjustaServidor(const QJsonObject& servidor, bool inicio);
+    void ConferePedidos(const QJsonArray& esperados, int indice);
     bool ExecutaChamada(const QJsonObject& chamada, int indice);
     void Passo();
     bool ConfereTela(QWidget* tela, const QJsonObject& espera, QString& motivo) const;
@@ -52,6 +58,7 @@ private:
     static void Observador(const char* tipo, const char* texto, void* contexto);
 
     Opcoes opcoes_;
+    std::unique_ptr<ServidorSimulado> servidor_;
     std::unique_ptr<Modulo> modulo_;
     std::unique_ptr<QWidget> janelaHost_;
     QString dirHost_;
@@ -73,5 +80,6 @@ private:
     QPair<int, int> ultimaTratada_{-1, -1};
     QStringList telasVistas_;
     QStringList audit_;
+    QJsonArray pedidos_; // requests sent during the call, as recorded
     int numeroTela_ = 0;
 };

@@ -3,6 +3,7 @@
 #include "JanelaPrincipal.h"
 #include "Modulo.h"
 #include "Roteiro.h"
+#include "ServidorSimulado.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -30,14 +31,30 @@ int main(int argc, char** argv) {
     QCommandLineOption cenario(QStringLiteral("scenario"),
                                QStringLiteral("Bank scenario of the simulated server."),
                                QStringLiteral("FILE"));
+    QCommandLineOption servidor(
+        QStringLiteral("server"),
+        QStringLiteral("Use the payment server at HOST:PORT (cb-server) instead of the "
+                       "simulated server in this process."),
+        QStringLiteral("HOST:PORT"));
     QCommandLineOption silencioso(QStringLiteral("quiet"), QStringLiteral("Print failures only."));
-    parser.addOptions({script, telas, transcricao, cenario, silencioso});
+    parser.addOptions({script, telas, transcricao, cenario, servidor, silencioso});
     parser.process(app);
+    const QString arquivoCenario =
+        parser.isSet(cenario) ? parser.value(cenario) : QStringLiteral(CB_CENARIO_PADRAO);
 
     if (parser.isSet(script)) {
-        Roteiro r(
-            {parser.value(script), parser.value(telas), parser.value(transcricao), parser.isSet(silencioso)});
+        Roteiro r({parser.value(script), parser.value(telas), parser.value(transcricao),
+                   parser.isSet(silencioso), arquivoCenario, parser.value(servidor)});
         return r.Executa();
+    }
+    ServidorSimulado servidorPagamentos;
+    QString erro;
+    const bool conectado = parser.isSet(servidor)
+                               ? servidorPagamentos.ConectaExterno(parser.value(servidor), &erro)
+                               : servidorPagamentos.Inicia(arquivoCenario, false, &erro);
+    if (!conectado) {
+        std::fprintf(stderr, "cb-till: %s\n", qPrintable(erro));
+        return 1;
     }
     Modulo modulo(Modulo::CaminhoPadrao());
     if (!modulo.Carrega()) {

@@ -17,6 +17,45 @@ VORTA_EXPORT uint16_t VORTA_CALL GravaCampoString(int campo, int ocorrencia, con
 /* Reports an error result to the point of sale: fields 1009 and 1027 and the result file. */
 VORTA_EXPORT uint16_t VORTA_CALL EnviaArquivoErroPDV(int codigo, const char* mensagem);
 
+/* Transaction descriptor: the transaction code and the ordered host fields whose contents make up a request.
+ * Packed as the host lays it out: 13-byte entries and 537-byte descriptors where pointers are 32 bits; on 64-bit
+ * hosts the text pointer takes its natural 8 bytes. */
+#define TABELATRN_MAX_CAMPOS 41
+#define CAMPOTRN_IGNORADO 65535 /* entry skipped (also every spare entry at the end) */
+#pragma pack(push, 1)
+typedef struct TCampoTrn {
+    uint16_t Campo;      /* host field; 0 = the entry sends Texto itself (constant or module variable) */
+    uint16_t Ocorrencia; /* occurrence; in a block's first entry, how many times the block is sent */
+    uint16_t Bloco;      /* in a block's first entry, the number of entries of the per-document block */
+    uint16_t Formato;
+    uint8_t Separador;
+    const char* Texto; /* prefix, constant or module variable (NUL-terminated); NULL when none */
+} TCampoTrn;
+typedef struct TTabelaTrn {
+    uint16_t CodigoTransacao;
+    uint16_t Indicador;
+    TCampoTrn Campos[TABELATRN_MAX_CAMPOS];
+} TTabelaTrn;
+#pragma pack(pop)
+
+/* Progress text for the calling form's status label. */
+typedef void(VORTA_CALL* VortaProgresso)(const char* texto, void* contexto);
+/* Sends the request the descriptor describes to the server and stores the reply: the previous reply services
+ * are cleared, the new ones stored, and fields 1009 (result code) and 1027 (text) set. False when nothing came
+ * back (then 1009 holds "255" and 1027 says why). flag is 1 only for the INSS benefit query and the
+ * service-basket change. */
+VORTA_EXPORT bool VORTA_CALL AutorizaTransacao(const TTabelaTrn* descritor, VortaProgresso progresso,
+                                               void* contexto, int flag);
+/* Copies occurrence 0 of the service (letter) kept in the field (20010 or 20011 for 'A') into buffer;
+ * returns its length, 0 when the service is absent. */
+VORTA_EXPORT uint16_t VORTA_CALL ProcuraServico(int modo, int campo, char servico, int reservado, char* buffer,
+                                                uint16_t tamanho);
+/* Whether an element with this prefix ("DPCHIP:", "PRODX:") is in service 5, within its first limite occurrences
+ * (all when limite <= 0). */
+VORTA_EXPORT bool VORTA_CALL VerificaServico5(const char* prefixo, int limite);
+/* Text of the first service-5 element with this prefix, prefix included; -1 when absent. */
+VORTA_EXPORT int VORTA_CALL VerificaServico5String(const char* prefixo, char* saida, int capacidade);
+
 /* Runs a transaction of another payment module of the host; true when it ran. */
 VORTA_EXPORT bool VORTA_CALL CarregaModulos(const char* codigoModulo, int a, int b);
 /* Version text recorded in the given library or program file ("" when it has none). */

@@ -44,8 +44,44 @@ VORTA_EXPORT void VortaSimDefineFalhaTema(const char* classeFormulario);
 /* Answer of PermiteAlterarDados (default true). */
 VORTA_EXPORT void VortaSimDefinePermiteAlterarDados(bool permite);
 
+/* The payment server of AutorizaTransacao. Requests and replies travel as frames (server/PROTOCOL.md); one
+ * connection is chosen at a time, the last one defined, and VortaSimReinicia leaves none (every authorisation
+ * then fails with 1009 "255").
+ *
+ * In-process: the platform calls servidor with the request frame and the deadline. The request bytes belong
+ * to the platform and are valid only during the call. The server answers, at most once, by calling
+ * responde(canal, frame, length), which copies the bytes before it returns, so the server keeps its own
+ * buffer; it returns VORTASIM_SERVIDOR_RESPONDEU when it did so, VORTASIM_SERVIDOR_SEM_RESPOSTA when no
+ * answer came within prazoMs and VORTASIM_SERVIDOR_CONEXAO_ENCERRADA when it dropped the request. It runs on
+ * the caller's thread, must return within the deadline and must not let an exception out. A null servidor
+ * removes the in-process connection (when it is the one chosen). */
+enum {
+    VORTASIM_SERVIDOR_RESPONDEU = 0,
+    VORTASIM_SERVIDOR_SEM_RESPOSTA = 1,
+    VORTASIM_SERVIDOR_CONEXAO_ENCERRADA = 2
+};
+typedef void (*VortaSimRespondePedido)(void* canal, const char* quadro, int tamanho);
+typedef int (*VortaSimServidorLocal)(const char* pedido, int tamanho, int prazoMs,
+                                     VortaSimRespondePedido responde, void* canal, void* contexto);
+VORTA_EXPORT void VortaSimDefineServidorLocal(VortaSimServidorLocal servidor, void* contexto);
+/* TCP: "HOST:PORT" ("127.0.0.1:4000", "localhost:4000", "[::1]:4000"), one connection per request. Returns 0,
+ * or -1 (and changes nothing) when the text is not of that form. NULL removes the TCP connection (when it is
+ * the one chosen). */
+VORTA_EXPORT int VortaSimDefineServidorTcp(const char* hostPorta);
+/* How long an authorisation waits for the whole exchange, in milliseconds; 0 or less restores the default:
+ * CB_PRAZO_SERVIDOR_MS when it holds a positive number, else 15000. */
+VORTA_EXPORT void VortaSimDefinePrazoServidor(int ms);
+VORTA_EXPORT int VortaSimPrazoServidor(void);
+/* Number of AutorizaTransacao calls since the last reset. */
+VORTA_EXPORT int VortaSimQtdeAutorizacoes(void);
+
 /* Observer of what the module hands to the host: kind is "audit", "resultado" (result file written),
- * "erroPDV" or "finalizacao"; text is the line or message. */
+ * "erroPDV" or "finalizacao"; text is the line or message. Each authorisation adds "pedido", the request on
+ * one line: its code, then field="value" per item (field.occurrence when the occurrence is not 0; a constant
+ * shows as 0="text"), values with \" \\ and \xHH escapes and sensitive ones (card and account data, PIN
+ * block, security codes, anything that looks like a card number) as '*'; and "resposta": "code" "text"
+ * (escaped alike), then letter=count per service and h=count; "255" and the failure text when no reply came.
+ */
 typedef void (*VortaSimObservador)(const char* tipo, const char* texto, void* contexto);
 VORTA_EXPORT void VortaSimDefineObservador(VortaSimObservador observador, void* contexto);
 

@@ -10,6 +10,9 @@
 
 namespace vorta {
 
+// CB_PRAZO_SERVIDOR_MS when it holds a positive number, else 15 s.
+int prazoServidorPadrao();
+
 struct Estado {
     std::map<std::pair<int, int>, std::string> campos;
 
@@ -35,6 +38,16 @@ struct Estado {
 
     VortaSimObservador observador = nullptr;
     void* observadorContexto = nullptr;
+
+    // The payment server of AutorizaTransacao.
+    enum class Conexao { Nenhuma, Local, Tcp };
+    Conexao conexao = Conexao::Nenhuma;
+    VortaSimServidorLocal servidorLocal = nullptr;
+    void* servidorLocalContexto = nullptr;
+    std::string servidorHost;
+    std::string servidorPorta;
+    int prazoServidorMs = prazoServidorPadrao();
+    int qtdeAutorizacoes = 0;
 };
 
 // Everything runs on the host's user-interface thread; the lock only guards against a test that touches the

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,9 +14,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
+#include <string_view>
 #include <sys/stat.h>
 
 using namespace vorta;
@@ -49,14 +49,21 @@ std::string leVersao(const std::string& arquivo) {
     static VersaoEmCache cache;
     if (cache.arquivo == arquivo && cache.modificado == st.st_mtime && cache.tamanho == st.st_size)
         return cache.versao;
-    std::ifstream f(arquivo, std::ios::binary);
-    const std::string conteudo((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    // Mapped, not streamed: a debug build of the module is tens of megabytes.
+    QFile f(QString::fromLocal8Bit(arquivo.c_str()));
     std::string versao;
-    const auto pos = conteudo.find(kMarcaVersao);
-    if (pos != std::string::npos) {
-        const auto inicio = pos + sizeof kMarcaVersao - 1;
-        const auto fim = conteudo.find('\0', inicio);
-        versao = conteudo.substr(inicio, (fim == std::string::npos ? conteudo.size() : fim) - inicio);
+    if (f.open(QIODevice::ReadOnly) && f.size() > 0) {
+        uchar* dados = f.map(0, f.size());
+        if (dados) {
+            const std::string_view conteudo(reinterpret_cast<const char*>(dados), static_cast<size_t>(f.size()));
+            const auto pos = conteudo.find(kMarcaVersao);
+            if (pos != std::string_view::npos) {
+                const auto inicio = pos + sizeof kMarcaVersao - 1;
+                const auto fim = conteudo.find('\0', inicio);
+                versao = std::string(conteudo.substr(inicio, (fim == std::string_view::npos ? conteudo.size() : fim) - inicio));
+            }
+            f.unmap(dados);
+        }
     }
     cache = {arquivo, st.st_mtime, st.st_size, versao};
     return versao;

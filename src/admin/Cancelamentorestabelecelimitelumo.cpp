@@ -1,8 +1,19 @@
 #include "admin/Cancelamentorestabelecelimitelumo.h"
 
+#include "protocol/Tabelatrn.h"
+
 TFrmMod_RestabeleceLimiteCnc* FrmMod_RestabeleceLimiteCnc = nullptr;
 
 TFrmMod_RestabeleceLimiteCnc::TFrmMod_RestabeleceLimiteCnc(QWidget* pai)
     : TFrmMod_RestabeleceLimite(pai, QStringLiteral("FrmMod_RestabeleceLimiteCnc")) {
     DefineTitulo(QStringLiteral("Cancelamento Restabelece Limite"));
 }
+
+namespace Cancelamentorestabelecelimitelumo {
+
+using namespace Tabelatrn::Notacao;
+
+constinit TTabelaTrn TrnRestabeleceLimite =
+    Descritor(198, 0, {F(10112), F(10171), F(1003), F(1040), F(1041).fmt(4), F(1020).fmt(8)});
+
+} // namespace Cancelamentorestabelecelimitelumo

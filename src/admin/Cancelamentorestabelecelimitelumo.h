@@ -2,6 +2,7 @@
 #pragma once
 
 #include "admin/Restabelecelimitelumo.h"
+#include "basekit.h"
 
 class TFrmMod_RestabeleceLimiteCnc : public TFrmMod_RestabeleceLimite {
     Q_OBJECT
@@ -10,3 +11,10 @@ public:
 };
 
 extern TFrmMod_RestabeleceLimiteCnc* FrmMod_RestabeleceLimiteCnc;
+
+// The request the dialog sends.
+namespace Cancelamentorestabelecelimitelumo {
+
+extern TTabelaTrn TrnRestabeleceLimite;
+
+} // namespace Cancelamentorestabelecelimitelumo

@@ -2,6 +2,7 @@
 
 #include "host/Host.h"
 #include "host/IniFile.h"
+#include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 
 TFrmMod_RestabeleceLimite* FrmMod_RestabeleceLimite = nullptr;
@@ -25,3 +26,12 @@ void TFrmMod_RestabeleceLimite::btConfirmaClick() {
     host::GravaCampoString(1027, 0, QString::fromUtf8(texto));
     host::GravaArquivo();
 }
+
+namespace Restabelecelimitelumo {
+
+using namespace Tabelatrn::Notacao;
+
+constinit TTabelaTrn TrnRestabeleceLimite =
+    Descritor(197, 0, {F(10112), F(10171), F(1003), F(1040), F(1041).fmt(4)});
+
+} // namespace Restabelecelimitelumo

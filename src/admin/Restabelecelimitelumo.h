@@ -1,6 +1,7 @@
 // Credit-limit restoration: runs without operator input over the entries of "RestabeleceLimite.ini".
 #pragma once
 
+#include "basekit.h"
 #include "frame/Modelolumo.h"
 
 class QPushButton;
@@ -18,3 +19,10 @@ public:
 };
 
 extern TFrmMod_RestabeleceLimite* FrmMod_RestabeleceLimite;
+
+// The request the dialog sends.
+namespace Restabelecelimitelumo {
+
+extern TTabelaTrn TrnRestabeleceLimite;
+
+} // namespace Restabelecelimitelumo

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <vector>
 
 namespace host {
@@ -84,6 +85,65 @@ uint16_t GravaCampoBytes(int campo, int ocorrencia, std::string_view bytes) {
 uint16_t LimpaCampo(int campo) {
     return HostlinkLimpaCampo(campo);
 }
+
+std::optional<std::string> LeCampoBytesPresente(int campo, int ocorrencia, int maxLen) {
+    // The length first, so a short field costs no buffer of the largest size.
+    const uint16_t limite = static_cast<uint16_t>(std::clamp(maxLen, 0, 0xFFFF));
+    uint16_t tamanho = 0;
+    uint16_t st = HostlinkLeCampoMaxLen(campo, ocorrencia, nullptr, &tamanho, limite);
+    if (st != HL_OK && st != HL_BUFFER_PEQUENO) return std::nullopt;
+    std::string buf(tamanho, '\0');
+    if (tamanho == 0) return buf;
+    st = HostlinkLeCampoMaxLen(campo, ocorrencia, buf.data(), &tamanho, limite);
+    if (st != HL_OK && st != HL_BUFFER_PEQUENO) return std::nullopt;
+    buf.resize(std::min<size_t>(tamanho, buf.size()));
+    return buf;
+}
+
+std::string ProcuraServico(int campo, char servico, std::string_view chave, int tamanho) {
+    tamanho = std::clamp(tamanho, 0, 0xFFFE);
+    if (tamanho == 0) return {};
+    // The package hands back occurrence 0; a keyed search goes on through the others, as far as the count
+    // says or, without a count, up to the first absent one.
+    std::vector<char> buf(static_cast<size_t>(tamanho) + 1, '\0');
+    const uint16_t n = ::ProcuraServico(1, campo, servico, 0, buf.data(), static_cast<uint16_t>(buf.size()));
+    std::string primeiro(buf.data(), std::min<size_t>(n, static_cast<size_t>(tamanho)));
+    if (chave.empty() || primeiro.starts_with(chave)) return primeiro;
+    const auto contagem = LeCampoBytesPresente(campo + 110, 0, 16);
+    int total = 99999;
+    if (contagem) {
+        bool ok = false;
+        total = std::clamp(deLatin1(*contagem).trimmed().toInt(&ok), 0, 99999);
+        if (!ok) total = 0;
+    }
+    for (int i = 1; i < total; ++i) {
+        const auto v = LeCampoBytesPresente(campo, i, tamanho);
+        if (!v) {
+            if (contagem) continue;
+            break;
+        }
+        if (v->starts_with(chave)) return *v;
+    }
+    return {};
+}
+
+bool VerificaServico5(const QString& prefixo, int limite) {
+    return ::VerificaServico5(paraLatin1(prefixo).c_str(), limite);
+}
+
+std::optional<QString> VerificaServico5String(const QString& prefixo, bool inteiro) {
+    const std::string p = paraLatin1(prefixo);
+    bool ausente = false;
+    const std::string v = chamaTexto([&](char* s, int c) {
+        const int n = ::VerificaServico5String(p.c_str(), s, c);
+        ausente = n < 0;
+        return std::max(n, 0);
+    });
+    if (ausente) return std::nullopt;
+    const QString elemento = deLatin1(v);
+    return inteiro ? elemento : elemento.mid(prefixo.size());
+}
+
 uint16_t GravaArquivo() {
     return HostlinkGravaArquivo();
 }

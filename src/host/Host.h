@@ -27,6 +27,17 @@ int LeCampoInteiro(int campo, int ocorrencia, int padrao);
 uint16_t GravaCampoString(int campo, int ocorrencia, const QString& texto);
 uint16_t GravaCampoBytes(int campo, int ocorrencia, std::string_view bytes);
 uint16_t LimpaCampo(int campo);
+// The field's bytes, at most maxLen of them; nullopt when the field (or that occurrence) is absent.
+std::optional<std::string> LeCampoBytesPresente(int campo, int ocorrencia, int maxLen = 0xFFFF);
+
+// Reply services (basekit). ProcuraServico: the first occurrence of the service kept in campo whose text
+// begins with chave (occurrence 0 when chave is empty), cut to tamanho bytes; empty when there is none.
+std::string ProcuraServico(int campo, char servico, std::string_view chave, int tamanho);
+// Whether service 5 holds an element with this prefix within its first limite occurrences (all when 0).
+bool VerificaServico5(const QString& prefixo, int limite = 0);
+// The first service-5 element with this prefix: whole (prefix included) or only the value after the prefix;
+// nullopt when there is none.
+std::optional<QString> VerificaServico5String(const QString& prefixo, bool inteiro);
 
 // Results for the host.
 uint16_t GravaArquivo();

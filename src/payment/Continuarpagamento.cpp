@@ -1,6 +1,7 @@
 #include "payment/Continuarpagamento.h"
 
 #include "host/Host.h"
+#include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 
 TFrmPgt_Con* FrmPgt_Con = nullptr;
@@ -17,3 +18,11 @@ void TFrmPgt_Con::btConfirmaClick() {
     // told that the function is not enabled rather than left without a result.
     host::EnviaArquivoErroPDV(255, QString::fromUtf8(msg::MsgTransacaoNaoHabilitada));
 }
+
+namespace Continuarpagamento {
+
+using namespace Tabelatrn::Notacao;
+
+constinit TTabelaTrn TrnContinuarPagamento = Descritor(242, 1, {B, F(10102)});
+
+} // namespace Continuarpagamento

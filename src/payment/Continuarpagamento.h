@@ -1,6 +1,7 @@
 // Resumes a pending payment when the host enters the module for it.
 #pragma once
 
+#include "basekit.h"
 #include "frame/Modelolumo.h"
 
 class QPushButton;
@@ -17,3 +18,10 @@ public:
 };
 
 extern TFrmPgt_Con* FrmPgt_Con;
+
+// The request the dialog sends.
+namespace Continuarpagamento {
+
+extern TTabelaTrn TrnContinuarPagamento;
+
+} // namespace Continuarpagamento

@@ -1,0 +1,318 @@
+#include "Servidor.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+#include <exception>
+
+namespace cbserver {
+
+namespace {
+
+// Texts of the replies are Latin-1 on the wire; the sources spell them in UTF-8.
+std::string Latin1(const QString& s) {
+    const QByteArray b = s.toLatin1();
+    return std::string(b.constData(), static_cast<size_t>(b.size()));
+}
+std::string Latin1(const char* utf8) {
+    return Latin1(QString::fromUtf8(utf8));
+}
+
+// A scenario text, which must survive the trip to Latin-1 unchanged.
+bool TextoLatin1(const QJsonValue& v, const QString& onde, std::string& saida, QString* erro) {
+    if (!v.isString()) {
+        if (erro) *erro = onde + QStringLiteral(": expected a string");
+        return false;
+    }
+    const QString s = v.toString();
+    for (const QChar c : s) {
+        if (c.unicode() > 0xFF) {
+            if (erro)
+                *erro = onde + QStringLiteral(": character U+%1 is not Latin-1").arg(c.unicode(), 4, 16);
+            return false;
+        }
+    }
+    saida = Latin1(s);
+    return true;
+}
+
+bool ListaLatin1(const QJsonValue& v, const QString& onde, std::vector<std::string>& saida, QString* erro) {
+    if (!v.isArray()) {
+        if (erro) *erro = onde + QStringLiteral(": expected an array of strings");
+        return false;
+    }
+    const QJsonArray a = v.toArray();
+    saida.resize(static_cast<size_t>(a.size()));
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (!TextoLatin1(a.at(i), QStringLiteral("%1[%2]").arg(onde).arg(i), saida[static_cast<size_t>(i)],
+                         erro))
+            return false;
+    }
+    return true;
+}
+
+std::optional<QJsonObject> LeObjetoJson(const QString& arquivo, QString* erro) {
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (erro) *erro = QStringLiteral("cannot read ") + arquivo;
+        return std::nullopt;
+    }
+    QJsonParseError e{};
+    const QJsonDocument d = QJsonDocument::fromJson(f.readAll(), &e);
+    if (!d.isObject()) {
+        if (erro)
+            *erro = arquivo + QStringLiteral(": ") +
+                    (e.error != QJsonParseError::NoError ? e.errorString() : QStringLiteral("not an object"));
+        return std::nullopt;
+    }
+    return d.object();
+}
+
+QString Aspas(const std::optional<std::string>& v) {
+    return v ? QStringLiteral("\"%1\"").arg(QString::fromLatin1(v->data(), static_cast<qsizetype>(v->size())))
+             : QStringLiteral("ausente");
+}
+
+} // namespace
+
+std::optional<Falhas> Falhas::DeJson(const QJsonObject& json, QString* erro) {
+    Falhas f;
+    for (auto it = json.begin(); it != json.end(); ++it) {
+        const QString& k = it.key();
+        const QJsonValue v = it.value();
+        auto booleano = [&](bool& destino) {
+            if (!v.isBool()) return false;
+            destino = v.toBool();
+            return true;
+        };
+        bool ok = false;
+        if (k == QLatin1String("atrasoMs")) {
+            ok = v.isDouble() && v.toInt(-1) >= 0;
+            f.atrasoMs = v.toInt();
+        } else if (k == QLatin1String("semResposta")) {
+            ok = booleano(f.semResposta);
+        } else if (k == QLatin1String("derrubaConexao")) {
+            ok = booleano(f.derrubaConexao);
+        } else if (k == QLatin1String("respostaTruncada")) {
+            ok = booleano(f.respostaTruncada);
+        } else if (k == QLatin1String("servicoMalformado")) {
+            ok = booleano(f.servicoMalformado);
+        } else if (k == QLatin1String("recusa")) {
+            const QJsonObject r = v.toObject();
+            QString e;
+            ok = v.isObject() &&
+                 TextoLatin1(r.value(QStringLiteral("codigo")), QStringLiteral("falhas.recusa.codigo"),
+                             f.recusaCodigo, &e) &&
+                 !f.recusaCodigo.empty() &&
+                 (!r.contains(QStringLiteral("texto")) ||
+                  TextoLatin1(r.value(QStringLiteral("texto")), QStringLiteral("falhas.recusa.texto"),
+                              f.recusaTexto, &e));
+            if (!ok && !e.isEmpty()) {
+                if (erro) *erro = e;
+                return std::nullopt;
+            }
+        } else {
+            if (erro) *erro = QStringLiteral("falhas: unknown switch \"%1\"").arg(k);
+            return std::nullopt;
+        }
+        if (!ok) {
+            if (erro) *erro = QStringLiteral("falhas.%1: invalid value").arg(k);
+            return std::nullopt;
+        }
+    }
+    return f;
+}
+
+std::optional<std::string> ValorDoPedido(const cbwire::Pedido& pedido, uint16_t campo, uint16_t ocorrencia) {
+    for (const auto& i : pedido.itens) {
+        if (i.campo == campo && i.ocorrencia == ocorrencia) return i.valor;
+    }
+    return std::nullopt;
+}
+
+bool Servidor::CarregaCenario(const QString& arquivo, QString* erro) {
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (erro) *erro = QStringLiteral("cannot read ") + arquivo;
+        return false;
+    }
+    QString e;
+    if (CarregaCenarioJson(f.readAll(), QFileInfo(arquivo).absolutePath(), &e)) return true;
+    if (erro) *erro = arquivo + QStringLiteral(": ") + e;
+    return false;
+}
+
+bool Servidor::CarregaCenarioJson(const QByteArray& json, const QString& pasta, QString* erro) {
+    QJsonParseError pe{};
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &pe);
+    if (!doc.isObject()) {
+        if (erro)
+            *erro = pe.error != QJsonParseError::NoError ? pe.errorString() : QStringLiteral("not an object");
+        return false;
+    }
+    const QJsonObject raiz = doc.object();
+    Cenario c;
+
+    // The parameter records of each group, inline or in a file of their own beside the scenario.
+    QJsonValue vp = raiz.value(QStringLiteral("parametros"));
+    if (vp.isString()) {
+        const auto o = LeObjetoJson(QDir(pasta).absoluteFilePath(vp.toString()), erro);
+        if (!o) return false;
+        vp = *o;
+    }
+    if (!vp.isUndefined() && !vp.isObject()) {
+        if (erro) *erro = QStringLiteral("parametros: expected an object or a file name");
+        return false;
+    }
+    const QJsonObject grupos = vp.toObject();
+    for (auto g = grupos.begin(); g != grupos.end(); ++g) {
+        const QString onde = QStringLiteral("parametros.") + g.key();
+        if (!g.value().isObject()) {
+            if (erro) *erro = onde + QStringLiteral(": expected an object");
+            return false;
+        }
+        const QJsonObject o = g.value().toObject();
+        Parametros p;
+        for (auto k = o.begin(); k != o.end(); ++k) {
+            if (k.key() == QLatin1String("h")) {
+                if (!ListaLatin1(k.value(), onde + QStringLiteral(".h"), p.h, erro)) return false;
+            } else if (k.key() == QLatin1String("servicos")) {
+                if (!k.value().isObject()) {
+                    if (erro) *erro = onde + QStringLiteral(".servicos: expected an object");
+                    return false;
+                }
+                const QJsonObject s = k.value().toObject();
+                for (auto l = s.begin(); l != s.end(); ++l) {
+                    const QString ondeS = onde + QStringLiteral(".servicos.") + l.key();
+                    const QByteArray letra = l.key().toLatin1();
+                    if (letra.size() != 1 || cbwire::CampoDoServico(letra.at(0)) == 0) {
+                        if (erro) *erro = ondeS + QStringLiteral(": not a service letter with a host field");
+                        return false;
+                    }
+                    std::vector<std::string> ocorrencias;
+                    if (!ListaLatin1(l.value(), ondeS, ocorrencias, erro)) return false;
+                    p.servicos.emplace_back(letra.at(0), std::move(ocorrencias));
+                }
+            } else if (k.key() != QLatin1String("descricao")) {
+                if (erro) *erro = onde + QStringLiteral(": unknown key \"%1\"").arg(k.key());
+                return false;
+            }
+        }
+        c.parametros.emplace(Latin1(g.key()), std::move(p));
+    }
+
+    std::optional<Falhas> f = Falhas{};
+    if (raiz.contains(QStringLiteral("falhas"))) {
+        f = Falhas::DeJson(raiz.value(QStringLiteral("falhas")).toObject(), erro);
+        if (!f) return false;
+    }
+    std::lock_guard g(trava_);
+    cenario_ = std::move(c);
+    falhas_ = *f;
+    return true;
+}
+
+void Servidor::DefineFalhas(const Falhas& falhas) {
+    std::lock_guard g(trava_);
+    falhas_ = falhas;
+}
+
+Falhas Servidor::falhas() const {
+    std::lock_guard g(trava_);
+    return falhas_;
+}
+
+int Servidor::QtdePedidos() const {
+    std::lock_guard g(trava_);
+    return qtdePedidos_;
+}
+
+const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
+    static const std::map<Chave, Tratador> t{
+        {{242, "00"}, &Servidor::CargaParametros},
+    };
+    return t;
+}
+
+cbwire::Resposta Servidor::Recusa(const std::string& codigo, const std::string& texto) {
+    cbwire::Resposta r;
+    r.codigo = codigo;
+    r.mensagem = texto;
+    return r;
+}
+
+cbwire::Resposta Servidor::CargaParametros(const cbwire::Pedido& pedido) {
+    const auto grupo = ValorDoPedido(pedido, 10103);
+    const auto it = grupo ? cenario_.parametros.find(*grupo) : cenario_.parametros.end();
+    if (it == cenario_.parametros.end())
+        return Recusa(
+            "57",
+            Latin1(
+                QStringLiteral("Carga de parâmetros do grupo %1 não prevista no cenário").arg(Aspas(grupo))));
+    cbwire::Resposta r;
+    r.codigo = "00";
+    r.servicos = it->second.servicos;
+    r.hRegistros = it->second.h;
+    return r;
+}
+
+std::string Servidor::AtendeCom(const Falhas& falhas, std::string_view quadroPedido) {
+    std::lock_guard g(trava_);
+    ++qtdePedidos_;
+    cbwire::Resposta r;
+    try {
+        const auto pedido = cbwire::DecodificaPedido(quadroPedido);
+        if (!pedido) {
+            r = Recusa("30", Latin1("Pedido mal formado"));
+        } else if (!falhas.recusaCodigo.empty()) {
+            r = Recusa(falhas.recusaCodigo, falhas.recusaTexto.empty()
+                                                ? Latin1("Transação recusada pelo servidor")
+                                                : falhas.recusaTexto);
+        } else {
+            const auto operacao = ValorDoPedido(*pedido, 10158);
+            const auto t = Tratadores().find({pedido->codigo, operacao.value_or("")});
+            if (t != Tratadores().end()) {
+                r = (this->*(t->second))(*pedido);
+            } else {
+                r = Recusa("57",
+                           Latin1(QStringLiteral("Transação %1 não prevista no cenário (10158 %2, 10103 %3)")
+                                      .arg(pedido->codigo)
+                                      .arg(Aspas(operacao), Aspas(ValorDoPedido(*pedido, 10103)))));
+            }
+        }
+    } catch (const std::exception& e) {
+        r = Recusa(
+            "96",
+            Latin1(QStringLiteral("Erro interno do servidor: %1").arg(QString::fromLocal8Bit(e.what()))));
+    }
+    if (falhas.servicoMalformado) r.servicos.emplace_back('?', std::vector<std::string>{"servico sem campo"});
+    std::string quadro = cbwire::CodificaResposta(r);
+    if (quadro.empty())
+        quadro = cbwire::CodificaResposta(Recusa("96", Latin1("Resposta excede os limites do protocolo")));
+    if (falhas.respostaTruncada) quadro.resize(quadro.size() / 2);
+    return quadro;
+}
+
+std::string Servidor::Atende(std::string_view quadroPedido) {
+    return AtendeCom(falhas(), quadroPedido);
+}
+
+Atendimento Servidor::Recebe(std::string_view quadroPedido) {
+    const Falhas f = falhas();
+    Atendimento a;
+    if (f.derrubaConexao || f.semResposta) {
+        std::lock_guard g(trava_);
+        ++qtdePedidos_;
+        a.acao = f.derrubaConexao ? Atendimento::Acao::Derruba : Atendimento::Acao::NaoResponde;
+        return a;
+    }
+    a.atrasoMs = f.atrasoMs;
+    a.quadro = AtendeCom(f, quadroPedido);
+    return a;
+}
+
+} // namespace cbserver

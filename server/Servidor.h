@@ -1,0 +1,100 @@
+// The simulated payment server: a scenario (a small bank described in JSON) and the handlers that answer the
+// requests of the correspondent module. It sees only request frames and gives back reply frames; the
+// transports (in-process and TCP) live beside it.
+#pragma once
+
+#include "Protocolo.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace cbserver {
+
+// Fault switches, for tests: what the server does with every request until they change.
+struct Falhas {
+    int atrasoMs = 0;               // the answer leaves this long after the request was processed
+    bool semResposta = false;       // the request is read and never answered: the client's time-out
+    bool derrubaConexao = false;    // the connection is closed on receipt, nothing processed
+    std::string recusaCodigo;       // when set, every request is refused with this code ...
+    std::string recusaTexto;        // ... and this text (Latin-1)
+    bool respostaTruncada = false;  // the reply frame is cut short
+    bool servicoMalformado = false; // the reply carries a service that has no host field
+    bool operator==(const Falhas&) const = default;
+
+    // From a scenario's or a script's "falhas" object; keys left out are off. Unknown keys are an error, so
+    // a misspelt switch cannot pass for a test of the fault.
+    static std::optional<Falhas> DeJson(const QJsonObject& json, QString* erro = nullptr);
+};
+
+// What a transport does with one request.
+struct Atendimento {
+    enum class Acao { Responde, NaoResponde, Derruba };
+    Acao acao = Acao::Responde;
+    int atrasoMs = 0;
+    std::string quadro; // the reply frame, when it answers
+};
+
+class Servidor {
+public:
+    Servidor() = default;
+    Servidor(const Servidor&) = delete;
+    Servidor& operator=(const Servidor&) = delete;
+
+    // Loads a scenario file (UTF-8 JSON). On failure the previous scenario stays and erro says why.
+    bool CarregaCenario(const QString& arquivo, QString* erro = nullptr);
+    // The same from JSON text; file names inside it are relative to pasta.
+    bool CarregaCenarioJson(const QByteArray& json, const QString& pasta, QString* erro = nullptr);
+
+    void DefineFalhas(const Falhas& falhas);
+    Falhas falhas() const;
+
+    // The reply frame to a request frame, with the faults that touch the frame applied (refusal, truncation,
+    // malformed service). Never throws: a request it cannot answer is refused with a text saying what was
+    // asked.
+    std::string Atende(std::string_view quadroPedido);
+    // What a transport must do: answer (after a delay), keep silent, or drop the connection.
+    Atendimento Recebe(std::string_view quadroPedido);
+
+    // Requests received since the server was created.
+    int QtdePedidos() const;
+
+private:
+    struct Parametros {
+        std::vector<std::string> h;
+        std::vector<std::pair<char, std::vector<std::string>>> servicos;
+    };
+    struct Cenario {
+        std::map<std::string, Parametros> parametros; // by group, as sent in field 10103
+    };
+
+    // One handler per transaction, chosen by the request's code and its operation code (field 10158).
+    using Tratador = cbwire::Resposta (Servidor::*)(const cbwire::Pedido&);
+    using Chave = std::tuple<uint16_t, std::string>;
+    static const std::map<Chave, Tratador>& Tratadores();
+
+    cbwire::Resposta CargaParametros(const cbwire::Pedido& pedido);
+
+    std::string AtendeCom(const Falhas& falhas, std::string_view quadroPedido);
+    static cbwire::Resposta Recusa(const std::string& codigo, const std::string& texto);
+
+    mutable std::mutex trava_;
+    Cenario cenario_;
+    Falhas falhas_;
+    int qtdePedidos_ = 0;
+};
+
+// The value the request sent for a host field (its first item with that field and occurrence).
+std::optional<std::string> ValorDoPedido(const cbwire::Pedido& pedido, uint16_t campo,
+                                         uint16_t ocorrencia = 0);
+
+} // namespace cbserver

@@ -1,0 +1,10 @@
+// Reprint of a bill-payment receipt: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Reimpressaolumo {
+
+extern TTabelaTrn TrnReimpressao;
+
+} // namespace Reimpressaolumo

@@ -1,0 +1,10 @@
+// Cancellation of a deposit: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Cancelamentodeposito {
+
+extern TTabelaTrn TrnCancelamentoDeposito;
+
+} // namespace Cancelamentodeposito

@@ -1,0 +1,10 @@
+// Cancellation of an INSS benefit withdrawal: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Cancelamentosaquebeneficioinss {
+
+extern TTabelaTrn TrnCancelamentoSaqueINSS;
+
+} // namespace Cancelamentosaquebeneficioinss

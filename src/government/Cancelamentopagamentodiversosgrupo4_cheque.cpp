@@ -1,0 +1,11 @@
+#include "government/Cancelamentopagamentodiversosgrupo4_cheque.h"
+
+#include "protocol/Tabelatrn.h"
+
+namespace Cancelamentopagamentodiversosgrupo4_cheque {
+
+using namespace Tabelatrn::Notacao;
+
+constinit TTabelaTrn TrnCancelamentoCheque = Descritor(242, 1, {A, K(""), F(1003), F(10154), F(10154, 1)});
+
+} // namespace Cancelamentopagamentodiversosgrupo4_cheque

@@ -1,0 +1,11 @@
+#include "government/Cancelamentopagamentodiversosgrupo4_din.h"
+
+#include "protocol/Tabelatrn.h"
+
+namespace Cancelamentopagamentodiversosgrupo4_din {
+
+using namespace Tabelatrn::Notacao;
+
+constinit TTabelaTrn TrnCancelamentoDinheiro = Descritor(242, 1, {A, K(""), F(1003), F(10154), F(10154, 1)});
+
+} // namespace Cancelamentopagamentodiversosgrupo4_din

@@ -1,0 +1,10 @@
+// DARF Preto payment with a debit card: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Pagtoemcartaodebitodarfpretogrupo4 {
+
+extern TTabelaTrn TrnPagamentoDebitoDarfPreto;
+
+} // namespace Pagtoemcartaodebitodarfpretogrupo4

@@ -1,0 +1,10 @@
+// DARF Simples payment with a debit card: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Pagtoemcartaodebitodarfsimplesgrupo4 {
+
+extern TTabelaTrn TrnPagamentoDebitoDarfSimples;
+
+} // namespace Pagtoemcartaodebitodarfsimplesgrupo4

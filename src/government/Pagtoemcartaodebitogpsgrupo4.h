@@ -1,0 +1,10 @@
+// GPS payment with a debit card: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Pagtoemcartaodebitogpsgrupo4 {
+
+extern TTabelaTrn TrnPagamentoDebitoGPS;
+
+} // namespace Pagtoemcartaodebitogpsgrupo4

@@ -1,0 +1,10 @@
+// DARF Preto payment by cheque: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Pagtoemchequedarfpretogrupo4 {
+
+extern TTabelaTrn TrnPagamentoChequeDarfPreto;
+
+} // namespace Pagtoemchequedarfpretogrupo4

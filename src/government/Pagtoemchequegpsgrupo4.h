@@ -1,0 +1,10 @@
+// GPS payment by cheque: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Pagtoemchequegpsgrupo4 {
+
+extern TTabelaTrn TrnPagamentoChequeGPS;
+
+} // namespace Pagtoemchequegpsgrupo4

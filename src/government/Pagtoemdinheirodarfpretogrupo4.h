@@ -1,0 +1,10 @@
+// DARF Preto payment in cash: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Pagtoemdinheirodarfpretogrupo4 {
+
+extern TTabelaTrn TrnPagamentoDinheiroDarfPreto;
+
+} // namespace Pagtoemdinheirodarfpretogrupo4

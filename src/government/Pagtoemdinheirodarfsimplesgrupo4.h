@@ -1,0 +1,10 @@
+// DARF Simples payment in cash: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Pagtoemdinheirodarfsimplesgrupo4 {
+
+extern TTabelaTrn TrnPagamentoDinheiroDarfSimples;
+
+} // namespace Pagtoemdinheirodarfsimplesgrupo4

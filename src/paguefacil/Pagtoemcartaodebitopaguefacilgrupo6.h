@@ -1,0 +1,10 @@
+// Pague Fácil payment with a debit card: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Pagtoemcartaodebitopaguefacilgrupo6 {
+
+extern TTabelaTrn TrnPagamentoDebitoPagueFacil;
+
+} // namespace Pagtoemcartaodebitopaguefacilgrupo6

@@ -1,0 +1,10 @@
+// Pague Fácil payment in cash: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Pagtoemdinheiropaguefacilgrupo6 {
+
+extern TTabelaTrn TrnPagamentoDinheiroPagueFacil;
+
+} // namespace Pagtoemdinheiropaguefacilgrupo6

@@ -1,0 +1,10 @@
+// Pague Fácil query of companies: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Paguefacilconsultaempresagrupo6 {
+
+extern TTabelaTrn TrnConsultaEmpresa;
+
+} // namespace Paguefacilconsultaempresagrupo6

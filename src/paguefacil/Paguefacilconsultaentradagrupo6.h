@@ -1,0 +1,10 @@
+// Pague Fácil query of entry types: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Paguefacilconsultaentradagrupo6 {
+
+extern TTabelaTrn TrnConsultaEntrada;
+
+} // namespace Paguefacilconsultaentradagrupo6

@@ -1,0 +1,10 @@
+// Pague Fácil query of products: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Paguefacilconsultaprodutogrupo6 {
+
+extern TTabelaTrn TrnConsultaProduto;
+
+} // namespace Paguefacilconsultaprodutogrupo6

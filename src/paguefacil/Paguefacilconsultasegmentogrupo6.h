@@ -1,0 +1,10 @@
+// Pague Fácil query of segments: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Paguefacilconsultasegmentogrupo6 {
+
+extern TTabelaTrn TrnConsultaSegmento;
+
+} // namespace Paguefacilconsultasegmentogrupo6

@@ -1,0 +1,10 @@
+// Pague Fácil query of states: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Paguefacilconsultaufgrupo6 {
+
+extern TTabelaTrn TrnConsultaUF;
+
+} // namespace Paguefacilconsultaufgrupo6

@@ -1,0 +1,10 @@
+// Cancellation of a Fininvest payment by cheque: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Cancchequefininvest {
+
+extern TTabelaTrn TrnCancelamentoChequeFin;
+
+} // namespace Cancchequefininvest

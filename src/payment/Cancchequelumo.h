@@ -1,0 +1,10 @@
+// Cancellation of a bill payment by cheque: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Cancchequelumo {
+
+extern TTabelaTrn TrnCancelamentoCheque;
+
+} // namespace Cancchequelumo

@@ -1,0 +1,10 @@
+// Cancellation of a bill payment with a credit card: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Canccreditolumo {
+
+extern TTabelaTrn TrnCancelamentoCredito;
+
+} // namespace Canccreditolumo

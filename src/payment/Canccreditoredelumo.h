@@ -1,0 +1,10 @@
+// Cancellation of a network bill payment with a credit card: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Canccreditoredelumo {
+
+extern TTabelaTrn TrnCancelamentoCreditoRede;
+
+} // namespace Canccreditoredelumo

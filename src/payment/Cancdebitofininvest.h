@@ -1,0 +1,10 @@
+// Cancellation of a Fininvest payment with a debit card: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Cancdebitofininvest {
+
+extern TTabelaTrn TrnCancelamentoDebitoFin;
+
+} // namespace Cancdebitofininvest

@@ -1,0 +1,10 @@
+// Cancellation of a bill payment with a debit card: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Cancdebitolumo {
+
+extern TTabelaTrn TrnCancelamentoDebito;
+
+} // namespace Cancdebitolumo

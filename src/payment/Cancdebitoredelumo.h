@@ -1,0 +1,10 @@
+// Cancellation of a network bill payment with a debit card: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Cancdebitoredelumo {
+
+extern TTabelaTrn TrnCancelamentoDebito;
+
+} // namespace Cancdebitoredelumo

@@ -1,0 +1,10 @@
+// Cancellation of a Fininvest payment in cash: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Cancdinheirofininvest {
+
+extern TTabelaTrn TrnCancelamentoDinheiroFin;
+
+} // namespace Cancdinheirofininvest

@@ -1,0 +1,10 @@
+// Cancellation of a bill payment in cash: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Cancdinheirolumo {
+
+extern TTabelaTrn TrnCancelamentoDinheiro;
+
+} // namespace Cancdinheirolumo

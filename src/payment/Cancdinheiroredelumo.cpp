@@ -1,0 +1,14 @@
+#include "payment/Cancdinheiroredelumo.h"
+
+#include "protocol/Tabelatrn.h"
+
+namespace Cancdinheiroredelumo {
+
+using namespace Tabelatrn::Notacao;
+
+constinit TTabelaTrn TrnCancelamentoDinheiro =
+    Descritor(242, 1,
+              {A, K(""), K(""), K(""), K(""), K(""), K(""), K(""), K(""), F(1013), F(1020).fmt(8),
+               F(1503, "NSUSERV:")});
+
+} // namespace Cancdinheiroredelumo

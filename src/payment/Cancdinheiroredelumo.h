@@ -1,0 +1,10 @@
+// Cancellation of a network bill payment in cash: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Cancdinheiroredelumo {
+
+extern TTabelaTrn TrnCancelamentoDinheiro;
+
+} // namespace Cancdinheiroredelumo

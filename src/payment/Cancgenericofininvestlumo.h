@@ -1,0 +1,11 @@
+// Cancellation of a generic Fininvest card payment, and its query: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Cancgenericofininvestlumo {
+
+extern TTabelaTrn TrnCancelamentoGenericoFininvest;
+extern TTabelaTrn TrnConsultaCancelamentoGenericoFininvest;
+
+} // namespace Cancgenericofininvestlumo

@@ -1,0 +1,10 @@
+// Cancellation of a bill payment debited to the correspondent bank's card account: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Cancpagtoemcartaocontacbmodelo {
+
+extern TTabelaTrn TrnCancPagtoCartaoContaCB;
+
+} // namespace Cancpagtoemcartaocontacbmodelo

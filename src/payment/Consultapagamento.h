@@ -1,0 +1,16 @@
+// Payment-data query of a bill: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+#include <array>
+
+namespace Consultapagamento {
+
+// Module variables whose current text the descriptors send (NUL-terminated).
+// The document as captured: a bar code or typed line (at most 48 digits).
+extern std::array<char, 64> NUMERO_DOCUMENTO;
+
+extern TTabelaTrn TrnConsultaPagamento;
+
+} // namespace Consultapagamento

@@ -1,0 +1,18 @@
+#include "payment/Pagtoemcartaodebitofininvest.h"
+
+#include "protocol/Tabelatrn.h"
+
+namespace Pagtoemcartaodebitofininvest {
+
+using namespace Tabelatrn::Notacao;
+
+constinit TTabelaTrn TrnPagamentoDebitoFin =
+    Descritor(242, 1,
+              {B, F(10102), D7F, F(10102, 1), F(10112), K(""), F(1003).fmt(4), F(10104), F(10146),
+               F(10151).fmt(4), F(10149), F(10150), T3});
+constinit TTabelaTrn TrnPagamentoDebitoForcadoFin =
+    Descritor(242, 1,
+              {B, F(10102), D7F, F(10102, 1), F(10112), K(""), F(1003).fmt(4), F(10104), F(10146),
+               F(10151).fmt(4), F(10149), F(10150), F(10102, 2), T3});
+
+} // namespace Pagtoemcartaodebitofininvest

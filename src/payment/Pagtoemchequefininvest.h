@@ -1,0 +1,10 @@
+// Fininvest payment by cheque: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Pagtoemchequefininvest {
+
+extern TTabelaTrn TrnPagamentoChequeFin;
+
+} // namespace Pagtoemchequefininvest

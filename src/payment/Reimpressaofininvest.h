@@ -1,0 +1,10 @@
+// Reprint of a Fininvest payment receipt: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Reimpressaofininvest {
+
+extern TTabelaTrn TrnReimpressaoFin;
+
+} // namespace Reimpressaofininvest

@@ -1,0 +1,10 @@
+// Query of the dates of the available benefit statements: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Consultadatasdemonstrativosdisponiveis {
+
+extern TTabelaTrn TrnCnsDtDemDsp;
+
+} // namespace Consultadatasdemonstrativosdisponiveis

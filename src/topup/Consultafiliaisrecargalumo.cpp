@@ -1,0 +1,11 @@
+#include "topup/Consultafiliaisrecargalumo.h"
+
+#include "protocol/Tabelatrn.h"
+
+namespace Consultafiliaisrecargalumo {
+
+using namespace Tabelatrn::Notacao;
+
+constinit TTabelaTrn TrnConsultaFiliais = Descritor(241, 0, {F(1205), F(10171), F(10103), F(1038), F(1039)});
+
+} // namespace Consultafiliaisrecargalumo

@@ -1,0 +1,10 @@
+// Query of the top-up networks: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Consultafiliaisrecargalumo {
+
+extern TTabelaTrn TrnConsultaFiliais;
+
+} // namespace Consultafiliaisrecargalumo

@@ -1,0 +1,10 @@
+// Query of the top-up values of a network: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Consultavaloresrecargalumo {
+
+extern TTabelaTrn TrnConsultaValores;
+
+} // namespace Consultavaloresrecargalumo

@@ -1,0 +1,10 @@
+// Mobile top-up paid in cash: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Recargadinheirolumo {
+
+extern TTabelaTrn TrnRecargaDinheiro;
+
+} // namespace Recargadinheirolumo

@@ -1,0 +1,10 @@
+// Mobile top-up paid with a debit card: the requests it sends.
+#pragma once
+
+#include "basekit.h"
+
+namespace Recargatefdebitolumo {
+
+extern TTabelaTrn TrnRecargaTEFDebito;
+
+} // namespace Recargatefdebitolumo
