@@ -3,10 +3,13 @@
 //   1. load + Initialize (and Finalize + unload), beside a plain dlopen of the same file;
 //   2. the time from ExecutaGenerico(0, 0) to the banking menu on screen, beside a bare QDialog that holds
 //      the same widgets;
-//   3. the resident memory before and after a long series of calls that each stop at the first menu.
+//   3. the resident memory before and after a long series of calls that each stop at the first menu;
+//   4. and 5., the server protocol (FigurasProtocolo.h): the parameter-load walk and a parameter load end to
+//      end, on the module's objects linked into the bench.
 // It only prints figures: nothing here passes or fails on a time. Every wait has a deadline, so a module that
 // never shows its menu or never returns ends the run with a message and a non-zero status.
 
+#include "FigurasProtocolo.h"
 #include "correspondente.h"
 #include "vortasim.h"
 
@@ -38,6 +41,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <mutex>
@@ -54,6 +58,7 @@ using Relogio = std::chrono::steady_clock;
 constexpr std::chrono::seconds kPrazo{10};
 constexpr int kRodadasPadrao = 50;
 constexpr int kChamadasPadrao = 1000;
+constexpr int kRodadasProtocoloPadrao = 200;
 constexpr int kAquecimentoMemoria = 20;
 constexpr int kChamadasSemCache = 200;
 constexpr double kAlvoRazaoMenu = 2.0;
@@ -258,6 +263,22 @@ void fechaModulo(Modulo& m) {
         falha(std::string("dlclose failed: ") + (erro ? erro : "?"));
     }
     m = {};
+}
+
+// The file that holds the code or data at this address: the bench links a copy of the module's objects for
+// the protocol figures, and the first three figures must run the loaded module's.
+std::string arquivoDe(const void* endereco) {
+    Dl_info info{};
+    if (!dladdr(endereco, &info) || !info.dli_fname) return "?";
+    std::error_code ec;
+    const auto canonico = std::filesystem::weakly_canonical(info.dli_fname, ec);
+    return ec ? std::string(info.dli_fname) : canonico.string();
+}
+
+std::string arquivoDoModulo() {
+    std::error_code ec;
+    const auto canonico = std::filesystem::weakly_canonical(CB_MODULO, ec);
+    return ec ? std::string(CB_MODULO) : canonico.string();
 }
 
 bool moduloAindaCarregado() {
@@ -600,9 +621,9 @@ void observa(const char* tipo, const char* texto, void* contexto) {
 
 // ---------------------------------------------------------------------------------- output
 
-void cabecalho() {
-    std::printf("%-44s %9s %9s %9s %9s %9s %7s  %s\n", "figure (ms)", "median", "p10", "p90", "min", "max",
-                "ratio", "target");
+void cabecalho(const char* titulo = "figure (ms)") {
+    std::printf("%-44s %9s %9s %9s %9s %9s %7s  %s\n", titulo, "median", "p10", "p90", "min", "max", "ratio",
+                "target");
 }
 
 void linha(const char* nome, const Resumo& r, std::optional<double> razao = std::nullopt,
@@ -675,10 +696,16 @@ int main(int argc, char** argv) {
                                             .arg(kChamadasPadrao),
                                         QStringLiteral("N"));
     parser.addOption(opRodadas);
+    const QCommandLineOption opRodadasProtocolo(
+        QStringLiteral("protocol-runs"),
+        QStringLiteral("Timed repetitions of figures 4 and 5 (default %1).").arg(kRodadasProtocoloPadrao),
+        QStringLiteral("N"));
     parser.addOption(opChamadas);
+    parser.addOption(opRodadasProtocolo);
     parser.process(app);
     const int rodadas = leInteiro(parser, opRodadas, kRodadasPadrao);
     const int chamadas = leInteiro(parser, opChamadas, kChamadasPadrao);
+    const int rodadasProtocolo = leInteiro(parser, opRodadasProtocolo, kRodadasProtocoloPadrao);
 
     // Several options enabled, so the menu waits for the operator instead of opening its only option.
     {
@@ -693,8 +720,10 @@ int main(int argc, char** argv) {
     std::printf("cb-bench: module %s\n", CB_MODULO);
     std::printf("cb-bench: Qt %s, platform %s, build %s, host folder %s\n", qVersion(),
                 qPrintable(QGuiApplication::platformName()), CB_BENCH_CONFIG, pastaHostMantida.c_str());
-    std::printf("cb-bench: %d runs for figures 1 and 2, %d warm-up + %d calls for figure 3\n", rodadas,
-                kAquecimentoMemoria, chamadas);
+    std::printf(
+        "cb-bench: %d runs for figures 1 and 2, %d warm-up + %d calls for figure 3, %d runs for figures "
+        "4 and 5\n",
+        rodadas, kAquecimentoMemoria, chamadas, rodadasProtocolo);
     if (std::strcmp(CB_BENCH_CONFIG, "Release") != 0)
         std::printf("cb-bench: note: not a Release build; the figures are meant for one\n");
     std::printf("\n");
@@ -755,12 +784,24 @@ int main(int argc, char** argv) {
     bancada.chamaPiso(plantaAquecimento());
 
     std::optional<Planta> planta;
-    observador.aoMostrar = [&planta](QWidget* menu) {
-        if (!planta) planta = copiaMenu(menu);
+    std::string origemMenu;
+    observador.aoMostrar = [&planta, &origemMenu](QWidget* menu) {
+        if (planta) return;
+        planta = copiaMenu(menu);
+        origemMenu = arquivoDe(menu->metaObject());
     };
     const Medida primeiraChamada = bancada.chamaMenu("first call");
     observador.aoMostrar = nullptr;
     if (!planta || !planta->temEncerra) falha("the banking menu has no \"&9\" option to close it with");
+    // The entry point and the menu's class must be the loaded module's, not the copy linked into the bench.
+    const std::string modulo = arquivoDoModulo();
+    void* entrada = nullptr;
+    static_assert(sizeof entrada == sizeof bancada.modulo.executaGenerico);
+    std::memcpy(&entrada, &bancada.modulo.executaGenerico, sizeof entrada);
+    const std::string origemEntrada = arquivoDe(entrada);
+    if (origemEntrada != modulo || origemMenu != modulo)
+        falha("the first menu did not come from the loaded module: ExecutaGenerico in " + origemEntrada +
+              ", the menu's class in " + origemMenu + ", module " + modulo);
     const Medida primeiroPiso = bancada.chamaPiso(*planta);
 
     // ---- 3. resident memory over many calls that stop at the first menu. It runs before the timed runs of
@@ -818,6 +859,16 @@ int main(int argc, char** argv) {
     vigia.desarma();
     app.removeEventFilter(&observador);
     VortaSimDefineObservador(nullptr, nullptr);
+
+    // ---- 4 and 5. the server protocol, on the module's objects linked into the bench
+    cbbench::FigurasProtocolo protocolo;
+    try {
+        protocolo = cbbench::MedeProtocolo(
+            rodadasProtocolo,
+            {[&vigia](std::string fase) { vigia.arma(std::move(fase)); }, [&vigia] { vigia.desarma(); }});
+    } catch (const std::exception& e) {
+        falha(e.what());
+    }
 
     // ---- report
     const Resumo rCarga = resume(tCarga), rPisoCarga = resume(tPisoCarga);
@@ -877,6 +928,44 @@ int main(int argc, char** argv) {
             "last 100; %d calls took %.1f s\n",
             resume(primeiras).mediana, resume(ultimas).mediana, chamadas, duracaoSerie / 1000.0);
     }
+    std::printf("\n");
+
+    const Resumo rWalk = resume(protocolo.walk), rPisoWalk = resume(protocolo.pisoWalk);
+    const Resumo rCargaParam = resume(protocolo.carga), rPisoCargaParam = resume(protocolo.pisoCarga);
+    const Resumo rAutoriza = resume(protocolo.autoriza), rPisoQuadros = resume(protocolo.pisoQuadros);
+    const Resumo rWalkResposta = resume(protocolo.walkResposta), rPisoCopia = resume(protocolo.pisoCopia);
+    cabecalho("figure (us)");
+    linha("4 parameter walk (Inicia + Trata), h-records", rWalk, rWalk.mediana / rPisoWalk.mediana, "-");
+    linha("  floor: HostlinkLeCampo + memcpy, same bytes", rPisoWalk);
+    linha("5 parameter load, AutorizaTransacao + walk", rCargaParam,
+          rCargaParam.mediana / rPisoCargaParam.mediana, "-");
+    linha("  floor: frames coded + copy of the h-records", rPisoCargaParam);
+    linha("  5 up to AutorizaTransacao's return", rAutoriza, rAutoriza.mediana / rPisoQuadros.mediana, "-");
+    linha("  floor: the four codings of the frames", rPisoQuadros);
+    linha("  5 walk of the reply's h-records", rWalkResposta, rWalkResposta.mediana / rPisoCopia.mediana,
+          "-");
+    linha("  floor: copy of the reply's h-records", rPisoCopia);
+    std::printf("\n");
+    std::printf(
+        "4: %zu h-records (%zu bytes read, each occurrence cut at 256 as the module reads it) in fields "
+        "20200/20310, made from the simulated\n"
+        "   bank's parameters; the floor reads the count and every occurrence into a 257-byte buffer and "
+        "copies "
+        "it out. %.2f us per record.\n",
+        protocolo.registrosCarga, protocolo.bytesCarga,
+        rWalk.mediana / static_cast<double>(protocolo.registrosCarga));
+    std::printf(
+        "5: group 1 of the scenario %s through the in-process server: fields 10112, 10103 and 10158 written, "
+        "request\n"
+        "   %zu bytes, reply %zu bytes with %zu h-records; the floor encodes and decodes the same request "
+        "and "
+        "reply frames\n"
+        "   (no transport, no host fields) and copies the reply's h-records as figure 4's floor does.\n",
+        CB_CENARIO, protocolo.bytesPedido, protocolo.bytesResposta, protocolo.registrosResposta);
+    std::printf(
+        "the first menu came from %s (entry point and the menu's class); figures 4 and 5 ran the copy "
+        "linked into cb-bench\n",
+        modulo.c_str());
     std::fflush(stdout);
 
     pastaHostMantida.clear();

@@ -264,7 +264,7 @@ bool Roteiro::PreparaServidor(const QJsonObject& script) {
 bool Roteiro::AjustaServidor(const QJsonObject& s, bool inicio) {
     for (const QString& k : s.keys()) {
         if (k != QLatin1String("cenario") && k != QLatin1String("falhas") && k != QLatin1String("prazoMs") &&
-            k != QLatin1String("tcp")) {
+            k != QLatin1String("tcp") && k != QLatin1String("endereco")) {
             Falha(QStringLiteral("servidor: unknown key \"%1\"").arg(k));
             return false;
         }
@@ -272,6 +272,14 @@ bool Roteiro::AjustaServidor(const QJsonObject& s, bool inicio) {
     if (!inicio && s.contains(QStringLiteral("tcp"))) {
         Falha(QStringLiteral("servidor.tcp is set once, at the top of the script"));
         return false;
+    }
+    // From here on the requests go to this address instead: with nothing listening there, the server is down.
+    if (s.contains(QStringLiteral("endereco"))) {
+        QString erroEndereco;
+        if (!servidor_->ConectaExterno(s.value(QStringLiteral("endereco")).toString(), &erroEndereco)) {
+            Falha(erroEndereco);
+            return false;
+        }
     }
     cbserver::Servidor* servidor = servidor_->Servidor();
     if (!servidor && (s.contains(QStringLiteral("cenario")) || s.contains(QStringLiteral("falhas")))) {
@@ -607,6 +615,22 @@ bool Roteiro::ConfereTela(QWidget* tela, const QJsonObject& espera, QString& mot
                 if (c.value(ci.key()) != ci.value()) {
                     motivo = QStringLiteral("field %1 shows \"%2\", expected \"%3\"")
                                  .arg(ci.key(), c.value(ci.key()).toString(), ci.value().toString());
+                    return false;
+                }
+            }
+            continue;
+        }
+        // Host fields as they stand while this screen is up (what the steps before it left for the host).
+        if (it.key() == QLatin1String("host")) {
+            const QJsonObject e = it.value().toObject();
+            for (auto ci = e.begin(); ci != e.end(); ++ci) {
+                int campo = 0, ocorrencia = 0;
+                const QJsonValue valor = ChaveCampo(ci.key(), campo, ocorrencia)
+                                             ? LeCampoJson(campo, ocorrencia)
+                                             : QJsonValue(QJsonValue::Undefined);
+                if (valor != ci.value()) {
+                    motivo = QStringLiteral("host field %1 is \"%2\", expected \"%3\"")
+                                 .arg(ci.key(), valor.toString(), ci.value().toString());
                     return false;
                 }
             }

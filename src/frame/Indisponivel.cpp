@@ -11,12 +11,15 @@ TFrmIndisponivel* FrmIndisponivel = nullptr;
 }
 
 TFrmIndisponivel::TFrmIndisponivel(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmIndisponivel")) {
-    btConfirma = CriaBotao(QStringLiteral("btConfirma"), QStringLiteral("&1 - Confirma"), QRect(231, 320, 160, 30));
+    btConfirma =
+        CriaBotao(QStringLiteral("btConfirma"), QStringLiteral("&1 - Confirma"), QRect(231, 320, 160, 30));
     LigaClique(btConfirma, [this] { btConfirmaClick(); });
     DefineMensagem(QString::fromUtf8(msg::MsgTransacaoNaoHabilitada));
 }
 
-void TFrmIndisponivel::DefineFormulario(const QString& classe) { DefineTitulo(classe); }
+void TFrmIndisponivel::DefineFormulario(const QString& classe) {
+    DefineTitulo(classe);
+}
 
 void TFrmIndisponivel::btConfirmaClick() {
     host::EnviaArquivoErroPDV(255, QString::fromUtf8(msg::MsgTransacaoNaoHabilitada));

@@ -100,7 +100,8 @@ void TFrmMnu_Mod::VerificaSomente1Opcao() {
 
 void TFrmMnu_Mod::TCliqueTimer() {
     TClique->stop();
-    // The operator may have acted first (type-ahead): then the menu is busy or closing and the choice is void.
+    // The operator may have acted first (type-ahead): then the menu is busy or closing and the choice is
+    // void.
     if (ModalResult() != mrNone || !spEncerra->isEnabled()) return;
     FocaPrimeiroControle();
     if (Tag == 0) {

@@ -8,6 +8,8 @@ class TFrmPagtos_Mnu : public TFrmMnu_Mod {
 public:
     explicit TFrmPagtos_Mnu(QWidget* pai);
 
+    void spOpcao1Click();
+
 protected:
     void IniciaFormularioMenu() override;
     void VerificaOpcoesHabilitadas() override;

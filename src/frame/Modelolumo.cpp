@@ -2,6 +2,7 @@
 
 #include "frame/Lumomain.h"
 #include "host/Host.h"
+#include "protocol/Cargaparametropagto.h"
 #include "resources/Mensagens.h"
 
 #include <QAbstractButton>
@@ -189,6 +190,40 @@ void TFrmMod::Protegido(const std::function<void()>& handler) {
         Lumomain::ReportaFalha(QString::fromUtf8(msg::MsgErroInesperado));
         setModalResult(mrOk);
     }
+}
+
+bool TFrmMod::RealizaCargaParametros() {
+    if (!FrmMod_Par) FrmMod_Par = TFrmMod::Cria<TFrmMod_Par>(this);
+    if (!FrmMod_Par) {
+        Lumomain::MostraMensagem(Lumomain::Icone::Erro,
+                                 Lumomain::Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmMod_Par")}),
+                                 this);
+        setModalResult(mrOk);
+        return false;
+    }
+    // The wait dialog goes on every path, also when a malformed reply stops the load with an exception.
+    const auto descarta = [] {
+        FrmMod_Par->hide();
+        delete FrmMod_Par;
+        FrmMod_Par = nullptr;
+        Lumomain::ProcessaMensagens();
+    };
+    FrmMod_Par->show();
+    Lumomain::ProcessaMensagens();
+    bool ok = false;
+    try {
+        ok = FrmMod_Par->Carrega_parametros_LUMO();
+    } catch (...) {
+        descarta();
+        throw;
+    }
+    descarta();
+    if (!ok) {
+        setModalResult(mrOk);
+        return false;
+    }
+    if (!Lumomain::GrupoPagto.isEmpty()) host::GravaCampoString(10314, 0, Lumomain::GrupoPagto);
+    return true;
 }
 
 QPushButton* TFrmMod::CriaBotao(const QString& nome, const QString& texto, const QRect& posicao) {

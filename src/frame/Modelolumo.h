@@ -15,7 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QRect;
 class QWidget;
-struct TDescritorTransacao;
+struct TTabelaTrn;
 
 class TFrmMod : public QDialog {
     Q_OBJECT
@@ -58,7 +58,8 @@ public:
     QLabel* lbTitulo = nullptr;
     QLabel* lbMensagem = nullptr;
     QLabel* lbVersao = nullptr;
-    const TDescritorTransacao* Descritor = nullptr;
+    // The request this dialog sends (a descriptor of the table).
+    TTabelaTrn* Descritor = nullptr;
     // Enter on a control that is not a button moves the focus to the next control while set.
     bool bControlaKeyPreview = true;
 

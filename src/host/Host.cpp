@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLabel>
 
 #include <algorithm>
 #include <vector>
@@ -80,6 +81,19 @@ uint16_t GravaCampoString(int campo, int ocorrencia, const QString& texto) {
 uint16_t GravaCampoBytes(int campo, int ocorrencia, std::string_view bytes) {
     if (bytes.size() > 0xFFFF) return HL_PARAMETRO_INVALIDO;
     return HostlinkGravaCampo(campo, ocorrencia, bytes.data(), static_cast<uint16_t>(bytes.size()));
+}
+
+namespace {
+void VORTA_CALL MostraProgresso(const char* texto, void* contexto) {
+    if (auto* rotulo = static_cast<QLabel*>(contexto)) {
+        rotulo->setText(deLatin1(texto ? texto : ""));
+        rotulo->repaint();
+    }
+}
+} // namespace
+
+bool AutorizaTransacao(const TTabelaTrn& descritor, QLabel* status, int flag) {
+    return ::AutorizaTransacao(&descritor, &MostraProgresso, status, flag);
 }
 
 uint16_t LimpaCampo(int campo) {

@@ -12,6 +12,8 @@
 class QWidget;
 class QComboBox;
 class QLineEdit;
+class QLabel;
+struct TTabelaTrn;
 
 namespace host {
 
@@ -38,6 +40,11 @@ bool VerificaServico5(const QString& prefixo, int limite = 0);
 // The first service-5 element with this prefix: whole (prefix included) or only the value after the prefix;
 // nullopt when there is none.
 std::optional<QString> VerificaServico5String(const QString& prefixo, bool inteiro);
+
+// Sends the request the descriptor describes and stores the reply (1009, 1027, services). Progress texts go
+// to the status label, which repaints at once. False when nothing came back (1009 "255" and the reason in
+// 1027).
+bool AutorizaTransacao(const TTabelaTrn& descritor, QLabel* status, int flag = 0);
 
 // Results for the host.
 uint16_t GravaArquivo();

@@ -1,0 +1,290 @@
+#include "FigurasProtocolo.h"
+
+#include "EmProcesso.h"
+#include "Protocolo.h"
+#include "Servidor.h"
+#include "protocol/Cargaparametropagto.h"
+#include "protocol/ServicosResposta.h"
+#include "unit/ParametrosSimulados.h"
+
+#include "basekit.h"
+#include "hostlink.h"
+#include "vortasim.h"
+
+#include <QString>
+
+#include <charconv>
+#include <chrono>
+#include <cstring>
+#include <exception>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cbbench {
+
+namespace {
+
+using Relogio = std::chrono::steady_clock;
+
+constexpr int kAquecimento = 20;
+constexpr std::size_t kMinimoRegistros = 300;
+constexpr int kCampoH = 20200;
+constexpr int kCampoQtdeH = 20310;
+// The module reads an h-record into a 257-byte buffer: 256 characters and the NUL.
+constexpr std::size_t kCapacidadeH = 257;
+// The platform's wait for the server: well inside the run's deadline, so a lost reply is reported by the
+// platform rather than by the deadline.
+constexpr int kPrazoServidorMs = 5000;
+
+double emUs(Relogio::duration d) {
+    return std::chrono::duration<double, std::micro>(d).count();
+}
+
+[[noreturn]] void falha(const std::string& motivo) {
+    throw std::runtime_error(motivo);
+}
+
+std::string leCampo(int campo, int ocorrencia = 0) {
+    char buffer[64];
+    uint16_t tamanho = sizeof buffer;
+    if (HostlinkLeCampo(campo, ocorrencia, buffer, &tamanho) != HL_OK) return "(absent)";
+    return std::string(buffer, tamanho);
+}
+
+// ---- The floor: the bytes of the h-records copied out of the host fields, nothing interpreted.
+
+// Reads the count, then every occurrence into a buffer of the module's size, and appends it to destino, which
+// already has room for all of them. Returns the bytes copied.
+std::size_t copiaHzinho(std::vector<char>& destino) {
+    char contagem[8];
+    uint16_t tamanho = sizeof contagem;
+    if (HostlinkLeCampo(kCampoQtdeH, 0, contagem, &tamanho) != HL_OK) return 0;
+    int total = 0;
+    std::from_chars(contagem, contagem + tamanho, total);
+    char buffer[kCapacidadeH];
+    std::size_t copiados = 0;
+    for (int i = 0; i < total; ++i) {
+        uint16_t n = kCapacidadeH - 1;
+        const uint16_t st = HostlinkLeCampo(kCampoH, i, buffer, &n);
+        if (st != HL_OK && st != HL_BUFFER_PEQUENO) continue;
+        n = static_cast<uint16_t>(std::min<std::size_t>(n, kCapacidadeH - 1));
+        if (copiados + n > destino.size()) falha("the floor's copy outgrew the load it was sized for");
+        std::memcpy(destino.data() + copiados, buffer, n);
+        copiados += n;
+    }
+    return copiados;
+}
+
+// The same bytes, as the floor should have copied them.
+std::string esperadoDaCopia(const std::vector<std::string>& registros) {
+    std::string s;
+    for (const auto& r : registros)
+        s.append(r, 0, std::min(r.size(), kCapacidadeH - 1));
+    return s;
+}
+
+void confereCopia(const std::vector<char>& destino, std::size_t copiados, const std::string& esperado) {
+    if (copiados != esperado.size() || std::memcmp(destino.data(), esperado.data(), copiados) != 0)
+        falha("the floor's copy of the h-records does not hold the load's bytes");
+}
+
+// ---- What a walk must have left: the company list and the last general-information record of the load.
+
+struct Esperado {
+    int empresas = 0;
+    std::string informacoesGerais; // data of the last type-21 record, as the 39-byte record keeps it
+};
+
+Esperado esperadoDoWalk(const std::vector<std::string>& registros) {
+    Esperado e;
+    for (const auto& r : registros) {
+        if (r.starts_with("12")) ++e.empresas;
+        if (r.starts_with("21")) e.informacoesGerais = r.substr(2, 39);
+    }
+    e.informacoesGerais.resize(39, '\0');
+    return e;
+}
+
+void confereWalk(const Esperado& e, const char* figura) {
+    const auto& r = Lumomain::ServicoHzinho_21_Informacoes_Gerais_CB.dados;
+    if (Lumomain::ServicoHzinho_EmpresaTEF.quantidade() != e.empresas ||
+        std::string_view(r.data(), r.size()) != e.informacoesGerais)
+        falha(std::string(figura) +
+              ": the walk did not leave the load's company list and general information");
+}
+
+void walk() {
+    Lumomain::IniciaServicosHzinhoParametros();
+    Lumomain::TrataServicosHzinhoParametros();
+}
+
+// ---- The request of the parameter load of group 1.
+
+void gravaCamposCarga() {
+    if (GravaCampoString(10112, 0, "") != 0 || GravaCampoString(10103, 0, "1") != 0 ||
+        GravaCampoString(10158, 0, "00") != 0)
+        falha("cannot write the parameter load's request fields");
+}
+
+bool autoriza() {
+    return AutorizaTransacao(&Cargaparametropagto::TrnConsultaCargaParamentros, nullptr, nullptr, 0);
+}
+
+// An in-process server that keeps the frames it saw, for the floor's coding of the same frames.
+struct Gravador {
+    cbserver::Servidor* servidor = nullptr;
+    std::string pedido, resposta;
+};
+
+int gravaEAtende(const char* pedido, int tamanho, int, VortaSimRespondePedido responde, void* canal,
+                 void* contexto) {
+    try {
+        auto* g = static_cast<Gravador*>(contexto);
+        g->pedido.assign(pedido, static_cast<std::size_t>(tamanho));
+        g->resposta = g->servidor->Atende(g->pedido);
+        responde(canal, g->resposta.data(), static_cast<int>(g->resposta.size()));
+        return VORTASIM_SERVIDOR_RESPONDEU;
+    } catch (...) {
+        return VORTASIM_SERVIDOR_CONEXAO_ENCERRADA;
+    }
+}
+
+} // namespace
+
+FigurasProtocolo MedeProtocolo(int rodadas, const Prazo& prazo) {
+    FigurasProtocolo f;
+
+    // ---- 4. the walk of a large load, against a plain copy of its bytes
+    const std::vector<std::string> carga = GeraRegistrosParametros(kMinimoRegistros, CB_PARAMETROS);
+    if (carga.size() < kMinimoRegistros)
+        falha(std::string("cannot make a parameter load from ") + CB_PARAMETROS);
+    f.registrosCarga = carga.size();
+    GravaRegistrosHzinho(carga);
+    const Esperado esperadoCarga = esperadoDoWalk(carga);
+    const std::string bytesCarga = esperadoDaCopia(carga);
+    f.bytesCarga = bytesCarga.size();
+    std::vector<char> destino(bytesCarga.size());
+
+    const auto medeWalk = [&] {
+        prazo.arma("the parameter-load walk of " + std::to_string(carga.size()) + " h-records");
+        const auto t0 = Relogio::now();
+        walk();
+        const auto t1 = Relogio::now();
+        prazo.desarma();
+        confereWalk(esperadoCarga, "figure 4");
+        return emUs(t1 - t0);
+    };
+    const auto medePisoWalk = [&] {
+        prazo.arma("the floor's copy of " + std::to_string(carga.size()) + " h-records");
+        const auto t0 = Relogio::now();
+        const std::size_t copiados = copiaHzinho(destino);
+        const auto t1 = Relogio::now();
+        prazo.desarma();
+        confereCopia(destino, copiados, bytesCarga);
+        return emUs(t1 - t0);
+    };
+    try {
+        for (int i = 0; i < kAquecimento; ++i) {
+            medeWalk();
+            medePisoWalk();
+        }
+        for (int i = 0; i < rodadas; ++i) {
+            f.walk.push_back(medeWalk());
+            f.pisoWalk.push_back(medePisoWalk());
+        }
+    } catch (const Lumomain::ErroConversao& e) {
+        falha(std::string("figure 4: the walk stopped: ") + e.what());
+    }
+
+    // ---- 5. a parameter load through the platform and the simulated server, against the frames' coding
+    cbserver::Servidor servidor;
+    QString erro;
+    if (!servidor.CarregaCenario(QStringLiteral(CB_CENARIO), &erro))
+        falha("cannot load the scenario: " + erro.toStdString());
+    VortaSimDefinePrazoServidor(kPrazoServidorMs);
+
+    // The frames of one load, kept by a server that records them.
+    Gravador gravador{&servidor, {}, {}};
+    VortaSimDefineServidorLocal(&gravaEAtende, &gravador);
+    gravaCamposCarga();
+    const bool gravou = autoriza();
+    VortaSimDefineServidorLocal(nullptr, nullptr);
+    if (!gravou || leCampo(1009) != "00")
+        falha("the parameter load of group 1 was not approved: 1009 \"" + leCampo(1009) + "\", 1027 \"" +
+              leCampo(1027) + "\"");
+    const std::optional<cbwire::Pedido> pedido = cbwire::DecodificaPedido(gravador.pedido);
+    const std::optional<cbwire::Resposta> resposta = cbwire::DecodificaResposta(gravador.resposta);
+    if (!pedido || !resposta) falha("the recorded frames of the parameter load do not decode");
+    if (cbwire::CodificaPedido(*pedido) != gravador.pedido ||
+        cbwire::CodificaResposta(*resposta) != gravador.resposta)
+        falha("the recorded frames do not encode back to the same bytes");
+    f.bytesPedido = gravador.pedido.size();
+    f.bytesResposta = gravador.resposta.size();
+    f.registrosResposta = resposta->hRegistros.size();
+    const Esperado esperadoResposta = esperadoDoWalk(resposta->hRegistros);
+    const std::string bytesResposta = esperadoDaCopia(resposta->hRegistros);
+    std::vector<char> destinoResposta(bytesResposta.size());
+
+    // The server reached as the till reaches it.
+    const cbserver::ConexaoEmProcesso conexao(servidor);
+    struct Partes {
+        double total, primeira, segunda;
+    };
+    const auto medeCarga = [&] {
+        prazo.arma("a parameter load through AutorizaTransacao and the in-process server");
+        const auto t0 = Relogio::now();
+        gravaCamposCarga();
+        const bool ok = autoriza();
+        const auto t1 = Relogio::now();
+        if (ok) walk();
+        const auto t2 = Relogio::now();
+        prazo.desarma();
+        if (!ok || leCampo(1009) != "00")
+            falha("figure 5: the parameter load was not approved: 1009 \"" + leCampo(1009) + "\", 1027 \"" +
+                  leCampo(1027) + "\"");
+        confereWalk(esperadoResposta, "figure 5");
+        return Partes{emUs(t2 - t0), emUs(t1 - t0), emUs(t2 - t1)};
+    };
+    const auto medePisoCarga = [&] {
+        prazo.arma("the floor's coding of the parameter load's frames");
+        const auto t0 = Relogio::now();
+        const std::string quadroPedido = cbwire::CodificaPedido(*pedido);
+        const auto pedidoLido = cbwire::DecodificaPedido(quadroPedido);
+        const std::string quadroResposta = cbwire::CodificaResposta(*resposta);
+        const auto respostaLida = cbwire::DecodificaResposta(quadroResposta);
+        const auto t1 = Relogio::now();
+        const std::size_t copiados = copiaHzinho(destinoResposta);
+        const auto t2 = Relogio::now();
+        prazo.desarma();
+        if (quadroPedido != gravador.pedido || quadroResposta != gravador.resposta || pedidoLido != pedido ||
+            respostaLida != resposta)
+            falha("figure 5's floor: the frames did not go through their coding unchanged");
+        confereCopia(destinoResposta, copiados, bytesResposta);
+        return Partes{emUs(t2 - t0), emUs(t1 - t0), emUs(t2 - t1)};
+    };
+    try {
+        for (int i = 0; i < kAquecimento; ++i) {
+            medeCarga();
+            medePisoCarga();
+        }
+        for (int i = 0; i < rodadas; ++i) {
+            const Partes c = medeCarga();
+            const Partes p = medePisoCarga();
+            f.carga.push_back(c.total);
+            f.autoriza.push_back(c.primeira);
+            f.walkResposta.push_back(c.segunda);
+            f.pisoCarga.push_back(p.total);
+            f.pisoQuadros.push_back(p.primeira);
+            f.pisoCopia.push_back(p.segunda);
+        }
+    } catch (const Lumomain::ErroConversao& e) {
+        falha(std::string("figure 5: the walk stopped: ") + e.what());
+    }
+    VortaSimDefinePrazoServidor(0);
+    return f;
+}
+
+} // namespace cbbench
