@@ -195,11 +195,11 @@ void ProcessaMensagens() {
     QCoreApplication::processEvents();
 }
 
-void MostraMensagem(Icone icone, const QString& texto, QWidget* pai) {
+void MostraMensagem(Icone icone, const QString& texto, QWidget* pai, const QString& titulo) {
     static constexpr QMessageBox::Icon icones[] = {QMessageBox::Information, QMessageBox::Warning,
                                                    QMessageBox::Critical, QMessageBox::Question};
-    QMessageBox caixa(icones[static_cast<int>(icone)], TituloAplicacao(), texto, QMessageBox::Ok,
-                      pai ? pai : JanelaProprietaria());
+    QMessageBox caixa(icones[static_cast<int>(icone)], titulo.isEmpty() ? TituloAplicacao() : titulo, texto,
+                      QMessageBox::Ok, pai ? pai : JanelaProprietaria());
     caixa.setWindowFlag(Qt::WindowStaysOnTopHint);
     caixa.exec();
 }

@@ -50,7 +50,7 @@ bool CarregaModulosLUMO(const QString& codigoModulo, int a, int b);
 
 // Message boxes of the module: top-most, titled TITULO_APLICACAO.
 enum class Icone { Informacao, Aviso, Erro, Pergunta };
-void MostraMensagem(Icone icone, const QString& texto, QWidget* pai = nullptr);
+void MostraMensagem(Icone icone, const QString& texto, QWidget* pai = nullptr, const QString& titulo = {});
 bool PerguntaSimNao(const QString& texto, const QString& titulo = {}, QWidget* pai = nullptr);
 
 // The catalogue's texts take their arguments as "%s" and "%d", in order.

@@ -1017,7 +1017,8 @@ bool VerificaDadosBanco() {
     if (banco <= 0 || cartao.isEmpty()) return true;
     const auto bancoCartao = Numero(host::paraLatin1(cartao));
     if (bancoCartao && *bancoCartao == banco) return true;
-    MostraMensagem(Icone::Aviso, Formata(msg::MsgDadosBancoInvalido, {cartao, Apara(h21.texto(25, 3))}));
+    MostraMensagem(Icone::Aviso, Formata(msg::MsgDadosBancoInvalido, {cartao, Apara(h21.texto(25, 3))}),
+                   nullptr, QStringLiteral("Aviso"));
     return false;
 }
 

@@ -896,6 +896,7 @@ TEST_F(Servicos, BancoDoCartaoContraOBancoDoHzinho21) {
     EXPECT_FALSE(ok);
     ASSERT_EQ(r.vistos.size(), 1u);
     EXPECT_EQ(r.vistos[0].texto, QString::fromUtf8("Banco Inválido (341). O correto é (237)"));
+    EXPECT_EQ(r.vistos[0].titulo, QStringLiteral("Aviso"));
     EXPECT_TRUE(r.vistos[0].noTopo);
 
     // No bank on either side: nothing to compare.
