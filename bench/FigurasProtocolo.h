@@ -14,7 +14,7 @@
 
 namespace cbbench {
 
-// The run's deadline, armed around every timed call and disarmed after it (outside the time taken).
+// The run's deadline, armed over each series of runs (outside the times taken).
 struct Prazo {
     std::function<void(std::string)> arma;
     std::function<void()> desarma;
@@ -25,6 +25,7 @@ struct FigurasProtocolo {
     std::size_t registrosCarga = 0; // h-records of figure 4's load
     std::size_t bytesCarga = 0;     // the bytes the walk and the floor read (each occurrence cut at 256)
     std::vector<double> walk, pisoWalk;
+    std::vector<double> inicia; // IniciaServicosHzinhoParametros alone, part of walk
 
     std::size_t registrosResposta = 0; // h-records of the server's reply in figure 5
     std::size_t bytesPedido = 0, bytesResposta = 0;
@@ -34,10 +35,10 @@ struct FigurasProtocolo {
     std::vector<double> autoriza, walkResposta, pisoQuadros, pisoCopia;
 };
 
-// Takes both figures, figure and floor in turn, after a few untimed rounds. The host fields and the module's
-// parameter records are left as the last load made them. Throws std::runtime_error saying what went wrong
-// when a figure cannot be taken (a scenario that does not load, a refused request, a walk whose result is not
-// the load's).
+// Takes both figures, figure and floor in turn, after a few untimed rounds; every round is checked (the walk
+// left the load's records, the floor copied the load's bytes). The host fields and the module's parameter
+// records are left as the last load made them. Throws std::runtime_error saying what went wrong when a figure
+// cannot be taken (a scenario that does not load, a refused request, a walk whose result is not the load's).
 FigurasProtocolo MedeProtocolo(int rodadas, const Prazo& prazo);
 
 } // namespace cbbench

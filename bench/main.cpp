@@ -937,6 +937,7 @@ int main(int argc, char** argv) {
     cabecalho("figure (us)");
     linha("4 parameter walk (Inicia + Trata), h-records", rWalk, rWalk.mediana / rPisoWalk.mediana, "-");
     linha("  floor: HostlinkLeCampo + memcpy, same bytes", rPisoWalk);
+    linha("  4 IniciaServicosHzinhoParametros alone", resume(protocolo.inicia));
     linha("5 parameter load, AutorizaTransacao + walk", rCargaParam,
           rCargaParam.mediana / rPisoCargaParam.mediana, "-");
     linha("  floor: frames coded + copy of the h-records", rPisoCargaParam);

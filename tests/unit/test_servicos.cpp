@@ -732,7 +732,7 @@ TEST_F(Servicos, AutenticacaoDoDocumentoNoIndiceDoDocumento) {
 std::vector<std::string> Nomes(const char* prefixo, int n) {
     std::vector<std::string> v;
     for (int i = 0; i < n; ++i)
-        v.push_back(prefixo + std::to_string(i));
+        v.push_back(std::string(prefixo).append(std::to_string(i)));
     return v;
 }
 
