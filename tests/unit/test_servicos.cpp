@@ -777,13 +777,12 @@ TEST_F(Servicos, RestauraServicoIComMarcaNaLinha5) {
     NumeroLinhaRecorteAqui = 5;
     NumeroLinhasCupomTEF = 12;
     RestauraServicoI();
-    std::vector<std::string> esperado = Nomes("C", 3);
-    for (int k = 0; k < 5; ++k)
-        esperado.push_back("S" + std::to_string(k));
-    for (int k = 0; k < 3; ++k)
-        esperado.push_back("C" + std::to_string(k));
-    for (int k = 5; k < 12; ++k)
-        esperado.push_back("S" + std::to_string(k));
+    // The new coupon, the saved lines up to the cut mark, the new coupon again, then the rest of the saved lines.
+    const auto novo = Nomes("C", 3), salvo = Nomes("S", 12);
+    std::vector<std::string> esperado = novo;
+    esperado.insert(esperado.end(), salvo.begin(), salvo.begin() + 5);
+    esperado.insert(esperado.end(), novo.begin(), novo.end());
+    esperado.insert(esperado.end(), salvo.begin() + 5, salvo.end());
     EXPECT_EQ(Campo(20128), "00018");
     EXPECT_EQ(Linhas(20018, 18), esperado);
     EXPECT_EQ(Campo(10170), "8");
