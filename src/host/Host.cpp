@@ -44,13 +44,7 @@ template <class F> QString chamaTextoQ(F&& rotina) {
 } // namespace
 
 std::string LeCampoBytes(int campo, int ocorrencia, int maxLen) {
-    std::string buf(static_cast<size_t>(std::clamp(maxLen, 0, 0xFFFF)), '\0');
-    uint16_t tamanho = static_cast<uint16_t>(buf.size());
-    const uint16_t st =
-        HostlinkLeCampoMaxLen(campo, ocorrencia, buf.data(), &tamanho, static_cast<uint16_t>(buf.size()));
-    if (st != HL_OK && st != HL_BUFFER_PEQUENO) return {};
-    buf.resize(tamanho);
-    return buf;
+    return LeCampoBytesPresente(campo, ocorrencia, maxLen).value_or(std::string());
 }
 
 std::optional<QString> LeCampoPresente(int campo, int ocorrencia) {
@@ -101,16 +95,17 @@ uint16_t LimpaCampo(int campo) {
 }
 
 std::optional<std::string> LeCampoBytesPresente(int campo, int ocorrencia, int maxLen) {
-    // The length first, so a short field costs no buffer of the largest size.
     const uint16_t limite = static_cast<uint16_t>(std::clamp(maxLen, 0, 0xFFFF));
-    uint16_t tamanho = 0;
-    uint16_t st = HostlinkLeCampoMaxLen(campo, ocorrencia, nullptr, &tamanho, limite);
-    if (st != HL_OK && st != HL_BUFFER_PEQUENO) return std::nullopt;
+    // Most fields are short: one read into a small buffer; a longer one is read again at the size it reported.
+    char curto[512];
+    uint16_t tamanho = sizeof curto;
+    uint16_t st = HostlinkLeCampoMaxLen(campo, ocorrencia, curto, &tamanho, limite);
+    if (st == HL_OK) return std::string(curto, tamanho);
+    if (st != HL_BUFFER_PEQUENO) return std::nullopt;
     std::string buf(tamanho, '\0');
-    if (tamanho == 0) return buf;
     st = HostlinkLeCampoMaxLen(campo, ocorrencia, buf.data(), &tamanho, limite);
-    if (st != HL_OK && st != HL_BUFFER_PEQUENO) return std::nullopt;
-    buf.resize(std::min<size_t>(tamanho, buf.size()));
+    if (st != HL_OK) return std::nullopt;
+    buf.resize(tamanho);
     return buf;
 }
 
