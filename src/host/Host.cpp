@@ -96,7 +96,8 @@ uint16_t LimpaCampo(int campo) {
 
 std::optional<std::string> LeCampoBytesPresente(int campo, int ocorrencia, int maxLen) {
     const uint16_t limite = static_cast<uint16_t>(std::clamp(maxLen, 0, 0xFFFF));
-    // Most fields are short: one read into a small buffer; a longer one is read again at the size it reported.
+    // Most fields are short: one read into a small buffer; a longer one is read again at the size it
+    // reported.
     char curto[512];
     uint16_t tamanho = sizeof curto;
     uint16_t st = HostlinkLeCampoMaxLen(campo, ocorrencia, curto, &tamanho, limite);

@@ -10,17 +10,7 @@ QString VERSAO_DO_VORTA_CB;
 int NumeroLinhaRecorteAqui = 0;
 int NumeroLinhasCupomTEF = 0;
 
-QString Formata(const char* modelo, const QStringList& argumentos) {
-    QString r = QString::fromUtf8(modelo);
-    for (const QString& a : argumentos) {
-        const qsizetype i = r.indexOf(QLatin1String("%s"));
-        if (i < 0) break;
-        r.replace(i, 2, a);
-    }
-    return r;
-}
-
-void MostraMensagem(Icone, const QString& texto, QWidget*) {
+void MostraMensagem(Icone, const QString& texto, QWidget*, const QString&) {
     static QString ultima;
     ultima = texto;
 }

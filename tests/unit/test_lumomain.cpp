@@ -418,3 +418,17 @@ TEST_F(Entradas, EncerraAntesDaEscolhaAutomaticaAnulaAEscolha) {
 }
 
 } // namespace
+
+namespace {
+
+// The catalogue's texts take "%s"/"%d" in order; "%%" is a percent sign and a missing argument reads empty.
+TEST(Formata, ArgumentosEmOrdem) {
+    EXPECT_EQ(Lumomain::Formata("Banco Inválido (%s). O correto é (%s)",
+                                {QStringLiteral("341"), QStringLiteral("237")}),
+              QStringLiteral("Banco Inválido (341). O correto é (237)"));
+    EXPECT_EQ(Lumomain::Formata("%d de %s", {QStringLiteral("3")}), QStringLiteral("3 de "));
+    EXPECT_EQ(Lumomain::Formata("100%% até %s", {QStringLiteral("x")}), QStringLiteral("100% até x"));
+    EXPECT_EQ(Lumomain::Formata("fim %", {}), QStringLiteral("fim %"));
+}
+
+} // namespace
