@@ -359,7 +359,8 @@ bool Autoriza(const TTabelaTrn* descritor, VortaProgresso progresso, void* conte
             return it->second;
         },
         static_cast<uint8_t>(flag));
-    notifica("pedido", DescrevePedido(pedido));
+    // The masked descriptions cost more than the exchange itself: built only when someone observes.
+    if (estado().observador) notifica("pedido", DescrevePedido(pedido));
     const std::string quadro = cbwire::CodificaPedido(pedido);
     if (quadro.empty()) return Falhou("Pedido excede os limites do protocolo");
     if (conexao == Estado::Conexao::Nenhuma) return Falhou("Servidor de pagamentos não configurado");
@@ -387,7 +388,7 @@ bool Autoriza(const TTabelaTrn* descritor, VortaProgresso progresso, void* conte
     const auto resposta = cbwire::DecodificaResposta(t.resposta);
     if (!resposta) return Falhou("Resposta inválida do servidor de pagamentos");
     GuardaResposta(*resposta);
-    notifica("resposta", DescreveResposta(*resposta));
+    if (estado().observador) notifica("resposta", DescreveResposta(*resposta));
     return true;
 }
 
