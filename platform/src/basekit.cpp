@@ -3,7 +3,6 @@
 #include "Estado.h"
 #include "hostlink.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFont>
@@ -129,10 +128,11 @@ int VORTA_CALL AplicaTemaKestra(void* formulario) {
     // edits keep the application's palette on purpose: the style caches their drawings by palette, and a
     // palette of each form's own would fill that cache anew with every form shown.
     w->setFont(QFont(QStringLiteral("Arial"), 10));
-    QPalette rotulo = QApplication::palette();
-    rotulo.setColor(QPalette::WindowText, Qt::white);
-    for (QLabel* l : w->findChildren<QLabel*>())
+    for (QLabel* l : w->findChildren<QLabel*>()) {
+        QPalette rotulo = l->palette(); // a label may carry its own background (the form's image)
+        rotulo.setColor(QPalette::WindowText, Qt::white);
         l->setPalette(rotulo);
+    }
     return 0;
 }
 

@@ -78,6 +78,13 @@ TEST_F(BaseForm, CriacaoEDestruicaoFicamNoAudit) {
     EXPECT_TRUE(AuditTem("Destruiu: FrmTeste"));
 }
 
+// The host's theme lightens the labels' text without taking the background image away from the form.
+TEST_F(BaseForm, TemaMantemOFundoEClareiaOsRotulos) {
+    EXPECT_NE(form_->ImgFundo->palette().brush(QPalette::Window).gradient(), nullptr);
+    EXPECT_EQ(form_->lbTitulo->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(form_->lbMensagem->palette().color(QPalette::WindowText), QColor(Qt::white));
+}
+
 TEST_F(BaseForm, TipoPessoaTrocaMascaraRotuloEVisibilidade) {
     auto* f = form_;
     f->edDocumento->setText(QStringLiteral("123"));
