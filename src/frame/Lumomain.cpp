@@ -234,8 +234,8 @@ void InicializaUnidade() {
 }
 
 void FinalizaUnidade() {
-    // The PIN pad is put back as the host had it by the card unit's own finalization, which runs before this
-    // one.
+    // Putting the PIN pad back as the host had it belongs to the card unit's finalization, which runs before
+    // this one; here the flag only goes back to its load-time value.
     bPinpadCBNaoBradescoHabilitado = false;
     GrupoPagto.clear();
     GrupoPagto.squeeze();
