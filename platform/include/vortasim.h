@@ -76,11 +76,12 @@ VORTA_EXPORT int VortaSimPrazoServidor(void);
 VORTA_EXPORT int VortaSimQtdeAutorizacoes(void);
 
 /* Observer of what the module hands to the host: kind is "audit", "resultado" (result file written),
- * "erroPDV" or "finalizacao"; text is the line or message. Each authorisation adds "pedido", the request on
- * one line: its code, then field="value" per item (field.occurrence when the occurrence is not 0; a constant
- * shows as 0="text"), values with \" \\ and \xHH escapes and sensitive ones (card and account data, PIN
- * block, security codes, anything that looks like a card number) as '*'; and "resposta": "code" "text"
- * (escaped alike), then letter=count per service and h=count; "255" and the failure text when no reply came.
+ * "erroPDV", "finalizacao" or "pinpad" (what the simulated PIN pad did, card numbers masked); text is the
+ * line or message. Each authorisation adds "pedido", the request on one line: its code, then field="value"
+ * per item (field.occurrence when the occurrence is not 0; a constant shows as 0="text"), values with \"
+ * \\ and \xHH escapes and sensitive ones (card and account data, PIN block, security codes, anything that
+ * looks like a card number) as '*'; and "resposta": "code" "text" (escaped alike), then letter=count per
+ * service and h=count; "255" and the failure text when no reply came.
  */
 typedef void (*VortaSimObservador)(const char* tipo, const char* texto, void* contexto);
 VORTA_EXPORT void VortaSimDefineObservador(VortaSimObservador observador, void* contexto);
@@ -90,6 +91,34 @@ VORTA_EXPORT void VortaSimDefineObservador(VortaSimObservador observador, void* 
 typedef void (*VortaSimVisitaCampo)(int campo, int ocorrencia, const char* valor, int tamanho,
                                     void* contexto);
 VORTA_EXPORT int VortaSimVisitaCampos(VortaSimVisitaCampo visita, void* contexto);
+
+/* The simulated PIN pad (padkit) and BIN table (binkit). */
+enum { VORTASIM_CARTAO_MAGNETICO = 0, VORTASIM_CARTAO_CHIP = 1 };
+/* Adds a card to those on offer (number, track 2, expiry YYMM, service code, kind, three-digit network code);
+ * returns its index. */
+VORTA_EXPORT int VortaSimPinpadAdicionaCartao(const char* numero, const char* trilha2, const char* validade,
+                                              const char* codigoServico, int tipo, const char* rede);
+/* The card the customer presents at the next reads (its index; -1: none, the reads time out). */
+VORTA_EXPORT void VortaSimPinpadApresentaCartao(int indice);
+/* Results of the next card analyses, in order (0, 3 or any other); once used up, analyses return 0. */
+VORTA_EXPORT void VortaSimPinpadDefineAnalises(const int* resultados, int quantidade);
+/* PIN the customer types at the next PIN entry; NULL: the customer cancels. It is wiped once typed, so each
+ * entry needs its own. */
+VORTA_EXPORT void VortaSimPinpadDefineSenha(const char* senha);
+/* Answers to the next confirmations (true confirms); once used up, confirmations are accepted. */
+VORTA_EXPORT void VortaSimPinpadDefineConfirmacoes(const bool* respostas, int quantidade);
+/* No PIN pad on the port: opening and switching fail, and so do the reads and PIN entries. */
+VORTA_EXPORT void VortaSimPinpadDefineFalhaPorta(bool falha);
+/* Whether a chip card asks for an offline advice while it is processed. */
+VORTA_EXPORT void VortaSimPinpadDefineAdviceOffLine(bool pede);
+/* Makes the BIN query fail. */
+VORTA_EXPORT void VortaSimBinsDefineFalha(bool falha);
+/* Whether the correspondent PIN pad is open, and the port last configured (-1 when none). */
+VORTA_EXPORT bool VortaSimPinpadAberto(void);
+VORTA_EXPORT int VortaSimPinpadPorta(void);
+/* Number of card reads and of PIN entries since the last reset. */
+VORTA_EXPORT int VortaSimPinpadQtdeLeituras(void);
+VORTA_EXPORT int VortaSimPinpadQtdeSenhas(void);
 
 VORTA_END
 

@@ -3,15 +3,50 @@
 
 #include "vortasim.h"
 
+#include <deque>
 #include <map>
 #include <mutex>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace vorta {
 
 // CB_PRAZO_SERVIDOR_MS when it holds a positive number, else 15 s.
 int prazoServidorPadrao();
+
+// A card the simulated PIN pad can be shown.
+struct CartaoSimulado {
+    std::string numero;
+    std::string trilha2;
+    std::string validade;
+    std::string codigoServico;
+    std::string rede;
+    bool chip = false;
+};
+
+// The simulated PIN pad and BIN table. The cards are the script's (the plastic in the customer's hand); the
+// PIN is wiped as soon as it is typed, and what was read is only an index into the cards.
+struct Pinpad {
+    std::vector<CartaoSimulado> cartoes;
+    int apresentado = -1;
+    int lido = -1;
+    std::deque<int> analises;
+    bool senhaDefinida = false;
+    std::string senha;
+    std::deque<bool> confirmacoes;
+    bool falhaPorta = false;
+    bool adviceOffLine = false;
+    bool falhaBins = false;
+    bool aberto = false;
+    int porta = -1;
+    unsigned contador = 0; // key serial number of the PIN blocks
+    int qtdeLeituras = 0;
+    int qtdeSenhas = 0;
+};
+
+// Overwrites the card numbers, tracks and PIN of the PIN pad before the state is dropped.
+void limpaPinpad(Pinpad& p);
 
 struct Estado {
     std::map<std::pair<int, int>, std::string> campos;
@@ -48,6 +83,8 @@ struct Estado {
     std::string servidorPorta;
     int prazoServidorMs = prazoServidorPadrao();
     int qtdeAutorizacoes = 0;
+
+    Pinpad pinpad;
 };
 
 // Everything runs on the host's user-interface thread; the lock only guards against a test that touches the
@@ -59,5 +96,7 @@ void notifica(const char* tipo, const std::string& texto);
 std::string diretorioHost();
 void gravaCampo(int campo, int ocorrencia, std::string valor);
 bool gravaArquivoResultado();
+// Fields that hold card data, track, PIN block, security code or key material: never written out in clear.
+bool campoSensivel(int campo);
 
 } // namespace vorta

@@ -55,24 +55,6 @@ constexpr int kCampoQtdeH = 20310;
 
 // ---- The request as the observer sees it: one line, sensitive values masked.
 
-bool CampoSensivel(int campo) {
-    switch (campo) {
-    case 10104: // card or account data, track
-    case 10146: // PIN block
-    case 10149: // security code
-    case 10174:
-    case 10175:
-    case 10176:
-    case 10242:
-    case 10243:
-    case 10244:
-    case 10378:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool Luhn(std::string_view digitos) {
     int soma = 0;
     bool dobra = false;
@@ -129,7 +111,7 @@ std::string DescrevePedido(const cbwire::Pedido& p) {
         s += std::to_string(i.campo);
         if (i.ocorrencia != 0) s += '.' + std::to_string(i.ocorrencia);
         s += '=';
-        s += Aspas(CampoSensivel(i.campo) || PareceCartao(texto) ? std::string(texto.size(), '*') : texto);
+        s += Aspas(campoSensivel(i.campo) || PareceCartao(texto) ? std::string(texto.size(), '*') : texto);
     }
     return s;
 }

@@ -54,12 +54,14 @@ std::string leVersao(const std::string& arquivo) {
     if (f.open(QIODevice::ReadOnly) && f.size() > 0) {
         uchar* dados = f.map(0, f.size());
         if (dados) {
-            const std::string_view conteudo(reinterpret_cast<const char*>(dados), static_cast<size_t>(f.size()));
+            const std::string_view conteudo(reinterpret_cast<const char*>(dados),
+                                            static_cast<size_t>(f.size()));
             const auto pos = conteudo.find(kMarcaVersao);
             if (pos != std::string_view::npos) {
                 const auto inicio = pos + sizeof kMarcaVersao - 1;
                 const auto fim = conteudo.find('\0', inicio);
-                versao = std::string(conteudo.substr(inicio, (fim == std::string_view::npos ? conteudo.size() : fim) - inicio));
+                versao = std::string(conteudo.substr(
+                    inicio, (fim == std::string_view::npos ? conteudo.size() : fim) - inicio));
             }
             f.unmap(dados);
         }

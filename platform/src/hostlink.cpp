@@ -66,12 +66,33 @@ std::string escapa(const std::string& v) {
 
 } // namespace
 
+bool campoSensivel(int campo) {
+    switch (campo) {
+    case 10104: // card or account data, track
+    case 10146: // PIN block
+    case 10149: // security code
+    case 10174:
+    case 10175:
+    case 10176:
+    case 10242:
+    case 10243:
+    case 10244:
+    case 10378:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool gravaArquivoResultado() {
     std::lock_guard g(trava());
     auto& e = estado();
     std::ostringstream o;
+    // Card data, PIN blocks and security codes reach the file as '*', one per byte: the host prints and
+    // reports from the other fields.
     for (const auto& [chave, valor] : e.campos)
-        o << chave.first << '.' << chave.second << '=' << escapa(valor) << '\n';
+        o << chave.first << '.' << chave.second << '='
+          << (campoSensivel(chave.first) ? std::string(valor.size(), '*') : escapa(valor)) << '\n';
     const std::filesystem::path dir = diretorioHost();
     const auto destino = dir / VORTASIM_ARQUIVO_RESULTADO;
     const auto temporario = dir / (std::string(VORTASIM_ARQUIVO_RESULTADO) + ".tmp");

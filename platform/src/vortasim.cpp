@@ -10,6 +10,7 @@ extern "C" {
 
 void VortaSimReinicia(void) {
     std::lock_guard g(trava());
+    limpaPinpad(estado().pinpad);
     estado() = Estado{};
 }
 
