@@ -5,9 +5,12 @@
 //      the same widgets;
 //   3. the resident memory before and after a long series of calls that each stop at the first menu;
 //   4. and 5., the server protocol (FigurasProtocolo.h): the parameter-load walk and a parameter load end to
-//      end, on the module's objects linked into the bench.
+//      end, on the module's objects linked into the bench;
+//   6. the time from the operator's "1" on the banking menu to the payments menu on screen, beside bare
+//      copies of both menus, the first running the second with exec() on its "&1".
 // It only prints figures: nothing here passes or fails on a time. Every wait has a deadline, so a module that
-// never shows its menu or never returns ends the run with a message and a non-zero status.
+// never shows a menu it is expected to show, or never returns, ends the run with a message and a non-zero
+// status.
 
 #include "FigurasProtocolo.h"
 #include "correspondente.h"
@@ -65,6 +68,8 @@ constexpr double kAlvoRazaoMenu = 2.0;
 constexpr double kAlvoCrescimentoMb = 2.0;
 constexpr char kClasseMenu[] = "TFrmSel_Mnu";
 constexpr char kNomePiso[] = "cbBenchPiso";
+constexpr char kClassePagamentos[] = "TFrmPagtos_Mnu";
+constexpr char kNomePisoPagamentos[] = "cbBenchPisoPagamentos";
 
 double emMs(Relogio::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
@@ -373,11 +378,29 @@ Planta plantaAquecimento() {
     return p;
 }
 
+// Whether the copy holds a shown, enabled button for this digit ("&1 - ...").
+bool temOpcao(const Planta& p, char digito) {
+    const QString prefixo = QStringLiteral("&") + QLatin1Char(digito);
+    return std::any_of(p.pecas.begin(), p.pecas.end(), [&prefixo](const Peca& peca) {
+        return peca.tipo == Peca::Botao && peca.visivel && peca.habilitado && peca.texto.startsWith(prefixo);
+    });
+}
+
+// The shown, enabled numbered options ("&1" to "&8") of the copy: a menu with fewer than two opens its only
+// one (or closes) by itself instead of waiting for the operator.
+int opcoesOferecidas(const Planta& p) {
+    return static_cast<int>(std::count_if(p.pecas.begin(), p.pecas.end(), [](const Peca& peca) {
+        return peca.tipo == Peca::Botao && peca.visivel && peca.habilitado && peca.texto.size() > 1 &&
+               peca.texto[0] == u'&' && peca.texto[1] >= u'1' && peca.texto[1] <= u'8';
+    }));
+}
+
 // The same widgets, sizes and texts in a plain QDialog: no theme, no palette, no handlers but "&9" closing
-// it.
-QDialog* constroiPiso(const Planta& p) {
-    auto* d = new QDialog(nullptr, p.flags);
-    d->setObjectName(QLatin1String(kNomePiso));
+// it and, when given, "&1" calling opcao1 with the dialog (which opens the next bare dialog over it).
+QDialog* constroiPiso(const Planta& p, const char* nome = kNomePiso, QWidget* janelaPai = nullptr,
+                      std::function<void(QDialog*)> opcao1 = {}) {
+    auto* d = new QDialog(janelaPai, p.flags);
+    d->setObjectName(QLatin1String(nome));
     d->setFixedSize(p.tamanho);
     d->setWindowTitle(p.titulo);
     d->setFont(p.fonte);
@@ -392,6 +415,14 @@ QDialog* constroiPiso(const Planta& p) {
             b->setAutoDefault(false);
             if (peca.texto.startsWith(QLatin1String("&9")))
                 QObject::connect(b, &QPushButton::clicked, d, &QDialog::accept);
+            else if (opcao1 && peca.texto.startsWith(QLatin1String("&1")))
+                QObject::connect(b, &QPushButton::clicked, d, [d, opcao1] {
+                    try {
+                        opcao1(d);
+                    } catch (const std::exception& e) {
+                        falha(std::string("the floor's option 1: ") + e.what());
+                    }
+                });
             w = b;
             break;
         }
@@ -424,30 +455,84 @@ QDialog* constroiPiso(const Planta& p) {
 
 // ---------------------------------------------------------------------------------- the observer
 
-// Watches every event of the application. When the awaited dialog has been shown and its window exposed (and
-// so painted), it notes the time and presses "9" on it, as the operator would, so that the call returns.
+// One screen of a walk through the dialogs: how to tell it when it is shown, the digit the operator presses
+// once it is on screen, and what is awaited after that key (named in the report when the deadline runs out).
+struct Tela {
+    std::function<bool(const QWidget*)> ehAlvo;
+    char tecla = '9';
+    std::string faseDepois;
+};
+
+// What became of one screen of the walk.
+struct Passo {
+    bool visto = false;                          // shown
+    std::optional<Relogio::time_point> mostrado; // its window exposed and painted
+    std::optional<Relogio::time_point> tecla;    // the operator's key pressed on it
+};
+
+bool ehPiso(const QWidget* janela) {
+    const QString nome = janela->objectName();
+    return nome == QLatin1String(kNomePiso) || nome == QLatin1String(kNomePisoPagamentos);
+}
+
+// The shown, enabled button whose caption starts with "&" and this digit.
+QAbstractButton* botaoDoDigito(const QWidget* janela, char digito) {
+    const QString prefixo = QStringLiteral("&") + QLatin1Char(digito);
+    for (auto* b : janela->findChildren<QAbstractButton*>()) {
+        if (b->isVisible() && b->isEnabled() && b->text().startsWith(prefixo)) return b;
+    }
+    return nullptr;
+}
+
+// The key goes where the keyboard would deliver it: the control with the focus, from where it travels up to
+// the dialog. Returns once the key was handled, which may be after whole dialogs ran in between.
+void pressiona(QWidget* janela, char digito) {
+    const QPointer<QWidget> destino = janela->focusWidget() ? janela->focusWidget() : janela;
+    const int tecla = Qt::Key_0 + (digito - '0');
+    const QString texto(QLatin1Char{digito});
+    QKeyEvent aperta(QEvent::KeyPress, tecla, Qt::NoModifier, texto);
+    QCoreApplication::sendEvent(destino, &aperta);
+    if (destino) {
+        QKeyEvent solta(QEvent::KeyRelease, tecla, Qt::NoModifier, texto);
+        QCoreApplication::sendEvent(destino, &solta);
+    }
+}
+
+// Watches every event of the application and walks the screens it was given, as the operator would: when the
+// awaited dialog has been shown and its window exposed (and so painted), it notes the time and presses the
+// screen's digit on it ("9" closes it, another digit opens the next screen). Once the last screen had its
+// key, an earlier one that waits for the operator again is closed with "9", so that the call returns.
 class Observador : public QObject {
 public:
-    explicit Observador(Vigia& vigia) : vigia_(vigia) {}
+    explicit Observador(Vigia& vigia) : vigia_(vigia) {
+        // A menu back to waiting once the dialog over it closed shows it only by its "&9" being enabled
+        // again, with no event of its own: a short poll looks.
+        fechaEspera_.setInterval(1);
+        connect(&fechaEspera_, &QTimer::timeout, this, [this] {
+            try {
+                fechaQuemEspera();
+            } catch (const std::exception& e) {
+                falha(std::string("closing the screens left open: ") + e.what());
+            }
+        });
+    }
 
-    void prepara(std::function<bool(const QWidget*)> ehAlvo, bool digitosPeloBench, std::string faseFechar) {
-        ehAlvo_ = std::move(ehAlvo);
+    void prepara(std::vector<Tela> telas, bool digitosPeloBench) {
+        fechaEspera_.stop();
+        telas_ = std::move(telas);
         digitosPeloBench_ = digitosPeloBench;
-        faseFechar_ = std::move(faseFechar);
+        atual_ = 0;
         alvo_.clear();
+        abertas_.clear();
         sondaPostada_ = false;
-        alvoVisto = false;
-        mostrado.reset();
-        teclaEnviada = false;
+        passos.assign(telas_.size(), Passo{});
         mensagens.clear();
     }
 
-    // Called once the dialog is on screen, before the key is pressed.
+    // Called once a dialog of the walk is on screen, before its key is pressed.
     std::function<void(QWidget*)> aoMostrar;
 
-    bool alvoVisto = false;
-    std::optional<Relogio::time_point> mostrado;
-    bool teclaEnviada = false;
+    std::vector<Passo> passos;
     // Message boxes that came up meanwhile (each is closed so the call can return).
     QStringList mensagens;
 
@@ -457,7 +542,7 @@ public:
             if (o->isWidgetType()) aoExibir(static_cast<QWidget*>(o));
             break;
         case QEvent::Expose:
-            if (alvo_ && !mostrado && !sondaPostada_ && o == alvo_->windowHandle()) {
+            if (alvo_ && !sondaPostada_ && o == alvo_->windowHandle()) {
                 // The expose is being delivered now and the window paints while handling it; the probe runs
                 // once control is back in the event loop.
                 sondaPostada_ = true;
@@ -465,9 +550,10 @@ public:
             }
             break;
         case QEvent::KeyPress:
-            if (digitosPeloBench_ && o->isWidgetType() && alvo_ &&
-                static_cast<QWidget*>(o)->window() == alvo_)
-                return teclaNoPiso(static_cast<QKeyEvent*>(e));
+            if (digitosPeloBench_ && o->isWidgetType()) {
+                QWidget* janela = static_cast<QWidget*>(o)->window();
+                if (ehPiso(janela)) return teclaNoPiso(janela, static_cast<QKeyEvent*>(e));
+            }
             break;
         default:
             break;
@@ -480,21 +566,13 @@ protected:
         if (e->type() != tipoSonda()) return;
         sondaPostada_ = false;
         QWidget* w = alvo_;
-        if (!w || mostrado || !w->isVisible()) return;
+        if (!w || !w->isVisible()) return;
         QWindow* janela = w->windowHandle();
         if (!janela || !janela->isExposed()) return; // the next expose posts another probe
-        mostrado = Relogio::now();
-        if (aoMostrar) aoMostrar(w);
-        vigia_.fase(faseFechar_);
-        // The key goes where the keyboard would deliver it: the control with the focus, from where it travels
-        // up to the dialog.
-        QPointer<QWidget> destino = w->focusWidget() ? w->focusWidget() : w;
-        QKeyEvent aperta(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, QStringLiteral("9"));
-        QCoreApplication::sendEvent(destino, &aperta);
-        teclaEnviada = true;
-        if (destino) {
-            QKeyEvent solta(QEvent::KeyRelease, Qt::Key_9, Qt::NoModifier, QStringLiteral("9"));
-            QCoreApplication::sendEvent(destino, &solta);
+        try {
+            avanca(w);
+        } catch (const std::exception& ex) {
+            falha(std::string("walking the screens: ") + ex.what());
         }
     }
 
@@ -502,6 +580,39 @@ private:
     static QEvent::Type tipoSonda() {
         static const auto tipo = static_cast<QEvent::Type>(QEvent::registerEventType());
         return tipo;
+    }
+
+    // The current screen is on screen: its time, then its key. The next screen is awaited before the key
+    // goes, since it comes up (and may be gone again) while the key is being handled.
+    void avanca(QWidget* w) {
+        const std::size_t i = atual_++;
+        alvo_.clear();
+        passos[i].mostrado = Relogio::now();
+        if (aoMostrar) aoMostrar(w);
+        const char tecla = telas_[i].tecla;
+        vigia_.fase(telas_[i].faseDepois);
+        if (tecla != '9') abertas_.emplace_back(w);
+        passos[i].tecla = Relogio::now();
+        pressiona(w, tecla);
+        if (atual_ == telas_.size() && !abertas_.empty()) fechaEspera_.start();
+    }
+
+    // The topmost screen left open is pressed "9" once it takes keys again (the modal dialog on top, its "&9"
+    // enabled); while it is busy or closing it is looked at on the next tick, and once it is gone it is
+    // dropped.
+    void fechaQuemEspera() {
+        while (!abertas_.empty()) {
+            const QPointer<QWidget> w = abertas_.back();
+            if (!w || !w->isVisible()) {
+                abertas_.pop_back();
+                continue;
+            }
+            if (QApplication::activeModalWidget() != w || !botaoDoDigito(w, '9')) return;
+            abertas_.pop_back();
+            pressiona(w, '9');
+            return;
+        }
+        fechaEspera_.stop();
     }
 
     void aoExibir(QWidget* w) {
@@ -520,32 +631,32 @@ private:
             });
             return;
         }
-        if (!alvo_ && !mostrado && ehAlvo_ && ehAlvo_(w)) {
+        if (!alvo_ && atual_ < telas_.size() && telas_[atual_].ehAlvo(w)) {
             alvo_ = w;
-            alvoVisto = true;
+            passos[atual_].visto = true;
         }
     }
 
-    // The bare dialog has no keyboard rules of its own: a digit presses the button whose caption starts with
-    // it.
-    bool teclaNoPiso(const QKeyEvent* k) {
+    // The bare dialogs have no keyboard rules of their own: a digit presses the button whose caption starts
+    // with it.
+    static bool teclaNoPiso(const QWidget* janela, const QKeyEvent* k) {
         if (k->key() < Qt::Key_1 || k->key() > Qt::Key_9) return false;
-        const QString prefixo = QStringLiteral("&") + QChar(u'0' + (k->key() - Qt::Key_0));
-        for (auto* b : alvo_->findChildren<QAbstractButton*>()) {
-            if (b->isVisible() && b->isEnabled() && b->text().startsWith(prefixo)) {
-                b->click();
-                return true;
-            }
+        if (QAbstractButton* b = botaoDoDigito(janela, static_cast<char>('0' + (k->key() - Qt::Key_0)))) {
+            b->click();
+            return true;
         }
         return false;
     }
 
     Vigia& vigia_;
-    std::function<bool(const QWidget*)> ehAlvo_;
+    std::vector<Tela> telas_;
+    std::size_t atual_ = 0;
     bool digitosPeloBench_ = false;
-    std::string faseFechar_;
     QPointer<QWidget> alvo_;
     bool sondaPostada_ = false;
+    // Screens whose key opened another one, oldest first.
+    std::vector<QPointer<QWidget>> abertas_;
+    QTimer fechaEspera_;
 };
 
 // ---------------------------------------------------------------------------------- measurements
@@ -562,39 +673,55 @@ struct Bancada {
     int formsCriados = 0;
     int formsDestruidos = 0;
 
-    // One ExecutaGenerico(0, 0) that stops at the banking menu and is closed with "9".
-    Medida chamaMenu(const char* contexto) {
-        observador.prepara(
-            [](const QWidget* w) { return std::strcmp(w->metaObject()->className(), kClasseMenu) == 0; },
-            false,
-            std::string("ExecutaGenerico did not return after the operator's \"9\" (") + contexto + ")");
+    static std::function<bool(const QWidget*)> daClasse(const char* classe) {
+        return [classe](const QWidget* w) { return std::strcmp(w->metaObject()->className(), classe) == 0; };
+    }
+    static std::function<bool(const QWidget*)> doNome(const char* nome) {
+        return [nome](const QWidget* w) { return w->objectName() == QLatin1String(nome); };
+    }
+
+    struct Chamada {
+        Relogio::time_point inicio, fim; // just before the call, just after its return
+        bool gravou = false;             // the result file was written
+    };
+
+    // ExecutaGenerico(0, 0) under the deadline; then what any call must have done: the banking menu shown, no
+    // message box.
+    Chamada executa(const std::string& contexto) {
         const int gravacoesAntes = VortaSimQtdeGravaArquivo();
         vigia.arma(std::string("the banking menu (") + kClasseMenu +
-                   ") never appeared after ExecutaGenerico(0, 0) (" + contexto + ")");
+                   ") never appeared after ExecutaGenerico(0, 0)" + contexto);
         const auto t0 = Relogio::now();
         modulo.executaGenerico(0, 0);
         const auto t1 = Relogio::now();
         vigia.desarma();
         descansa();
-
         if (!observador.mensagens.isEmpty())
-            falha(std::string("the module showed a message box (") + contexto +
-                  "): " + observador.mensagens.join(QLatin1String(" | ")).toStdString());
-        if (!observador.alvoVisto)
-            falha(std::string("ExecutaGenerico(0, 0) returned without showing ") + kClasseMenu + " (" +
-                  contexto + ")");
-        if (!observador.teclaEnviada)
-            falha(std::string("the menu closed before the operator's \"9\" (") + contexto +
-                  "): does it still offer several options with DepositoCB=1 and SaqueCB=1?");
-        if (VortaSimQtdeGravaArquivo() <= gravacoesAntes)
-            falha(std::string("the call ended without writing the result file (") + contexto + ")");
-        return {emMs(*observador.mostrado - t0), emMs(t1 - t0)};
+            falha("the module showed a message box" + contexto + ": " +
+                  observador.mensagens.join(QLatin1String(" | ")).toStdString());
+        if (!observador.passos.front().visto)
+            falha(std::string("ExecutaGenerico(0, 0) returned without showing ") + kClasseMenu + contexto);
+        return {t0, t1, VortaSimQtdeGravaArquivo() > gravacoesAntes};
+    }
+
+    // One ExecutaGenerico(0, 0) that stops at the banking menu and is closed with "9".
+    Medida chamaMenu(const char* contexto) {
+        const std::string c = std::string(" (") + contexto + ")";
+        observador.prepara(
+            {{daClasse(kClasseMenu), '9', "ExecutaGenerico did not return after the operator's \"9\"" + c}},
+            false);
+        const Chamada chamada = executa(c);
+        const Passo& menu = observador.passos[0];
+        if (!menu.tecla)
+            falha("the menu closed before the operator's \"9\"" + c +
+                  ": does it still offer several options with DepositoCB=1 and SaqueCB=1?");
+        if (!chamada.gravou) falha("the call ended without writing the result file" + c);
+        return {emMs(*menu.mostrado - chamada.inicio), emMs(chamada.fim - chamada.inicio)};
     }
 
     // The same widgets in a bare QDialog, run with exec() and closed with "9" the same way.
     Medida chamaPiso(const Planta& planta) {
-        observador.prepara([](const QWidget* w) { return w->objectName() == QLatin1String(kNomePiso); }, true,
-                           "the floor dialog did not close on \"9\"");
+        observador.prepara({{doNome(kNomePiso), '9', "the floor dialog did not close on \"9\""}}, true);
         vigia.arma("the floor dialog never appeared");
         const auto t0 = Relogio::now();
         QDialog* d = constroiPiso(planta);
@@ -603,8 +730,58 @@ struct Bancada {
         const auto t1 = Relogio::now();
         vigia.desarma();
         descansa();
-        if (!observador.teclaEnviada) falha("the floor dialog closed before the \"9\"");
-        return {emMs(*observador.mostrado - t0), emMs(t1 - t0)};
+        if (!observador.passos[0].tecla) falha("the floor dialog closed before the \"9\"");
+        return {emMs(*observador.passos[0].mostrado - t0), emMs(t1 - t0)};
+    }
+
+    // One ExecutaGenerico(0, 0) walked to the payments menu: the operator's "1" on the banking menu, "9" on
+    // the payments menu (and on the banking menu, should it wait again). Returns the time from the "1" to the
+    // payments menu on screen.
+    double chamaPagamentos(const char* contexto) {
+        const std::string c = std::string(" (") + contexto + ")";
+        observador.prepara({{daClasse(kClasseMenu), '1',
+                             std::string("the payments menu (") + kClassePagamentos +
+                                 ") never appeared after the operator's \"1\" on the banking menu" + c},
+                            {daClasse(kClassePagamentos), '9',
+                             "ExecutaGenerico did not return after the operator's \"9\"" + c}},
+                           false);
+        const Chamada chamada = executa(c);
+        const Passo& menu = observador.passos[0];
+        const Passo& pagamentos = observador.passos[1];
+        if (!menu.tecla)
+            falha("the banking menu closed before the operator's \"1\"" + c +
+                  ": does it still offer several options with DepositoCB=1 and SaqueCB=1?");
+        if (!pagamentos.visto)
+            falha(std::string("the operator's \"1\" on the banking menu did not open ") + kClassePagamentos +
+                  c);
+        if (!pagamentos.tecla)
+            falha("the payments menu closed before the operator's \"9\"" + c +
+                  ": does it still offer two options with PagamentoContas=1 and PagamentoCBFininvest=1?");
+        if (!chamada.gravou) falha("the call ended without writing the result file" + c);
+        return emMs(*pagamentos.mostrado - *menu.tecla);
+    }
+
+    // The same walk on bare dialogs: the banking menu's copy, whose "&1" runs the payments menu's copy with
+    // exec(), over it; "9" closes each.
+    double chamaPisoPagamentos(const Planta& menu, const Planta& pagamentos) {
+        observador.prepara(
+            {{doNome(kNomePiso), '1', "the floor's payments dialog never appeared after \"1\""},
+             {doNome(kNomePisoPagamentos), '9', "the floor dialogs did not close on \"9\""}},
+            true);
+        vigia.arma("the floor's menu dialog never appeared");
+        QDialog* d = constroiPiso(menu, kNomePiso, nullptr, [&pagamentos](QDialog* sobre) {
+            QDialog* p = constroiPiso(pagamentos, kNomePisoPagamentos, sobre);
+            p->exec();
+            delete p;
+        });
+        d->exec();
+        delete d;
+        vigia.desarma();
+        descansa();
+        const Passo& pMenu = observador.passos[0];
+        const Passo& pPagamentos = observador.passos[1];
+        if (!pMenu.tecla || !pPagamentos.tecla) falha("the floor dialogs closed before their keys");
+        return emMs(*pPagamentos.mostrado - *pMenu.tecla);
     }
 };
 
@@ -682,12 +859,13 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(QStringLiteral("Figures of the banking-correspondent module, loaded as "
                                                     "a host loads it: load + Initialize, entry point to "
                                                     "the first menu on screen, resident memory over many "
-                                                    "calls. Offscreen unless -platform or -display is "
-                                                    "given."));
+                                                    "calls, the server protocol, a key in the banking "
+                                                    "menu to the payments menu on screen. Offscreen "
+                                                    "unless -platform or -display is given."));
     parser.addHelpOption();
     const QCommandLineOption opRodadas(
         QStringLiteral("runs"),
-        QStringLiteral("Timed repetitions of figures 1 and 2 (default %1).").arg(kRodadasPadrao),
+        QStringLiteral("Timed repetitions of figures 1, 2 and 6 (default %1).").arg(kRodadasPadrao),
         QStringLiteral("N"));
     const QCommandLineOption opChamadas(QStringLiteral("calls"),
                                         QStringLiteral("Calls of the memory figure, after %1 warm-up calls "
@@ -707,11 +885,14 @@ int main(int argc, char** argv) {
     const int chamadas = leInteiro(parser, opChamadas, kChamadasPadrao);
     const int rodadasProtocolo = leInteiro(parser, opRodadasProtocolo, kRodadasProtocoloPadrao);
 
-    // Several options enabled, so the menu waits for the operator instead of opening its only option.
+    // Several options enabled in the banking menu and two in the payments menu, so that each waits for the
+    // operator instead of opening its only option. The payments menu's two are on by default; they are
+    // written all the same, so that figure 6 does not hang on a default.
     {
         QFile ini(pastaHost.filePath(QStringLiteral("ClienteTrn.ini")));
         if (!ini.open(QIODevice::WriteOnly | QIODevice::Text) ||
-            ini.write("[CorrespondenteBancario]\nDepositoCB=1\nSaqueCB=1\n") < 0) {
+            ini.write("[CorrespondenteBancario]\nDepositoCB=1\nSaqueCB=1\nPagamentoContas=1\n"
+                      "PagamentoCBFininvest=1\n") < 0) {
             std::fprintf(stderr, "cb-bench: cannot write %s\n", qPrintable(ini.fileName()));
             return 1;
         }
@@ -721,7 +902,7 @@ int main(int argc, char** argv) {
     std::printf("cb-bench: Qt %s, platform %s, build %s, host folder %s\n", qVersion(),
                 qPrintable(QGuiApplication::platformName()), CB_BENCH_CONFIG, pastaHostMantida.c_str());
     std::printf(
-        "cb-bench: %d runs for figures 1 and 2, %d warm-up + %d calls for figure 3, %d runs for figures "
+        "cb-bench: %d runs for figures 1, 2 and 6, %d warm-up + %d calls for figure 3, %d runs for figures "
         "4 and 5\n",
         rodadas, kAquecimentoMemoria, chamadas, rodadasProtocolo);
     if (std::strcmp(CB_BENCH_CONFIG, "Release") != 0)
@@ -853,6 +1034,35 @@ int main(int argc, char** argv) {
     descansa();
     const Memoria semCacheDepois = leMemoria();
 
+    // ---- 6. the operator's "1" on the banking menu to the payments menu on screen, against the same walk on
+    // bare copies of both menus. The payments menu is copied the first time it is on screen.
+    std::optional<Planta> plantaPagamentos;
+    std::string origemPagamentos;
+    observador.aoMostrar = [&plantaPagamentos, &origemPagamentos](QWidget* menu) {
+        if (plantaPagamentos || std::strcmp(menu->metaObject()->className(), kClassePagamentos) != 0) return;
+        plantaPagamentos = copiaMenu(menu);
+        origemPagamentos = arquivoDe(menu->metaObject());
+    };
+    const double primeiroPagamentos = bancada.chamaPagamentos("first walk to the payments menu");
+    observador.aoMostrar = nullptr;
+    if (!plantaPagamentos || !plantaPagamentos->temEncerra)
+        falha("the payments menu has no \"&9\" option to close it with");
+    // The "9" may come before a menu's automatic choice of its only option: the copy tells whether it had a
+    // choice to wait for.
+    if (const int n = opcoesOferecidas(*plantaPagamentos); n < 2)
+        falha("the payments menu offered " + std::to_string(n) +
+              " option(s) when on screen, so it does not wait for the operator: are PagamentoContas=1 and "
+              "PagamentoCBFininvest=1 still the keys that enable two?");
+    if (origemPagamentos != modulo)
+        falha("the payments menu's class did not come from the loaded module: " + origemPagamentos);
+    if (!temOpcao(*planta, '1')) falha("the copy of the banking menu has no enabled \"&1\" option");
+    const double primeiroPisoPagamentos = bancada.chamaPisoPagamentos(*planta, *plantaPagamentos);
+    std::vector<double> tPagamentos, tPisoPagamentos;
+    for (int i = 0; i < rodadas; ++i) {
+        tPagamentos.push_back(bancada.chamaPagamentos("timed walk to the payments menu"));
+        tPisoPagamentos.push_back(bancada.chamaPisoPagamentos(*planta, *plantaPagamentos));
+    }
+
     vigia.arma("Finalize + dlclose");
     bancada.modulo.finalize();
     fechaModulo(bancada.modulo);
@@ -963,9 +1173,27 @@ int main(int argc, char** argv) {
         "reply frames\n"
         "   (no transport, no host fields) and copies the reply's h-records as figure 4's floor does.\n",
         CB_CENARIO, protocolo.bytesPedido, protocolo.bytesResposta, protocolo.registrosResposta);
+    std::printf("\n");
+
+    const Resumo rPagamentos = resume(tPagamentos), rPisoPagamentos = resume(tPisoPagamentos);
+    cabecalho();
+    linha("6 key \"1\" on the menu -> payments menu shown", rPagamentos,
+          rPagamentos.mediana / rPisoPagamentos.mediana, "-");
+    linha("  floor: bare copies, \"&1\" runs exec()", rPisoPagamentos);
+    std::printf("\n");
     std::printf(
-        "the first menu came from %s (entry point and the menu's class); figures 4 and 5 ran the copy "
-        "linked into cb-bench\n",
+        "6: ExecutaGenerico(0, 0); once the banking menu is on screen (as in 2), \"1\" goes to its focused "
+        "control and the time runs until\n"
+        "   the payments menu (%s) is on screen; \"9\" then closes it, and the banking menu too if it waits "
+        "again. The floor copies\n"
+        "   both menus as in 2; the banking menu's copy runs the payments menu's copy with exec() on "
+        "\"&1\".\n"
+        "first time in the process (not in the medians): key -> payments menu %.3f ms (floor %.3f ms)\n",
+        kClassePagamentos, primeiroPagamentos, primeiroPisoPagamentos);
+    std::printf("\n");
+    std::printf(
+        "the menus came from %s (entry point and the menus' classes); figures 4 and 5 ran the copy linked "
+        "into cb-bench\n",
         modulo.c_str());
     std::fflush(stdout);
 

@@ -7,13 +7,11 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
+#include <algorithm>
 #include <exception>
 
 namespace cbserver {
 
-namespace {
-
-// Texts of the replies are Latin-1 on the wire; the sources spell them in UTF-8.
 std::string Latin1(const QString& s) {
     const QByteArray b = s.toLatin1();
     return std::string(b.constData(), static_cast<size_t>(b.size()));
@@ -21,6 +19,8 @@ std::string Latin1(const QString& s) {
 std::string Latin1(const char* utf8) {
     return Latin1(QString::fromUtf8(utf8));
 }
+
+namespace {
 
 // A scenario text, which must survive the trip to Latin-1 unchanged.
 bool TextoLatin1(const QJsonValue& v, const QString& onde, std::string& saida, QString* erro) {
@@ -134,6 +134,73 @@ std::optional<std::string> ValorDoPedido(const cbwire::Pedido& pedido, uint16_t 
     return std::nullopt;
 }
 
+// "cartoes": [{descricao, numero, trilha2, validade, codigoServico, tipo "chip"|"tarja", rede, conta,
+// token}]. Unknown keys and malformed numbers are errors: a test card that does not load would test nothing.
+static bool LeCartoes(const QJsonValue& v, std::vector<CartaoCenario>& cartoes, QString* erro) {
+    if (v.isUndefined()) return true;
+    if (!v.isArray()) {
+        if (erro) *erro = QStringLiteral("cartoes: expected an array");
+        return false;
+    }
+    const QJsonArray lista = v.toArray();
+    for (qsizetype i = 0; i < lista.size(); ++i) {
+        const QString onde = QStringLiteral("cartoes[%1]").arg(i);
+        if (!lista.at(i).isObject()) {
+            if (erro) *erro = onde + QStringLiteral(": expected an object");
+            return false;
+        }
+        const QJsonObject o = lista.at(i).toObject();
+        CartaoCenario c;
+        QString tipo = QStringLiteral("tarja");
+        for (auto k = o.begin(); k != o.end(); ++k) {
+            const QString chave = k.key();
+            const QString ondeK = onde + QLatin1Char('.') + chave;
+            std::string* destino = chave == QLatin1String("descricao")       ? &c.descricao
+                                   : chave == QLatin1String("numero")        ? &c.numero
+                                   : chave == QLatin1String("trilha2")       ? &c.trilha2
+                                   : chave == QLatin1String("validade")      ? &c.validade
+                                   : chave == QLatin1String("codigoServico") ? &c.codigoServico
+                                   : chave == QLatin1String("rede")          ? &c.rede
+                                   : chave == QLatin1String("conta")         ? &c.conta
+                                                                             : nullptr;
+            if (destino) {
+                if (!TextoLatin1(k.value(), ondeK, *destino, erro)) return false;
+            } else if (chave == QLatin1String("tipo")) {
+                tipo = k.value().toString();
+            } else if (chave == QLatin1String("token")) {
+                if (!k.value().isBool()) {
+                    if (erro) *erro = ondeK + QStringLiteral(": expected true or false");
+                    return false;
+                }
+                c.token = k.value().toBool();
+            } else {
+                if (erro) *erro = onde + QStringLiteral(": unknown key \"%1\"").arg(chave);
+                return false;
+            }
+        }
+        const auto digitos = [](const std::string& s, size_t min, size_t max) {
+            return s.size() >= min && s.size() <= max &&
+                   std::all_of(s.begin(), s.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+        };
+        if (tipo != QLatin1String("chip") && tipo != QLatin1String("tarja")) {
+            if (erro) *erro = onde + QStringLiteral(".tipo: expected \"chip\" or \"tarja\"");
+            return false;
+        }
+        c.chip = tipo == QLatin1String("chip");
+        if (c.codigoServico.empty()) c.codigoServico = c.chip ? "201" : "101";
+        if (!digitos(c.numero, 13, 19) || !digitos(c.validade, 4, 4) || !digitos(c.codigoServico, 3, 3) ||
+            !digitos(c.rede, 3, 3)) {
+            if (erro)
+                *erro =
+                    onde + QStringLiteral(": numero (13-19 digits), validade (YYMM), codigoServico and rede "
+                                          "(3 digits) are required as digits");
+            return false;
+        }
+        cartoes.push_back(std::move(c));
+    }
+    return true;
+}
+
 bool Servidor::CarregaCenario(const QString& arquivo, QString* erro) {
     QFile f(arquivo);
     if (!f.open(QIODevice::ReadOnly)) {
@@ -156,6 +223,7 @@ bool Servidor::CarregaCenarioJson(const QByteArray& json, const QString& pasta, 
     }
     const QJsonObject raiz = doc.object();
     Cenario c;
+    c.raiz = raiz;
 
     // The parameter records of each group, inline or in a file of their own beside the scenario.
     QJsonValue vp = raiz.value(QStringLiteral("parametros"));
@@ -205,6 +273,8 @@ bool Servidor::CarregaCenarioJson(const QByteArray& json, const QString& pasta, 
         c.parametros.emplace(Latin1(g.key()), std::move(p));
     }
 
+    if (!LeCartoes(raiz.value(QStringLiteral("cartoes")), c.cartoes, erro)) return false;
+
     std::optional<Falhas> f = Falhas{};
     if (raiz.contains(QStringLiteral("falhas"))) {
         f = Falhas::DeJson(raiz.value(QStringLiteral("falhas")).toObject(), erro);
@@ -226,6 +296,11 @@ Falhas Servidor::falhas() const {
     return falhas_;
 }
 
+std::vector<CartaoCenario> Servidor::Cartoes() const {
+    std::lock_guard g(trava_);
+    return cenario_.cartoes;
+}
+
 int Servidor::QtdePedidos() const {
     std::lock_guard g(trava_);
     return qtdePedidos_;
@@ -234,6 +309,16 @@ int Servidor::QtdePedidos() const {
 const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
     static const std::map<Chave, Tratador> t{
         {{242, "00"}, &Servidor::CargaParametros},
+        // The security-token query is the one request that carries no operation code.
+        {{242, ""}, &Servidor::ConsultaDispositivoSeguranca},
+        // Operation codes of our own for the functions whose codes the bank leaves to us (PROTOCOL.md).
+        {{242, "70"}, &Servidor::RevalidacaoSenhaINSS},
+        {{242, "71"}, &Servidor::PedidoCartaoDebito},
+        {{242, "72"}, &Servidor::DatasDemonstrativo},
+        {{242, "73"}, &Servidor::DemonstrativoCredito},
+        {{242, "74"}, &Servidor::ConsultaCestaServicos},
+        {{242, "75"}, &Servidor::AlteracaoCestaServicos},
+        {{242, "76"}, &Servidor::ReimpressaoFininvest},
     };
     return t;
 }
@@ -260,6 +345,29 @@ cbwire::Resposta Servidor::CargaParametros(const cbwire::Pedido& pedido) {
     return r;
 }
 
+const CartaoCenario* Servidor::CartaoDoPedido(const cbwire::Pedido& pedido) const {
+    const auto trilha = ValorDoPedido(pedido, 10104);
+    if (!trilha) return nullptr;
+    // The track starts with the card number and ends it with '=' (or 'D' in the chip's track image).
+    const std::string numero = trilha->substr(0, trilha->find_first_of("=D"));
+    for (const auto& c : cenario_.cartoes)
+        if (!numero.empty() && c.numero == numero) return &c;
+    return nullptr;
+}
+
+cbwire::Resposta Servidor::ConsultaDispositivoSeguranca(const cbwire::Pedido& pedido) {
+    const CartaoCenario* c = CartaoDoPedido(pedido);
+    if (!c) return Recusa("14", Latin1(QStringLiteral("Cartão não cadastrado")));
+    const auto bloco = ValorDoPedido(pedido, 10146);
+    if (!bloco || bloco->empty()) return Recusa("55", Latin1(QStringLiteral("Senha não informada")));
+    if (!c->token)
+        return Recusa("57", Latin1(QStringLiteral("Cliente sem dispositivo de segurança habilitado")));
+    cbwire::Resposta r;
+    r.codigo = "00";
+    r.mensagem = Latin1(QStringLiteral("Dispositivo de segurança habilitado"));
+    return r;
+}
+
 std::string Servidor::AtendeCom(const Falhas& falhas, std::string_view quadroPedido) {
     std::lock_guard g(trava_);
     ++qtdePedidos_;
@@ -272,6 +380,10 @@ std::string Servidor::AtendeCom(const Falhas& falhas, std::string_view quadroPed
             r = Recusa(falhas.recusaCodigo, falhas.recusaTexto.empty()
                                                 ? Latin1("Transação recusada pelo servidor")
                                                 : falhas.recusaTexto);
+        } else if (ValorDoPedido(*pedido, 10264) == "1") {
+            // A chip card's offline advice: the bank only records it, whatever the transaction.
+            r.codigo = "00";
+            r.mensagem = Latin1(QStringLiteral("Advice registrado"));
         } else {
             const auto operacao = ValorDoPedido(*pedido, 10158);
             const auto t = Tratadores().find({pedido->codigo, operacao.value_or("")});

@@ -44,6 +44,23 @@ struct Atendimento {
     std::string quadro; // the reply frame, when it answers
 };
 
+// Texts of the replies are Latin-1 on the wire; the sources spell them in UTF-8.
+std::string Latin1(const QString& s);
+std::string Latin1(const char* utf8);
+
+// A customer card of the scenario, as the PIN pad presents it and as the bank knows it.
+struct CartaoCenario {
+    std::string descricao;
+    std::string numero;        // 13 to 19 digits
+    std::string trilha2;       // empty: built from number, expiry and service code
+    std::string validade;      // YYMM
+    std::string codigoServico; // three digits
+    bool chip = false;
+    std::string rede = "805"; // network that issues it
+    std::string conta;        // account it draws on
+    bool token = false;       // the customer has a security token
+};
+
 class Servidor {
 public:
     Servidor() = default;
@@ -54,6 +71,9 @@ public:
     bool CarregaCenario(const QString& arquivo, QString* erro = nullptr);
     // The same from JSON text; file names inside it are relative to pasta.
     bool CarregaCenarioJson(const QByteArray& json, const QString& pasta, QString* erro = nullptr);
+
+    // The cards of the scenario, in the order it lists them.
+    std::vector<CartaoCenario> Cartoes() const;
 
     void DefineFalhas(const Falhas& falhas);
     Falhas falhas() const;
@@ -75,6 +95,14 @@ private:
     };
     struct Cenario {
         std::map<std::string, Parametros> parametros; // by group, as sent in field 10103
+        std::vector<CartaoCenario> cartoes;
+        // The whole scenario: each family of handlers reads its own keys from it.
+        QJsonObject raiz;
+        // What the handlers change as they answer (a customer's basket, a card already reissued...), by key
+        // of the handler's own making; it starts empty with every scenario.
+        std::map<std::string, std::string> estado;
+        // Sequence number (NSU) of the last approved transaction.
+        int nsu = 0;
     };
 
     // One handler per transaction, chosen by the request's code and its operation code (field 10158).
@@ -83,6 +111,18 @@ private:
     static const std::map<Chave, Tratador>& Tratadores();
 
     cbwire::Resposta CargaParametros(const cbwire::Pedido& pedido);
+    cbwire::Resposta ConsultaDispositivoSeguranca(const cbwire::Pedido& pedido);
+    // Services of the "other functions" and administrative menus (TratadoresServicos.cpp).
+    cbwire::Resposta RevalidacaoSenhaINSS(const cbwire::Pedido& pedido);
+    cbwire::Resposta PedidoCartaoDebito(const cbwire::Pedido& pedido);
+    cbwire::Resposta DatasDemonstrativo(const cbwire::Pedido& pedido);
+    cbwire::Resposta DemonstrativoCredito(const cbwire::Pedido& pedido);
+    cbwire::Resposta ReimpressaoFininvest(const cbwire::Pedido& pedido);
+    // The service basket (TratadoresCesta.cpp).
+    cbwire::Resposta ConsultaCestaServicos(const cbwire::Pedido& pedido);
+    cbwire::Resposta AlteracaoCestaServicos(const cbwire::Pedido& pedido);
+    // The scenario card whose number the track in field 10104 carries.
+    const CartaoCenario* CartaoDoPedido(const cbwire::Pedido& pedido) const;
 
     std::string AtendeCom(const Falhas& falhas, std::string_view quadroPedido);
     static cbwire::Resposta Recusa(const std::string& codigo, const std::string& texto);

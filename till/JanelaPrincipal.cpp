@@ -1,8 +1,11 @@
 #include "JanelaPrincipal.h"
 
+#include "JanelaPinpad.h"
 #include "Modulo.h"
 
 #include "basekit.h"
+#include "hostlink.h"
+#include "padkit.h"
 #include "vortasim.h"
 
 #include <QDir>
@@ -18,7 +21,31 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include <string.h>
+
 namespace {
+
+QString LeCampoTexto(int campo) {
+    char buf[1024];
+    return LeCampo(buf, sizeof buf, campo, 0) < 0 ? QStringLiteral("(ausente)") : QString::fromLatin1(buf);
+}
+
+// The card read last, as the PIN pad left it in fields 10104 (track) and 10109 (expiry, service code, 'C'
+// chip or 'M' stripe), with the number masked. The buffer that held the track is wiped.
+QString CartaoLido() {
+    char trilha[128] = {};
+    const int n = LeCampo(trilha, sizeof trilha, 10104, 0);
+    const size_t fim = n < 0 ? 0 : strcspn(trilha, "=D");
+    const QString numero = MascaraNumeroCartao(std::string_view(trilha, fim));
+    explicit_bzero(trilha, sizeof trilha);
+    char dados[32] = {};
+    LeCampo(dados, sizeof dados, 10109, 0);
+    const QByteArray d(dados);
+    return QStringLiteral("Cartão lido: %1, %2, validade %3/%4, código de serviço %5")
+        .arg(numero, d.mid(7, 1) == "C" ? QStringLiteral("chip") : QStringLiteral("tarja"),
+             QString::fromLatin1(d.mid(2, 2)), QString::fromLatin1(d.mid(0, 2)),
+             QString::fromLatin1(d.mid(4, 3)));
+}
 
 // The till's supervisor password: CBTill.ini in the host folder, [Supervisor] Senha, else "1234".
 bool ValidaSupervisor(uintptr_t, const char* nivel, void* contexto) {
@@ -38,7 +65,9 @@ bool ValidaSupervisor(uintptr_t, const char* nivel, void* contexto) {
 
 } // namespace
 
-JanelaPrincipal::JanelaPrincipal(Modulo& modulo) : modulo_(modulo) {
+JanelaPrincipal::JanelaPrincipal(Modulo& modulo, const QList<CartaoPinpad>& cartoes,
+                                 std::chrono::milliseconds prazoPinpad)
+    : modulo_(modulo) {
     setObjectName(QStringLiteral("ClienteVorta"));
     setWindowTitle(QStringLiteral("ClienteVorta - caixa simulado"));
     auto* central = new QWidget(this);
@@ -65,6 +94,31 @@ JanelaPrincipal::JanelaPrincipal(Modulo& modulo) : modulo_(modulo) {
                                      .arg(QString::fromLatin1(interface), QString::fromLatin1(versaoModulo)));
     });
     col->addStretch();
+
+    // The PIN pad on the counter: it answers the module's card reads, PIN entries and confirmations, and
+    // opens by itself when one of them waits for the customer.
+    pinpad_ = new JanelaPinpad(this);
+    pinpad_->DefineCartoes(cartoes);
+    pinpad_->DefinePrazo(prazoPinpad);
+    pinpad_->Instala();
+    auto* mostraPinpad = new QPushButton(QStringLiteral("PIN pad"), entradas);
+    mostraPinpad->setObjectName(QStringLiteral("btPinpad"));
+    col->addWidget(mostraPinpad);
+    connect(mostraPinpad, &QPushButton::clicked, this, [this] {
+        pinpad_->show();
+        pinpad_->raise();
+        pinpad_->activateWindow();
+    });
+    auto* testaPinpad = new QPushButton(QStringLiteral("Testar PIN pad"), entradas);
+    testaPinpad->setObjectName(QStringLiteral("btTestarPinpad"));
+    col->addWidget(testaPinpad);
+    connect(testaPinpad, &QPushButton::clicked, this, [this] {
+        try {
+            TestaPinpad();
+        } catch (...) {
+            resultado_->setPlainText(QStringLiteral("Teste do PIN pad interrompido."));
+        }
+    });
     layout->addWidget(entradas);
 
     auto* direita = new QVBoxLayout;
@@ -84,6 +138,30 @@ JanelaPrincipal::JanelaPrincipal(Modulo& modulo) : modulo_(modulo) {
 
     VortaSimDefineValidadorOperador(&ValidaSupervisor, this);
     VortaSimDefineRespostaOperador(-1);
+}
+
+void JanelaPrincipal::TestaPinpad() {
+    pinpad_->show();
+    const auto janela = static_cast<uintptr_t>(winId());
+    QStringList linhas{QStringLiteral("Teste do PIN pad")};
+    const uint16_t leitura = LerCartao(janela, 0, "INSIRA OU PASSE O CARTAO");
+    if (leitura != PAD_OK) {
+        linhas << QStringLiteral("Cartão não lido (código %1): %2").arg(leitura).arg(LeCampoTexto(1027));
+    } else {
+        linhas << CartaoLido();
+        const uint16_t senha = LerSenha(janela, "DIGITE A SENHA", "", 0, "Teste do PIN pad");
+        if (senha == PAD_OK)
+            linhas << QStringLiteral("Senha capturada: bloco de %1 caracteres no campo 10146 (não exibido).")
+                          .arg(LeCampo(nullptr, 0, 10146, 0));
+        else
+            linhas
+                << QStringLiteral("Senha não capturada (código %1): %2").arg(senha).arg(LeCampoTexto(1027));
+        RemoveCartao();
+    }
+    // A check of the device, not a transaction: no card data is left for the next call.
+    for (const int campo : {10104, 10109, 10146, 10243})
+        HostlinkLimpaCampo(campo);
+    resultado_->setPlainText(linhas.join(QLatin1Char('\n')));
 }
 
 void JanelaPrincipal::AplicaCampos() {
@@ -107,11 +185,7 @@ void JanelaPrincipal::Chama(const QString& nome, const std::function<void(uint32
 }
 
 void JanelaPrincipal::MostraResultado(const QString& nome) {
-    auto le = [](int campo) {
-        char buf[1024];
-        return LeCampo(buf, sizeof buf, campo, 0) < 0 ? QStringLiteral("(ausente)")
-                                                      : QString::fromLatin1(buf);
-    };
+    const auto le = &LeCampoTexto;
     char dir[4096];
     VortaSimDiretorioHost(dir, sizeof dir);
     QFile arquivo(QDir(QFile::decodeName(dir)).filePath(QStringLiteral(VORTASIM_ARQUIVO_RESULTADO)));

@@ -19,10 +19,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QVarLengthArray>
 
 #include <cstdlib>
+#include <string.h>
 #include <unistd.h>
 
 namespace {
@@ -101,6 +104,7 @@ Roteiro::Roteiro(Opcoes opcoes) : opcoes_(std::move(opcoes)) {}
 
 Roteiro::~Roteiro() {
     VortaSimDefineObservador(nullptr, nullptr);
+    ApagaCartoes(cartoesExtras_);
     if (transcricao_) std::fclose(transcricao_);
 }
 
@@ -117,6 +121,11 @@ void Roteiro::Observador(const char* tipo, const char* texto, void* contexto) {
         return;
     }
     const QString t = QString::fromLatin1(texto);
+    if (qstrcmp(tipo, "pinpad") == 0) {
+        r->eventosPinpad_ << t;
+        r->Registra({{QStringLiteral("tipo"), QStringLiteral("pinpad")}, {QStringLiteral("texto"), t}});
+        return;
+    }
     if (qstrcmp(tipo, "audit") == 0) r->audit_ << t;
     // Everything the module hands to the host, under the host's own name for it.
     r->Registra({{QStringLiteral("tipo"), QStringLiteral("host")},
@@ -124,19 +133,37 @@ void Roteiro::Observador(const char* tipo, const char* texto, void* contexto) {
                  {QStringLiteral("texto"), t}});
 }
 
-void Roteiro::Registra(const QJsonObject& linha) {
-    const QByteArray j = QJsonDocument(linha).toJson(QJsonDocument::Compact);
+bool Roteiro::Registra(const QJsonObject& linha) {
+    QByteArray j = QJsonDocument(linha).toJson(QJsonDocument::Compact);
+    const QString segredo = segredos_.Procura(std::string_view(j.constData(), static_cast<size_t>(j.size())));
+    if (segredo.isEmpty()) {
+        Escreve(j);
+        return true;
+    }
+    explicit_bzero(j.data(), static_cast<size_t>(j.size()));
+    ++falhas_;
+    const QString motivo = QStringLiteral("a transcript line (\"%1\") held %2; the line is withheld")
+                               .arg(linha.value(QStringLiteral("tipo")).toString(), segredo);
+    Escreve(QJsonDocument(QJsonObject{{QStringLiteral("tipo"), QStringLiteral("falha")},
+                                      {QStringLiteral("motivo"), motivo}})
+                .toJson(QJsonDocument::Compact));
+    std::fprintf(stderr, "FALHA: %s\n", motivo.toUtf8().constData());
+    return false;
+}
+
+void Roteiro::Escreve(const QByteArray& linha) {
     if (transcricao_) {
-        std::fprintf(transcricao_, "%s\n", j.constData());
+        std::fprintf(transcricao_, "%s\n", linha.constData());
         std::fflush(transcricao_);
     }
-    if (!opcoes_.silencioso) std::printf("%s\n", j.constData());
+    if (!opcoes_.silencioso) std::printf("%s\n", linha.constData());
 }
 
 void Roteiro::Falha(const QString& motivo) {
     ++falhas_;
-    Registra({{QStringLiteral("tipo"), QStringLiteral("falha")}, {QStringLiteral("motivo"), motivo}});
-    std::fprintf(stderr, "FALHA: %s\n", motivo.toUtf8().constData());
+    // A failure message that quotes a secret is withheld like any other line.
+    if (Registra({{QStringLiteral("tipo"), QStringLiteral("falha")}, {QStringLiteral("motivo"), motivo}}))
+        std::fprintf(stderr, "FALHA: %s\n", motivo.toUtf8().constData());
 }
 
 void Roteiro::Aborta() {
@@ -171,6 +198,10 @@ int Roteiro::Executa() {
     VortaSimReinicia();
     VortaSimDefineObservador(&Roteiro::Observador, this);
     if (!PreparaServidor(script) || !PreparaHost(script)) return 2;
+    CarregaCartoes();
+    if (script.contains(QStringLiteral("pinpad")) &&
+        !AplicaPinpad(script.value(QStringLiteral("pinpad")), QStringLiteral("pinpad")))
+        return 2;
 
     // The host's main window, whose handle the module gets as owner.
     janelaHost_ = std::make_unique<QWidget>();
@@ -206,6 +237,23 @@ bool Roteiro::PreparaHost(const QJsonObject& s) {
             return false;
         }
         a.write(it.value().toString().toLatin1()); // the host's files are Latin-1
+    }
+    // Before the preset fields, so that the script can preset a field whose writes by the module fail.
+    if (s.contains(QStringLiteral("falhaGravacao"))) {
+        const QJsonValue v = s.value(QStringLiteral("falhaGravacao"));
+        if (!v.isArray()) {
+            Falha(QStringLiteral("falhaGravacao: expected a list of host fields"));
+            return false;
+        }
+        std::vector<int> numeros;
+        for (const QJsonValue& c : v.toArray()) {
+            if (!c.isDouble() || c.toInt() <= 0) {
+                Falha(QStringLiteral("falhaGravacao: expected host field numbers"));
+                return false;
+            }
+            numeros.push_back(c.toInt());
+        }
+        VortaSimDefineFalhaGravacao(numeros.data(), static_cast<int>(numeros.size()));
     }
     const QJsonObject campos = s.value(QStringLiteral("campos")).toObject();
     for (auto it = campos.begin(); it != campos.end(); ++it) {
@@ -342,12 +390,193 @@ void Roteiro::ConferePedidos(const QJsonArray& esperados, int indice) {
     }
 }
 
+std::vector<cbserver::CartaoCenario> Roteiro::CartoesDoCenario() {
+    if (servidor_ && servidor_->Servidor()) return servidor_->Servidor()->Cartoes();
+    // An external server's scenario is not ours to read; the cards come from the scenario file named on the
+    // command line, which is the one that server was normally started with.
+    if (!cenarioCartoes_) {
+        cenarioCartoes_ = std::make_unique<cbserver::Servidor>();
+        if (!opcoes_.cenario.isEmpty()) cenarioCartoes_->CarregaCenario(opcoes_.cenario);
+    }
+    return cenarioCartoes_->Cartoes();
+}
+
+// The cards on offer: the scenario's (which a call may have changed), then the script's own, and the card the
+// customer presents.
+void Roteiro::CarregaCartoes() {
+    std::vector<cbserver::CartaoCenario> todos = CartoesDoCenario();
+    for (const auto& c : todos)
+        segredos_.AdicionaCartao(c);
+    todos.insert(todos.end(), cartoesExtras_.begin(), cartoesExtras_.end());
+    cartoes_ = CarregaCartoesPinpad(todos);
+    ApagaCartoes(todos);
+    VortaSimPinpadApresentaCartao(cartaoApresentado_ < cartoes_.size() ? cartaoApresentado_ : -1);
+}
+
+bool Roteiro::AplicaPinpad(const QJsonValue& valor, const QString& onde) {
+    if (!valor.isObject()) {
+        Falha(onde + QStringLiteral(": expected an object"));
+        return false;
+    }
+    const QJsonObject p = valor.toObject();
+    static const QStringList chaves{
+        QStringLiteral("cartao"),    QStringLiteral("cartoes"),      QStringLiteral("analises"),
+        QStringLiteral("senhas"),    QStringLiteral("confirmacoes"), QStringLiteral("falhaPorta"),
+        QStringLiteral("falhaBins"), QStringLiteral("falhaChip"),    QStringLiteral("adviceOffLine")};
+    for (const QString& k : p.keys()) {
+        if (!chaves.contains(k)) {
+            Falha(QStringLiteral("%1: unknown key \"%2\"").arg(onde, k));
+            return false;
+        }
+    }
+    auto erro = [&](const QString& chave, const QString& esperado) {
+        Falha(QStringLiteral("%1.%2: expected %3").arg(onde, chave, esperado));
+        return false;
+    };
+
+    if (p.contains(QStringLiteral("cartoes"))) {
+        // Read as a scenario's cards are, so the same keys and checks apply.
+        const QJsonValue lista = p.value(QStringLiteral("cartoes"));
+        if (!lista.isArray()) return erro(QStringLiteral("cartoes"), QStringLiteral("an array of cards"));
+        cbserver::Servidor leitor;
+        QString motivo;
+        if (!leitor.CarregaCenarioJson(
+                QJsonDocument(QJsonObject{{QStringLiteral("cartoes"), lista}}).toJson(QJsonDocument::Compact),
+                QString(), &motivo)) {
+            Falha(QStringLiteral("%1.%2").arg(onde, motivo));
+            return false;
+        }
+        std::vector<cbserver::CartaoCenario> novos = leitor.Cartoes();
+        for (const auto& c : novos) {
+            segredos_.AdicionaCartao(c);
+            cartoesExtras_.push_back(c);
+        }
+        ApagaCartoes(novos);
+        CarregaCartoes();
+    }
+    if (p.contains(QStringLiteral("cartao"))) {
+        const QJsonValue c = p.value(QStringLiteral("cartao"));
+        int indice = -2;
+        if (c.isNull()) {
+            indice = -1;
+        } else if (c.isDouble() && c.toDouble() == c.toInt() && c.toInt() >= -1 &&
+                   c.toInt() < cartoes_.size()) {
+            indice = c.toInt();
+        } else if (c.isString()) {
+            for (qsizetype i = 0; i < cartoes_.size() && indice < 0; ++i) {
+                if (cartoes_.at(i).descricao == c.toString()) indice = static_cast<int>(i);
+            }
+        }
+        if (indice < -1)
+            return erro(QStringLiteral("cartao"),
+                        QStringLiteral("the index (0 to %1) or the description of a card, or null")
+                            .arg(cartoes_.size() - 1));
+        cartaoApresentado_ = indice;
+        VortaSimPinpadApresentaCartao(indice);
+    }
+    if (p.contains(QStringLiteral("analises"))) {
+        const QJsonValue v = p.value(QStringLiteral("analises"));
+        QVarLengthArray<int> analises;
+        for (const auto& a : v.toArray()) {
+            if (!a.isDouble() || a.toDouble() != a.toInt())
+                return erro(QStringLiteral("analises"), QStringLiteral("an array of numbers"));
+            analises.append(a.toInt());
+        }
+        if (!v.isArray()) return erro(QStringLiteral("analises"), QStringLiteral("an array of numbers"));
+        VortaSimPinpadDefineAnalises(analises.data(), static_cast<int>(analises.size()));
+    }
+    if (p.contains(QStringLiteral("senhas"))) {
+        const QJsonValue v = p.value(QStringLiteral("senhas"));
+        const QString esperado = QStringLiteral("an array of PINs (4 to 12 digits) or null");
+        if (!v.isArray()) return erro(QStringLiteral("senhas"), esperado);
+        std::vector<QByteArray> digitos;
+        for (const auto& s : v.toArray()) {
+            if (s.isNull()) {
+                digitos.emplace_back();
+                continue;
+            }
+            const QByteArray d = s.toString().toLatin1();
+            static const QRegularExpression pin(QStringLiteral("^[0-9]{4,12}$"));
+            if (!s.isString() || !pin.match(s.toString()).hasMatch()) {
+                for (auto& b : digitos)
+                    explicit_bzero(b.data(), static_cast<size_t>(b.size()));
+                return erro(QStringLiteral("senhas"), esperado);
+            }
+            segredos_.AdicionaSenha(std::string_view(d.constData(), static_cast<size_t>(d.size())));
+            digitos.push_back(d);
+        }
+        std::vector<const char*> ponteiros;
+        for (const auto& d : digitos)
+            ponteiros.push_back(d.isNull() ? nullptr : d.constData());
+        VortaSimPinpadDefineSenhas(ponteiros.data(), static_cast<int>(ponteiros.size()));
+        for (auto& b : digitos)
+            explicit_bzero(b.data(), static_cast<size_t>(b.size()));
+    }
+    if (p.contains(QStringLiteral("confirmacoes"))) {
+        const QJsonValue v = p.value(QStringLiteral("confirmacoes"));
+        QVarLengthArray<bool> respostas;
+        for (const auto& r : v.toArray()) {
+            if (!r.isBool())
+                return erro(QStringLiteral("confirmacoes"), QStringLiteral("an array of true/false"));
+            respostas.append(r.toBool());
+        }
+        if (!v.isArray())
+            return erro(QStringLiteral("confirmacoes"), QStringLiteral("an array of true/false"));
+        VortaSimPinpadDefineConfirmacoes(respostas.data(), static_cast<int>(respostas.size()));
+    }
+    const std::pair<const char*, void (*)(bool)> interruptores[] = {
+        {"falhaPorta", &VortaSimPinpadDefineFalhaPorta},
+        {"falhaBins", &VortaSimBinsDefineFalha},
+        {"falhaChip", &VortaSimPinpadDefineFalhaChip},
+        {"adviceOffLine", &VortaSimPinpadDefineAdviceOffLine}};
+    for (const auto& [chave, define] : interruptores) {
+        const QString k = QLatin1String(chave);
+        if (!p.contains(k)) continue;
+        if (!p.value(k).isBool()) return erro(k, QStringLiteral("true or false"));
+        define(p.value(k).toBool());
+    }
+    return true;
+}
+
+// Each expected text is found, in order, in a PIN pad event of the call after the one the previous matched.
+void Roteiro::ConfereEventosPinpad(const QJsonArray& esperados, int indice) {
+    qsizetype proximo = 0;
+    for (const auto& e : esperados) {
+        const QString texto = e.toString();
+        qsizetype i = proximo;
+        while (i < eventosPinpad_.size() && !eventosPinpad_.at(i).contains(texto))
+            ++i;
+        if (i == eventosPinpad_.size()) {
+            Falha(QStringLiteral("call %1: PIN pad event \"%2\" not seen (in order); the call's events: %3")
+                      .arg(indice)
+                      .arg(texto, eventosPinpad_.join(QStringLiteral(" | "))));
+            return;
+        }
+        proximo = i + 1;
+    }
+}
+
+// After every call, whatever it was, the host folder (result file, audit trail and any other file) is
+// searched for the script's card numbers, tracks and PINs; the transcript lines were searched as they were
+// written.
 bool Roteiro::ExecutaChamada(const QJsonObject& chamada, int indice) {
+    const bool segue = Chama(chamada, indice);
+    for (const QString& achado : segredos_.ProcuraNaPasta(dirHost_))
+        Falha(QStringLiteral("after call %1: %2").arg(indice).arg(achado));
+    return segue;
+}
+
+bool Roteiro::Chama(const QJsonObject& chamada, int indice) {
     if (!PreparaHost(chamada)) return false;
     if (chamada.contains(QStringLiteral("servidor")) &&
         !AjustaServidor(chamada.value(QStringLiteral("servidor")).toObject(), false))
         return false;
+    CarregaCartoes();
+    if (chamada.contains(QStringLiteral("pinpad")) &&
+        !AplicaPinpad(chamada.value(QStringLiteral("pinpad")), QStringLiteral("call %1: pinpad").arg(indice)))
+        return false;
     pedidos_ = {};
+    eventosPinpad_.clear();
     const QString entrada = chamada.value(QStringLiteral("entrada")).toString();
     Registra({{QStringLiteral("tipo"), QStringLiteral("chamada")},
               {QStringLiteral("entrada"), entrada},
@@ -456,6 +685,8 @@ bool Roteiro::ExecutaChamada(const QJsonObject& chamada, int indice) {
     }
     if (chamada.contains(QStringLiteral("pedidos")))
         ConferePedidos(chamada.value(QStringLiteral("pedidos")).toArray(), indice);
+    if (chamada.contains(QStringLiteral("eventosPinpad")))
+        ConfereEventosPinpad(chamada.value(QStringLiteral("eventosPinpad")).toArray(), indice);
     if (chamada.contains(QStringLiteral("telas"))) {
         const QStringList esperadas = ListaTexto(chamada.value(QStringLiteral("telas")));
         if (telasVistas_ != esperadas)

@@ -2,6 +2,9 @@
 // as an operator would, checking what each screen shows. Every wait has a deadline.
 #pragma once
 
+#include "CartoesPinpad.h"
+#include "Segredos.h"
+
 #include <QElapsedTimer>
 #include <QHash>
 #include <QJsonArray>
@@ -14,10 +17,16 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 class Modulo;
 class QWidget;
 class ServidorSimulado;
+
+namespace cbserver {
+class Servidor;
+struct CartaoCenario;
+} // namespace cbserver
 
 class Roteiro : public QObject {
     Q_OBJECT
@@ -46,11 +55,21 @@ private:
     bool AjustaServidor(const QJsonObject& servidor, bool inicio);
     void ConferePedidos(const QJsonArray& esperados, int indice);
     bool ExecutaChamada(const QJsonObject& chamada, int indice);
+    bool Chama(const QJsonObject& chamada, int indice);
+    // The simulated PIN pad: the scenario's cards (and the script's own) on offer before every call, and the
+    // "pinpad" answers of the script or of a call.
+    std::vector<cbserver::CartaoCenario> CartoesDoCenario();
+    void CarregaCartoes();
+    bool AplicaPinpad(const QJsonValue& pinpad, const QString& onde);
+    void ConfereEventosPinpad(const QJsonArray& esperados, int indice);
     void Passo();
     bool ConfereTela(QWidget* tela, const QJsonObject& espera, QString& motivo) const;
     void EnviaTeclas(QWidget* tela, const QJsonArray& teclas);
     QJsonObject DescreveTela(QWidget* tela) const;
-    void Registra(const QJsonObject& linha);
+    // Writes a transcript line, unless it holds a card number, track or PIN of the script: then a failure
+    // that names what it held (not the secret) is written instead, and the result is false.
+    bool Registra(const QJsonObject& linha);
+    void Escreve(const QByteArray& linha);
     void Falha(const QString& motivo);
     void Aborta();
     void Fotografa(QWidget* tela);
@@ -64,6 +83,14 @@ private:
     QString dirHost_;
     std::FILE* transcricao_ = nullptr;
     int falhas_ = 0;
+
+    // What the safety net looks for, and the PIN pad's cards as they stand.
+    Segredos segredos_;
+    std::vector<cbserver::CartaoCenario> cartoesExtras_; // the script's own, after the scenario's
+    QList<CartaoPinpad> cartoes_;
+    int cartaoApresentado_ = -1;
+    std::unique_ptr<cbserver::Servidor>
+        cenarioCartoes_; // with an external server: its scenario, for the cards
 
     // State of the call being driven.
     QJsonArray passos_;
@@ -81,5 +108,6 @@ private:
     QStringList telasVistas_;
     QStringList audit_;
     QJsonArray pedidos_; // requests sent during the call, as recorded
+    QStringList eventosPinpad_;
     int numeroTela_ = 0;
 };

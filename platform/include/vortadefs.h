@@ -31,7 +31,8 @@ enum {
     HL_CAMPO_AUSENTE = 1,  /* the field (or occurrence) holds nothing */
     HL_BUFFER_PEQUENO = 2, /* the caller's buffer is shorter than the field */
     HL_PARAMETRO_INVALIDO = 3,
-    HL_FALHA_ARQUIVO = 4 /* result file or audit trail could not be written */
+    HL_FALHA_ARQUIVO = 4, /* result file or audit trail could not be written */
+    HL_FALHA_GRAVACAO = 5 /* the host refused to store the field */
 };
 
 #endif

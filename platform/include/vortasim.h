@@ -41,6 +41,8 @@ VORTA_EXPORT int VortaSimQtdeValidarOperador(void);
 
 /* Makes AplicaTemaKestra fail for forms of this class ("" or NULL: never), to exercise creation failures. */
 VORTA_EXPORT void VortaSimDefineFalhaTema(const char* classeFormulario);
+/* Writes of these host fields by the module fail with HL_FALHA_GRAVACAO from now on (quantidade 0: none). */
+VORTA_EXPORT void VortaSimDefineFalhaGravacao(const int* campos, int quantidade);
 /* Answer of PermiteAlterarDados (default true). */
 VORTA_EXPORT void VortaSimDefinePermiteAlterarDados(bool permite);
 
@@ -102,8 +104,13 @@ VORTA_EXPORT int VortaSimPinpadAdicionaCartao(const char* numero, const char* tr
 VORTA_EXPORT void VortaSimPinpadApresentaCartao(int indice);
 /* Results of the next card analyses, in order (0, 3 or any other); once used up, analyses return 0. */
 VORTA_EXPORT void VortaSimPinpadDefineAnalises(const int* resultados, int quantidade);
-/* PIN the customer types at the next PIN entry; NULL: the customer cancels. It is wiped once typed, so each
- * entry needs its own. */
+/* Forgets (and wipes) every card on offer; no card is presented any more. */
+VORTA_EXPORT void VortaSimPinpadLimpaCartoes(void);
+/* PINs the customer types at the next PIN entries, one per entry and in order (a call may read the card's PIN
+ * and then a token's); a NULL entry: the customer cancels that entry. Replaces the PINs not yet typed; each
+ * is wiped once typed, and once they are used up every entry is cancelled. */
+VORTA_EXPORT void VortaSimPinpadDefineSenhas(const char* const* senhas, int quantidade);
+/* The same with a single PIN (NULL: the customer cancels the next entry). */
 VORTA_EXPORT void VortaSimPinpadDefineSenha(const char* senha);
 /* Answers to the next confirmations (true confirms); once used up, confirmations are accepted. */
 VORTA_EXPORT void VortaSimPinpadDefineConfirmacoes(const bool* respostas, int quantidade);
@@ -113,12 +120,42 @@ VORTA_EXPORT void VortaSimPinpadDefineFalhaPorta(bool falha);
 VORTA_EXPORT void VortaSimPinpadDefineAdviceOffLine(bool pede);
 /* Makes the BIN query fail. */
 VORTA_EXPORT void VortaSimBinsDefineFalha(bool falha);
+/* Makes reading and processing the chip of the card fail. */
+VORTA_EXPORT void VortaSimPinpadDefineFalhaChip(bool falha);
 /* Whether the correspondent PIN pad is open, and the port last configured (-1 when none). */
 VORTA_EXPORT bool VortaSimPinpadAberto(void);
 VORTA_EXPORT int VortaSimPinpadPorta(void);
 /* Number of card reads and of PIN entries since the last reset. */
 VORTA_EXPORT int VortaSimPinpadQtdeLeituras(void);
 VORTA_EXPORT int VortaSimPinpadQtdeSenhas(void);
+
+/* An interactive PIN pad (the till's window): once set, the reads, PIN entries, confirmations and display
+ * texts go to it instead of the script above (cards on offer, analyses and failures still apply). pedido is
+ * one of VORTASIM_PINPAD_*; visor is the Latin-1 text for the display (the title of a card read, the
+ * message of a PIN entry, the text to confirm or to show). It returns:
+ *   CARTAO      after calling VortaSimPinpadApresentaCartao: VORTASIM_PINPAD_OK; else
+ *               VORTASIM_PINPAD_SEM_CARTAO (nothing presented in time) or VORTASIM_PINPAD_ANULADO;
+ *   SENHA       after handing the digits over with VortaSimPinpadEntregaSenha: VORTASIM_PINPAD_OK; else
+ *               VORTASIM_PINPAD_ANULADO;
+ *   CONFIRMACAO VORTASIM_PINPAD_OK (Entra) or VORTASIM_PINPAD_ANULADO (Anula);
+ *   MENSAGEM, TITULO  anything: they only update the display (TITULO: the title of the PIN entry that
+ *               follows, which the host shows beside the PIN pad).
+ * It runs on the caller's thread, must return within a deadline of its own (a PIN pad nobody attends ends
+ * the request) and must not let an exception out. NULL restores the scripted PIN pad. */
+enum {
+    VORTASIM_PINPAD_CARTAO = 1,
+    VORTASIM_PINPAD_SENHA = 2,
+    VORTASIM_PINPAD_CONFIRMACAO = 3,
+    VORTASIM_PINPAD_MENSAGEM = 4,
+    VORTASIM_PINPAD_TITULO = 5
+};
+enum { VORTASIM_PINPAD_OK = 0, VORTASIM_PINPAD_ANULADO = 1, VORTASIM_PINPAD_SEM_CARTAO = 2 };
+typedef int (*VortaSimPinpadInterativo)(int pedido, const char* visor, void* contexto);
+VORTA_EXPORT void VortaSimPinpadDefineInterativo(VortaSimPinpadInterativo interativo, void* contexto);
+/* During a SENHA request only: the digits typed (4 to 12). The platform keeps its own copy until the PIN
+ * block is built and then wipes it; the caller wipes its buffer. Returns 0, or -1 (nothing kept) outside a
+ * SENHA request or when the text is not 4 to 12 digits. */
+VORTA_EXPORT int VortaSimPinpadEntregaSenha(const char* digitos);
 
 VORTA_END
 

@@ -6,6 +6,7 @@
 #include <deque>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,19 +26,33 @@ struct CartaoSimulado {
     bool chip = false;
 };
 
-// The simulated PIN pad and BIN table. The cards are the script's (the plastic in the customer's hand); the
-// PIN is wiped as soon as it is typed, and what was read is only an index into the cards.
+// A PIN the script has the customer type (or, with cancela, the customer cancelling that entry).
+struct SenhaRoteiro {
+    std::string digitos;
+    bool cancela = false;
+};
+
+// The simulated PIN pad and BIN table. The cards are the script's (the plastic in the customer's hand); a
+// PIN is wiped as soon as it is typed, and what was read is only an index into the cards. The PINs are built
+// in place and never moved (a deque does not relocate on push_back and pop_front), so wiping one wipes the
+// only copy.
 struct Pinpad {
     std::vector<CartaoSimulado> cartoes;
     int apresentado = -1;
     int lido = -1;
     std::deque<int> analises;
-    bool senhaDefinida = false;
-    std::string senha;
+    std::deque<SenhaRoteiro> senhas;
     std::deque<bool> confirmacoes;
+    // The interactive PIN pad, when one is set; the digits it hands over during a PIN request.
+    VortaSimPinpadInterativo interativo = nullptr;
+    void* interativoContexto = nullptr;
+    bool pedindoSenha = false;
+    bool senhaEntregue = false;
+    std::string senhaDigitada;
     bool falhaPorta = false;
     bool adviceOffLine = false;
     bool falhaBins = false;
+    bool falhaChip = false;
     bool aberto = false;
     int porta = -1;
     unsigned contador = 0; // key serial number of the PIN blocks
@@ -45,8 +60,10 @@ struct Pinpad {
     int qtdeSenhas = 0;
 };
 
-// Overwrites the card numbers, tracks and PIN of the PIN pad before the state is dropped.
+// Overwrites the card numbers, tracks and PINs of the PIN pad before the state is dropped.
 void limpaPinpad(Pinpad& p);
+// Overwrites and forgets the cards on offer.
+void limpaCartoes(Pinpad& p);
 
 struct Estado {
     std::map<std::pair<int, int>, std::string> campos;
@@ -69,6 +86,7 @@ struct Estado {
     int qtdeValidarOperador = 0;
 
     std::string falhaTema;
+    std::set<int> camposFalhaGravacao;
     bool permiteAlterarDados = true;
 
     VortaSimObservador observador = nullptr;
@@ -94,6 +112,8 @@ std::recursive_mutex& trava();
 
 void notifica(const char* tipo, const std::string& texto);
 std::string diretorioHost();
+// Whether a write of this field by the module is to fail (a test switch).
+bool gravacaoRecusada(int campo);
 void gravaCampo(int campo, int ocorrencia, std::string valor);
 bool gravaArquivoResultado();
 // Fields that hold card data, track, PIN block, security code or key material: never written out in clear.

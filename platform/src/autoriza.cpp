@@ -331,7 +331,7 @@ bool Autoriza(const TTabelaTrn* descritor, VortaProgresso progresso, void* conte
     };
 
     if (!descritor) return Falhou("Transação sem descritor");
-    const cbwire::Pedido pedido = cbwire::MontaPedido(
+    cbwire::Pedido pedido = cbwire::MontaPedido(
         *descritor,
         [](int campo, int ocorrencia) -> std::optional<std::string> {
             std::lock_guard g(trava());
@@ -341,6 +341,18 @@ bool Autoriza(const TTabelaTrn* descritor, VortaProgresso progresso, void* conte
             return it->second;
         },
         static_cast<uint8_t>(flag));
+    // A chip card's offline advice travels as the transaction it advises, marked by field 10264; the host
+    // adds the mark, since no descriptor lists that field.
+    {
+        std::lock_guard g(trava());
+        const auto it = estado().campos.find({10264, 0});
+        if (it != estado().campos.end() && it->second == "1") {
+            cbwire::Item marca;
+            marca.campo = 10264;
+            marca.valor = "1";
+            pedido.itens.push_back(std::move(marca));
+        }
+    }
     // The masked descriptions cost more than the exchange itself: built only when someone observes.
     if (estado().observador) notifica("pedido", DescrevePedido(pedido));
     const std::string quadro = cbwire::CodificaPedido(pedido);

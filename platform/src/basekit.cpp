@@ -87,6 +87,7 @@ int VORTA_CALL LeCampo(char* saida, int capacidade, int campo, int ocorrencia) {
 
 uint16_t VORTA_CALL GravaCampoString(int campo, int ocorrencia, const char* texto) {
     if (campo < 0 || ocorrencia < 0) return HL_PARAMETRO_INVALIDO;
+    if (gravacaoRecusada(campo)) return HL_FALHA_GRAVACAO;
     gravaCampo(campo, ocorrencia, texto ? texto : "");
     return HL_OK;
 }

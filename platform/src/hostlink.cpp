@@ -38,6 +38,11 @@ std::string diretorioHost() {
     return exe.parent_path().string();
 }
 
+bool gravacaoRecusada(int campo) {
+    std::lock_guard g(trava());
+    return estado().camposFalhaGravacao.count(campo) > 0;
+}
+
 void gravaCampo(int campo, int ocorrencia, std::string valor) {
     std::lock_guard g(trava());
     estado().campos[{campo, ocorrencia}] = std::move(valor);
@@ -71,6 +76,8 @@ bool campoSensivel(int campo) {
     case 10104: // card or account data, track
     case 10146: // PIN block
     case 10149: // security code
+    case 10290: // account key, or the card number the card dialogs put there
+    case 10544: // token block
     case 10174:
     case 10175:
     case 10176:
@@ -141,6 +148,7 @@ uint16_t VORTA_CALL HostlinkLeCampo(int campo, int ocorrencia, char* buffer, uin
 
 uint16_t VORTA_CALL HostlinkGravaCampo(int campo, int ocorrencia, const char* buffer, uint16_t tamanho) {
     if (campo < 0 || ocorrencia < 0 || (!buffer && tamanho > 0)) return HL_PARAMETRO_INVALIDO;
+    if (gravacaoRecusada(campo)) return HL_FALHA_GRAVACAO;
     gravaCampo(campo, ocorrencia, std::string(buffer ? buffer : "", tamanho));
     return HL_OK;
 }

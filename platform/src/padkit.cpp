@@ -1,5 +1,6 @@
 // padkit and binkit: a simulated PIN pad and BIN table, driven by the script the till or a test sets through
-// vortasim.h. No window is shown here; every answer comes from the script at once, so nothing waits.
+// vortasim.h. No window is shown here: every answer comes from the script at once, or from the interactive
+// PIN pad the till installs (its window), which keeps its own deadline.
 #include "padkit.h"
 #include "Estado.h"
 #include "binkit.h"
@@ -17,17 +18,32 @@
 
 namespace vorta {
 
-void limpaPinpad(Pinpad& p) {
-    auto apaga = [](std::string& s) {
-        if (!s.empty()) explicit_bzero(s.data(), s.size());
-        s.clear();
-    };
+namespace {
+
+void apaga(std::string& s) {
+    if (!s.empty()) explicit_bzero(s.data(), s.size());
+    s.clear();
+}
+
+} // namespace
+
+void limpaCartoes(Pinpad& p) {
     for (auto& c : p.cartoes) {
         apaga(c.numero);
         apaga(c.trilha2);
     }
-    apaga(p.senha);
-    p.senhaDefinida = false;
+    p.cartoes.clear();
+    p.apresentado = -1;
+    p.lido = -1;
+}
+
+void limpaPinpad(Pinpad& p) {
+    limpaCartoes(p);
+    for (auto& s : p.senhas)
+        apaga(s.digitos);
+    p.senhas.clear();
+    apaga(p.senhaDigitada);
+    p.senhaEntregue = false;
 }
 
 } // namespace vorta
@@ -53,6 +69,15 @@ struct Apagador {
         if (!s.empty()) explicit_bzero(s.data(), s.size());
     }
 };
+
+// Asks the interactive PIN pad (which must be set). The hook and its context are read once, so a hook that
+// replaces itself while it runs is not called with the other's context.
+int pergunta(int pedido, const char* visor) {
+    const auto& p = estado().pinpad;
+    const VortaSimPinpadInterativo interativo = p.interativo;
+    void* const contexto = p.interativoContexto;
+    return interativo(pedido, visor ? visor : "", contexto);
+}
 
 void copiaTexto(char* saida, int capacidade, const std::string& texto) {
     if (!saida || capacidade <= 0) return;
@@ -85,12 +110,23 @@ const CartaoSimulado* cartaoLido() {
 }
 
 // Takes the presented card: fields 10104 (track) and 10109 (expiry, service code, 'C' chip or 'M' stripe).
+// With the interactive PIN pad, the card is the one presented on it during this read.
 uint16_t leCartao(const char* origem, const char* titulo) {
     auto& p = estado().pinpad;
     ++p.qtdeLeituras;
     if (p.falhaPorta) {
         falha(PAD_FALHA_PORTA, "PinPad nao responde");
         return PAD_FALHA_PORTA;
+    }
+    if (p.interativo) {
+        p.apresentado = -1;
+        const int r = pergunta(VORTASIM_PINPAD_CARTAO, titulo);
+        if (r == VORTASIM_PINPAD_ANULADO) {
+            p.lido = -1;
+            falha(PAD_CANCELADO, "Operacao cancelada no PinPad");
+            return PAD_CANCELADO;
+        }
+        if (r != VORTASIM_PINPAD_OK) p.apresentado = -1;
     }
     if (p.apresentado < 0 || p.apresentado >= static_cast<int>(p.cartoes.size())) {
         p.lido = -1;
@@ -134,20 +170,53 @@ uint16_t analisa(const char* origem) {
     return static_cast<uint16_t>(r);
 }
 
+// Runs f when the scope ends, however it ends.
+template <typename F> struct AoSair {
+    F f;
+    ~AoSair() { f(); }
+};
+template <typename F> AoSair(F) -> AoSair<F>;
+
 // The PIN block stands for the block a real PIN pad encrypts under its working key: a keyed hash of the PIN
 // and the card data in field 10104, so it changes with both and never shows the PIN. Field 10243 gets the key
-// serial number.
-uint16_t leSenha(const char* origem, const char* mensagem) {
+// serial number. The PIN is the next one of the script, or the digits the interactive PIN pad handed over;
+// either is wiped when this returns.
+uint16_t leSenha(const char* origem, const char* mensagem, const char* titulo) {
     auto& p = estado().pinpad;
     ++p.qtdeSenhas;
     if (p.falhaPorta) {
         falha(PAD_FALHA_PORTA, "PinPad nao responde");
         return PAD_FALHA_PORTA;
     }
-    if (!p.senhaDefinida) {
+    const bool interativo = p.interativo != nullptr;
+    AoSair descarta{[&p, interativo] {
+        if (interativo) {
+            p.pedindoSenha = false;
+            p.senhaEntregue = false;
+            explicit_bzero(p.senhaDigitada.data(), p.senhaDigitada.size());
+            p.senhaDigitada.clear();
+        } else if (!p.senhas.empty()) {
+            explicit_bzero(p.senhas.front().digitos.data(), p.senhas.front().digitos.size());
+            p.senhas.pop_front();
+        }
+    }};
+    bool cancelou = false;
+    if (interativo) {
+        if (titulo && *titulo) pergunta(VORTASIM_PINPAD_TITULO, titulo);
+        explicit_bzero(p.senhaDigitada.data(), p.senhaDigitada.size());
+        p.senhaDigitada.clear();
+        p.senhaEntregue = false;
+        p.pedindoSenha = true;
+        cancelou = pergunta(VORTASIM_PINPAD_SENHA, mensagem) != VORTASIM_PINPAD_OK || !p.senhaEntregue;
+        p.pedindoSenha = false;
+    } else {
+        cancelou = p.senhas.empty() || p.senhas.front().cancela;
+    }
+    if (cancelou) {
         falha(PAD_CANCELADO, "Operacao cancelada no PinPad");
         return PAD_CANCELADO;
     }
+    const std::string& senha = interativo ? p.senhaDigitada : p.senhas.front().digitos;
     std::string dados;
     Apagador apagaDados{dados};
     {
@@ -155,13 +224,10 @@ uint16_t leSenha(const char* origem, const char* mensagem) {
         if (auto it = estado().campos.find({10104, 0}); it != estado().campos.end()) dados = it->second;
     }
     QByteArray entrada;
-    entrada.reserve(static_cast<qsizetype>(p.senha.size() + dados.size() + 1));
-    entrada.append(p.senha.data(), static_cast<qsizetype>(p.senha.size()));
+    entrada.reserve(static_cast<qsizetype>(senha.size() + dados.size() + 1));
+    entrada.append(senha.data(), static_cast<qsizetype>(senha.size()));
     entrada.append('|');
     entrada.append(dados.data(), static_cast<qsizetype>(dados.size()));
-    explicit_bzero(p.senha.data(), p.senha.size());
-    p.senha.clear();
-    p.senhaDefinida = false;
     const QByteArray bloco =
         QMessageAuthenticationCode::hash(entrada, QByteArrayLiteral("vorta-pinpad-chave-de-trabalho"),
                                          QCryptographicHash::Sha256)
@@ -177,7 +243,9 @@ uint16_t leSenha(const char* origem, const char* mensagem) {
     return PAD_OK;
 }
 
-bool consomeConfirmacao() {
+// The customer's answer to texto: Entra or Anula on the interactive PIN pad, else the next scripted one.
+bool confirma(const char* texto) {
+    if (estado().pinpad.interativo) return pergunta(VORTASIM_PINPAD_CONFIRMACAO, texto) == VORTASIM_PINPAD_OK;
     auto& fila = estado().pinpad.confirmacoes;
     if (fila.empty()) return true;
     const bool r = fila.front();
@@ -253,18 +321,18 @@ uint16_t VORTA_CALL AnalisaDadosCartao(void) {
     return protegido<uint16_t>(PAD_CARTAO_RECUSADO, [] { return analisa("AnalisaDadosCartao"); });
 }
 
-uint16_t VORTA_CALL LerSenhaCB(uintptr_t, const char* mensagem, const char*) {
+uint16_t VORTA_CALL LerSenhaCB(uintptr_t, const char* mensagem, const char* titulo) {
     return protegido<uint16_t>(PAD_CANCELADO, [&] {
         if (!estado().pinpad.aberto) {
             falha(PAD_FECHADO, "PinPad nao aberto");
             return static_cast<uint16_t>(PAD_FECHADO);
         }
-        return leSenha("LerSenhaCB", mensagem);
+        return leSenha("LerSenhaCB", mensagem, titulo);
     });
 }
 
-uint16_t VORTA_CALL LerSenha(uintptr_t, const char* mensagem, const char*, int, const char*) {
-    return protegido<uint16_t>(PAD_CANCELADO, [&] { return leSenha("LerSenha", mensagem); });
+uint16_t VORTA_CALL LerSenha(uintptr_t, const char* mensagem, const char*, int, const char* titulo) {
+    return protegido<uint16_t>(PAD_CANCELADO, [&] { return leSenha("LerSenha", mensagem, titulo); });
 }
 
 uint16_t VORTA_CALL FormataDadosPinpadCB(int modo) {
@@ -289,12 +357,13 @@ uint16_t VORTA_CALL ConfiguraPinPad(int porta, int, const char*) {
 
 uint16_t VORTA_CALL ObtemDadosEmvCB(void) {
     return protegido<uint16_t>(PAD_SEM_CARTAO, [] {
-        const CartaoSimulado* c = cartaoLido();
-        if (!c) {
-            falha(PAD_SEM_CARTAO, "Cartao nao lido");
+        if (estado().pinpad.falhaChip) {
+            falha(PAD_SEM_CARTAO, "Falha na leitura do chip");
             return static_cast<uint16_t>(PAD_SEM_CARTAO);
         }
-        notifica("pinpad", c->chip ? "dados EMV obtidos" : "cartao sem chip: nada a obter");
+        // A transaction without a card (cash, account data) has no chip data to add.
+        const CartaoSimulado* c = cartaoLido();
+        notifica("pinpad", c && c->chip ? "dados EMV obtidos" : "sem chip: nada a obter");
         return static_cast<uint16_t>(PAD_OK);
     });
 }
@@ -302,12 +371,12 @@ uint16_t VORTA_CALL ObtemDadosEmvCB(void) {
 bool VORTA_CALL VerificaObtemDadosCartao(VortaProgresso progresso, void* contexto) {
     return protegido(false, [&] {
         progride(progresso, contexto, "Obtendo dados do cartao...");
-        const CartaoSimulado* c = cartaoLido();
-        if (!c) {
-            falha(PAD_SEM_CARTAO, "Cartao nao lido");
+        if (estado().pinpad.falhaChip) {
+            falha(PAD_SEM_CARTAO, "Falha na leitura do chip");
             return false;
         }
-        notifica("pinpad", c->chip ? "dados EMV obtidos" : "cartao sem chip: nada a obter");
+        const CartaoSimulado* c = cartaoLido();
+        notifica("pinpad", c && c->chip ? "dados EMV obtidos" : "sem chip: nada a obter");
         return true;
     });
 }
@@ -316,11 +385,12 @@ bool VORTA_CALL VerificaProcessamentoCartao(VortaProgresso progresso, VortaAdvic
                                             void* contexto) {
     return protegido(false, [&] {
         const CartaoSimulado* c = cartaoLido();
-        if (!c) {
-            falha(PAD_SEM_CARTAO, "Cartao nao lido");
+        // Without a card, or with a magnetic one, there is nothing for the chip to do.
+        if (!c || !c->chip) return true;
+        if (estado().pinpad.falhaChip) {
+            falha(PAD_SEM_CARTAO, "Falha no processamento do chip");
             return false;
         }
-        if (!c->chip) return true;
         progride(progresso, contexto, "Processando cartao...");
         if (!estado().pinpad.adviceOffLine) return true;
         notifica("pinpad", "cartao pede advice off-line");
@@ -344,6 +414,7 @@ bool VORTA_CALL TrataMensagensCartaoCHIP(int dpchip, VortaProgresso progresso, V
 uint16_t VORTA_CALL ExibeMsgPinpad(const char* texto) {
     return protegido<uint16_t>(PAD_FALHA_PORTA, [&] {
         notifica("pinpad", std::string("mensagem \"") + (texto ? texto : "") + "\"");
+        if (estado().pinpad.interativo) pergunta(VORTASIM_PINPAD_MENSAGEM, texto);
         return static_cast<uint16_t>(PAD_OK);
     });
 }
@@ -359,7 +430,7 @@ bool VORTA_CALL VerificaTrataTrnReferida(VortaProgresso progresso, void* context
         }
         if (!referida) return true;
         progride(progresso, contexto, "Transacao referida: confirme no PinPad");
-        const bool liberada = consomeConfirmacao();
+        const bool liberada = confirma("Transacao referida");
         notifica("pinpad", liberada ? "referida liberada" : "referida recusada");
         return liberada;
     });
@@ -368,7 +439,7 @@ bool VORTA_CALL VerificaTrataTrnReferida(VortaProgresso progresso, void* context
 uint16_t VORTA_CALL ObtemConfirmacao(const char* texto, int modo) {
     return protegido<uint16_t>(PAD_CANCELADO, [&] {
         if (estado().pinpad.falhaPorta) return static_cast<uint16_t>(PAD_FALHA_PORTA);
-        const bool confirmou = consomeConfirmacao();
+        const bool confirmou = confirma(texto);
         notifica("pinpad", std::string("confirmacao ") + std::to_string(modo) + " \"" + (texto ? texto : "") +
                                "\" " + (confirmou ? "aceita" : "recusada"));
         return static_cast<uint16_t>(confirmou ? PAD_OK : PAD_CANCELADO);
@@ -441,12 +512,56 @@ void VortaSimPinpadDefineAnalises(const int* resultados, int quantidade) {
     });
 }
 
+void VortaSimPinpadLimpaCartoes(void) {
+    protegido(0, [] {
+        limpaCartoes(estado().pinpad);
+        return 0;
+    });
+}
+
+void VortaSimPinpadDefineSenhas(const char* const* senhas, int quantidade) {
+    protegido(0, [&] {
+        auto& fila = estado().pinpad.senhas;
+        for (auto& s : fila)
+            explicit_bzero(s.digitos.data(), s.digitos.size());
+        fila.clear();
+        for (int i = 0; senhas && i < quantidade; ++i) {
+            // Built in place: no temporary copy of the PIN is left behind.
+            fila.emplace_back();
+            if (senhas[i])
+                fila.back().digitos.assign(senhas[i]);
+            else
+                fila.back().cancela = true;
+        }
+        return 0;
+    });
+}
+
 void VortaSimPinpadDefineSenha(const char* senha) {
+    VortaSimPinpadDefineSenhas(&senha, 1);
+}
+
+void VortaSimPinpadDefineInterativo(VortaSimPinpadInterativo interativo, void* contexto) {
     protegido(0, [&] {
         auto& p = estado().pinpad;
-        if (!p.senha.empty()) explicit_bzero(p.senha.data(), p.senha.size());
-        p.senha = senha ? senha : "";
-        p.senhaDefinida = senha != nullptr;
+        p.interativo = interativo;
+        p.interativoContexto = interativo ? contexto : nullptr;
+        return 0;
+    });
+}
+
+int VortaSimPinpadEntregaSenha(const char* digitos) {
+    return protegido(-1, [&] {
+        auto& p = estado().pinpad;
+        if (!p.pedindoSenha || !digitos) return -1;
+        const size_t n = strnlen(digitos, 13);
+        if (n < 4 || n > 12 ||
+            !std::all_of(digitos, digitos + n, [](char c) { return c >= '0' && c <= '9'; }))
+            return -1;
+        explicit_bzero(p.senhaDigitada.data(), p.senhaDigitada.size());
+        // At most 12 characters: the string's own small buffer, never a heap block freed unwiped.
+        p.senhaDigitada.assign(digitos, n);
+        p.senhaEntregue = true;
         return 0;
     });
 }
@@ -467,6 +582,10 @@ void VortaSimPinpadDefineFalhaPorta(bool falha) {
 
 void VortaSimPinpadDefineAdviceOffLine(bool pede) {
     protegido(0, [&] { return (estado().pinpad.adviceOffLine = pede) ? 1 : 0; });
+}
+
+void VortaSimPinpadDefineFalhaChip(bool falha) {
+    protegido(0, [&] { return (estado().pinpad.falhaChip = falha) ? 1 : 0; });
 }
 
 void VortaSimBinsDefineFalha(bool falha) {

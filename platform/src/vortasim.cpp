@@ -70,6 +70,14 @@ void VortaSimDefineFalhaTema(const char* classeFormulario) {
     estado().falhaTema = classeFormulario ? classeFormulario : "";
 }
 
+void VortaSimDefineFalhaGravacao(const int* campos, int quantidade) {
+    std::lock_guard g(trava());
+    auto& falhas = estado().camposFalhaGravacao;
+    falhas.clear();
+    for (int i = 0; campos && i < quantidade; ++i)
+        falhas.insert(campos[i]);
+}
+
 void VortaSimDefinePermiteAlterarDados(bool permite) {
     estado().permiteAlterarDados = permite;
 }

@@ -234,9 +234,15 @@ void InicializaUnidade() {
 }
 
 void FinalizaUnidade() {
-    // Putting the PIN pad back as the host had it belongs to the card unit's finalization, which runs before
-    // this one; here the flag only goes back to its load-time value.
-    bPinpadCBNaoBradescoHabilitado = false;
+    // A PIN pad switched to the correspondent port for another network goes back to the host's own port.
+    if (bPinpadCBNaoBradescoHabilitado) {
+        bPinpadCBNaoBradescoHabilitado = false;
+        host::ConfiguraPinPad(VerificaPortaPinpad(false));
+    }
+    bPinpadCBAberto = false;
+    RedeDestinoTEF = QString();
+    EmpresaOriginal = QString();
+    CodigoEmpresaTEF = QString();
     GrupoPagto.clear();
     GrupoPagto.squeeze();
     VERSAO_DO_MODULO = QString();

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QLabel;
+
 #include <array>
 #include <cstdint>
 
@@ -55,6 +57,34 @@ bool PerguntaSimNao(const QString& texto, const QString& titulo = {}, QWidget* p
 
 // The catalogue's texts take their arguments as "%s" and "%d", in order.
 QString Formata(const char* modelo, const QStringList& argumentos);
+
+// Card and PIN capture. kind (tipo) selects the parameter record whose network applies; the label receives
+// the PIN pad's progress texts. False means the chain ends: the reason is already in the host fields.
+QString VerificaCodigoRedeCB(int tipo);
+int VerificaPortaPinpad(bool portaCB);
+bool VerificaPinpadCBNaoBradescoHabilitado(int tipo);
+bool LeAnalisaCartaoCB(int tipo, QLabel* mensagem);
+bool LeAnalisaCartaoCBGenerico(int tipo, QLabel* mensagem);
+bool LeSenhaCB(bool abrePinpad, const QString& titulo, int tipo, QLabel* mensagem,
+               const QString& textoPinpad);
+bool VerificaRealizaConsultaBinsHabilitaLibEmv(int& flags, QLabel* mensagem, int tipo);
+bool VerificaRealizaConsultaBinsBradescoCBEmv(QLabel* mensagem, int tipo);
+bool VerificaCapturaToken(bool abrePinpad, const QString& titulo, int tipo, QLabel* mensagem,
+                          const QString& textoPinpad, TFrmMod* form);
+bool TrataDispositivoSeguranca(bool abrePinpad, const QString& titulo, int tipo, QLabel* mensagem,
+                               const QString& textoPinpad, TFrmMod* form);
+void FechaPinpadFechaFormGravaArquivo(TFrmMod* form);
+// Runs the security-code dialog; false only when it was cancelled.
+bool ColetaValorCSEG();
+// Runs the security-token query dialog; true when the token may be captured.
+bool VerificaHabilitaConsultaDispositivoSeguranca();
+// Value and CPF of a prepaid-card operation; false when the operator returned or the PIN pad refused.
+bool ColetaValorCartaoPrePago();
+bool ColetaCPFCartaoPrePago();
+// Results of the BIN query, for the payment dialogs.
+extern QString RedeDestinoTEF;
+extern QString EmpresaOriginal;
+extern QString CodigoEmpresaTEF;
 
 // Reports an unexpected failure to the host: 1009 "255", the text in 1027 and the result file.
 void ReportaFalha(const QString& texto);

@@ -1,20 +1,23 @@
 #include "frame/Menuadmlumo.h"
 
+#include "admin/Alteracaocestaservicos.h"
 #include "frame/Lumomain.h"
 #include "frame/Selecionadorcbfininvest.h"
 #include "host/Host.h"
+#include "payment/Reimpressaofininvesttrn.h"
+#include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
 TFrmADM_Mnu* FrmADM_Mnu = nullptr;
 
+using namespace MenusEntrada;
+
 TFrmADM_Mnu::TFrmADM_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmADM_Mnu")) {
     LigaOpcao(1, [this] { spOpcao1Click(); });
     LigaOpcao(2, [this] { spOpcao2Click(); });
-    for (int i = 3; i <= 5; ++i) {
-        LigaOpcao(i, [this] {
-            if (OperadorValidado()) TransacaoNaoHabilitada();
-        });
-    }
+    LigaOpcao(3, [this] { spOpcao3Click(); });
+    LigaOpcao(4, [this] { spOpcao4Click(); });
+    LigaOpcao(5, [this] { spOpcao5Click(); });
 }
 
 void TFrmADM_Mnu::IniciaFormularioMenu() {
@@ -47,8 +50,49 @@ void TFrmADM_Mnu::spOpcao1Click() {
 void TFrmADM_Mnu::spOpcao2Click() {
     if (!OperadorValidado()) return;
     // The reprint follows the group of the last parameter load; any other group has nothing to reprint.
-    if (Lumomain::GrupoPagto == QLatin1String("1") || Lumomain::GrupoPagto == QLatin1String("2"))
+    if (Lumomain::GrupoPagto == QLatin1String("1")) {
+        AbreSubstituto(this, "TFrmRei_Trn");
+    } else if (Lumomain::GrupoPagto == QLatin1String("2")) {
+        if (!CriaExecutaForm(this, FrmRFN_Trn)) FalhaCriacao(this, "FrmRFN_Trn");
+    }
+    ReabilitaSeContinua();
+}
+
+void TFrmADM_Mnu::spOpcao3Click() {
+    if (!OperadorValidado()) return;
+    if (!CarregaGrupo(this, "1")) return;
+    if (Lumomain::InformacoesFechamentoRepasse.texto(25, 1) == QLatin1String("0")) {
         TransacaoNaoHabilitada();
-    else
-        ReabilitaSeContinua();
+        return;
+    }
+    AbreSubstituto(this, "TFrmFech_Rep");
+    ReabilitaSeContinua();
+}
+
+void TFrmADM_Mnu::spOpcao4Click() {
+    if (!OperadorValidado()) return;
+    if (!CarregaGrupo(this, "1")) return;
+    if (!ConfereBanco(this)) return;
+    TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
+    AbreSubstituto(this, "TFrmCnsDdCad_DdCta");
+    ReabilitaSeContinua();
+}
+
+void TFrmADM_Mnu::spOpcao5Click() {
+    if (!OperadorValidado()) return;
+    if (!CarregaGrupo(this, "1")) return;
+    if (!ConfereBanco(this)) return;
+    TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
+    Lumomain::TrataVersaoVortaCB();
+    Lumomain::SalvaServicoHzinho_21_Informacoes_Gerais_CB();
+    Lumomain::SalvaServicoHzinho_28_FormaPagamentoAutorizadasEmpresa();
+    if (!CarregaGrupo(this, "5")) return;
+    // Bit 0 or bit 1 of the basket code: the basket may be changed.
+    if ((Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(57, 3, 0) & 3) == 0) {
+        TransacaoNaoHabilitada();
+        return;
+    }
+    Lumomain::SalvaServicoAConsParam();
+    if (!CriaExecutaForm(this, FrmAltCstSrv)) FalhaCriacao(this, "FrmAltCstSrv");
+    ReabilitaSeContinua();
 }

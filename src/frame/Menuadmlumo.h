@@ -10,6 +10,9 @@ public:
 
     void spOpcao1Click();
     void spOpcao2Click();
+    void spOpcao3Click();
+    void spOpcao4Click();
+    void spOpcao5Click();
 
 protected:
     void IniciaFormularioMenu() override;

@@ -1,12 +1,32 @@
 #include "frame/Menuconsultas.h"
 
+#include "frame/Selecionadorcbfininvest.h"
+#include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
 TFrmConsultas_Mnu* FrmConsultas_Mnu = nullptr;
 
+using namespace MenusEntrada;
+
+namespace {
+
+// Whether the group-3 parameters offer a balance or statement query. A transaction-mode record gives the
+// query a three-digit code that must be above 0; without one, the account-data collection record must ask for
+// the account by at least one of its two flags.
+bool ConsultaPermitida(size_t offModo, size_t offColeta1, size_t offColeta2) {
+    const auto& modo = Lumomain::ServicoHzinho_25_InformacaoModoTransacao;
+    if (modo.texto(0, 2) == QLatin1String("25")) return modo.inteiro(offModo, 3, 0) > 0;
+    const auto& coleta = Lumomain::ServicoHzinho_Coleta_Dados_Conta;
+    return coleta.texto(offColeta1, 1) == QLatin1String("1") ||
+           coleta.texto(offColeta2, 1) == QLatin1String("1");
+}
+
+} // namespace
+
 TFrmConsultas_Mnu::TFrmConsultas_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmConsultas_Mnu")) {
-    for (int i = 1; i <= 3; ++i)
-        LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
+    LigaOpcao(1, [this] { spOpcao1Click(); });
+    LigaOpcao(2, [this] { spOpcao2Click(); });
+    LigaOpcao(3, [this] { spOpcao3Click(); });
 }
 
 void TFrmConsultas_Mnu::IniciaFormularioMenu() {
@@ -25,4 +45,45 @@ void TFrmConsultas_Mnu::VerificaOpcoesHabilitadas() {
 void TFrmConsultas_Mnu::FormShow() {
     TFrmMnu_Mod::FormShow();
     DefineMensagem(QString::fromUtf8(msg::MsgMenuConsultas));
+}
+
+bool TFrmConsultas_Mnu::CarregaParametrosConta() {
+    if (!CarregaGrupo(this, "1")) return false;
+    if (!ConfereBanco(this)) return false;
+    TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
+    return CarregaGrupo(this, "3");
+}
+
+void TFrmConsultas_Mnu::spOpcao1Click() {
+    HabilitaDesabilitaBotoes(false);
+    if (!CarregaParametrosConta()) return;
+    if (!ConsultaPermitida(27, 25, 26)) {
+        TransacaoNaoHabilitada();
+        return;
+    }
+    AbreSubstituto(this, "TFrmCnsSld_Mnu");
+    ReabilitaSeContinua();
+}
+
+void TFrmConsultas_Mnu::spOpcao2Click() {
+    HabilitaDesabilitaBotoes(false);
+    if (!CarregaGrupo(this, "3")) return;
+    if (!ConsultaPermitida(30, 29, 30)) {
+        TransacaoNaoHabilitada();
+        return;
+    }
+    AbreSubstituto(this, "TFrmCnsExtrato_Mnu");
+    ReabilitaSeContinua();
+}
+
+void TFrmConsultas_Mnu::spOpcao3Click() {
+    HabilitaDesabilitaBotoes(false);
+    if (!CarregaParametrosConta()) return;
+    // Bit 0 or bit 1 of the INSS code: one of the benefit queries is offered.
+    if ((Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(63, 3, 0) & 3) == 0) {
+        TransacaoNaoHabilitada();
+        return;
+    }
+    AbreSubstituto(this, "TFrmCnsBnINSS_Mnu");
+    ReabilitaSeContinua();
 }

@@ -8,10 +8,19 @@ class TFrmConsultas_Mnu : public TFrmMnu_Mod {
 public:
     explicit TFrmConsultas_Mnu(QWidget* pai);
 
+    void spOpcao1Click();
+    void spOpcao2Click();
+    void spOpcao3Click();
+
 protected:
     void IniciaFormularioMenu() override;
     void VerificaOpcoesHabilitadas() override;
     void FormShow() override;
+
+private:
+    // Loads group 1, checks the bank, hands the general information to the host and loads group 3; false
+    // when the chain closed on the way.
+    bool CarregaParametrosConta();
 };
 
 extern TFrmConsultas_Mnu* FrmConsultas_Mnu;

@@ -1,10 +1,19 @@
 #include "frame/Menuoutrasfuncoes.h"
 
+#include "frame/Lumomain.h"
+#include "frame/Selecionadorcbfininvest.h"
+#include "host/Host.h"
+#include "protocol/ServicosResposta.h"
+#include "queries/Demonstrativocreditobeneficio.h"
 #include "resources/Mensagens.h"
+#include "services/Pedidocartaodebito.h"
+#include "services/Revalidacaosenhainss.h"
 
 #include <array>
 
 TFrmOutrasFuncoes_Mnu* FrmOutrasFuncoes_Mnu = nullptr;
+
+using namespace MenusEntrada;
 
 namespace {
 
@@ -16,8 +25,11 @@ constexpr std::array<const char*, 5> kChaves{"RevalidacaoSenhaCartaoINSS", "Tran
 
 TFrmOutrasFuncoes_Mnu::TFrmOutrasFuncoes_Mnu(QWidget* pai)
     : TFrmMnu_Mod(pai, QStringLiteral("FrmOutrasFuncoes_Mnu")) {
-    for (int i = 1; i <= 5; ++i)
-        LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
+    LigaOpcao(1, [this] { spOpcao1Click(); });
+    LigaOpcao(2, [this] { spOpcao2Click(); });
+    LigaOpcao(3, [this] { spOpcao3Click(); });
+    LigaOpcao(4, [this] { spOpcao4Click(); });
+    LigaOpcao(5, [this] { spOpcao5Click(); });
 }
 
 void TFrmOutrasFuncoes_Mnu::IniciaFormularioMenu() {
@@ -44,4 +56,77 @@ bool VerificaBotaoOutrasFuncoesHabilitadas() {
         if (chave(c)) return true;
     }
     return false;
+}
+
+void TFrmOutrasFuncoes_Mnu::spOpcao1Click() {
+    HabilitaDesabilitaBotoes(false);
+    if (!CarregaGrupo(this, "3")) return;
+    Lumomain::TrataVersaoVortaCB();
+    if (!CriaExecutaForm(this, FrmRevSenhaINSS_Crt)) FalhaCriacao(this, "FrmRevSenhaINSS_Crt");
+    ReabilitaSeContinua();
+}
+
+void TFrmOutrasFuncoes_Mnu::spOpcao2Click() {
+    HabilitaDesabilitaBotoes(false);
+    if (!CarregaGrupo(this, "1")) return;
+    Lumomain::SalvaServicoAConsParam();
+    Lumomain::SalvaDPCHIP();
+    Lumomain::TrataVersaoVortaCB();
+    Lumomain::SalvaServicoHzinho_21_Informacoes_Gerais_CB();
+    Lumomain::SalvaServicoHzinho_28_FormaPagamentoAutorizadasEmpresa();
+    if (!ConfereBanco(this)) return;
+    TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
+    if (!CarregaGrupo(this, "3")) return;
+    Lumomain::TrataGravacao_SEQ_CB();
+    Lumomain::RecuperaServicoAConsParam();
+    if (!Lumomain::LeAnalisaCartaoCB(12, lbMensagem)) {
+        host::GravaCampoString(1027, 0, QString::fromUtf8(msg::ErroOperacaoCancelada));
+        host::GravaCampoString(1009, 0, QStringLiteral("FF"));
+        host::GravaArquivo();
+        setModalResult(mrOk);
+        return;
+    }
+    // The query and the effective transfer are dialogs of their own, still to come; their stand-ins end with
+    // a modal result, so the call closes as it will after them.
+    AbreSubstituto(this, "TFrmCnsTransf_DdCta");
+    int codigo = host::LeCampoInteiro(1009, 0, 255);
+    if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
+    if (codigo == 0) {
+        AbreSubstituto(this, "TFrmEfetTransf");
+        codigo = host::LeCampoInteiro(1009, 0, 255);
+        if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
+    }
+    FechaPinpadSeAberto();
+    ReabilitaSeContinua();
+}
+
+void TFrmOutrasFuncoes_Mnu::spOpcao3Click() {
+    HabilitaDesabilitaBotoes(false);
+    if (!CarregaGrupo(this, "1")) return;
+    Lumomain::SalvaDPCHIP();
+    Lumomain::TrataVersaoVortaCB();
+    Lumomain::SalvaServicoHzinho_21_Informacoes_Gerais_CB();
+    TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
+    if (!CarregaGrupo(this, "3")) return;
+    Lumomain::SalvaServicoAConsParam();
+    if (!CriaExecutaForm(this, FrmCnsDtDemDsp)) FalhaCriacao(this, "FrmCnsDtDemDsp");
+    ReabilitaSeContinua();
+}
+
+void TFrmOutrasFuncoes_Mnu::spOpcao4Click() {
+    HabilitaDesabilitaBotoes(false);
+    if (!CarregaGrupo(this, "1")) return;
+    TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
+    if (!CarregaGrupo(this, "3")) return;
+    if (!CriaExecutaForm(this, FrmPedCrtDeb)) FalhaCriacao(this, "FrmPedCrtDeb");
+    ReabilitaSeContinua();
+}
+
+void TFrmOutrasFuncoes_Mnu::spOpcao5Click() {
+    HabilitaDesabilitaBotoes(false);
+    if (!CarregaGrupo(this, "1")) return;
+    SalvaParametrosGrupo1();
+    if (!CarregaGrupo(this, "7")) return;
+    AbreSubstituto(this, "TFrmCartaoPrePagoGrupo7_Mnu");
+    ReabilitaSeContinua();
 }

@@ -8,6 +8,12 @@ class TFrmOutrasFuncoes_Mnu : public TFrmMnu_Mod {
 public:
     explicit TFrmOutrasFuncoes_Mnu(QWidget* pai);
 
+    void spOpcao1Click();
+    void spOpcao2Click();
+    void spOpcao3Click();
+    void spOpcao4Click();
+    void spOpcao5Click();
+
 protected:
     void IniciaFormularioMenu() override;
     void VerificaOpcoesHabilitadas() override;

@@ -1,16 +1,21 @@
 #include "frame/Menupagamentos.h"
 
-#include "frame/Indisponivel.h"
+#include "frame/Selecionadorcbfininvest.h"
 #include "host/Host.h"
+#include "payment/Menufininvest.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
 TFrmPagtos_Mnu* FrmPagtos_Mnu = nullptr;
 
+using namespace MenusEntrada;
+
 TFrmPagtos_Mnu::TFrmPagtos_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmPagtos_Mnu")) {
     LigaOpcao(1, [this] { spOpcao1Click(); });
-    for (int i = 2; i <= 5; ++i)
-        LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
+    LigaOpcao(2, [this] { spOpcao2Click(); });
+    LigaOpcao(3, [this] { spOpcao3Click(); });
+    LigaOpcao(4, [this] { spOpcao4Click(); });
+    LigaOpcao(5, [this] { spOpcao5Click(); });
 }
 
 void TFrmPagtos_Mnu::IniciaFormularioMenu() {
@@ -35,22 +40,70 @@ void TFrmPagtos_Mnu::FormShow() {
     DefineMensagem(QString::fromUtf8(msg::MsgTipoPagamento));
 }
 
+bool TFrmPagtos_Mnu::AbreConsultaContas() {
+    if (host::GravaCampoString(10439, 0, QStringLiteral("1")) != 0) return false;
+    host::GravaCampoString(10527, 0, QStringLiteral("1"));
+    AbreSubstituto(this, "TFrmCAP_CCB");
+    // Back to the banking menu unless the bill chain closed the call.
+    if (ModalResult() != mrOk) setModalResult(mrCancel);
+    return true;
+}
+
 void TFrmPagtos_Mnu::spOpcao1Click() {
     HabilitaDesabilitaBotoes(false);
     Lumomain::IndiceDadosAdicionais = 0;
     Lumomain::DadosAdicionaisBoletoRegistradoContingencia.limpa();
-    Lumomain::GrupoPagto = QStringLiteral("1");
-    if (!RealizaCargaParametros()) return;
+    if (!CarregaGrupo(this, "1")) return;
     Lumomain::SalvaServicoAConsParam();
     Lumomain::SalvaDPCHIP();
+    if (Lumomain::TrnCNC)
+        AbreSubstituto(this, "TFrmCnc_Mnu");
+    else if (!AbreConsultaContas())
+        return;
+    ReabilitaSeContinua();
+}
+
+void TFrmPagtos_Mnu::spOpcao2Click() {
+    HabilitaDesabilitaBotoes(false);
+    host::GravaCampoString(10527, 0, QStringLiteral("1"));
+    if (!CriaExecutaForm(this, FrmFin_Mnu)) FalhaCriacao(this, "FrmFin_Mnu");
+    ReabilitaSeContinua();
+}
+
+void TFrmPagtos_Mnu::spOpcao3Click() {
+    HabilitaDesabilitaBotoes(false);
+    host::GravaCampoString(10527, 0, QStringLiteral("2"));
+    if (!CarregaGrupo(this, "1")) return;
+    SalvaParametrosGrupo1();
+    AbreSubstituto(this, "TFrmRecCel_Mnu");
+    ReabilitaSeContinua();
+}
+
+void TFrmPagtos_Mnu::spOpcao4Click() {
+    HabilitaDesabilitaBotoes(false);
+    host::GravaCampoString(10527, 0, QStringLiteral("1"));
+    if (!CarregaGrupo(this, "1")) return;
+    SalvaParametrosGrupo1();
+    if (!CarregaGrupo(this, "4")) return;
+    AbreSubstituto(this, "TFrmPagtoDivGrupo4_Mnu");
+    ReabilitaSeContinua();
+}
+
+void TFrmPagtos_Mnu::spOpcao5Click() {
+    HabilitaDesabilitaBotoes(false);
+    // Network payments take the parameters already loaded; the network code marks the request as such.
+    Lumomain::GrupoPagto = QStringLiteral("1");
+    Lumomain::DadosAdicionaisBoletoRegistradoContingencia.limpa();
+    host::GravaCampoString(10404, 0, QStringLiteral("1"));
+    host::GravaCampoString(10447, 0, QStringLiteral("0"));
+    if (host::GravaCampoString(10112, 0, QStringLiteral("005")) != 0) return;
     if (Lumomain::TrnCNC) {
-        AbreIndisponivel(this, QStringLiteral("TFrmCnc_Mnu"));
-    } else {
-        if (host::GravaCampoString(10439, 0, QStringLiteral("1")) != 0) return;
-        host::GravaCampoString(10527, 0, QStringLiteral("1"));
-        AbreIndisponivel(this, QStringLiteral("TFrmCAP_CCB"));
-        // Back to the banking menu unless the bill chain closed the call.
-        if (ModalResult() != mrOk) setModalResult(mrCancel);
+        Lumomain::Grava_Tipo_5_ServicoHzinho_Pagamento_Rede();
+        AbreSubstituto(this, "TFrmCnc_Mnu");
+    } else if (!AbreConsultaContas()) {
+        return;
     }
+    host::LimpaCampo(10404);
+    host::LimpaCampo(10447);
     ReabilitaSeContinua();
 }

@@ -1,8 +1,11 @@
 #include "frame/Modelolumo.h"
 
+#include "frame/Consultacestaservicos.h"
 #include "frame/Lumomain.h"
+#include "frame/Produto.h"
 #include "host/Host.h"
 #include "protocol/Cargaparametropagto.h"
+#include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
 #include <QAbstractButton>
@@ -16,6 +19,8 @@
 
 #include <dlfcn.h>
 #include <exception>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -190,6 +195,93 @@ void TFrmMod::Protegido(const std::function<void()>& handler) {
         Lumomain::ReportaFalha(QString::fromUtf8(msg::MsgErroInesperado));
         setModalResult(mrOk);
     }
+}
+
+bool TFrmMod::EnviaTransacaoAdviceOffLine(bool marca) {
+    if (!GravaCamposHostlink()) return false;
+    if (!VerificaObtemDadosEmv()) return false;
+    if (!Descritor) return false;
+    if (marca) host::GravaCampoString(10264, 0, QStringLiteral("1"));
+    const bool ok = host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+    if (marca) host::LimpaCampo(10264);
+    return ok;
+}
+
+bool TFrmMod::VerificaObtemDadosEmv() {
+    const QString rede = Lumomain::VerificaCodigoRedeCB(host::LeCampoInteiro(10232, 0, -1));
+    const bool simulador = Lumomain::VerificaSeSimuladorBradesco();
+    bool ok = false;
+    if (rede == QLatin1String("805") && !simulador) {
+        ok = host::ObtemDadosEmvCB() == 0;
+    } else if (Lumomain::ServicoHzinho_Informacoes_Gerais_CB.texto(22, 3) == QLatin1String("805") &&
+               Lumomain::VERSAO_DO_VORTA_CB.compare(QLatin1String("v3.00.E88r25")) >= 0) {
+        ok = host::ObtemDadosEmvCB() == 0;
+    } else {
+        ok = host::VerificaObtemDadosCartao(lbMensagem);
+    }
+    // The PIN-pad package has already reported why; the chain closes.
+    if (!ok) setModalResult(mrOk);
+    return ok;
+}
+
+bool TFrmMod::VerificaProcessaCartao() {
+    const bool ok = host::VerificaProcessamentoCartao(
+        lbMensagem, [this](bool marca) { return EnviaTransacaoAdviceOffLine(marca); });
+    if (!ok) setModalResult(mrOk);
+    return ok;
+}
+
+bool TFrmMod::VerificaRealizaConsultaCestaServicos(char modo) {
+    if (host::LeCampo(10102, 1) != QLatin1String("F")) return true;
+    host::GravaCampoString(10261, 0, QString(QLatin1Char(modo)));
+    std::optional<std::string> salvo;
+    if (modo == '1') {
+        const int flags = Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(60, 3, 0);
+        if ((flags & 3) == 0) return true;
+        salvo = host::LeCampoBytesPresente(10290, 0, 1025).value_or(std::string());
+        host::LimpaCampo(10290);
+    }
+    std::unique_ptr<TFrmCnsCstSrv> consulta(TFrmMod::Cria<TFrmCnsCstSrv>(this));
+    if (!consulta) return false;
+    consulta->show();
+    const bool consultou = consulta->Consulta_Cesta_Servicos_LUMO();
+    consulta->hide();
+    consulta.reset();
+    Lumomain::ProcessaMensagens();
+    if (!consultou) {
+        setModalResult(mrOk);
+        return false;
+    }
+    if (salvo) host::GravaCampoBytes(10290, 0, *salvo);
+
+    const auto escolhe = [this] {
+        std::unique_ptr<TFrmProduto> produto(TFrmMod::Cria<TFrmProduto>(this));
+        if (produto &&
+            VerificaTrataPrefixoMenu(-1, produto.get(), QString::fromUtf8(msg::MsgFuncaoAdministrativa),
+                                     QStringLiteral("Cesta de Serviços:"),
+                                     QString::fromUtf8(msg::TituloAltCestaServicos)))
+            return true;
+        host::GravaArquivo();
+        setModalResult(mrOk);
+        return false;
+    };
+    if (modo == '1') return escolhe();
+    if (modo == '2') {
+        const QString prodx =
+            host::VerificaServico5String(QStringLiteral("PRODX:"), true).value_or(QString());
+        const QString atual = host::CopiaSubStringDelimitador(prodx, QStringLiteral("dHost="), ',').trimmed();
+        const QString pergunta = QString::fromUtf8(msg::MsgCestaAtual) + QLatin1Char('\n') + atual +
+                                 QStringLiteral("\n\n") + QString::fromUtf8(msg::MsgAlterar);
+        if (!Lumomain::PerguntaSimNao(pergunta, QString::fromUtf8(msg::TituloAltCestaServicos), this)) {
+            host::GravaCampoString(1009, 0, QStringLiteral("FF"));
+            host::GravaCampoString(1027, 0, QString::fromUtf8(msg::ErroFinalizadoOper));
+            host::GravaArquivo();
+            setModalResult(mrOk);
+            return false;
+        }
+        return escolhe();
+    }
+    return true;
 }
 
 bool TFrmMod::RealizaCargaParametros() {

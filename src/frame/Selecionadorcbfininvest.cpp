@@ -1,20 +1,81 @@
 #include "frame/Selecionadorcbfininvest.h"
 
+#include "frame/Indisponivel.h"
 #include "frame/Lumomain.h"
 #include "frame/Menuconsultas.h"
 #include "frame/Menuoutrasfuncoes.h"
 #include "frame/Menupagamentos.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
+#include "protocol/ServicosResposta.h"
+#include "resources/Mensagens.h"
+
+#include <QHideEvent>
+#include <QLabel>
+
+#include <memory>
 
 TFrmSel_Mnu* FrmSel_Mnu = nullptr;
 
+namespace Lumomain {
+Registro<1206> ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario;
+} // namespace Lumomain
+
+namespace MenusEntrada {
+
+bool CarregaGrupo(TFrmMod* menu, const char* grupo) {
+    Lumomain::GrupoPagto = QLatin1String(grupo);
+    return menu->RealizaCargaParametros();
+}
+
+bool ConfereBanco(TFrmMod* menu) {
+    if (Lumomain::VerificaDadosBanco()) return true;
+    host::EnviaArquivoErroPDV(255, QString::fromUtf8(msg::ErroBancoInvalido));
+    menu->setModalResult(TFrmMod::mrOk);
+    return false;
+}
+
+void SalvaParametrosGrupo1() {
+    Lumomain::TrataVersaoVortaCB();
+    Lumomain::SalvaServicoAConsParam();
+    Lumomain::SalvaServicoHzinho_21_Informacoes_Gerais_CB();
+    Lumomain::SalvaDPCHIP();
+    Lumomain::SalvaServicoHzinho_28_FormaPagamentoAutorizadasEmpresa();
+}
+
+bool EncerraAposDialogo(const TFrmMod* menu, int codigo) {
+    return menu->ModalResult() == TFrmMod::mrNone || (menu->ModalResult() == TFrmMod::mrOk && codigo != 0);
+}
+
+void FechaPinpadSeAberto() {
+    if (!Lumomain::bPinpadCBAberto) return;
+    host::FechaPinpadCB();
+    Lumomain::bPinpadCBAberto = false;
+}
+
+void FalhaCriacao(TFrmMod* menu, const char* nomeForm) {
+    Lumomain::MostraMensagem(Lumomain::Icone::Erro,
+                             Lumomain::Formata(msg::ErroCriaFormulario, {QLatin1String(nomeForm)}), menu);
+}
+
+void AbreSubstituto(TFrmMod* menu, const char* classe) {
+    // The form variable is the class name without its "T".
+    if (!AbreIndisponivel(menu, QLatin1String(classe))) FalhaCriacao(menu, classe + 1);
+}
+
+} // namespace MenusEntrada
+
+using namespace MenusEntrada;
+
 TFrmSel_Mnu::TFrmSel_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmSel_Mnu")) {
-    LigaOpcao(1, [this] { AbreFormulario(FrmPagtos_Mnu, "FrmPagtos_Mnu"); });
-    LigaOpcao(2, [this] { AbreFormulario(FrmConsultas_Mnu, "FrmConsultas_Mnu"); });
-    for (int i = 3; i <= 7; ++i)
-        LigaOpcao(i, [this] { OpcaoNaoDisponivel(); });
-    LigaOpcao(8, [this] { AbreFormulario(FrmOutrasFuncoes_Mnu, "FrmOutrasFuncoes_Mnu"); });
+    LigaOpcao(1, [this] { spOpcao1Click(); });
+    LigaOpcao(2, [this] { spOpcao2Click(); });
+    LigaOpcao(3, [this] { spOpcao3Click(); });
+    LigaOpcao(4, [this] { spOpcao4Click(); });
+    LigaOpcao(5, [this] { spOpcao5Click(); });
+    LigaOpcao(6, [this] { spOpcao6Click(); });
+    LigaOpcao(7, [this] { spOpcao7Click(); });
+    LigaOpcao(8, [this] { spOpcao8Click(); });
 }
 
 void TFrmSel_Mnu::InicializaMenu() {
@@ -55,4 +116,125 @@ void TFrmSel_Mnu::FormShow() {
     InicializaMenu();
     Configura_Consulta();
     TFrmMnu_Mod::FormShow();
+}
+
+void TFrmSel_Mnu::hideEvent(QHideEvent* e) {
+    TFrmMnu_Mod::hideEvent(e);
+    if (!e->spontaneous()) Protegido([this] { FormClose(); });
+}
+
+void TFrmSel_Mnu::FormClose() {
+    FechaPinpadSeAberto();
+}
+
+void TFrmSel_Mnu::spOpcao1Click() {
+    AbreFormulario(FrmPagtos_Mnu, "FrmPagtos_Mnu");
+}
+
+void TFrmSel_Mnu::spOpcao2Click() {
+    AbreFormulario(FrmConsultas_Mnu, "FrmConsultas_Mnu");
+}
+
+void TFrmSel_Mnu::spOpcao3Click() {
+    HabilitaDesabilitaBotoes(false);
+    host::GravaCampoString(10527, 0, QStringLiteral("3"));
+    AbreSubstituto(this, "TFrmDeposito_Mnu");
+    ReabilitaSeContinua();
+}
+
+void TFrmSel_Mnu::spOpcao4Click() {
+    HabilitaDesabilitaBotoes(false);
+    if (!CarregaGrupo(this, "1")) return;
+    Lumomain::SalvaServicoAConsParam();
+    Lumomain::SalvaDPCHIP();
+    Lumomain::TrataVersaoVortaCB();
+    Lumomain::SalvaServicoHzinho_21_Informacoes_Gerais_CB();
+    Lumomain::SalvaServicoHzinho_28_FormaPagamentoAutorizadasEmpresa();
+    if (!ConfereBanco(this)) return;
+    TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
+    if (!CarregaGrupo(this, "3")) return;
+    // No network for the account types accepted for withdrawals: the bank does not offer them here.
+    if (Lumomain::ServicoHzinho_TipoContaAceitaSaque.vazio(22, 3)) {
+        TransacaoNaoHabilitada();
+        return;
+    }
+    AbreSubstituto(this, Lumomain::TrnCNC ? "TFrmCancSaque_Mnu" : "TFrmSaque_Mnu");
+    ReabilitaSeContinua();
+}
+
+void TFrmSel_Mnu::spOpcao5Click() {
+    HabilitaDesabilitaBotoes(false);
+    AbreSubstituto(this, "TFrmEmprestimos_Mnu");
+    ReabilitaSeContinua();
+}
+
+void TFrmSel_Mnu::spOpcao6Click() {
+    HabilitaDesabilitaBotoes(false);
+    host::GravaCampoString(10527, 0, QStringLiteral("1"));
+    if (!CarregaGrupo(this, "1")) return;
+    Lumomain::SalvaServicoAConsParam();
+    Lumomain::SalvaDPCHIP();
+    Lumomain::TrataVersaoVortaCB();
+    Lumomain::SalvaServicoHzinho_21_Informacoes_Gerais_CB();
+    // Pague Fácil has a group and a network of its own.
+    Lumomain::GrupoPagto = QStringLiteral("06");
+    if (host::GravaCampoString(10112, 0, QStringLiteral("805")) != 0) return;
+    if (!RealizaCargaParametros()) return;
+    if (Lumomain::ServicoHzinho_29_FormasColetaTipoContaAceita.vazio(22, 3)) {
+        TransacaoNaoHabilitada();
+        return;
+    }
+    // The segment query runs in its own dialog, which comes with the Pague Fácil screens. Its stand-in
+    // reports the function as not enabled and closes the chain, as a failed query does; only a query that
+    // leaves this menu open goes on to the states.
+    AbreSubstituto(this, "TFrmModPagueFacil_ConsSegmento");
+    if (ModalResult() == mrOk) return;
+    AbreSubstituto(this, "TFrmPagueFacil_ConsultaUF");
+    ReabilitaSeContinua();
+}
+
+void TFrmSel_Mnu::ChamaMenuDadosConta() {
+    // The account-data query of the cheque-book release is a later dialog; its stand-in holds the place and
+    // its modal result steers this menu as the dialog's will.
+    std::unique_ptr<TFrmIndisponivel> consulta(TFrmMod::Cria<TFrmIndisponivel>(this));
+    if (!consulta) {
+        FalhaCriacao(this, "FrmCnsDesbloqueio_DConta");
+        return;
+    }
+    consulta->DefineFormulario(QStringLiteral("TFrmCnsDesbloqueio_DConta"));
+    const int resultado = consulta->Executa();
+    consulta.reset();
+    Lumomain::ProcessaMensagens();
+    setModalResult(resultado);
+}
+
+void TFrmSel_Mnu::spOpcao7Click() {
+    HabilitaDesabilitaBotoes(false);
+    if (!CarregaGrupo(this, "3")) return;
+    if (Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(45, 3, -1) == 0) {
+        TransacaoNaoHabilitada();
+        return;
+    }
+    ChamaMenuDadosConta();
+    int codigo = host::LeCampoInteiro(1009, 0, 255);
+    const int faixas = Lumomain::ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario.inteiro(4, 2, 0);
+    // A query that was abandoned, failed or found no blocked range ends the call here.
+    if (EncerraAposDialogo(this, codigo) || faixas <= 0) {
+        Lumomain::FechaPinpadFechaFormGravaArquivo(this);
+    } else if (codigo == 0) {
+        if (!Lumomain::LeAnalisaCartaoCB(11, lbMensagem)) {
+            host::GravaArquivo();
+            setModalResult(mrOk);
+            return;
+        }
+        AbreSubstituto(this, "TFrmDesbloqueioTal_Crt");
+        codigo = host::LeCampoInteiro(1009, 0, 255);
+        if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
+    }
+    FechaPinpadSeAberto();
+    ReabilitaSeContinua();
+}
+
+void TFrmSel_Mnu::spOpcao8Click() {
+    AbreFormulario(FrmOutrasFuncoes_Mnu, "FrmOutrasFuncoes_Mnu");
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -76,6 +77,40 @@ bool VerificaCNPJ(const QString& digitos);
 bool ValidaModulo10(const QString& digitos);
 bool ValidaCodigoBarrasCompletoTitulo(const QString& digitos);
 bool ValidaCodigoBarrasCompletoConvenio(const QString& digitos);
+
+// PIN pad (padkit) and BIN table (binkit). Status codes: 0 success. The progress texts of the PIN pad go to
+// the status label. A chip card may ask for an offline advice while it is processed; advice sends it (its
+// argument: mark the request as an advice) and says whether it went.
+using AdviceOffLine = std::function<bool(bool marca)>;
+uint16_t AbrePinpadCB();
+uint16_t FechaPinpadCB();
+uint16_t LerCartaoCB(uintptr_t janela, const QString& titulo);
+uint16_t LerCartaoCBGenerico(uintptr_t janela, int generico, const QString& titulo);
+uint16_t LerCartao(uintptr_t janela, int generico, const QString& titulo);
+bool CartaoProcessaChip();
+uint16_t AnalisaDadosCartaoCB();
+uint16_t AnalisaDadosCartao();
+uint16_t LerSenhaCB(uintptr_t janela, const QString& mensagem, const QString& titulo);
+uint16_t LerSenha(uintptr_t janela, const QString& mensagem, const QString& titulo);
+uint16_t FormataDadosPinpadCB(int modo);
+uint16_t ConfiguraPinPad(int porta);
+uint16_t ObtemDadosEmvCB();
+bool VerificaObtemDadosCartao(QLabel* status);
+bool VerificaProcessamentoCartao(QLabel* status, const AdviceOffLine& advice);
+bool TrataMensagensCartaoCHIP(int dpchip, QLabel* status, const AdviceOffLine& advice);
+uint16_t ExibeMsgPinpad(const QString& texto);
+bool VerificaTrataTrnReferida(QLabel* status, const TTabelaTrn& descritor);
+uint16_t ObtemConfirmacao(const QString& texto, int modo);
+uint16_t RemoveCartao();
+
+struct ResultadoBins {
+    QString redeDestino;
+    QString empresaOriginal;
+    QString codigoEmpresa;
+};
+// Looks the card up among the company entries (36 bytes each) and reads it; false with 1009/1027 set.
+bool FazConsultaBins(int modo, const std::string& empresas, int qtdeEmpresas, ResultadoBins& saida,
+                     QLabel* status);
 
 // Folder of the host program: where its INI files live.
 QString DiretorioHost();

@@ -442,6 +442,10 @@ void GravaServicoHzinhoParametro(std::string_view registro) {
     }
 }
 
+bool PercorreServicosHzinho(const std::function<bool(const std::string&)>& acao) {
+    return Percorre(CAMPO_HZINHO, 5, CAPACIDADE_HZINHO, acao);
+}
+
 void TrataServicosHzinhoParametros() {
     Percorre(CAMPO_HZINHO, 5, CAPACIDADE_HZINHO, [](const std::string& r) {
         GravaServicoHzinhoParametro(r);
@@ -1097,18 +1101,14 @@ bool ValidaValorMinMaxBoletoRegistradoCB(const QString& valor) {
 
 bool GravaDadosColetaSenha(const QString& banco, const QString& agencia, const QString& conta,
                            const QString& digito) {
+    // An account or digit that is not a number counts as 0, as the PIN pad expects digits only.
     bool ok = false;
     const long long numeroConta = conta.trimmed().toLongLong(&ok);
-    if (!ok) return false;
-    QString textoConta = QString::number(numeroConta);
+    QString textoConta = QString::number(ok ? numeroConta : 0);
     textoConta = textoConta.size() < 8 ? textoConta.rightJustified(7, QLatin1Char('0')) : textoConta.left(7);
-    QString textoDigito = QStringLiteral("0");
-    if (!digito.trimmed().isEmpty()) {
-        const int numeroDigito = digito.trimmed().toInt(&ok);
-        if (!ok) return false;
-        textoDigito = QString::number(numeroDigito);
-        if (textoDigito.size() >= 2) textoDigito = textoDigito.left(1);
-    }
+    const QString d = digito.trimmed();
+    const int numeroDigito = d.isEmpty() ? 0 : d.left(1).toInt(&ok);
+    const QString textoDigito = QString::number(d.isEmpty() || !ok ? 0 : numeroDigito);
     QString texto = banco.trimmed().rightJustified(4, QLatin1Char('0')) +
                     agencia.trimmed().rightJustified(4, QLatin1Char('0')) + textoConta + textoDigito;
     std::string bytes = host::paraLatin1(texto);

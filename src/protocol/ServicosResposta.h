@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -239,6 +240,9 @@ void IniciaServicosHzinhoParametros();
 void GravaServicoHzinhoParametro(std::string_view registro);
 // Walks the h-records of the reply through GravaServicoHzinhoParametro.
 void TrataServicosHzinhoParametros();
+// Hands every h-record of the reply (type + data) to acao, which returns false to stop; false when the reply
+// has no readable count.
+bool PercorreServicosHzinho(const std::function<bool(const std::string&)>& acao);
 
 // ---- Operations on the reply.
 

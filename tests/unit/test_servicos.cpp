@@ -777,7 +777,8 @@ TEST_F(Servicos, RestauraServicoIComMarcaNaLinha5) {
     NumeroLinhaRecorteAqui = 5;
     NumeroLinhasCupomTEF = 12;
     RestauraServicoI();
-    // The new coupon, the saved lines up to the cut mark, the new coupon again, then the rest of the saved lines.
+    // The new coupon, the saved lines up to the cut mark, the new coupon again, then the rest of the saved
+    // lines.
     const auto novo = Nomes("C", 3), salvo = Nomes("S", 12);
     std::vector<std::string> esperado = novo;
     esperado.insert(esperado.end(), salvo.begin(), salvo.begin() + 5);
@@ -967,13 +968,13 @@ TEST_F(Servicos, ContaParaAColetaDaSenha) {
     ASSERT_TRUE(GravaDadosColetaSenha(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0000000"),
                                       QStringLiteral("12")));
     EXPECT_EQ(Campo(10104), "0001000100000001");
-    // Not numbers: nothing is written.
-    HostlinkLimpaCampo(10104);
-    EXPECT_FALSE(GravaDadosColetaSenha(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("12-3"),
-                                       QStringLiteral("1")));
-    EXPECT_FALSE(GravaDadosColetaSenha(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("123"),
-                                       QStringLiteral("X")));
-    EXPECT_FALSE(Campo(10104));
+    // Not numbers count as 0; a digit is its first character.
+    ASSERT_TRUE(GravaDadosColetaSenha(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("12-3"),
+                                      QStringLiteral("9X")));
+    EXPECT_EQ(Campo(10104), "0001000100000009");
+    ASSERT_TRUE(GravaDadosColetaSenha(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("123"),
+                                      QStringLiteral("X")));
+    EXPECT_EQ(Campo(10104), "0001000100001230");
 }
 
 TEST_F(Servicos, SimuladorBradescoPeloClienteTrnIni) {

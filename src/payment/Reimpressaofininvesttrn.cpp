@@ -1,0 +1,149 @@
+#include "payment/Reimpressaofininvesttrn.h"
+
+#include "frame/Coletacampocartao.h"
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "payment/Reimpressaofininvest.h"
+#include "protocol/ServicosResposta.h"
+#include "resources/Mensagens.h"
+#include "services/Revalidacaosenhainss.h"
+
+#include <QDate>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+
+TFrmRFN_Trn* FrmRFN_Trn = nullptr;
+
+namespace {
+
+constexpr int TAMANHO_NSU = 13;
+const QString FORMATO_DATA = QStringLiteral("dd/MM/yyyy");
+
+bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
+    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
+}
+
+} // namespace
+
+TFrmRFN_Trn::TFrmRFN_Trn(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmRFN_Trn")) {
+    lbValor->hide();
+    edValor->hide();
+    pnCaptura->setGeometry(111, 110, 400, 110);
+    lbDataTrn = new QLabel(QString::fromUtf8(msg::InfoDataTrn), pnCaptura);
+    lbDataTrn->setObjectName(QStringLiteral("lbDataTrn"));
+    lbDataTrn->setGeometry(20, 20, 150, 28);
+    edDataTrn = new QLineEdit(pnCaptura);
+    edDataTrn->setObjectName(QStringLiteral("edDataTrn"));
+    edDataTrn->setGeometry(180, 20, 200, 28);
+    edDataTrn->setInputMask(QStringLiteral("99/99/9999;_"));
+    edDataTrn->setContextMenuPolicy(Qt::NoContextMenu);
+    lbNsuVorta = new QLabel(QString::fromUtf8(msg::InfoNSUVorta), pnCaptura);
+    lbNsuVorta->setObjectName(QStringLiteral("lbNsuVorta"));
+    lbNsuVorta->setGeometry(20, 62, 150, 28);
+    edNsuVorta = new QLineEdit(pnCaptura);
+    edNsuVorta->setObjectName(QStringLiteral("edNsuVorta"));
+    edNsuVorta->setGeometry(180, 62, 200, 28);
+    edNsuVorta->setMaxLength(TAMANHO_NSU);
+    edNsuVorta->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edNsuVorta));
+    edNsuVorta->setContextMenuPolicy(Qt::NoContextMenu);
+    for (QLineEdit* ed : {edDataTrn, edNsuVorta})
+        ed->installEventFilter(this);
+    setTabOrder(edValor, edDataTrn);
+    setTabOrder(edDataTrn, edNsuVorta);
+    setTabOrder(edNsuVorta, btConfirma);
+    setTabOrder(btConfirma, btRetorna);
+    DefineTitulo(QStringLiteral("Reimpressão Fininvest"));
+
+    // No card takes part in a reprint, and the common confirm flow starts with the card's processing on the
+    // PIN pad, which refuses when no card was read: this dialog's confirm (the button and the automatic
+    // press alike) runs its own flow, the common one without the card steps.
+    disconnect(btConfirma, &QAbstractButton::clicked, this, nullptr);
+    disconnect(TClique, &QTimer::timeout, this, nullptr);
+    LigaClique(btConfirma, [this] { ConfirmaReimpressao(); });
+    connect(TClique, &QTimer::timeout, this, [this] {
+        Protegido([this] {
+            Lumomain::ProcessaMensagens();
+            if (ModalResult() == mrNone && btConfirma->isVisible() && btConfirma->isEnabled())
+                ConfirmaReimpressao();
+        });
+    });
+}
+
+void TFrmRFN_Trn::IniciaCamposForm() {
+    lbValor->hide();
+    edValor->hide();
+    TFrmTrn_Mod::IniciaCamposForm();
+    CapturaSenha = false;
+    Descritor = &Reimpressaofininvest::TrnReimpressaoFin;
+    edDataTrn->clear();
+    edNsuVorta->clear();
+}
+
+bool TFrmRFN_Trn::eventFilter(QObject* objeto, QEvent* e) {
+    if (e->type() == QEvent::FocusIn) {
+        if (objeto == edDataTrn) DefineMensagem(QStringLiteral("Informe a data da transação."));
+        if (objeto == edNsuVorta) DefineMensagem(QString::fromUtf8(msg::MsgNSUVortaGenerico));
+    } else if (e->type() == QEvent::KeyPress && (objeto == edDataTrn || objeto == edNsuVorta)) {
+        return Coletacampocartao::RecusaTeclaNumerica(static_cast<QKeyEvent*>(e));
+    }
+    return TFrmTrn_Mod::eventFilter(objeto, e);
+}
+
+bool TFrmRFN_Trn::ValidaCamposForm() {
+    if (!TFrmTrn_Mod::ValidaCamposForm()) return false;
+    const QDate dia = QDate::fromString(edDataTrn->text(), FORMATO_DATA);
+    if (!dia.isValid() || dia > QDate::currentDate()) {
+        edDataTrn->clear();
+        ExibeMsgErroRepeteCampo(QString::fromUtf8(msg::ErroDataInvalida), edDataTrn, pnCaptura);
+        return false;
+    }
+    if (edNsuVorta->text().trimmed().isEmpty()) {
+        ExibeMsgErroRepeteCampo(QString::fromUtf8(msg::MsgErroNumComprovanteInvalido), edNsuVorta, pnCaptura);
+        return false;
+    }
+    return true;
+}
+
+bool TFrmRFN_Trn::GravaCamposHostlink() {
+    if (!TFrmTrn_Mod::GravaCamposHostlink()) return false;
+    // The receipt is found by date and NSU: the entry type and the document of a payment go empty.
+    host::LimpaCampo(10167);
+    host::LimpaCampo(10168);
+    const QDate dia = QDate::fromString(edDataTrn->text(), FORMATO_DATA);
+    return Grava(10158, QLatin1String(ServicosCartao::OPERACAO_REIMPRESSAO_FININVEST)) &&
+           Grava(1112, dia.toString(QStringLiteral("ddMMyyyy"))) &&
+           Grava(10102, edNsuVorta->text().trimmed());
+}
+
+void TFrmRFN_Trn::ConfirmaReimpressao() {
+    bControlaKeyPreview = false;
+    HabilitaControles(false);
+    if (!ValidaCamposForm() || !GravaCamposHostlink()) {
+        HabilitaControles(true);
+        bControlaKeyPreview = true;
+        return;
+    }
+    DefineMensagem(QString::fromUtf8(msg::MsgEmProcessamento));
+    Lumomain::ProcessaMensagens();
+    VerificaAutorizaTransacao();
+    const QString texto = host::LeCampo(1027);
+    if (!texto.isEmpty()) {
+        DefineMensagem(texto);
+        Lumomain::ProcessaMensagens();
+    }
+    // The receipt of the reply goes to the host as every transaction's does; approved or refused, the call
+    // ends here.
+    Lumomain::RestauraServicoI();
+    host::GravaArquivo();
+    host::LimpaCampo(10216);
+    setModalResult(mrOk);
+    HabilitaControles(true);
+    bControlaKeyPreview = true;
+}

@@ -1,0 +1,265 @@
+#include "protocol/Coletavalortrn.h"
+
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "protocol/EdicaoValor.h"
+#include "resources/Mensagens.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+using namespace Lumomain;
+
+namespace {
+
+QString Texto(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+constexpr char FUNCAO_SAQUE[] = "10";
+constexpr char FUNCAO_DEPOSITO[] = "14";
+constexpr char FUNCAO_TRANSFERENCIA[] = "16";
+
+// Result codes of the PIN pad's confirmation.
+constexpr uint16_t PINPAD_OK = 0;
+constexpr uint16_t PINPAD_CANCELADO = 9;
+
+} // namespace
+
+namespace Coletavalortrn {
+
+void AplicaMascara(QLineEdit* edit, const char* mascara) {
+    const QString nova = QLatin1String(mascara);
+    if (edit->inputMask() == nova) return;
+    edit->clear();
+    edit->setInputMask(nova);
+}
+
+int ExecutaColetaImpl(TFrmMod* (*cria)(QWidget* pai), const QString& nomeForm) {
+    std::unique_ptr<TFrmMod> form(cria(JanelaProprietaria()));
+    if (!form) {
+        ReportaFalha(Formata(msg::ErroCriaFormulario, {nomeForm}));
+        return TFrmMod::mrNone;
+    }
+    const int resultado = form->Executa();
+    form.reset();
+    ProcessaMensagens();
+    return resultado;
+}
+
+} // namespace Coletavalortrn
+
+// ---------------------------------------------------------------------------------------------------------
+// The shared frame
+
+TFrmColeta_Mod::TFrmColeta_Mod(QWidget* pai, const QString& nome, const QRect& painel) : TFrmMod(pai, nome) {
+    pnCaptura = new QFrame(this);
+    pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
+    pnCaptura->setFrameShape(QFrame::Box);
+    pnCaptura->setGeometry(painel);
+
+    TClique = new QTimer(this);
+    TClique->setObjectName(QStringLiteral("TClique"));
+    TClique->setSingleShot(true);
+    TClique->setInterval(1);
+    connect(TClique, &QTimer::timeout, this, [this] {
+        Protegido([this] {
+            if (ModalResult() == mrNone && btConfirma->isVisible() && btConfirma->isEnabled())
+                btConfirmaClick();
+        });
+    });
+}
+
+void TFrmColeta_Mod::Observa(QWidget* controle) {
+    controle->installEventFilter(this);
+}
+
+void TFrmColeta_Mod::CriaBotoes(std::initializer_list<QWidget*> campos) {
+    // Made after the fields, so that they follow them in the focus chain: the dialog opens on its first
+    // field and Enter on the last one reaches the confirm button.
+    btConfirma = CriaBotao(QStringLiteral("btConfirma"), Texto(msg::InfoConfirma), QRect(126, 318, 170, 32));
+    btRetorna = CriaBotao(QStringLiteral("btRetorna"), Texto(msg::InfoRetorna), QRect(326, 318, 170, 32));
+    // Shown with the form, once its fields are set: no button takes a key before that.
+    btConfirma->hide();
+    btRetorna->hide();
+    QWidget* anterior = nullptr;
+    for (QWidget* w : campos) {
+        if (anterior) setTabOrder(anterior, w);
+        anterior = w;
+    }
+    if (anterior) setTabOrder(anterior, btConfirma);
+    setTabOrder(btConfirma, btRetorna);
+    LigaClique(btConfirma, [this] { btConfirmaClick(); });
+    LigaClique(btRetorna, [this] { btRetornaClick(); });
+    Observa(btConfirma);
+    Observa(btRetorna);
+}
+
+void TFrmColeta_Mod::FormShow() {
+    bControlaKeyPreview = true;
+    bConfirmouSozinho = false;
+    IniciaCamposForm();
+    btConfirma->show();
+    btRetorna->show();
+    TFrmMod::FormShow();
+}
+
+void TFrmColeta_Mod::FormActivate() {
+    TFrmMod::FormActivate();
+    // The window's focus widget: the focus itself arrives only after the activation.
+    if (!bConfirmouSozinho && focusWidget() == btConfirma && btConfirma->isEnabled()) {
+        bConfirmouSozinho = true;
+        TClique->start();
+    }
+}
+
+bool TFrmColeta_Mod::eventFilter(QObject* objeto, QEvent* e) {
+    if (e->type() == QEvent::FocusIn) {
+        if (objeto == btConfirma)
+            DefineMensagem(Texto(msg::MsgTecleEnterParaConfirmar));
+        else if (objeto == btRetorna)
+            DefineMensagem(Texto(msg::MsgTecleEnterParaRetornar));
+    }
+    return TFrmMod::eventFilter(objeto, e);
+}
+
+void TFrmColeta_Mod::HabilitaCaptura(bool habilita) {
+    pnCaptura->setEnabled(habilita);
+    btConfirma->setEnabled(habilita);
+    btRetorna->setEnabled(habilita);
+}
+
+void TFrmColeta_Mod::btConfirmaClick() {
+    HabilitaCaptura(false);
+    if (ValidaCamposForm() && GravaCamposHostlink() && ConcluiConfirmacao()) {
+        setModalResult(mrOk);
+        return;
+    }
+    HabilitaCaptura(true);
+    // Disabling the controls took the focus away; a failed validation has already put it back.
+    QWidget* foco = focusWidget();
+    if (!foco || !foco->isEnabled() || !foco->isVisible()) FocaPrimeiroControle();
+}
+
+void TFrmColeta_Mod::btRetornaClick() {
+    setModalResult(mrCancel);
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// TFrmColetaValor
+
+TFrmColetaValor::TFrmColetaValor(QWidget* pai)
+    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaValor"), QRect(111, 150, 400, 80)) {
+    lbValor = new QLabel(Texto(msg::InfoValorTransacao), pnCaptura);
+    lbValor->setObjectName(QStringLiteral("lbValor"));
+    lbValor->setGeometry(20, 26, 80, 28);
+
+    edValor = new QLineEdit(pnCaptura);
+    edValor->setObjectName(QStringLiteral("edValor"));
+    edValor->setGeometry(110, 26, 270, 28);
+    edValor->setMaxLength(12);
+    edValor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edValor->setContextMenuPolicy(Qt::NoContextMenu);
+    EdicaoValor::Configura(edValor);
+    Observa(edValor);
+
+    CriaBotoes({edValor});
+}
+
+void TFrmColetaValor::IniciaCamposForm() {
+    lbValor->setText(Texto(msg::InfoValorTransacao));
+    btConfirma->setText(Texto(msg::InfoConfirma));
+    btRetorna->setText(Texto(msg::InfoRetorna));
+
+    const QString valor = host::Dollar(host::RemoveFormato(host::LeCampo(1003)));
+    edValor->setText(valor);
+    // An amount the host already sent is the operation's own: the operator only confirms it.
+    const QString digitos = host::RemoveFormato(valor);
+    edValor->setEnabled(digitos.isEmpty() || digitos == QLatin1String("000"));
+
+    const QString funcao = host::LeCampo(10298);
+    if (funcao == QLatin1String(FUNCAO_SAQUE))
+        DefineTitulo(Texto(msg::TituloSaqueCartaoPrePago));
+    else if (funcao == QLatin1String(FUNCAO_DEPOSITO))
+        DefineTitulo(Texto(msg::TituloDepositoCartaoPrePago));
+    else if (funcao == QLatin1String(FUNCAO_TRANSFERENCIA))
+        DefineTitulo(Texto(msg::TituloTransferenciaCartaoPrePago));
+}
+
+bool TFrmColetaValor::eventFilter(QObject* objeto, QEvent* e) {
+    if (objeto == edValor && e->type() == QEvent::FocusIn) DefineMensagem(Texto(msg::MsgValorTotal));
+    return TFrmColeta_Mod::eventFilter(objeto, e);
+}
+
+bool TFrmColetaValor::ValidaCamposForm() {
+    // A pending operation that the host continues brings its own amount.
+    if (edValor->isHidden() || !host::LeCampo(20036).isEmpty()) return true;
+    const QString valor = edValor->text().trimmed();
+    if (valor.isEmpty()) {
+        ExibeMsgErroRepeteCampo(Texto(msg::MsgValorTotal), edValor, pnCaptura);
+        return false;
+    }
+    bool numero = false;
+    const qlonglong centavos = host::RemoveFormato(valor).toLongLong(&numero);
+    if (!numero || centavos <= 0) {
+        ExibeMsgErroRepeteCampo(Texto(msg::ErroValorInvalido), edValor, pnCaptura);
+        return false;
+    }
+    return true;
+}
+
+bool TFrmColetaValor::GravaCamposHostlink() {
+    if (!TFrmColeta_Mod::GravaCamposHostlink()) return false;
+    if (edValor->isHidden()) return true;
+    return host::GravaCampoString(1003, 0, host::RemoveFormato(edValor->text())) == 0;
+}
+
+bool TFrmColetaValor::ConcluiConfirmacao() {
+    // Only a withdrawal pays money out: the customer confirms that amount on the PIN pad. A refusal still
+    // closes the dialog; the caller reads 10154 and the host gets the result file now.
+    if (host::LeCampo(10298) == QLatin1String(FUNCAO_SAQUE) && !VerificaSolicitaConfirmacaoPinpad()) {
+        host::GravaCampoString(10154, 0, QStringLiteral("255"));
+        host::GravaArquivo();
+        return true;
+    }
+    host::GravaCampoString(10154, 0, QStringLiteral("0"));
+    return true;
+}
+
+bool TFrmColetaValor::VerificaSolicitaConfirmacaoPinpad() {
+    DefineMensagem(Texto(msg::MsgSolicitaConfVal));
+    lbMensagem->repaint();
+    // The first display line holds 16 characters; the amount follows on the second.
+    const QString linha1 = Texto(msg::MsgConfirmaValorPinpad).leftJustified(16, QLatin1Char(' '), true);
+    const QString texto = linha1 + QStringLiteral("R$") + host::Dollar(host::LeCampo(1003));
+    const uint16_t resultado = host::ObtemConfirmacao(texto, 0);
+    DefineMensagem(Texto(msg::MsgEmProcessamento));
+    lbMensagem->repaint();
+    if (resultado == PINPAD_OK) return true;
+    // The customer refused: nothing to tell the operator, the refusal itself is the answer.
+    if (resultado == PINPAD_CANCELADO) return false;
+    MostraMensagem(Icone::Erro, Formata(msg::MsgConectePin, {QString::number(resultado)}), this);
+    return false;
+}
+
+namespace Lumomain {
+
+bool ColetaValorCartaoPrePago() {
+    host::GravaAudit(QStringLiteral("Entrou: ColetaValorCartaoPrePago."));
+    const int resultado = Coletavalortrn::ExecutaColeta<TFrmColetaValor>(QStringLiteral("FrmColetaValor"));
+    bool ok = resultado != TFrmMod::mrNone && resultado != TFrmMod::mrCancel;
+    // A withdrawal the customer refused on the PIN pad closes the dialog too: 10154 tells.
+    if (ok && host::LeCampo(10298) == QLatin1String(FUNCAO_SAQUE))
+        ok = host::LeCampoInteiro(10154, 0, 255) == 0;
+    host::GravaAudit(ok ? QStringLiteral("Saiu: ColetaValorCartaoPrePago.")
+                        : QStringLiteral("Saiu Erro: ColetaValorCartaoPrePago."));
+    return ok;
+}
+
+} // namespace Lumomain

@@ -1,0 +1,412 @@
+#include "protocol/Trnmodelolumo.h"
+
+#include "frame/Indisponivel.h"
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "host/IniFile.h"
+#include "protocol/Coletadadoscircularbacentrn.h"
+#include "protocol/EdicaoValor.h"
+#include "protocol/ServicosResposta.h"
+#include "resources/Mensagens.h"
+
+#include <QDate>
+#include <QFile>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace Lumomain;
+
+namespace {
+
+QString Texto(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
+    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
+}
+
+// A number read from a host field or a record; padrao when it is not one.
+long long Numero(const QString& texto, long long padrao) {
+    bool ok = false;
+    const long long v = texto.trimmed().toLongLong(&ok);
+    return ok ? v : padrao;
+}
+
+// The PIN pad's display takes the tail of a text built with leading blanks: 32 characters, two lines.
+QString TextoVisor(const QString& texto) {
+    return host::RightString(QString(16, QLatin1Char(' ')) + texto, 32);
+}
+
+int PagadorIndisponivel(TFrmMod* chamador) {
+    // The stand-in reports itself to the point of sale; without payer data the transaction cannot go on.
+    TFrmIndisponivel* f = TFrmMod::Cria<TFrmIndisponivel>(chamador);
+    if (!f) return TFrmMod::mrCancel;
+    f->DefineFormulario(QStringLiteral("TFrmCPFCNPJDtNascPagador"));
+    f->Executa();
+    delete f;
+    return TFrmMod::mrCancel;
+}
+
+constexpr char ARQUIVO_RESTABELECE[] = "RestabeleceLimite.ini";
+
+} // namespace
+
+int (*ColetaDadosPagadorBoleto)(TFrmMod* chamador) = &PagadorIndisponivel;
+
+TFrmTrn_Mod::TFrmTrn_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome) {
+    pnCaptura = new QFrame(this);
+    pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
+    pnCaptura->setFrameShape(QFrame::Box);
+    pnCaptura->setGeometry(111, 130, 400, 80);
+    lbValor = new QLabel(Texto(msg::InfoValorTransacao), pnCaptura);
+    lbValor->setObjectName(QStringLiteral("lbValor"));
+    lbValor->setGeometry(20, 26, 80, 28);
+    edValor = new QLineEdit(pnCaptura);
+    edValor->setObjectName(QStringLiteral("edValor"));
+    edValor->setGeometry(110, 26, 270, 28);
+    edValor->setMaxLength(12);
+    edValor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edValor->setContextMenuPolicy(Qt::NoContextMenu);
+    EdicaoValor::Configura(edValor);
+
+    pnBotoes = new QFrame(this);
+    pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
+    pnBotoes->setGeometry(111, 300, 400, 50);
+    btConfirma = CriaBotao(QStringLiteral("btConfirma"), Texto(msg::InfoConfirma), QRect(20, 8, 170, 32));
+    btRetorna =
+        CriaBotao(QStringLiteral("btRetorna"), QStringLiteral("&9 - Cancela"), QRect(210, 8, 170, 32));
+    for (QPushButton* b : {btConfirma, btRetorna}) {
+        const QRect posicao = b->geometry();
+        b->setParent(pnBotoes);
+        b->setGeometry(posicao);
+        b->hide();
+    }
+    setTabOrder(edValor, btConfirma);
+    setTabOrder(btConfirma, btRetorna);
+    LigaClique(btConfirma, [this] { btConfirmaClick(); });
+    LigaClique(btRetorna, [this] { btRetornaClick(); });
+    for (QWidget* w : {static_cast<QWidget*>(edValor), static_cast<QWidget*>(btConfirma),
+                       static_cast<QWidget*>(btRetorna)})
+        w->installEventFilter(this);
+
+    TClique = new QTimer(this);
+    TClique->setObjectName(QStringLiteral("TClique"));
+    TClique->setSingleShot(true);
+    TClique->setInterval(1);
+    connect(TClique, &QTimer::timeout, this, [this] {
+        Protegido([this] {
+            ProcessaMensagens();
+            // A dialog whose fields were all preset confirms itself.
+            if (ModalResult() == mrNone && btConfirma->isVisible() && btConfirma->isEnabled())
+                btConfirmaClick();
+        });
+    });
+}
+
+void TFrmTrn_Mod::IniciaCamposForm() {
+    lbValor->setText(Texto(msg::InfoValorTransacao));
+    btConfirma->setText(Texto(msg::InfoConfirma));
+    btRetorna->setText(Texto(msg::InfoRetorna));
+    PodeAlterarDados = host::PermiteAlterarDados();
+    if (!edValor->isHidden()) {
+        const QString digitos = host::RemoveFormato(host::LeCampo(1003));
+        // No amount from the host leaves the edit empty for the operator to type one.
+        edValor->setText(digitos.isEmpty() ? QString() : host::Dollar(digitos));
+        // The host fixed the amount unless it sent none.
+        edValor->setEnabled(Numero(digitos, 0) == 0);
+    }
+    CapturaSenha = true;
+}
+
+void TFrmTrn_Mod::FormShow() {
+    bControlaKeyPreview = true;
+    IniciaCamposForm();
+    btConfirma->show();
+    btRetorna->show();
+    if (qobject_cast<QPushButton*>(focusWidget())) focusNextChild();
+    // The base focuses the first control that can take it: the confirm button when every field was preset.
+    TFrmMod::FormShow();
+}
+
+void TFrmTrn_Mod::FormActivate() {
+    TFrmMod::FormActivate();
+    if (focusWidget() == btConfirma && btConfirma->isEnabled()) TClique->start();
+}
+
+bool TFrmTrn_Mod::eventFilter(QObject* objeto, QEvent* e) {
+    if (e->type() == QEvent::FocusIn) {
+        if (objeto == edValor)
+            DefineMensagem(Texto(msg::MsgValorTotal));
+        else if (objeto == btConfirma)
+            DefineMensagem(Texto(msg::MsgTecleEnterParaConfirmar));
+        else if (objeto == btRetorna)
+            DefineMensagem(Texto(msg::MsgTecleEnterParaRetornar));
+    }
+    return TFrmMod::eventFilter(objeto, e);
+}
+
+bool TFrmTrn_Mod::GravaCamposHostlink() {
+    if (!Grava(10103, GrupoPagto)) return false;
+    if (!edValor->isHidden() && !Grava(1003, host::RemoveFormato(edValor->text()))) return false;
+    return true;
+}
+
+bool TFrmTrn_Mod::ValidaCamposForm() {
+    // A pending payment that the host continues brings its own amount.
+    if (edValor->isHidden() || !host::LeCampo(20036).isEmpty()) return true;
+    const auto repete = [this](const QString& mensagem) {
+        if (!mensagem.isEmpty()) MostraMensagem(Icone::Aviso, mensagem, this);
+        pnCaptura->setEnabled(true);
+        edValor->setEnabled(true);
+        edValor->setFocus();
+        return false;
+    };
+    const QString valor = edValor->text().trimmed();
+    if (valor.isEmpty()) return repete(Texto(msg::MsgValorTotal));
+    if (!ValidaValorMinMaxBoletoRegistradoCB(valor)) return repete({});
+    if (Numero(host::RemoveFormato(valor), 0) <= 0) return repete(Texto(msg::ErroValorInvalido));
+    return true;
+}
+
+bool TFrmTrn_Mod::VerificaCapturaSenha() {
+    if (!CapturaSenha) return true;
+    if (host::LeCampoBytesPresente(10146, 0, 20).value_or(std::string()).empty()) {
+        if (host::LerSenha(JanelaAplicacao(), {}, lbTitulo->text()) != 0) {
+            setModalResult(mrOk);
+            host::GravaArquivo();
+            return false;
+        }
+    }
+    return true;
+}
+
+int TFrmTrn_Mod::VerificaAutorizaTransacao() {
+    if (!Descritor) {
+        ReportaFalha(QStringLiteral("Transação sem descritor"));
+        return 255;
+    }
+    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+    return host::LeCampoInteiro(1009, 0, 255);
+}
+
+bool TFrmTrn_Mod::VerificaSePagamentoGenericoOuProcessaCHIP() {
+    if (host::LeCampo(10158) == QLatin1String("28")) return true;
+    return VerificaProcessaCartao() && VerificaCapturaSenha() && VerificaObtemDadosEmv();
+}
+
+bool TFrmTrn_Mod::VerificaColetaDadosCircularBacen() {
+    host::LimpaCampo(10301);
+    const QString f = host::LeCampo(10158);
+    const bool aplica =
+        (GrupoPagto == QLatin1String("1") && f == QLatin1String("16")) || f == QLatin1String("11") ||
+        (GrupoPagto == QLatin1String("3") &&
+         (f == QLatin1String("19") || f == QLatin1String("30") || f == QLatin1String("33"))) ||
+        (GrupoPagto == QLatin1String("4") &&
+         (f == QLatin1String("20") || f == QLatin1String("24") || f == QLatin1String("28")));
+    if (!aplica) return true;
+
+    const long long limite = Numero(ServicoHzinho_26_Limites.texto(73, 12), -1);
+    const long long valor = Numero(host::LeCampo(1003), 0);
+    if (limite != -1 && valor >= limite) {
+        TFrmColetaDadosBacen* bacen = TFrmMod::Cria<TFrmColetaDadosBacen>(this);
+        if (!bacen) return false;
+        const int r = bacen->Executa();
+        delete bacen;
+        setModalResult(r);
+        if (r != mrOk) return false;
+    }
+    const QString referencia = acValorReferenciaBACEN3978.texto(0, 13).trimmed();
+    const long long ref = Numero(referencia, -1);
+    if (referencia.isEmpty() || ref < 0) return true;
+    if (valor > ref) {
+        const int r = ColetaDadosPagadorBoleto(this);
+        setModalResult(r);
+        return r == mrOk;
+    }
+    return true;
+}
+
+void TFrmTrn_Mod::HabilitaControles(bool habilita) {
+    pnCaptura->setEnabled(habilita);
+    btConfirma->setEnabled(habilita);
+    btRetorna->setEnabled(habilita);
+}
+
+void TFrmTrn_Mod::btRetornaClick() {
+    setModalResult(mrCancel);
+}
+
+void TFrmTrn_Mod::btConfirmaClick() {
+    bControlaKeyPreview = false;
+    HabilitaControles(false);
+    if (!ValidaCamposForm() || !GravaCamposHostlink() || !VerificaSePagamentoGenericoOuProcessaCHIP()) {
+        HabilitaControles(true);
+        bControlaKeyPreview = true;
+        return;
+    }
+    ConfirmaTransacao();
+    bControlaKeyPreview = true;
+}
+
+bool TFrmTrn_Mod::ConfirmaVencimentoDebitoForcado() {
+    // Service N: a 9-character reference, then the due date as DDMMAAAA.
+    const std::string n = host::ProcuraServico(20023, 'N', {}, 64);
+    const QString servico = host::deLatin1(n);
+    const QString referencia = servico.mid(0, 9);
+    const QString vencimento = servico.mid(9, 8);
+    lbMensagem->setEnabled(true);
+    DefineMensagem(QStringLiteral("Solicite confirmação do vencimento no PinPad"));
+    const QString visor = TextoVisor(QStringLiteral(" Data: ") + vencimento.mid(0, 2) + QLatin1Char('/') +
+                                     vencimento.mid(2, 2) + QLatin1Char('/') + vencimento.mid(4, 4));
+    if (host::ObtemConfirmacao(visor, 1) != 0) {
+        Grava(1009, QStringLiteral("FF"));
+        Grava(1027, QStringLiteral("Operação não confirmada no PinPad"));
+        host::GravaArquivo();
+        setModalResult(mrOk);
+        HabilitaControles(true);
+        return false;
+    }
+    host::ExibeMsgPinpad(Texto(msg::MsgPinpadAguarde));
+    DefineMensagem(Texto(msg::MsgEmProcessamento));
+    Grava(10158, QStringLiteral("24"));
+    Grava(10102, QStringLiteral("UNSU:") + referencia + vencimento, 2);
+    AjustaTabelaDebitoForcado();
+    VerificaAutorizaTransacao();
+    return true;
+}
+
+void TFrmTrn_Mod::ConfirmaTransacao() {
+    DefineMensagem(Texto(msg::MsgEmProcessamento));
+    ProcessaMensagens();
+    const int dpchip = static_cast<int>(
+        Numero(host::VerificaServico5String(QStringLiteral("DPCHIP:"), false).value_or(QString()), 0));
+
+    if (!VerificaColetaDadosCircularBacen()) {
+        HabilitaControles(true);
+        Grava(1027, Texto(msg::ErroOperacaoCancelada));
+        Grava(1009, QStringLiteral("FF"));
+        host::GravaArquivo();
+        setModalResult(mrOk);
+        return;
+    }
+    TrataPrefixoDADICPAGCB();
+    const QString modo = host::LeCampo(10107);
+    const bool generico = ServicoHzinho_PagTrnGen.texto(25, 1) == QLatin1String("1");
+
+    if (generico) {
+        VerificaAutorizaTransacao();
+    } else {
+        const int funcao = host::LeCampoInteiro(10158, 0, -1);
+        if (GrupoPagto != QLatin1String("3") && (funcao == 18 || funcao == 19)) {
+            lbMensagem->setEnabled(true);
+            DefineMensagem(Texto(msg::MsgConfirmacaoValorTEFPinpad));
+            const QString visor =
+                TextoVisor(QStringLiteral("R$ ") + host::Dollar(host::RemoveFormato(host::LeCampo(1003))));
+            if (host::ObtemConfirmacao(visor, 1) != 0) {
+                Grava(1009, QStringLiteral("FF"));
+                Grava(1027, Texto(msg::MsgOperacaoNaoConfirmadaPinpad));
+                host::GravaArquivo();
+                setModalResult(mrOk);
+                HabilitaControles(true);
+                return;
+            }
+            DefineMensagem(Texto(msg::MsgEmProcessamento));
+        }
+        host::ExibeMsgPinpad(Texto(msg::MsgPinpadAguarde));
+        if (modo == QLatin1String("10") || modo == QLatin1String("12")) {
+            // A referred credit goes on only once the operator releases it on the PIN pad.
+            VerificaAutorizaTransacao();
+            if (!host::VerificaTrataTrnReferida(lbMensagem, *Descritor)) {
+                setModalResult(mrOk);
+                return;
+            }
+        } else {
+            VerificaAutorizaTransacao();
+            ProcessaMensagens();
+        }
+        if (host::LeCampo(1009).toUpper() == QLatin1String("FA") && !ConfirmaVencimentoDebitoForcado())
+            return;
+    }
+
+    host::TrataMensagensCartaoCHIP(dpchip, lbMensagem,
+                                   [this](bool marca) { return EnviaTransacaoAdviceOffLine(marca); });
+    TrataServicoc_AutenticacaoDocumento();
+    if (GrupoPagto == QLatin1String("4")) {
+        const QString a = host::deLatin1(host::ProcuraServico(20010, 'A', {}, 128));
+        const long long v = Numero(a.mid(4, 8), 0);
+        if (v > 0) Grava(1251, QString::number(v));
+    }
+    const QString texto = host::LeCampo(1027);
+    if (!texto.isEmpty()) {
+        DefineMensagem(texto);
+        ProcessaMensagens();
+    }
+    const int resultado = host::LeCampoInteiro(1009, 0, 255);
+    if (generico && (modo == QLatin1String("0") || modo == QLatin1String("1")) && resultado != 0) {
+        // The card part of a refused generic payment is undone by the host.
+        Grava(10112, RedeDestinoTEF);
+        host::LimpaCampo(20035);
+        host::LimpaCampo(20145);
+        host::EnviarFinalizacao();
+        Grava(1009, QString::number(resultado));
+        host::LimpaCampo(1024);
+    }
+    if (GrupoPagto == QLatin1String("1") && resultado == 0) {
+        TrataCamposServicoHzinho();
+        if (QFile::exists(IniFile::NoDiretorioHost(QLatin1String(ARQUIVO_RESTABELECE))))
+            Grava(10262, QStringLiteral("1"));
+    }
+    if (edValor->isHidden()) {
+        lbValor->show();
+        edValor->show();
+    }
+    RestauraServicoI();
+    host::GravaArquivo();
+    host::LimpaCampo(10216);
+    setModalResult(mrOk);
+    HabilitaControles(true);
+}
+
+void TFrmTrn_Mod::TrataCamposServicoHzinho() {
+    // A reply without h-records leaves the file of an earlier payment alone.
+    if (!host::LeCampoBytesPresente(20310, 0)) return;
+    QFile::remove(IniFile::NoDiretorioHost(QLatin1String(ARQUIVO_RESTABELECE)));
+    int n = 0;
+    PercorreServicosHzinho([&](const std::string& registro) {
+        if (registro.size() >= 2 && registro.compare(0, 2, "24") == 0) {
+            ServicoHzinho_Restabelece_Limite.atribui(std::string_view(registro).substr(2, 18));
+            GravaArquivoRestabeleceLimite(++n);
+        }
+        return true;
+    });
+}
+
+void TFrmTrn_Mod::GravaArquivoRestabeleceLimite(int n) {
+    IniFile ini(IniFile::NoDiretorioHost(QLatin1String(ARQUIVO_RESTABELECE)));
+    const QString geral = QStringLiteral("RESTABELECELIMITE");
+    ini.GravaInteiro(geral, QStringLiteral("Quantidade"), n);
+    ini.GravaBool(geral, QStringLiteral("Subfuncao"), !(TrnADM && TrnCNC));
+    const QString secao = QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+    const auto& r = ServicoHzinho_Restabelece_Limite;
+    ini.GravaTexto(secao, QStringLiteral("Rede"), r.texto(4, 3));
+    const QString sequencial = r.texto(2, 2).trimmed();
+    ini.GravaTexto(secao, QStringLiteral("Sequencial"), sequencial);
+    const int i = std::max(0, static_cast<int>(Numero(sequencial, 1)) - 1);
+    QString valor = host::RemoveFormato(host::LeCampo(10163, i)).trimmed();
+    if (valor.isEmpty()) valor = host::LeCampo(1003, i);
+    ini.GravaTexto(secao, QStringLiteral("Valor"), valor);
+    QString forma = host::LeCampo(1040);
+    if (forma.isEmpty()) forma = host::RemoveFormato(host::LeCampo(10167, i)).trimmed();
+    ini.GravaTexto(secao, QStringLiteral("FormadeEntrada"), forma);
+    QString codigo = host::LeCampo(1041, i).trimmed();
+    if (codigo.isEmpty()) codigo = host::LeCampo(10168, i);
+    ini.GravaTexto(secao, QStringLiteral("CodigodeBarras"), codigo);
+    ini.GravaTexto(secao, QStringLiteral("DataFiscal"),
+                   QDate::currentDate().toString(QStringLiteral("ddMMyyyy")));
+    if (!ini.Salva()) host::GravaAudit(QStringLiteral("Erro: GravaArquivoRestabeleceLimite ") + secao);
+}

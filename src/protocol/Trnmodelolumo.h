@@ -1,0 +1,63 @@
+// Base of every dialog that sends a financial transaction: the amount edit, the confirm and return buttons,
+// and the one confirm flow (validate, write the request fields, confirm on the PIN pad, authorise, run the
+// chip's second step, authenticate documents, write the limit-restoration file, merge the receipt, report).
+#pragma once
+
+#include "frame/Modelolumo.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+class TFrmTrn_Mod : public TFrmMod {
+    Q_OBJECT
+public:
+    TFrmTrn_Mod(QWidget* pai, const QString& nome);
+
+    bool GravaCamposHostlink() override;
+    virtual bool ValidaCamposForm();
+    virtual bool VerificaCapturaSenha();
+    // Sends the dialog's request; the result is in fields 1009 and 1027.
+    virtual int VerificaAutorizaTransacao();
+    virtual void IniciaCamposForm();
+    // The debit dialog switches its request to the forced debit when the bank asks to confirm a due date.
+    virtual void AjustaTabelaDebitoForcado() {}
+
+    bool VerificaSePagamentoGenericoOuProcessaCHIP();
+    bool VerificaColetaDadosCircularBacen();
+    // Limit restoration: the type-24 h-records of an approved payment become "RestabeleceLimite.ini".
+    void TrataCamposServicoHzinho();
+    void GravaArquivoRestabeleceLimite(int n);
+
+    void btConfirmaClick();
+    void btRetornaClick();
+
+    QFrame* pnCaptura = nullptr;
+    QLabel* lbValor = nullptr;
+    QLineEdit* edValor = nullptr;
+    QFrame* pnBotoes = nullptr;
+    QPushButton* btConfirma = nullptr;
+    QPushButton* btRetorna = nullptr;
+    QTimer* TClique = nullptr;
+
+    bool PodeAlterarDados = false;
+    bool CapturaSenha = true;
+
+protected:
+    void FormShow() override;
+    void FormActivate() override;
+    bool eventFilter(QObject* objeto, QEvent* e) override;
+
+    void HabilitaControles(bool habilita);
+
+private:
+    // The confirm flow after the request fields are written; false when it stopped before the end.
+    void ConfirmaTransacao();
+    bool ConfirmaVencimentoDebitoForcado();
+};
+
+// The payer CPF/CNPJ and birth-date dialog of registered boletos, run above the BACEN reference value; its
+// modal result (1 confirmed). Until bill payment brings it, a stand-in screen says it is not offered.
+extern int (*ColetaDadosPagadorBoleto)(TFrmMod* chamador);

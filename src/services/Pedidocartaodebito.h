@@ -1,0 +1,28 @@
+// Request for a second copy of a debit card: the operator chooses the reason, the customer presents the card
+// to be replaced and types the PIN, and the bank registers the request.
+#pragma once
+
+#include "protocol/Trnmodelolumo.h"
+
+class QComboBox;
+class QLabel;
+
+class TFrmPedCrtDeb : public TFrmTrn_Mod {
+    Q_OBJECT
+public:
+    explicit TFrmPedCrtDeb(QWidget* pai);
+
+    bool ValidaCamposForm() override;
+    bool GravaCamposHostlink() override;
+    int VerificaAutorizaTransacao() override;
+    void IniciaCamposForm() override;
+
+    QLabel* lbMotivo = nullptr;
+    QComboBox* cbMotivo = nullptr;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+};
+
+extern TFrmPedCrtDeb* FrmPedCrtDeb;

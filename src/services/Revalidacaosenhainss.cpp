@@ -1,0 +1,160 @@
+#include "services/Revalidacaosenhainss.h"
+
+#include "frame/Coletacampocartao.h"
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
+
+#include <QFrame>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+#include <string.h>
+#include <string>
+
+TFrmRevSenhaINSS_Crt* FrmRevSenhaINSS_Crt = nullptr;
+
+namespace ServicosCartao {
+
+namespace {
+
+bool Grava(int campo, const QString& valor) {
+    return host::GravaCampoString(campo, 0, valor) == 0;
+}
+
+} // namespace
+
+void FechaPinpad() {
+    if (!Lumomain::bPinpadCBAberto) return;
+    host::FechaPinpadCB();
+    Lumomain::bPinpadCBAberto = false;
+}
+
+void EncerraComFalha(TFrmMod* form) {
+    const QString codigo = host::LeCampo(1009).trimmed();
+    bool numero = false;
+    const int valor = codigo.toInt(&numero);
+    if (codigo.isEmpty() || (numero && valor == 0)) {
+        Grava(1009, QStringLiteral("FF"));
+        Grava(1027, QString::fromUtf8(msg::ErroOperacaoCancelada));
+    } else if (host::LeCampo(1027).trimmed().isEmpty()) {
+        Grava(1027, QString::fromUtf8(msg::ErroOperacaoCancelada));
+    }
+    Lumomain::FechaPinpadFechaFormGravaArquivo(form);
+}
+
+bool LeCartaoESenha(TFrmMod* form) {
+    host::GravaAudit(QStringLiteral("Entrou: LeCartaoESenha."));
+    // The card read leaves the PIN pad open on the correspondent network: the PIN is taken on it as it is.
+    const bool ok = Lumomain::LeAnalisaCartaoCB(TIPO_CAPTURA, form->lbMensagem) &&
+                    Lumomain::LeSenhaCB(false, form->lbTitulo->text(), TIPO_CAPTURA, form->lbMensagem, {});
+    if (!ok) {
+        host::GravaAudit(QStringLiteral("Saiu Erro: LeCartaoESenha."));
+        EncerraComFalha(form);
+        return false;
+    }
+    host::GravaAudit(QStringLiteral("Saiu: LeCartaoESenha."));
+    return true;
+}
+
+NumeroCartaoNoCampo::NumeroCartaoNoCampo(int campo) : campo_(campo) {
+    std::string trilha = host::LeCampoBytes(10104);
+    // The track starts with the number; '=' ends it, or 'D' in a chip's track image.
+    const size_t fim = std::min(trilha.find_first_of("=D"), trilha.size());
+    tamanho_ = static_cast<int>(fim);
+    host::GravaCampoBytes(campo_, 0, std::string_view(trilha.data(), fim));
+    explicit_bzero(trilha.data(), trilha.size());
+}
+
+NumeroCartaoNoCampo::~NumeroCartaoNoCampo() {
+    host::GravaCampoBytes(campo_, 0, std::string(static_cast<size_t>(tamanho_), '*'));
+    host::LimpaCampo(campo_);
+}
+
+} // namespace ServicosCartao
+
+using namespace ServicosCartao;
+
+namespace {
+
+constexpr int TAMANHO_NB = 10;
+
+} // namespace
+
+TFrmRevSenhaINSS_Crt::TFrmRevSenhaINSS_Crt(QWidget* pai)
+    : TFrmTrn_Mod(pai, QStringLiteral("FrmRevSenhaINSS_Crt")) {
+    lbValor->hide();
+    edValor->hide();
+    lbNB = new QLabel(QStringLiteral("NB:"), pnCaptura);
+    lbNB->setObjectName(QStringLiteral("lbNB"));
+    lbNB->setGeometry(20, 26, 80, 28);
+    edNB = new QLineEdit(pnCaptura);
+    edNB->setObjectName(QStringLiteral("edNB"));
+    edNB->setGeometry(110, 26, 270, 28);
+    edNB->setMaxLength(TAMANHO_NB);
+    edNB->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edNB));
+    edNB->setContextMenuPolicy(Qt::NoContextMenu);
+    edNB->installEventFilter(this);
+    setTabOrder(edValor, edNB);
+    setTabOrder(edNB, btConfirma);
+    setTabOrder(btConfirma, btRetorna);
+    DefineTitulo(QStringLiteral("Revalidação de Senha do Cartão INSS"));
+}
+
+void TFrmRevSenhaINSS_Crt::IniciaCamposForm() {
+    lbValor->hide();
+    edValor->hide();
+    TFrmTrn_Mod::IniciaCamposForm();
+    // The PIN is taken together with the card, before anything is written.
+    CapturaSenha = false;
+    Descritor = &Tabelatrn::TrnRevalidacaoSenhaCartaoINSS;
+    edNB->clear();
+    edNB->setEnabled(true);
+}
+
+bool TFrmRevSenhaINSS_Crt::eventFilter(QObject* objeto, QEvent* e) {
+    if (objeto == edNB) {
+        if (e->type() == QEvent::FocusIn) DefineMensagem(QString::fromUtf8(msg::MsgNB));
+        if (e->type() == QEvent::KeyPress)
+            return Coletacampocartao::RecusaTeclaNumerica(static_cast<QKeyEvent*>(e));
+    }
+    return TFrmTrn_Mod::eventFilter(objeto, e);
+}
+
+void TFrmRevSenhaINSS_Crt::hideEvent(QHideEvent* e) {
+    if (!e->spontaneous()) FechaPinpad();
+    TFrmTrn_Mod::hideEvent(e);
+}
+
+bool TFrmRevSenhaINSS_Crt::ValidaCamposForm() {
+    if (!TFrmTrn_Mod::ValidaCamposForm()) return false;
+    if (edNB->text().trimmed().size() != TAMANHO_NB) {
+        edNB->clear();
+        ExibeMsgErroRepeteCampo(QString::fromUtf8(msg::ErroNBInvalido), edNB, pnCaptura);
+        return false;
+    }
+    // Only then the customer is asked for the card and the PIN.
+    return LeCartaoESenha(this);
+}
+
+bool TFrmRevSenhaINSS_Crt::GravaCamposHostlink() {
+    if (!TFrmTrn_Mod::GravaCamposHostlink()) return false;
+    // No token is asked here: a token block left by an earlier transaction must not travel.
+    host::LimpaCampo(10544);
+    return host::GravaCampoString(10158, 0, QLatin1String(OPERACAO_REVALIDACAO_SENHA_INSS)) == 0 &&
+           host::GravaCampoString(10134, 0, QLatin1String(ENTRADA_CARTAO_LIDO)) == 0 &&
+           host::GravaCampoString(10167, 0, edNB->text().trimmed()) == 0;
+}
+
+int TFrmRevSenhaINSS_Crt::VerificaAutorizaTransacao() {
+    // This request names the card by its number in 10290, which stays there only while it goes.
+    NumeroCartaoNoCampo cartao(10290);
+    return TFrmTrn_Mod::VerificaAutorizaTransacao();
+}
