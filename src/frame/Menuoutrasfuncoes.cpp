@@ -69,11 +69,7 @@ void TFrmOutrasFuncoes_Mnu::spOpcao1Click() {
 void TFrmOutrasFuncoes_Mnu::spOpcao2Click() {
     HabilitaDesabilitaBotoes(false);
     if (!CarregaGrupo(this, "1")) return;
-    Lumomain::SalvaServicoAConsParam();
-    Lumomain::SalvaDPCHIP();
-    Lumomain::TrataVersaoVortaCB();
-    Lumomain::SalvaServicoHzinho_21_Informacoes_Gerais_CB();
-    Lumomain::SalvaServicoHzinho_28_FormaPagamentoAutorizadasEmpresa();
+    SalvaParametrosContaCartao();
     if (!ConfereBanco(this)) return;
     TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
     if (!CarregaGrupo(this, "3")) return;

@@ -43,6 +43,14 @@ void SalvaParametrosGrupo1() {
     Lumomain::SalvaServicoHzinho_28_FormaPagamentoAutorizadasEmpresa();
 }
 
+void SalvaParametrosContaCartao() {
+    Lumomain::SalvaServicoAConsParam();
+    Lumomain::SalvaDPCHIP();
+    Lumomain::TrataVersaoVortaCB();
+    Lumomain::SalvaServicoHzinho_21_Informacoes_Gerais_CB();
+    Lumomain::SalvaServicoHzinho_28_FormaPagamentoAutorizadasEmpresa();
+}
+
 bool EncerraAposDialogo(const TFrmMod* menu, int codigo) {
     return menu->ModalResult() == TFrmMod::mrNone || (menu->ModalResult() == TFrmMod::mrOk && codigo != 0);
 }
@@ -145,11 +153,7 @@ void TFrmSel_Mnu::spOpcao3Click() {
 void TFrmSel_Mnu::spOpcao4Click() {
     HabilitaDesabilitaBotoes(false);
     if (!CarregaGrupo(this, "1")) return;
-    Lumomain::SalvaServicoAConsParam();
-    Lumomain::SalvaDPCHIP();
-    Lumomain::TrataVersaoVortaCB();
-    Lumomain::SalvaServicoHzinho_21_Informacoes_Gerais_CB();
-    Lumomain::SalvaServicoHzinho_28_FormaPagamentoAutorizadasEmpresa();
+    SalvaParametrosContaCartao();
     if (!ConfereBanco(this)) return;
     TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
     if (!CarregaGrupo(this, "3")) return;

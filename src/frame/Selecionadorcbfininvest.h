@@ -61,6 +61,8 @@ void AbreSubstituto(TFrmMod* menu, const char* classe);
 // The group-1 parameters that the top-up, various-payments and prepaid-card options keep across the load of
 // their own group.
 void SalvaParametrosGrupo1();
+// The group-1 parameters that the withdrawal and the transfer keep before their bank check.
+void SalvaParametrosContaCartao();
 // After the first or second dialog of a two-step function (cheque-book release, transfer): true when the
 // call ends there, the dialog having been abandoned (the menu still open) or having closed the chain with a
 // result code other than 0.

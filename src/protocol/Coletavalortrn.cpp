@@ -156,17 +156,7 @@ void TFrmColeta_Mod::btRetornaClick() {
 
 TFrmColetaValor::TFrmColetaValor(QWidget* pai)
     : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaValor"), QRect(111, 150, 400, 80)) {
-    lbValor = new QLabel(Texto(msg::InfoValorTransacao), pnCaptura);
-    lbValor->setObjectName(QStringLiteral("lbValor"));
-    lbValor->setGeometry(20, 26, 80, 28);
-
-    edValor = new QLineEdit(pnCaptura);
-    edValor->setObjectName(QStringLiteral("edValor"));
-    edValor->setGeometry(110, 26, 270, 28);
-    edValor->setMaxLength(12);
-    edValor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edValor->setContextMenuPolicy(Qt::NoContextMenu);
-    EdicaoValor::Configura(edValor);
+    edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
     Observa(edValor);
 
     CriaBotoes({edValor});

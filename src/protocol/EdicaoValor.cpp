@@ -1,9 +1,11 @@
 #include "protocol/EdicaoValor.h"
 
 #include "host/Host.h"
+#include "resources/Mensagens.h"
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 
@@ -51,6 +53,20 @@ private:
 };
 
 } // namespace
+
+QLineEdit* CriaCampoValor(QWidget* painel, QLabel*& rotulo) {
+    rotulo = new QLabel(QString::fromUtf8(msg::InfoValorTransacao), painel);
+    rotulo->setObjectName(QStringLiteral("lbValor"));
+    rotulo->setGeometry(20, 26, 80, 28);
+    auto* edit = new QLineEdit(painel);
+    edit->setObjectName(QStringLiteral("edValor"));
+    edit->setGeometry(110, 26, 270, 28);
+    edit->setMaxLength(12);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    Configura(edit);
+    return edit;
+}
 
 void Configura(QLineEdit* edit) {
     edit->installEventFilter(new Filtro(edit));

@@ -2,9 +2,13 @@
 // through, and each change is shown again as money so that typed digits fill the amount from the right.
 #pragma once
 
+class QLabel;
 class QLineEdit;
+class QWidget;
 
 namespace EdicaoValor {
 // Installs the key filter and the money formatting on the edit (the edit owns both).
 void Configura(QLineEdit* edit);
+// The "Valor:" label and the amount edit of a capture panel, configured; the label is returned in rotulo.
+QLineEdit* CriaCampoValor(QWidget* painel, QLabel*& rotulo);
 } // namespace EdicaoValor

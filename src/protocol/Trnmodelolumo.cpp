@@ -63,16 +63,7 @@ TFrmTrn_Mod::TFrmTrn_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome)
     pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
     pnCaptura->setFrameShape(QFrame::Box);
     pnCaptura->setGeometry(111, 130, 400, 80);
-    lbValor = new QLabel(Texto(msg::InfoValorTransacao), pnCaptura);
-    lbValor->setObjectName(QStringLiteral("lbValor"));
-    lbValor->setGeometry(20, 26, 80, 28);
-    edValor = new QLineEdit(pnCaptura);
-    edValor->setObjectName(QStringLiteral("edValor"));
-    edValor->setGeometry(110, 26, 270, 28);
-    edValor->setMaxLength(12);
-    edValor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edValor->setContextMenuPolicy(Qt::NoContextMenu);
-    EdicaoValor::Configura(edValor);
+    edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
 
     pnBotoes = new QFrame(this);
     pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
