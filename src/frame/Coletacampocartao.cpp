@@ -84,15 +84,10 @@ TFrmColetaCampoCartao::TFrmColetaCampoCartao(QWidget* pai)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edCartao));
     edCartao->setContextMenuPolicy(Qt::NoContextMenu);
 
-    btConfirma =
-        CriaBotao(QStringLiteral("btConfirma"), QStringLiteral("&1 - Confirma"), QRect(20, 80, 170, 32));
-    btRetorna =
-        CriaBotao(QStringLiteral("btRetorna"), QStringLiteral("&9 - Retorna"), QRect(210, 80, 170, 32));
-    for (QPushButton* b : {btConfirma, btRetorna}) {
-        const QRect posicao = b->geometry();
-        b->setParent(pnCartao);
-        b->setGeometry(posicao);
-    }
+    btConfirma = CriaBotao(QStringLiteral("btConfirma"), QStringLiteral("&1 - Confirma"),
+                           QRect(20, 80, 170, 32), pnCartao);
+    btRetorna = CriaBotao(QStringLiteral("btRetorna"), QStringLiteral("&9 - Retorna"),
+                          QRect(210, 80, 170, 32), pnCartao);
     setTabOrder(edCartao, btConfirma);
     setTabOrder(btConfirma, btRetorna);
     LigaClique(btConfirma, [this] { btConfirmaClick(); });
@@ -102,11 +97,7 @@ TFrmColetaCampoCartao::TFrmColetaCampoCartao(QWidget* pai)
                        static_cast<QWidget*>(btRetorna)})
         w->installEventFilter(this);
 
-    TClique = new QTimer(this);
-    TClique->setObjectName(QStringLiteral("TClique"));
-    TClique->setSingleShot(true);
-    TClique->setInterval(1);
-    connect(TClique, &QTimer::timeout, this, [this] {
+    TClique = CriaClique([this] {
         if (ModalResult() == mrNone && btConfirma->isEnabled()) btConfirma->click();
     });
 

@@ -37,15 +37,10 @@ TFrmColetaCampoCSEG::TFrmColetaCampoCSEG(QWidget* pai) : TFrmMod(pai, QStringLit
     EdCSeg->setContextMenuPolicy(Qt::NoContextMenu);
     EdCSeg->installEventFilter(this);
 
-    btConfirma =
-        CriaBotao(QStringLiteral("btConfirma"), QStringLiteral("&1 - Confirma"), QRect(15, 80, 130, 32));
-    btCancela =
-        CriaBotao(QStringLiteral("btCancela"), QStringLiteral("&9 - Cancela"), QRect(155, 80, 130, 32));
-    for (QPushButton* b : {btConfirma, btCancela}) {
-        const QRect posicao = b->geometry();
-        b->setParent(pnCSeg);
-        b->setGeometry(posicao);
-    }
+    btConfirma = CriaBotao(QStringLiteral("btConfirma"), QStringLiteral("&1 - Confirma"),
+                           QRect(15, 80, 130, 32), pnCSeg);
+    btCancela = CriaBotao(QStringLiteral("btCancela"), QStringLiteral("&9 - Cancela"),
+                          QRect(155, 80, 130, 32), pnCSeg);
     setTabOrder(EdCSeg, btConfirma);
     setTabOrder(btConfirma, btCancela);
     LigaClique(btConfirma, [this] { btConfirmaClick(); });

@@ -18,12 +18,7 @@ constexpr char kConsultaRecusada[] = "Consulta do dispositivo de segurança não
 
 TFrmConsDispSegToken::TFrmConsDispSegToken(QWidget* pai)
     : TFrmMod(pai, QStringLiteral("FrmConsDispSegToken")) {
-    TClique = new QTimer(this);
-    TClique->setObjectName(QStringLiteral("TClique"));
-    TClique->setSingleShot(true);
-    TClique->setInterval(1);
-    connect(TClique, &QTimer::timeout, this,
-            [this] { Protegido([this] { ConsultaDispositivoSeguranca(); }); });
+    TClique = CriaClique([this] { ConsultaDispositivoSeguranca(); });
 }
 
 bool TFrmConsDispSegToken::FormCreate() {

@@ -34,11 +34,7 @@ TFrmMnu_Mod::TFrmMnu_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome)
     spEncerra->setText(QString::fromUtf8(msg::OpcaoEncerra));
     LigaClique(spEncerra, [this] { spEncerraClick(); });
 
-    TClique = new QTimer(this);
-    TClique->setObjectName(QStringLiteral("TClique"));
-    TClique->setSingleShot(true);
-    TClique->setInterval(1);
-    connect(TClique, &QTimer::timeout, this, [this] { Protegido([this] { TCliqueTimer(); }); });
+    TClique = CriaClique([this] { TCliqueTimer(); });
 }
 
 bool TFrmMnu_Mod::FormCreate() {

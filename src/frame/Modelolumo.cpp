@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPushButton>
+#include <QTimer>
 
 #include <dlfcn.h>
 #include <exception>
@@ -318,8 +319,18 @@ bool TFrmMod::RealizaCargaParametros() {
     return true;
 }
 
-QPushButton* TFrmMod::CriaBotao(const QString& nome, const QString& texto, const QRect& posicao) {
-    auto* b = new QPushButton(texto, this);
+QTimer* TFrmMod::CriaClique(std::function<void()> acao) {
+    auto* t = new QTimer(this);
+    t->setObjectName(QStringLiteral("TClique"));
+    t->setSingleShot(true);
+    t->setInterval(1);
+    connect(t, &QTimer::timeout, this, [this, acao = std::move(acao)] { Protegido(acao); });
+    return t;
+}
+
+QPushButton* TFrmMod::CriaBotao(const QString& nome, const QString& texto, const QRect& posicao,
+                                QWidget* painel) {
+    auto* b = new QPushButton(texto, painel ? painel : this);
     b->setObjectName(nome);
     b->setGeometry(posicao);
     b->setAutoDefault(false);

@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRect;
+class QTimer;
 class QWidget;
 struct TTabelaTrn;
 
@@ -78,8 +79,12 @@ protected:
     void LigaClique(QAbstractButton* botao, std::function<void()> handler);
     // Runs a handler under the same guard.
     void Protegido(const std::function<void()>& handler);
-    // A push button of the dialog's own, keyboard-operated (Enter presses the focused one).
-    QPushButton* CriaBotao(const QString& nome, const QString& texto, const QRect& posicao);
+    // A push button of the dialog's own (on painel when given), keyboard-operated (Enter presses the focused
+    // one).
+    QPushButton* CriaBotao(const QString& nome, const QString& texto, const QRect& posicao,
+                           QWidget* painel = nullptr);
+    // The 1 ms one-shot timer "TClique" that runs acao, under the same guard as the handlers, once started.
+    QTimer* CriaClique(std::function<void()> acao);
     // First control in tab order that can take the focus.
     QWidget* PrimeiroControle() const;
     void FocaPrimeiroControle();

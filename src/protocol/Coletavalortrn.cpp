@@ -64,15 +64,8 @@ TFrmColeta_Mod::TFrmColeta_Mod(QWidget* pai, const QString& nome, const QRect& p
     pnCaptura->setFrameShape(QFrame::Box);
     pnCaptura->setGeometry(painel);
 
-    TClique = new QTimer(this);
-    TClique->setObjectName(QStringLiteral("TClique"));
-    TClique->setSingleShot(true);
-    TClique->setInterval(1);
-    connect(TClique, &QTimer::timeout, this, [this] {
-        Protegido([this] {
-            if (ModalResult() == mrNone && btConfirma->isVisible() && btConfirma->isEnabled())
-                btConfirmaClick();
-        });
+    TClique = CriaClique([this] {
+        if (ModalResult() == mrNone && btConfirma->isVisible() && btConfirma->isEnabled()) btConfirmaClick();
     });
 }
 

@@ -68,15 +68,12 @@ TFrmTrn_Mod::TFrmTrn_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome)
     pnBotoes = new QFrame(this);
     pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
     pnBotoes->setGeometry(111, 300, 400, 50);
-    btConfirma = CriaBotao(QStringLiteral("btConfirma"), Texto(msg::InfoConfirma), QRect(20, 8, 170, 32));
-    btRetorna =
-        CriaBotao(QStringLiteral("btRetorna"), QStringLiteral("&9 - Cancela"), QRect(210, 8, 170, 32));
-    for (QPushButton* b : {btConfirma, btRetorna}) {
-        const QRect posicao = b->geometry();
-        b->setParent(pnBotoes);
-        b->setGeometry(posicao);
-        b->hide();
-    }
+    btConfirma =
+        CriaBotao(QStringLiteral("btConfirma"), Texto(msg::InfoConfirma), QRect(20, 8, 170, 32), pnBotoes);
+    btRetorna = CriaBotao(QStringLiteral("btRetorna"), QStringLiteral("&9 - Cancela"), QRect(210, 8, 170, 32),
+                          pnBotoes);
+    btConfirma->hide();
+    btRetorna->hide();
     setTabOrder(edValor, btConfirma);
     setTabOrder(btConfirma, btRetorna);
     LigaClique(btConfirma, [this] { btConfirmaClick(); });
@@ -85,17 +82,10 @@ TFrmTrn_Mod::TFrmTrn_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome)
                        static_cast<QWidget*>(btRetorna)})
         w->installEventFilter(this);
 
-    TClique = new QTimer(this);
-    TClique->setObjectName(QStringLiteral("TClique"));
-    TClique->setSingleShot(true);
-    TClique->setInterval(1);
-    connect(TClique, &QTimer::timeout, this, [this] {
-        Protegido([this] {
-            ProcessaMensagens();
-            // A dialog whose fields were all preset confirms itself.
-            if (ModalResult() == mrNone && btConfirma->isVisible() && btConfirma->isEnabled())
-                btConfirmaClick();
-        });
+    TClique = CriaClique([this] {
+        ProcessaMensagens();
+        // A dialog whose fields were all preset confirms itself.
+        if (ModalResult() == mrNone && btConfirma->isVisible() && btConfirma->isEnabled()) btConfirmaClick();
     });
 }
 
