@@ -13,6 +13,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -72,6 +73,55 @@ inline void Tecla(QWidget* janela, int tecla, const QString& texto = {}) {
     QApplication::sendEvent(alvo, &press);
     QKeyEvent release(QEvent::KeyRelease, tecla, Qt::NoModifier, texto);
     QApplication::sendEvent(janela->focusWidget() ? janela->focusWidget() : janela, &release);
+}
+
+// Types each character into the focused control, as the operator's keyboard would.
+inline void Digita(QWidget* janela, const std::string& texto) {
+    for (const char c : texto) {
+        int tecla = Qt::Key_unknown;
+        if (c >= '0' && c <= '9')
+            tecla = Qt::Key_0 + (c - '0');
+        else if (c >= 'a' && c <= 'z')
+            tecla = Qt::Key_A + (c - 'a');
+        else if (c == ' ')
+            tecla = Qt::Key_Space;
+        else if (c == '-')
+            tecla = Qt::Key_Minus;
+        else if (c == '/')
+            tecla = Qt::Key_Slash;
+        Tecla(janela, tecla, QString(QLatin1Char(c)));
+    }
+}
+inline void Digita(QWidget* janela, const QString& texto) {
+    Digita(janela, texto.toStdString());
+}
+inline void Digita(QWidget* janela, const char* texto) {
+    Digita(janela, std::string(texto));
+}
+
+inline void Enter(QWidget* janela) {
+    Tecla(janela, Qt::Key_Return, QStringLiteral("\r"));
+}
+
+inline void Backspace(QWidget* janela, int vezes) {
+    for (int i = 0; i < vezes; ++i)
+        Tecla(janela, Qt::Key_Backspace, QStringLiteral("\b"));
+}
+
+// Offscreen windows become active through the event queue; every wait has its deadline.
+inline bool EsperaAtiva(QWidget* w) {
+    QElapsedTimer relogio;
+    relogio.start();
+    while (!w->isActiveWindow() && relogio.elapsed() < 3000) {
+        w->activateWindow();
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return w->isActiveWindow();
+}
+
+// Leaves a window to do what it does by itself.
+inline AcaoDialogo Nada() {
+    return [](QWidget*) {};
 }
 
 inline AcaoDialogo PressionaDigito(char digito) {

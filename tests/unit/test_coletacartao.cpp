@@ -21,41 +21,6 @@
 
 namespace {
 
-// Types each character into the focused control, as the operator's keyboard would.
-void Digita(QWidget* janela, const std::string& texto) {
-    for (const char c : texto) {
-        int tecla = Qt::Key_unknown;
-        if (c >= '0' && c <= '9')
-            tecla = Qt::Key_0 + (c - '0');
-        else if (c >= 'a' && c <= 'z')
-            tecla = Qt::Key_A + (c - 'a');
-        else if (c == ' ')
-            tecla = Qt::Key_Space;
-        else if (c == '-')
-            tecla = Qt::Key_Minus;
-        Tecla(janela, tecla, QString(QLatin1Char(c)));
-    }
-}
-
-void Enter(QWidget* janela) {
-    Tecla(janela, Qt::Key_Return, QStringLiteral("\r"));
-}
-
-// Offscreen windows become active through the event queue; every wait has its deadline.
-bool EsperaAtiva(QWidget* w) {
-    QElapsedTimer relogio;
-    relogio.start();
-    while (!w->isActiveWindow() && relogio.elapsed() < 3000) {
-        w->activateWindow();
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return w->isActiveWindow();
-}
-
-AcaoDialogo Nada() {
-    return [](QWidget*) {};
-}
-
 // Leaves the module's own dialogs to close themselves and closes a message box (the operator's OK).
 AcaoDialogo FechaSoCaixa() {
     return [](QWidget* w) {

@@ -26,42 +26,6 @@ constexpr char CPF_ERRADO[] = "11144477734";
 constexpr char CNPJ_EMPRESA[] = "11222333000181";
 constexpr char CNPJ_ERRADO[] = "11222333000182";
 
-void Digita(QWidget* janela, const std::string& texto) {
-    for (const char c : texto) {
-        int tecla = Qt::Key_unknown;
-        if (c >= '0' && c <= '9')
-            tecla = Qt::Key_0 + (c - '0');
-        else if (c >= 'a' && c <= 'z')
-            tecla = Qt::Key_A + (c - 'a');
-        else if (c == '-')
-            tecla = Qt::Key_Minus;
-        Tecla(janela, tecla, QString(QLatin1Char(c)));
-    }
-}
-
-void Enter(QWidget* janela) {
-    Tecla(janela, Qt::Key_Return, QStringLiteral("\r"));
-}
-
-void Backspace(QWidget* janela, int vezes) {
-    for (int i = 0; i < vezes; ++i)
-        Tecla(janela, Qt::Key_Backspace, QStringLiteral("\b"));
-}
-
-bool EsperaAtiva(QWidget* w) {
-    QElapsedTimer relogio;
-    relogio.start();
-    while (!w->isActiveWindow() && relogio.elapsed() < 3000) {
-        w->activateWindow();
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return w->isActiveWindow();
-}
-
-AcaoDialogo Nada() {
-    return [](QWidget*) {};
-}
-
 std::vector<DialogoVisto> Caixas(const ResultadoDialogos& r) {
     std::vector<DialogoVisto> caixas;
     for (const auto& v : r.vistos)

@@ -56,15 +56,6 @@ std::optional<std::string> Item(const std::string& pedido, const std::string& ch
     return v;
 }
 
-void Digita(QWidget* w, const QString& texto) {
-    for (QChar c : texto)
-        Tecla(w, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_Slash, QString(c));
-}
-
-void Enter(QWidget* w) {
-    Tecla(w, Qt::Key_Return, QStringLiteral("\r"));
-}
-
 class DialogoServico : public Ambiente {
 protected:
     void SetUp() override {
