@@ -1,0 +1,5 @@
+#include "payment/Coletacampocpfcnpjdadosadicionaisboletoregistrado.h"
+
+bool ColetaCPFCNPJBoletoRegistradoContingencia() {
+    return false;
+}

@@ -1,0 +1,1 @@
+#include "payment/Coletacpfcnpjdtnascimentopagador.h"

@@ -1,0 +1,3 @@
+#include "payment/Coletadadoschequetrn.h"
+
+TFrmColetaDadosChq_Trn::TFrmColetaDadosChq_Trn(QWidget* pai, const QString& nome) : TFrmTrn_Mod(pai, nome) {}
