@@ -7,7 +7,11 @@
 //   4. and 5., the server protocol (FigurasProtocolo.h): the parameter-load walk and a parameter load end to
 //      end, on the module's objects linked into the bench;
 //   6. the time from the operator's "1" on the banking menu to the payments menu on screen, beside bare
-//      copies of both menus, the first running the second with exec() on its "&1".
+//      copies of both menus, the first running the second with exec() on its "&1";
+//   7. a whole bill payment in cash against the in-process simulated server (banking menu, payments menu,
+//      bar-code capture, bill query, the question for another document, payment-method menu, cash dialog),
+//      each screen transition timed from the operator's key to the next screen on screen, beside the same
+//      keys on bare copies of those screens, each taken the first time it is on screen.
 // It only prints figures: nothing here passes or fails on a time. Every wait has a deadline, so a module that
 // never shows a menu it is expected to show, or never returns, ends the run with a message and a non-zero
 // status.
@@ -1395,12 +1399,13 @@ int main(int argc, char** argv) {
                                                     "a host loads it: load + Initialize, entry point to "
                                                     "the first menu on screen, resident memory over many "
                                                     "calls, the server protocol, a key in the banking "
-                                                    "menu to the payments menu on screen. Offscreen "
+                                                    "menu to the payments menu on screen, a whole bill "
+                                                    "payment. Offscreen "
                                                     "unless -platform or -display is given."));
     parser.addHelpOption();
     const QCommandLineOption opRodadas(
         QStringLiteral("runs"),
-        QStringLiteral("Timed repetitions of figures 1, 2 and 6 (default %1).").arg(kRodadasPadrao),
+        QStringLiteral("Timed repetitions of figures 1, 2, 6 and 7 (default %1).").arg(kRodadasPadrao),
         QStringLiteral("N"));
     const QCommandLineOption opChamadas(QStringLiteral("calls"),
                                         QStringLiteral("Calls of the memory figure, after %1 warm-up calls "
@@ -1436,10 +1441,10 @@ int main(int argc, char** argv) {
     std::printf("cb-bench: module %s\n", CB_MODULO);
     std::printf("cb-bench: Qt %s, platform %s, build %s, host folder %s\n", qVersion(),
                 qPrintable(QGuiApplication::platformName()), CB_BENCH_CONFIG, pastaHostMantida.c_str());
-    std::printf(
-        "cb-bench: %d runs for figures 1, 2 and 6, %d warm-up + %d calls for figure 3, %d runs for figures "
-        "4 and 5\n",
-        rodadas, kAquecimentoMemoria, chamadas, rodadasProtocolo);
+    std::printf("cb-bench: %d runs for figures 1, 2, 6 and 7, %d warm-up + %d calls for figure 3, %d runs "
+                "for figures "
+                "4 and 5\n",
+                rodadas, kAquecimentoMemoria, chamadas, rodadasProtocolo);
     if (std::strcmp(CB_BENCH_CONFIG, "Release") != 0)
         std::printf("cb-bench: note: not a Release build; the figures are meant for one\n");
     std::printf("\n");
