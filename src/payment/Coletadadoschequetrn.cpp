@@ -138,6 +138,7 @@ void TFrmColetaDadosChq_Trn::IniciaCamposForm() {
     TFrmTrn_Mod::IniciaCamposForm();
     // A cheque carries no card: there is no PIN to ask the customer for.
     CapturaSenha = false;
+    TipoEntrada.clear();
     PnCMC7->hide();
     PnDadosCheque->hide();
     lbTipoEntrada->setText(Texto(msg::InfoTipoEntrada));

@@ -47,7 +47,7 @@ int TFrmPgtChq_Trn::VerificaAutorizaTransacao() {
     Descritor = pedido;
     // A cheque the bank refuses pays nothing: its answer is the one the host reports.
     if (consulta != 0) {
-        host::GravaAudit(QStringLiteral("Erro: ConsultaCheque ") + QString::number(consulta));
+        host::GravaAudit(QStringLiteral("Erro: ConsultaCheque."));
         return consulta;
     }
     return TFrmColetaDadosChq_Trn::VerificaAutorizaTransacao();

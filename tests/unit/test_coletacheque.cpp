@@ -540,6 +540,7 @@ TEST_F(Cheque, ChequeRecusadoNaConsultaNaoPaga) {
     EXPECT_EQ(banco_.pedidos[0].indicador, 0);
     EXPECT_EQ(Campo(1009), "05");
     EXPECT_EQ(Campo(1027), "CHEQUE RECUSADO");
+    EXPECT_TRUE(AuditTem("Erro: ConsultaCheque."));
     EXPECT_EQ(f->lbMensagem->text(), QStringLiteral("CHEQUE RECUSADO"));
     EXPECT_EQ(VortaSimQtdeGravaArquivo(), 1);
     EXPECT_TRUE(Resultado().has_value());
