@@ -1125,7 +1125,8 @@ struct Bancada {
         observador.prepara(std::move(telas), false, true);
         const Chamada chamada = executa(c);
         const auto& passos = observador.passos;
-        const std::string resultado = "; 1009 \"" + leCampo(1009) + "\", 1027 \"" + leCampo(1027) + "\"";
+        const std::string resultado = "; 1009 \"" + leCampo(1009) + "\", 1027 \"" +
+                                      QString::fromLatin1(leCampo(1027)).toStdString() + "\"";
         for (std::size_t i = 0; i < n; ++i) {
             if (!passos[i].visto)
                 falha("ExecutaGenerico returned before " + nomes[i] + " was shown" + c + resultado);
@@ -1155,10 +1156,12 @@ constexpr char kClasseFormas[] = "TFrmMnu_For";
 constexpr char kClasseDinheiro[] = "TFrmPgt_Din";
 constexpr char kOutroDocumento[] = "Gostaria de informar outro documento?";
 
-// The bill of the default scenario that figure 7 pays: a convênio bar code read by the scanner, whose query
-// leaves nothing to complete, and its amount as the operator types it.
-constexpr char kCodigoConta[] = "83640000001150000100000000000000000000000000";
-constexpr char kValorConta[] = "115,00";
+// The bill of the default scenario that figure 7 pays: the sanitation convênio with an effective value (no
+// registered-boleto dialogs, nothing to complete on the bill query), read by the scanner, and its amount as the
+// operator types it into the cash dialog. The scenario's document limit (5) lets the capture ask for another
+// document.
+constexpr char kCodigoConta[] = "82660000000874500150000123456789012345678901";
+constexpr char kValorConta[] = "87,45";
 
 // The screens of a whole bill payment in cash, as the operator goes through them; ehAlvo tells each screen
 // (the module's class, or the floor's copy). "Where the module closes the screen first": the bill query
