@@ -1157,9 +1157,9 @@ constexpr char kClasseDinheiro[] = "TFrmPgt_Din";
 constexpr char kOutroDocumento[] = "Gostaria de informar outro documento?";
 
 // The bill of the default scenario that figure 7 pays: the sanitation convênio with an effective value (no
-// registered-boleto dialogs, nothing to complete on the bill query), read by the scanner, and its amount as the
-// operator types it into the cash dialog. The scenario's document limit (5) lets the capture ask for another
-// document.
+// registered-boleto dialogs, nothing to complete on the bill query), read by the scanner, and its amount as
+// the operator types it into the cash dialog. The scenario's document limit (5) lets the capture ask for
+// another document.
 constexpr char kCodigoConta[] = "82660000000874500150000123456789012345678901";
 constexpr char kValorConta[] = "87,45";
 
@@ -1354,6 +1354,16 @@ void linha(const char* nome, const Resumo& r, std::optional<double> razao = std:
         std::printf(" %7s  %s\n", "", alvo);
 }
 
+// The offscreen platform says, for every message box it shows, that it cannot pass on size hints: figure 7
+// shows one per payment, and the line says nothing about the module.
+QtMessageHandler tratadorAnterior = nullptr;
+
+void filtraAvisos(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
+    if (tipo == QtWarningMsg && texto == QLatin1String("This plugin does not support propagateSizeHints()"))
+        return;
+    if (tratadorAnterior) tratadorAnterior(tipo, contexto, texto);
+}
+
 bool temPlataformaNaLinha(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
@@ -1391,6 +1401,8 @@ int main(int argc, char** argv) {
     }
     qputenv("CB_HOST_DIR", QFile::encodeName(pastaHost.path()));
     pastaHostMantida = QFile::encodeName(pastaHost.path()).toStdString();
+
+    tratadorAnterior = qInstallMessageHandler(filtraAvisos);
 
     // The host's application object exists before the module is called, as in the till.
     QApplication app(argc, argv);
