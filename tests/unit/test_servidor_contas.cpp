@@ -17,6 +17,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -424,6 +425,236 @@ TEST(ServidorContas, CenarioComContaMalEscritaEhRecusadoAoPedir) {
         EXPECT_EQ(r->codigo, "57") << json;
         EXPECT_NE(r->mensagem.find("malformado"), std::string::npos) << r->mensagem;
     }
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Settlement
+
+struct Pago {
+    std::string documento;
+    long long total;
+};
+
+// A settlement as the payment dialogs send it: the head entry 10162 carries the number of documents in its
+// occurrence, then the seven fields of each document at occurrences 0 to n-1, then the method's own fields.
+std::optional<cbwire::Resposta> Liquida(Servidor& s, const std::string& operacao,
+                                        const std::vector<Pago>& docs,
+                                        const std::vector<cbwire::Item>& extras = {},
+                                        uint16_t indicador = 1) {
+    std::vector<cbwire::Item> itens{Item(0, ""), Item(10171, ""), Item(10103, "1"), Item(10158, operacao),
+                                    Item(10102, std::to_string(docs.size()))};
+    itens.push_back(Item(10162, "", static_cast<uint16_t>(docs.size())));
+    for (size_t k = 0; k < docs.size(); ++k) {
+        const auto o = static_cast<uint16_t>(k);
+        for (const auto& [campo, valor] :
+             std::vector<std::pair<uint16_t, std::string>>{{10163, std::to_string(docs[k].total)},
+                                                           {10164, std::to_string(docs[k].total)},
+                                                           {10165, "0"},
+                                                           {10166, "0"},
+                                                           {10167, "1"},
+                                                           {10168, docs[k].documento},
+                                                           {10169, "07072026"}})
+            itens.push_back(Item(campo, valor, o));
+    }
+    itens.insert(itens.end(), extras.begin(), extras.end());
+    return Pede(s, itens, indicador);
+}
+
+// A fresh server on the default scenario: settlements change what it holds.
+std::unique_ptr<Servidor> Novo() {
+    auto s = std::make_unique<Servidor>();
+    QString erro;
+    EXPECT_TRUE(s->CarregaCenario(QStringLiteral(CB_CENARIOS "/default.json"), &erro)) << erro.toStdString();
+    return s;
+}
+
+std::vector<const contas::Documento*> Pagaveis(const contas::Regras& r, size_t n) {
+    std::vector<const contas::Documento*> v;
+    for (const auto& d : r.documentos)
+        if (!d.pago && !d.debitoForcado && d.valorMinimo == 0 && d.valorMaximo == 0 && v.size() < n)
+            v.push_back(&d);
+    return v;
+}
+
+bool Contem(const std::vector<std::string>& linhas, const std::string& trecho) {
+    return std::any_of(linhas.begin(), linhas.end(),
+                       [&](const std::string& l) { return l.find(trecho) != std::string::npos; });
+}
+
+TEST(ServidorLiquidacao, DinheiroPagaCadaDocumentoDoGrupoComRecibosERegistros24) {
+    auto s = Novo();
+    const auto regras = RegrasDe(QStringLiteral(CB_CENARIOS "/default.json"));
+    const auto docs = Pagaveis(regras, 3);
+    ASSERT_EQ(docs.size(), 3u);
+    // Each document may travel in any of its forms.
+    const std::vector<Pago> pagos{
+        {docs[0]->codigoBarras, 1000}, {docs[1]->linha, 2000}, {docs[2]->linha, 3050}};
+    const auto r = Liquida(*s, "16", pagos);
+    ASSERT_TRUE(r);
+    ASSERT_EQ(r->codigo, "00") << r->mensagem;
+    const auto* i = Servico(*r, 'I');
+    ASSERT_TRUE(i);
+    for (const auto* d : docs)
+        EXPECT_TRUE(Contem(*i, d->codigoBarras)) << d->descricao;
+    EXPECT_TRUE(Contem(*i, contas::Dinheiro(6050)));
+    const std::string nsu = i->back();
+    ASSERT_EQ(nsu.rfind("NSU: ", 0), 0u);
+    ASSERT_EQ(r->hRegistros.size(), 3u);
+    for (size_t k = 0; k < 3; ++k) {
+        const std::string& h = r->hRegistros[k];
+        ASSERT_EQ(h.size(), 20u);
+        EXPECT_EQ(h.substr(0, 2), "24");
+        // The module reads the document's sequence at 2-3 and the network at 4-6 of the data.
+        EXPECT_EQ(h.substr(4, 2), contas::Numero(static_cast<long long>(k + 1), 2));
+        EXPECT_EQ(h.substr(6, 3), "805");
+    }
+
+    // Paid now: queried, or paid again alone, each is refused with the first payment's NSU.
+    for (const auto* d : docs) {
+        const auto q = Consulta(*s, d->linha);
+        ASSERT_TRUE(q);
+        EXPECT_EQ(q->codigo, "26");
+        ASSERT_TRUE(Servico(*q, 'D'));
+        EXPECT_NE(Servico(*q, 'D')->front().find(nsu.substr(5)), std::string::npos)
+            << Servico(*q, 'D')->front();
+    }
+    const auto segunda = Liquida(*s, "16", {{docs[1]->codigoBarras, 2000}});
+    ASSERT_TRUE(segunda);
+    EXPECT_EQ(segunda->codigo, "26");
+    ASSERT_TRUE(Servico(*segunda, 'D'));
+    EXPECT_TRUE(segunda->hRegistros.empty());
+}
+
+TEST(ServidorLiquidacao, UmDocumentoRecusadoNaoPagaOsOutros) {
+    auto s = Novo();
+    const auto regras = RegrasDe(QStringLiteral(CB_CENARIOS "/default.json"));
+    const auto docs = Pagaveis(regras, 1);
+    const auto* pago = Primeiro(regras, [](const contas::Documento& d) { return d.pago; });
+    ASSERT_TRUE(!docs.empty() && pago);
+    for (const std::vector<Pago>& pedido :
+         {std::vector<Pago>{{docs[0]->codigoBarras, 1000}, {pago->codigoBarras, 1000}},
+          std::vector<Pago>{{docs[0]->codigoBarras, 1000}, {docs[0]->linha, 1000}},
+          std::vector<Pago>{{docs[0]->codigoBarras, 0}}}) {
+        const auto r = Liquida(*s, "16", pedido);
+        ASSERT_TRUE(r);
+        EXPECT_NE(r->codigo, "00");
+        ASSERT_TRUE(Servico(*r, 'D'));
+        EXPECT_EQ(Servico(*r, 'I'), nullptr);
+    }
+    const auto faixa =
+        Primeiro(regras, [](const contas::Documento& d) { return d.valorMaximo > 0 && !d.pago; });
+    ASSERT_TRUE(faixa);
+    auto r = Liquida(*s, "16", {{faixa->codigoBarras, faixa->valorMaximo + 1}});
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "13");
+    // The server's refusal switch refuses the payment like any other request, and pays nothing.
+    cbserver::Falhas recusa;
+    recusa.recusaCodigo = "91";
+    s->DefineFalhas(recusa);
+    r = Liquida(*s, "16", {{docs[0]->codigoBarras, 1000}});
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "91");
+    s->DefineFalhas({});
+    r = Liquida(*s, "16", {{docs[0]->codigoBarras, 1000}});
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "00");
+}
+
+TEST(ServidorLiquidacao, CartoesConferemCartaoESenhaSemMostrarONumero) {
+    auto s = Novo();
+    const auto regras = RegrasDe(QStringLiteral(CB_CENARIOS "/default.json"));
+    const auto docs = Pagaveis(regras, 4);
+    ASSERT_EQ(docs.size(), 4u);
+    const std::string comConta = "5067220000123458";
+    const std::string trilha = comConta + "=29121011234500000";
+    const std::string semConta = "4174000012345676=28082011234500000";
+    const auto cartao = [](const std::string& t, const std::string& pin) {
+        return std::vector<cbwire::Item>{Item(10104, t), Item(10146, pin)};
+    };
+    // Debit: a card the bank does not know, then no PIN.
+    auto r = Liquida(*s, "18", {{docs[0]->codigoBarras, 1000}},
+                     cartao("4111111111111111=29121011234500000", "AB"));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "14");
+    r = Liquida(*s, "18", {{docs[0]->codigoBarras, 1000}}, cartao(trilha, ""));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "55");
+    ASSERT_TRUE(Servico(*r, 'D'));
+    r = Liquida(*s, "18", {{docs[0]->codigoBarras, 1000}}, cartao(trilha, "0123456789ABCDEF"));
+    ASSERT_TRUE(r);
+    ASSERT_EQ(r->codigo, "00");
+    EXPECT_TRUE(Contem(*Servico(*r, 'I'), "CARTAO: ************3458"));
+    EXPECT_FALSE(Contem(*Servico(*r, 'I'), comConta)) << "receipts never hold a whole card number";
+    // Credit takes no PIN.
+    r = Liquida(*s, "19", {{docs[1]->codigoBarras, 1000}}, {Item(10104, semConta)});
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "00");
+    // The account card needs an account at the bank.
+    r = Liquida(*s, "20", {{docs[2]->codigoBarras, 1000}}, cartao(semConta, "0123456789ABCDEF"));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "57");
+    r = Liquida(*s, "20", {{docs[2]->codigoBarras, 1000}},
+                {Item(10104, trilha), Item(10146, "0123456789ABCDEF"), Item(10102, "2", 3)});
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "00");
+    EXPECT_TRUE(Contem(*Servico(*r, 'I'), "CREDITO EM CONTA"));
+    // The generic payment reports a card sale the host already made.
+    r = Liquida(*s, "28", {{docs[3]->codigoBarras, 1000}});
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "00");
+}
+
+TEST(ServidorLiquidacao, DebitoForcadoPedeConfirmacaoEPagaComAReferencia) {
+    auto s = Novo();
+    const auto regras = RegrasDe(QStringLiteral(CB_CENARIOS "/default.json"));
+    const auto* d = Primeiro(regras, [](const contas::Documento& x) { return x.debitoForcado; });
+    ASSERT_TRUE(d);
+    const std::vector<cbwire::Item> cartao{Item(10104, "5067220000123458=29121011234500000"),
+                                           Item(10146, "0123456789ABCDEF")};
+    auto r = Liquida(*s, "18", {{d->codigoBarras, d->Total()}}, cartao);
+    ASSERT_TRUE(r);
+    ASSERT_EQ(r->codigo, "FA");
+    ASSERT_TRUE(Servico(*r, 'N'));
+    const std::string n = Servico(*r, 'N')->front();
+    ASSERT_EQ(n.size(), 17u);
+    const std::string v = contas::VencimentoDoCodigo(d->codigoBarras, QDate::currentDate());
+    EXPECT_EQ(n.substr(9), v.substr(6, 2) + v.substr(4, 2) + v.substr(0, 4));
+    auto confirma = cartao;
+    confirma.push_back(Item(10102, "UNSU:000000000" + n.substr(9), 2));
+    r = Liquida(*s, "24", {{d->codigoBarras, d->Total()}}, confirma);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "12") << "a reference the bank did not give";
+    confirma.back() = Item(10102, "UNSU:" + n, 2);
+    r = Liquida(*s, "24", {{d->codigoBarras, d->Total()}}, confirma);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "00");
+    EXPECT_EQ(r->hRegistros.size(), 1u);
+}
+
+TEST(ServidorLiquidacao, ChequeConsultadoAntesDePagar) {
+    auto s = Novo();
+    const auto regras = RegrasDe(QStringLiteral(CB_CENARIOS "/default.json"));
+    const auto docs = Pagaveis(regras, 1);
+    ASSERT_FALSE(docs.empty() || regras.chequesRecusados.empty());
+    const auto consulta = [&](const std::string& linha) {
+        return Pede(*s, {Item(0, ""), Item(10171, ""), Item(10103, "1"), Item(10158, "17"), Item(10102, "1"),
+                         Item(10102, linha, 1), Item(10102, "SEQ_CB:1", 3)});
+    };
+    const std::string bom = "00100100123000000045670000890";
+    auto r = consulta(bom.substr(0, 20));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "12");
+    r = consulta("0010010012300000004567" + regras.chequesRecusados.front().substr(0, 6) + "0");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "51");
+    ASSERT_TRUE(Servico(*r, 'D'));
+    r = consulta(bom);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "00");
+    r = Liquida(*s, "17", {{docs[0]->codigoBarras, 1000}}, {Item(10102, "1"), Item(10102, bom, 1)});
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->codigo, "00");
+    EXPECT_TRUE(Contem(*Servico(*r, 'I'), "CHEQUE"));
 }
 
 } // namespace
