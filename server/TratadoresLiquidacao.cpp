@@ -155,7 +155,11 @@ cbwire::Resposta Servidor::PagamentoContas(const cbwire::Pedido& pedido) {
     }
 
     const std::string nsu = std::to_string(++cenario_.nsu);
-    const std::string rede = Valor(pedido, 10112).size() == 3 ? Valor(pedido, 10112) : std::string("805");
+    // The network variants send no 10112; they are known by the amounts of the network step in 10407.
+    const bool valoresRede = !Valor(pedido, 10407).empty() || !Valor(pedido, 10407, 1).empty();
+    const std::string rede = Valor(pedido, 10112).size() == 3 ? Valor(pedido, 10112)
+                             : valoresRede                    ? std::string("005")
+                                                              : std::string("805");
     cbwire::Resposta r;
     r.codigo = "00";
     r.mensagem = Latin1(QStringLiteral("Pagamento efetuado"));
