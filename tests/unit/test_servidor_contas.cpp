@@ -169,21 +169,6 @@ TEST(ServidorContasCenarios, FatorDeVencimentoNoCicloMaisProximo) {
     EXPECT_EQ(contas::VencimentoDoFator("1000", QDate(2001, 1, 1)), "20000703");
 }
 
-TEST(ServidorContasCenarios, ContaMalEscritaRecusaAConsultaDizendoOnde) {
-    for (const char* json : {R"({"pagamentoContas": {"documentos": [{"linhaDigitavel":
-             "23790001243456789012334567890123715000000015076",
-             "codigoBarras": "23797150000000150750001234567890123456789012"}]}})",
-                             R"({"pagamentoContas": {"documentos": [{"modos": "12",
-             "codigoBarras": "23797150000000150750001234567890123456789012"}]}})"}) {
-        Servidor s;
-        ASSERT_TRUE(s.CarregaCenarioJson(QByteArray(json), QStringLiteral(".")));
-        const auto r = Consulta(s, "23797150000000150750001234567890123456789012");
-        ASSERT_TRUE(r);
-        EXPECT_EQ(r->codigo, "57");
-        EXPECT_NE(Primeira(r, 'D').find("malformado"), std::string::npos) << json;
-    }
-}
-
 TEST(ServidorContasCenarios, CargaDoGrupo1TrazOLimiteDeDocumentos) {
     Servidor s;
     const auto carga = [&](const char* json) {
