@@ -43,6 +43,7 @@ inline constexpr char MsgDataVencimento[] = "Informe a data de vencimento do doc
 inline constexpr char MsgDataVencimentoNovamente[] = "Informe novamente o Vencimento";
 inline constexpr char MsgDataVencimentoPrimParc[] = "Informe a data de vencimento da Primeira Parcela";
 inline constexpr char MsgDesbloqueioCheque[] = "Selecione o número de cheque inicial e final ";
+inline constexpr char MsgDesejaInformarNovoValor[] = "Deseja informar um novo valor ?";
 inline constexpr char MsgDias[] = "dias";
 inline constexpr char MsgDigitacao1LinhaCheque[] = "1 - Digitação da 1° Linha do Cheque";
 inline constexpr char MsgDigitacaoCMC7[] = "2 - Digitação do CMC-7";
