@@ -382,6 +382,7 @@ inline constexpr char InfoCPFProprietario[] = "CPF do Proprietario:";
 inline constexpr char InfoCargaParametro[] = "Carga de Parâmetros";
 inline constexpr char InfoCategoria[] = "Categoria:";
 inline constexpr char InfoCelula0[] = "Ord.";
+inline constexpr char InfoCelula1[] = "Documento";
 inline constexpr char InfoCelula2[] = "Valor";
 inline constexpr char InfoChequeFin[] = "Cheque";
 inline constexpr char InfoCodigoCliente[] = "Codigo Cliente:";
