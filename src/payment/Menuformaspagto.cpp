@@ -1,13 +1,474 @@
 #include "payment/Menuformaspagto.h"
 
+#include "frame/Indisponivel.h"
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "host/IniFile.h"
+#include "payment/Estadocontas.h"
+#include "payment/Liquidacaocontas.h"
+#include "payment/Pagtoemcartaocontacbmodelo.h"
+#include "payment/Pagtoemcartaocredito.h"
+#include "payment/Pagtoemcartaocreditocontacb.h"
+#include "payment/Pagtoemcartaocreditofininvest.h"
+#include "payment/Pagtoemcartaodebito.h"
+#include "payment/Pagtoemcartaodebitocontacb.h"
+#include "payment/Pagtoemcartaodebitofininvest.h"
+#include "payment/Pagtoemcheque.h"
+#include "payment/Pagtoemchequefininvest.h"
+#include "payment/Pagtoemdinheiro.h"
+#include "payment/Pagtoemdinheirofininvest.h"
+#include "payment/Pagtogenericofininvestlumo.h"
+#include "payment/Pagtogenericolumo.h"
+#include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <optional>
+
+namespace Lumomain {
+QString TrnHabilitadasStorelinkOriginal;
+QString QtdParcelasOriginal;
+} // namespace Lumomain
 
 TFrmMnu_For* FrmMnu_For = nullptr;
 
-TFrmMnu_For::TFrmMnu_For(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmMnu_For")) {}
+using namespace Lumomain;
+using Liquidacao::Grava;
 
-void TFrmMnu_For::IniciaFormularioMenu() {
-    DefineTitulo(QString::fromUtf8(msg::TituloFormasPagamento));
+namespace {
+
+QString Texto(const char* utf8) {
+    return QString::fromUtf8(utf8);
 }
 
-void TFrmMnu_For::VerificaOpcoesHabilitadas() {}
+// Grid rows shown even with fewer documents; each document beyond them adds one.
+constexpr int LINHAS_GRADE = 4;
+// Function code of another payment module's card sale and its two pass-through codes.
+constexpr int FUNCAO_VENDA_TEF = 4;
+constexpr int VENDA_TEF_A = 2;
+constexpr int VENDA_TEF_B = 1;
+// Card-reading kind of the withdrawal accounts.
+constexpr int TIPO_CARTAO_SAQUE = 1;
+
+bool Fininvest() {
+    return GrupoPagto == QLatin1String("2");
+}
+
+bool FlagPagamentoGenerico() {
+    return ServicoHzinho_PagTrnGen.texto(25, 1) == QLatin1String("1");
+}
+
+// The generic (TEF) payment: the bill payment group and the server's generic-payment flag.
+bool PagamentoGenerico() {
+    return GrupoPagto == QLatin1String("1") && FlagPagamentoGenerico();
+}
+
+void GuardaResultadoBins(const host::ResultadoBins& r) {
+    RedeDestinoTEF = r.redeDestino;
+    EmpresaOriginal = r.empresaOriginal;
+    CodigoEmpresaTEF = r.codigoEmpresa;
+}
+
+// The BIN query: reads the card and finds its network and TEF company among the server's companies.
+bool FazConsultaBins(QLabel* mensagem) {
+    host::ResultadoBins r;
+    const bool ok = host::FazConsultaBins(1, ServicoHzinho_EmpresaTEF.dados,
+                                          ServicoHzinho_EmpresaTEF.quantidade(), r, mensagem);
+    GuardaResultadoBins(r);
+    return ok;
+}
+
+// The query of a network bill payment: the card's own network goes to RedeDestinoTEF while the request
+// keeps the payment network of 10112.
+bool FazConsultaBinsRedeDestino(QLabel* mensagem) {
+    const QString redePagamento = host::LeCampo(10112);
+    const bool ok = FazConsultaBins(mensagem);
+    Grava(10112, redePagamento);
+    return ok;
+}
+
+bool Caractere(const QString& texto, int posicao) {
+    return texto.mid(posicao, 1) == QLatin1String("1");
+}
+
+bool FormaPermitida(int indice) {
+    return Forma_Pagto.at(static_cast<size_t>(indice)) == '1';
+}
+
+// The network codes of the table: a 2-digit count at the offset, then that many 3-digit codes.
+bool RedeNaLista(const QString& tabela, int offset, const QString& rede) {
+    bool ok = false;
+    const int quantidade = tabela.mid(offset, 2).toInt(&ok);
+    if (!ok) return false;
+    const QString alvo = host::PreencherZerosEsquerda(rede.trimmed(), 4);
+    for (int i = 0; i < quantidade; ++i) {
+        const QString codigo = tabela.mid(offset + 2 + 3 * i, 3).trimmed();
+        if (!codigo.isEmpty() && host::PreencherZerosEsquerda(codigo, 4) == alvo) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TFrmMnu_For::TFrmMnu_For(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmMnu_For")) {
+    // The documents on the left, the methods on the right.
+    pnMenu->setGeometry(372, 56, 240, 306);
+    for (QPushButton* b : spOpcao)
+        b->setGeometry(b->x(), b->y(), 220, b->height());
+    spEncerra->setGeometry(spEncerra->x(), spEncerra->y(), 220, spEncerra->height());
+
+    STGDocumento = new QTableWidget(0, 3, this);
+    STGDocumento->setObjectName(QStringLiteral("STGDocumento"));
+    STGDocumento->setGeometry(10, 56, 352, 250);
+    STGDocumento->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    STGDocumento->setFocusPolicy(Qt::NoFocus);
+    STGDocumento->setSelectionMode(QAbstractItemView::NoSelection);
+    STGDocumento->verticalHeader()->hide();
+    STGDocumento->setHorizontalHeaderLabels(
+        {Texto(msg::InfoCelula0), Texto(msg::InfoCelula1), Texto(msg::InfoCelula2)});
+    STGDocumento->setColumnWidth(0, 30);
+    STGDocumento->setColumnWidth(1, 342);
+    STGDocumento->setColumnWidth(2, 90);
+
+    lbValor = new QLabel(Texto(msg::InfoValorPagamento), this);
+    lbValor->setObjectName(QStringLiteral("lbValor"));
+    lbValor->setGeometry(10, 318, 120, 28);
+    edValor = new QLineEdit(this);
+    edValor->setObjectName(QStringLiteral("edValor"));
+    edValor->setGeometry(140, 318, 222, 28);
+    edValor->setMaxLength(12);
+    edValor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edValor->setReadOnly(true);
+    edValor->setFocusPolicy(Qt::NoFocus);
+
+    LigaOpcao(1, [this] { spOpcao1Click(); });
+    LigaOpcao(2, [this] { spOpcao2Click(); });
+    LigaOpcao(3, [this] { spOpcao3Click(); });
+    LigaOpcao(4, [this] { spOpcao4Click(); });
+    LigaOpcao(5, [this] { spOpcao5Click(); });
+    LigaOpcao(6, [this] { spOpcao6Click(); });
+    LigaOpcao(7, [this] { spOpcao7Click(); });
+}
+
+void TFrmMnu_For::IniciaFormularioMenu() {
+    DefineTitulo(Texto(msg::TituloFormasPagamento));
+    DefineMensagem(Texto(msg::MsgFormaPagamento));
+    DefineOpcoes(
+        {msg::OpcaoDinheiro, msg::OpcaoCheque, msg::OpcaoCredito, msg::OpcaoDebito, msg::OpcaoSaque});
+    const QString servico = ServicoHzinho_Pagamento.texto(0, 20).left(10);
+    DefineOpcao(6, Texto(msg::OpcaoDeb) + QLatin1Char(' ') + servico);
+    DefineOpcao(7, Texto(msg::OpcaoCred) + QLatin1Char(' ') + servico);
+    spOpcao[7]->hide();
+
+    const QString total = host::RemoveFormato(host::LeCampo(1003));
+    edValor->setText(total.isEmpty() ? QString() : host::Dollar(total));
+    edValor->setEnabled(total.isEmpty());
+
+    const int qtde = std::max(0, QtdeDocsConsultadosOK);
+    STGDocumento->clearContents();
+    STGDocumento->setRowCount(std::max(LINHAS_GRADE, qtde));
+    for (int n = 1; n <= qtde; ++n) {
+        const int indice = static_cast<size_t>(n - 1) < IndiceDocsConsultadosOK.size()
+                               ? IndiceDocsConsultadosOK[static_cast<size_t>(n - 1)]
+                               : n - 1;
+        const QString valor = host::RemoveFormato(host::LeCampo(10154, n - 1));
+        STGDocumento->setItem(n - 1, 0, new QTableWidgetItem(QString::number(n)));
+        STGDocumento->setItem(n - 1, 1, new QTableWidgetItem(host::LeCampo(1041, indice)));
+        auto* celula = new QTableWidgetItem(valor.isEmpty() ? QString() : host::Dollar(valor));
+        celula->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        STGDocumento->setItem(n - 1, 2, celula);
+    }
+
+    Grava(10172, QStringLiteral("0"));
+    if (Fininvest())
+        for (int i = 0; i < 3; ++i)
+            Grava(10188, QStringLiteral("0"), i);
+    iTransacoesHabilitadasFininvest = 0;
+    bUltimaUnicaFormaPagamentoSelecionadaFininvest = false;
+    RedesHabilitadasPagamento = false;
+}
+
+void TFrmMnu_For::FormShow() {
+    TFrmMnu_Mod::FormShow();
+    DefineMensagem(Texto(msg::MsgFormaPagamento));
+}
+
+void TFrmMnu_For::VerificaOpcoesHabilitadas() {
+    // Cash, cheque, debit, credit: the debit button follows the third flag, the credit button the fourth.
+    HabilitaOpcao(1, FormaPermitida(0));
+    HabilitaOpcao(2, FormaPermitida(1));
+    HabilitaOpcao(3, FormaPermitida(3));
+    HabilitaOpcao(4, FormaPermitida(2));
+
+    const IniFile ini(IniFile::NoDiretorioHost(QStringLiteral("ClienteTrn.ini")));
+    const bool saque =
+        ini.LeInteiro(QStringLiteral("CorrespondenteBancario"), QStringLiteral("SaqueCB"), 0) != 0 &&
+        Caractere(ServicoHzinho_PagTrnGen.texto(0, 26), 25) &&
+        ServicoHzinho_Informacoes_Gerais_CB.texto(25, 3) == QLatin1String("399");
+    HabilitaOpcao(5, saque);
+
+    const QString pagamento = ServicoHzinho_Pagamento.texto(0, 29);
+    const QString acp = Contas::ServACP.texto(0, 78);
+    HabilitaOpcao(6, Caractere(pagamento, 27) && Caractere(acp, 60));
+    HabilitaOpcao(7, Caractere(pagamento, 28) && Caractere(acp, 61));
+
+    if (Fininvest()) {
+        // The card invoice is paid in cash, cheque or debit; the account-card and withdrawal services are the
+        // bill payment's own.
+        HabilitaOpcao(3, FormaPermitida(3) && !PagamentoGenerico());
+        HabilitaOpcao(5, false);
+        HabilitaOpcao(6, false);
+        HabilitaOpcao(7, false);
+        iTransacoesHabilitadasFininvest = 0;
+        for (int i = 0; i < 4; ++i)
+            if (spOpcao[static_cast<size_t>(i)]->isEnabled()) ++iTransacoesHabilitadasFininvest;
+    }
+}
+
+bool TFrmMnu_For::VerificaSeSomente1OpcaoEstaHabilitada() {
+    int habilitadas = 0;
+    for (int i = 0; i < 7; ++i) {
+        const QPushButton* b = spOpcao[static_cast<size_t>(i)];
+        if (b->isVisibleTo(this) && b->isEnabled()) ++habilitadas;
+    }
+    bUltimaUnicaFormaPagamentoSelecionadaFininvest = Fininvest() && habilitadas == 1;
+    return habilitadas == 1;
+}
+
+bool TFrmMnu_For::GravaDadosSaquePagamentoContas() {
+    return Grava(10103, QStringLiteral("1")) && Grava(10107, QStringLiteral("6"));
+}
+
+bool TFrmMnu_For::TrataRedesHabilitadasPagamento() {
+    const auto& registro = ServicoHzinho_Redes_Credito_Debito;
+    RedesHabilitadasPagamento = true;
+    if (registro.vazio(0, 20)) return true;
+    QString rede = RedeDestinoTEF.trimmed();
+    if (rede.isEmpty()) rede = host::LeCampo(20001).left(4).trimmed();
+    // The table follows the 20-character title: its first two digits place the list of the credit sales,
+    // the next two say whether the other sale types have one.
+    const QString tabela = registro.texto(20, 1030);
+    const QString tipo = host::LeCampo(10107).trimmed();
+    const bool credito =
+        tipo == QLatin1String("0") || tipo == QLatin1String("10") || tipo == QLatin1String("12");
+    bool ok = false;
+    const int entrada = tabela.left(2).toInt(&ok);
+    if (!ok) return RedesHabilitadasPagamento = false;
+    if (!credito) {
+        bool okOutros = false;
+        const int outros = tabela.mid(2, 2).toInt(&okOutros);
+        if (!okOutros || outros <= 0) return RedesHabilitadasPagamento = false;
+    }
+    RedesHabilitadasPagamento = RedeNaLista(tabela, 3 * entrada, rede);
+    return RedesHabilitadasPagamento;
+}
+
+void TFrmMnu_For::EncerraComResultado() {
+    host::GravaArquivo();
+    setModalResult(mrOk);
+}
+
+bool TFrmMnu_For::PreparaPagamentoCartao(bool redeDestino) {
+    if (!Grava(10227, QStringLiteral("1"))) return false;
+    Grava(10313, QStringLiteral("1"));
+    Grava(10314, GrupoPagto);
+    Grava(10315, QStringLiteral("1"));
+    const bool ok = redeDestino ? FazConsultaBinsRedeDestino(lbMensagem) : FazConsultaBins(lbMensagem);
+    if (!ok) {
+        ProcessaMensagens();
+        EncerraComResultado();
+        return false;
+    }
+    if (PagamentoGenerico() && !TrataRedesHabilitadasPagamento()) {
+        Grava(1027, Texto(msg::ErroRedenaopermitida));
+        Grava(1009, QStringLiteral("FF"));
+        EncerraComResultado();
+        return false;
+    }
+    return true;
+}
+
+void TFrmMnu_For::AposOpcao() {
+    if (ModalResult() != mrNone) return;
+    HabilitaDesabilitaBotoes(true);
+    DefineMensagem(Texto(msg::MsgFormaPagamento));
+    VerificaSeSomente1OpcaoEstaHabilitada();
+}
+
+void TFrmMnu_For::spOpcao1Click() {
+    HabilitaDesabilitaBotoes(false);
+    bool criou = false;
+    if (Fininvest())
+        criou = CriaExecutaForm(this, FrmPgt_DinFin);
+    else
+        criou = CriaExecutaForm(this, FrmPgt_Din);
+    if (!criou) MensagemFalhaCriacao("FrmPgt_Din");
+    AposOpcao();
+}
+
+void TFrmMnu_For::spOpcao2Click() {
+    HabilitaDesabilitaBotoes(false);
+    bool criou = false;
+    if (Fininvest())
+        criou = CriaExecutaForm(this, FrmPgt_ChqFin);
+    else
+        criou = CriaExecutaForm(this, FrmPgt_Chq);
+    if (!criou) MensagemFalhaCriacao("FrmPgt_Chq");
+    AposOpcao();
+}
+
+void TFrmMnu_For::spOpcao3Click() {
+    HabilitaDesabilitaBotoes(false);
+    const bool generico = PagamentoGenerico();
+    if (generico) {
+        Grava(10107, QStringLiteral("0"));
+    } else {
+        Grava(10102, QStringLiteral("SEQ_CB:1"));
+        Grava(10107, Fininvest() ? QStringLiteral("12") : QStringLiteral("10"));
+    }
+    if (!PreparaPagamentoCartao(false)) return;
+    bool criou = true;
+    if (generico) {
+        if (!RealizaProcedimentosTEFPagtoGenerico(this)) return;
+        criou = CriaExecutaForm(this, FrmPagto_Gen);
+        if (!criou) MensagemFalhaCriacao("FrmPagto_Gen");
+    } else {
+        criou = Fininvest() ? CriaExecutaForm(this, FrmPgt_CrdFin) : CriaExecutaForm(this, FrmPgt_Crd);
+        if (!criou) MensagemFalhaCriacao("FrmPgt_Crd");
+    }
+    AposOpcao();
+}
+
+void TFrmMnu_For::spOpcao4Click() {
+    HabilitaDesabilitaBotoes(false);
+    // The card invoice's debit goes through the host's sale as well when the server asks for it.
+    const bool genericoFininvest = Fininvest() && FlagPagamentoGenerico();
+    const bool generico = PagamentoGenerico();
+    if (generico || genericoFininvest) {
+        Grava(10107, QStringLiteral("1"));
+    } else {
+        Grava(10102, QStringLiteral("SEQ_CB:1"));
+        Grava(10107, Fininvest() ? QStringLiteral("13") : QStringLiteral("11"));
+    }
+    const bool redeDestino = Liquidacao::PagamentoRede() && host::LeCampo(10107) == QLatin1String("11");
+    if (!PreparaPagamentoCartao(redeDestino)) return;
+    if (generico || genericoFininvest) {
+        if (!RealizaProcedimentosTEFPagtoGenerico(this)) return;
+        if (genericoFininvest ? !CriaExecutaForm(this, FrmPagto_GenFin)
+                              : !CriaExecutaForm(this, FrmPagto_Gen))
+            MensagemFalhaCriacao("FrmPagto_Gen");
+    } else if (Fininvest() ? !CriaExecutaForm(this, FrmPgt_DebFin) : !CriaExecutaForm(this, FrmPgt_Deb)) {
+        MensagemFalhaCriacao("FrmPgt_Deb");
+    }
+    AposOpcao();
+}
+
+void TFrmMnu_For::spOpcao5Click() {
+    HabilitaDesabilitaBotoes(false);
+    if (!LeAnalisaCartaoCB(TIPO_CARTAO_SAQUE, lbMensagem)) {
+        Grava(1027, Texto(msg::ErroOperacaoCancelada));
+        Grava(1009, QStringLiteral("FF"));
+        EncerraComResultado();
+        return;
+    }
+    // The card withdrawal that pays bills comes with the withdrawal dialogs; until then its stand-in tells
+    // the point of sale that it is not enabled, and the chain ends there.
+    if (!AbreIndisponivel(this, QStringLiteral("TFrmSaquePagtoCta_CMag"))) {
+        MensagemFalhaCriacao("FrmSaquePagtoCta_CMag");
+        AposOpcao();
+        return;
+    }
+    if (host::LeCampoInteiro(1009, 0, 255) == 0 && GravaDadosSaquePagamentoContas()) {
+        if (!CriaExecutaForm(this, FrmPagto_Gen)) MensagemFalhaCriacao("FrmPagto_Gen");
+    }
+    AposOpcao();
+}
+
+void TFrmMnu_For::spOpcao6Click() {
+    HabilitaDesabilitaBotoes(false);
+    Grava(10107, QStringLiteral("11"));
+    TrataGravacao_SEQ_CB();
+    Grava(10217, ServicoHzinho_Pagamento.texto(0, 20));
+    Grava(10275, ServicoHzinho_25_InformacaoModoTransacao.inteiro(54, 3, 0) == 2 ? QStringLiteral("1")
+                                                                                 : QStringLiteral("0"));
+    if (!PreparaPagamentoCartao(false)) return;
+    if (!CriaExecutaForm(this, FrmPgt_DebContaCB)) MensagemFalhaCriacao("FrmPgt_DebContaCB");
+    AposOpcao();
+}
+
+void TFrmMnu_For::spOpcao7Click() {
+    HabilitaDesabilitaBotoes(false);
+    Grava(10102, QStringLiteral("SEQ_CB:1"));
+    Grava(10107, QStringLiteral("10"));
+    TrataGravacao_SEQ_CB();
+    Grava(10217, ServicoHzinho_Pagamento.texto(0, 20));
+    Grava(10275, ServicoHzinho_25_InformacaoModoTransacao.inteiro(54, 3, 0) == 2 ? QStringLiteral("1")
+                                                                                 : QStringLiteral("0"));
+    if (!PreparaPagamentoCartao(false)) return;
+    if (!CriaExecutaForm(this, FrmPgt_CredContaCB)) MensagemFalhaCriacao("FrmPgt_CredContaCB");
+    AposOpcao();
+}
+
+void HabilitaSomenteCompraAVista() {
+    TrnHabilitadasStorelinkOriginal = host::LeCampo(1103);
+    const int tipo = host::LeCampoInteiro(10107, 0, -1);
+    if (tipo == 0) {
+        QtdParcelasOriginal = host::LeCampo(1017);
+        Grava(1017, QStringLiteral("1"));
+    } else if (tipo == 1) {
+        QString mapa(128, QLatin1Char('0'));
+        mapa[STORELINK_TRANSACAO_HABILITADA_DEBITO_AVISTA - 1] = QLatin1Char('1');
+        Grava(1103, mapa);
+    }
+}
+
+namespace {
+
+void RestauraHabilitadasStorelink() {
+    if (TrnHabilitadasStorelinkOriginal.isEmpty())
+        host::LimpaCampo(1103);
+    else
+        Grava(1103, TrnHabilitadasStorelinkOriginal);
+}
+
+} // namespace
+
+bool RealizaProcedimentosTEFPagtoGenerico(TFrmMod* form) {
+    host::GravaAudit(QStringLiteral("Entrou: RealizaProcedimentosTEFPagtoGenerico."));
+    Grava(10236, QStringLiteral("0"));
+    Grava(10237, QStringLiteral("1"));
+    // The card invoice's sale is of the value paid by card, not the documents' total.
+    std::optional<QString> totalOriginal;
+    if (Fininvest()) {
+        const QString total = host::LeCampo(1003);
+        const QString cartao = host::LeCampo(10185);
+        if (cartao != total) {
+            totalOriginal = total;
+            Grava(1003, cartao);
+        }
+    }
+    HabilitaSomenteCompraAVista();
+    const bool ok = RealizaTransacaoModuloTEF(FUNCAO_VENDA_TEF, VENDA_TEF_A, VENDA_TEF_B);
+    if (totalOriginal) Grava(1003, *totalOriginal);
+    if (!ok) {
+        host::LimpaCampo(10236);
+        host::LimpaCampo(10237);
+        Grava(1037, EmpresaOriginal);
+        RestauraHabilitadasStorelink();
+        host::GravaArquivo();
+        if (form) form->setModalResult(TFrmMod::mrOk);
+        host::GravaAudit(QStringLiteral("Saiu Erro: RealizaProcedimentosTEFPagtoGenerico."));
+        return false;
+    }
+    GravaServicoI();
+    Grava(1037, EmpresaOriginal);
+    RestauraHabilitadasStorelink();
+    host::GravaAudit(QStringLiteral("Saiu: RealizaProcedimentosTEFPagtoGenerico."));
+    return true;
+}

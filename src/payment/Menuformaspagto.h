@@ -3,14 +3,65 @@
 
 #include "frame/Menumodelolumo.h"
 
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace Lumomain {
+// Card-payment context of a generic payment, kept while the host's card sale runs: the host's enabled
+// transactions (1103) and number of instalments (1017) before the payment narrowed them.
+extern QString TrnHabilitadasStorelinkOriginal;
+extern QString QtdParcelasOriginal;
+} // namespace Lumomain
+
+// Position (1-based) in the 128-character map of field 1103 of the host's cash debit sale.
+inline constexpr int STORELINK_TRANSACAO_HABILITADA_DEBITO_AVISTA = 2;
+
 class TFrmMnu_For : public TFrmMnu_Mod {
     Q_OBJECT
 public:
     explicit TFrmMnu_For(QWidget* pai);
 
+    void spOpcao1Click();
+    void spOpcao2Click();
+    void spOpcao3Click();
+    void spOpcao4Click();
+    void spOpcao5Click();
+    void spOpcao6Click();
+    void spOpcao7Click();
+
+    // Whether the network of the card just read may pay bills with the sale type of field 10107.
+    bool TrataRedesHabilitadasPagamento();
+    // Exactly one payment method is left enabled.
+    bool VerificaSeSomente1OpcaoEstaHabilitada();
+    // The bills are paid with the card withdrawal just made.
+    bool GravaDadosSaquePagamentoContas();
+
+    QTableWidget* STGDocumento = nullptr;
+    QLabel* lbValor = nullptr;
+    QLineEdit* edValor = nullptr;
+
+    // Unit state, reset at every opening.
+    int iTransacoesHabilitadasFininvest = 0;
+    bool bUltimaUnicaFormaPagamentoSelecionadaFininvest = false;
+    bool RedesHabilitadasPagamento = false;
+
 protected:
     void IniciaFormularioMenu() override;
     void VerificaOpcoesHabilitadas() override;
+    void FormShow() override;
+
+private:
+    // The card preparation of options 3, 4, 6 and 7: BIN query (reads the card) and network check.
+    bool PreparaPagamentoCartao(bool redeDestino);
+    // After an option: the menu goes on unless the dialog closed the chain.
+    void AposOpcao();
+    void EncerraComResultado();
 };
 
 extern TFrmMnu_For* FrmMnu_For;
+
+// Runs the host's card sale that a generic payment reports; false (result file written) when it failed.
+bool RealizaProcedimentosTEFPagtoGenerico(TFrmMod* form);
+// Narrows the host's card sale to a sale in one payment.
+void HabilitaSomenteCompraAVista();

@@ -1,6 +1,8 @@
 #include "payment/Pagtoemcartaocredito.h"
 
+#include "payment/Liquidacaocontas.h"
 #include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
 
 namespace Pagtoemcartaocredito {
 
@@ -33,3 +35,32 @@ constinit TTabelaTrn TrnPagamentoCreditoRede = Descritor(242, 1,
                                                           V});
 
 } // namespace Pagtoemcartaocredito
+
+TFrmPgt_Crd* FrmPgt_Crd = nullptr;
+
+// Code of the credit settlement in occurrence 1 of 10102; credit in one instalment (10156 and 1017).
+static constexpr char MODALIDADE_CREDITO[] = "056";
+static constexpr char TIPO_CREDITO_A_VISTA[] = "4";
+
+TFrmPgt_Crd::TFrmPgt_Crd(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmPgt_Crd")) {}
+
+void TFrmPgt_Crd::IniciaCamposForm() {
+    TFrmTrn_Mod::IniciaCamposForm();
+    Descritor = Liquidacao::MarcadoRede() ? &Pagtoemcartaocredito::TrnPagamentoCreditoRede
+                                          : &Pagtoemcartaocredito::TrnPagamentoCredito;
+    DefineTitulo(QString::fromUtf8(msg::TituloPagamentoCartaoCredito));
+}
+
+bool TFrmPgt_Crd::GravaCamposHostlink() {
+    using namespace Liquidacao;
+    if (!TFrmTrn_Mod::GravaCamposHostlink()) return false;
+    if (!GravaCamposLiquidacao(*Descritor, "19", "4")) return false;
+    if (!Grava(10102, QLatin1String(MODALIDADE_CREDITO), 1) ||
+        !Grava(10156, QLatin1String(TIPO_CREDITO_A_VISTA)) || !Grava(1017, QStringLiteral("1")))
+        return false;
+    if (MarcadoRede()) {
+        TrataValoresAdicionaisRede(*Descritor);
+        if (!Grava(10112, QStringLiteral("005"))) return false;
+    }
+    return true;
+}

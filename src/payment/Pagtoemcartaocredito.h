@@ -1,7 +1,9 @@
-// Bill payment with a credit card (plain and network): the requests it sends.
+// Bill payment with a credit card (plain and network): the settlement of every accepted document with the
+// card read by the payment-method menu.
 #pragma once
 
 #include "basekit.h"
+#include "protocol/Trnmodelolumo.h"
 
 namespace Pagtoemcartaocredito {
 
@@ -9,3 +11,14 @@ extern TTabelaTrn TrnPagamentoCredito;
 extern TTabelaTrn TrnPagamentoCreditoRede;
 
 } // namespace Pagtoemcartaocredito
+
+class TFrmPgt_Crd : public TFrmTrn_Mod {
+    Q_OBJECT
+public:
+    explicit TFrmPgt_Crd(QWidget* pai);
+
+    void IniciaCamposForm() override;
+    bool GravaCamposHostlink() override;
+};
+
+extern TFrmPgt_Crd* FrmPgt_Crd;

@@ -14,3 +14,14 @@ constinit TTabelaTrn TrnPagamentoCreditoFin =
                        F(10157), T3});
 
 } // namespace Pagtoemcartaocreditofininvest
+
+TFrmPgt_CrdFin* FrmPgt_CrdFin = nullptr;
+
+TFrmPgt_CrdFin::TFrmPgt_CrdFin(QWidget* pai) : TFrmPgt_Crd(pai) {
+    setObjectName(QStringLiteral("FrmPgt_CrdFin"));
+}
+
+void TFrmPgt_CrdFin::IniciaCamposForm() {
+    TFrmPgt_Crd::IniciaCamposForm();
+    Descritor = &Pagtoemcartaocreditofininvest::TrnPagamentoCreditoFin;
+}

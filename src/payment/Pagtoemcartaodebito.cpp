@@ -1,6 +1,11 @@
 #include "payment/Pagtoemcartaodebito.h"
 
+#include "frame/Lumomain.h"
+#include "payment/Liquidacaocontas.h"
 #include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
+
+#include <algorithm>
 
 namespace Pagtoemcartaodebito {
 
@@ -20,3 +25,36 @@ constinit TTabelaTrn TrnPagamentoDebitoRede =
                F(10150), T3, F(10378, "CTLS:"), F(10440, "DADICPAGCB:"), V});
 
 } // namespace Pagtoemcartaodebito
+
+TFrmPgt_Deb* FrmPgt_Deb = nullptr;
+
+// Code of the debit settlement in occurrence 1 of 10102.
+static constexpr char MODALIDADE_DEBITO[] = "032";
+
+TFrmPgt_Deb::TFrmPgt_Deb(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmPgt_Deb")) {}
+
+void TFrmPgt_Deb::IniciaCamposForm() {
+    TFrmTrn_Mod::IniciaCamposForm();
+    Descritor = Liquidacao::MarcadoRede() ? &Pagtoemcartaodebito::TrnPagamentoDebitoRede
+                                          : &Pagtoemcartaodebito::TrnPagamentoDebito;
+    DefineTitulo(QString::fromUtf8(msg::TituloPagamentoCartaoDebito));
+}
+
+bool TFrmPgt_Deb::GravaCamposHostlink() {
+    using namespace Liquidacao;
+    if (!TFrmTrn_Mod::GravaCamposHostlink()) return false;
+    if (!GravaCamposLiquidacao(*Descritor, "18", "1")) return false;
+    if (!Grava(10102, QLatin1String(MODALIDADE_DEBITO), 1)) return false;
+    if (MarcadoRede()) {
+        TrataValoresAdicionaisRede(*Descritor);
+        if (!Grava(10112, QStringLiteral("005"))) return false;
+    }
+    return true;
+}
+
+void TFrmPgt_Deb::AjustaTabelaDebitoForcado() {
+    Descritor = &Pagtoemcartaodebito::TrnPagamentoDebitoForcado;
+    Tabelatrn::DefineQtdeDocumentos(*Descritor,
+                                    static_cast<uint16_t>(std::max(0, Lumomain::QtdeDocsConsultadosOK)));
+    if (Liquidacao::MarcadoRede()) Liquidacao::TrataValoresAdicionaisRede(*Descritor);
+}

@@ -1,6 +1,9 @@
 #include "payment/Pagtoemcartaodebitofininvest.h"
 
+#include "frame/Lumomain.h"
 #include "protocol/Tabelatrn.h"
+
+#include <algorithm>
 
 namespace Pagtoemcartaodebitofininvest {
 
@@ -16,3 +19,20 @@ constinit TTabelaTrn TrnPagamentoDebitoForcadoFin =
                F(10151).fmt(4), F(10149), F(10150), F(10102, 2), T3});
 
 } // namespace Pagtoemcartaodebitofininvest
+
+TFrmPgt_DebFin* FrmPgt_DebFin = nullptr;
+
+TFrmPgt_DebFin::TFrmPgt_DebFin(QWidget* pai) : TFrmPgt_Deb(pai) {
+    setObjectName(QStringLiteral("FrmPgt_DebFin"));
+}
+
+void TFrmPgt_DebFin::IniciaCamposForm() {
+    TFrmPgt_Deb::IniciaCamposForm();
+    Descritor = &Pagtoemcartaodebitofininvest::TrnPagamentoDebitoFin;
+}
+
+void TFrmPgt_DebFin::AjustaTabelaDebitoForcado() {
+    Descritor = &Pagtoemcartaodebitofininvest::TrnPagamentoDebitoForcadoFin;
+    Tabelatrn::DefineQtdeDocumentos(*Descritor,
+                                    static_cast<uint16_t>(std::max(0, Lumomain::QtdeDocsConsultadosOK)));
+}

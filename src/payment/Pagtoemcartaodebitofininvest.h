@@ -2,6 +2,7 @@
 #pragma once
 
 #include "basekit.h"
+#include "payment/Pagtoemcartaodebito.h"
 
 namespace Pagtoemcartaodebitofininvest {
 
@@ -9,3 +10,15 @@ extern TTabelaTrn TrnPagamentoDebitoFin;
 extern TTabelaTrn TrnPagamentoDebitoForcadoFin;
 
 } // namespace Pagtoemcartaodebitofininvest
+
+// The card invoice paid with a debit card: the bill's debit dialog with the invoice's requests.
+class TFrmPgt_DebFin : public TFrmPgt_Deb {
+    Q_OBJECT
+public:
+    explicit TFrmPgt_DebFin(QWidget* pai);
+
+    void IniciaCamposForm() override;
+    void AjustaTabelaDebitoForcado() override;
+};
+
+extern TFrmPgt_DebFin* FrmPgt_DebFin;

@@ -1,6 +1,16 @@
 #include "payment/Pagtoemdinheiro.h"
 
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "payment/Liquidacaocontas.h"
+#include "protocol/EdicaoValor.h"
 #include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
 
 namespace Pagtoemdinheiro {
 
@@ -10,3 +20,112 @@ constinit TTabelaTrn TrnPagamentoDinheiro = Descritor(
     242, 1, {A, F(10102), D7, F(10301), F(10301, 1), F(10440, "DADICPAGCB:"), F(10176).sep(255), V});
 
 } // namespace Pagtoemdinheiro
+
+TFrmPgt_Din* FrmPgt_Din = nullptr;
+
+namespace {
+
+QString Texto(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+long long Centavos(const QString& dinheiro) {
+    bool ok = false;
+    const long long v = host::RemoveFormato(dinheiro).trimmed().toLongLong(&ok);
+    return ok ? v : 0;
+}
+
+} // namespace
+
+TFrmPgt_Din::TFrmPgt_Din(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmPgt_Din")) {
+    pnCaptura->setGeometry(111, 110, 400, 150);
+    lbVlrDinheiro = new QLabel(pnCaptura);
+    lbVlrDinheiro->setObjectName(QStringLiteral("lbVlrDinheiro"));
+    lbVlrDinheiro->setGeometry(20, 62, 150, 28);
+    edVlrDinheiro = new QLineEdit(pnCaptura);
+    edVlrDinheiro->setObjectName(QStringLiteral("edVlrDinheiro"));
+    edVlrDinheiro->setGeometry(180, 62, 200, 28);
+    edVlrDinheiro->setMaxLength(12);
+    edVlrDinheiro->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    EdicaoValor::Configura(edVlrDinheiro);
+    lbVlrTroco = new QLabel(pnCaptura);
+    lbVlrTroco->setObjectName(QStringLiteral("lbVlrTroco"));
+    lbVlrTroco->setGeometry(20, 98, 150, 28);
+    edVlrTroco = new QLineEdit(pnCaptura);
+    edVlrTroco->setObjectName(QStringLiteral("edVlrTroco"));
+    edVlrTroco->setGeometry(180, 98, 200, 28);
+    edVlrTroco->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edVlrTroco->setReadOnly(true);
+    edVlrTroco->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(edValor, edVlrDinheiro);
+    setTabOrder(edVlrDinheiro, btConfirma);
+    edVlrDinheiro->installEventFilter(this);
+}
+
+void TFrmPgt_Din::IniciaCamposForm() {
+    TFrmTrn_Mod::IniciaCamposForm();
+    Descritor = &Pagtoemdinheiro::TrnPagamentoDinheiro;
+    // Cash takes no card and no PIN.
+    CapturaSenha = false;
+    DefineTitulo(Texto(msg::TituloPagamentoDinheiro));
+    lbVlrDinheiro->setText(Texto(msg::InfoValorDinheiro));
+    lbVlrTroco->setText(Texto(msg::InfoValorTroco));
+    lbVlrTroco->hide();
+    edVlrTroco->hide();
+    edVlrDinheiro->clear();
+    edVlrTroco->clear();
+}
+
+bool TFrmPgt_Din::eventFilter(QObject* objeto, QEvent* e) {
+    if (objeto == edVlrDinheiro) {
+        if (e->type() == QEvent::FocusIn) DefineMensagem(Texto(msg::MsgValorDinheiro));
+        // Leaving for another control of this dialog; a message box taking the focus, or the confirmation
+        // disabling the panel, is not leaving.
+        if (e->type() == QEvent::FocusOut && isActiveWindow() && edVlrDinheiro->isEnabled() &&
+            !bVerificandoDinheiro)
+            Protegido([this] { edVlrDinheiroExit(); });
+    }
+    return TFrmTrn_Mod::eventFilter(objeto, e);
+}
+
+bool TFrmPgt_Din::edVlrDinheiroExit() {
+    lbVlrTroco->hide();
+    edVlrTroco->clear();
+    edVlrTroco->hide();
+    const long long valor = Centavos(edValor->text());
+    const QString digitado = edVlrDinheiro->text().trimmed();
+    const long long dinheiro = Centavos(digitado);
+    if (digitado.isEmpty() || dinheiro == valor) {
+        edVlrDinheiro->setText(host::Dollar(QString::number(valor)));
+        return true;
+    }
+    if (dinheiro < valor) {
+        bVerificandoDinheiro = true;
+        Lumomain::MostraMensagem(Lumomain::Icone::Aviso, Texto(msg::ErroValorDinheiro), this);
+        bVerificandoDinheiro = false;
+        pnCaptura->setEnabled(true);
+        edVlrDinheiro->setEnabled(true);
+        edVlrDinheiro->clear();
+        edVlrDinheiro->setFocus();
+        return false;
+    }
+    edVlrTroco->setText(host::Dollar(QString::number(dinheiro - valor)));
+    lbVlrTroco->show();
+    edVlrTroco->show();
+    return true;
+}
+
+bool TFrmPgt_Din::ValidaCamposForm() {
+    if (!TFrmTrn_Mod::ValidaCamposForm()) return false;
+    // Confirmed without leaving the edit: the same check the exit makes.
+    return edVlrDinheiroExit();
+}
+
+bool TFrmPgt_Din::GravaCamposHostlink() {
+    using namespace Liquidacao;
+    if (!TFrmTrn_Mod::GravaCamposHostlink()) return false;
+    if (!GravaCamposLiquidacao(*Descritor, "16", "3")) return false;
+    if (!edVlrTroco->isHidden() && !Grava(1250, host::RemoveFormato(edVlrTroco->text()))) return false;
+    if (PagamentoRede()) TrataValoresAdicionaisRede(*Descritor);
+    return true;
+}

@@ -1,5 +1,6 @@
 #include "payment/Pagtoemdinheirofininvest.h"
 
+#include "payment/Liquidacaocontas.h"
 #include "protocol/Tabelatrn.h"
 
 namespace Pagtoemdinheirofininvest {
@@ -9,3 +10,14 @@ using namespace Tabelatrn::Notacao;
 constinit TTabelaTrn TrnPagamentoDinheiroFin = Descritor(242, 1, {A, F(10102), D7F});
 
 } // namespace Pagtoemdinheirofininvest
+
+TFrmPgt_DinFin* FrmPgt_DinFin = nullptr;
+
+TFrmPgt_DinFin::TFrmPgt_DinFin(QWidget* pai) : TFrmPgt_Din(pai) {
+    setObjectName(QStringLiteral("FrmPgt_DinFin"));
+}
+
+void TFrmPgt_DinFin::IniciaCamposForm() {
+    TFrmPgt_Din::IniciaCamposForm();
+    Descritor = &Pagtoemdinheirofininvest::TrnPagamentoDinheiroFin;
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "basekit.h"
+#include "payment/Pagtogenericolumo.h"
 
 #include <array>
 
@@ -15,3 +16,16 @@ extern std::array<char, 64> acPagamentoTefDebito;
 extern TTabelaTrn TrnPagamentoGenericoFininvest;
 
 } // namespace Pagtogenericofininvestlumo
+
+// The card invoice's generic payment: the host's debit sale reported with the parts paid in cash and by
+// cheque.
+class TFrmPagto_GenFin : public TFrmPagto_Gen {
+    Q_OBJECT
+public:
+    explicit TFrmPagto_GenFin(QWidget* pai);
+
+    void IniciaCamposForm() override;
+    bool GravaCamposHostlink() override;
+};
+
+extern TFrmPagto_GenFin* FrmPagto_GenFin;
