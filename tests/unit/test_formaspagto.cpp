@@ -9,11 +9,13 @@
 #include "payment/Estadocontas.h"
 #include "payment/Menuformaspagto.h"
 #include "payment/Pagtoemcartaodebito.h"
+#include "payment/Pagtoemcartaodebitocontacb.h"
 #include "payment/Pagtoemdinheiro.h"
 #include "payment/Pagtogenericolumo.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -454,6 +456,48 @@ TEST_F(FormasPagto, DebitoEmRedeLevaOsValoresAdicionais) {
     EXPECT_EQ(banco_.Valor(0, 10407, 1), "2047=25");
     EXPECT_TRUE(banco_.Valor(0, 10440).has_value());
     EXPECT_EQ(banco_.Valor(0, 10158), "18");
+}
+
+// ---- Account card
+
+TEST_F(FormasPagto, DebitoEmContaTipoDeContaECodigoDeSeguranca) {
+    Documentos(1);
+    Cartao();
+    DefineCampo(10232, 0, "1");
+    Lumomain::ServicoHzinho_Pagamento.atribui("PAGAMENTO DE CONTAS 805000011");
+    Contas::ServACP.atribui(std::string(60, '0') + "11");
+    auto m = Menu();
+    ASSERT_NE(m, nullptr);
+    int r = -1;
+    bool limpo = false;
+    QString titulo;
+    const auto vistos = FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('6'), [&](QWidget* w) {
+                                                                      auto* d =
+                                                                          static_cast<TFrmPgt_DebContaCB*>(w);
+                                                                      titulo = d->lbTitulo->text();
+                                                                      // "2" steps to the savings account.
+                                                                      d->cbTipoConta->setFocus();
+                                                                      Digita(d, "2");
+                                                                      Enter(d);
+                                                                      Digita(d, "a123");
+                                                                      d->btConfirma->click();
+                                                                      limpo = d->EdCSeg->text().isEmpty();
+                                                                  }});
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    EXPECT_EQ(r, TFrmMod::mrOk);
+    EXPECT_EQ(titulo, U("Déb PAGAMENTO DE CONTAS"));
+    EXPECT_TRUE(limpo);
+    EXPECT_EQ(VortaSimPinpadQtdeSenhas(), 1);
+    EXPECT_EQ(Campo(10107), "11");
+    EXPECT_EQ(Campo(10275), "0");
+    ASSERT_EQ(banco_.pedidos.size(), 1u);
+    EXPECT_EQ(banco_.Valor(0, 10158), "20");
+    EXPECT_EQ(banco_.Valor(0, 10102, 1), "02");
+    EXPECT_EQ(banco_.Valor(0, 10102, 3), "1");
+    // The code typed (the letter refused) went in the request.
+    const auto cseg = banco_.Valor(0, 10149);
+    ASSERT_TRUE(cseg.has_value());
+    EXPECT_EQ(cseg->size(), std::string("CSEG:").size() + 3);
 }
 
 // ---- The host's card sale before a generic payment
