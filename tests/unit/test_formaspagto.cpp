@@ -12,6 +12,7 @@
 #include "payment/Pagtoemcartaodebitocontacb.h"
 #include "payment/Pagtoemdinheiro.h"
 #include "payment/Pagtogenericolumo.h"
+#include "payment/Valoresmultiplasformas.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
 
@@ -498,6 +499,77 @@ TEST_F(FormasPagto, DebitoEmContaTipoDeContaECodigoDeSeguranca) {
     const auto cseg = banco_.Valor(0, 10149);
     ASSERT_TRUE(cseg.has_value());
     EXPECT_EQ(cseg->size(), std::string("CSEG:").size() + 3);
+}
+
+// ---- Card invoice
+
+TEST_F(FormasPagto, FaturaEmDinheiroUmaFormaPorDocumento) {
+    Lumomain::GrupoPagto = QStringLiteral("2");
+    Documentos(2);
+    auto m = Menu();
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->spOpcao[7]->text(), U("&8 - Múltiplas Formas"));
+    EXPECT_TRUE(m->spOpcao[7]->isEnabled());
+    EXPECT_EQ(Campo(10188, 2), "0");
+    int r = -1;
+    const auto vistos = FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('1'), [](QWidget* w) {
+                                                                      Enter(w);
+                                                                      Enter(w);
+                                                                  }});
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    ASSERT_EQ(vistos.vistos.size(), 2u);
+    EXPECT_EQ(vistos.vistos[1].classe, "TFrmPgt_DinFin");
+    EXPECT_EQ(r, TFrmMod::mrOk);
+    ASSERT_EQ(banco_.pedidos.size(), 1u);
+    EXPECT_EQ(banco_.Valor(0, 10158), "16");
+    // The invoice's requests carry the method inside each document's block.
+    EXPECT_EQ(banco_.Valor(0, 1112, 0), "3");
+    EXPECT_EQ(banco_.Valor(0, 1112, 1), "3");
+}
+
+TEST_F(FormasPagto, FaturaEmDinheiroEDebito) {
+    Lumomain::GrupoPagto = QStringLiteral("2");
+    Documentos(2);
+    Cartao();
+    DefineCampo(10232, 0, "1");
+    auto m = Menu();
+    ASSERT_NE(m, nullptr);
+    int r = -1;
+    std::vector<bool> recusada;
+    const auto vistos =
+        FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('8'), [&](QWidget* w) {
+                                                      auto* d = static_cast<TFrmCVC_MFP*>(w);
+                                                      // One form alone is refused, and so is a sum other than
+                                                      // the total.
+                                                      d->edParte[0]->setText(QStringLiteral("30,00"));
+                                                      d->btConfirma->click();
+                                                      recusada.push_back(d->ModalResult() == TFrmMod::mrNone);
+                                                      d->edParte[2]->setText(QStringLiteral("20,00"));
+                                                      d->btConfirma->click();
+                                                      recusada.push_back(d->ModalResult() == TFrmMod::mrNone);
+                                                      d->edParte[0]->setText(QStringLiteral("10,00"));
+                                                      d->btConfirma->click();
+                                                  }});
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    EXPECT_EQ(recusada, (std::vector<bool>{true, true}));
+    int caixas = 0;
+    for (const auto& v : vistos.vistos)
+        if (v.classe == "QMessageBox") {
+            ++caixas;
+            EXPECT_EQ(v.texto, U("Os valores informados estão incorretos,\n\rinforme-os novamente"));
+        }
+    EXPECT_EQ(caixas, 2);
+    EXPECT_EQ(r, TFrmMod::mrOk);
+    EXPECT_EQ(Campo(10107), "13");
+    EXPECT_EQ(VortaSimPinpadQtdeSenhas(), 1);
+    ASSERT_EQ(banco_.pedidos.size(), 1u);
+    EXPECT_EQ(banco_.Valor(0, 10158), "18");
+    EXPECT_EQ(banco_.Valor(0, 10185), "2000");
+    EXPECT_EQ(banco_.Valor(0, 10183), "1000");
+    EXPECT_EQ(banco_.Valor(0, 10189), "2");
+    EXPECT_EQ(banco_.Valor(0, 10188), "1");
+    EXPECT_EQ(banco_.Valor(0, 10188, 2), "1");
+    EXPECT_EQ(Campo(10188, 1), "0");
 }
 
 // ---- The host's card sale before a generic payment
