@@ -319,6 +319,10 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "74"}, &Servidor::ConsultaCestaServicos},
         {{242, "75"}, &Servidor::AlteracaoCestaServicos},
         {{242, "76"}, &Servidor::ReimpressaoFininvest},
+        // Bill payment.
+        {{242, "31"}, &Servidor::ContinuaPagamento},
+        {{242, "32"}, &Servidor::DadosPagamento},
+        {{242, "33"}, &Servidor::ConsultaCodigoBarras},
     };
     return t;
 }
@@ -342,6 +346,12 @@ cbwire::Resposta Servidor::CargaParametros(const cbwire::Pedido& pedido) {
     r.codigo = "00";
     r.servicos = it->second.servicos;
     r.hRegistros = it->second.h;
+    // Group 1 opens bill payment: unless the scenario writes its own, its service A says how many documents
+    // one payment may hold.
+    const auto servACPP = *grupo == "1" ? ServACPP() : std::nullopt;
+    if (servACPP &&
+        std::none_of(r.servicos.begin(), r.servicos.end(), [](const auto& s) { return s.first == 'A'; }))
+        r.servicos.emplace_back('A', std::vector<std::string>{*servACPP});
     return r;
 }
 

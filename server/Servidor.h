@@ -3,6 +3,7 @@
 // transports (in-process and TCP) live beside it.
 #pragma once
 
+#include "Contas.h"
 #include "Protocolo.h"
 
 #include <QByteArray>
@@ -16,6 +17,7 @@
 #include <string_view>
 #include <tuple>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace cbserver {
@@ -121,6 +123,19 @@ private:
     // The service basket (TratadoresCesta.cpp).
     cbwire::Resposta ConsultaCestaServicos(const cbwire::Pedido& pedido);
     cbwire::Resposta AlteracaoCestaServicos(const cbwire::Pedido& pedido);
+    // Bill payment, the query half (TratadoresContas.cpp).
+    cbwire::Resposta ConsultaCodigoBarras(const cbwire::Pedido& pedido);
+    cbwire::Resposta DadosPagamento(const cbwire::Pedido& pedido);
+    cbwire::Resposta ContinuaPagamento(const cbwire::Pedido& pedido);
+    // The scenario bill a request names, or the refusal to send (unknown, invalid or already paid).
+    std::variant<const contas::Documento*, cbwire::Resposta>
+    DocumentoDoPedido(const contas::Regras& regras, const std::string& enviado) const;
+    // The service A of the group-1 parameter load, when the scenario has bills: the most documents one
+    // payment may hold at 5-6.
+    std::optional<std::string> ServACPP() const;
+    // A refusal whose text also goes where the bill dialogs read it: service D, or M.
+    static cbwire::Resposta RecusaConta(const std::string& codigo, const std::string& texto,
+                                        char servico = 'D');
     // The scenario card whose number the track in field 10104 carries.
     const CartaoCenario* CartaoDoPedido(const cbwire::Pedido& pedido) const;
 

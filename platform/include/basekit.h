@@ -94,6 +94,9 @@ VORTA_EXPORT void VORTA_CALL memLimpaEdit(void* edit);
 /* Check digits. Each takes the digits as a NUL-terminated string (no punctuation). */
 VORTA_EXPORT bool VORTA_CALL
 ValidaModulo10(const char* digitos); /* last digit is the module-10 DV of the rest */
+/* One block of a collection's typed line whose value identifier is 8 or 9: the last digit is the module-11 DV
+ * of the rest (remainders 0 and 1 give 0, remainder 10 gives 1). */
+VORTA_EXPORT bool VORTA_CALL ValidaModulo11Convenio(const char* digitos);
 /* 44-digit bank-slip bar code or 47-digit typed line: field DVs (module 10) and general DV (module 11). */
 VORTA_EXPORT bool VORTA_CALL ValidaCodigoBarrasCompletoTitulo(const char* digitos);
 /* 44-digit collection bar code or 48-digit typed line ("8" first): block DVs and general DV, module 10 or 11

@@ -140,6 +140,13 @@ extern "C" bool VORTA_CALL ValidaModulo10(const char* digitos) {
     return s.size() >= 2 && so_digitos(s) && campo_modulo10(s);
 }
 
+extern "C" bool VORTA_CALL ValidaModulo11Convenio(const char* digitos) {
+    if (!digitos) return false;
+    const std::string_view s(digitos);
+    return s.size() >= 2 && so_digitos(s) &&
+           dv_modulo11_convenio(s.substr(0, s.size() - 1)) == valor(s.back());
+}
+
 extern "C" bool VORTA_CALL ValidaCodigoBarrasCompletoTitulo(const char* digitos) {
     if (!digitos) return false;
     const std::string_view s(digitos);

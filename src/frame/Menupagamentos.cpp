@@ -2,6 +2,7 @@
 
 #include "frame/Selecionadorcbfininvest.h"
 #include "host/Host.h"
+#include "payment/Consultacodigobarras.h"
 #include "payment/Menufininvest.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
@@ -43,7 +44,7 @@ void TFrmPagtos_Mnu::FormShow() {
 bool TFrmPagtos_Mnu::AbreConsultaContas() {
     if (host::GravaCampoString(10439, 0, QStringLiteral("1")) != 0) return false;
     host::GravaCampoString(10527, 0, QStringLiteral("1"));
-    AbreSubstituto(this, "TFrmCAP_CCB");
+    if (!CriaExecutaForm(this, FrmCAP_CCB)) FalhaCriacao(this, "FrmCAP_CCB");
     // Back to the banking menu unless the bill chain closed the call.
     if (ModalResult() != mrOk) setModalResult(mrCancel);
     return true;

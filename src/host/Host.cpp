@@ -246,6 +246,9 @@ bool VerificaCNPJ(const QString& d) {
 bool ValidaModulo10(const QString& d) {
     return ::ValidaModulo10(paraLatin1(d).c_str());
 }
+bool ValidaModulo11Convenio(const QString& d) {
+    return ::ValidaModulo11Convenio(paraLatin1(d).c_str());
+}
 bool ValidaCodigoBarrasCompletoTitulo(const QString& d) {
     return ::ValidaCodigoBarrasCompletoTitulo(paraLatin1(d).c_str());
 }

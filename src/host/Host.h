@@ -75,6 +75,7 @@ void memLimpaEdit(QLineEdit* edit);
 bool VerificaCPF(const QString& digitos);
 bool VerificaCNPJ(const QString& digitos);
 bool ValidaModulo10(const QString& digitos);
+bool ValidaModulo11Convenio(const QString& digitos);
 bool ValidaCodigoBarrasCompletoTitulo(const QString& digitos);
 bool ValidaCodigoBarrasCompletoConvenio(const QString& digitos);
 

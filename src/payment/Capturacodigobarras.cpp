@@ -1,1 +1,597 @@
 #include "payment/Capturacodigobarras.h"
+
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "payment/Estadocontas.h"
+#include "payment/Menuformaspagto.h"
+#include "protocol/ServicosResposta.h"
+#include "resources/Mensagens.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Lumomain;
+
+namespace {
+
+QString Texto(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
+    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
+}
+
+bool Digito(const QString& texto) {
+    return texto.size() == 1 && texto.at(0).isDigit();
+}
+
+QLineEdit* CriaEdit(QWidget* painel, const char* nome, const QRect& posicao, int tamanho) {
+    auto* e = new QLineEdit(painel);
+    e->setObjectName(QLatin1String(nome));
+    e->setGeometry(posicao);
+    e->setMaxLength(tamanho);
+    e->setContextMenuPolicy(Qt::NoContextMenu);
+    return e;
+}
+
+} // namespace
+
+namespace Capturacodigobarras {
+
+bool ValidaBloco(const QString& bloco1, const QString& bloco) {
+    const bool modulo11 = bloco1.startsWith(QLatin1Char('8')) && bloco1.size() >= 3 &&
+                          (bloco1.at(2) == QLatin1Char('8') || bloco1.at(2) == QLatin1Char('9'));
+    return modulo11 ? host::ValidaModulo11Convenio(bloco) : host::ValidaModulo10(bloco);
+}
+
+QString FormataCpfCnpj(const QString& texto) {
+    const QString t = texto.trimmed();
+    if (t.size() == 11)
+        return t.mid(0, 3) + QLatin1Char('.') + t.mid(3, 3) + QLatin1Char('.') + t.mid(6, 3) +
+               QLatin1Char('-') + t.mid(9, 2);
+    if (t.size() == 14)
+        return t.mid(0, 2) + QLatin1Char('.') + t.mid(2, 3) + QLatin1Char('.') + t.mid(5, 3) +
+               QLatin1Char('/') + t.mid(8, 4) + QLatin1Char('-') + t.mid(12, 2);
+    return texto;
+}
+
+bool SetaFormaPagto() {
+    for (std::size_t i = 0; i < Forma_Pagto.size(); ++i) {
+        if (Contas::ServACP.dados[16 + i] == '1' && Forma_Pagto[i] == '1') {
+            std::copy_n(Contas::ServACP.dados.begin() + 16, Forma_Pagto.size(), Forma_Pagto.begin());
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace Capturacodigobarras
+
+TFrmCAP_Mod::TFrmCAP_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome) {
+    pnCaptura = new QFrame(this);
+    pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
+    pnCaptura->setFrameShape(QFrame::Box);
+    pnCaptura->setGeometry(16, 60, 590, 100);
+
+    LbTpEntrada = new QLabel(Texto(msg::InfoTipoEntrada), pnCaptura);
+    LbTpEntrada->setObjectName(QStringLiteral("LbTpEntrada"));
+    LbTpEntrada->setGeometry(10, 12, 100, 26);
+    edTpEntrada = CriaEdit(pnCaptura, "edTpEntrada", QRect(110, 12, 30, 26), 1);
+
+    lbDoc = new QLabel(Texto(msg::InfoLBDocumento), pnCaptura);
+    lbDoc->setObjectName(QStringLiteral("lbDoc"));
+    lbDoc->setGeometry(10, 56, 100, 26);
+    EdDoc = CriaEdit(pnCaptura, "EdDoc", QRect(110, 56, 470, 26), 48);
+    // The typed line: three blocks, the general check digit and the fourth block of a boleto, or the fourth
+    // block of a collection in place of the last two.
+    ed_bloco1 = CriaEdit(pnCaptura, "ed_bloco1", QRect(110, 56, 100, 26), 12);
+    ed_bloco2 = CriaEdit(pnCaptura, "ed_bloco2", QRect(214, 56, 104, 26), 12);
+    ed_bloco3 = CriaEdit(pnCaptura, "ed_bloco3", QRect(322, 56, 104, 26), 12);
+    ed_digito = CriaEdit(pnCaptura, "ed_digito", QRect(430, 56, 20, 26), 1);
+    ed_bloco4_14 = CriaEdit(pnCaptura, "ed_bloco4_14", QRect(454, 56, 126, 26), 14);
+    ed_bloco4_12 = CriaEdit(pnCaptura, "ed_bloco4_12", QRect(430, 56, 104, 26), 12);
+
+    pnBotoes = new QFrame(this);
+    pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
+    pnBotoes->setGeometry(111, 316, 400, 50);
+    btConfirma =
+        CriaBotao(QStringLiteral("btConfirma"), Texto(msg::InfoConfirma), QRect(20, 8, 170, 32), pnBotoes);
+    btRetorna =
+        CriaBotao(QStringLiteral("btRetorna"), Texto(msg::InfoRetorna), QRect(210, 8, 170, 32), pnBotoes);
+
+    QWidget* ordem[] = {edTpEntrada, EdDoc,        ed_bloco1,    ed_bloco2,  ed_bloco3,
+                        ed_digito,   ed_bloco4_14, ed_bloco4_12, btConfirma, btRetorna};
+    for (std::size_t i = 0; i + 1 < std::size(ordem); ++i)
+        setTabOrder(ordem[i], ordem[i + 1]);
+    for (QWidget* w : ordem)
+        w->installEventFilter(this);
+
+    LigaClique(btConfirma, [this] { btConfirmaClick(); });
+    LigaClique(btRetorna, [this] { btRetornaClick(); });
+    for (QLineEdit* bloco : {ed_bloco1, ed_bloco2, ed_bloco3}) {
+        connect(bloco, &QLineEdit::textEdited, this,
+                [this, bloco] { Protegido([&] { ed_blocoChange(bloco); }); });
+    }
+    connect(ed_digito, &QLineEdit::textEdited, this, [this](const QString& texto) {
+        if (!texto.isEmpty()) Foca(ed_bloco4_14);
+    });
+    LimpaBlocoCB(1);
+}
+
+void TFrmCAP_Mod::FormShow() {
+    bControlaKeyPreview = true;
+    IniciaCamposForm();
+    TFrmMod::FormShow();
+}
+
+void TFrmCAP_Mod::IniciaCamposForm() {
+    LimpaBlocoCB(0);
+    LimpaBlocoCB(1);
+    if (IndiceAtual >= 1) return;
+    LbTpEntrada->setText(Texto(msg::InfoTipoEntrada));
+    lbDoc->setText(Texto(msg::InfoLBDocumento));
+    btConfirma->setText(Texto(msg::InfoConfirma));
+    btRetorna->setText(Texto(msg::InfoRetorna));
+    PodeAlterarDados = host::PermiteAlterarDados();
+    // The payment's limit of documents comes with the service A present when the payment starts.
+    Contas::ServACPP.atribui(host::LeCampoBytes(20010, 0, 41));
+    const QString tipo = host::LeCampo(1040).trimmed();
+    edTpEntrada->setText(tipo);
+    edTpEntrada->setEnabled(tipo.isEmpty());
+    const QString documento = host::LeCampo(1041, 0).trimmed();
+    EdDoc->setText(documento);
+    EdDoc->setEnabled(documento.isEmpty());
+    Contas::Digitado = EdDoc->isEnabled();
+    iVeioServicoh45 = 0;
+    iVeioServicoh27 = 0;
+}
+
+void TFrmCAP_Mod::LimpaBlocoCB(int modo) {
+    QLineEdit* blocos[] = {ed_bloco1, ed_bloco2, ed_bloco3, ed_digito, ed_bloco4_14, ed_bloco4_12};
+    const bool proprio = focoProprio_;
+    focoProprio_ = true;
+    switch (modo) {
+    case 0:
+        for (QLineEdit* b : blocos)
+            b->clear();
+        break;
+    case 1:
+        EdDoc->show();
+        for (QLineEdit* b : blocos)
+            b->hide();
+        break;
+    case 2:
+        EdDoc->hide();
+        for (QLineEdit* b : blocos)
+            b->setVisible(b != ed_bloco4_12);
+        break;
+    default:
+        break;
+    }
+    focoProprio_ = proprio;
+}
+
+void TFrmCAP_Mod::AjustaLayoutBlocos(bool convenio) {
+    // A collection (first digit 8): 4 blocks of 11 digits and their check digits. A boleto: 10 + 11 + 11
+    // digits, the general check digit and the 14 digits of due-date factor and amount.
+    ed_bloco1->setMaxLength(convenio ? 12 : 10);
+    ed_bloco2->setMaxLength(convenio ? 12 : 11);
+    ed_bloco3->setMaxLength(convenio ? 12 : 11);
+    ed_bloco4_12->setMaxLength(12);
+    ed_bloco4_14->setMaxLength(14);
+    ed_bloco4_14->setVisible(!convenio);
+    ed_digito->setVisible(!convenio);
+    ed_bloco4_12->setVisible(convenio);
+}
+
+void TFrmCAP_Mod::Foca(QWidget* controle) {
+    const bool proprio = focoProprio_;
+    focoProprio_ = true;
+    if (controle && controle->isVisibleTo(this) && controle->isEnabled() &&
+        controle->focusPolicy() != Qt::NoFocus)
+        controle->setFocus(Qt::OtherFocusReason);
+    else
+        FocaPrimeiroControle();
+    focoProprio_ = proprio;
+}
+
+void TFrmCAP_Mod::HabilitaControles(bool habilita) {
+    pnCaptura->setEnabled(habilita);
+    btConfirma->setEnabled(habilita);
+    btRetorna->setEnabled(habilita);
+}
+
+bool TFrmCAP_Mod::eventFilter(QObject* objeto, QEvent* e) {
+    auto* w = qobject_cast<QWidget*>(objeto);
+    if (!w) return TFrmMod::eventFilter(objeto, e);
+    switch (e->type()) {
+    case QEvent::FocusIn:
+        if (w == edTpEntrada)
+            DefineMensagem(Texto(msg::MsgTpEntrada));
+        else if (w == btConfirma)
+            DefineMensagem(Texto(msg::MsgTecleEnterParaConfirmar));
+        else if (w == btRetorna)
+            DefineMensagem(Texto(msg::MsgTecleEnterParaRetornar));
+        else if (qobject_cast<QLineEdit*>(w) && w->parent() == pnCaptura)
+            DefineMensagem(Texto(msg::MsgCodigoBarras));
+        break;
+    case QEvent::FocusOut: {
+        const auto motivo = static_cast<QFocusEvent*>(e)->reason();
+        // A message box or a popup taking the focus is not the operator leaving the control.
+        if (focoProprio_ || motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason) break;
+        QWidget* proximo = QApplication::focusWidget();
+        focoProprio_ = true;
+        Protegido([&] { SaidaDeControle(w, proximo); });
+        focoProprio_ = false;
+        break;
+    }
+    case QEvent::KeyPress: {
+        auto* k = static_cast<QKeyEvent*>(e);
+        const int tecla = k->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter || tecla == Qt::Key_Tab ||
+            tecla == Qt::Key_Backtab || (k->modifiers() & Qt::AltModifier))
+            break;
+        auto* edit = qobject_cast<QLineEdit*>(w);
+        if (!edit || edit->parent() != pnCaptura) break;
+        if (tecla == Qt::Key_Backspace) break;
+        const QString t = k->text();
+        if (edit == edTpEntrada) {
+            if (t != QLatin1String("0") && t != QLatin1String("1")) return true;
+            break;
+        }
+        // Only digits make a bar code; a key that types nothing only moves the caret.
+        if (!t.isEmpty() && !Digito(t)) return true;
+        if (edit == ed_bloco1 && Digito(t)) ed_bloco1KeyPress(k);
+        break;
+    }
+    case QEvent::KeyRelease:
+        bControlaKeyPreview = true;
+        break;
+    default:
+        break;
+    }
+    return TFrmMod::eventFilter(objeto, e);
+}
+
+void TFrmCAP_Mod::SaidaDeControle(QWidget* controle, QWidget* proximo) {
+    if (qobject_cast<QPushButton*>(proximo) && controle == edTpEntrada) return;
+    if (controle == edTpEntrada)
+        edTpEntradaExit(proximo);
+    else if (controle == ed_bloco4_14 || controle == ed_bloco4_12)
+        ed_bloco4Exit(proximo);
+}
+
+void TFrmCAP_Mod::edTpEntradaExit(QWidget* /*proximo*/) {
+    const QString tipo = edTpEntrada->text().trimmed();
+    if (tipo.isEmpty()) {
+        MostraMensagem(Icone::Aviso, Texto(msg::MsgErroTpEntradaInvalido), this);
+        edTpEntrada->clear();
+        Foca(edTpEntrada);
+        return;
+    }
+    if (!edTpEntrada->isEnabled()) return;
+    if (tipo == QLatin1String("1")) {
+        if (Contas::Digitado) {
+            LimpaBlocoCB(2);
+            LimpaBlocoCB(0);
+            bControlaKeyPreview = false;
+            Foca(ed_bloco1);
+        }
+    } else if (tipo == QLatin1String("0")) {
+        LimpaBlocoCB(1);
+        bControlaKeyPreview = false;
+        Foca(EdDoc);
+    }
+}
+
+void TFrmCAP_Mod::ed_bloco1KeyPress(QKeyEvent* e) {
+    // Called before the key reaches the edit: a digit typed at the start is the first of the line and says
+    // whether a collection or a boleto is being typed.
+    if (ed_bloco1->cursorPosition() != 0) return;
+    AjustaLayoutBlocos(e->text() == QLatin1String("8"));
+}
+
+void TFrmCAP_Mod::ed_blocoChange(QLineEdit* bloco) {
+    if (bloco->text().size() != bloco->maxLength()) return;
+    if (Capturacodigobarras::ValidaBloco(ed_bloco1->text(), bloco->text())) {
+        if (bloco == ed_bloco1)
+            Foca(ed_bloco2);
+        else if (bloco == ed_bloco2)
+            Foca(ed_bloco3);
+        else
+            Foca(ed_bloco4_12->isVisibleTo(this) ? ed_bloco4_12 : ed_digito);
+        return;
+    }
+    const char* mensagem = bloco == ed_bloco1   ? msg::MsgErroBloco1Invalido
+                           : bloco == ed_bloco2 ? msg::MsgErroBloco2Invalido
+                                                : msg::MsgErroBloco3Invalido;
+    focoProprio_ = true;
+    MostraMensagem(Icone::Aviso, Texto(mensagem), this);
+    bloco->clear();
+    Foca(bloco);
+    focoProprio_ = false;
+}
+
+void TFrmCAP_Mod::ed_bloco4Exit(QWidget* proximo) {
+    if (proximo == btRetorna) return;
+    ValidaCodigoBarrasDigitado();
+}
+
+bool TFrmCAP_Mod::ValidaCodigoBarrasDigitado() {
+    const bool proprio = focoProprio_;
+    focoProprio_ = true;
+    const auto sai = [&](bool r) {
+        focoProprio_ = proprio;
+        return r;
+    };
+    for (QLineEdit* b : {ed_bloco1, ed_bloco2, ed_bloco3}) {
+        if (b->text().size() < b->maxLength()) {
+            MostraMensagem(Icone::Aviso, Texto(msg::MsgErroCodigoBarras), this);
+            pnCaptura->setEnabled(true);
+            Foca(edTpEntrada);
+            return sai(false);
+        }
+    }
+    QString linha;
+    bool valida = false;
+    if (ed_digito->isVisibleTo(this)) {
+        if (ed_digito->text().trimmed().isEmpty()) {
+            MostraMensagem(Icone::Aviso, Texto(msg::ErroDigitoGeralInvalido), this);
+            Foca(ed_digito);
+            return sai(false);
+        }
+        // A short fourth block is the amount without leading zeros: the line is checked with them.
+        const QString bloco4 = ed_bloco4_14->text().trimmed().rightJustified(14, QLatin1Char('0'));
+        linha = ed_bloco1->text() + ed_bloco2->text() + ed_bloco3->text() + ed_digito->text() + bloco4;
+        valida = host::ValidaCodigoBarrasCompletoTitulo(linha);
+    } else {
+        if (ed_bloco1->text().startsWith(QLatin1Char('8')) && ed_bloco4_12->text().size() < 12) {
+            MostraMensagem(Icone::Aviso, Texto(msg::MsgErroBloco4Invalido), this);
+            ed_bloco4_12->clear();
+            Foca(ed_bloco4_12);
+            return sai(false);
+        }
+        linha = ed_bloco1->text() + ed_bloco2->text() + ed_bloco3->text() + ed_bloco4_12->text();
+        valida = host::ValidaCodigoBarrasCompletoConvenio(linha);
+    }
+    if (!valida) {
+        MostraMensagem(Icone::Aviso, Texto(msg::MsgErroCodigoBarras), this);
+        pnCaptura->setEnabled(true);
+        LimpaBlocoCB(2);
+        // The fourth block follows the layout of the line being typed.
+        AjustaLayoutBlocos(ed_bloco1->text().startsWith(QLatin1Char('8')));
+        Foca(ed_bloco1);
+        return sai(false);
+    }
+    LimpaBlocoCB(1);
+    EdDoc->raise();
+    // The line as checked (a short fourth block padded): the server reads a full-length line.
+    EdDoc->setText(linha);
+    return sai(true);
+}
+
+bool TFrmCAP_Mod::ValidaCamposForm() {
+    if (EdDoc->isHidden() && !ValidaCodigoBarrasDigitado()) return false;
+    if (edTpEntrada->text().trimmed().isEmpty()) {
+        MostraMensagem(Icone::Aviso, Texto(msg::MsgErroTpEntradaInvalido), this);
+        if (edTpEntrada->isEnabled()) {
+            edTpEntrada->clear();
+            Foca(edTpEntrada);
+        }
+        return false;
+    }
+    if (EdDoc->text().trimmed().isEmpty()) {
+        MostraMensagem(Icone::Aviso, Texto(msg::MsgErroDocumentoInvalido), this);
+        if (EdDoc->isEnabled()) {
+            EdDoc->clear();
+            Foca(EdDoc);
+        }
+        return false;
+    }
+    return true;
+}
+
+bool TFrmCAP_Mod::GravaCamposHostlink() {
+    return TFrmMod::GravaCamposHostlink() && Grava(10103, QStringLiteral("1"));
+}
+
+int TFrmCAP_Mod::VerificaAutorizaTransacao() {
+    if (!Descritor) {
+        ReportaFalha(QStringLiteral("Transação sem descritor"));
+        return 255;
+    }
+    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+    return host::LeCampoInteiro(1009, 0, 255);
+}
+
+void TFrmCAP_Mod::RejeitaDocumento(const QString& texto) {
+    Grava(1120, QStringLiteral("000000000000"), IndiceAtual);
+    Grava(1121, texto, IndiceAtual);
+    Grava(1173, QStringLiteral("0"), IndiceAtual);
+}
+
+void TFrmCAP_Mod::FinalizaPeloOperador() {
+    Grava(1027, Texto(msg::ErroFinalizadoOper));
+    Grava(1009, QStringLiteral("FF"));
+    host::GravaArquivo();
+    setModalResult(mrOk);
+}
+
+void TFrmCAP_Mod::AbreFormasPagamento() {
+    Contas::ProximoDocumento = false;
+    if (!CriaExecutaForm(this, FrmMnu_For))
+        MostraMensagem(Icone::Erro, Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmMnu_For")}), this);
+}
+
+void TFrmCAP_Mod::btConfirmaClick() {
+    bControlaKeyPreview = false;
+    if (!ValidaCamposForm() || !GravaCamposHostlink()) return;
+    HabilitaControles(false);
+    const int resultado = VerificaAutorizaTransacao();
+    if (resultado != 0)
+        TrataRecusa();
+    else
+        TrataAutorizada();
+    HabilitaControles(true);
+}
+
+void TFrmCAP_Mod::TrataRecusa() {
+    QString texto = host::LeCampo(20013);
+    if (texto.isEmpty()) {
+        // Service M: a one-character kind, then the text with "@" where its lines break.
+        texto = host::LeCampo(20022).mid(1);
+        texto.replace(QLatin1Char('@'), QLatin1Char('\n'));
+    }
+    if (texto.isEmpty()) {
+        Grava(1120, QStringLiteral("000000000000"), IndiceAtual);
+        Grava(1173, QStringLiteral("0"), IndiceAtual);
+        Grava(1121, Texto(msg::MsgFalhaConsPagto), IndiceAtual);
+        MostraMensagem(Icone::Aviso, Texto(msg::MsgFalhaConsPagto), this);
+        host::GravaArquivo();
+        setModalResult(mrOk);
+        return;
+    }
+    MostraMensagem(Icone::Aviso, texto, this);
+    RejeitaDocumento(texto);
+    if (Tag != 1) {
+        // The bill query has no capture of its own: it closes and the capture dialog decides, with the same
+        // question, whether another document follows (the refused slot keeps its status).
+        Contas::ConsultaPagtoOK = false;
+        Contas::ProximoDocumento = false;
+        setModalResult(mrCancel);
+        return;
+    }
+    if (Contas::Digitado) {
+        if (Proximo_Documento()) {
+            Captura_Proximo_Documento();
+        } else if (QtdeDocsConsultadosOK == 0) {
+            FinalizaPeloOperador();
+        } else {
+            AbreFormasPagamento();
+        }
+        return;
+    }
+    Contas::ConsultaPagtoOK = false;
+    ++IndiceAtual;
+    if (!host::LeCampo(1041, IndiceAtual).trimmed().isEmpty()) {
+        Contas::ProximoDocumento = true;
+        Captura_Proximo_Documento();
+    } else if (QtdeDocsConsultadosOK == 0) {
+        host::GravaArquivo();
+        setModalResult(mrOk);
+    } else {
+        AbreFormasPagamento();
+    }
+}
+
+void TFrmCAP_Mod::TrataAutorizada() {
+    if (host::LeCampoInteiro(10158, 0, -1) == 33) TrataServicoXh045_BoletoRegistrado();
+    if (host::LeCampo(10404) == QLatin1String("1") && host::LeCampo(10112) == QLatin1String("005")) {
+        TrataServicoh005_TipoPagamento_Rede();
+        TrataServicoh046_ControleTicketImpressaoRede();
+    }
+    TrataServicoh027_TipoPagamento();
+    if (Contas::iTrataFluxoApresInfoBolReg == 0 && iVeioServicoh45) {
+        if (!TrataIdentificacao()) {
+            host::GravaAudit(QStringLiteral("Saiu Erro: TrataResumoPagamentoRedeItau"));
+            MostraMensagem(Icone::Aviso, Texto(msg::ErroFinalizadoOper), this);
+            host::GravaArquivo();
+            setModalResult(mrOk);
+            return;
+        }
+        iVeioServicoh45 = 0;
+        Contas::iTrataFluxoApresInfoBolReg = -1;
+    }
+    TransacaoAutorizada();
+}
+
+bool TFrmCAP_Mod::Verifica_Documento_Repetidos() {
+    const QString atual = host::LeCampo(1041, IndiceAtual);
+    const QString aceito = Texto(Contas::STATUS_CONSULTA_OK);
+    for (int i = 0; i < IndiceAtual; ++i) {
+        if (host::LeCampo(1121, i) != aceito) continue;
+        if (host::LeCampo(1041, i) != atual) continue;
+        RejeitaDocumento(Texto(msg::MsgErroCodBarrasRepetido));
+        MostraMensagem(Icone::Aviso, Texto(msg::MsgErroCodBarrasRepetido), this);
+        return true;
+    }
+    return false;
+}
+
+int TFrmCAP_Mod::QtdeMaximaDocumentos() {
+    return Contas::ServACPP.inteiro(5, 2, 0);
+}
+
+bool TFrmCAP_Mod::Excede_Qdte_Max_Permitida() {
+    return QtdeDocsConsultadosOK >= QtdeMaximaDocumentos();
+}
+
+void TFrmCAP_Mod::Ajusta_Documentos_excedentes() {
+    while (!host::LeCampo(1041, IndiceAtual).trimmed().isEmpty()) {
+        Grava(1120, QStringLiteral("000000000000"), IndiceAtual);
+        Grava(1173, QStringLiteral("0"), IndiceAtual);
+        Grava(1121, Texto(msg::MsgErroExcedeQTDEPagtos), IndiceAtual);
+        ++IndiceAtual;
+    }
+}
+
+bool TFrmCAP_Mod::Proximo_Documento() {
+    if (host::LeCampo(1041, IndiceAtual).trimmed().isEmpty()) return false;
+    if (Excede_Qdte_Max_Permitida()) {
+        if (QtdeMaximaDocumentos() < QtdeDocsConsultadosOK) Ajusta_Documentos_excedentes();
+        return false;
+    }
+    if (!PerguntaSimNao(Texto(msg::MsgNovoDocumento), {}, this)) return false;
+    ++IndiceAtual;
+    return true;
+}
+
+bool TFrmCAP_Mod::TrataIdentificacao() {
+    host::GravaAudit(QStringLiteral("Entrou: TrataIdentificacao."));
+    const auto sai = [](bool r) {
+        host::GravaAudit(QStringLiteral("Saiu: TrataIdentificacao."));
+        return r;
+    };
+    if (!iVeioServicoh45) return sai(true);
+    const auto& r = ServicoHzinho_45_DadosBoletoRegistrado;
+    struct Item {
+        const char* rotulo;
+        std::size_t offset;
+        std::size_t largura;
+        bool documento;
+    };
+    static constexpr Item itens[] = {
+        {msg::MsgNomeInstituicao, 25, 30, false},     {msg::MsgNomeCedente, 139, 40, false},
+        {msg::MsgRazaoSocialCedente, 179, 20, false}, {msg::CNPJCPFCedente, 199, 14, true},
+        {msg::MsgNomePagador, 287, 40, false},        {msg::MsgRazaoSocialPagador, 327, 20, false},
+        {msg::CNPJCPFPagador, 347, 14, true},         {msg::MsgNomeSacador, 213, 40, false},
+        {msg::MsgRazaoSocialSacador, 253, 20, false}, {msg::CNPJCPFSacador, 273, 14, true},
+    };
+    QString texto;
+    for (const Item& item : itens) {
+        const QString valor = r.texto(item.offset, item.largura);
+        // An item whose first character is blank (or never filled) was not sent.
+        if (valor.isEmpty() || valor.at(0) == QLatin1Char(' ')) continue;
+        texto += Texto(item.rotulo) + (item.documento ? FormataCpfCnpj(valor) : valor.trimmed()) +
+                 QStringLiteral("\r\n");
+    }
+    if (texto.isEmpty()) return sai(true);
+    if (!PerguntaSimNao(texto, Texto(msg::MsgDadosResumoIdBoletoRegistrado), this)) {
+        Grava(1009, QStringLiteral("FF"));
+        host::GravaAudit(QStringLiteral("Saiu -> Não confirmou: TrataIdentificacao"));
+        return false;
+    }
+    return sai(true);
+}
+
+void TFrmCAP_Mod::btRetornaClick() {
+    Grava(1027, Texto(msg::ErroFinalizadoOper));
+    Grava(1009, QStringLiteral("FF"));
+    setModalResult(mrCancel);
+}

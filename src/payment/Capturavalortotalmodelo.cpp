@@ -1,6 +1,107 @@
 #include "payment/Capturavalortotalmodelo.h"
 
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "payment/Estadocontas.h"
+#include "protocol/EdicaoValor.h"
+#include "resources/Mensagens.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Lumomain;
+
 TFrmCapturaValorTotal_Mod* FrmCapturaValorTotal_Mod = nullptr;
 
+namespace {
+
+QString Texto(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
 TFrmCapturaValorTotal_Mod::TFrmCapturaValorTotal_Mod(QWidget* pai)
-    : TFrmMod(pai, QStringLiteral("FrmCapturaValorTotal_Mod")) {}
+    : TFrmMod(pai, QStringLiteral("FrmCapturaValorTotal_Mod")) {
+    pnCaptura = new QFrame(this);
+    pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
+    pnCaptura->setFrameShape(QFrame::Box);
+    pnCaptura->setGeometry(111, 150, 400, 80);
+    edVlrTotal = EdicaoValor::CriaCampoValor(pnCaptura, lbVlrTotal);
+    edVlrTotal->setObjectName(QStringLiteral("edVlrTotal"));
+    lbVlrTotal->setObjectName(QStringLiteral("lbVlrTotal"));
+    edVlrTotal->installEventFilter(this);
+
+    btConfirma = CriaBotao(QStringLiteral("btConfirma"), Texto(msg::InfoConfirma), QRect(126, 318, 170, 32));
+    btRetorna =
+        CriaBotao(QStringLiteral("btRetorna"), QStringLiteral("&9 - Cancela"), QRect(326, 318, 170, 32));
+    setTabOrder(edVlrTotal, btConfirma);
+    setTabOrder(btConfirma, btRetorna);
+    btConfirma->installEventFilter(this);
+    btRetorna->installEventFilter(this);
+    LigaClique(btConfirma, [this] { btConfirmaClick(); });
+    LigaClique(btRetorna, [this] { btRetornaClick(); });
+}
+
+void TFrmCapturaValorTotal_Mod::IniciaCamposForm() {
+    DefineTitulo(Texto(msg::TituloCapturaValorTotal));
+    lbVlrTotal->setText(Texto(msg::InfoValorPagamento));
+    btConfirma->setText(Texto(msg::InfoConfirma));
+    btRetorna->setText(QStringLiteral("&9 - Cancela"));
+    // The amount the server authorised, shown for the operator to accept or replace.
+    edVlrTotal->setText(host::Dollar(host::RemoveFormato(Contas::ServACP.texto(4, 12))));
+    edVlrTotal->setEnabled(false);
+    bNovoValor = false;
+}
+
+void TFrmCapturaValorTotal_Mod::FormShow() {
+    IniciaCamposForm();
+    TFrmMod::FormShow();
+}
+
+bool TFrmCapturaValorTotal_Mod::eventFilter(QObject* objeto, QEvent* e) {
+    if (e->type() == QEvent::FocusIn) {
+        if (objeto == edVlrTotal)
+            DefineMensagem(Texto(msg::MsgValorTotal));
+        else if (objeto == btConfirma)
+            DefineMensagem(Texto(msg::MsgTecleEnterParaConfirmar));
+        else if (objeto == btRetorna)
+            DefineMensagem(Texto(msg::MsgTecleEnterParaRetornar));
+    }
+    return TFrmMod::eventFilter(objeto, e);
+}
+
+void TFrmCapturaValorTotal_Mod::btConfirmaClick() {
+    if (!bNovoValor) {
+        if (PerguntaSimNao(Texto(msg::MsgDesejaInformarNovoValor), {}, this)) {
+            bNovoValor = true;
+            edVlrTotal->setEnabled(true);
+            edVlrTotal->clear();
+            edVlrTotal->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    } else if (edVlrTotal->text().trimmed().isEmpty()) {
+        MostraMensagem(Icone::Aviso, Texto(msg::MsgValorTotal), this);
+        edVlrTotal->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (edDestino) edDestino->setText(edVlrTotal->text());
+    setModalResult(mrCancel);
+}
+
+void TFrmCapturaValorTotal_Mod::btRetornaClick() {
+    host::GravaCampoString(1027, 0, Texto(msg::ErroFinalizadoOper));
+    host::GravaCampoString(1009, 0, QStringLiteral("FF"));
+    host::GravaArquivo();
+    setModalResult(mrOk);
+}
+
+void TFrmCapturaValorTotal_Mod::closeEvent(QCloseEvent* e) {
+    // Cancel is this dialog's "confirmed": a window closed without an answer is the operator giving up.
+    if (ModalResult() == mrNone) Protegido([this] { btRetornaClick(); });
+    TFrmMod::closeEvent(e);
+}

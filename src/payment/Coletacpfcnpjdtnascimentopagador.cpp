@@ -1,1 +1,176 @@
 #include "payment/Coletacpfcnpjdtnascimentopagador.h"
+
+#include "frame/Coletacampocartao.h"
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "payment/Coletacampocpfcnpjdadosadicionaisboletoregistrado.h"
+#include "protocol/ServicosResposta.h"
+#include "resources/Mensagens.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDate>
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Lumomain;
+
+namespace {
+
+QString Texto(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+enum { PESSOA_FISICA = 0, PESSOA_JURIDICA = 1 };
+
+constexpr char MascaraData[] = "99/99/9999;_";
+
+// The document as typed, without the mask's punctuation (an alphanumeric CNPJ keeps its letters).
+QString Documento(const QLineEdit* ed) {
+    QString d = ed->text();
+    d.removeIf([](QChar c) { return !c.isLetterOrNumber(); });
+    return d;
+}
+
+} // namespace
+
+TFrmCPFCNPJDtNascPagador::TFrmCPFCNPJDtNascPagador(QWidget* pai)
+    : TFrmColeta_Mod(pai, QStringLiteral("FrmCPFCNPJDtNascPagador"), QRect(86, 90, 450, 160)) {
+    const auto rotulo = [this](const char* nome, const char* texto, int y) {
+        auto* l = new QLabel(Texto(texto), pnCaptura);
+        l->setObjectName(QLatin1String(nome));
+        l->setGeometry(20, y, 190, 28);
+        return l;
+    };
+    const auto edicao = [this](const char* nome, int y) {
+        auto* ed = new QLineEdit(pnCaptura);
+        ed->setObjectName(QLatin1String(nome));
+        ed->setGeometry(215, y, 210, 28);
+        ed->setContextMenuPolicy(Qt::NoContextMenu);
+        Observa(ed);
+        return ed;
+    };
+    lbTipoPessoa = rotulo("lbTipoPessoa", msg::InfoTipoPessoa, 18);
+    cbTipoPessoa = new QComboBox(pnCaptura);
+    cbTipoPessoa->setObjectName(QStringLiteral("cbTipoPessoa"));
+    cbTipoPessoa->setGeometry(215, 18, 210, 28);
+    Observa(cbTipoPessoa);
+    lbCPFCGC = rotulo("lbCPFCGC", msg::InfoCPF, 64);
+    edCPFCGC = edicao("edCPFCGC", 64);
+    lbDataNascimento = rotulo("lbDataNascimento", msg::InfoDataNascimento2, 110);
+    edDataNascimento = edicao("edDataNascimento", 110);
+    edDataNascimento->setInputMask(QLatin1String(MascaraData));
+
+    CriaBotoes({cbTipoPessoa, edCPFCGC, edDataNascimento});
+    connect(cbTipoPessoa, &QComboBox::currentIndexChanged, this,
+            [this] { Protegido([this] { ComboBoxTipoPessoaChange(cbTipoPessoa, lbCPFCGC, edCPFCGC, 0); }); });
+}
+
+void TFrmCPFCNPJDtNascPagador::IniciaCamposForm() {
+    DefineTitulo(Texto(msg::TituloDadosDoPagador));
+    btConfirma->setText(Texto(msg::InfoConfirma));
+    btRetorna->setText(Texto(msg::InfoRetorna));
+    lbTipoPessoa->setText(Texto(msg::InfoTipoPessoa));
+    lbCPFCGC->setText(Texto(msg::InfoCPF));
+    lbDataNascimento->setText(Texto(msg::InfoDataNascimento2));
+    {
+        const QSignalBlocker b(cbTipoPessoa);
+        cbTipoPessoa->clear();
+        cbTipoPessoa->addItems({Texto(msg::InfoTipoPessoaFisica), Texto(msg::InfoTipoPessoaJuridica)});
+        cbTipoPessoa->setCurrentIndex(-1);
+    }
+    Coletavalortrn::AplicaMascara(edCPFCGC, Coletavalortrn::MascaraCPF);
+    edCPFCGC->clear();
+    edDataNascimento->clear();
+    // The parties dialog may already have the payer's document in the current record.
+    const bool pedeDocumento =
+        IndiceDadosAdicionais == 0 ||
+        DadosAdicionais::Le(IndiceDadosAdicionais, DadosAdicionais::OFF_PAGADOR, 15).isEmpty();
+    for (QWidget* w : {static_cast<QWidget*>(lbTipoPessoa), static_cast<QWidget*>(cbTipoPessoa),
+                       static_cast<QWidget*>(lbCPFCGC), static_cast<QWidget*>(edCPFCGC)})
+        w->setVisible(pedeDocumento);
+}
+
+bool TFrmCPFCNPJDtNascPagador::eventFilter(QObject* objeto, QEvent* e) {
+    switch (e->type()) {
+    case QEvent::FocusIn:
+        if (objeto == cbTipoPessoa)
+            DefineMensagem(Texto(msg::MsgTipoPessoa) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
+        else if (objeto == edCPFCGC)
+            DefineMensagem(Texto(msg::MsgCpfCgc));
+        else if (objeto == edDataNascimento)
+            DefineMensagem(Texto(msg::MsgDataNascimento));
+        break;
+    case QEvent::KeyPress: {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (objeto == edDataNascimento) return Coletacampocartao::RecusaTeclaNumerica(k);
+        if (objeto != cbTipoPessoa || (k->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) break;
+        const QString t = k->text();
+        if (t.size() != 1 || !t.at(0).isDigit() || t.at(0).unicode() > 0x7F) break;
+        Protegido([&] {
+            char tecla = static_cast<char>(t.at(0).unicode());
+            host::AvancaRetrocedeItemComboBox(cbTipoPessoa, tecla);
+            if (tecla == 0) return;
+            // A list takes no text: the digit chooses a button, as anywhere else on the dialog.
+            if (QAbstractButton* b = BotaoDoDigito(t.at(0))) b->click();
+        });
+        return true;
+    }
+    default:
+        break;
+    }
+    return TFrmColeta_Mod::eventFilter(objeto, e);
+}
+
+bool TFrmCPFCNPJDtNascPagador::ValidaData(const QString& data) {
+    QString digitos = data;
+    digitos.removeIf([](QChar c) { return !c.isDigit(); });
+    if (digitos.size() != 8) return false;
+    const QDate d = QDate::fromString(digitos, QStringLiteral("ddMMyyyy"));
+    return d.isValid() && d <= QDate::currentDate() && d.year() >= 1900;
+}
+
+bool TFrmCPFCNPJDtNascPagador::ValidaCamposForm() {
+    if (!cbTipoPessoa->isHidden()) {
+        const int tipo = cbTipoPessoa->currentIndex();
+        if (tipo != PESSOA_FISICA && tipo != PESSOA_JURIDICA) {
+            ExibeMsgErroRepeteCampo(Texto(msg::ErroTipoPessoaInvalido), cbTipoPessoa, pnCaptura);
+            return false;
+        }
+        const QString documento = Documento(edCPFCGC);
+        if (tipo == PESSOA_FISICA && !host::VerificaCPF(documento)) {
+            ExibeMsgErroRepeteCampo(Texto(msg::ErroCPFInvalido), edCPFCGC, pnCaptura);
+            return false;
+        }
+        if (tipo == PESSOA_JURIDICA && !host::VerificaCNPJ(documento)) {
+            ExibeMsgErroRepeteCampo(Texto(msg::ErroCNPJInvalido), edCPFCGC, pnCaptura);
+            return false;
+        }
+    }
+    if (!ValidaData(edDataNascimento->text())) {
+        ExibeMsgErroRepeteCampo(Texto(msg::ErroDataInvalida), edDataNascimento, pnCaptura);
+        return false;
+    }
+    return true;
+}
+
+bool TFrmCPFCNPJDtNascPagador::GravaCamposHostlink() {
+    if (!TFrmColeta_Mod::GravaCamposHostlink()) return false;
+    using namespace DadosAdicionais;
+    // The payer goes with the last document the parties dialog recorded, or opens the first record.
+    const bool semRegistro = IndiceDadosAdicionais == 0;
+    const int registro = semRegistro ? 1 : IndiceDadosAdicionais;
+    if (!edCPFCGC->isHidden()) Grava(registro, OFF_PAGADOR, 14, Documento(edCPFCGC));
+    QString nascimento = edDataNascimento->text();
+    nascimento.removeIf([](QChar c) { return !c.isDigit(); });
+    Grava(registro, OFF_NASCIMENTO, 8, nascimento);
+    if (semRegistro) {
+        Grava(registro, OFF_DOCUMENTO, 2, QString::number(IndiceAtual >= 2 ? IndiceAtual - 1 : 1));
+        IndiceDadosAdicionais = 1;
+    }
+    return true;
+}

@@ -1,6 +1,19 @@
 #include "payment/Consultacodigobarras.h"
 
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "payment/Coletacampocpfcnpjdadosadicionaisboletoregistrado.h"
+#include "payment/Consultapagamento.h"
+#include "payment/Estadocontas.h"
+#include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace Consultacodigobarras {
 
@@ -12,3 +25,185 @@ constinit TTabelaTrn TrnConsultaCodigoBarras =
     Descritor(242, 0, {A, F(1040), K(NUMERO_DOCUMENTO).fmt(4), F(10439, "BOLREG:")});
 
 } // namespace Consultacodigobarras
+
+using namespace Lumomain;
+
+TFrmCAP_CCB* FrmCAP_CCB = nullptr;
+
+namespace {
+
+QString Texto(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
+    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
+}
+
+// A slot the operator left without an answer from the bill query is emptied, as if never captured.
+bool SlotAbandonado(int indice) {
+    return !Contas::ConsultaPagtoOK && host::LeCampo(1121, indice).isEmpty();
+}
+
+void LimpaSlot(int indice) {
+    Grava(1041, {}, indice);
+    Grava(1120, {}, indice);
+    Grava(1173, {}, indice);
+}
+
+} // namespace
+
+TFrmCAP_CCB::TFrmCAP_CCB(QWidget* pai) : TFrmCAP_Mod(pai, QStringLiteral("FrmCAP_CCB")) {
+    lbvalortotal = new QLabel(Texto(msg::InfoValorParcial), this);
+    lbvalortotal->setObjectName(QStringLiteral("lbvalortotal"));
+    lbvalortotal->setGeometry(330, 180, 110, 26);
+    edValorParcial = new QLineEdit(this);
+    edValorParcial->setObjectName(QStringLiteral("edValorParcial"));
+    edValorParcial->setGeometry(440, 180, 160, 26);
+    edValorParcial->setMaxLength(12);
+    edValorParcial->setReadOnly(true);
+    edValorParcial->setFocusPolicy(Qt::NoFocus);
+    edValorParcial->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(EdDoc, &QLineEdit::textEdited, this, [this] { Protegido([this] { EdDocChange(); }); });
+}
+
+void TFrmCAP_CCB::IniciaCamposForm() {
+    if (IndiceAtual < 1) Contas::Limpa();
+    TFrmCAP_Mod::IniciaCamposForm();
+    Tag = 1;
+    Descritor = &Consultacodigobarras::TrnConsultaCodigoBarras;
+    DefineTitulo(Texto(msg::TituloConsultaCodigoBarras));
+}
+
+void TFrmCAP_CCB::FormShow() {
+    TFrmCAP_Mod::FormShow();
+    const QString total = host::RemoveFormato(host::LeCampo(1003));
+    const long long valor = total.toLongLong();
+    const bool mostra = !(QtdeDocsConsultadosOK == 0 && valor <= 0);
+    lbvalortotal->setVisible(mostra);
+    edValorParcial->setVisible(mostra);
+    if (mostra) edValorParcial->setText(host::Dollar(total));
+}
+
+void TFrmCAP_CCB::EdDocChange() {
+    if (edTpEntrada->text().trimmed() != QLatin1String("1") || !Contas::Digitado) return;
+    if (qobject_cast<QPushButton*>(focusWidget())) return;
+    // A typed line goes in blocks, each with its own check.
+    focoProprio_ = true;
+    LimpaBlocoCB(2);
+    EdDoc->clear();
+    Foca(ed_bloco1);
+    focoProprio_ = false;
+}
+
+bool TFrmCAP_CCB::GravaCamposHostlink() {
+    if (!TFrmCAP_Mod::GravaCamposHostlink()) return false;
+    if (!Grava(10158, QStringLiteral("33"))) return false;
+    if (!Grava(1040, edTpEntrada->text().trimmed())) return false;
+    if (host::LeCampo(1041, IndiceAtual).trimmed().isEmpty() &&
+        !Grava(1041, EdDoc->text().trimmed(), IndiceAtual))
+        return false;
+    Consultacodigobarras::CopiaDocumento(Consultacodigobarras::NUMERO_DOCUMENTO,
+                                         host::LeCampo(1041, IndiceAtual).trimmed());
+    return true;
+}
+
+void TFrmCAP_CCB::Captura_Proximo_Documento() {
+    HabilitaControles(true);
+    hide();
+    show();
+    edTpEntrada->setText(host::LeCampo(1040).trimmed());
+    EdDoc->setText(host::LeCampo(1041, IndiceAtual).trimmed());
+    if (edTpEntrada->isEnabled()) Foca(edTpEntrada);
+}
+
+void TFrmCAP_CCB::TransacaoAutorizada() {
+    Contas::ProximoDocumento = true;
+    Grava(1121, {}, IndiceAtual);
+    if (!Verifica_Documento_Repetidos()) {
+        Contas::ServACB.atribui(host::LeCampoBytes(20010, 0, 37));
+        const auto flag = [](std::size_t posicao) {
+            const char c = Contas::ServACB.dados[posicao];
+            return c >= '0' && c <= '9' ? c - '0' : 0;
+        };
+        Contas::iTrataValorMulta = flag(30);
+        Contas::iTrataValorJurosMora = flag(31);
+        Contas::iTrataBeneficiario = flag(32);
+        Contas::iTrataSacadorAvalista = flag(33);
+        Contas::iTrataPagador = flag(34);
+        Contas::iTrataFluxoApresInfoBolReg = flag(35);
+
+        if (Contas::iTrataBeneficiario == 1 && Contas::iTrataSacadorAvalista == 1 &&
+            Contas::iTrataPagador == 1 && !ColetaCPFCNPJBoletoRegistradoContingencia()) {
+            host::GravaAudit(QStringLiteral("Erro: ColetaCPFCNPJBoletoRegistradoContingencia."));
+            HabilitaControles(true);
+            Grava(1027, Texto(msg::ErroOperacaoCancelada));
+            Grava(1009, QStringLiteral("FF"));
+            host::GravaArquivo();
+            setModalResult(mrOk);
+            return;
+        }
+        if (!CriaExecutaForm(this, FrmCPG_CAP)) {
+            MostraMensagem(Icone::Erro, Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmCPG_CAP")}),
+                           this);
+            setModalResult(mrOk);
+            return;
+        }
+        // The bill query closed the chain (the operator gave up there, or the payment went on from it).
+        if (ModalResult() != mrNone) return;
+        if (Contas::ProximoDocumento) {
+            Captura_Proximo_Documento();
+            return;
+        }
+    }
+    if (Contas::Digitado) {
+        SegueDigitado();
+        return;
+    }
+    if (SlotAbandonado(IndiceAtual)) {
+        setModalResult(mrOk);
+        return;
+    }
+    Contas::ConsultaPagtoOK = false;
+    ++IndiceAtual;
+    if (Excede_Qdte_Max_Permitida()) Ajusta_Documentos_excedentes();
+    if (!host::LeCampo(1041, IndiceAtual).trimmed().isEmpty()) {
+        Contas::ProximoDocumento = true;
+        Captura_Proximo_Documento();
+    } else if (QtdeDocsConsultadosOK == 0) {
+        host::GravaArquivo();
+        setModalResult(mrOk);
+    } else {
+        AbreFormasPagamento();
+    }
+}
+
+void TFrmCAP_CCB::SegueDigitado() {
+    if (Proximo_Documento()) {
+        const int anterior = IndiceAtual - 1;
+        if (SlotAbandonado(anterior)) {
+            LimpaSlot(anterior);
+            --IndiceAtual;
+        }
+        Contas::ConsultaPagtoOK = false;
+        Contas::ProximoDocumento = true;
+        Captura_Proximo_Documento();
+        return;
+    }
+    Contas::ProximoDocumento = false;
+    if (QtdeDocsConsultadosOK == 0) {
+        FinalizaPeloOperador();
+        return;
+    }
+    if (SlotAbandonado(IndiceAtual)) LimpaSlot(IndiceAtual);
+    AbreFormasPagamento();
+}
+
+void TFrmCAP_CCB::btRetornaClick() {
+    if (QtdeDocsConsultadosOK == 0 || !Contas::Digitado) {
+        TFrmCAP_Mod::btRetornaClick();
+        return;
+    }
+    if (IndiceAtual > 0) --IndiceAtual;
+    SegueDigitado();
+}

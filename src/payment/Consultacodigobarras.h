@@ -1,9 +1,14 @@
-// Query of a captured bar code: the requests it sends.
+// Query of a captured bar code: the "Consulta Código de Barras" dialog, the running partial total and the
+// requests it sends.
 #pragma once
 
 #include "basekit.h"
+#include "payment/Capturacodigobarras.h"
 
 #include <array>
+
+class QLabel;
+class QLineEdit;
 
 namespace Consultacodigobarras {
 
@@ -13,4 +18,37 @@ extern std::array<char, 64> NUMERO_DOCUMENTO;
 
 extern TTabelaTrn TrnConsultaCodigoBarras;
 
+// Copies a document into a NUL-terminated buffer, cut to fit.
+template <std::size_t N> void CopiaDocumento(std::array<char, N>& destino, const QString& documento) {
+    destino.fill('\0');
+    const QByteArray b = documento.toLatin1();
+    std::copy_n(b.constData(), std::min<std::size_t>(static_cast<std::size_t>(b.size()), N - 1),
+                destino.begin());
+}
+
 } // namespace Consultacodigobarras
+
+class TFrmCAP_CCB : public TFrmCAP_Mod {
+    Q_OBJECT
+public:
+    explicit TFrmCAP_CCB(QWidget* pai);
+
+    bool GravaCamposHostlink() override;
+    void IniciaCamposForm() override;
+    void TransacaoAutorizada() override;
+    void Captura_Proximo_Documento() override;
+    void btRetornaClick() override;
+
+    QLabel* lbvalortotal = nullptr;
+    QLineEdit* edValorParcial = nullptr;
+
+protected:
+    void FormShow() override;
+
+private:
+    void EdDocChange();
+    // After a document is done with, in the typed case: another capture, or the payment methods.
+    void SegueDigitado();
+};
+
+extern TFrmCAP_CCB* FrmCAP_CCB;

@@ -1,22 +1,74 @@
 #include "payment/Continuarpagamento.h"
 
+#include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Lumomain;
+
 TFrmPgt_Con* FrmPgt_Con = nullptr;
 
-TFrmPgt_Con::TFrmPgt_Con(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmPgt_Con")) {
-    DefineTitulo(QStringLiteral("Continuar Pagamento"));
-    btConfirma =
-        CriaBotao(QStringLiteral("btConfirma"), QStringLiteral("&1 - Confirma"), QRect(146, 320, 160, 30));
+namespace {
+
+QString Texto(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+TFrmPgt_Con::TFrmPgt_Con(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmPgt_Con")) {
+    // The pending payment carries its own amount: nothing is typed here.
+    lbValor->hide();
+    edValor->hide();
+    // The button runs this dialog's own flow, not the full payment flow of the base.
+    disconnect(btConfirma, &QAbstractButton::clicked, this, nullptr);
     LigaClique(btConfirma, [this] { btConfirmaClick(); });
 }
 
+void TFrmPgt_Con::IniciaCamposForm() {
+    TFrmTrn_Mod::IniciaCamposForm();
+    DefineTitulo(Texto(msg::TituloContinuaPagamento));
+    Descritor = &Continuarpagamento::TrnContinuarPagamento;
+    GrupoPagto = QStringLiteral("1");
+    host::LimpaCampo(10112);
+}
+
+void TFrmPgt_Con::FormShow() {
+    TFrmTrn_Mod::FormShow();
+    // After the base has placed the focus, whose hint would take the message line.
+    DefineMensagem(Texto(msg::InfoMsgAlertaContinuaPagto));
+}
+
+void TFrmPgt_Con::FormActivate() {
+    // The entry point starts the dialog itself: the base's self-confirming timer would send a second request.
+    TFrmMod::FormActivate();
+}
+
+bool TFrmPgt_Con::GravaCamposHostlink() {
+    if (!TFrmTrn_Mod::GravaCamposHostlink()) return false;
+    if (host::GravaCampoString(10158, 0, QStringLiteral("31")) != 0) return false;
+    return host::GravaCampoString(10102, 0, host::LeCampo(20036)) == 0;
+}
+
 void TFrmPgt_Con::btConfirmaClick() {
-    // Pending bill payments are resumed by the bill-payment dialogs; until this till offers them, the host is
-    // told that the function is not enabled rather than left without a result.
-    host::EnviaArquivoErroPDV(255, QString::fromUtf8(msg::MsgTransacaoNaoHabilitada));
+    if (bIniciado) return;
+    bIniciado = true;
+    bControlaKeyPreview = false;
+    HabilitaControles(false);
+    if (GravaCamposHostlink()) {
+        VerificaAutorizaTransacao();
+        iResultado = host::LeCampoInteiro(1009, 0, 255);
+    } else {
+        host::GravaAudit(QStringLiteral("Saiu Erro: ContinuarPagamento."));
+    }
+    HabilitaControles(true);
+    bControlaKeyPreview = true;
+    setModalResult(mrOk);
 }
 
 namespace Continuarpagamento {

@@ -2,19 +2,29 @@
 #pragma once
 
 #include "basekit.h"
-#include "frame/Modelolumo.h"
+#include "protocol/Trnmodelolumo.h"
 
-class QPushButton;
-
-class TFrmPgt_Con : public TFrmMod {
+class TFrmPgt_Con : public TFrmTrn_Mod {
     Q_OBJECT
 public:
     explicit TFrmPgt_Con(QWidget* pai);
 
-    // Start of the dialog, run by the entry point without operator input.
+    void IniciaCamposForm() override;
+    bool GravaCamposHostlink() override;
+
+    // Start of the dialog, run by the entry point without operator input: sends the continuation and leaves
+    // its result in the host fields.
     void btConfirmaClick();
 
-    QPushButton* btConfirma = nullptr;
+    // Field 1009 as the continuation left it (255 when nothing was sent).
+    int iResultado = 255;
+
+protected:
+    void FormShow() override;
+    void FormActivate() override;
+
+private:
+    bool bIniciado = false;
 };
 
 extern TFrmPgt_Con* FrmPgt_Con;

@@ -7,6 +7,9 @@
 
 namespace Contas {
 
+// Status (field 1121) of a document the bill query accepted.
+inline constexpr char STATUS_CONSULTA_OK[] = "Consulta pagamento OK";
+
 // The documents are typed one by one in the capture dialog (false: the host supplied the list).
 extern bool Digitado;
 // Another document is to be captured after the current one.

@@ -1,6 +1,11 @@
 #include "payment/Pagtoemcheque.h"
 
+#include "frame/Lumomain.h"
+#include "host/Host.h"
 #include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
+
+#include <algorithm>
 
 namespace Pagtoemcheque {
 
@@ -13,3 +18,17 @@ constinit TTabelaTrn TrnPagamentoCheque = Descritor(242, 1, {B, F(10102, 2), D7,
 TFrmPgt_Chq* FrmPgt_Chq = nullptr;
 
 TFrmPgt_Chq::TFrmPgt_Chq(QWidget* pai) : TFrmPgtChq_Trn(pai, QStringLiteral("FrmPgt_Chq")) {}
+
+void TFrmPgt_Chq::IniciaCamposForm() {
+    TFrmPgtChq_Trn::IniciaCamposForm();
+    Descritor = &Pagtoemcheque::TrnPagamentoCheque;
+    DefineTitulo(QString::fromUtf8(msg::TituloPagamentoCheque));
+}
+
+bool TFrmPgt_Chq::GravaCamposHostlink() {
+    if (!TFrmPgtChq_Trn::GravaCamposHostlink()) return false;
+    // The seven per-document fields go once for each accepted document.
+    Tabelatrn::DefineQtdeDocumentos(Pagtoemcheque::TrnPagamentoCheque,
+                                    static_cast<uint16_t>(std::max(0, Lumomain::QtdeDocsConsultadosOK)));
+    return host::GravaCampoString(1112, 0, QStringLiteral("2")) == 0;
+}

@@ -1,5 +1,7 @@
 #include "payment/Pagtoemchequetrn.h"
 
+#include "frame/Lumomain.h"
+#include "host/Host.h"
 #include "protocol/Tabelatrn.h"
 
 namespace Pagtoemchequetrn {
@@ -11,4 +13,42 @@ constinit TTabelaTrn TrnPagamentoConsultaCheque =
 
 } // namespace Pagtoemchequetrn
 
+using Pagtoemchequetrn::TrnPagamentoConsultaCheque;
+
+namespace {
+
+bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
+    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
+}
+
+} // namespace
+
 TFrmPgtChq_Trn::TFrmPgtChq_Trn(QWidget* pai, const QString& nome) : TFrmColetaDadosChq_Trn(pai, nome) {}
+
+void TFrmPgtChq_Trn::IniciaCamposForm() {
+    TFrmColetaDadosChq_Trn::IniciaCamposForm();
+    Descritor = &TrnPagamentoConsultaCheque;
+}
+
+bool TFrmPgtChq_Trn::GravaCamposHostlink() {
+    if (!TFrmColetaDadosChq_Trn::GravaCamposHostlink()) return false;
+    // One cheque settles every accepted document: the count goes before and after the cheque line.
+    const QString qtde = QString::number(Lumomain::QtdeDocsConsultadosOK);
+    return Grava(10158, QStringLiteral("17")) && Grava(10102, qtde, 0) && Grava(10102, qtde, 2) &&
+           Grava(10102, QStringLiteral("SEQ_CB:") + qtde, 3);
+}
+
+int TFrmPgtChq_Trn::VerificaAutorizaTransacao() {
+    TTabelaTrn* const pedido = Descritor;
+    if (pedido == nullptr || pedido == &TrnPagamentoConsultaCheque)
+        return TFrmColetaDadosChq_Trn::VerificaAutorizaTransacao();
+    Descritor = &TrnPagamentoConsultaCheque;
+    const int consulta = TFrmColetaDadosChq_Trn::VerificaAutorizaTransacao();
+    Descritor = pedido;
+    // A cheque the bank refuses pays nothing: its answer is the one the host reports.
+    if (consulta != 0) {
+        host::GravaAudit(QStringLiteral("Erro: ConsultaCheque."));
+        return consulta;
+    }
+    return TFrmColetaDadosChq_Trn::VerificaAutorizaTransacao();
+}

@@ -5,6 +5,8 @@
 #include "host/IniFile.h"
 #include "resources/Mensagens.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -1064,7 +1066,7 @@ void TrataPrefixoDADICPAGCB() {
     static constexpr size_t kOffset[7] = {0, 13, 26, 41, 56, 71, 80};
     static constexpr size_t kLargura[7] = {13, 13, 15, 15, 15, 9, 2};
     const int n = std::clamp(IndiceDadosAdicionais, 0, 100);
-    QString acumulado;
+    QStringList entradas;
     for (int e = 0; e < n; ++e) {
         QString f[7];
         bool algum = false;
@@ -1074,12 +1076,17 @@ void TrataPrefixoDADICPAGCB() {
             if (i < 6 && !f[i].isEmpty()) algum = true;
         }
         if (!algum) continue;
-        acumulado += f[6] + QLatin1Char('=') + f[0];
+        QString entrada = f[6] + QLatin1Char('=') + f[0];
         for (size_t i = 1; i < 6; ++i)
-            acumulado += QLatin1Char('|') + f[i];
-        acumulado += QLatin1Char(e < n - 1 ? ',' : ';');
-        if (host::GravaCampoString(10440, 0, Apara(acumulado)) != 0) break;
+            entrada += QLatin1Char('|') + f[i];
+        entradas.append(entrada);
     }
+    // The ";" closes the last entry written, whichever record it came from; a payment without
+    // registered-boleto data sends none, not what an earlier payment left in the field.
+    if (entradas.isEmpty())
+        host::LimpaCampo(10440);
+    else
+        host::GravaCampoString(10440, 0, entradas.join(QLatin1Char(',')) + QLatin1Char(';'));
 }
 
 bool ValidaValorMinMaxBoletoRegistradoCB(const QString& valor) {

@@ -1,9 +1,9 @@
 #include "protocol/Trnmodelolumo.h"
 
-#include "frame/Indisponivel.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
+#include "payment/Coletacpfcnpjdtnascimentopagador.h"
 #include "protocol/Coletadadoscircularbacentrn.h"
 #include "protocol/EdicaoValor.h"
 #include "protocol/ServicosResposta.h"
@@ -42,21 +42,9 @@ QString TextoVisor(const QString& texto) {
     return host::RightString(QString(16, QLatin1Char(' ')) + texto, 32);
 }
 
-int PagadorIndisponivel(TFrmMod* chamador) {
-    // The stand-in reports itself to the point of sale; without payer data the transaction cannot go on.
-    TFrmIndisponivel* f = TFrmMod::Cria<TFrmIndisponivel>(chamador);
-    if (!f) return TFrmMod::mrCancel;
-    f->DefineFormulario(QStringLiteral("TFrmCPFCNPJDtNascPagador"));
-    f->Executa();
-    delete f;
-    return TFrmMod::mrCancel;
-}
-
 constexpr char ARQUIVO_RESTABELECE[] = "RestabeleceLimite.ini";
 
 } // namespace
-
-int (*ColetaDadosPagadorBoleto)(TFrmMod* chamador) = &PagadorIndisponivel;
 
 TFrmTrn_Mod::TFrmTrn_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome) {
     pnCaptura = new QFrame(this);
@@ -205,7 +193,10 @@ bool TFrmTrn_Mod::VerificaColetaDadosCircularBacen() {
     const long long ref = Numero(referencia, -1);
     if (referencia.isEmpty() || ref < 0) return true;
     if (valor > ref) {
-        const int r = ColetaDadosPagadorBoleto(this);
+        TFrmCPFCNPJDtNascPagador* pagador = TFrmMod::Cria<TFrmCPFCNPJDtNascPagador>(this);
+        if (!pagador) return false;
+        const int r = pagador->Executa();
+        delete pagador;
         setModalResult(r);
         return r == mrOk;
     }

@@ -57,7 +57,3 @@ private:
     void ConfirmaTransacao();
     bool ConfirmaVencimentoDebitoForcado();
 };
-
-// The payer CPF/CNPJ and birth-date dialog of registered boletos, run above the BACEN reference value; its
-// modal result (1 confirmed). Until bill payment brings it, a stand-in screen says it is not offered.
-extern int (*ColetaDadosPagadorBoleto)(TFrmMod* chamador);

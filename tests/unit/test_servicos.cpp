@@ -943,8 +943,8 @@ TEST_F(Servicos, DadosAdicionaisDoBoletoNoCampo10440) {
     HostlinkLimpaCampo(10440);
     IndiceDadosAdicionais = 2;
     TrataPrefixoDADICPAGCB();
-    // The last entry was empty, so the text ends where the first one did.
-    EXPECT_EQ(Campo(10440), "1=150|25|12345678901234||98765432100|01011980,");
+    // The last record was empty: the entry before it is the last one and takes the ";".
+    EXPECT_EQ(Campo(10440), "1=150|25|12345678901234||98765432100|01011980;");
 }
 
 TEST_F(Servicos, DuasEntradasDeDadosAdicionais) {

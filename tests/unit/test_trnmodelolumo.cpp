@@ -5,10 +5,12 @@
 #include "frame/Lumomain.h"
 #include "host/IniFile.h"
 #include "padkit.h"
+#include "payment/Coletacpfcnpjdtnascimentopagador.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
 #include "protocol/Trnmodelolumo.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -291,9 +293,35 @@ TEST_F(Transacao, ValorDeReferenciaIgualNaoPedeOPagadorEAcimaPede) {
     SetUp();
     Lumomain::acValorReferenciaBACEN3978.atribui("000000005000");
     EXPECT_EQ(Executa(QStringLiteral("5001"), {[](QWidget* w) { w->close(); }}), TFrmMod::mrOk);
-    EXPECT_TRUE(Viu("TFrmIndisponivel")) << "the payer dialog comes with bill payment";
+    EXPECT_TRUE(Viu("TFrmCPFCNPJDtNascPagador"));
     EXPECT_TRUE(banco_.pedidos.empty());
     EXPECT_EQ(Campo(1009), "FF");
+    EXPECT_EQ(Campo(1027), "Operacao Cancelada");
+}
+
+TEST_F(Transacao, PagadorConfirmadoSegueComOsDadosNoCampo10440) {
+    Lumomain::acValorReferenciaBACEN3978.atribui("000000005000");
+    Lumomain::DadosAdicionaisBoletoRegistradoContingencia.limpa();
+    Lumomain::IndiceDadosAdicionais = 0;
+    Lumomain::IndiceAtual = 0;
+    EXPECT_EQ(Executa(QStringLiteral("5001"), {[](QWidget* w) {
+                          auto* p = static_cast<TFrmCPFCNPJDtNascPagador*>(w);
+                          p->cbTipoPessoa->setFocus();
+                          Tecla(w, Qt::Key_2, QStringLiteral("2"));
+                          Enter(w);
+                          Digita(w, "52998224725");
+                          Enter(w);
+                          Digita(w, "07091970");
+                          Enter(w);
+                          Enter(w);
+                      }}),
+              TFrmMod::mrOk);
+    EXPECT_TRUE(Viu("TFrmCPFCNPJDtNascPagador"));
+    EXPECT_EQ(banco_.pedidos.size(), 1u);
+    EXPECT_EQ(Lumomain::IndiceDadosAdicionais, 1);
+    EXPECT_EQ(Campo(10440), "1=||||52998224725|07091970;");
+    Lumomain::DadosAdicionaisBoletoRegistradoContingencia.limpa();
+    Lumomain::IndiceDadosAdicionais = 0;
 }
 
 // ---- After the reply

@@ -287,4 +287,78 @@ TEST(VerificaCNPJ, RejectsBadShapes) {
     EXPECT_FALSE(VerificaCNPJ("11.222.333/0001-81"));
 }
 
+// ------------------------------------------------------------------------------ real bills, block by block
+
+// Typed lines of real bills as printed on them: a collection with value identifier 9 (module 11), one with
+// identifier 6 (module 10) and a Banco do Brasil bank boleto.
+const std::string kConvenioModulo11 = "858900004609524601791605607593050865831483000010";
+const std::string kConvenioModulo10 = "846700000017435900240209024050002435842210108119";
+const std::string kBoletoBB = "00190000090114971860168524522114675860000102656";
+
+TEST(ValidaModulo11Convenio, AcceptsEachBlockOfARealModulo11Bill) {
+    for (std::size_t inicio = 0; inicio < 48; inicio += 12) {
+        const std::string bloco = kConvenioModulo11.substr(inicio, 12);
+        SCOPED_TRACE(bloco);
+        EXPECT_TRUE(ValidaModulo11Convenio(bloco.c_str()));
+        // The same block is not a module-10 block: a capture that checked every block by module 10 would
+        // refuse a bill the bank accepts.
+        EXPECT_FALSE(ValidaModulo10(bloco.c_str()));
+    }
+}
+
+TEST(ValidaModulo11Convenio, RemaindersZeroOneAndTenAndBadInput) {
+    // The id8 and id9 fixtures above: remainder 10 gives DV 1, remainder 1 gives DV 0.
+    EXPECT_TRUE(ValidaModulo11Convenio("848400000011"));
+    EXPECT_FALSE(ValidaModulo11Convenio("848400000010"));
+    EXPECT_TRUE(ValidaModulo11Convenio("859000000010"));
+    EXPECT_FALSE(ValidaModulo11Convenio("859000000011"));
+    // Remainder 0: 11 x 2 = 22... "0" followed by DV 0 is the plainest case.
+    EXPECT_TRUE(ValidaModulo11Convenio("00"));
+    EXPECT_FALSE(ValidaModulo11Convenio("0"));
+    EXPECT_FALSE(ValidaModulo11Convenio(""));
+    EXPECT_FALSE(ValidaModulo11Convenio("85890000460-9"));
+    EXPECT_FALSE(ValidaModulo11Convenio(nullptr));
+}
+
+TEST(ValidaModulo10, AcceptsEachBlockOfRealModulo10BillAndBankBoleto) {
+    for (std::size_t inicio = 0; inicio < 48; inicio += 12) {
+        const std::string bloco = kConvenioModulo10.substr(inicio, 12);
+        SCOPED_TRACE(bloco);
+        EXPECT_TRUE(ValidaModulo10(bloco.c_str()));
+    }
+    // Boleto fields: 10, 11 and 11 digits, each ending in its own DV.
+    for (const auto& [inicio, tamanho] : {std::pair<std::size_t, std::size_t>{0, 10}, {10, 11}, {21, 11}}) {
+        const std::string campo = kBoletoBB.substr(inicio, tamanho);
+        SCOPED_TRACE(campo);
+        EXPECT_TRUE(ValidaModulo10(campo.c_str()));
+    }
+}
+
+// Every single digit of the line replaced by each other digit: the line is refused.
+void RecusaQualquerDigitoTrocado(const std::string& linha, bool (*valida)(const char*)) {
+    ASSERT_TRUE(valida(linha.c_str()));
+    for (std::size_t pos = 0; pos < linha.size(); ++pos) {
+        for (char c = '0'; c <= '9'; ++c) {
+            if (c == linha[pos]) continue;
+            const std::string alterada = troca(linha, pos, c);
+            EXPECT_FALSE(valida(alterada.c_str())) << alterada;
+        }
+    }
+}
+
+TEST(LinhasReais, WholeLineAcceptedAndAnyOneDigitChangedRefused) {
+    {
+        SCOPED_TRACE("convenio modulo 11");
+        RecusaQualquerDigitoTrocado(kConvenioModulo11, &ValidaCodigoBarrasCompletoConvenio);
+    }
+    {
+        SCOPED_TRACE("convenio modulo 10");
+        RecusaQualquerDigitoTrocado(kConvenioModulo10, &ValidaCodigoBarrasCompletoConvenio);
+    }
+    {
+        SCOPED_TRACE("boleto");
+        RecusaQualquerDigitoTrocado(kBoletoBB, &ValidaCodigoBarrasCompletoTitulo);
+    }
+}
+
 } // namespace
