@@ -1163,9 +1163,8 @@ constexpr char kOutroDocumento[] = "Gostaria de informar outro documento?";
 constexpr char kCodigoConta[] = "82660000000874500150000123456789012345678901";
 constexpr char kValorConta[] = "87,45";
 
-// The screens of a whole bill payment in cash, as the operator goes through them; ehAlvo tells each screen
-// (the module's class, or the floor's copy). "Where the module closes the screen first": the bill query
-// closes before the question, the question before the payment-method menu.
+// The screens of a whole bill payment in cash, as the operator goes through them; alvo tells each screen
+// (the module's class, or the floor's copy) and onde is added to what each wait names.
 std::vector<Tela>
 telasPagamentoConta(const std::function<std::function<bool(const QWidget*)>(std::size_t)>& alvo,
                     const std::string& onde) {
@@ -1785,6 +1784,8 @@ int main(int argc, char** argv) {
         return Bancada::daClasse(classes[i]);
     };
     const auto daCopia = [](std::size_t i) { return Bancada::doNome(kNomesPisoConta[i]); };
+    // Screens that come once the one before is closed: the question after the bill query, the payment-method
+    // menu after the question.
     const std::vector<bool> substitui{false, false, false, false, true, true, false};
 
     std::vector<Planta> plantasConta;
