@@ -24,10 +24,8 @@ struct ParametrosGrupo {
 };
 
 inline std::string CaminhoParametrosSimulados() {
-    return (std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "server" / "scenarios" /
-            "parametros.json")
-        .lexically_normal()
-        .string();
+    // The build names the scenarios' folder: __FILE__ may be relative (compiler caches rewrite it).
+    return (std::filesystem::path(CB_CENARIOS) / "parametros.json").lexically_normal().string();
 }
 
 // Group -> its reply; empty when the file cannot be read.
