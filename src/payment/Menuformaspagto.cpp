@@ -6,6 +6,8 @@
 #include "host/IniFile.h"
 #include "payment/Estadocontas.h"
 #include "payment/Liquidacaocontas.h"
+#include "payment/Pagtochequemultiplasformas.h"
+#include "payment/Pagtodebitomultiplasformas.h"
 #include "payment/Pagtoemcartaocontacbmodelo.h"
 #include "payment/Pagtoemcartaocredito.h"
 #include "payment/Pagtoemcartaocreditocontacb.h"
@@ -19,6 +21,8 @@
 #include "payment/Pagtoemdinheirofininvest.h"
 #include "payment/Pagtogenericofininvestlumo.h"
 #include "payment/Pagtogenericolumo.h"
+#include "payment/Valoresmultiplasformas.h"
+#include "protocol/Coletavalortrn.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
@@ -154,6 +158,7 @@ TFrmMnu_For::TFrmMnu_For(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmMnu
     LigaOpcao(5, [this] { spOpcao5Click(); });
     LigaOpcao(6, [this] { spOpcao6Click(); });
     LigaOpcao(7, [this] { spOpcao7Click(); });
+    LigaOpcao(8, [this] { spOpcao8Click(); });
 }
 
 void TFrmMnu_For::IniciaFormularioMenu() {
@@ -164,7 +169,11 @@ void TFrmMnu_For::IniciaFormularioMenu() {
     const QString servico = ServicoHzinho_Pagamento.texto(0, 20).left(10);
     DefineOpcao(6, Texto(msg::OpcaoDeb) + QLatin1Char(' ') + servico);
     DefineOpcao(7, Texto(msg::OpcaoCred) + QLatin1Char(' ') + servico);
-    spOpcao[7]->hide();
+    // Only the card invoice may be paid in several forms.
+    if (Fininvest())
+        DefineOpcao(8, Texto(msg::OpcaoMultiplasFormas));
+    else
+        spOpcao[7]->hide();
 
     const QString total = host::RemoveFormato(host::LeCampo(1003));
     edValor->setText(total.isEmpty() ? QString() : host::Dollar(total));
@@ -228,12 +237,15 @@ void TFrmMnu_For::VerificaOpcoesHabilitadas() {
         iTransacoesHabilitadasFininvest = 0;
         for (int i = 0; i < 4; ++i)
             if (spOpcao[static_cast<size_t>(i)]->isEnabled()) ++iTransacoesHabilitadasFininvest;
+        // Several forms among cash, cheque and debit.
+        const int formas = int{FormaPermitida(0)} + int{FormaPermitida(1)} + int{FormaPermitida(2)};
+        HabilitaOpcao(8, formas >= 2);
     }
 }
 
 bool TFrmMnu_For::VerificaSeSomente1OpcaoEstaHabilitada() {
     int habilitadas = 0;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 8; ++i) {
         const QPushButton* b = spOpcao[static_cast<size_t>(i)];
         if (b->isVisibleTo(this) && b->isEnabled()) ++habilitadas;
     }
@@ -412,6 +424,33 @@ void TFrmMnu_For::spOpcao7Click() {
                                                                                  : QStringLiteral("0"));
     if (!PreparaPagamentoCartao(false)) return;
     if (!CriaExecutaForm(this, FrmPgt_CredContaCB)) MensagemFalhaCriacao("FrmPgt_CredContaCB");
+    AposOpcao();
+}
+
+void TFrmMnu_For::spOpcao8Click() {
+    using namespace Valoresmultiplasformas;
+    HabilitaDesabilitaBotoes(false);
+    const int divisao = Coletavalortrn::ExecutaColeta<TFrmCVC_MFP>(QStringLiteral("FrmCVC_MFP"));
+    if (divisao == mrNone) {
+        // Could not be created: already reported to the host.
+        setModalResult(mrOk);
+        return;
+    }
+    if (divisao != mrOk) {
+        AposOpcao();
+        return;
+    }
+    if (Usada(DEBITO)) {
+        Grava(10102, QStringLiteral("SEQ_CB:1"));
+        Grava(10107, QStringLiteral("13"));
+        if (!PreparaPagamentoCartao(false)) return;
+    }
+    // The cheques bring their own data dialog; without them the card's part leads.
+    if (Usada(CHEQUE)) {
+        if (!CriaExecutaForm(this, FrmPFN_Chq_MFP)) MensagemFalhaCriacao("FrmPFN_Chq_MFP");
+    } else if (!CriaExecutaForm(this, FrmPFN_Deb_MFP)) {
+        MensagemFalhaCriacao("FrmPFN_Deb_MFP");
+    }
     AposOpcao();
 }
 

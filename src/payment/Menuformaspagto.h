@@ -29,6 +29,8 @@ public:
     void spOpcao5Click();
     void spOpcao6Click();
     void spOpcao7Click();
+    // The card invoice in several forms: the split, then the dialog that settles it.
+    void spOpcao8Click();
 
     // Whether the network of the card just read may pay bills with the sale type of field 10107.
     bool TrataRedesHabilitadasPagamento();

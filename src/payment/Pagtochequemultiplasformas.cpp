@@ -1,6 +1,9 @@
 #include "payment/Pagtochequemultiplasformas.h"
 
+#include "payment/Liquidacaocontas.h"
+#include "payment/Valoresmultiplasformas.h"
 #include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
 
 namespace Pagtochequemultiplasformas {
 
@@ -22,3 +25,25 @@ constinit TTabelaTrn TrnPagtoDeb_Din_Chq_Fin = Descritor(
              F(10187, 1), F(10184), F(10102), F(10102, 1)});
 
 } // namespace Pagtochequemultiplasformas
+
+TFrmPFN_Chq_MFP* FrmPFN_Chq_MFP = nullptr;
+
+TFrmPFN_Chq_MFP::TFrmPFN_Chq_MFP(QWidget* pai) : TFrmPgtChq_Trn(pai, QStringLiteral("FrmPFN_Chq_MFP")) {}
+
+void TFrmPFN_Chq_MFP::IniciaCamposForm() {
+    TFrmPgtChq_Trn::IniciaCamposForm();
+    using namespace Valoresmultiplasformas;
+    const bool debito = Usada(DEBITO);
+    const bool dinheiro = Usada(DINHEIRO);
+    Descritor = debito && dinheiro ? &Pagtochequemultiplasformas::TrnPagtoDeb_Din_Chq_Fin
+                : debito           ? &Pagtochequemultiplasformas::TrnPagtoDeb_Chq_Fin
+                                   : &Pagtochequemultiplasformas::TrnPagtoDin_Chq_Fin;
+    // Only the card's part asks for a PIN.
+    CapturaSenha = debito;
+    DefineTitulo(QString::fromUtf8(msg::OpcaoMultiplasFormas));
+}
+
+bool TFrmPFN_Chq_MFP::GravaCamposHostlink() {
+    if (!TFrmPgtChq_Trn::GravaCamposHostlink()) return false;
+    return Liquidacao::GravaCamposLiquidacao(*Descritor, "17", "2");
+}

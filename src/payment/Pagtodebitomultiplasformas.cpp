@@ -1,6 +1,7 @@
 #include "payment/Pagtodebitomultiplasformas.h"
 
 #include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
 
 namespace Pagtodebitomultiplasformas {
 
@@ -22,3 +23,15 @@ constinit TTabelaTrn TrnPagtoDeb_Din_Chq_Fin = Descritor(
              F(10187, 1), F(10184), F(10102), F(10102, 1)});
 
 } // namespace Pagtodebitomultiplasformas
+
+TFrmPFN_Deb_MFP* FrmPFN_Deb_MFP = nullptr;
+
+TFrmPFN_Deb_MFP::TFrmPFN_Deb_MFP(QWidget* pai) : TFrmPgt_DebFin(pai) {
+    setObjectName(QStringLiteral("FrmPFN_Deb_MFP"));
+}
+
+void TFrmPFN_Deb_MFP::IniciaCamposForm() {
+    TFrmPgt_DebFin::IniciaCamposForm();
+    Descritor = &Pagtodebitomultiplasformas::TrnPagtoDeb_Din_Fin;
+    DefineTitulo(QString::fromUtf8(msg::OpcaoMultiplasFormas));
+}

@@ -4,15 +4,19 @@
 #include "Ambiente.h"
 #include "Protocolo.h"
 #include "frame/Lumomain.h"
+#include "host/Host.h"
 #include "padkit.h"
 #include "payment/Estadocontas.h"
 #include "payment/Menuformaspagto.h"
 #include "payment/Pagtoemcartaodebito.h"
+#include "payment/Pagtoemcartaodebitocontacb.h"
 #include "payment/Pagtoemdinheiro.h"
 #include "payment/Pagtogenericolumo.h"
+#include "payment/Valoresmultiplasformas.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,6 +78,12 @@ void GuardaPinpad(const char* tipo, const char* texto, void* contexto) {
     if (std::string_view(tipo) == "pinpad")
         static_cast<std::vector<std::string>*>(contexto)->emplace_back(texto);
 }
+
+// The generic-payment record with its flag at 25, with and without the network 037 at 22; the general
+// record with the network 805 at 22 and the bank 399 at 25.
+constexpr char kPagTrnGenGenerico[] = "                         1";
+constexpr char kPagTrnGenRede037[] = "                      0371";
+constexpr char kGeraisBanco399[] = "                      805399";
 
 QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -192,10 +202,10 @@ TEST_F(FormasPagto, OpcoesSeguemDocumentosEServidor) {
 
     // The withdrawal: the till's switch, the generic-payment flag and the bank 399 of the general record.
     EscreveIni(QStringLiteral("ClienteTrn.ini"), "[CorrespondenteBancario]\r\nSaqueCB=1\r\n");
-    Lumomain::ServicoHzinho_PagTrnGen.atribui(std::string(25, ' ') + "1");
+    Lumomain::ServicoHzinho_PagTrnGen.atribui(kPagTrnGenGenerico);
     m = Menu();
     EXPECT_FALSE(m->spOpcao[4]->isEnabled());
-    Lumomain::ServicoHzinho_21_Informacoes_Gerais_CB.atribui(std::string(22, ' ') + "805399");
+    Lumomain::ServicoHzinho_21_Informacoes_Gerais_CB.atribui(kGeraisBanco399);
     m = Menu();
     EXPECT_TRUE(m->spOpcao[4]->isEnabled());
     EscreveIni(QStringLiteral("ClienteTrn.ini"), "[CorrespondenteBancario]\r\nSaqueCB=0\r\n");
@@ -263,7 +273,7 @@ TEST_F(FormasPagto, RedesHabilitadasPeloTipoDeVenda) {
 TEST_F(FormasPagto, RedeRecusadaEncerraComResultado) {
     Documentos(1);
     Cartao();
-    Lumomain::ServicoHzinho_PagTrnGen.atribui(std::string(25, ' ') + "1");
+    Lumomain::ServicoHzinho_PagTrnGen.atribui(kPagTrnGenGenerico);
     Lumomain::ServicoHzinho_Redes_Credito_Debito.atribui("REDES PAGAMENTO     020100011234");
     auto m = Menu();
     ASSERT_NE(m, nullptr);
@@ -418,6 +428,250 @@ TEST_F(FormasPagto, DebitoComFalhaNaConsultaDeBinsNaoAbreODialogo) {
     EXPECT_TRUE(banco_.pedidos.empty());
 }
 
+TEST_F(FormasPagto, DebitoEmRedeLevaOsValoresAdicionais) {
+    Documentos(1);
+    Cartao();
+    DefineCampo(10232, 0, "1");
+    DefineCampo(10404, 0, "1");
+    DefineCampo(10447, 0, "0");
+    DefineCampo(10112, 0, "005");
+    // The registered boleto's two additional amounts.
+    Lumomain::iVeioServicoh45 = 1;
+    std::string h45(361, '0');
+    h45.replace(55, 12, "000000000150");
+    h45.replace(67, 12, "000000000025");
+    Lumomain::ServicoHzinho_45_DadosBoletoRegistrado.atribui(h45);
+    auto m = Menu();
+    ASSERT_NE(m, nullptr);
+    int r = -1;
+    const auto vistos = FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('4')});
+    Lumomain::iVeioServicoh45 = 0;
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    EXPECT_EQ(r, TFrmMod::mrOk);
+    ASSERT_EQ(banco_.pedidos.size(), 1u);
+    // The network request: the payment network first, no 10112 after the method, the values at the end.
+    ASSERT_FALSE(banco_.pedidos[0].itens.empty());
+    EXPECT_EQ(banco_.pedidos[0].itens.front().campo, 10112);
+    EXPECT_EQ(banco_.pedidos[0].itens.front().valor, "005");
+    EXPECT_EQ(banco_.Valor(0, 10407), "648=150");
+    EXPECT_EQ(banco_.Valor(0, 10407, 1), "2047=25");
+    EXPECT_TRUE(banco_.Valor(0, 10440).has_value());
+    EXPECT_EQ(banco_.Valor(0, 10158), "18");
+}
+
+// ---- Account card
+
+TEST_F(FormasPagto, DebitoEmContaTipoDeContaECodigoDeSeguranca) {
+    Documentos(1);
+    Cartao();
+    DefineCampo(10232, 0, "1");
+    Lumomain::ServicoHzinho_Pagamento.atribui("PAGAMENTO DE CONTAS 805000011");
+    Contas::ServACP.atribui(std::string(60, '0') + "11");
+    auto m = Menu();
+    ASSERT_NE(m, nullptr);
+    int r = -1;
+    bool limpo = false;
+    QString titulo;
+    const auto vistos = FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('6'), [&](QWidget* w) {
+                                                                      auto* d =
+                                                                          static_cast<TFrmPgt_DebContaCB*>(w);
+                                                                      titulo = d->lbTitulo->text();
+                                                                      // "2" steps to the savings account.
+                                                                      d->cbTipoConta->setFocus();
+                                                                      Digita(d, "2");
+                                                                      Enter(d);
+                                                                      Digita(d, "a123");
+                                                                      d->btConfirma->click();
+                                                                      limpo = d->EdCSeg->text().isEmpty();
+                                                                  }});
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    EXPECT_EQ(r, TFrmMod::mrOk);
+    EXPECT_EQ(titulo, U("Déb PAGAMENTO DE CONTAS"));
+    EXPECT_TRUE(limpo);
+    EXPECT_EQ(VortaSimPinpadQtdeSenhas(), 1);
+    EXPECT_EQ(Campo(10107), "11");
+    EXPECT_EQ(Campo(10275), "0");
+    ASSERT_EQ(banco_.pedidos.size(), 1u);
+    EXPECT_EQ(banco_.Valor(0, 10158), "20");
+    EXPECT_EQ(banco_.Valor(0, 10102, 1), "02");
+    EXPECT_EQ(banco_.Valor(0, 10102, 3), "1");
+    // The code typed (the letter refused) went in the request.
+    const auto cseg = banco_.Valor(0, 10149);
+    ASSERT_TRUE(cseg.has_value());
+    EXPECT_EQ(cseg->size(), std::string("CSEG:").size() + 3);
+}
+
+// ---- Card invoice
+
+TEST_F(FormasPagto, FaturaEmDinheiroUmaFormaPorDocumento) {
+    Lumomain::GrupoPagto = QStringLiteral("2");
+    Documentos(2);
+    auto m = Menu();
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->spOpcao[7]->text(), U("&8 - Múltiplas Formas"));
+    EXPECT_TRUE(m->spOpcao[7]->isEnabled());
+    EXPECT_EQ(Campo(10188, 2), "0");
+    int r = -1;
+    const auto vistos = FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('1'), [](QWidget* w) {
+                                                                      Enter(w);
+                                                                      Enter(w);
+                                                                  }});
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    ASSERT_EQ(vistos.vistos.size(), 2u);
+    EXPECT_EQ(vistos.vistos[1].classe, "TFrmPgt_DinFin");
+    EXPECT_EQ(r, TFrmMod::mrOk);
+    ASSERT_EQ(banco_.pedidos.size(), 1u);
+    EXPECT_EQ(banco_.Valor(0, 10158), "16");
+    // The invoice's requests carry the method inside each document's block.
+    EXPECT_EQ(banco_.Valor(0, 1112, 0), "3");
+    EXPECT_EQ(banco_.Valor(0, 1112, 1), "3");
+}
+
+TEST_F(FormasPagto, FaturaEmDinheiroEDebito) {
+    Lumomain::GrupoPagto = QStringLiteral("2");
+    Documentos(2);
+    Cartao();
+    DefineCampo(10232, 0, "1");
+    auto m = Menu();
+    ASSERT_NE(m, nullptr);
+    int r = -1;
+    std::vector<bool> recusada;
+    const auto vistos =
+        FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('8'), [&](QWidget* w) {
+                                                      auto* d = static_cast<TFrmCVC_MFP*>(w);
+                                                      // One form alone is refused, and so is a sum other than
+                                                      // the total.
+                                                      d->edParte[0]->setText(QStringLiteral("30,00"));
+                                                      d->btConfirma->click();
+                                                      recusada.push_back(d->ModalResult() == TFrmMod::mrNone);
+                                                      d->edParte[2]->setText(QStringLiteral("20,00"));
+                                                      d->btConfirma->click();
+                                                      recusada.push_back(d->ModalResult() == TFrmMod::mrNone);
+                                                      d->edParte[0]->setText(QStringLiteral("10,00"));
+                                                      d->btConfirma->click();
+                                                  }});
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    EXPECT_EQ(recusada, (std::vector<bool>{true, true}));
+    int caixas = 0;
+    for (const auto& v : vistos.vistos)
+        if (v.classe == "QMessageBox") {
+            ++caixas;
+            EXPECT_EQ(v.texto, U("Os valores informados estão incorretos,\n\rinforme-os novamente"));
+        }
+    EXPECT_EQ(caixas, 2);
+    EXPECT_EQ(r, TFrmMod::mrOk);
+    EXPECT_EQ(Campo(10107), "13");
+    EXPECT_EQ(VortaSimPinpadQtdeSenhas(), 1);
+    ASSERT_EQ(banco_.pedidos.size(), 1u);
+    EXPECT_EQ(banco_.Valor(0, 10158), "18");
+    EXPECT_EQ(banco_.Valor(0, 10185), "2000");
+    EXPECT_EQ(banco_.Valor(0, 10183), "1000");
+    EXPECT_EQ(banco_.Valor(0, 10189), "2");
+    EXPECT_EQ(banco_.Valor(0, 10188), "1");
+    EXPECT_EQ(banco_.Valor(0, 10188, 2), "1");
+    EXPECT_EQ(Campo(10188, 1), "0");
+}
+
+// ---- The host's card sale before a generic payment
+
+class VendaGenerica : public FormasPagto {
+protected:
+    void SetUp() override {
+        FormasPagto::SetUp();
+        Documentos(2);
+        Cartao();
+        Lumomain::ServicoHzinho_PagTrnGen.atribui(kPagTrnGenRede037);
+        DefineCampo(20017, 0, std::string(90, '0'));
+        DefineCampo(1103, 0, "ORIGINAL");
+        DefineCampo(1017, 0, "3");
+    }
+};
+
+TEST_F(VendaGenerica, DebitoVendidoNoHostEDepoisInformado) {
+    VortaSimDefineModuloTEF(VORTASIM_MODULO_EXECUTA, "00", 0, 0);
+    auto m = Menu();
+    ASSERT_NE(m, nullptr);
+    int r = -1;
+    const auto vistos = FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('4')});
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    EXPECT_EQ(r, TFrmMod::mrOk);
+    char codigo[8] = {};
+    int a = -1, b = -1;
+    VortaSimUltimoModuloTEF(codigo, sizeof codigo, &a, &b);
+    EXPECT_EQ(a, 2);
+    EXPECT_EQ(b, 1);
+    // The sale reported with the documents; the host's own settings back as they were.
+    ASSERT_EQ(banco_.pedidos.size(), 1u);
+    EXPECT_EQ(banco_.Valor(0, 10158), "28");
+    EXPECT_EQ(banco_.ComPrefixo(0, 10163), "4:1000");
+    EXPECT_EQ(Campo(10107), "1");
+    EXPECT_EQ(Campo(10236), "0");
+    EXPECT_EQ(Campo(1103), "ORIGINAL");
+    EXPECT_EQ(Campo(1017), "3");
+}
+
+TEST_F(VendaGenerica, VendaRecusadaNaoEnviaOPagamento) {
+    VortaSimDefineModuloTEF(VORTASIM_MODULO_EXECUTA, "05", 0, 0);
+    host::LimpaCampo(1103);
+    auto m = Menu();
+    ASSERT_NE(m, nullptr);
+    int r = -1;
+    const auto vistos = FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('3')});
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    EXPECT_EQ(vistos.vistos.size(), 1u);
+    EXPECT_EQ(r, TFrmMod::mrOk);
+    EXPECT_TRUE(banco_.pedidos.empty());
+    EXPECT_TRUE(Resultado().has_value());
+    EXPECT_EQ(Campo(1009), "05");
+    EXPECT_EQ(Campo(10236), std::nullopt);
+    EXPECT_EQ(Campo(10237), std::nullopt);
+    EXPECT_EQ(Campo(1103), std::nullopt);
+    // A credit sale was narrowed to one instalment for the host's sale.
+    EXPECT_EQ(Campo(10107), "0");
+    EXPECT_EQ(Lumomain::QtdParcelasOriginal, QStringLiteral("3"));
+}
+
+// ---- Withdrawal
+
+TEST_F(FormasPagto, SaqueLeOCartaoEInformaQueNaoEstaHabilitado) {
+    Documentos(1);
+    Cartao();
+    EscreveIni(QStringLiteral("ClienteTrn.ini"), "[CorrespondenteBancario]\r\nSaqueCB=1\r\n");
+    Lumomain::ServicoHzinho_PagTrnGen.atribui(kPagTrnGenGenerico);
+    Lumomain::ServicoHzinho_21_Informacoes_Gerais_CB.atribui(kGeraisBanco399);
+    auto m = Menu();
+    ASSERT_NE(m, nullptr);
+    int r = -1;
+    const auto vistos =
+        FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('5'), PressionaDigito('1')});
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    ASSERT_EQ(vistos.vistos.size(), 2u);
+    EXPECT_EQ(vistos.vistos[1].classe, "TFrmIndisponivel");
+    EXPECT_EQ(r, TFrmMod::mrOk);
+    EXPECT_GE(VortaSimPinpadQtdeLeituras(), 1);
+    EXPECT_EQ(Campo(1009), "255");
+    EXPECT_EQ(Campo(1027), "Transacao Nao Habilitada");
+    EXPECT_TRUE(banco_.pedidos.empty());
+}
+
+TEST_F(FormasPagto, SaqueSemCartaoEncerraCancelado) {
+    Documentos(1);
+    EscreveIni(QStringLiteral("ClienteTrn.ini"), "[CorrespondenteBancario]\r\nSaqueCB=1\r\n");
+    Lumomain::ServicoHzinho_PagTrnGen.atribui(kPagTrnGenGenerico);
+    Lumomain::ServicoHzinho_21_Informacoes_Gerais_CB.atribui(kGeraisBanco399);
+    // No card is presented: the read fails.
+    VortaSimPinpadApresentaCartao(-1);
+    auto m = Menu();
+    ASSERT_NE(m, nullptr);
+    int r = -1;
+    const auto vistos = FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('5')});
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    EXPECT_EQ(r, TFrmMod::mrOk);
+    EXPECT_EQ(Campo(1009), "FF");
+    EXPECT_EQ(Campo(1027), "Operacao Cancelada");
+    EXPECT_TRUE(Resultado().has_value());
+}
+
 // ---- Generic card payment
 
 // A reply service H of a card sale with each field at its place.
@@ -435,7 +689,7 @@ std::string ServicoH() {
 
 TEST_F(FormasPagto, PagamentoGenericoLevaOServicoHDaVenda) {
     Documentos(3);
-    Lumomain::ServicoHzinho_PagTrnGen.atribui(std::string(22, ' ') + "0371");
+    Lumomain::ServicoHzinho_PagTrnGen.atribui(kPagTrnGenRede037);
     Lumomain::CodigoEmpresaTEF.clear();
     EscreveIni(QStringLiteral("Cliente.ini"), "[ClienteVorta]\r\nEmpresa=000012345678\r\n");
     DefineCampo(10107, 0, "1");

@@ -1,0 +1,103 @@
+#include "payment/Valoresmultiplasformas.h"
+
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "payment/Liquidacaocontas.h"
+#include "protocol/EdicaoValor.h"
+#include "resources/Mensagens.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+QString Texto(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+long long Centavos(const QString& dinheiro) {
+    bool ok = false;
+    const long long v = host::RemoveFormato(dinheiro).trimmed().toLongLong(&ok);
+    return ok ? v : 0;
+}
+
+// Method code of each part in 1112's codes: cash, cheque, debit card.
+constexpr std::array<const char*, 3> kForma{"3", "2", "1"};
+constexpr std::array<int, 3> kCampoValor{10183, 10184, 10185};
+constexpr std::array<const char*, 3> kRotulo{msg::InfoValorDinheiro, msg::InfoChequeFin, msg::OpcaoDebito};
+
+} // namespace
+
+namespace Valoresmultiplasformas {
+
+bool Usada(Parte parte) {
+    return host::LeCampo(10188, parte) == QLatin1String("1");
+}
+
+} // namespace Valoresmultiplasformas
+
+TFrmCVC_MFP::TFrmCVC_MFP(QWidget* pai)
+    : TFrmColeta_Mod(pai, QStringLiteral("FrmCVC_MFP"), QRect(111, 80, 400, 200)) {
+    DefineTitulo(Texto(msg::OpcaoMultiplasFormas));
+    lbTotal = new QLabel(pnCaptura);
+    lbTotal->setObjectName(QStringLiteral("lbTotal"));
+    lbTotal->setGeometry(20, 12, 360, 28);
+    for (size_t i = 0; i < edParte.size(); ++i) {
+        const int y = 52 + static_cast<int>(i) * 44;
+        lbParte[i] = new QLabel(Texto(kRotulo[i]), pnCaptura);
+        lbParte[i]->setGeometry(20, y, 150, 28);
+        edParte[i] = new QLineEdit(pnCaptura);
+        edParte[i]->setObjectName(QStringLiteral("edParte%1").arg(i));
+        edParte[i]->setGeometry(180, y, 200, 28);
+        edParte[i]->setMaxLength(12);
+        edParte[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        EdicaoValor::Configura(edParte[i]);
+        Observa(edParte[i]);
+    }
+    CriaBotoes({edParte[0], edParte[1], edParte[2]});
+}
+
+void TFrmCVC_MFP::IniciaCamposForm() {
+    lbTotal->setText(Texto(msg::InfoValorPagamento) + QLatin1Char(' ') +
+                     host::Dollar(host::RemoveFormato(host::LeCampo(1003))));
+    for (QLineEdit* e : edParte)
+        e->clear();
+}
+
+bool TFrmCVC_MFP::eventFilter(QObject* objeto, QEvent* e) {
+    if (e->type() == QEvent::FocusIn && objeto == edParte[0]) DefineMensagem(Texto(msg::MsgValorDinheiro));
+    return TFrmColeta_Mod::eventFilter(objeto, e);
+}
+
+bool TFrmCVC_MFP::ValidaCamposForm() {
+    long long soma = 0;
+    int usadas = 0;
+    for (QLineEdit* e : edParte) {
+        const long long v = Centavos(e->text());
+        soma += v;
+        if (v > 0) ++usadas;
+    }
+    // Several forms, and together exactly the invoice's total.
+    if (usadas < 2 || soma != Centavos(host::LeCampo(1003))) {
+        ExibeMsgErroRepeteCampo(Texto(msg::MsgErroVlrTotal), edParte[0], pnCaptura);
+        return false;
+    }
+    return true;
+}
+
+bool TFrmCVC_MFP::GravaCamposHostlink() {
+    using Liquidacao::Grava;
+    int usadas = 0;
+    for (size_t i = 0; i < edParte.size(); ++i) {
+        const long long v = Centavos(edParte[i]->text());
+        const int parte = static_cast<int>(i);
+        if (v > 0) ++usadas;
+        if (!Grava(kCampoValor[i], QString::number(v)) ||
+            !Grava(10188, v > 0 ? QStringLiteral("1") : QStringLiteral("0"), parte) ||
+            !Grava(10187, QLatin1String(kForma[i]), parte))
+            return false;
+    }
+    return Grava(10189, QString::number(usadas));
+}
