@@ -424,6 +424,39 @@ TEST_F(Consulta, FineJoinsTheRecordThePartiesDialogOpened) {
     EXPECT_EQ(Campo(10440), "01=500||11222333000181|||;");
 }
 
+TEST_F(Consulta, DueDateMustBeADateAndModeFourTypesItTwice) {
+    auto* f = Abre(ServicoA("000000010000", "00000000", "11114"));
+    ASSERT_NE(f, nullptr);
+    // No date from the server nor the host: the operator types it.
+    ASSERT_TRUE(f->edVencimento->isEnabled());
+    const auto verifica = [&](const char* data, std::vector<AcaoDialogo> acoes = {}) {
+        f->edVencimento->setText(QString::fromLatin1(data));
+        bool ok = true;
+        const auto r = FechaDialogos([&] { ok = f->VerificaDataVenc(); }, std::move(acoes));
+        return std::make_pair(ok, r.vistos);
+    };
+    auto [curta, caixaCurta] = verifica("3112202");
+    EXPECT_FALSE(curta);
+    ASSERT_EQ(caixaCurta.size(), 1U);
+    EXPECT_EQ(caixaCurta[0].texto, QString::fromUtf8("Data inválida"));
+    auto [inexistente, caixaInexistente] = verifica("31022026");
+    EXPECT_FALSE(inexistente);
+    ASSERT_EQ(caixaInexistente.size(), 1U);
+    // The first date is kept and asked again; another one is refused; the same one goes on.
+    auto [primeira, semCaixa] = verifica("31122026");
+    EXPECT_FALSE(primeira);
+    EXPECT_TRUE(semCaixa.empty());
+    EXPECT_EQ(f->lbMensagem->text(), QStringLiteral("Informe novamente o Vencimento"));
+    auto [outra, caixaOutra] = verifica("30122026");
+    EXPECT_FALSE(outra);
+    ASSERT_EQ(caixaOutra.size(), 1U);
+    EXPECT_EQ(caixaOutra[0].texto,
+              QString::fromUtf8("As datas informadas estão incorretas,\n\rinforme-as novamente"));
+    auto [mesma, caixaMesma] = verifica("31122026");
+    EXPECT_TRUE(mesma);
+    EXPECT_TRUE(caixaMesma.empty());
+}
+
 // ------------------------------------------------------------------------------------ refused bar-code query
 
 // The bank answers every request with the next scripted reply.
