@@ -8,6 +8,7 @@
 #include "payment/Consultapagamento.h"
 #include "payment/Estadocontas.h"
 #include "protocol/ServicosResposta.h"
+#include "resources/Mensagens.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -191,6 +192,33 @@ TEST_F(Captura, ShortFourthBlockOfABoletoIsPaddedToFourteen) {
     Digita(f, "0");
     Enter(f);
     EXPECT_EQ(f->EdDoc->text(), QString::fromStdString(linha));
+}
+
+TEST_F(Captura, WrongGeneralDigitRefusesTheWholeLineAndStartsAtBlockOne) {
+    Digitado();
+    auto* f = form_.get();
+    // The Banco do Brasil line with its general check digit 6 typed as 7: every block passes on its own.
+    Digita(f, "0019000009");
+    Digita(f, "01149718601");
+    Digita(f, "68524522114");
+    Digita(f, "7");
+    ASSERT_EQ(f->focusWidget(), f->ed_bloco4_14);
+    Digita(f, "75860000102656");
+    const auto r = FechaDialogos([&] { Enter(f); });
+    ASSERT_EQ(r.vistos.size(), 1U);
+    EXPECT_EQ(r.vistos[0].texto,
+              QString::fromUtf8("O Código de Barras foi digitado incorretamente.Favor Revê-lo!"));
+    EXPECT_TRUE(EsperaAtiva(f));
+    EXPECT_EQ(f->focusWidget(), f->ed_bloco1);
+    EXPECT_FALSE(f->EdDoc->isVisible());
+    EXPECT_TRUE(f->EdDoc->text().isEmpty());
+    // Without a general check digit the line is not even checked.
+    f->ed_digito->clear();
+    bool valida = true;
+    const auto semDigito = FechaDialogos([&] { valida = f->ValidaCodigoBarrasDigitado(); });
+    EXPECT_FALSE(valida);
+    ASSERT_EQ(semDigito.vistos.size(), 1U);
+    EXPECT_EQ(semDigito.vistos[0].texto, QString::fromUtf8(msg::ErroDigitoGeralInvalido));
 }
 
 TEST_F(Captura, RepeatedDocumentIsRejectedAgainstAcceptedOnesOnly) {
