@@ -1,17 +1,20 @@
 // Bill capture and bill query: the amount rounding, the document formatting, the choice of payment forms,
 // the typed line's blocks and the bill query's amount rules, driven by keys as the operator drives them.
 #include "Ambiente.h"
+#include "Protocolo.h"
 #include "frame/Lumomain.h"
 #include "payment/Capturacodigobarras.h"
 #include "payment/Consultacodigobarras.h"
 #include "payment/Consultapagamento.h"
 #include "payment/Estadocontas.h"
 #include "protocol/ServicosResposta.h"
+#include "resources/Mensagens.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -189,6 +192,33 @@ TEST_F(Captura, ShortFourthBlockOfABoletoIsPaddedToFourteen) {
     Digita(f, "0");
     Enter(f);
     EXPECT_EQ(f->EdDoc->text(), QString::fromStdString(linha));
+}
+
+TEST_F(Captura, WrongGeneralDigitRefusesTheWholeLineAndStartsAtBlockOne) {
+    Digitado();
+    auto* f = form_.get();
+    // The Banco do Brasil line with its general check digit 6 typed as 7: every block passes on its own.
+    Digita(f, "0019000009");
+    Digita(f, "01149718601");
+    Digita(f, "68524522114");
+    Digita(f, "7");
+    ASSERT_EQ(f->focusWidget(), f->ed_bloco4_14);
+    Digita(f, "75860000102656");
+    const auto r = FechaDialogos([&] { Enter(f); });
+    ASSERT_EQ(r.vistos.size(), 1U);
+    EXPECT_EQ(r.vistos[0].texto,
+              QString::fromUtf8("O Código de Barras foi digitado incorretamente.Favor Revê-lo!"));
+    EXPECT_TRUE(EsperaAtiva(f));
+    EXPECT_EQ(f->focusWidget(), f->ed_bloco1);
+    EXPECT_FALSE(f->EdDoc->isVisible());
+    EXPECT_TRUE(f->EdDoc->text().isEmpty());
+    // Without a general check digit the line is not even checked.
+    f->ed_digito->clear();
+    bool valida = true;
+    const auto semDigito = FechaDialogos([&] { valida = f->ValidaCodigoBarrasDigitado(); });
+    EXPECT_FALSE(valida);
+    ASSERT_EQ(semDigito.vistos.size(), 1U);
+    EXPECT_EQ(semDigito.vistos[0].texto, QString::fromUtf8(msg::ErroDigitoGeralInvalido));
 }
 
 TEST_F(Captura, RepeatedDocumentIsRejectedAgainstAcceptedOnesOnly) {
@@ -420,6 +450,110 @@ TEST_F(Consulta, FineJoinsTheRecordThePartiesDialogOpened) {
     EXPECT_EQ(Lumomain::IndiceDadosAdicionais, 1);
     Lumomain::TrataPrefixoDADICPAGCB();
     EXPECT_EQ(Campo(10440), "01=500||11222333000181|||;");
+}
+
+TEST_F(Consulta, DueDateMustBeADateAndModeFourTypesItTwice) {
+    auto* f = Abre(ServicoA("000000010000", "00000000", "11114"));
+    ASSERT_NE(f, nullptr);
+    // No date from the server nor the host: the operator types it.
+    ASSERT_TRUE(f->edVencimento->isEnabled());
+    const auto verifica = [&](const char* data, std::vector<AcaoDialogo> acoes = {}) {
+        f->edVencimento->setText(QString::fromLatin1(data));
+        bool ok = true;
+        const auto r = FechaDialogos([&] { ok = f->VerificaDataVenc(); }, std::move(acoes));
+        return std::make_pair(ok, r.vistos);
+    };
+    auto [curta, caixaCurta] = verifica("3112202");
+    EXPECT_FALSE(curta);
+    ASSERT_EQ(caixaCurta.size(), 1U);
+    EXPECT_EQ(caixaCurta[0].texto, QString::fromUtf8("Data inválida"));
+    auto [inexistente, caixaInexistente] = verifica("31022026");
+    EXPECT_FALSE(inexistente);
+    ASSERT_EQ(caixaInexistente.size(), 1U);
+    // The first date is kept and asked again; another one is refused; the same one goes on.
+    auto [primeira, semCaixa] = verifica("31122026");
+    EXPECT_FALSE(primeira);
+    EXPECT_TRUE(semCaixa.empty());
+    EXPECT_EQ(f->lbMensagem->text(), QStringLiteral("Informe novamente o Vencimento"));
+    auto [outra, caixaOutra] = verifica("30122026");
+    EXPECT_FALSE(outra);
+    ASSERT_EQ(caixaOutra.size(), 1U);
+    EXPECT_EQ(caixaOutra[0].texto,
+              QString::fromUtf8("As datas informadas estão incorretas,\n\rinforme-as novamente"));
+    auto [mesma, caixaMesma] = verifica("31122026");
+    EXPECT_TRUE(mesma);
+    EXPECT_TRUE(caixaMesma.empty());
+}
+
+// ------------------------------------------------------------------------------------ refused bar-code query
+
+// The bank answers every request with the next scripted reply.
+struct BancoRecusa {
+    std::deque<cbwire::Resposta> respostas;
+    static int Atende(const char*, int, int, VortaSimRespondePedido responde, void* canal, void* contexto) {
+        auto* b = static_cast<BancoRecusa*>(contexto);
+        cbwire::Resposta r;
+        r.codigo = "05";
+        if (!b->respostas.empty()) {
+            r = b->respostas.front();
+            b->respostas.pop_front();
+        }
+        const std::string quadro = cbwire::CodificaResposta(r);
+        responde(canal, quadro.data(), static_cast<int>(quadro.size()));
+        return VORTASIM_SERVIDOR_RESPONDEU;
+    }
+};
+
+class Recusa : public Captura {
+protected:
+    void SetUp() override {
+        Captura::SetUp();
+        VortaSimDefineServidorLocal(&BancoRecusa::Atende, &banco_);
+    }
+    void TearDown() override {
+        VortaSimDefineServidorLocal(nullptr, nullptr);
+        Captura::TearDown();
+    }
+    // Reads a bar code by scanner and confirms; message boxes get the actions given.
+    ResultadoDialogos Consulta(std::vector<AcaoDialogo> acoes) {
+        Digita(form_.get(), "0");
+        Enter(form_.get());
+        EXPECT_EQ(form_->focusWidget(), form_->EdDoc);
+        Digita(form_.get(), "23797150000000150750001234567890123456789012");
+        return FechaDialogos([&] { form_->btConfirma->click(); }, std::move(acoes));
+    }
+    BancoRecusa banco_;
+};
+
+TEST_F(Recusa, WithoutTextTheQueryFailsAndTheCallEnds) {
+    const auto r = Consulta({});
+    EXPECT_FALSE(r.prazoEsgotado);
+    ASSERT_EQ(r.vistos.size(), 1U);
+    EXPECT_EQ(r.vistos[0].texto, QStringLiteral("Falha na Consulta de Pagamento"));
+    EXPECT_EQ(Campo(1121), "Falha na Consulta de Pagamento");
+    EXPECT_EQ(Campo(1120), "000000000000");
+    EXPECT_EQ(Campo(1173), "0");
+    EXPECT_EQ(form_->ModalResult(), TFrmMod::mrOk);
+    EXPECT_TRUE(Resultado().has_value());
+}
+
+TEST_F(Recusa, ServiceMTextFromItsSecondCharacterThenTheNextDocument) {
+    cbwire::Resposta r;
+    r.codigo = "26";
+    r.servicos = {{'M', {"1TITULO JA PAGO@NAO RECEBER"}}};
+    banco_.respostas.push_back(r);
+    Contas::ServACPP.atribui("0000905"); // room for five documents
+    // The refusal, then "another document?" answered Yes: the capture starts again at the next slot.
+    const auto vistos = Consulta({Fecha(), [](QWidget* w) { Enter(w); }});
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    ASSERT_EQ(vistos.vistos.size(), 2U);
+    EXPECT_EQ(vistos.vistos[0].texto, QStringLiteral("TITULO JA PAGO\nNAO RECEBER"));
+    EXPECT_EQ(vistos.vistos[1].texto, QStringLiteral("Gostaria de informar outro documento?"));
+    EXPECT_EQ(Campo(1121, 0), "TITULO JA PAGO\nNAO RECEBER");
+    EXPECT_EQ(Campo(1041, 0), "23797150000000150750001234567890123456789012");
+    EXPECT_EQ(Lumomain::IndiceAtual, 1);
+    EXPECT_EQ(form_->ModalResult(), TFrmMod::mrNone);
+    EXPECT_TRUE(form_->EdDoc->text().isEmpty());
 }
 
 } // namespace
