@@ -683,10 +683,11 @@ void TFrmCPG_CAP::TransacaoAutorizada() {
         const QString dataVenc = Modo(POS_DATA) == 3 ? DataDoServidor(Contas::ServACB.texto(16, 8))
                                                      : host::RemoveFormato(edVencimento->text());
         Grava(10154, QString::number(s1), k);
-        Grava(10163, edValorTotal->text(), k);
-        Grava(10164, host::Dollar(QString::number(ValorDocumento())), k);
-        Grava(10165, recapturado ? QStringLiteral("0") : edAcrescimos->text(), k);
-        Grava(10166, recapturado ? QStringLiteral("0") : edDesconto->text(), k);
+        // Amounts reach the host as digits in cents, like every other amount field.
+        Grava(10163, QString::number(Centavos(edValorTotal)), k);
+        Grava(10164, QString::number(ValorDocumento()), k);
+        Grava(10165, recapturado ? QStringLiteral("0") : QString::number(Centavos(edAcrescimos)), k);
+        Grava(10166, recapturado ? QStringLiteral("0") : QString::number(Centavos(edDesconto)), k);
         Grava(10167, edTpEntrada->text().trimmed(), k);
         Grava(10168, host::LeCampo(1041, IndiceAtual).trimmed(), k);
         Grava(10169, dataVenc, k);
