@@ -134,6 +134,12 @@ std::variant<Regras, std::string> LeRegras(const QJsonObject& raiz) {
         if (r.limiteDocumentos < 1 || r.limiteDocumentos > 99)
             return malformado(QStringLiteral("pagamentoContas.limiteDocumentos"));
     }
+    for (const QJsonValue& c : o.value(QStringLiteral("chequesRecusados")).toArray()) {
+        std::string s;
+        if (!Texto(c, s) || !Digitos(s))
+            return malformado(QStringLiteral("pagamentoContas.chequesRecusados"));
+        r.chequesRecusados.push_back(std::move(s));
+    }
     const QJsonArray docs = o.value(QStringLiteral("documentos")).toArray();
     for (qsizetype i = 0; i < docs.size(); ++i) {
         const QString onde = QStringLiteral("pagamentoContas.documentos[%1]").arg(i);
@@ -161,6 +167,10 @@ std::variant<Regras, std::string> LeRegras(const QJsonObject& raiz) {
             (servicoRecusa != "D" && servicoRecusa != "M"))
             return malformado(onde);
         doc.pago = situacao == "pago";
+        const QJsonValue forcado = d.value(QStringLiteral("debitoForcado"));
+        if (!forcado.isUndefined() && !forcado.isBool())
+            return malformado(onde + QStringLiteral(".debitoForcado"));
+        doc.debitoForcado = forcado.toBool();
         doc.servicoRecusa = servicoRecusa[0];
         const QJsonValue reg = d.value(QStringLiteral("boletoRegistrado"));
         if (!reg.isUndefined()) {

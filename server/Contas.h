@@ -46,7 +46,8 @@ struct Documento {
     std::string textoRecusa;         // refusal text of a paid bill
     char servicoRecusa = 'D';        // where that text goes: service D, or M ("@" as line breaks)
     bool pago = false;
-    long long valor = -1; // cents; -1: the code's amount
+    bool debitoForcado = false; // a debit-card payment is answered "FA": the due date confirmed first
+    long long valor = -1;       // cents; -1: the code's amount
     long long acrescimos = 0;
     long long desconto = 0;
     long long valorMinimo = 0, valorMaximo = 0; // authorised range of the total; 0: no bound
@@ -62,6 +63,7 @@ struct Documento {
 struct Regras {
     int limiteDocumentos = 10;
     std::vector<Documento> documentos;
+    std::vector<std::string> chequesRecusados; // digits that mark a cheque the bank refuses
 };
 
 // The scenario's bills, or the refusal text when the key is missing or malformed.

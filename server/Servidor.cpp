@@ -323,6 +323,13 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "31"}, &Servidor::ContinuaPagamento},
         {{242, "32"}, &Servidor::DadosPagamento},
         {{242, "33"}, &Servidor::ConsultaCodigoBarras},
+        {{242, "16"}, &Servidor::PagamentoContas},
+        {{242, "17"}, &Servidor::PagamentoContas},
+        {{242, "18"}, &Servidor::PagamentoContas},
+        {{242, "19"}, &Servidor::PagamentoContas},
+        {{242, "20"}, &Servidor::PagamentoContas},
+        {{242, "24"}, &Servidor::PagamentoContas},
+        {{242, "28"}, &Servidor::PagamentoContas},
     };
     return t;
 }

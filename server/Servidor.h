@@ -130,6 +130,16 @@ private:
     // The scenario bill a request names, or the refusal to send (unknown, invalid or already paid).
     std::variant<const contas::Documento*, cbwire::Resposta>
     DocumentoDoPedido(const contas::Regras& regras, const std::string& enviado) const;
+    // Bill payment, the settlement half (TratadoresLiquidacao.cpp): every method goes through one handler.
+    cbwire::Resposta PagamentoContas(const cbwire::Pedido& pedido);
+    cbwire::Resposta ConsultaCheque(const cbwire::Pedido& pedido, const contas::Regras& regras);
+    struct DocumentoPago {
+        const contas::Documento* documento;
+        long long total; // cents, as the group's field 10163 carries it
+    };
+    // The documents of the per-document group, each found and payable; empty with the refusal set otherwise.
+    std::vector<DocumentoPago> DocumentosDoPedido(const cbwire::Pedido& pedido, const contas::Regras& regras,
+                                                  cbwire::Resposta& recusa) const;
     // The service A of the group-1 parameter load, when the scenario has bills: the most documents one
     // payment may hold at 5-6.
     std::optional<std::string> ServACPP() const;

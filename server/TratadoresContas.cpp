@@ -33,6 +33,13 @@ std::string ApenasDigitos(const std::string& s) {
     return r;
 }
 
+// The first constant the request carries: the document, as the bill dialogs send it.
+std::string DocumentoEnviado(const cbwire::Pedido& pedido) {
+    for (const auto& i : pedido.itens)
+        if (i.campo == 0) return i.valor;
+    return {};
+}
+
 // The first characters of every service-A record the server builds.
 constexpr const char* kCabecalhoA = "0300";
 // The character before the document limit. The module looks for its card-collection records among the A
@@ -80,13 +87,6 @@ Servidor::DocumentoDoPedido(const contas::Regras& regras, const std::string& env
     if (pago != cenario_.estado.end())
         return RecusaConta("26", Latin1(QStringLiteral("Documento já pago (NSU ")) + pago->second + ")");
     return doc;
-}
-
-// The first constant the request carries: the document, as the bill dialogs send it.
-static std::string DocumentoEnviado(const cbwire::Pedido& pedido) {
-    for (const auto& i : pedido.itens)
-        if (i.campo == 0) return i.valor;
-    return {};
 }
 
 cbwire::Resposta Servidor::ConsultaCodigoBarras(const cbwire::Pedido& pedido) {
