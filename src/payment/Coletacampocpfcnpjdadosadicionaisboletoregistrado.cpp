@@ -20,6 +20,7 @@
 #include <algorithm>
 
 using namespace Lumomain;
+using DadosAdicionais::Documento;
 
 namespace {
 
@@ -29,13 +30,6 @@ QString Texto(const char* utf8) {
 
 constexpr std::size_t CABECALHO = 2;
 constexpr std::size_t TAM_REGISTRO = 82;
-
-// The document as typed, without the mask's punctuation (an alphanumeric CNPJ keeps its letters).
-QString Documento(const QLineEdit* ed) {
-    QString d = ed->text();
-    d.removeIf([](QChar c) { return !c.isLetterOrNumber(); });
-    return d;
-}
 
 bool Zero(const QString& documento) {
     return std::all_of(documento.begin(), documento.end(), [](QChar c) { return c == QLatin1Char('0'); });
@@ -66,6 +60,12 @@ QString Le(int registro, std::size_t offset, std::size_t largura) {
     return DadosAdicionaisBoletoRegistradoContingencia
         .texto(CABECALHO + static_cast<std::size_t>(registro - 1) * TAM_REGISTRO + offset, largura)
         .trimmed();
+}
+
+QString Documento(const QLineEdit* ed) {
+    QString d = ed->text();
+    d.removeIf([](QChar c) { return !c.isLetterOrNumber(); });
+    return d;
 }
 
 void GravaQuantidade(int quantidade) {

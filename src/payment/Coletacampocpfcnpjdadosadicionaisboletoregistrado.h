@@ -35,6 +35,8 @@ bool Grava(int registro, std::size_t offset, std::size_t largura, const QString&
 QString Le(int registro, std::size_t offset, std::size_t largura);
 // The record count at the head of the table, as two digits.
 void GravaQuantidade(int quantidade);
+// A document as typed, without the mask's punctuation (an alphanumeric CNPJ keeps its letters).
+QString Documento(const QLineEdit* ed);
 
 } // namespace DadosAdicionais
 

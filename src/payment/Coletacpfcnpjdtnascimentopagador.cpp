@@ -18,6 +18,7 @@
 #include <QPushButton>
 
 using namespace Lumomain;
+using DadosAdicionais::Documento;
 
 namespace {
 
@@ -28,13 +29,6 @@ QString Texto(const char* utf8) {
 enum { PESSOA_FISICA = 0, PESSOA_JURIDICA = 1 };
 
 constexpr char MascaraData[] = "99/99/9999;_";
-
-// The document as typed, without the mask's punctuation (an alphanumeric CNPJ keeps its letters).
-QString Documento(const QLineEdit* ed) {
-    QString d = ed->text();
-    d.removeIf([](QChar c) { return !c.isLetterOrNumber(); });
-    return d;
-}
 
 } // namespace
 

@@ -152,6 +152,9 @@ void TFrmCAP_CCB::TransacaoAutorizada() {
         // The bill query closed the chain (the operator gave up there, or the payment went on from it).
         if (ModalResult() != mrNone) return;
         if (Contas::ProximoDocumento) {
+            // The operator left the bill query: a typed document's slot is emptied, so that the next capture
+            // types a document there instead of querying the same one again.
+            if (Contas::Digitado && SlotAbandonado(IndiceAtual)) LimpaSlot(IndiceAtual);
             Captura_Proximo_Documento();
             return;
         }
