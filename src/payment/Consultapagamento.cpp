@@ -140,11 +140,11 @@ TFrmCPG_CAP::TFrmCPG_CAP(QWidget* pai) : TFrmCAP_Mod(pai, QStringLiteral("FrmCPG
     edValorJuros = CampoValor(pnValores, "edValorJuros", QRect(430, 66, 130, 24));
     gbDescontos = new QGroupBox(QStringLiteral("Descontos:"), pnValores);
     gbDescontos->setObjectName(QStringLiteral("gbDescontos"));
-    gbDescontos->setGeometry(8, 64, 286, 66);
-    lbDescontos = Rotulo(gbDescontos, "lbDescontos", msg::InfoValorDescontos, QRect(6, 18, 50, 22));
-    edDesconto = CampoValor(gbDescontos, "edDesconto", QRect(56, 18, 90, 22));
-    lbPorcentagem = Rotulo(gbDescontos, "lbPorcentagem", msg::InfoPorcentagem, QRect(150, 18, 80, 22));
-    edPorcentagem = CampoValor(gbDescontos, "edPorcentagem", QRect(226, 18, 56, 22));
+    gbDescontos->setGeometry(8, 70, 286, 70);
+    lbDescontos = Rotulo(gbDescontos, "lbDescontos", msg::InfoValorDescontos, QRect(6, 32, 46, 24));
+    edDesconto = CampoValor(gbDescontos, "edDesconto", QRect(52, 32, 88, 24));
+    lbPorcentagem = Rotulo(gbDescontos, "lbPorcentagem", msg::InfoPorcentagem, QRect(146, 32, 90, 24));
+    edPorcentagem = CampoValor(gbDescontos, "edPorcentagem", QRect(234, 32, 46, 24));
     lbValorTotal = Rotulo(pnValores, "lbValorTotal", msg::InfoValorAutorizado, QRect(300, 130, 120, 24));
     edValorTotal = CampoValor(pnValores, "edValorTotal", QRect(430, 130, 130, 24));
 

@@ -136,9 +136,14 @@ TFrmMnu_For::TFrmMnu_For(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmMnu
     STGDocumento->verticalHeader()->hide();
     STGDocumento->setHorizontalHeaderLabels(
         {Texto(msg::InfoCelula0), Texto(msg::InfoCelula1), Texto(msg::InfoCelula2)});
+    // The amounts must stay in view beside the option panel: the document column takes what is left and
+    // elides the middle of the line rather than pushing "Valor" behind a scroll bar.
     STGDocumento->setColumnWidth(0, 30);
-    STGDocumento->setColumnWidth(1, 342);
     STGDocumento->setColumnWidth(2, 90);
+    STGDocumento->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    STGDocumento->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    STGDocumento->setTextElideMode(Qt::ElideMiddle);
+    STGDocumento->setWordWrap(false);
 
     lbValor = new QLabel(Texto(msg::InfoValorPagamento), this);
     lbValor->setObjectName(QStringLiteral("lbValor"));
