@@ -21,9 +21,7 @@ namespace {
 // Occurrence 1 of field 10102 marks a transaction that runs the service-basket check first.
 constexpr char MARCA_CESTA[] = "F";
 
-bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
-    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
-}
+using host::Grava;
 
 } // namespace
 

@@ -26,9 +26,7 @@ constexpr char VERSAO_MINIMA_EMV[] = "v3.00.E88r25";
 // Analysis result that asks for the card to be presented again.
 constexpr uint16_t LER_NOVAMENTE = 3;
 
-bool Grava(int campo, const QString& valor) {
-    return host::GravaCampoString(campo, 0, valor) == 0;
-}
+using host::Grava;
 
 // Overwrites a local copy of sensitive data before it is released.
 void Apaga(std::string& s) {

@@ -28,6 +28,10 @@ std::optional<QString> LeCampoPresente(int campo, int ocorrencia = 0);
 std::string LeCampoBytes(int campo, int ocorrencia = 0, int maxLen = 0xFFFF);
 int LeCampoInteiro(int campo, int ocorrencia, int padrao);
 uint16_t GravaCampoString(int campo, int ocorrencia, const QString& texto);
+// The same write as a success flag, for request writers that stop at the first failure.
+inline bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
+    return GravaCampoString(campo, ocorrencia, valor) == 0;
+}
 uint16_t GravaCampoBytes(int campo, int ocorrencia, std::string_view bytes);
 uint16_t LimpaCampo(int campo);
 // The field's bytes, at most maxLen of them; nullopt when the field (or that occurrence) is absent.

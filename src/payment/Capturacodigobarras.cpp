@@ -19,13 +19,9 @@ using namespace Lumomain;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
-bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
-    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
-}
+using host::Grava;
 
 bool Digito(const QString& texto) {
     return texto.size() == 1 && texto.at(0).isDigit();

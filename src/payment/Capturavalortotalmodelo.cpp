@@ -19,9 +19,7 @@ TFrmCapturaValorTotal_Mod* FrmCapturaValorTotal_Mod = nullptr;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
 } // namespace
 

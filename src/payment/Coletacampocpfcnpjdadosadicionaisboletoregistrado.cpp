@@ -24,9 +24,7 @@ using DadosAdicionais::Documento;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
 constexpr std::size_t CABECALHO = 2;
 constexpr std::size_t TAM_REGISTRO = 82;

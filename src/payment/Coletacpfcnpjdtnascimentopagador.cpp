@@ -22,9 +22,7 @@ using DadosAdicionais::Documento;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
 enum { PESSOA_FISICA = 0, PESSOA_JURIDICA = 1 };
 

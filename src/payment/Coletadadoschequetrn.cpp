@@ -24,13 +24,9 @@ QString TipoEntrada;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
-bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
-    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
-}
+using host::Grava;
 
 // Where the combo keeps which of the entry types 1 and 2 it lists.
 constexpr char kTag[] = "Tag";

@@ -32,13 +32,9 @@ TFrmCAP_CCB* FrmCAP_CCB = nullptr;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
-bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
-    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
-}
+using host::Grava;
 
 // A slot the operator left without an answer from the bill query is emptied, as if never captured.
 bool SlotAbandonado(int indice) {

@@ -51,13 +51,9 @@ TFrmCPG_CAP* FrmCPG_CAP = nullptr;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
-bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
-    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
-}
+using host::Grava;
 
 long long Numero(const QString& texto) {
     bool ok = false;

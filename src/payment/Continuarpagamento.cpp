@@ -15,9 +15,7 @@ TFrmPgt_Con* FrmPgt_Con = nullptr;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
 } // namespace
 

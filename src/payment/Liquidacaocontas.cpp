@@ -11,10 +11,6 @@
 
 namespace Liquidacao {
 
-bool Grava(int campo, const QString& valor, int ocorrencia) {
-    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
-}
-
 bool GravaCamposLiquidacao(TTabelaTrn& descritor, const char* funcao, const char* forma) {
     const int qtde = std::max(0, Lumomain::QtdeDocsConsultadosOK);
     if (!Grava(10158, QLatin1String(funcao))) return false;

@@ -5,12 +5,13 @@
 
 #include "basekit.h"
 
+#include "host/Host.h"
+
 #include <QString>
 
 namespace Liquidacao {
 
-// Writes one request field (occurrence 0 unless given); false when the host refused it.
-bool Grava(int campo, const QString& valor, int ocorrencia = 0);
+using host::Grava;
 
 // Function code (10158), number of documents in 10102 and in the descriptor's per-document block, and the
 // payment-method code of 1112 when given. False at the first failed write.

@@ -47,9 +47,7 @@ using Liquidacao::Grava;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
 // Grid rows shown even with fewer documents; each document beyond them adds one.
 constexpr int LINHAS_GRADE = 4;

@@ -25,9 +25,7 @@ constinit TTabelaTrn TrnPagamentoCB = Descritor(
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
 QString MensagemTipoConta() {
     return QStringLiteral("Selecione o tipo de conta ") + Texto(msg::MsgTecladoReduzido);

@@ -17,9 +17,7 @@ using Pagtoemchequetrn::TrnPagamentoConsultaCheque;
 
 namespace {
 
-bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
-    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
-}
+using host::Grava;
 
 } // namespace
 

@@ -25,9 +25,7 @@ TFrmPgt_Din* FrmPgt_Din = nullptr;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
 long long Centavos(const QString& dinheiro) {
     bool ok = false;

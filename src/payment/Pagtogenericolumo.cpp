@@ -47,9 +47,7 @@ using namespace Pagtogenericolumo;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
 bool TipoCredito(int tipo) {
     return tipo == 0 || tipo == 10 || tipo == 12;

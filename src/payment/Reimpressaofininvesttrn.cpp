@@ -25,9 +25,7 @@ namespace {
 constexpr int TAMANHO_NSU = 13;
 const QString FORMATO_DATA = QStringLiteral("dd/MM/yyyy");
 
-bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
-    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
-}
+using host::Grava;
 
 } // namespace
 

@@ -17,13 +17,9 @@ using namespace Coletavalortrn;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
-bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
-    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
-}
+using host::Grava;
 
 // Items of the two combos, by position.
 enum { PESSOA_FISICA = 0, PESSOA_JURIDICA = 1 };

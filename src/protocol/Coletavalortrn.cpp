@@ -18,9 +18,7 @@ using namespace Lumomain;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
 constexpr char FUNCAO_SAQUE[] = "10";
 constexpr char FUNCAO_DEPOSITO[] = "14";

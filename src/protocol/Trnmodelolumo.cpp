@@ -22,13 +22,9 @@ using namespace Lumomain;
 
 namespace {
 
-QString Texto(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using msg::Texto;
 
-bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
-    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
-}
+using host::Grava;
 
 // A number read from a host field or a record; padrao when it is not one.
 long long Numero(const QString& texto, long long padrao) {

@@ -30,9 +30,7 @@ constexpr char PREFIXO_DATA[] = "DTDEM:";
 // Account type of an INSS benefit account.
 constexpr char CONTA_BENEFICIO_INSS[] = "03";
 
-bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
-    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
-}
+using host::Grava;
 
 QString MensagemDatas() {
     return QStringLiteral("Selecione a data do demonstrativo ") + QString::fromUtf8(msg::MsgTecladoReduzido);

@@ -2,7 +2,14 @@
 // to Latin-1 where text crosses to the host.
 #pragma once
 
+#include <QString>
+
 namespace msg {
+
+// A catalogue text as a QString.
+inline QString Texto(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 // Prompts
 inline constexpr char MsgAgencia[] = "Forneça o número da agência";

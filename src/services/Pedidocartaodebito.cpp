@@ -38,9 +38,7 @@ QString MensagemMotivo() {
     return QStringLiteral("Selecione o motivo do pedido ") + QString::fromUtf8(msg::MsgTecladoReduzido);
 }
 
-bool Grava(int campo, const QString& valor, int ocorrencia = 0) {
-    return host::GravaCampoString(campo, ocorrencia, valor) == 0;
-}
+using host::Grava;
 
 } // namespace
 

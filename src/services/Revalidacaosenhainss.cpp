@@ -25,9 +25,7 @@ namespace ServicosCartao {
 
 namespace {
 
-bool Grava(int campo, const QString& valor) {
-    return host::GravaCampoString(campo, 0, valor) == 0;
-}
+using host::Grava;
 
 } // namespace
 
