@@ -2,6 +2,7 @@
 // list, what is refused and with which message, the line sent for each entry type, the line the host read
 // itself, and the cheque query followed by the payment as the bank receives them.
 #include "Ambiente.h"
+#include "BancoRoteirizado.h"
 #include "EmProcesso.h"
 #include "Protocolo.h"
 #include "Servidor.h"
@@ -44,42 +45,7 @@ std::vector<DialogoVisto> Caixas(const ResultadoDialogos& r) {
     return caixas;
 }
 
-// The bank answers each request with the next scripted reply ("00" when none is left) and keeps what it
-// received.
-struct Banco {
-    std::deque<cbwire::Resposta> respostas;
-    std::vector<cbwire::Pedido> pedidos;
-
-    static int Atende(const char* pedido, int tamanho, int, VortaSimRespondePedido responde, void* canal,
-                      void* contexto) {
-        auto* b = static_cast<Banco*>(contexto);
-        if (auto p = cbwire::DecodificaPedido(std::string_view(pedido, static_cast<size_t>(tamanho))))
-            b->pedidos.push_back(*p);
-        cbwire::Resposta r;
-        r.codigo = "00";
-        if (!b->respostas.empty()) {
-            r = b->respostas.front();
-            b->respostas.pop_front();
-        }
-        const std::string quadro = cbwire::CodificaResposta(r);
-        responde(canal, quadro.data(), static_cast<int>(quadro.size()));
-        return VORTASIM_SERVIDOR_RESPONDEU;
-    }
-
-    std::optional<std::string> Valor(size_t i, uint16_t campo, uint16_t ocorrencia = 0) const {
-        if (i >= pedidos.size()) return std::nullopt;
-        for (const auto& item : pedidos[i].itens)
-            if (item.campo == campo && item.ocorrencia == ocorrencia) return item.prefixo + item.valor;
-        return std::nullopt;
-    }
-    int Quantos(size_t i, uint16_t campo) const {
-        int n = 0;
-        if (i < pedidos.size())
-            for (const auto& item : pedidos[i].itens)
-                n += item.campo == campo;
-        return n;
-    }
-};
+using Banco = BancoRoteirizado;
 
 // The cheque-data form on its own: it sends nothing, so its steps are called directly.
 class TFrmColetaChqTeste : public TFrmColetaDadosChq_Trn {

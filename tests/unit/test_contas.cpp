@@ -1,6 +1,7 @@
 // Bill capture and bill query: the amount rounding, the document formatting, the choice of payment forms,
 // the typed line's blocks and the bill query's amount rules, driven by keys as the operator drives them.
 #include "Ambiente.h"
+#include "BancoRoteirizado.h"
 #include "Protocolo.h"
 #include "frame/Lumomain.h"
 #include "payment/Capturacodigobarras.h"
@@ -487,28 +488,12 @@ TEST_F(Consulta, DueDateMustBeADateAndModeFourTypesItTwice) {
 
 // ------------------------------------------------------------------------------------ refused bar-code query
 
-// The bank answers every request with the next scripted reply.
-struct BancoRecusa {
-    std::deque<cbwire::Resposta> respostas;
-    static int Atende(const char*, int, int, VortaSimRespondePedido responde, void* canal, void* contexto) {
-        auto* b = static_cast<BancoRecusa*>(contexto);
-        cbwire::Resposta r;
-        r.codigo = "05";
-        if (!b->respostas.empty()) {
-            r = b->respostas.front();
-            b->respostas.pop_front();
-        }
-        const std::string quadro = cbwire::CodificaResposta(r);
-        responde(canal, quadro.data(), static_cast<int>(quadro.size()));
-        return VORTASIM_SERVIDOR_RESPONDEU;
-    }
-};
-
 class Recusa : public Captura {
 protected:
     void SetUp() override {
         Captura::SetUp();
-        VortaSimDefineServidorLocal(&BancoRecusa::Atende, &banco_);
+        banco_.codigoPadrao = "05";
+        VortaSimDefineServidorLocal(&BancoRoteirizado::Atende, &banco_);
     }
     void TearDown() override {
         VortaSimDefineServidorLocal(nullptr, nullptr);
@@ -522,7 +507,7 @@ protected:
         Digita(form_.get(), "23797150000000150750001234567890123456789012");
         return FechaDialogos([&] { form_->btConfirma->click(); }, std::move(acoes));
     }
-    BancoRecusa banco_;
+    BancoRoteirizado banco_;
 };
 
 TEST_F(Recusa, WithoutTextTheQueryFailsAndTheCallEnds) {

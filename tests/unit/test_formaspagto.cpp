@@ -2,6 +2,7 @@
 // documents' list, the cash change, the networks allowed, the debit card's PIN through the PIN pad, and the
 // requests the bank receives for the accepted documents.
 #include "Ambiente.h"
+#include "BancoRoteirizado.h"
 #include "Protocolo.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
@@ -31,48 +32,7 @@
 
 namespace {
 
-// The bank answers each request with the next scripted reply (approved when none) and keeps what it got.
-struct Banco {
-    std::deque<cbwire::Resposta> respostas;
-    std::vector<cbwire::Pedido> pedidos;
-
-    static int Atende(const char* pedido, int tamanho, int, VortaSimRespondePedido responde, void* canal,
-                      void* contexto) {
-        auto* b = static_cast<Banco*>(contexto);
-        if (auto p = cbwire::DecodificaPedido(std::string_view(pedido, static_cast<size_t>(tamanho))))
-            b->pedidos.push_back(*p);
-        cbwire::Resposta r;
-        r.codigo = "00";
-        if (!b->respostas.empty()) {
-            r = b->respostas.front();
-            b->respostas.pop_front();
-        }
-        const std::string quadro = cbwire::CodificaResposta(r);
-        responde(canal, quadro.data(), static_cast<int>(quadro.size()));
-        return VORTASIM_SERVIDOR_RESPONDEU;
-    }
-
-    // Prefix and value of the last item of request i that sends the field at that occurrence with a prefix.
-    std::optional<std::string> ComPrefixo(size_t i, uint16_t campo) const {
-        std::optional<std::string> r;
-        if (i >= pedidos.size()) return r;
-        for (const auto& item : pedidos[i].itens)
-            if (item.campo == campo && !item.prefixo.empty()) r = item.prefixo + item.valor;
-        return r;
-    }
-    // Prefix and value of the first item of request i that sends the field at that occurrence.
-    std::optional<std::string> Valor(size_t i, uint16_t campo, uint16_t ocorrencia = 0) const {
-        if (i >= pedidos.size()) return std::nullopt;
-        for (const auto& item : pedidos[i].itens)
-            if (item.campo == campo && item.ocorrencia == ocorrencia) return item.prefixo + item.valor;
-        return std::nullopt;
-    }
-    // Whether request i sends the field at that occurrence with some text (the text itself stays unprinted).
-    bool Preenchido(size_t i, uint16_t campo) const {
-        const auto v = Valor(i, campo);
-        return v && !v->empty();
-    }
-};
+using Banco = BancoRoteirizado;
 
 void GuardaPinpad(const char* tipo, const char* texto, void* contexto) {
     if (std::string_view(tipo) == "pinpad")

@@ -1,6 +1,7 @@
 // The transaction form's confirm flow against a scripted bank: what is validated, what the PIN pad is asked,
 // which requests go, and what the host finds afterwards (fields, result file, limit-restoration file).
 #include "Ambiente.h"
+#include "BancoRoteirizado.h"
 #include "Protocolo.h"
 #include "frame/Lumomain.h"
 #include "host/IniFile.h"
@@ -28,35 +29,7 @@ public:
     int ajustes = 0;
 };
 
-// The bank answers each request with the next scripted reply and keeps what it received.
-struct Banco {
-    std::deque<cbwire::Resposta> respostas;
-    std::vector<cbwire::Pedido> pedidos;
-
-    static int Atende(const char* pedido, int tamanho, int, VortaSimRespondePedido responde, void* canal,
-                      void* contexto) {
-        auto* b = static_cast<Banco*>(contexto);
-        if (auto p = cbwire::DecodificaPedido(std::string_view(pedido, static_cast<size_t>(tamanho))))
-            b->pedidos.push_back(*p);
-        cbwire::Resposta r;
-        if (b->respostas.empty()) {
-            r.codigo = "00";
-        } else {
-            r = b->respostas.front();
-            b->respostas.pop_front();
-        }
-        const std::string quadro = cbwire::CodificaResposta(r);
-        responde(canal, quadro.data(), static_cast<int>(quadro.size()));
-        return VORTASIM_SERVIDOR_RESPONDEU;
-    }
-
-    std::optional<std::string> Valor(size_t i, uint16_t campo, uint16_t ocorrencia = 0) const {
-        if (i >= pedidos.size()) return std::nullopt;
-        for (const auto& item : pedidos[i].itens)
-            if (item.campo == campo && item.ocorrencia == ocorrencia) return item.prefixo + item.valor;
-        return std::nullopt;
-    }
-};
+using Banco = BancoRoteirizado;
 
 cbwire::Resposta Resposta(const char* codigo, const char* mensagem = "",
                           std::vector<std::pair<char, std::vector<std::string>>> servicos = {},
