@@ -473,17 +473,7 @@ void TFrmCAP_Mod::TrataRecusa() {
         }
         return;
     }
-    Contas::ConsultaPagtoOK = false;
-    ++IndiceAtual;
-    if (!host::LeCampo(1041, IndiceAtual).trimmed().isEmpty()) {
-        Contas::ProximoDocumento = true;
-        Captura_Proximo_Documento();
-    } else if (QtdeDocsConsultadosOK == 0) {
-        host::GravaArquivo();
-        setModalResult(mrOk);
-    } else {
-        AbreFormasPagamento();
-    }
+    SegueListaDoHost(false);
 }
 
 void TFrmCAP_Mod::TrataAutorizada() {
@@ -493,18 +483,37 @@ void TFrmCAP_Mod::TrataAutorizada() {
         TrataServicoh046_ControleTicketImpressaoRede();
     }
     TrataServicoh027_TipoPagamento();
-    if (Contas::iTrataFluxoApresInfoBolReg == 0 && iVeioServicoh45) {
-        if (!TrataIdentificacao()) {
-            host::GravaAudit(QStringLiteral("Saiu Erro: TrataResumoPagamentoRedeItau"));
-            MostraMensagem(Icone::Aviso, Texto(msg::ErroFinalizadoOper), this);
-            host::GravaArquivo();
-            setModalResult(mrOk);
-            return;
-        }
-        iVeioServicoh45 = 0;
-        Contas::iTrataFluxoApresInfoBolReg = -1;
-    }
+    if (!ConfirmaResumoBoletoRegistrado()) return;
     TransacaoAutorizada();
+}
+
+bool TFrmCAP_Mod::ConfirmaResumoBoletoRegistrado() {
+    if (Contas::iTrataFluxoApresInfoBolReg != 0 || !iVeioServicoh45) return true;
+    if (!TrataIdentificacao()) {
+        host::GravaAudit(QStringLiteral("Saiu Erro: TrataResumoPagamentoRedeItau"));
+        MostraMensagem(Icone::Aviso, Texto(msg::ErroFinalizadoOper), this);
+        host::GravaArquivo();
+        setModalResult(mrOk);
+        return false;
+    }
+    iVeioServicoh45 = 0;
+    Contas::iTrataFluxoApresInfoBolReg = -1;
+    return true;
+}
+
+void TFrmCAP_Mod::SegueListaDoHost(bool limite) {
+    Contas::ConsultaPagtoOK = false;
+    ++IndiceAtual;
+    if (limite && Excede_Qdte_Max_Permitida()) Ajusta_Documentos_excedentes();
+    if (!host::LeCampo(1041, IndiceAtual).trimmed().isEmpty()) {
+        Contas::ProximoDocumento = true;
+        Captura_Proximo_Documento();
+    } else if (QtdeDocsConsultadosOK == 0) {
+        host::GravaArquivo();
+        setModalResult(mrOk);
+    } else {
+        AbreFormasPagamento();
+    }
 }
 
 bool TFrmCAP_Mod::Verifica_Documento_Repetidos() {

@@ -96,6 +96,12 @@ protected:
     static void RejeitaDocumento(const QString& texto);
     // A control still able to take the focus gets it.
     void Foca(QWidget* controle);
+    // The registered-boleto summary when it is still due for the document that arrived with one; false when
+    // the operator refused it (the chain is closed then).
+    bool ConfirmaResumoBoletoRegistrado();
+    // The next slot of a host-supplied list: its capture, or the end of the list (the payment-method menu
+    // when documents were accepted). With limite set, the slots beyond the document limit are refused first.
+    void SegueListaDoHost(bool limite);
     // While set, focus changes are the form's own (a handler refocusing a field) and run no exit handler.
     bool focoProprio_ = false;
 

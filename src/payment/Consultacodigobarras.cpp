@@ -167,18 +167,7 @@ void TFrmCAP_CCB::TransacaoAutorizada() {
         setModalResult(mrOk);
         return;
     }
-    Contas::ConsultaPagtoOK = false;
-    ++IndiceAtual;
-    if (Excede_Qdte_Max_Permitida()) Ajusta_Documentos_excedentes();
-    if (!host::LeCampo(1041, IndiceAtual).trimmed().isEmpty()) {
-        Contas::ProximoDocumento = true;
-        Captura_Proximo_Documento();
-    } else if (QtdeDocsConsultadosOK == 0) {
-        host::GravaArquivo();
-        setModalResult(mrOk);
-    } else {
-        AbreFormasPagamento();
-    }
+    SegueListaDoHost(true);
 }
 
 void TFrmCAP_CCB::SegueDigitado() {

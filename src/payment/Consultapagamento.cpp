@@ -553,17 +553,7 @@ bool TFrmCPG_CAP::ValidaValorAcrescimos() {
 void TFrmCPG_CAP::btConfirmaClick() {
     bControlaKeyPreview = false;
     if (!ValidaValorOriginal() || !VerificaDataVenc() || !ValidaValorAcrescimos()) return;
-    if (Contas::iTrataFluxoApresInfoBolReg == 0 && iVeioServicoh45) {
-        if (!TrataIdentificacao()) {
-            host::GravaAudit(QStringLiteral("Saiu Erro: TrataResumoPagamentoRedeItau"));
-            MostraMensagem(Icone::Aviso, Texto(msg::ErroFinalizadoOper), this);
-            host::GravaArquivo();
-            setModalResult(mrOk);
-            return;
-        }
-        iVeioServicoh45 = 0;
-        Contas::iTrataFluxoApresInfoBolReg = -1;
-    }
+    if (!ConfirmaResumoBoletoRegistrado()) return;
     TFrmCAP_Mod::btConfirmaClick();
 }
 
