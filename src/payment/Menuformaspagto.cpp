@@ -228,9 +228,7 @@ void TFrmMnu_For::VerificaOpcoesHabilitadas() {
     HabilitaOpcao(7, Caractere(pagamento, 28) && Caractere(acp, 61));
 
     if (Fininvest()) {
-        // The card invoice is paid in cash, cheque or debit; the account-card and withdrawal services are the
-        // bill payment's own.
-        HabilitaOpcao(3, FormaPermitida(3) && !PagamentoGenerico());
+        // The account-card and withdrawal services are the bill payment's own.
         HabilitaOpcao(5, false);
         HabilitaOpcao(6, false);
         HabilitaOpcao(7, false);
