@@ -122,9 +122,13 @@ void TFrmCAP_CCB::TransacaoAutorizada() {
     Grava(1121, {}, IndiceAtual);
     if (!Verifica_Documento_Repetidos()) {
         Contas::ServACB.atribui(host::LeCampoBytes(20010, 0, 37));
-        const auto flag = [](std::size_t posicao) {
+        // The network record of a bill that is not a registered boleto has its payment forms where the
+        // registered-boleto flags would be: it has no such flags.
+        const bool rede = host::LeCampo(10404) == QLatin1String("1") &&
+                          host::LeCampo(10112) == QLatin1String("005") && !iVeioServicoh45;
+        const auto flag = [rede](std::size_t posicao) {
             const char c = Contas::ServACB.dados[posicao];
-            return c >= '0' && c <= '9' ? c - '0' : 0;
+            return !rede && c >= '0' && c <= '9' ? c - '0' : 0;
         };
         Contas::iTrataValorMulta = flag(30);
         Contas::iTrataValorJurosMora = flag(31);

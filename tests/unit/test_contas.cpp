@@ -1,6 +1,7 @@
 // Bill capture and bill query: the amount rounding, the document formatting, the choice of payment forms,
 // the typed line's blocks and the bill query's amount rules, driven by keys as the operator drives them.
 #include "Ambiente.h"
+#include "Protocolo.h"
 #include "frame/Lumomain.h"
 #include "payment/Capturacodigobarras.h"
 #include "payment/Consultacodigobarras.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -420,6 +422,77 @@ TEST_F(Consulta, FineJoinsTheRecordThePartiesDialogOpened) {
     EXPECT_EQ(Lumomain::IndiceDadosAdicionais, 1);
     Lumomain::TrataPrefixoDADICPAGCB();
     EXPECT_EQ(Campo(10440), "01=500||11222333000181|||;");
+}
+
+// ------------------------------------------------------------------------------------ refused bar-code query
+
+// The bank answers every request with the next scripted reply.
+struct BancoRecusa {
+    std::deque<cbwire::Resposta> respostas;
+    static int Atende(const char*, int, int, VortaSimRespondePedido responde, void* canal, void* contexto) {
+        auto* b = static_cast<BancoRecusa*>(contexto);
+        cbwire::Resposta r;
+        r.codigo = "05";
+        if (!b->respostas.empty()) {
+            r = b->respostas.front();
+            b->respostas.pop_front();
+        }
+        const std::string quadro = cbwire::CodificaResposta(r);
+        responde(canal, quadro.data(), static_cast<int>(quadro.size()));
+        return VORTASIM_SERVIDOR_RESPONDEU;
+    }
+};
+
+class Recusa : public Captura {
+protected:
+    void SetUp() override {
+        Captura::SetUp();
+        VortaSimDefineServidorLocal(&BancoRecusa::Atende, &banco_);
+    }
+    void TearDown() override {
+        VortaSimDefineServidorLocal(nullptr, nullptr);
+        Captura::TearDown();
+    }
+    // Reads a bar code by scanner and confirms; message boxes get the actions given.
+    ResultadoDialogos Consulta(std::vector<AcaoDialogo> acoes) {
+        Digita(form_.get(), "0");
+        Enter(form_.get());
+        EXPECT_EQ(form_->focusWidget(), form_->EdDoc);
+        Digita(form_.get(), "23797150000000150750001234567890123456789012");
+        return FechaDialogos([&] { form_->btConfirma->click(); }, std::move(acoes));
+    }
+    BancoRecusa banco_;
+};
+
+TEST_F(Recusa, WithoutTextTheQueryFailsAndTheCallEnds) {
+    const auto r = Consulta({});
+    EXPECT_FALSE(r.prazoEsgotado);
+    ASSERT_EQ(r.vistos.size(), 1U);
+    EXPECT_EQ(r.vistos[0].texto, QStringLiteral("Falha na Consulta de Pagamento"));
+    EXPECT_EQ(Campo(1121), "Falha na Consulta de Pagamento");
+    EXPECT_EQ(Campo(1120), "000000000000");
+    EXPECT_EQ(Campo(1173), "0");
+    EXPECT_EQ(form_->ModalResult(), TFrmMod::mrOk);
+    EXPECT_TRUE(Resultado().has_value());
+}
+
+TEST_F(Recusa, ServiceMTextFromItsSecondCharacterThenTheNextDocument) {
+    cbwire::Resposta r;
+    r.codigo = "26";
+    r.servicos = {{'M', {"1TITULO JA PAGO@NAO RECEBER"}}};
+    banco_.respostas.push_back(r);
+    Contas::ServACPP.atribui("0000905"); // room for five documents
+    // The refusal, then "another document?" answered Yes: the capture starts again at the next slot.
+    const auto vistos = Consulta({Fecha(), [](QWidget* w) { Enter(w); }});
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    ASSERT_EQ(vistos.vistos.size(), 2U);
+    EXPECT_EQ(vistos.vistos[0].texto, QStringLiteral("TITULO JA PAGO\nNAO RECEBER"));
+    EXPECT_EQ(vistos.vistos[1].texto, QStringLiteral("Gostaria de informar outro documento?"));
+    EXPECT_EQ(Campo(1121, 0), "TITULO JA PAGO\nNAO RECEBER");
+    EXPECT_EQ(Campo(1041, 0), "23797150000000150750001234567890123456789012");
+    EXPECT_EQ(Lumomain::IndiceAtual, 1);
+    EXPECT_EQ(form_->ModalResult(), TFrmMod::mrNone);
+    EXPECT_TRUE(form_->EdDoc->text().isEmpty());
 }
 
 } // namespace
