@@ -2,7 +2,9 @@
 // list, what is refused and with which message, the line sent for each entry type, the line the host read
 // itself, and the cheque query followed by the payment as the bank receives them.
 #include "Ambiente.h"
+#include "EmProcesso.h"
 #include "Protocolo.h"
+#include "Servidor.h"
 #include "frame/Lumomain.h"
 #include "payment/Coletadadoschequetrn.h"
 #include "payment/Pagtoemcheque.h"
@@ -556,6 +558,75 @@ TEST_F(Cheque, FormularioDaConsultaSozinhoSoConsulta) {
     ASSERT_EQ(banco_.pedidos.size(), 1u);
     EXPECT_EQ(banco_.pedidos[0].indicador, 0);
     EXPECT_EQ(banco_.Valor(0, 10102, 3), "SEQ_CB:1");
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Against the simulated bank of the default scenario
+
+class ChequeNoBanco : public Cheque {
+protected:
+    void SetUp() override {
+        Cheque::SetUp();
+        VortaSimDefineServidorLocal(nullptr, nullptr);
+        QString erro;
+        ASSERT_TRUE(servidor_.CarregaCenario(QStringLiteral(CB_CENARIOS "/default.json"), &erro))
+            << erro.toStdString();
+        local_ = std::make_unique<cbserver::ConexaoEmProcesso>(servidor_);
+        // A bill of the scenario with its own amount: R$ 150,75.
+        DefineCampo(1003, 0, "15075");
+        Documento(0, "15075", "23797150000000150750001234567890123456789012");
+    }
+    void TearDown() override {
+        form_.reset();
+        local_.reset();
+        Cheque::TearDown();
+    }
+
+    std::vector<std::string> Recibo() const {
+        std::vector<std::string> linhas;
+        const int n = std::stoi(Campo(20128).value_or("0"));
+        for (int i = 0; i < n; ++i)
+            linhas.push_back(Campo(20018, i).value_or(""));
+        return linhas;
+    }
+
+    // Types the first printed line of a cheque with this number and confirms it.
+    TFrmPgt_Chq* PagaComCheque(const char* numero) {
+        auto* f = Abre<TFrmPgt_Chq>();
+        if (!f) return nullptr;
+        Escolhe(f, 1);
+        DigitaPrimeiraLinha(f, {"1", "1", "12", "3", "456", "7", numero, "0"});
+        EXPECT_TRUE(Caixas(Confirma(f)).empty());
+        return f;
+    }
+
+    cbserver::Servidor servidor_;
+    std::unique_ptr<cbserver::ConexaoEmProcesso> local_;
+};
+
+TEST_F(ChequeNoBanco, ChequeAceitoPagaODocumento) {
+    auto* f = PagaComCheque("89");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->ModalResult(), TFrmMod::mrOk);
+    EXPECT_EQ(servidor_.QtdePedidos(), 2);
+    EXPECT_EQ(Campo(1009), "00");
+    const auto recibo = Recibo();
+    EXPECT_NE(std::find(recibo.begin(), recibo.end(), "CHEQUE: 00100100123000000045670000890"), recibo.end());
+    // The bank's limit-restoration record of the paid document reaches the host's file.
+    EXPECT_TRUE(LeArquivo(QStringLiteral("RestabeleceLimite.ini")).has_value());
+    EXPECT_EQ(Campo(10262), "1");
+    EXPECT_EQ(VortaSimQtdeGravaArquivo(), 1);
+}
+
+TEST_F(ChequeNoBanco, ChequeRecusadoNaoChegaAoPagamento) {
+    auto* f = PagaComCheque("999999");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->ModalResult(), TFrmMod::mrOk);
+    EXPECT_EQ(servidor_.QtdePedidos(), 1);
+    EXPECT_EQ(Campo(1009), "51");
+    EXPECT_FALSE(Campo(1027).value_or("").empty());
+    EXPECT_FALSE(LeArquivo(QStringLiteral("RestabeleceLimite.ini")).has_value());
+    EXPECT_EQ(VortaSimQtdeGravaArquivo(), 1);
 }
 
 } // namespace
