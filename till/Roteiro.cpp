@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -610,6 +611,7 @@ bool Roteiro::Chama(const QJsonObject& chamada, int indice) {
     abortando_ = false;
     audit_.clear();
     telasVistas_.clear();
+    relances_.clear();
     const qint64 janela = chamada.contains(QStringLiteral("janela"))
                               ? chamada.value(QStringLiteral("janela")).toInteger()
                               : static_cast<qint64>(janelaHost_->winId());
@@ -637,6 +639,11 @@ bool Roteiro::Chama(const QJsonObject& chamada, int indice) {
     }
     emChamada_ = false;
     relogio.stop();
+    // A screen that confirmed itself may have ended the call before the step that looks back at it ran.
+    while (!abortando_ && proximoPasso_ < passos_.size() &&
+           passos_.at(proximoPasso_).toObject().value(QStringLiteral("relance")).toBool() &&
+           TomaRelance(passos_.at(proximoPasso_).toObject())) {
+    }
 
     if (!abortando_ && proximoPasso_ < passos_.size())
         Falha(QStringLiteral("call %1 returned before step %2 was taken").arg(indice).arg(proximoPasso_ + 1));
@@ -687,6 +694,8 @@ bool Roteiro::Chama(const QJsonObject& chamada, int indice) {
         ConferePedidos(chamada.value(QStringLiteral("pedidos")).toArray(), indice);
     if (chamada.contains(QStringLiteral("eventosPinpad")))
         ConfereEventosPinpad(chamada.value(QStringLiteral("eventosPinpad")).toArray(), indice);
+    if (chamada.contains(QStringLiteral("arquivosFinais")))
+        ConfereArquivos(chamada.value(QStringLiteral("arquivosFinais")).toObject(), indice);
     if (chamada.contains(QStringLiteral("telas"))) {
         const QStringList esperadas = ListaTexto(chamada.value(QStringLiteral("telas")));
         if (telasVistas_ != esperadas)
@@ -697,10 +706,37 @@ bool Roteiro::Chama(const QJsonObject& chamada, int indice) {
     return true;
 }
 
+// Files of the host folder as the call left them: each listed text must be a whole line of the file (the
+// module's INI files carry the day's date, so the lines are checked, not the whole file); null: no such file.
+void Roteiro::ConfereArquivos(const QJsonObject& esperados, int indice) {
+    for (auto it = esperados.begin(); it != esperados.end(); ++it) {
+        QFile f(QDir(dirHost_).filePath(it.key()));
+        if (it.value().isNull()) {
+            if (f.exists()) Falha(QStringLiteral("call %1: file %2 exists").arg(indice).arg(it.key()));
+            continue;
+        }
+        if (!f.open(QIODevice::ReadOnly)) {
+            Falha(QStringLiteral("call %1: file %2 missing").arg(indice).arg(it.key()));
+            continue;
+        }
+        // The host's files are Latin-1.
+        QStringList linhas = QString::fromLatin1(f.readAll()).split(QLatin1Char('\n'));
+        for (QString& l : linhas)
+            if (l.endsWith(QLatin1Char('\r'))) l.chop(1);
+        for (const QString& linha : ListaTexto(it.value())) {
+            if (!linhas.contains(linha))
+                Falha(QStringLiteral("call %1: file %2 has no line \"%3\"").arg(indice).arg(it.key(), linha));
+        }
+    }
+}
+
 bool Roteiro::eventFilter(QObject* alvo, QEvent* evento) {
     if (evento->type() == QEvent::WindowActivate && alvo->isWidgetType()) {
         auto* w = static_cast<QWidget*>(alvo);
-        if (w->isWindow()) w->setProperty("cbRoteiroAparicao", AparicaoDe(w) + 1);
+        if (w->isWindow()) {
+            w->setProperty("cbRoteiroAparicao", AparicaoDe(w) + 1);
+            if (emChamada_) relances_.append({{IdDe(w), AparicaoDe(w)}, DescreveTela(w)});
+        }
     }
     return QObject::eventFilter(alvo, evento);
 }
@@ -718,6 +754,7 @@ void Roteiro::Passo() {
         return;
     }
     const QJsonObject passo = passos_.at(proximoPasso_).toObject(); // a null object once the steps run out
+    if (passo.value(QStringLiteral("relance")).toBool() && TomaRelance(passo)) return;
     const int prazo = passo.value(QStringLiteral("prazo")).toInt(kPrazoPadraoMs);
     auto prazoEsgotado = [&] {
         if (relogioPasso_.elapsed() <= prazo) return false;
@@ -787,6 +824,21 @@ void Roteiro::Passo() {
         Aborta();
         return;
     }
+    // The server changes at this point of the call, before the keys act: it can go down between the bill
+    // query and the settlement. A scenario is loaded between calls only, where the PIN pad's cards follow it.
+    if (passo.contains(QStringLiteral("servidor"))) {
+        const QJsonObject servidor = passo.value(QStringLiteral("servidor")).toObject();
+        if (servidor.contains(QStringLiteral("cenario"))) {
+            Falha(QStringLiteral("step %1: servidor.cenario is set in a call, not in a step")
+                      .arg(proximoPasso_));
+            Aborta();
+            return;
+        }
+        if (!AjustaServidor(servidor, false)) {
+            Aborta();
+            return;
+        }
+    }
     relogioPasso_.restart();
     // "fechar" closes the window as the window manager's close button would.
     if (passo.value(QStringLiteral("acao")).toString() == QLatin1String("fechar")) {
@@ -823,6 +875,13 @@ QJsonObject Roteiro::DescreveTela(QWidget* tela) const {
         if (!e->isVisibleTo(tela)) continue;
         campos.insert(e->objectName(), Sensivel(e) ? QString(e->text().size(), QLatin1Char('*')) : e->text());
     }
+    // Shown, but out of the operator's reach: what the host supplied or the dialog fixed.
+    QJsonArray bloqueados;
+    for (auto* w : tela->findChildren<QWidget*>()) {
+        auto* e = qobject_cast<QLineEdit*>(w);
+        if ((!e && !qobject_cast<QComboBox*>(w)) || !w->isVisibleTo(tela)) continue;
+        if (!w->isEnabled() || (e && e->isReadOnly())) bloqueados << w->objectName();
+    }
     QWidget* foco = tela->focusWidget();
     d = {{QStringLiteral("tipo"), QStringLiteral("tela")},
          {QStringLiteral("classe"), Classe(tela)},
@@ -832,18 +891,46 @@ QJsonObject Roteiro::DescreveTela(QWidget* tela) const {
          {QStringLiteral("habilitadas"), habilitadas},
          {QStringLiteral("foco"), foco ? foco->objectName() : QString()}};
     if (!campos.isEmpty()) d.insert(QStringLiteral("campos"), campos);
+    if (!bloqueados.isEmpty()) d.insert(QStringLiteral("bloqueados"), bloqueados);
     return d;
 }
 
+bool Roteiro::TomaRelance(const QJsonObject& passo) {
+    const QJsonObject espera = passo.value(QStringLiteral("espera")).toObject();
+    const QString classe = espera.value(QStringLiteral("classe")).toString();
+    for (const auto& [chave, descricao] : std::as_const(relances_)) {
+        if (tratadas_.contains(chave) || descricao.value(QStringLiteral("classe")).toString() != classe)
+            continue;
+        tratadas_.insert(chave);
+        ultimaTratada_ = chave;
+        telasVistas_ << classe;
+        Registra(descricao);
+        ++proximoPasso_;
+        QString motivo;
+        if (!ConfereDescricao(descricao, espera, motivo)) {
+            Falha(QStringLiteral("step %1: %2").arg(proximoPasso_).arg(motivo));
+            Aborta();
+        }
+        relogioPasso_.restart();
+        return true;
+    }
+    return false;
+}
+
 bool Roteiro::ConfereTela(QWidget* tela, const QJsonObject& espera, QString& motivo) const {
-    const QJsonObject d = DescreveTela(tela);
+    return ConfereDescricao(DescreveTela(tela), espera, motivo);
+}
+
+bool Roteiro::ConfereDescricao(const QJsonObject& d, const QJsonObject& espera, QString& motivo) const {
     for (auto it = espera.begin(); it != espera.end(); ++it) {
         const QJsonValue obtido = d.value(it.key());
         if (it.key() == QLatin1String("campos")) {
             const QJsonObject c = d.value(QStringLiteral("campos")).toObject();
             const QJsonObject e = it.value().toObject();
             for (auto ci = e.begin(); ci != e.end(); ++ci) {
-                if (c.value(ci.key()) != ci.value()) {
+                // null: the edit is not shown.
+                const bool oculto = ci.value().isNull() && !c.contains(ci.key());
+                if (!oculto && c.value(ci.key()) != ci.value()) {
                     motivo = QStringLiteral("field %1 shows \"%2\", expected \"%3\"")
                                  .arg(ci.key(), c.value(ci.key()).toString(), ci.value().toString());
                     return false;
@@ -867,7 +954,9 @@ bool Roteiro::ConfereTela(QWidget* tela, const QJsonObject& espera, QString& mot
             }
             continue;
         }
-        if (obtido != it.value()) {
+        const bool nenhumBloqueado =
+            it.key() == QLatin1String("bloqueados") && obtido.isUndefined() && it.value().toArray().isEmpty();
+        if (obtido != it.value() && !nenhumBloqueado) {
             motivo =
                 QStringLiteral("%1 is %2, expected %3; screen: %4")
                     .arg(it.key(),

@@ -62,8 +62,13 @@ private:
     void CarregaCartoes();
     bool AplicaPinpad(const QJsonValue& pinpad, const QString& onde);
     void ConfereEventosPinpad(const QJsonArray& esperados, int indice);
+    void ConfereArquivos(const QJsonObject& esperados, int indice);
     void Passo();
     bool ConfereTela(QWidget* tela, const QJsonObject& espera, QString& motivo) const;
+    bool ConfereDescricao(const QJsonObject& d, const QJsonObject& espera, QString& motivo) const;
+    // A "relance" step: checked against a screen as it stood when it became active, for the screens that
+    // confirm themselves before they settle.
+    bool TomaRelance(const QJsonObject& passo);
     void EnviaTeclas(QWidget* tela, const QJsonArray& teclas);
     QJsonObject DescreveTela(QWidget* tela) const;
     // Writes a transcript line, unless it holds a card number, track or PIN of the script: then a failure
@@ -103,6 +108,7 @@ private:
     QElapsedTimer relogioAssentamento_;
     // A window appearance is (window id, activation count); each is acted on once.
     QSet<QPair<int, int>> tratadas_;
+    QList<QPair<QPair<int, int>, QJsonObject>> relances_; // every screen of the call as it became active
     QPair<int, int> candidata_{-1, -1};
     QPair<int, int> ultimaTratada_{-1, -1};
     QStringList telasVistas_;

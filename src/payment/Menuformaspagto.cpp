@@ -198,6 +198,10 @@ void TFrmMnu_For::IniciaFormularioMenu() {
     }
 
     Grava(10172, QStringLiteral("0"));
+    // The bill queries are over: the parameter load's service A, set aside by the payments menu, goes back.
+    // Its copy lies where a card sale keeps its receipt lines, and the settlement's closing would otherwise
+    // print the parameter records after the bank's receipt.
+    if (!Fininvest()) RecuperaServicoAConsParam();
     if (Fininvest())
         for (int i = 0; i < 3; ++i)
             Grava(10188, QStringLiteral("0"), i);
