@@ -23,11 +23,10 @@ struct ParametrosGrupo {
     std::map<char, std::vector<std::string>> servicos;
 };
 
+// The build names the scenarios' folder: __FILE__ may be relative to the build folder (a compiler cache with
+// a base directory rewrites it so), and the tests run from another.
 inline std::string CaminhoParametrosSimulados() {
-    return (std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "server" / "scenarios" /
-            "parametros.json")
-        .lexically_normal()
-        .string();
+    return (std::filesystem::path(CB_CENARIOS) / "parametros.json").lexically_normal().string();
 }
 
 // Group -> its reply; empty when the file cannot be read.
