@@ -171,6 +171,18 @@ std::variant<Regras, std::string> LeRegras(const QJsonObject& raiz) {
         if (!forcado.isUndefined() && !forcado.isBool())
             return malformado(onde + QStringLiteral(".debitoForcado"));
         doc.debitoForcado = forcado.toBool();
+        if (!TextoOpcional(d, "codigoDebitoForcado", doc.codigoDebitoForcado) ||
+            QString::fromStdString(doc.codigoDebitoForcado).toUpper() != QLatin1String("FA"))
+            return malformado(onde + QStringLiteral(".codigoDebitoForcado"));
+        const QJsonValue recusaLiq = d.value(QStringLiteral("recusaLiquidacao"));
+        if (!recusaLiq.isUndefined()) {
+            const QJsonObject rl = recusaLiq.toObject();
+            if (!recusaLiq.isObject() ||
+                !Texto(rl.value(QStringLiteral("codigo")), doc.codigoRecusaLiquidacao) ||
+                doc.codigoRecusaLiquidacao.size() != 2 || !Digitos(doc.codigoRecusaLiquidacao) ||
+                doc.codigoRecusaLiquidacao == "00" || !TextoOpcional(rl, "texto", doc.textoRecusaLiquidacao))
+                return malformado(onde + QStringLiteral(".recusaLiquidacao"));
+        }
         doc.servicoRecusa = servicoRecusa[0];
         const QJsonValue reg = d.value(QStringLiteral("boletoRegistrado"));
         if (!reg.isUndefined()) {

@@ -47,7 +47,12 @@ struct Documento {
     char servicoRecusa = 'D';        // where that text goes: service D, or M ("@" as line breaks)
     bool pago = false;
     bool debitoForcado = false; // a debit-card payment is answered "FA": the due date confirmed first
-    long long valor = -1;       // cents; -1: the code's amount
+    // The code of that answer: "fa" for a bank that writes it in lower case.
+    std::string codigoDebitoForcado = "FA";
+    // A settlement of the bill is refused with this code and text; empty: settled.
+    std::string codigoRecusaLiquidacao;
+    std::string textoRecusaLiquidacao;
+    long long valor = -1; // cents; -1: the code's amount
     long long acrescimos = 0;
     long long desconto = 0;
     long long valorMinimo = 0, valorMaximo = 0; // authorised range of the total; 0: no bound

@@ -112,6 +112,11 @@ cbwire::Resposta Servidor::PagamentoContas(const cbwire::Pedido& pedido) {
     if (static_cast<int>(docs.size()) > regras.limiteDocumentos)
         return RecusaConta("12", Latin1(QStringLiteral("Quantidade de documentos excede o limite")));
 
+    // A bill whose settlement the bank refuses (a card network that says no), whatever the method.
+    for (const auto& d : docs)
+        if (!d.documento->codigoRecusaLiquidacao.empty())
+            return RecusaConta(d.documento->codigoRecusaLiquidacao, d.documento->textoRecusaLiquidacao);
+
     std::vector<std::string> linhasForma;
     if (operacao == "18" || operacao == "19" || operacao == "20" || operacao == "24") {
         const CartaoCenario* c = CartaoDoPedido(pedido);
@@ -132,7 +137,7 @@ cbwire::Resposta Servidor::PagamentoContas(const cbwire::Pedido& pedido) {
             for (const auto& d : docs) {
                 if (!d.documento->debitoForcado) continue;
                 cbwire::Resposta r;
-                r.codigo = "FA";
+                r.codigo = d.documento->codigoDebitoForcado;
                 r.mensagem = Latin1(QStringLiteral("Confirme o vencimento no PinPad"));
                 r.servicos.emplace_back(
                     'N', std::vector<std::string>{ReferenciaDebitoForcado(d.documento->codigoBarras)});

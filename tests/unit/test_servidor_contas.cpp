@@ -422,4 +422,46 @@ TEST_F(ServidorContas, ChequeConsultadoAntesDePagar) {
     EXPECT_TRUE(Contem(Servico(r, 'I'), "CHEQUE: " + bom));
 }
 
+// A bank that writes the forced-debit answer in lower case, and a bill whose settlement the bank refuses with
+// a code of its own: the scripts of the transaction form rely on both.
+TEST(ServidorContasCenarios, DebitoForcadoEmMinusculasERecusaDaLiquidacao) {
+    Servidor s;
+    QString erro;
+    ASSERT_TRUE(s.CarregaCenario(QStringLiteral(CB_CENARIOS "/transacao.json"), &erro)) << erro.toStdString();
+    const auto regras = RegrasDe(QStringLiteral(CB_CENARIOS "/transacao.json"));
+    const auto fa = std::find_if(regras.documentos.begin(), regras.documentos.end(),
+                                 [](const auto& d) { return d.debitoForcado; });
+    ASSERT_NE(fa, regras.documentos.end());
+    EXPECT_EQ(fa->codigoDebitoForcado, "fa");
+    const std::vector<cbwire::Item> cartao{Item(10104, "5067220000123458=29121011234500000"),
+                                           Item(10146, "0123")};
+    auto r = Liquida(s, "18", {{fa->codigoBarras, fa->Total()}}, cartao);
+    EXPECT_EQ(r->codigo, "fa");
+    EXPECT_FALSE(Primeira(r, 'N').empty());
+
+    ASSERT_TRUE(s.CarregaCenario(QStringLiteral(CB_CENARIOS "/transacao_generico.json"), &erro))
+        << erro.toStdString();
+    const auto generico = RegrasDe(QStringLiteral(CB_CENARIOS "/transacao_generico.json"));
+    ASSERT_FALSE(generico.documentos.empty());
+    const auto& recusado = generico.documentos.front();
+    for (const char* op : {"16", "28"}) {
+        r = Liquida(s, op, {{recusado.codigoBarras, recusado.Total()}});
+        EXPECT_EQ(r->codigo, "05") << op;
+        EXPECT_EQ(r->mensagem, cbserver::Latin1("Transação negada pela rede")) << op;
+    }
+
+    // Codes the keys cannot take.
+    const auto aceita = [](const char* chave) {
+        const QString json = QStringLiteral(R"({"pagamentoContas": {"documentos": [{"codigoBarras":
+            "23791169200000040000000000000000000000704000", %1}]}})")
+                                 .arg(QLatin1String(chave));
+        return std::holds_alternative<contas::Regras>(
+            contas::LeRegras(QJsonDocument::fromJson(json.toUtf8()).object()));
+    };
+    EXPECT_FALSE(aceita(R"("codigoDebitoForcado": "FX")"));
+    EXPECT_FALSE(aceita(R"("recusaLiquidacao": {"codigo": "00"})"));
+    EXPECT_FALSE(aceita(R"("recusaLiquidacao": {"codigo": "5"})"));
+    EXPECT_TRUE(aceita(R"("recusaLiquidacao": {"codigo": "51"})"));
+}
+
 } // namespace
