@@ -49,8 +49,13 @@ bool Grava(int registro, std::size_t offset, std::size_t largura, const QString&
     auto destino = DadosAdicionaisBoletoRegistradoContingencia.dados.begin() +
                    static_cast<std::ptrdiff_t>(
                        CABECALHO + static_cast<std::size_t>(registro - 1) * TAM_REGISTRO + offset);
+    std::fill_n(destino, largura, '\0');
     std::copy_n(bytes.begin(), std::min(bytes.size(), largura), destino);
     return true;
+}
+
+void GravaNumeroDocumento(int registro, int numero) {
+    Grava(registro, OFF_DOCUMENTO, 2, QStringLiteral("%1").arg(numero, 2, 10, QLatin1Char('0')));
 }
 
 QString Le(int registro, std::size_t offset, std::size_t largura) {
@@ -241,7 +246,7 @@ bool TFrmColetaCampoCPFCNPJBoletoRegistrado::GravaCamposHostlink() {
     if (!beneficiario.isEmpty()) Grava(registro, OFF_BENEFICIARIO, 15, beneficiario);
     if (!pagador.isEmpty()) Grava(registro, OFF_PAGADOR, 14, pagador);
     if (!sacador.isEmpty()) Grava(registro, OFF_SACADOR, 15, sacador);
-    Grava(registro, OFF_DOCUMENTO, 2, QString::number(IndiceAtual + 1));
+    GravaNumeroDocumento(registro, IndiceAtual + 1);
     IndiceDadosAdicionais = registro;
     GravaQuantidade(IndiceDadosAdicionais);
     return true;

@@ -28,13 +28,15 @@ inline constexpr std::size_t OFF_PAGADOR = 56;
 inline constexpr std::size_t OFF_NASCIMENTO = 71;
 inline constexpr std::size_t OFF_DOCUMENTO = 80;
 
-// Writes at most largura characters of texto at offset of record registro (1 to 100); false when the record
-// is outside the table, which then stays as it was.
+// Writes at most largura characters of texto at offset of record registro (1 to 100), the rest of the width
+// zeroed; false when the record is outside the table, which then stays as it was.
 bool Grava(int registro, std::size_t offset, std::size_t largura, const QString& texto);
 // The text at offset of a record, up to largura characters or the first zero byte, trimmed.
 QString Le(int registro, std::size_t offset, std::size_t largura);
 // The record count at the head of the table, as two digits.
 void GravaQuantidade(int quantidade);
+// The number of the document a record belongs to (its slot + 1), as two digits.
+void GravaNumeroDocumento(int registro, int numero);
 // A document as typed, without the mask's punctuation (an alphanumeric CNPJ keeps its letters).
 QString Documento(const QLineEdit* ed);
 

@@ -161,8 +161,9 @@ bool TFrmCPFCNPJDtNascPagador::GravaCamposHostlink() {
     nascimento.removeIf([](QChar c) { return !c.isDigit(); });
     Grava(registro, OFF_NASCIMENTO, 8, nascimento);
     if (semRegistro) {
-        Grava(registro, OFF_DOCUMENTO, 2, QString::number(IndiceAtual >= 2 ? IndiceAtual - 1 : 1));
+        GravaNumeroDocumento(registro, IndiceAtual >= 2 ? IndiceAtual - 1 : 1);
         IndiceDadosAdicionais = 1;
+        GravaQuantidade(IndiceDadosAdicionais);
     }
     return true;
 }

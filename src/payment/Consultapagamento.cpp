@@ -3,6 +3,7 @@
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "payment/Capturavalortotalmodelo.h"
+#include "payment/Coletacampocpfcnpjdadosadicionaisboletoregistrado.h"
 #include "payment/Consultacodigobarras.h"
 #include "payment/Estadocontas.h"
 #include "protocol/EdicaoValor.h"
@@ -558,34 +559,18 @@ void TFrmCPG_CAP::btConfirmaClick() {
 }
 
 void TFrmCPG_CAP::GravaMultaJurosContingencia(long long valorMulta, long long valorJuros) {
-    auto& tabela = DadosAdicionaisBoletoRegistradoContingencia;
-    constexpr std::size_t kCabecalho = 2, kEntrada = 82;
-    const QString numero = QString::number(IndiceAtual + 1).rightJustified(2, QLatin1Char('0'));
+    using namespace DadosAdicionais;
     // The parties' dialog opened this document's record; without it the document gets one of its own.
     const bool temRegistro =
-        IndiceDadosAdicionais > 0 &&
-        tabela.texto(kCabecalho + static_cast<std::size_t>(IndiceDadosAdicionais - 1) * kEntrada + 80, 2)
-                .trimmed()
-                .toInt() == IndiceAtual + 1;
+        IndiceDadosAdicionais > 0 && Le(IndiceDadosAdicionais, OFF_DOCUMENTO, 2).toInt() == IndiceAtual + 1;
     if (!temRegistro) {
-        if (IndiceDadosAdicionais >= 100) return;
+        if (IndiceDadosAdicionais >= static_cast<int>(MAX_REGISTROS)) return;
         ++IndiceDadosAdicionais;
-        const std::size_t inicio =
-            kCabecalho + static_cast<std::size_t>(IndiceDadosAdicionais - 1) * kEntrada;
-        const std::string n = host::paraLatin1(numero);
-        std::copy_n(n.begin(), 2, tabela.dados.begin() + inicio + 80);
-        const std::string qtde =
-            host::paraLatin1(QString::number(IndiceDadosAdicionais).rightJustified(2, QLatin1Char('0')));
-        std::copy_n(qtde.begin(), 2, tabela.dados.begin());
+        GravaNumeroDocumento(IndiceDadosAdicionais, IndiceAtual + 1);
+        GravaQuantidade(IndiceDadosAdicionais);
     }
-    const std::size_t inicio = kCabecalho + static_cast<std::size_t>(IndiceDadosAdicionais - 1) * kEntrada;
-    const auto escreve = [&](std::size_t offset, long long valor) {
-        const std::string digitos = std::to_string(valor).substr(0, 12);
-        std::fill_n(tabela.dados.begin() + inicio + offset, 13, '\0');
-        std::copy(digitos.begin(), digitos.end(), tabela.dados.begin() + inicio + offset);
-    };
-    if (valorMulta > 0) escreve(0, valorMulta);
-    if (valorJuros > 0) escreve(13, valorJuros);
+    if (valorMulta > 0) Grava(IndiceDadosAdicionais, OFF_MULTA, 12, QString::number(valorMulta));
+    if (valorJuros > 0) Grava(IndiceDadosAdicionais, OFF_JUROS, 12, QString::number(valorJuros));
 }
 
 bool TFrmCPG_CAP::GravaCamposHostlink() {

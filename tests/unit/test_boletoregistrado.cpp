@@ -236,7 +236,7 @@ TEST_F(Partes, SacadorEmZeroAceitoEGravacaoNosOffsets) {
     EXPECT_EQ(Bytes(1, 41, 15), std::string(15, '\0'));
     EXPECT_EQ(Bytes(1, 56, 15), Zeros(CPF_B, 15));
     EXPECT_EQ(Bytes(1, 71, 9), std::string(9, '\0'));
-    EXPECT_EQ(Bytes(1, 80, 2), Zeros("5", 2));
+    EXPECT_EQ(Bytes(1, 80, 2), std::string("05"));
 }
 
 TEST_F(Partes, DoisBoletosDuasEntradasNoCampo10440) {
@@ -254,7 +254,7 @@ TEST_F(Partes, DoisBoletosDuasEntradasNoCampo10440) {
     EXPECT_TRUE(AuditTem("Entrou: ColetaCPFCNPJBoletoRegistradoContingencia."));
     EXPECT_TRUE(AuditTem("Saiu: ColetaCPFCNPJBoletoRegistradoContingencia."));
     Lumomain::TrataPrefixoDADICPAGCB();
-    EXPECT_EQ(Campo(10440), std::string("1=||") + CPF_A + "||" + CPF_B + "|," + "2=||" + CNPJ_A + "|" +
+    EXPECT_EQ(Campo(10440), std::string("01=||") + CPF_A + "||" + CPF_B + "|," + "02=||" + CNPJ_A + "|" +
                                 CPF_B + "|" + CPF_A + "|;");
 
     // Cancelled: false, nothing recorded.
@@ -372,9 +372,9 @@ TEST_F(Pagador, SemRegistroAbreOPrimeiro) {
     EXPECT_EQ(Lumomain::IndiceDadosAdicionais, 1);
     EXPECT_EQ(Bytes(1, 56, 15), Zeros(CPF_A, 15));
     EXPECT_EQ(Bytes(1, 71, 9), Zeros("01011900", 9));
-    EXPECT_EQ(Bytes(1, 80, 2), Zeros("2", 2)) << "IndiceAtual - 1";
+    EXPECT_EQ(Bytes(1, 80, 2), std::string("02")) << "IndiceAtual - 1";
     Lumomain::TrataPrefixoDADICPAGCB();
-    EXPECT_EQ(Campo(10440), std::string("2=||||") + CPF_A + "|01011900;");
+    EXPECT_EQ(Campo(10440), std::string("02=||||") + CPF_A + "|01011900;");
 }
 
 // ---------------------------------------------------------------------------------------------------------

@@ -292,7 +292,7 @@ TEST_F(Transacao, PagadorConfirmadoSegueComOsDadosNoCampo10440) {
     EXPECT_TRUE(Viu("TFrmCPFCNPJDtNascPagador"));
     EXPECT_EQ(banco_.pedidos.size(), 1u);
     EXPECT_EQ(Lumomain::IndiceDadosAdicionais, 1);
-    EXPECT_EQ(Campo(10440), "1=||||52998224725|07091970;");
+    EXPECT_EQ(Campo(10440), "01=||||52998224725|07091970;");
     Lumomain::DadosAdicionaisBoletoRegistradoContingencia.limpa();
     Lumomain::IndiceDadosAdicionais = 0;
 }
