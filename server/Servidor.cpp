@@ -224,6 +224,7 @@ bool Servidor::CarregaCenarioJson(const QByteArray& json, const QString& pasta, 
     const QJsonObject raiz = doc.object();
     Cenario c;
     c.raiz = raiz;
+    c.regras = std::make_shared<const std::variant<contas::Regras, std::string>>(contas::LeRegras(raiz));
 
     // The parameter records of each group, inline or in a file of their own beside the scenario.
     QJsonValue vp = raiz.value(QStringLiteral("parametros"));

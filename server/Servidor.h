@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -100,6 +101,11 @@ private:
         std::vector<CartaoCenario> cartoes;
         // The whole scenario: each family of handlers reads its own keys from it.
         QJsonObject raiz;
+        // The bill-payment rules, read once with the scenario (or why they could not be read): every
+        // parameter load of group 1 and every bill request uses them.
+        std::shared_ptr<const std::variant<contas::Regras, std::string>> regras =
+            std::make_shared<const std::variant<contas::Regras, std::string>>(
+                contas::LeRegras(QJsonObject{}));
         // What the handlers change as they answer (a customer's basket, a card already reissued...), by key
         // of the handler's own making; it starts empty with every scenario.
         std::map<std::string, std::string> estado;

@@ -65,7 +65,8 @@ cbwire::Resposta Servidor::RecusaConta(const std::string& codigo, const std::str
 }
 
 std::optional<std::string> Servidor::ServACPP() const {
-    const auto lidas = LeRegras(cenario_.raiz);
+    const auto regrasCenario = cenario_.regras;
+    const auto& lidas = *regrasCenario;
     if (!std::holds_alternative<Regras>(lidas)) return std::nullopt;
     return std::string(kCabecalhoA) + kAntesDoLimite + Numero(std::get<Regras>(lidas).limiteDocumentos, 2) +
            std::string(34, '0');
@@ -90,7 +91,8 @@ Servidor::DocumentoDoPedido(const contas::Regras& regras, const std::string& env
 }
 
 cbwire::Resposta Servidor::ConsultaCodigoBarras(const cbwire::Pedido& pedido) {
-    const auto lidas = LeRegras(cenario_.raiz);
+    const auto regrasCenario = cenario_.regras;
+    const auto& lidas = *regrasCenario;
     if (const auto* f = std::get_if<std::string>(&lidas)) return RecusaConta("57", *f);
     const auto achado = DocumentoDoPedido(std::get<Regras>(lidas), DocumentoEnviado(pedido));
     if (const auto* recusa = std::get_if<cbwire::Resposta>(&achado)) return *recusa;
@@ -141,7 +143,8 @@ cbwire::Resposta Servidor::ConsultaCodigoBarras(const cbwire::Pedido& pedido) {
 }
 
 cbwire::Resposta Servidor::DadosPagamento(const cbwire::Pedido& pedido) {
-    const auto lidas = LeRegras(cenario_.raiz);
+    const auto regrasCenario = cenario_.regras;
+    const auto& lidas = *regrasCenario;
     if (const auto* f = std::get_if<std::string>(&lidas)) return RecusaConta("57", *f);
     const auto achado = DocumentoDoPedido(std::get<Regras>(lidas), DocumentoEnviado(pedido));
     if (const auto* recusa = std::get_if<cbwire::Resposta>(&achado)) return *recusa;

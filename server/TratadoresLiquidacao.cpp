@@ -98,7 +98,8 @@ std::vector<Servidor::DocumentoPago> Servidor::DocumentosDoPedido(const cbwire::
 }
 
 cbwire::Resposta Servidor::PagamentoContas(const cbwire::Pedido& pedido) {
-    const auto lidas = LeRegras(cenario_.raiz);
+    const auto regrasCenario = cenario_.regras;
+    const auto& lidas = *regrasCenario;
     if (const auto* f = std::get_if<std::string>(&lidas)) return RecusaConta("57", *f);
     const Regras& regras = std::get<Regras>(lidas);
     const std::string operacao = Valor(pedido, 10158);
