@@ -136,6 +136,10 @@ private:
     // The scenario bill a request names, or the refusal to send (unknown, invalid or already paid).
     std::variant<const contas::Documento*, cbwire::Resposta>
     DocumentoDoPedido(const contas::Regras& regras, const std::string& enviado) const;
+    // The same for the document a query sends (1041's text), with the refusal of a scenario whose bill rules
+    // could not be read.
+    std::variant<const contas::Documento*, cbwire::Resposta>
+    DocumentoConsultado(const cbwire::Pedido& pedido) const;
     // Bill payment, the settlement half (TratadoresLiquidacao.cpp): every method goes through one handler.
     cbwire::Resposta PagamentoContas(const cbwire::Pedido& pedido);
     cbwire::Resposta ConsultaCheque(const cbwire::Pedido& pedido, const contas::Regras& regras);

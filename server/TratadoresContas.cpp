@@ -65,8 +65,7 @@ cbwire::Resposta Servidor::RecusaConta(const std::string& codigo, const std::str
 }
 
 std::optional<std::string> Servidor::ServACPP() const {
-    const auto regrasCenario = cenario_.regras;
-    const auto& lidas = *regrasCenario;
+    const auto& lidas = *cenario_.regras;
     if (!std::holds_alternative<Regras>(lidas)) return std::nullopt;
     return std::string(kCabecalhoA) + kAntesDoLimite + Numero(std::get<Regras>(lidas).limiteDocumentos, 2) +
            std::string(34, '0');
@@ -90,11 +89,15 @@ Servidor::DocumentoDoPedido(const contas::Regras& regras, const std::string& env
     return doc;
 }
 
-cbwire::Resposta Servidor::ConsultaCodigoBarras(const cbwire::Pedido& pedido) {
-    const auto regrasCenario = cenario_.regras;
-    const auto& lidas = *regrasCenario;
+std::variant<const Documento*, cbwire::Resposta>
+Servidor::DocumentoConsultado(const cbwire::Pedido& pedido) const {
+    const auto& lidas = *cenario_.regras;
     if (const auto* f = std::get_if<std::string>(&lidas)) return RecusaConta("57", *f);
-    const auto achado = DocumentoDoPedido(std::get<Regras>(lidas), DocumentoEnviado(pedido));
+    return DocumentoDoPedido(std::get<Regras>(lidas), DocumentoEnviado(pedido));
+}
+
+cbwire::Resposta Servidor::ConsultaCodigoBarras(const cbwire::Pedido& pedido) {
+    const auto achado = DocumentoConsultado(pedido);
     if (const auto* recusa = std::get_if<cbwire::Resposta>(&achado)) return *recusa;
     const Documento& doc = *std::get<const Documento*>(achado);
     const QDate hoje = QDate::currentDate();
@@ -124,8 +127,9 @@ cbwire::Resposta Servidor::ConsultaCodigoBarras(const cbwire::Pedido& pedido) {
                                           parte(b.beneficiario) + parte(b.sacador) + parte(b.pagador)});
     } else if (rede) {
         r.servicos.emplace_back(
-            'A', std::vector<std::string>{inicio + doc.formas + doc.contaCartao + kAntesDoLimite +
-                                          Numero(std::get<Regras>(lidas).limiteDocumentos, 2) + "0"});
+            'A',
+            std::vector<std::string>{inicio + doc.formas + doc.contaCartao + kAntesDoLimite +
+                                     Numero(std::get<Regras>(*cenario_.regras).limiteDocumentos, 2) + "0"});
         const ValoresRede v = doc.rede.value_or(ValoresRede{});
         const long long acrescimos = v.acrescimos ? v.acrescimos : v.juros + v.multa;
         const long long total = v.total ? v.total : doc.ValorDocumento() + acrescimos - v.desconto;
@@ -143,10 +147,7 @@ cbwire::Resposta Servidor::ConsultaCodigoBarras(const cbwire::Pedido& pedido) {
 }
 
 cbwire::Resposta Servidor::DadosPagamento(const cbwire::Pedido& pedido) {
-    const auto regrasCenario = cenario_.regras;
-    const auto& lidas = *regrasCenario;
-    if (const auto* f = std::get_if<std::string>(&lidas)) return RecusaConta("57", *f);
-    const auto achado = DocumentoDoPedido(std::get<Regras>(lidas), DocumentoEnviado(pedido));
+    const auto achado = DocumentoConsultado(pedido);
     if (const auto* recusa = std::get_if<cbwire::Resposta>(&achado)) return *recusa;
     const Documento& doc = *std::get<const Documento*>(achado);
     const std::string digitos = ValorDoPedido(pedido, 10102, 1).value_or("");

@@ -98,8 +98,7 @@ std::vector<Servidor::DocumentoPago> Servidor::DocumentosDoPedido(const cbwire::
 }
 
 cbwire::Resposta Servidor::PagamentoContas(const cbwire::Pedido& pedido) {
-    const auto regrasCenario = cenario_.regras;
-    const auto& lidas = *regrasCenario;
+    const auto& lidas = *cenario_.regras;
     if (const auto* f = std::get_if<std::string>(&lidas)) return RecusaConta("57", *f);
     const Regras& regras = std::get<Regras>(lidas);
     const std::string operacao = Valor(pedido, 10158);
