@@ -93,9 +93,10 @@ TFrmColetaCampoCartao::TFrmColetaCampoCartao(QWidget* pai)
     LigaClique(btConfirma, [this] { btConfirmaClick(); });
     LigaClique(btRetorna, [this] { btRetornaClick(); });
 
-    for (QWidget* w : {static_cast<QWidget*>(edCartao), static_cast<QWidget*>(btConfirma),
-                       static_cast<QWidget*>(btRetorna)})
-        w->installEventFilter(this);
+    edCartao->installEventFilter(this);
+    DefineDica(edCartao, QString::fromUtf8(msg::MsgNumeroCartaoDigitado));
+    DefineDica(btConfirma, QString::fromUtf8(msg::MsgTecleEnterParaConfirmar));
+    DefineDica(btRetorna, QString::fromUtf8(msg::MsgTecleEnterParaRetornar));
 
     TClique = CriaClique([this] {
         if (ModalResult() == mrNone && btConfirma->isEnabled()) btConfirma->click();
@@ -117,14 +118,7 @@ void TFrmColetaCampoCartao::hideEvent(QHideEvent* e) {
 }
 
 bool TFrmColetaCampoCartao::eventFilter(QObject* objeto, QEvent* e) {
-    if (e->type() == QEvent::FocusIn) {
-        if (objeto == edCartao)
-            DefineMensagem(QString::fromUtf8(msg::MsgNumeroCartaoDigitado));
-        else if (objeto == btConfirma)
-            DefineMensagem(QString::fromUtf8(msg::MsgTecleEnterParaConfirmar));
-        else if (objeto == btRetorna)
-            DefineMensagem(QString::fromUtf8(msg::MsgTecleEnterParaRetornar));
-    } else if (e->type() == QEvent::KeyPress && objeto == edCartao) {
+    if (e->type() == QEvent::KeyPress && objeto == edCartao) {
         return RecusaTeclaNumerica(static_cast<QKeyEvent*>(e));
     }
     return TFrmMod::eventFilter(objeto, e);

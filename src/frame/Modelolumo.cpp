@@ -355,6 +355,19 @@ void TFrmMod::DefineMensagem(const QString& mensagem) {
     lbMensagem->setText(mensagem);
 }
 
+void TFrmMod::DefineDica(QWidget* controle, const QString& texto) {
+    dicas_.insert(controle, texto);
+    controle->installEventFilter(this);
+}
+
+bool TFrmMod::eventFilter(QObject* objeto, QEvent* e) {
+    if (e->type() == QEvent::FocusIn) {
+        const auto dica = dicas_.constFind(objeto);
+        if (dica != dicas_.constEnd()) DefineMensagem(*dica);
+    }
+    return QDialog::eventFilter(objeto, e);
+}
+
 void TFrmMod::ComboBoxTipoPessoaChange(QComboBox* cbTipoPessoa, QLabel* lbDocumento, QLineEdit* edDocumento,
                                        int tipo) {
     // CNPJ positions take letters as well as digits: the alphanumeric CNPJ keeps its two numeric check

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
 
 #include <functional>
 
@@ -92,6 +93,11 @@ protected:
     void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // Sets the message line from the prompts of DefineDica; derived filters end by calling it.
+    bool eventFilter(QObject* objeto, QEvent* e) override;
+    // The message line shows texto whenever controle takes the focus (a field's prompt, a button's
+    // "Tecle <ENTER> ...").
+    void DefineDica(QWidget* controle, const QString& texto);
     bool event(QEvent* e) override;
     void reject() override;
     void done(int resultado) override;
@@ -102,4 +108,5 @@ protected:
 private:
     int modalResult_ = mrNone;
     QEventLoop* laco_ = nullptr;
+    QHash<const QObject*, QString> dicas_;
 };

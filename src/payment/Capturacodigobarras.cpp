@@ -107,6 +107,11 @@ TFrmCAP_Mod::TFrmCAP_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome)
         setTabOrder(ordem[i], ordem[i + 1]);
     for (QWidget* w : ordem)
         w->installEventFilter(this);
+    DefineDica(edTpEntrada, Texto(msg::MsgTpEntrada));
+    for (QWidget* w : {EdDoc, ed_bloco1, ed_bloco2, ed_bloco3, ed_digito, ed_bloco4_14, ed_bloco4_12})
+        DefineDica(w, Texto(msg::MsgCodigoBarras));
+    DefineDica(btConfirma, Texto(msg::MsgTecleEnterParaConfirmar));
+    DefineDica(btRetorna, Texto(msg::MsgTecleEnterParaRetornar));
 
     LigaClique(btConfirma, [this] { btConfirmaClick(); });
     LigaClique(btRetorna, [this] { btRetornaClick(); });
@@ -207,16 +212,6 @@ bool TFrmCAP_Mod::eventFilter(QObject* objeto, QEvent* e) {
     auto* w = qobject_cast<QWidget*>(objeto);
     if (!w) return TFrmMod::eventFilter(objeto, e);
     switch (e->type()) {
-    case QEvent::FocusIn:
-        if (w == edTpEntrada)
-            DefineMensagem(Texto(msg::MsgTpEntrada));
-        else if (w == btConfirma)
-            DefineMensagem(Texto(msg::MsgTecleEnterParaConfirmar));
-        else if (w == btRetorna)
-            DefineMensagem(Texto(msg::MsgTecleEnterParaRetornar));
-        else if (qobject_cast<QLineEdit*>(w) && w->parent() == pnCaptura)
-            DefineMensagem(Texto(msg::MsgCodigoBarras));
-        break;
     case QEvent::FocusOut: {
         const auto motivo = static_cast<QFocusEvent*>(e)->reason();
         // A message box or a popup taking the focus is not the operator leaving the control.

@@ -32,15 +32,15 @@ TFrmCapturaValorTotal_Mod::TFrmCapturaValorTotal_Mod(QWidget* pai)
     edVlrTotal = EdicaoValor::CriaCampoValor(pnCaptura, lbVlrTotal);
     edVlrTotal->setObjectName(QStringLiteral("edVlrTotal"));
     lbVlrTotal->setObjectName(QStringLiteral("lbVlrTotal"));
-    edVlrTotal->installEventFilter(this);
+    DefineDica(edVlrTotal, Texto(msg::MsgValorTotal));
 
     btConfirma = CriaBotao(QStringLiteral("btConfirma"), Texto(msg::InfoConfirma), QRect(126, 318, 170, 32));
     btRetorna =
         CriaBotao(QStringLiteral("btRetorna"), QStringLiteral("&9 - Cancela"), QRect(326, 318, 170, 32));
     setTabOrder(edVlrTotal, btConfirma);
     setTabOrder(btConfirma, btRetorna);
-    btConfirma->installEventFilter(this);
-    btRetorna->installEventFilter(this);
+    DefineDica(btConfirma, Texto(msg::MsgTecleEnterParaConfirmar));
+    DefineDica(btRetorna, Texto(msg::MsgTecleEnterParaRetornar));
     LigaClique(btConfirma, [this] { btConfirmaClick(); });
     LigaClique(btRetorna, [this] { btRetornaClick(); });
 }
@@ -59,18 +59,6 @@ void TFrmCapturaValorTotal_Mod::IniciaCamposForm() {
 void TFrmCapturaValorTotal_Mod::FormShow() {
     IniciaCamposForm();
     TFrmMod::FormShow();
-}
-
-bool TFrmCapturaValorTotal_Mod::eventFilter(QObject* objeto, QEvent* e) {
-    if (e->type() == QEvent::FocusIn) {
-        if (objeto == edVlrTotal)
-            DefineMensagem(Texto(msg::MsgValorTotal));
-        else if (objeto == btConfirma)
-            DefineMensagem(Texto(msg::MsgTecleEnterParaConfirmar));
-        else if (objeto == btRetorna)
-            DefineMensagem(Texto(msg::MsgTecleEnterParaRetornar));
-    }
-    return TFrmMod::eventFilter(objeto, e);
 }
 
 void TFrmCapturaValorTotal_Mod::btConfirmaClick() {

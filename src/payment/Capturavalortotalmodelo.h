@@ -30,7 +30,6 @@ public:
 
 protected:
     void FormShow() override;
-    bool eventFilter(QObject* objeto, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:

@@ -88,8 +88,8 @@ void TFrmColeta_Mod::CriaBotoes(std::initializer_list<QWidget*> campos) {
     setTabOrder(btConfirma, btRetorna);
     LigaClique(btConfirma, [this] { btConfirmaClick(); });
     LigaClique(btRetorna, [this] { btRetornaClick(); });
-    Observa(btConfirma);
-    Observa(btRetorna);
+    DefineDica(btConfirma, Texto(msg::MsgTecleEnterParaConfirmar));
+    DefineDica(btRetorna, Texto(msg::MsgTecleEnterParaRetornar));
 }
 
 void TFrmColeta_Mod::FormShow() {
@@ -108,16 +108,6 @@ void TFrmColeta_Mod::FormActivate() {
         bConfirmouSozinho = true;
         TClique->start();
     }
-}
-
-bool TFrmColeta_Mod::eventFilter(QObject* objeto, QEvent* e) {
-    if (e->type() == QEvent::FocusIn) {
-        if (objeto == btConfirma)
-            DefineMensagem(Texto(msg::MsgTecleEnterParaConfirmar));
-        else if (objeto == btRetorna)
-            DefineMensagem(Texto(msg::MsgTecleEnterParaRetornar));
-    }
-    return TFrmMod::eventFilter(objeto, e);
 }
 
 void TFrmColeta_Mod::HabilitaCaptura(bool habilita) {

@@ -59,7 +59,6 @@ protected:
 
     void FormShow() override;
     void FormActivate() override;
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 
     void HabilitaCaptura(bool habilita);
     // Watches a control for focus and key events (the derived eventFilter sees them).

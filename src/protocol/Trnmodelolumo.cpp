@@ -62,9 +62,9 @@ TFrmTrn_Mod::TFrmTrn_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome)
     setTabOrder(btConfirma, btRetorna);
     LigaClique(btConfirma, [this] { btConfirmaClick(); });
     LigaClique(btRetorna, [this] { btRetornaClick(); });
-    for (QWidget* w : {static_cast<QWidget*>(edValor), static_cast<QWidget*>(btConfirma),
-                       static_cast<QWidget*>(btRetorna)})
-        w->installEventFilter(this);
+    DefineDica(edValor, Texto(msg::MsgValorTotal));
+    DefineDica(btConfirma, Texto(msg::MsgTecleEnterParaConfirmar));
+    DefineDica(btRetorna, Texto(msg::MsgTecleEnterParaRetornar));
 
     TClique = CriaClique([this] {
         ProcessaMensagens();
@@ -101,18 +101,6 @@ void TFrmTrn_Mod::FormShow() {
 void TFrmTrn_Mod::FormActivate() {
     TFrmMod::FormActivate();
     if (focusWidget() == btConfirma && btConfirma->isEnabled()) TClique->start();
-}
-
-bool TFrmTrn_Mod::eventFilter(QObject* objeto, QEvent* e) {
-    if (e->type() == QEvent::FocusIn) {
-        if (objeto == edValor)
-            DefineMensagem(Texto(msg::MsgValorTotal));
-        else if (objeto == btConfirma)
-            DefineMensagem(Texto(msg::MsgTecleEnterParaConfirmar));
-        else if (objeto == btRetorna)
-            DefineMensagem(Texto(msg::MsgTecleEnterParaRetornar));
-    }
-    return TFrmMod::eventFilter(objeto, e);
 }
 
 bool TFrmTrn_Mod::GravaCamposHostlink() {

@@ -48,7 +48,6 @@ public:
 protected:
     void FormShow() override;
     void FormActivate() override;
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 
     void HabilitaControles(bool habilita);
 
