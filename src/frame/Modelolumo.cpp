@@ -360,6 +360,17 @@ void TFrmMod::DefineDica(QWidget* controle, const QString& texto) {
     controle->installEventFilter(this);
 }
 
+bool TFrmMod::TeclaDeLista(QComboBox* lista, const QKeyEvent* e) {
+    if (e->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
+    const QString texto = e->text();
+    if (texto.size() != 1 || !texto.at(0).isDigit() || texto.at(0).unicode() > 0x7F) return false;
+    char tecla = static_cast<char>(texto.at(0).unicode());
+    host::AvancaRetrocedeItemComboBox(lista, tecla);
+    if (tecla == 0) return true;
+    if (QAbstractButton* b = BotaoDoDigito(texto.at(0))) b->click();
+    return true;
+}
+
 bool TFrmMod::eventFilter(QObject* objeto, QEvent* e) {
     if (e->type() == QEvent::FocusIn) {
         const auto dica = dicas_.constFind(objeto);

@@ -11,6 +11,7 @@
 class QAbstractButton;
 class QComboBox;
 class QEventLoop;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -98,6 +99,9 @@ protected:
     // The message line shows texto whenever controle takes the focus (a field's prompt, a button's
     // "Tecle <ENTER> ...").
     void DefineDica(QWidget* controle, const QString& texto);
+    // A digit typed on a list: "2" and "8" step through it and any other digit presses that digit's button,
+    // since a list takes no text. False when the key is not a plain digit and goes on as usual.
+    bool TeclaDeLista(QComboBox* lista, const QKeyEvent* e);
     bool event(QEvent* e) override;
     void reject() override;
     void done(int resultado) override;

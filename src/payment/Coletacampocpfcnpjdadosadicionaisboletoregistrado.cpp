@@ -180,18 +180,10 @@ bool TFrmColetaCampoCPFCNPJBoletoRegistrado::eventFilter(QObject* objeto, QEvent
     }
     case QEvent::KeyPress: {
         if (!g) break;
-        const auto* k = static_cast<QKeyEvent*>(e);
-        if (k->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) break;
-        const QString t = k->text();
-        if (t.size() != 1 || !t.at(0).isDigit() || t.at(0).unicode() > 0x7F) break;
-        Protegido([&] {
-            char tecla = static_cast<char>(t.at(0).unicode());
-            host::AvancaRetrocedeItemComboBox(g->cbTipoPessoa, tecla);
-            if (tecla == 0) return;
-            // A list takes no text: the digit chooses a button, as anywhere else on the dialog.
-            if (QAbstractButton* b = BotaoDoDigito(t.at(0))) b->click();
-        });
-        return true;
+        bool consumida = false;
+        Protegido([&] { consumida = TeclaDeLista(g->cbTipoPessoa, static_cast<QKeyEvent*>(e)); });
+        if (consumida) return true;
+        break;
     }
     default:
         break;

@@ -100,17 +100,11 @@ bool TFrmCPFCNPJDtNascPagador::eventFilter(QObject* objeto, QEvent* e) {
     case QEvent::KeyPress: {
         const auto* k = static_cast<QKeyEvent*>(e);
         if (objeto == edDataNascimento) return Coletacampocartao::RecusaTeclaNumerica(k);
-        if (objeto != cbTipoPessoa || (k->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) break;
-        const QString t = k->text();
-        if (t.size() != 1 || !t.at(0).isDigit() || t.at(0).unicode() > 0x7F) break;
-        Protegido([&] {
-            char tecla = static_cast<char>(t.at(0).unicode());
-            host::AvancaRetrocedeItemComboBox(cbTipoPessoa, tecla);
-            if (tecla == 0) return;
-            // A list takes no text: the digit chooses a button, as anywhere else on the dialog.
-            if (QAbstractButton* b = BotaoDoDigito(t.at(0))) b->click();
-        });
-        return true;
+        if (objeto != cbTipoPessoa) break;
+        bool consumida = false;
+        Protegido([&] { consumida = TeclaDeLista(cbTipoPessoa, k); });
+        if (consumida) return true;
+        break;
     }
     default:
         break;

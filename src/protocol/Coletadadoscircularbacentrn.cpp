@@ -164,18 +164,6 @@ void TFrmColetaDadosBacen::cbTipoPessoaPortadorExit() {
     AplicaMascara(edCPFCGCPortador, MascaraCPF);
 }
 
-bool TFrmColetaDadosBacen::TeclaCombo(QComboBox* combo, const QKeyEvent* e) {
-    if (e->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
-    const QString texto = e->text();
-    if (texto.size() != 1 || !texto.at(0).isDigit() || texto.at(0).unicode() > 0x7F) return false;
-    char tecla = static_cast<char>(texto.at(0).unicode());
-    host::AvancaRetrocedeItemComboBox(combo, tecla);
-    if (tecla == 0) return true;
-    // A list takes no text: the digit is the operator's choice of button, as anywhere else on the dialog.
-    if (QAbstractButton* b = BotaoDoDigito(texto.at(0))) b->click();
-    return true;
-}
-
 bool TFrmColetaDadosBacen::eventFilter(QObject* objeto, QEvent* e) {
     const auto dica = [this](const char* texto) {
         DefineMensagem(Texto(texto) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
@@ -201,7 +189,7 @@ bool TFrmColetaDadosBacen::eventFilter(QObject* objeto, QEvent* e) {
         const auto* k = static_cast<QKeyEvent*>(e);
         if (objeto == cbTipoPessoaProprietario || objeto == cbTipoPessoaPortador) {
             bool consumida = false;
-            Protegido([&] { consumida = TeclaCombo(static_cast<QComboBox*>(objeto), k); });
+            Protegido([&] { consumida = TeclaDeLista(static_cast<QComboBox*>(objeto), k); });
             if (consumida) return true;
         } else if (objeto == edCPFCGCProprietario || objeto == edCPFCGCPortador) {
             return Coletacampocartao::RecusaTeclaNumerica(k);

@@ -40,6 +40,4 @@ private:
     // Label and mask of the owner's document for the chosen kind of person.
     void DefineDocumentoProprietario(int tipo);
     void CopiaDocumentoPortador();
-    // Keys of a combo: "2"/"8" step through the items, another digit presses its button.
-    bool TeclaCombo(QComboBox* combo, const QKeyEvent* e);
 };
