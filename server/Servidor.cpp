@@ -309,28 +309,28 @@ int Servidor::QtdePedidos() const {
 
 const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
     static const std::map<Chave, Tratador> t{
-        {{242, "00"}, &Servidor::CargaParametros},
+        {{242, "00", ""}, &Servidor::CargaParametros},
         // The security-token query is the one request that carries no operation code.
-        {{242, ""}, &Servidor::ConsultaDispositivoSeguranca},
+        {{242, "", ""}, &Servidor::ConsultaDispositivoSeguranca},
         // Operation codes of our own for the functions whose codes the bank leaves to us (PROTOCOL.md).
-        {{242, "70"}, &Servidor::RevalidacaoSenhaINSS},
-        {{242, "71"}, &Servidor::PedidoCartaoDebito},
-        {{242, "72"}, &Servidor::DatasDemonstrativo},
-        {{242, "73"}, &Servidor::DemonstrativoCredito},
-        {{242, "74"}, &Servidor::ConsultaCestaServicos},
-        {{242, "75"}, &Servidor::AlteracaoCestaServicos},
-        {{242, "76"}, &Servidor::ReimpressaoFininvest},
+        {{242, "70", ""}, &Servidor::RevalidacaoSenhaINSS},
+        {{242, "71", ""}, &Servidor::PedidoCartaoDebito},
+        {{242, "72", ""}, &Servidor::DatasDemonstrativo},
+        {{242, "73", ""}, &Servidor::DemonstrativoCredito},
+        {{242, "74", ""}, &Servidor::ConsultaCestaServicos},
+        {{242, "75", ""}, &Servidor::AlteracaoCestaServicos},
+        {{242, "76", ""}, &Servidor::ReimpressaoFininvest},
         // Bill payment.
-        {{242, "31"}, &Servidor::ContinuaPagamento},
-        {{242, "32"}, &Servidor::DadosPagamento},
-        {{242, "33"}, &Servidor::ConsultaCodigoBarras},
-        {{242, "16"}, &Servidor::PagamentoContas},
-        {{242, "17"}, &Servidor::PagamentoContas},
-        {{242, "18"}, &Servidor::PagamentoContas},
-        {{242, "19"}, &Servidor::PagamentoContas},
-        {{242, "20"}, &Servidor::PagamentoContas},
-        {{242, "24"}, &Servidor::PagamentoContas},
-        {{242, "28"}, &Servidor::PagamentoContas},
+        {{242, "31", ""}, &Servidor::ContinuaPagamento},
+        {{242, "32", ""}, &Servidor::DadosPagamento},
+        {{242, "33", ""}, &Servidor::ConsultaCodigoBarras},
+        {{242, "16", ""}, &Servidor::PagamentoContas},
+        {{242, "17", ""}, &Servidor::PagamentoContas},
+        {{242, "18", ""}, &Servidor::PagamentoContas},
+        {{242, "19", ""}, &Servidor::PagamentoContas},
+        {{242, "20", ""}, &Servidor::PagamentoContas},
+        {{242, "24", ""}, &Servidor::PagamentoContas},
+        {{242, "28", ""}, &Servidor::PagamentoContas},
     };
     return t;
 }
@@ -404,7 +404,11 @@ std::string Servidor::AtendeCom(const Falhas& falhas, std::string_view quadroPed
             r.mensagem = Latin1(QStringLiteral("Advice registrado"));
         } else {
             const auto operacao = ValorDoPedido(*pedido, 10158);
-            const auto t = Tratadores().find({pedido->codigo, operacao.value_or("")});
+            const auto grupo = ValorDoPedido(*pedido, 10103);
+            // Families reuse operation codes (a withdrawal's "18" is a debit bill payment's too): a handler
+            // registered for the request's group wins over the one for any group.
+            auto t = Tratadores().find({pedido->codigo, operacao.value_or(""), grupo.value_or("")});
+            if (t == Tratadores().end()) t = Tratadores().find({pedido->codigo, operacao.value_or(""), ""});
             if (t != Tratadores().end()) {
                 r = (this->*(t->second))(*pedido);
             } else {

@@ -113,9 +113,10 @@ private:
         int nsu = 0;
     };
 
-    // One handler per transaction, chosen by the request's code and its operation code (field 10158).
+    // One handler per transaction, chosen by the request's code, its operation code (field 10158) and its
+    // group (field 10103; "" for a handler of any group).
     using Tratador = cbwire::Resposta (Servidor::*)(const cbwire::Pedido&);
-    using Chave = std::tuple<uint16_t, std::string>;
+    using Chave = std::tuple<uint16_t, std::string, std::string>;
     static const std::map<Chave, Tratador>& Tratadores();
 
     cbwire::Resposta CargaParametros(const cbwire::Pedido& pedido);

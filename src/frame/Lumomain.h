@@ -81,6 +81,8 @@ bool VerificaHabilitaConsultaDispositivoSeguranca();
 // Value and CPF of a prepaid-card operation; false when the operator returned or the PIN pad refused.
 bool ColetaValorCartaoPrePago();
 bool ColetaCPFCartaoPrePago();
+// Destination of a prepaid-card transfer: runs its query dialog; false when the operator returned.
+bool VerificaIdentificacaoClienteTransferenciaCartaoPrePago();
 // Results of the BIN query, for the payment dialogs.
 extern QString RedeDestinoTEF;
 extern QString EmpresaOriginal;

@@ -1,6 +1,9 @@
 #include "prepaid/Consultatransferenciacartaoprepago.h"
 
+#include "frame/Lumomain.h"
+#include "host/Host.h"
 #include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
 
 namespace Consultatransferenciacartaoprepago {
 
@@ -12,3 +15,9 @@ constinit TTabelaTrn TrnConsultaDadosTransf =
                F(10149, "CSEG:"), F(10544, "TOKEN:"), F(10176).sep(255)});
 
 } // namespace Consultatransferenciacartaoprepago
+
+// Until the destination dialog comes, a transfer is not enabled.
+bool Lumomain::VerificaIdentificacaoClienteTransferenciaCartaoPrePago() {
+    host::EnviaArquivoErroPDV(255, msg::Texto(msg::MsgTransacaoNaoHabilitada));
+    return false;
+}
