@@ -30,19 +30,17 @@ QString LeCampoTexto(int campo) {
     return LeCampo(buf, sizeof buf, campo, 0) < 0 ? QStringLiteral("(ausente)") : QString::fromLatin1(buf);
 }
 
-// The card read last, as the PIN pad left it in fields 10104 (track) and 10109 (expiry, service code, 'C'
-// chip or 'M' stripe), with the number masked. The buffer that held the track is wiped.
+// The card read last, as the PIN pad left it in field 10104 (its track: number, then expiry YYMM and service
+// code after the separator), with the number masked. The buffer that held the track is wiped.
 QString CartaoLido() {
     char trilha[128] = {};
     const int n = LeCampo(trilha, sizeof trilha, 10104, 0);
     const size_t fim = n < 0 ? 0 : strcspn(trilha, "=D");
     const QString numero = MascaraNumeroCartao(std::string_view(trilha, fim));
+    const QByteArray d = trilha[fim] ? QByteArray(trilha + fim + 1).left(7) : QByteArray();
     explicit_bzero(trilha, sizeof trilha);
-    char dados[32] = {};
-    LeCampo(dados, sizeof dados, 10109, 0);
-    const QByteArray d(dados);
     return QStringLiteral("Cartão lido: %1, %2, validade %3/%4, código de serviço %5")
-        .arg(numero, d.mid(7, 1) == "C" ? QStringLiteral("chip") : QStringLiteral("tarja"),
+        .arg(numero, CartaoProcessaChip() ? QStringLiteral("chip") : QStringLiteral("tarja"),
              QString::fromLatin1(d.mid(2, 2)), QString::fromLatin1(d.mid(0, 2)),
              QString::fromLatin1(d.mid(4, 3)));
 }

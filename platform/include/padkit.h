@@ -24,8 +24,8 @@ enum {
 VORTA_EXPORT uint16_t VORTA_CALL AbrePinpadCB(void);
 /* Closes the correspondent PIN pad. */
 VORTA_EXPORT uint16_t VORTA_CALL FechaPinpadCB(void);
-/* Reads a card on the open correspondent PIN pad, which shows titulo; the card data go to fields 10104
- * (track) and 10109 (expiry, service code, entry kind). */
+/* Reads a card on the open correspondent PIN pad, which shows titulo; the card's track goes to fields 10104
+ * and 10109 (CartaoProcessaChip tells whether it was read from the chip). */
 VORTA_EXPORT uint16_t VORTA_CALL LerCartaoCB(uintptr_t janela, const char* titulo);
 /* As LerCartaoCB for a card of any issuer (generico = 1). */
 VORTA_EXPORT uint16_t VORTA_CALL LerCartaoCBGenerico(uintptr_t janela, int generico, const char* titulo);

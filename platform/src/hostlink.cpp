@@ -74,6 +74,7 @@ std::string escapa(const std::string& v) {
 bool campoSensivel(int campo) {
     switch (campo) {
     case 10104: // card or account data, track
+    case 10109: // card data kept from the read
     case 10146: // PIN block
     case 10149: // security code
     case 10290: // account key, or the card number the card dialogs put there

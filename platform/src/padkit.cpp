@@ -109,7 +109,8 @@ const CartaoSimulado* cartaoLido() {
                : nullptr;
 }
 
-// Takes the presented card: fields 10104 (track) and 10109 (expiry, service code, 'C' chip or 'M' stripe).
+// Takes the presented card: its track goes to field 10104, where the PIN capture may later put account data,
+// and to field 10109, which keeps the card data for the requests that send them.
 // With the interactive PIN pad, the card is the one presented on it during this read.
 uint16_t leCartao(const char* origem, const char* titulo) {
     auto& p = estado().pinpad;
@@ -145,7 +146,7 @@ uint16_t leCartao(const char* origem, const char* titulo) {
         trilha = c.trilha2;
     }
     grava(10104, trilha);
-    grava(10109, c.validade + c.codigoServico + (c.chip ? "C" : "M"));
+    grava(10109, trilha);
     std::string numero = c.numero;
     Apagador apagaNumero{numero};
     const std::string linha = std::string(origem) + " \"" + (titulo ? titulo : "") + "\" cartao " +
