@@ -70,6 +70,7 @@ TFrmColetaTipoConta::TFrmColetaTipoConta(QWidget* pai, const QString& nome)
     PosicionaLinha(0, lbTipoConta, cbTipoConta);
     cbTipoConta->installEventFilter(this);
     DefineDica(cbTipoConta, Texto(msg::MsgTecladoReduzido));
+    OrdemCaptura({cbTipoConta});
 }
 
 bool TFrmColetaTipoConta::FormCreate() {
@@ -107,11 +108,49 @@ int TFrmColetaTipoConta::AlturaLinha() {
 }
 
 void TFrmColetaTipoConta::OrdemCaptura(std::initializer_list<QWidget*> campos) {
-    QWidget* anterior = nullptr;
-    for (QWidget* w : campos) {
-        if (anterior) setTabOrder(anterior, w);
-        anterior = w;
+    ordem_ = QList<QWidget*>(campos);
+}
+
+QList<QWidget*> TFrmColetaTipoConta::Ordem() const {
+    QList<QWidget*> ordem = ordem_;
+    ordem << btConfirma << btRetorna;
+    return ordem;
+}
+
+bool TFrmColetaTipoConta::PodeReceberFoco(const QWidget* w) const {
+    return w->isVisibleTo(this) && w->isEnabledTo(this) && (w->focusPolicy() & Qt::TabFocus);
+}
+
+void TFrmColetaTipoConta::FocaPrimeiroCampo() {
+    for (QWidget* w : Ordem()) {
+        if (PodeReceberFoco(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
     }
+}
+
+bool TFrmColetaTipoConta::focusNextPrevChild(bool proximo) {
+    // The capture order crosses the forms of the hierarchy, so it is kept here rather than in Qt's chain,
+    // which follows the order in which the base and the derived forms made their fields.
+    const QList<QWidget*> ordem = Ordem();
+    const auto n = ordem.size();
+    const auto atual = ordem.indexOf(focusWidget());
+    if (atual < 0) return TFrmColeta_Mod::focusNextPrevChild(proximo);
+    for (qsizetype passo = 1; passo < n; ++passo) {
+        QWidget* w = ordem.at((atual + (proximo ? passo : n - passo)) % n);
+        if (PodeReceberFoco(w)) {
+            w->setFocus(proximo ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return true;
+}
+
+void TFrmColetaTipoConta::FormShow() {
+    TFrmColeta_Mod::FormShow();
+    // A form whose every field was preset opens on the confirm button, which then presses itself.
+    FocaPrimeiroCampo();
 }
 
 bool TFrmColetaTipoConta::eventFilter(QObject* objeto, QEvent* e) {
@@ -154,7 +193,7 @@ bool TFrmColetaTipoConta::RepeteCampo(const char* mensagem, QWidget* controle, Q
         controle->setFocus(Qt::OtherFocusReason);
         if (auto* edit = qobject_cast<QLineEdit*>(controle)) edit->selectAll();
     } else {
-        FocaPrimeiroControle();
+        FocaPrimeiroCampo();
     }
     return false;
 }

@@ -6,6 +6,7 @@
 
 #include "protocol/Coletavalortrn.h"
 
+#include <QList>
 #include <QMessageBox>
 
 #include <initializer_list>
@@ -31,6 +32,9 @@ public:
 
 protected:
     bool FormCreate() override;
+    void FormShow() override;
+    // Enter and Tab follow the capture order of OrdemCaptura.
+    bool focusNextPrevChild(bool proximo) override;
     // Card, PIN, chip data, security token, authorisation, chip messages; the result file is written and
     // the form closes whatever the outcome.
     bool ConcluiConfirmacao() override;
@@ -56,6 +60,12 @@ protected:
 private:
     bool ConfirmaTransacao();
     bool TrataToken();
+    // The fields in capture order, then the two buttons.
+    QList<QWidget*> Ordem() const;
+    bool PodeReceberFoco(const QWidget* w) const;
+    void FocaPrimeiroCampo();
+
+    QList<QWidget*> ordem_;
 };
 
 // The card forms: the card was read by the menu; the PIN is read at the confirmation.
