@@ -1,7 +1,9 @@
 // Withdrawals: which menu options the parameter records offer, the account key, the pre-fill and locking of
 // the account and value fields, the order in which the account form refuses its fields, the security-code
-// rule and what the card forms write for the request.
+// rule and what the card forms write for the request; and the simulated bank's answers to withdrawals.
 #include "Ambiente.h"
+#include "Protocolo.h"
+#include "Servidor.h"
 #include "cash/Contasaque.h"
 #include "cash/Menusaque.h"
 #include "cash/Saquebeneficioinss.h"
@@ -15,6 +17,7 @@
 #include <QPushButton>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -338,6 +341,134 @@ TEST_F(Saque, BeneficioINSSNaoEnviaTipoDeConta) {
     EXPECT_EQ(Campo(10102), "");
     EXPECT_EQ(Campo(10158), "16");
     EXPECT_TRUE(Campo(10149) == "0");
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// The simulated bank
+
+using Resposta = std::optional<cbwire::Resposta>;
+
+cbwire::Item Item(uint16_t campo, const std::string& valor, uint16_t ocorrencia = 0) {
+    cbwire::Item i;
+    i.campo = campo;
+    i.ocorrencia = ocorrencia;
+    i.valor = valor;
+    return i;
+}
+
+// A withdrawal of group 3 as the forms send it: the operation, the value and the form's own fields.
+Resposta PedeSaque(cbserver::Servidor& s, const std::string& operacao, const std::string& valor,
+                   std::vector<cbwire::Item> proprios) {
+    cbwire::Pedido p;
+    p.codigo = 242;
+    p.indicador = 1;
+    p.itens = {Item(0, ""), Item(10171, ""), Item(10103, "3"), Item(10158, operacao), Item(1003, valor)};
+    p.itens.insert(p.itens.end(), proprios.begin(), proprios.end());
+    return cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(p)));
+}
+
+std::string Codigo(const Resposta& r) {
+    return r ? r->codigo : "sem resposta";
+}
+
+class ServidorSaque : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QString erro;
+        ASSERT_TRUE(servidor_.CarregaCenario(QStringLiteral(CB_CENARIOS "/saque.json"), &erro))
+            << erro.toStdString();
+    }
+    // The card data the magnetic-card form copies from 10109: expiry, service code, entry kind.
+    Resposta Cartao(const std::string& dados, const std::string& tipo, const std::string& valor,
+                    const std::string& codigo = "123") {
+        return PedeSaque(
+            servidor_, "18", valor,
+            {Item(10104, dados), Item(10146, "0123456789ABCDEF"), Item(10102, tipo), Item(10149, codigo)});
+    }
+    cbserver::Servidor servidor_;
+};
+
+TEST_F(ServidorSaque, SaqueComCartaoBaixaOSaldoAteFaltar) {
+    // Balance 1.500,00 on the stripe card's account, which answers to types 01 and 02.
+    auto r = Cartao("2912101M", "01", "80000");
+    EXPECT_EQ(Codigo(r), "00");
+    ASSERT_TRUE(r);
+    ASSERT_EQ(r->servicos.size(), 1u);
+    const auto& linhas = r->servicos.front().second;
+    EXPECT_EQ(linhas.front(), "SAQUE COM CARTAO");
+    EXPECT_NE(std::find(linhas.begin(), linhas.end(), Latin1("VALOR: R$ 800,00")), linhas.end());
+    EXPECT_EQ(Codigo(Cartao("2912101M", "02", "80000")), "51"); // 700,00 left
+    EXPECT_EQ(Codigo(Cartao("2912101M", "02", "70000")), "00");
+    EXPECT_EQ(Codigo(Cartao("2912101M", "02", "1000")), "51");
+    // The account does not answer to a salary account; a stripe card without its code; no PIN.
+    EXPECT_EQ(Codigo(Cartao("3006201C", "04", "1000")), "00");
+    EXPECT_EQ(Codigo(Cartao("3006201C", "05", "1000")), "12");
+    EXPECT_EQ(Codigo(Cartao("2910101M", "01", "1000", "")), "12");
+    EXPECT_EQ(Codigo(PedeSaque(servidor_, "18", "1000", {Item(10104, "3006201C"), Item(10102, "01")})), "55");
+    // Limits of one withdrawal, and a card of another network.
+    EXPECT_EQ(Codigo(Cartao("3006201C", "01", "999")), "61");
+    EXPECT_EQ(Codigo(Cartao("3006201C", "01", "200001")), "61");
+    EXPECT_EQ(Codigo(Cartao("3006201C", "01", "0")), "13");
+    EXPECT_EQ(Codigo(Cartao("2808201C", "01", "1000")), "57");
+}
+
+TEST_F(ServidorSaque, BeneficioSoComCartaoDeBeneficio) {
+    const auto inss = [&](const std::string& dados) {
+        return Codigo(PedeSaque(servidor_, "16", "5000",
+                                {Item(10104, dados), Item(10146, "0123456789ABCDEF"), Item(10102, "")}));
+    };
+    EXPECT_EQ(inss("3112101M"), "00");
+    EXPECT_EQ(inss("2912101M"), "57");
+    EXPECT_EQ(inss("0000000M"), "14");
+}
+
+TEST_F(ServidorSaque, ReciboPagaUmaVezComSuaContaESeuValor) {
+    const auto recibo = [&](const std::string& numero, const std::string& chave, const std::string& valor) {
+        return Codigo(PedeSaque(servidor_, "20", valor,
+                                {Item(10102, numero, 2), Item(10102, "01"), Item(10102, chave, 1)}));
+    };
+    const std::string chave = "23700121000000009876501";
+    EXPECT_EQ(recibo("4455667788", "23700121000000009876502", "35000"), "12");
+    EXPECT_EQ(recibo("4455667788", chave, "35001"), "13");
+    EXPECT_EQ(recibo("4455667789", chave, "35000"), "12");
+    EXPECT_EQ(recibo("4455667788", chave, "35000"), "00");
+    EXPECT_EQ(recibo("4455667788", chave, "35000"), "12");
+}
+
+TEST_F(ServidorSaque, ChequeRecusadoPelaLista) {
+    const auto cheque = [&](const std::string& linha) {
+        return Codigo(PedeSaque(
+            servidor_, "19", "5000",
+            {Item(10102, "2"), Item(10102, linha, 1), Item(0, "01"), Item(10301, ""), Item(10301, "", 1)}));
+    };
+    EXPECT_EQ(cheque("237033260180000095500040112345"), "00");
+    EXPECT_EQ(cheque("237033260180999999500040112345"), "51");
+    EXPECT_EQ(cheque("2370332601"), "12");
+}
+
+TEST(ServidorSaqueCenario, DadosDeLeituraAmbiguosNaoIdentificamCartao) {
+    // Two cards with the same expiry, service code and kind: only the track tells them apart.
+    const QByteArray json = R"({"cartoes": [
+        {"numero": "5067220000123458", "validade": "2912", "conta": "0001 1"},
+        {"numero": "5067220000678907", "validade": "2912", "conta": "0001 1"}],
+      "saques": {"contas": [{"conta": "0001 1", "tipos": ["01"], "saldo": "100000"}]}})";
+    cbserver::Servidor s;
+    QString erro;
+    ASSERT_TRUE(s.CarregaCenarioJson(json, QString(), &erro)) << erro.toStdString();
+    const auto saque = [&](const std::string& dados) {
+        return Codigo(PedeSaque(
+            s, "18", "1000",
+            {Item(10104, dados), Item(10146, "0123456789ABCDEF"), Item(10102, "01"), Item(10149, "0")}));
+    };
+    EXPECT_EQ(saque("2912101M"), "14");
+    EXPECT_EQ(saque("5067220000678907=2912101"), "00");
+    // The same operation outside group 3 is a bill settlement, not a withdrawal.
+    cbwire::Pedido p;
+    p.codigo = 242;
+    p.itens = {Item(10103, "1"), Item(10158, "18"), Item(1003, "1000")};
+    const auto r = cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(p)));
+    ASSERT_TRUE(r);
+    EXPECT_NE(r->mensagem, Latin1("Saque efetuado"));
 }
 
 } // namespace
