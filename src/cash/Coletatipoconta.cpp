@@ -25,6 +25,7 @@ namespace {
 
 // The capture panel holds up to eight rows: the receipt form's value, receipt, type and five account fields.
 const QRect kPainel(61, 52, 500, 258);
+constexpr int kAlturaLinha = 31;
 constexpr int kAlturaCampo = 26;
 
 // Transaction kind of the card forms' PIN and token capture.
@@ -76,8 +77,7 @@ TFrmColetaTipoConta::TFrmColetaTipoConta(QWidget* pai, const QString& nome)
 bool TFrmColetaTipoConta::FormCreate() {
     // Every field exists now, the derived forms' too: the buttons follow them in the focus chain.
     CriaBotoes({});
-    if (!TFrmColeta_Mod::FormCreate()) return false;
-    return true;
+    return TFrmColeta_Mod::FormCreate();
 }
 
 QLabel* TFrmColetaTipoConta::CriaRotulo(const QString& nome) {
@@ -98,13 +98,9 @@ QLineEdit* TFrmColetaTipoConta::CriaCampoNumerico(const QString& nome, int taman
 }
 
 void TFrmColetaTipoConta::PosicionaLinha(int linha, QLabel* rotulo, QWidget* controle, int largura) {
-    const int y = 8 + linha * AlturaLinha();
+    const int y = 8 + linha * kAlturaLinha;
     rotulo->setGeometry(20, y, 170, kAlturaCampo);
     controle->setGeometry(200, y, largura, kAlturaCampo);
-}
-
-int TFrmColetaTipoConta::AlturaLinha() {
-    return 31;
 }
 
 void TFrmColetaTipoConta::OrdemCaptura(std::initializer_list<QWidget*> campos) {
@@ -172,8 +168,8 @@ void TFrmColetaTipoConta::IniciaCamposForm() {
     btRetorna->setText(Texto(msg::InfoRetorna));
 }
 
-void TFrmColetaTipoConta::PreencheTiposAceitos() {
-    cbTipoConta->addItems(Contasaque::TiposContaAceitos());
+void TFrmColetaTipoConta::PreencheTipos(const QStringList& tipos) {
+    cbTipoConta->addItems(tipos);
     cbTipoConta->setCurrentIndex(-1);
 }
 
@@ -314,7 +310,7 @@ void TFrmTrnCrt_Grp3_Valor::hideEvent(QHideEvent* e) {
 
 void TFrmTrnCrt_Grp3_Valor::IniciaCamposForm() {
     TFrmTrnCrt_Grp3::IniciaCamposForm();
-    PreencheTiposAceitos();
+    PreencheTipos(Contasaque::TiposContaAceitos());
     lbValor->setText(Texto(msg::InfoValorTransacao));
     const QString valor = Coletatipoconta::ValorDoHost();
     edValor->setText(valor);

@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QMessageBox>
+#include <QStringList>
 
 #include <initializer_list>
 
@@ -40,11 +41,11 @@ protected:
     bool ConcluiConfirmacao() override;
     bool eventFilter(QObject* objeto, QEvent* e) override;
 
-    // The type list with one item per type that the withdrawal record accepts, in its order.
-    void PreencheTiposAceitos();
+    // The type list with these account-type texts (the function's record says which it accepts), nothing
+    // selected.
+    void PreencheTipos(const QStringList& tipos);
     // Places a label and its control on row linha of the capture panel.
     void PosicionaLinha(int linha, QLabel* rotulo, QWidget* controle, int largura = 250);
-    static int AlturaLinha();
     // The capture order of the form's fields, called by each constructor that adds fields; the two buttons,
     // made once the form is complete, follow them.
     void OrdemCaptura(std::initializer_list<QWidget*> campos);

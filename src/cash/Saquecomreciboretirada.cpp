@@ -1,5 +1,6 @@
 #include "cash/Saquecomreciboretirada.h"
 
+#include "cash/Contasaque.h"
 #include "host/Host.h"
 #include "protocol/EdicaoValor.h"
 #include "protocol/Tabelatrn.h"
@@ -40,7 +41,7 @@ void TFrmSaque_ReciboRetirada::IniciaCamposForm() {
     Descritor = &Saquecomreciboretirada::TrnSaqueReciboRetirada;
     lbNumRecibo->setText(Texto(msg::InfoNumeroRecibo));
     lbValor->setText(Texto(msg::InfoValorTransacao));
-    PreencheTiposAceitos();
+    PreencheTipos(Contasaque::TiposContaAceitos());
     const QString valor = Coletatipoconta::ValorDoHost();
     edValor->setText(valor);
     // A zero value from the host is no value: the operator types it.

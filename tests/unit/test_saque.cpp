@@ -349,11 +349,12 @@ TEST_F(Saque, BeneficioINSSNaoEnviaTipoDeConta) {
 using Resposta = std::optional<cbwire::Resposta>;
 
 cbwire::Item Item(uint16_t campo, const std::string& valor, uint16_t ocorrencia = 0) {
-    cbwire::Item i;
-    i.campo = campo;
-    i.ocorrencia = ocorrencia;
-    i.valor = valor;
-    return i;
+    return {.campo = campo,
+            .ocorrencia = ocorrencia,
+            .formato = 0,
+            .separador = 0,
+            .prefixo = {},
+            .valor = valor};
 }
 
 // A withdrawal of group 3 as the forms send it: the operation, the value and the form's own fields.
