@@ -331,6 +331,11 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "20", ""}, &Servidor::PagamentoContas},
         {{242, "24", ""}, &Servidor::PagamentoContas},
         {{242, "28", ""}, &Servidor::PagamentoContas},
+        // Withdrawals: the same operation codes in group 3.
+        {{242, "16", "3"}, &Servidor::Saque},
+        {{242, "18", "3"}, &Servidor::Saque},
+        {{242, "19", "3"}, &Servidor::Saque},
+        {{242, "20", "3"}, &Servidor::Saque},
     };
     return t;
 }
@@ -370,7 +375,15 @@ const CartaoCenario* Servidor::CartaoDoPedido(const cbwire::Pedido& pedido) cons
     const std::string numero = trilha->substr(0, trilha->find_first_of("=D"));
     for (const auto& c : cenario_.cartoes)
         if (!numero.empty() && c.numero == numero) return &c;
-    return nullptr;
+    // The card forms of group 3 send what the read left in 10109 instead: expiry, service code and 'C' (chip)
+    // or 'M' (stripe). It names a card when only one of the scenario's matches it.
+    const CartaoCenario* achado = nullptr;
+    for (const auto& c : cenario_.cartoes) {
+        if (*trilha != c.validade + c.codigoServico + (c.chip ? "C" : "M")) continue;
+        if (achado) return nullptr;
+        achado = &c;
+    }
+    return achado;
 }
 
 cbwire::Resposta Servidor::ConsultaDispositivoSeguranca(const cbwire::Pedido& pedido) {

@@ -157,7 +157,11 @@ private:
     // A refusal whose text also goes where the bill dialogs read it: service D, or M.
     static cbwire::Resposta RecusaConta(const std::string& codigo, const std::string& texto,
                                         char servico = 'D');
-    // The scenario card whose number the track in field 10104 carries.
+    // Withdrawals (TratadoresSaque.cpp): INSS benefit card 16, bank card 18, cheque 19 and withdrawal receipt
+    // 20, all of group 3.
+    cbwire::Resposta Saque(const cbwire::Pedido& pedido);
+    // The scenario card whose number the track in field 10104 carries, or whose expiry, service code and entry
+    // kind it carries (the card data that the group-3 card forms copy from 10109).
     const CartaoCenario* CartaoDoPedido(const cbwire::Pedido& pedido) const;
 
     std::string AtendeCom(const Falhas& falhas, std::string_view quadroPedido);

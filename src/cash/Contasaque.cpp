@@ -5,6 +5,8 @@
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
+#include <QLineEdit>
+
 #include <array>
 
 namespace Contasaque {
@@ -72,6 +74,28 @@ bool GravaDadosCartao() {
     const bool ok = Coletacampocartao::GravaCampoSigiloso(10104, cartao) == 0;
     Coletacampocartao::ApagaCopia(cartao);
     return ok;
+}
+
+bool GravaCodigoSeguranca(QLineEdit* edit) {
+    if (edit->isHidden()) return host::LimpaCampo(10149) == 0;
+    QString codigo = edit->text().trimmed();
+    const bool ok = Coletacampocartao::GravaCampoSigiloso(10149, codigo) == 0;
+    Coletacampocartao::ApagaCopia(codigo);
+    if (ok)
+        edit->setText(QString(edit->text().size(), QLatin1Char('*')));
+    else
+        host::memLimpaEdit(edit);
+    return ok;
+}
+
+QString ChaveConta(const QString& banco, const QString& agencia, const QString& c1, const QString& conta,
+                   const QString& digito) {
+    const auto zeros = [](const QString& texto, int largura) {
+        return texto.trimmed().rightJustified(largura, QLatin1Char('0'), true);
+    };
+    const QString c = c1.trimmed();
+    return zeros(banco, 3) + zeros(agencia, 4) + (c.isEmpty() ? QStringLiteral(" ") : c.left(1)) +
+           zeros(conta, 13) + zeros(digito, 2);
 }
 
 } // namespace Contasaque

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QLineEdit;
+
 namespace Contasaque {
 
 // The account-type texts in list order.
@@ -26,5 +28,14 @@ bool VerificaSeCartaoLidoCHIP();
 // Copies the card data of the last read (10109) to the request's 10104 and wipes the local copy; false when
 // there are none or the write fails.
 bool GravaDadosCartao();
+
+// Sends the security code of a visible edit in 10149 through the wiping write and leaves only its length on
+// screen ("*" per character); a hidden edit clears 10149. False when the write fails (the edit is emptied).
+bool GravaCodigoSeguranca(QLineEdit* edit);
+
+// The 23-character account key of a typed account: bank (3), agency (4) and account (13) left-padded with
+// "0", the C1 as typed or one blank, the digit left-padded with "0" to 2.
+QString ChaveConta(const QString& banco, const QString& agencia, const QString& c1, const QString& conta,
+                   const QString& digito);
 
 } // namespace Contasaque

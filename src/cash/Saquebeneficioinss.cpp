@@ -1,6 +1,12 @@
 #include "cash/Saquebeneficioinss.h"
 
+#include "cash/Contasaque.h"
+#include "host/Host.h"
 #include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
+
+#include <QComboBox>
+#include <QLabel>
 
 namespace Saquebeneficioinss {
 
@@ -10,3 +16,25 @@ constinit TTabelaTrn TrnSaqueINSS =
     Descritor(242, 1, {B, F(1003), F(10104), F(10146), F(10102), P3, F(10544, "TOKEN:"), T3});
 
 } // namespace Saquebeneficioinss
+
+TFrmSaque_INSS* FrmSaque_INSS = nullptr;
+
+TFrmSaque_INSS::TFrmSaque_INSS(QWidget* pai) : TFrmTrnCrt_Grp3_Valor(pai, QStringLiteral("FrmSaque_INSS")) {
+    CriaCampoCSeg();
+}
+
+void TFrmSaque_INSS::IniciaCamposForm() {
+    TFrmTrnCrt_Grp3_Valor::IniciaCamposForm();
+    DefineTitulo(msg::Texto(msg::TituloSaqueINSS));
+    Descritor = &Saquebeneficioinss::TrnSaqueINSS;
+    lbTipoConta->hide();
+    cbTipoConta->hide();
+    // The request carries the code ("CSEG:"): where the network asks for it, it is checked and sent as the
+    // magnetic card's is.
+    MostraCSeg(Contasaque::RedeExigeCodigoSeguranca());
+}
+
+bool TFrmSaque_INSS::GravaCamposHostlink() {
+    return TFrmTrnCrt_Grp3_Valor::GravaCamposHostlink() && host::Grava(10158, QStringLiteral("16")) &&
+           Contasaque::GravaCodigoSeguranca(EdCSeg);
+}

@@ -1,6 +1,11 @@
 #include "cash/Saquecartaomagnetico.h"
 
+#include "cash/Contasaque.h"
+#include "host/Host.h"
 #include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
+
+#include <QComboBox>
 
 namespace Saquecartaomagnetico {
 
@@ -12,3 +17,25 @@ constinit TTabelaTrn TrnSaqueCartaoMag =
                F(10244, "FABPIN:"), F(10149, "CSEG:"), F(10544, "TOKEN:"), T3});
 
 } // namespace Saquecartaomagnetico
+
+TFrmSaque_CMag* FrmSaque_CMag = nullptr;
+
+TFrmSaque_CMag::TFrmSaque_CMag(QWidget* pai) : TFrmTrnCrt_Grp3_Valor(pai, QStringLiteral("FrmSaque_CMag")) {
+    CriaCampoCSeg();
+}
+
+void TFrmSaque_CMag::IniciaCamposForm() {
+    TFrmTrnCrt_Grp3_Valor::IniciaCamposForm();
+    DefineTitulo(msg::Texto(msg::TituloSaqueCartaoMag));
+    Descritor = &Saquecartaomagnetico::TrnSaqueCartaoMag;
+    const int inss = cbTipoConta->findText(msg::Texto(msg::InfoTipoContaBeneficioINSS));
+    if (inss >= 0) cbTipoConta->removeItem(inss);
+    cbTipoConta->setCurrentIndex(-1);
+    // A chip proves the card is present; a stripe read needs the code, as does network 805 without tokens.
+    MostraCSeg(Contasaque::RedeExigeCodigoSeguranca() || !Contasaque::VerificaSeCartaoLidoCHIP());
+}
+
+bool TFrmSaque_CMag::GravaCamposHostlink() {
+    return TFrmTrnCrt_Grp3_Valor::GravaCamposHostlink() && host::Grava(10158, QStringLiteral("18")) &&
+           Contasaque::GravaCodigoSeguranca(EdCSeg);
+}

@@ -1,10 +1,23 @@
-// Withdrawal with a magnetic card: the requests it sends.
+// Withdrawal with a bank card (magnetic stripe or chip): the request it sends and its form.
 #pragma once
 
 #include "basekit.h"
+#include "cash/Coletatipoconta.h"
 
 namespace Saquecartaomagnetico {
 
 extern TTabelaTrn TrnSaqueCartaoMag;
 
 } // namespace Saquecartaomagnetico
+
+// The benefit account is drawn on with the benefit card only: it is never offered here.
+class TFrmSaque_CMag : public TFrmTrnCrt_Grp3_Valor {
+    Q_OBJECT
+public:
+    explicit TFrmSaque_CMag(QWidget* pai);
+
+    void IniciaCamposForm() override;
+    bool GravaCamposHostlink() override;
+};
+
+extern TFrmSaque_CMag* FrmSaque_CMag;

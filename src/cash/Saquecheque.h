@@ -1,10 +1,23 @@
-// Withdrawal by cheque: the requests it sends.
+// Withdrawal by cheque: the request it sends and its form, the cheque-data form with its own title and
+// modality.
 #pragma once
 
 #include "basekit.h"
+#include "payment/Coletadadoschequetrn.h"
 
 namespace Saquecheque {
 
 extern TTabelaTrn TrnSaqueCheque;
 
 } // namespace Saquecheque
+
+class TFrmSaque_Chq : public TFrmColetaDadosChq_Trn {
+    Q_OBJECT
+public:
+    explicit TFrmSaque_Chq(QWidget* pai);
+
+    void IniciaCamposForm() override;
+    bool GravaCamposHostlink() override;
+};
+
+extern TFrmSaque_Chq* FrmSaque_Chq;

@@ -1,5 +1,6 @@
 #include "frame/Selecionadorcbfininvest.h"
 
+#include "cash/Menusaque.h"
 #include "frame/Indisponivel.h"
 #include "frame/Lumomain.h"
 #include "frame/Menuconsultas.h"
@@ -162,7 +163,10 @@ void TFrmSel_Mnu::spOpcao4Click() {
         TransacaoNaoHabilitada();
         return;
     }
-    AbreSubstituto(this, Lumomain::TrnCNC ? "TFrmCancSaque_Mnu" : "TFrmSaque_Mnu");
+    if (Lumomain::TrnCNC)
+        AbreSubstituto(this, "TFrmCancSaque_Mnu");
+    else if (!CriaExecutaForm(this, FrmSaque_Mnu))
+        FalhaCriacao(this, "FrmSaque_Mnu");
     ReabilitaSeContinua();
 }
 

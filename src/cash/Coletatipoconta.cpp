@@ -1,0 +1,422 @@
+#include "cash/Coletatipoconta.h"
+
+#include "cash/Contasaque.h"
+#include "frame/Coletacampocartao.h"
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "protocol/EdicaoValor.h"
+#include "protocol/ServicosResposta.h"
+#include "resources/Mensagens.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Lumomain;
+using host::Grava;
+using msg::Texto;
+
+namespace {
+
+// The capture panel holds up to eight rows: the receipt form's value, receipt, type and five account fields.
+const QRect kPainel(61, 52, 500, 258);
+constexpr int kAlturaLinha = 31;
+constexpr int kAlturaCampo = 26;
+
+// Transaction kind of the card forms' PIN and token capture.
+constexpr int TIPO_CAPTURA_GRUPO3 = 4;
+
+// Marks the edits whose keys are filtered to digits, Backspace and Enter.
+constexpr char kNumerico[] = "cbNumerico";
+
+const QString kAuditToken = QStringLiteral("FrmColetaTipoConta.btConfirmaClick(Sender -> Tratamento Token");
+
+long long Inteiro(const QString& texto) {
+    bool ok = false;
+    const long long v = texto.trimmed().toLongLong(&ok);
+    return ok ? v : 0;
+}
+
+} // namespace
+
+namespace Coletatipoconta {
+
+QString ValorDoHost() {
+    const QString digitos = host::RemoveFormato(host::LeCampo(1003)).trimmed();
+    return digitos.isEmpty() ? QString() : host::Dollar(digitos);
+}
+
+long long Centavos(const QString& texto) {
+    bool ok = false;
+    const long long v = host::RemoveFormato(texto).trimmed().toLongLong(&ok);
+    return ok ? v : 0;
+}
+
+} // namespace Coletatipoconta
+
+// ---------------------------------------------------------------------------------------------------------
+// TFrmColetaTipoConta
+
+TFrmColetaTipoConta::TFrmColetaTipoConta(QWidget* pai, const QString& nome)
+    : TFrmColeta_Mod(pai, nome, kPainel) {
+    lbTipoConta = CriaRotulo(QStringLiteral("lbTipoConta"));
+    cbTipoConta = new QComboBox(pnCaptura);
+    cbTipoConta->setObjectName(QStringLiteral("cbTipoConta"));
+    cbTipoConta->setFocusPolicy(Qt::StrongFocus);
+    PosicionaLinha(0, lbTipoConta, cbTipoConta);
+    cbTipoConta->installEventFilter(this);
+    DefineDica(cbTipoConta, Texto(msg::MsgTecladoReduzido));
+    OrdemCaptura({cbTipoConta});
+}
+
+bool TFrmColetaTipoConta::FormCreate() {
+    // Every field exists now, the derived forms' too: the buttons follow them in the focus chain.
+    CriaBotoes({});
+    return TFrmColeta_Mod::FormCreate();
+}
+
+QLabel* TFrmColetaTipoConta::CriaRotulo(const QString& nome) {
+    auto* rotulo = new QLabel(pnCaptura);
+    rotulo->setObjectName(nome);
+    return rotulo;
+}
+
+QLineEdit* TFrmColetaTipoConta::CriaCampoNumerico(const QString& nome, int tamanho, const char* dica) {
+    auto* edit = new QLineEdit(pnCaptura);
+    edit->setObjectName(nome);
+    edit->setMaxLength(tamanho);
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    edit->installEventFilter(this);
+    edit->setProperty(kNumerico, true);
+    if (dica) DefineDica(edit, Texto(dica));
+    return edit;
+}
+
+void TFrmColetaTipoConta::PosicionaLinha(int linha, QLabel* rotulo, QWidget* controle, int largura) {
+    const int y = 8 + linha * kAlturaLinha;
+    rotulo->setGeometry(20, y, 170, kAlturaCampo);
+    controle->setGeometry(200, y, largura, kAlturaCampo);
+}
+
+void TFrmColetaTipoConta::OrdemCaptura(std::initializer_list<QWidget*> campos) {
+    ordem_ = QList<QWidget*>(campos);
+}
+
+QList<QWidget*> TFrmColetaTipoConta::Ordem() const {
+    QList<QWidget*> ordem = ordem_;
+    ordem << btConfirma << btRetorna;
+    return ordem;
+}
+
+bool TFrmColetaTipoConta::PodeReceberFoco(const QWidget* w) const {
+    return w->isVisibleTo(this) && w->isEnabledTo(this) && (w->focusPolicy() & Qt::TabFocus);
+}
+
+void TFrmColetaTipoConta::FocaPrimeiroCampo() {
+    for (QWidget* w : Ordem()) {
+        if (PodeReceberFoco(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+bool TFrmColetaTipoConta::focusNextPrevChild(bool proximo) {
+    // The capture order crosses the forms of the hierarchy, so it is kept here rather than in Qt's chain,
+    // which follows the order in which the base and the derived forms made their fields.
+    const QList<QWidget*> ordem = Ordem();
+    const auto n = ordem.size();
+    const auto atual = ordem.indexOf(focusWidget());
+    if (atual < 0) return TFrmColeta_Mod::focusNextPrevChild(proximo);
+    for (qsizetype passo = 1; passo < n; ++passo) {
+        QWidget* w = ordem.at((atual + (proximo ? passo : n - passo)) % n);
+        if (PodeReceberFoco(w)) {
+            w->setFocus(proximo ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return true;
+}
+
+void TFrmColetaTipoConta::FormShow() {
+    TFrmColeta_Mod::FormShow();
+    // A form whose every field was preset opens on the confirm button, which then presses itself.
+    FocaPrimeiroCampo();
+}
+
+bool TFrmColetaTipoConta::eventFilter(QObject* objeto, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (objeto == cbTipoConta) {
+            if (TeclaDeLista(cbTipoConta, k)) return true;
+        } else if (qobject_cast<QLineEdit*>(objeto) && objeto->property(kNumerico).toBool()) {
+            if (Coletacampocartao::RecusaTeclaNumerica(k)) return true;
+        }
+    }
+    return TFrmColeta_Mod::eventFilter(objeto, e);
+}
+
+void TFrmColetaTipoConta::IniciaCamposForm() {
+    lbTipoConta->setText(Texto(msg::InfoTipoConta));
+    cbTipoConta->clear();
+    btConfirma->setText(Texto(msg::InfoConfirma));
+    btRetorna->setText(Texto(msg::InfoRetorna));
+}
+
+void TFrmColetaTipoConta::PreencheTipos(const QStringList& tipos) {
+    cbTipoConta->addItems(tipos);
+    cbTipoConta->setCurrentIndex(-1);
+}
+
+QString TFrmColetaTipoConta::CodigoTipoSelecionado() const {
+    if (cbTipoConta->currentIndex() < 0) return {};
+    return Contasaque::CodigoTipoConta(cbTipoConta->currentText());
+}
+
+bool TFrmColetaTipoConta::RepeteCampo(const char* mensagem, QWidget* controle, QMessageBox::Icon icone) {
+    if (mensagem) {
+        QMessageBox caixa(icone, TituloAplicacao(), Texto(mensagem), QMessageBox::Ok, this);
+        caixa.setWindowFlag(Qt::WindowStaysOnTopHint);
+        caixa.exec();
+    }
+    pnCaptura->setEnabled(true);
+    if (controle && controle->isVisibleTo(this) && controle->isEnabled()) {
+        controle->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(controle)) edit->selectAll();
+    } else {
+        FocaPrimeiroCampo();
+    }
+    return false;
+}
+
+bool TFrmColetaTipoConta::ValidaCamposForm() {
+    if (cbTipoConta->isVisibleTo(this) && cbTipoConta->isEnabledTo(pnCaptura) &&
+        cbTipoConta->currentIndex() < 0)
+        return RepeteCampo(msg::ErroTipoContaInvalida, cbTipoConta, QMessageBox::Critical);
+    return true;
+}
+
+bool TFrmColetaTipoConta::GravaCamposHostlink() {
+    if (!TFrmColeta_Mod::GravaCamposHostlink()) return false;
+    if (!Grava(10103, GrupoPagto)) return false;
+    // A hidden list sends no type: the occurrence is emptied, the others stay the derived forms'.
+    return Grava(10102, cbTipoConta->isVisibleTo(this) ? CodigoTipoSelecionado() : QString(), 0);
+}
+
+bool TFrmColetaTipoConta::ConcluiConfirmacao() {
+    bControlaKeyPreview = false;
+    const bool ok = ConfirmaTransacao();
+    bControlaKeyPreview = true;
+    return ok;
+}
+
+bool TFrmColetaTipoConta::TrataToken() {
+    // Only the card withdrawals of group 3 ask for the token, and only when the bank handles tokens.
+    const QString operacao = host::LeCampo(10158);
+    if (GrupoPagto != QLatin1String("3") || !bHabilitaTratamentoToken ||
+        (operacao != QLatin1String("16") && operacao != QLatin1String("18")))
+        return true;
+    host::GravaAudit(QStringLiteral("Entrou: ") + kAuditToken);
+    if (!TrataDispositivoSeguranca(false, lbTitulo->text(), TIPO_CAPTURA_GRUPO3, lbMensagem,
+                                   Texto(msg::MsgSoliciteSenhaToken), this)) {
+        host::GravaAudit(
+            QStringLiteral("Erro: FrmColetaTipoConta.btConfirmaClick(Sender -> -> Tratamento Token"));
+        // The token capture has written the result file; nothing is authorised.
+        setModalResult(mrOk);
+        return false;
+    }
+    host::GravaAudit(QStringLiteral("Saiu: ") + kAuditToken);
+    return true;
+}
+
+bool TFrmColetaTipoConta::ConfirmaTransacao() {
+    if (!VerificaProcessaCartao() || !VerificaCapturaSenha() || !VerificaObtemDadosEmv()) return false;
+    if (!TrataToken()) return false;
+    if (!Descritor) {
+        ReportaFalha(QStringLiteral("Transação sem descritor"));
+        setModalResult(mrOk);
+        return false;
+    }
+    bool numero = false;
+    int dpchip =
+        host::VerificaServico5String(QStringLiteral("DPCHIP:"), false).value_or(QString()).toInt(&numero);
+    if (!numero) dpchip = 0;
+
+    DefineMensagem(Texto(msg::MsgEmProcessamento));
+    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+    ProcessaMensagens();
+    host::TrataMensagensCartaoCHIP(dpchip, lbMensagem,
+                                   [this](bool marca) { return EnviaTransacaoAdviceOffLine(marca); });
+    const QString texto = host::LeCampo(1027);
+    if (!texto.isEmpty()) {
+        DefineMensagem(texto);
+        ProcessaMensagens();
+    }
+    if (bPinpadCBAberto) {
+        host::FechaPinpadCB();
+        bPinpadCBAberto = false;
+    }
+    // The host reads the outcome from its fields, approved or not.
+    host::GravaArquivo();
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// TFrmTrnCrt_Grp3
+
+bool TFrmTrnCrt_Grp3::VerificaCapturaSenha() {
+    if (LeSenhaCB(false, lbTitulo->text(), TIPO_CAPTURA_GRUPO3, lbMensagem, QString())) return true;
+    host::GravaArquivo();
+    setModalResult(mrOk);
+    return false;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// TFrmTrnCrt_Grp3_Valor
+
+TFrmTrnCrt_Grp3_Valor::TFrmTrnCrt_Grp3_Valor(QWidget* pai, const QString& nome) : TFrmTrnCrt_Grp3(pai, nome) {
+    edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
+    PosicionaLinha(0, lbValor, edValor);
+    PosicionaLinha(1, lbTipoConta, cbTipoConta);
+    DefineDica(edValor, Texto(msg::MsgValorTotal));
+    OrdemCaptura({edValor, cbTipoConta});
+}
+
+void TFrmTrnCrt_Grp3_Valor::CriaCampoCSeg() {
+    LbCSeg = CriaRotulo(QStringLiteral("LbCSeg"));
+    LbCSeg->setText(QStringLiteral("C. Seg:"));
+    EdCSeg = CriaCampoNumerico(QStringLiteral("EdCSeg"), 5, msg::MsgCodigoSeguranca);
+    // The transcript and any screen capture show it masked.
+    EdCSeg->setProperty("cbSensivel", true);
+    PosicionaLinha(2, LbCSeg, EdCSeg, 80);
+    OrdemCaptura({edValor, cbTipoConta, EdCSeg});
+}
+
+void TFrmTrnCrt_Grp3_Valor::MostraCSeg(bool mostra) {
+    if (!EdCSeg) return;
+    LbCSeg->setVisible(mostra);
+    EdCSeg->setVisible(mostra);
+}
+
+void TFrmTrnCrt_Grp3_Valor::hideEvent(QHideEvent* e) {
+    if (EdCSeg && !e->spontaneous()) host::memLimpaEdit(EdCSeg);
+    TFrmTrnCrt_Grp3::hideEvent(e);
+}
+
+void TFrmTrnCrt_Grp3_Valor::IniciaCamposForm() {
+    TFrmTrnCrt_Grp3::IniciaCamposForm();
+    PreencheTipos(Contasaque::TiposContaAceitos());
+    lbValor->setText(Texto(msg::InfoValorTransacao));
+    const QString valor = Coletatipoconta::ValorDoHost();
+    edValor->setText(valor);
+    // A value the host supplied is the operation's own.
+    edValor->setEnabled(valor.isEmpty());
+}
+
+bool TFrmTrnCrt_Grp3_Valor::ValidaCamposForm() {
+    if (Coletatipoconta::Centavos(edValor->text()) <= 0) return RepeteCampo(msg::ErroValorInvalido, edValor);
+    if (!TFrmTrnCrt_Grp3::ValidaCamposForm()) return false;
+    // A wrong code is simply asked for again: the prompt already says what is expected.
+    if (EdCSeg && EdCSeg->isVisibleTo(this) && !Contasaque::CodigoSegurancaValido(EdCSeg->text()))
+        return RepeteCampo(nullptr, EdCSeg);
+    return true;
+}
+
+bool TFrmTrnCrt_Grp3_Valor::GravaCamposHostlink() {
+    if (!TFrmTrnCrt_Grp3::GravaCamposHostlink()) return false;
+    if (!Grava(1003, host::RemoveFormato(edValor->text()))) return false;
+    return Contasaque::GravaDadosCartao();
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// TFrmTrnDadosCta_Grp3
+
+TFrmTrnDadosCta_Grp3::TFrmTrnDadosCta_Grp3(QWidget* pai, const QString& nome)
+    : TFrmColetaTipoConta(pai, nome) {
+    const auto campo = [this](QLabel*& rotulo, const char* nomeRotulo, const char* nomeCampo, int tamanho,
+                              const char* dica) {
+        rotulo = CriaRotulo(QLatin1String(nomeRotulo));
+        return CriaCampoNumerico(QLatin1String(nomeCampo), tamanho, dica);
+    };
+    EdBanco = campo(lbBanco, "lbBanco", "EdBanco", 3, msg::MsgBanco);
+    EdAgencia = campo(lbAgencia, "lbAgencia", "EdAgencia", 4, msg::MsgAgencia);
+    EdC1 = campo(lbC1, "lbC1", "EdC1", 1, msg::MsgDigitoC1);
+    EdConta = campo(lbConta, "lbConta", "EdConta", 13, msg::MsgContaCorrente);
+    EdDigito = CriaCampoNumerico(QStringLiteral("EdDigito"), 2, msg::MsgDigitoConta);
+    PosicionaConta(0);
+    OrdemCaptura({cbTipoConta, EdBanco, EdAgencia, EdC1, EdConta, EdDigito});
+}
+
+void TFrmTrnDadosCta_Grp3::PosicionaConta(int linha) {
+    PosicionaLinha(linha, lbTipoConta, cbTipoConta);
+    PosicionaLinha(linha + 1, lbBanco, EdBanco, 60);
+    PosicionaLinha(linha + 2, lbAgencia, EdAgencia, 70);
+    PosicionaLinha(linha + 3, lbC1, EdC1, 30);
+    PosicionaLinha(linha + 4, lbConta, EdConta, 170);
+    // The account's digit follows the account on its row.
+    EdDigito->setGeometry(EdConta->geometry().right() + 10, EdConta->y(), 40, EdConta->height());
+}
+
+void TFrmTrnDadosCta_Grp3::IniciaCamposForm() {
+    TFrmColetaTipoConta::IniciaCamposForm();
+    lbBanco->setText(Texto(msg::InfoBanco));
+    lbAgencia->setText(Texto(msg::InfoAgencia));
+    lbC1->setText(Texto(msg::InfoC1));
+    lbConta->setText(Texto(msg::InfoConta));
+
+    // A field the host supplied is the customer's own: shown, not changed.
+    const auto preenche = [](QLineEdit* edit, int campo) {
+        edit->setText(host::LeCampo(campo).trimmed());
+        edit->setEnabled(edit->text().isEmpty());
+    };
+    // 10154 carries the bank's own code (set for the functions that serve only it) and whether the C1 is
+    // asked for; both are used once.
+    EdBanco->setEnabled(true);
+    const QString banco = host::LeCampo(10154, 0);
+    if (Inteiro(banco) > 0) {
+        EdBanco->setText(banco.trimmed());
+        EdBanco->setEnabled(false);
+    }
+    if (EdBanco->isEnabled()) preenche(EdBanco, 1029);
+    preenche(EdAgencia, 1030);
+    if (Inteiro(host::LeCampo(10154, 1)) == 0) {
+        EdC1->clear();
+        EdC1->setEnabled(false);
+    } else {
+        preenche(EdC1, 1031);
+    }
+    host::LimpaCampo(10154);
+    preenche(EdConta, 1032);
+    preenche(EdDigito, 1033);
+}
+
+bool TFrmTrnDadosCta_Grp3::ValidaCamposForm() {
+    if (!TFrmColetaTipoConta::ValidaCamposForm()) return false;
+    if (Inteiro(EdBanco->text()) == 0)
+        return RepeteCampo(msg::ErroBancoInvalido, EdBanco, QMessageBox::Warning);
+    if (Inteiro(EdAgencia->text()) == 0)
+        return RepeteCampo(msg::ErroAgenciaInvalida, EdAgencia, QMessageBox::Warning);
+    if (EdC1->isEnabledTo(pnCaptura) && EdC1->text().isEmpty())
+        return RepeteCampo(msg::ErroDigitoInvalido, EdC1, QMessageBox::Warning);
+    if (Inteiro(EdConta->text()) == 0)
+        return RepeteCampo(msg::ErroContaInvalida, EdConta, QMessageBox::Warning);
+    if (EdDigito->isEnabledTo(pnCaptura) && EdDigito->text().isEmpty())
+        return RepeteCampo(msg::ErroDigitoInvalido, EdDigito, QMessageBox::Warning);
+    return true;
+}
+
+QString TFrmTrnDadosCta_Grp3::ChaveConta() const {
+    return Contasaque::ChaveConta(EdBanco->text(), EdAgencia->text(), EdC1->text(), EdConta->text(),
+                                  EdDigito->text());
+}
+
+bool TFrmTrnDadosCta_Grp3::GravaCamposHostlink() {
+    if (!TFrmColetaTipoConta::GravaCamposHostlink()) return false;
+    const QString chave = ChaveConta();
+    return Grava(10102, chave, 1) && Grava(10155, chave);
+}
