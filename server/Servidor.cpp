@@ -375,15 +375,7 @@ const CartaoCenario* Servidor::CartaoDoPedido(const cbwire::Pedido& pedido) cons
     const std::string numero = trilha->substr(0, trilha->find_first_of("=D"));
     for (const auto& c : cenario_.cartoes)
         if (!numero.empty() && c.numero == numero) return &c;
-    // The card forms of group 3 send what the read left in 10109 instead: expiry, service code and 'C' (chip)
-    // or 'M' (stripe). It names a card when only one of the scenario's matches it.
-    const CartaoCenario* achado = nullptr;
-    for (const auto& c : cenario_.cartoes) {
-        if (*trilha != c.validade + c.codigoServico + (c.chip ? "C" : "M")) continue;
-        if (achado) return nullptr;
-        achado = &c;
-    }
-    return achado;
+    return nullptr;
 }
 
 cbwire::Resposta Servidor::ConsultaDispositivoSeguranca(const cbwire::Pedido& pedido) {

@@ -160,8 +160,7 @@ private:
     // Withdrawals (TratadoresSaque.cpp): INSS benefit card 16, bank card 18, cheque 19 and withdrawal receipt
     // 20, all of group 3.
     cbwire::Resposta Saque(const cbwire::Pedido& pedido);
-    // The scenario card whose number the track in field 10104 carries, or whose expiry, service code and entry
-    // kind it carries (the card data that the group-3 card forms copy from 10109).
+    // The scenario card whose number the track in field 10104 carries.
     const CartaoCenario* CartaoDoPedido(const cbwire::Pedido& pedido) const;
 
     std::string AtendeCom(const Falhas& falhas, std::string_view quadroPedido);

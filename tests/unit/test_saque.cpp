@@ -379,7 +379,7 @@ protected:
         ASSERT_TRUE(servidor_.CarregaCenario(QStringLiteral(CB_CENARIOS "/saque.json"), &erro))
             << erro.toStdString();
     }
-    // The card data the magnetic-card form copies from 10109: expiry, service code, entry kind.
+    // The card data the magnetic-card form copies from 10109: the track of the card read.
     Resposta Cartao(const std::string& dados, const std::string& tipo, const std::string& valor,
                     const std::string& codigo = "123") {
         return PedeSaque(
@@ -391,26 +391,28 @@ protected:
 
 TEST_F(ServidorSaque, SaqueComCartaoBaixaOSaldoAteFaltar) {
     // Balance 1.500,00 on the stripe card's account, which answers to types 01 and 02.
-    auto r = Cartao("2912101M", "01", "80000");
+    auto r = Cartao("5067220000123458=2912101", "01", "80000");
     EXPECT_EQ(Codigo(r), "00");
     ASSERT_TRUE(r);
     ASSERT_EQ(r->servicos.size(), 1u);
     const auto& linhas = r->servicos.front().second;
     EXPECT_EQ(linhas.front(), "SAQUE COM CARTAO");
     EXPECT_NE(std::find(linhas.begin(), linhas.end(), Latin1("VALOR: R$ 800,00")), linhas.end());
-    EXPECT_EQ(Codigo(Cartao("2912101M", "02", "80000")), "51"); // 700,00 left
-    EXPECT_EQ(Codigo(Cartao("2912101M", "02", "70000")), "00");
-    EXPECT_EQ(Codigo(Cartao("2912101M", "02", "1000")), "51");
+    EXPECT_EQ(Codigo(Cartao("5067220000123458=2912101", "02", "80000")), "51"); // 700,00 left
+    EXPECT_EQ(Codigo(Cartao("5067220000123458=2912101", "02", "70000")), "00");
+    EXPECT_EQ(Codigo(Cartao("5067220000123458=2912101", "02", "1000")), "51");
     // The account does not answer to a salary account; a stripe card without its code; no PIN.
-    EXPECT_EQ(Codigo(Cartao("3006201C", "04", "1000")), "00");
-    EXPECT_EQ(Codigo(Cartao("3006201C", "05", "1000")), "12");
-    EXPECT_EQ(Codigo(Cartao("2910101M", "01", "1000", "")), "12");
-    EXPECT_EQ(Codigo(PedeSaque(servidor_, "18", "1000", {Item(10104, "3006201C"), Item(10102, "01")})), "55");
+    EXPECT_EQ(Codigo(Cartao("5067220000678907=3006201", "04", "1000")), "00");
+    EXPECT_EQ(Codigo(Cartao("5067220000678907=3006201", "05", "1000")), "12");
+    EXPECT_EQ(Codigo(Cartao("5067220000555550=2910101", "01", "1000", "")), "12");
+    EXPECT_EQ(Codigo(PedeSaque(servidor_, "18", "1000",
+                               {Item(10104, "5067220000678907=3006201"), Item(10102, "01")})),
+              "55");
     // Limits of one withdrawal, and a card of another network.
-    EXPECT_EQ(Codigo(Cartao("3006201C", "01", "999")), "61");
-    EXPECT_EQ(Codigo(Cartao("3006201C", "01", "200001")), "61");
-    EXPECT_EQ(Codigo(Cartao("3006201C", "01", "0")), "13");
-    EXPECT_EQ(Codigo(Cartao("2808201C", "01", "1000")), "57");
+    EXPECT_EQ(Codigo(Cartao("5067220000678907=3006201", "01", "999")), "61");
+    EXPECT_EQ(Codigo(Cartao("5067220000678907=3006201", "01", "200001")), "61");
+    EXPECT_EQ(Codigo(Cartao("5067220000678907=3006201", "01", "0")), "13");
+    EXPECT_EQ(Codigo(Cartao("4174000012345676=2808201", "01", "1000")), "57");
 }
 
 TEST_F(ServidorSaque, BeneficioSoComCartaoDeBeneficio) {
@@ -418,9 +420,9 @@ TEST_F(ServidorSaque, BeneficioSoComCartaoDeBeneficio) {
         return Codigo(PedeSaque(servidor_, "16", "5000",
                                 {Item(10104, dados), Item(10146, "0123456789ABCDEF"), Item(10102, "")}));
     };
-    EXPECT_EQ(inss("3112101M"), "00");
-    EXPECT_EQ(inss("2912101M"), "57");
-    EXPECT_EQ(inss("0000000M"), "14");
+    EXPECT_EQ(inss("6362970000001234560=3112101"), "00");
+    EXPECT_EQ(inss("5067220000123458=2912101"), "57");
+    EXPECT_EQ(inss("0000000000000000=0000000"), "14");
 }
 
 TEST_F(ServidorSaque, ReciboPagaUmaVezComSuaContaESeuValor) {
@@ -447,8 +449,9 @@ TEST_F(ServidorSaque, ChequeRecusadoPelaLista) {
     EXPECT_EQ(cheque("2370332601"), "12");
 }
 
-TEST(ServidorSaqueCenario, DadosDeLeituraAmbiguosNaoIdentificamCartao) {
-    // Two cards with the same expiry, service code and kind: only the track tells them apart.
+TEST(ServidorSaqueCenario, SoATrilhaIdentificaOCartao) {
+    // Two cards with the same expiry and service code: the number in the track tells them apart, and a
+    // number the scenario does not hold is no card at all.
     const QByteArray json = R"({"cartoes": [
         {"numero": "5067220000123458", "validade": "2912", "conta": "0001 1"},
         {"numero": "5067220000678907", "validade": "2912", "conta": "0001 1"}],
@@ -461,8 +464,10 @@ TEST(ServidorSaqueCenario, DadosDeLeituraAmbiguosNaoIdentificamCartao) {
             s, "18", "1000",
             {Item(10104, dados), Item(10146, "0123456789ABCDEF"), Item(10102, "01"), Item(10149, "0")}));
     };
-    EXPECT_EQ(saque("2912101M"), "14");
+    EXPECT_EQ(saque("5067220000123458=2912101"), "00");
     EXPECT_EQ(saque("5067220000678907=2912101"), "00");
+    EXPECT_EQ(saque("5067220000999991=2912101"), "14");
+    EXPECT_EQ(saque("2912101M"), "14");
     // The same operation outside group 3 is a bill settlement, not a withdrawal.
     cbwire::Pedido p;
     p.codigo = 242;
