@@ -1,0 +1,523 @@
+// The one-screen card withdrawal: the withdrawal whose cash pays the bills and the query of a prepaid
+// transfer's destination, driven through the simulated PIN pad against a scripted bank.
+#include "Ambiente.h"
+#include "BancoRoteirizado.h"
+#include "Protocolo.h"
+#include "cash/Saquecartaomagneticopagamentocontas.h"
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "padkit.h"
+#include "payment/Estadocontas.h"
+#include "payment/Menuformaspagto.h"
+#include "payment/Pagtogenericolumo.h"
+#include "prepaid/Consultatransferenciacartaoprepago.h"
+#include "protocol/ServicosResposta.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Banco = BancoRoteirizado;
+
+// The general record: network 805 at 22 (the stripe needs its security code there) and bank 399 at 25.
+constexpr char kGerais805[] = "                      805399";
+constexpr char kGerais810[] = "                      810399";
+constexpr char kNumeroCartao[] = "5067220000123458";
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QStringList Itens(const QComboBox* cb) {
+    QStringList r;
+    for (int i = 0; i < cb->count(); ++i)
+        r << cb->itemText(i);
+    return r;
+}
+
+// The message boxes a confirmation brought up: their text and icon.
+struct Caixa {
+    QString texto;
+    QMessageBox::Icon icone;
+};
+
+class SaqueContas : public Ambiente {
+protected:
+    void SetUp() override {
+        Ambiente::SetUp();
+        using namespace Lumomain;
+        GrupoPagto = QStringLiteral("1");
+        ServicoHzinho_21_Informacoes_Gerais_CB.atribui(kGerais805);
+        ServicoHzinho_TipoContaAceitaSaque.limpa();
+        ServicoHzinho_40_ConsultaCartaoPrePago.limpa();
+        bHabilitaTratamentoToken = false;
+        bPinpadCBAberto = false;
+        bStatusCapturaSenha = true;
+        VortaSimDefineServidorLocal(&Banco::Atende, &banco_);
+    }
+    void TearDown() override {
+        form_.reset();
+        VortaSimDefineServidorLocal(nullptr, nullptr);
+        Ambiente::TearDown();
+    }
+
+    // The card read the payment-method menu makes before the dialog: the card data land in 10109.
+    static void LeCartao(int tipo = VORTASIM_CARTAO_MAGNETICO, const char* senha = "4821") {
+        const int c = VortaSimPinpadAdicionaCartao(kNumeroCartao, "", "2912", "101", tipo, "805");
+        VortaSimPinpadApresentaCartao(c);
+        VortaSimPinpadDefineSenha(senha);
+        ASSERT_TRUE(Lumomain::LeAnalisaCartaoCB(1, nullptr));
+        ASSERT_FALSE(Campo(10109).value_or("").empty());
+    }
+
+    template <class T> T* Abre() {
+        auto* f = TFrmMod::Cria<T>(nullptr);
+        form_.reset(f);
+        EXPECT_NE(f, nullptr);
+        if (!f) return nullptr;
+        f->show();
+        EXPECT_TRUE(EsperaAtiva(f));
+        QApplication::processEvents();
+        return f;
+    }
+
+    // Presses confirm; each message box is recorded and closed.
+    std::vector<Caixa> Confirma(TFrmColetaTipoContaSaque* f) {
+        std::vector<Caixa> caixas;
+        const AcaoDialogo guarda = [&caixas](QWidget* w) {
+            if (auto* m = qobject_cast<QMessageBox*>(w)) caixas.push_back({m->text(), m->icon()});
+            w->close();
+        };
+        const auto r =
+            FechaDialogos([&] { f->btConfirma->click(); }, {guarda, guarda, guarda}, std::chrono::seconds(5));
+        EXPECT_FALSE(r.prazoEsgotado);
+        return caixas;
+    }
+
+    // Chooses the n-th account type with the list's own keys ("2" steps forward).
+    static void EscolheTipo(TFrmColetaTipoContaSaque* f, int n) {
+        f->cbTipoConta->setFocus();
+        for (int i = 0; i <= n; ++i)
+            Digita(f, "2");
+    }
+
+    Banco banco_;
+    std::unique_ptr<TFrmMod> form_;
+};
+
+// ---- Opening: the types offered, the value from the host, the security code by network and card
+
+TEST_F(SaqueContas, InicioTiposEValorDoHostBloqueado) {
+    LeCartao();
+    DefineCampo(1003, 0, "15075");
+    auto* f = Abre<TFrmSaquePagtoCta_CMag>();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->lbTitulo->text(), U("Saque com Cartão Magnético"));
+    EXPECT_EQ(f->Descritor, &Saquecartaomagneticopagamentocontas::TrnSaqueCartaoMagPagtoCta);
+    EXPECT_EQ(Itens(f->cbTipoConta), (QStringList{U("Conta Corrente"), U("Conta Poupança")}));
+    // Nothing is chosen for the operator.
+    EXPECT_EQ(f->cbTipoConta->currentIndex(), -1);
+    EXPECT_EQ(f->edValor->text(), QStringLiteral("150,75"));
+    EXPECT_FALSE(f->edValor->isEnabled());
+    // The value cannot be changed, so the dialog opens on the type list, not on its confirm button.
+    EXPECT_EQ(f->focusWidget(), f->cbTipoConta);
+    EXPECT_TRUE(f->EdCSeg->isVisible());
+    EXPECT_EQ(f->EdCSeg->echoMode(), QLineEdit::Password);
+}
+
+TEST_F(SaqueContas, SemValorDoHostCampoLivre) {
+    LeCartao();
+    auto* f = Abre<TFrmSaquePagtoCta_CMag>();
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(f->edValor->text().isEmpty());
+    EXPECT_TRUE(f->edValor->isEnabled());
+    EXPECT_EQ(f->focusWidget(), f->edValor);
+}
+
+TEST_F(SaqueContas, CodigoDeSegurancaSoParaTarjaNaRede805SemToken) {
+    struct Caso {
+        const char* nome;
+        int tipo;
+        const char* gerais;
+        bool token;
+        bool mostra;
+    };
+    const Caso casos[] = {{"tarja 805", VORTASIM_CARTAO_MAGNETICO, kGerais805, false, true},
+                          {"chip 805", VORTASIM_CARTAO_CHIP, kGerais805, false, false},
+                          {"tarja 810", VORTASIM_CARTAO_MAGNETICO, kGerais810, false, false},
+                          {"tarja 805 com token", VORTASIM_CARTAO_MAGNETICO, kGerais805, true, false}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        VortaSimPinpadLimpaCartoes();
+        Lumomain::ServicoHzinho_21_Informacoes_Gerais_CB.atribui(c.gerais);
+        Lumomain::bHabilitaTratamentoToken = c.token;
+        LeCartao(c.tipo);
+        auto* f = Abre<TFrmSaquePagtoCta_CMag>();
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(f->EdCSeg->isVisible(), c.mostra);
+        EXPECT_EQ(f->lbCSeg->isVisible(), c.mostra);
+    }
+}
+
+// ---- Validation: type, then value, then the security code; nothing goes to the bank before it passes
+
+TEST_F(SaqueContas, ValidacaoNaOrdemComSuasMensagens) {
+    LeCartao();
+    auto* f = Abre<TFrmSaquePagtoCta_CMag>();
+    ASSERT_NE(f, nullptr);
+
+    auto caixas = Confirma(f);
+    ASSERT_EQ(caixas.size(), 1U);
+    EXPECT_EQ(caixas[0].texto, U("Tipo de Conta Inválida"));
+    EXPECT_EQ(caixas[0].icone, QMessageBox::Critical);
+    EXPECT_EQ(f->focusWidget(), f->cbTipoConta);
+
+    EscolheTipo(f, 0);
+    EXPECT_EQ(f->cbTipoConta->currentText(), U("Conta Corrente"));
+    caixas = Confirma(f);
+    ASSERT_EQ(caixas.size(), 1U);
+    EXPECT_EQ(caixas[0].texto, U("Valor de transação inválido"));
+    EXPECT_EQ(f->focusWidget(), f->edValor);
+
+    f->edValor->setFocus();
+    Digita(f, "5000");
+    EXPECT_EQ(f->edValor->text(), QStringLiteral("50,00"));
+    f->EdCSeg->setFocus();
+    Digita(f, "12");
+    // A two-character code is refused without a message, the focus back on it.
+    caixas = Confirma(f);
+    EXPECT_TRUE(caixas.empty());
+    EXPECT_EQ(f->focusWidget(), f->EdCSeg);
+    EXPECT_EQ(f->ModalResult(), TFrmMod::mrNone);
+    EXPECT_TRUE(f->btConfirma->isEnabled());
+    EXPECT_TRUE(banco_.pedidos.empty());
+    EXPECT_EQ(VortaSimPinpadQtdeSenhas(), 0);
+
+    for (const char* aceito : {"0", "1", "123"}) {
+        SCOPED_TRACE(aceito);
+        f->EdCSeg->setText(QString::fromLatin1(aceito));
+        EXPECT_TRUE(f->ValidaCamposForm());
+    }
+}
+
+TEST_F(SaqueContas, SoDigitosNoCodigoDeSeguranca) {
+    LeCartao();
+    auto* f = Abre<TFrmSaquePagtoCta_CMag>();
+    ASSERT_NE(f, nullptr);
+    f->EdCSeg->setFocus();
+    Digita(f, "1a2-3");
+    EXPECT_EQ(f->EdCSeg->text(), QStringLiteral("123"));
+}
+
+// ---- Writes, PIN and authorisation
+
+TEST_F(SaqueContas, SaqueAutorizadoGravaPedidoEVoltaAoGrupoDasContas) {
+    LeCartao();
+    DefineCampo(1003, 0, "15075");
+    DefineCampo(1009, 0, "FF");
+    auto* f = Abre<TFrmSaquePagtoCta_CMag>();
+    ASSERT_NE(f, nullptr);
+    EscolheTipo(f, 1);
+    f->EdCSeg->setFocus();
+    Digita(f, "123");
+    EXPECT_TRUE(Confirma(f).empty());
+
+    ASSERT_EQ(banco_.pedidos.size(), 1U);
+    EXPECT_EQ(banco_.pedidos[0].codigo, 242);
+    EXPECT_EQ(banco_.pedidos[0].indicador, 1);
+    EXPECT_EQ(banco_.Valor(0, 10158), "22");
+    EXPECT_EQ(banco_.Valor(0, 10103), "3");
+    EXPECT_EQ(banco_.Valor(0, 1003), "15075");
+    EXPECT_EQ(banco_.Valor(0, 10102), "02");
+    EXPECT_EQ(banco_.ComPrefixo(0, 10149), "CSEG:123");
+    // The card data and the PIN block went, whatever they hold.
+    EXPECT_TRUE(banco_.Preenchido(0, 10104));
+    EXPECT_TRUE(banco_.Preenchido(0, 10146));
+
+    // The request group goes back to the bills once the bank answered; the dialog writes no result file.
+    EXPECT_EQ(Campo(10103), "1");
+    EXPECT_EQ(Campo(1009), "00");
+    EXPECT_EQ(f->ModalResult(), TFrmMod::mrOk);
+    EXPECT_TRUE(Lumomain::bStatusCapturaSenha);
+    EXPECT_EQ(VortaSimQtdeGravaArquivo(), 0);
+    // The code is not kept on the screen either.
+    EXPECT_EQ(f->EdCSeg->text(), QStringLiteral("***"));
+    EXPECT_FALSE(Lumomain::bPinpadCBAberto);
+}
+
+TEST_F(SaqueContas, SaqueRecusadoTambemFechaComMotivoDoBanco) {
+    LeCartao(VORTASIM_CARTAO_CHIP);
+    DefineCampo(1003, 0, "900000");
+    cbwire::Resposta recusa;
+    recusa.codigo = "61";
+    recusa.mensagem = "Valor excede o limite de saque";
+    banco_.respostas.push_back(recusa);
+    auto* f = Abre<TFrmSaquePagtoCta_CMag>();
+    ASSERT_NE(f, nullptr);
+    EscolheTipo(f, 0);
+    EXPECT_TRUE(Confirma(f).empty());
+    ASSERT_EQ(banco_.pedidos.size(), 1U);
+    EXPECT_EQ(banco_.Valor(0, 10102), "01");
+    // A chip card sends no security code.
+    EXPECT_EQ(banco_.ComPrefixo(0, 10149), "CSEG:");
+    EXPECT_EQ(Campo(1009), "61");
+    EXPECT_EQ(f->lbMensagem->text(), QStringLiteral("Valor excede o limite de saque"));
+    EXPECT_EQ(f->ModalResult(), TFrmMod::mrOk);
+}
+
+TEST_F(SaqueContas, SenhaCanceladaEncerraSemAutorizar) {
+    LeCartao(VORTASIM_CARTAO_MAGNETICO, nullptr);
+    DefineCampo(1003, 0, "15075");
+    auto* f = Abre<TFrmSaquePagtoCta_CMag>();
+    ASSERT_NE(f, nullptr);
+    EscolheTipo(f, 0);
+    f->EdCSeg->setFocus();
+    Digita(f, "0");
+    EXPECT_TRUE(Confirma(f).empty());
+
+    EXPECT_TRUE(banco_.pedidos.empty());
+    EXPECT_FALSE(Lumomain::bStatusCapturaSenha);
+    EXPECT_EQ(Campo(1009), "FF");
+    EXPECT_EQ(Campo(1027), "Operacao Cancelada");
+    EXPECT_EQ(VortaSimQtdeGravaArquivo(), 1);
+    EXPECT_EQ(f->ModalResult(), TFrmMod::mrOk);
+}
+
+TEST_F(SaqueContas, SemDadosDoCartaoNaoConfirma) {
+    DefineCampo(1003, 0, "15075");
+    auto* f = Abre<TFrmSaquePagtoCta_CMag>();
+    ASSERT_NE(f, nullptr);
+    EscolheTipo(f, 0);
+    f->EdCSeg->setFocus();
+    Digita(f, "1");
+    EXPECT_TRUE(Confirma(f).empty());
+    EXPECT_TRUE(banco_.pedidos.empty());
+    EXPECT_EQ(f->ModalResult(), TFrmMod::mrNone);
+    EXPECT_TRUE(f->btConfirma->isEnabled());
+    EXPECT_EQ(VortaSimPinpadQtdeSenhas(), 0);
+}
+
+// ---- Destination of a prepaid transfer
+
+class DestinoTransferencia : public SaqueContas {
+protected:
+    void SetUp() override {
+        SaqueContas::SetUp();
+        Lumomain::GrupoPagto = QStringLiteral("7");
+        // The origin holder, as the identification query left it.
+        Lumomain::ServicoHzinho_40_ConsultaCartaoPrePago.atribui("6033000000009999MARIA ORIGEM");
+        DefineCampo(1003, 0, "2500");
+        DefineCampo(10340, 0, "1");
+    }
+};
+
+TEST_F(DestinoTransferencia, ConsultaAprovadaTrazODestinatario) {
+    LeCartao(VORTASIM_CARTAO_CHIP);
+    cbwire::Resposta r;
+    r.codigo = "00";
+    r.hRegistros.push_back("406033000000001234JOAO DESTINO");
+    banco_.respostas.push_back(r);
+    auto* f = Abre<TFrmConsultaDadosTransf>();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->lbTitulo->text(), U("Transferêencia Cartão Pré-Pago"));
+    EXPECT_FALSE(f->edValor->isEnabled());
+    EscolheTipo(f, 0);
+    EXPECT_TRUE(Confirma(f).empty());
+
+    ASSERT_EQ(banco_.pedidos.size(), 1U);
+    EXPECT_EQ(banco_.pedidos[0].indicador, 0);
+    EXPECT_EQ(banco_.Valor(0, 10103), "7");
+    EXPECT_EQ(banco_.Valor(0, 10158), "16");
+    EXPECT_EQ(banco_.Valor(0, 1003), "2500");
+    EXPECT_EQ(banco_.Valor(0, 10340), "1");
+    // The menu took the PIN already: none is asked here.
+    EXPECT_EQ(VortaSimPinpadQtdeSenhas(), 0);
+    EXPECT_EQ(Campo(10103), "1");
+    EXPECT_EQ(Lumomain::ServicoHzinho_40_ConsultaCartaoPrePago.texto(16, 30).trimmed(),
+              QStringLiteral("JOAO DESTINO"));
+    EXPECT_EQ(f->ModalResult(), TFrmMod::mrOk);
+}
+
+TEST_F(DestinoTransferencia, ConsultaRecusadaNaoDeixaNomeParaConfirmar) {
+    LeCartao(VORTASIM_CARTAO_CHIP);
+    cbwire::Resposta r;
+    r.codigo = "14";
+    r.mensagem = "Cartao destino nao cadastrado";
+    banco_.respostas.push_back(r);
+    auto* f = Abre<TFrmConsultaDadosTransf>();
+    ASSERT_NE(f, nullptr);
+    EscolheTipo(f, 0);
+    EXPECT_TRUE(Confirma(f).empty());
+    ASSERT_EQ(banco_.pedidos.size(), 1U);
+    EXPECT_EQ(Campo(10103), "7");
+    EXPECT_TRUE(Lumomain::ServicoHzinho_40_ConsultaCartaoPrePago.texto(16, 30).trimmed().isEmpty());
+    EXPECT_EQ(f->ModalResult(), TFrmMod::mrOk);
+}
+
+TEST_F(DestinoTransferencia, EntradaFalhaSoNoRetorno) {
+    LeCartao(VORTASIM_CARTAO_CHIP);
+    bool ok = true;
+    auto r = FechaDialogos([&] { ok = Lumomain::VerificaIdentificacaoClienteTransferenciaCartaoPrePago(); },
+                           {[](QWidget* w) { Digita(w, "9"); }});
+    EXPECT_FALSE(r.prazoEsgotado);
+    ASSERT_EQ(r.vistos.size(), 1U);
+    EXPECT_EQ(r.vistos[0].classe, "TFrmConsultaDadosTransf");
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(banco_.pedidos.empty());
+
+    // Confirmed, the query ran: the entry succeeds whatever the bank said.
+    banco_.codigoPadrao = "05";
+    r = FechaDialogos([&] { ok = Lumomain::VerificaIdentificacaoClienteTransferenciaCartaoPrePago(); },
+                      {[](QWidget* w) {
+                          auto* f = static_cast<TFrmConsultaDadosTransf*>(w);
+                          EscolheTipo(f, 0);
+                          f->btConfirma->click();
+                      }});
+    EXPECT_FALSE(r.prazoEsgotado);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(banco_.pedidos.size(), 1U);
+}
+
+// ---- The payment-method menu's withdrawal: the bills are paid only by an approved withdrawal
+
+class MenuSaque : public SaqueContas {
+protected:
+    void SetUp() override {
+        SaqueContas::SetUp();
+        using namespace Lumomain;
+        Forma_Pagto = {'1', '1', '1', '1'};
+        ServicoHzinho_PagTrnGen.atribui("                      8101");
+        ServicoHzinho_Pagamento.atribui("PAGAMENTO DE CONTAS 805000000");
+        ServicoHzinho_26_Limites.limpa();
+        acValorReferenciaBACEN3978.limpa();
+        Contas::ServACP.limpa();
+        EscreveIni(QStringLiteral("ClienteTrn.ini"), "[CorrespondenteBancario]\r\nSaqueCB=1\r\n");
+        // One bill of 150,75, accepted at index 0.
+        for (const auto& [campo, valor] :
+             std::vector<std::pair<int, std::string>>{{1041, "23797150000000150750001234567890123456789012"},
+                                                      {10154, "15075"},
+                                                      {10163, "15075"},
+                                                      {10164, "15075"},
+                                                      {10165, "0"},
+                                                      {10166, "0"},
+                                                      {10167, "1"},
+                                                      {10168, "23797150000000150750001234567890123456789012"},
+                                                      {10169, "10122026"}})
+            DefineCampo(campo, 0, valor);
+        DefineCampo(1003, 0, "15075");
+        IndiceDocsConsultadosOK = {0};
+        QtdeDocsConsultadosOK = 1;
+        const int c =
+            VortaSimPinpadAdicionaCartao(kNumeroCartao, "", "2912", "101", VORTASIM_CARTAO_CHIP, "805");
+        VortaSimPinpadApresentaCartao(c);
+        VortaSimPinpadDefineSenha("4821");
+    }
+
+    // Runs the menu: option 5, then the withdrawal dialog gets acao, and what follows opens by itself.
+    int Executa(const AcaoDialogo& acao, ResultadoDialogos* vistos = nullptr) {
+        std::unique_ptr<TFrmMnu_For> m(TFrmMod::Cria<TFrmMnu_For>(nullptr));
+        EXPECT_NE(m, nullptr);
+        if (!m) return -1;
+        int r = -1;
+        const auto v = FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('5'), acao, Nada()});
+        EXPECT_FALSE(v.prazoEsgotado);
+        if (vistos) *vistos = v;
+        return r;
+    }
+
+    static AcaoDialogo ContaCorrenteConfirma() {
+        return [](QWidget* w) {
+            auto* f = static_cast<TFrmColetaTipoContaSaque*>(w);
+            EscolheTipo(f, 0);
+            f->btConfirma->click();
+        };
+    }
+};
+
+TEST_F(MenuSaque, SaqueAprovadoPagaAsContasComOsDadosDaVenda) {
+    // The withdrawal's reply carries its sale data as a card sale's service H: authorisation at 77.
+    std::string venda(85, '0');
+    venda.replace(77, 6, "AUT777");
+    cbwire::Resposta saque;
+    saque.codigo = "00";
+    saque.hRegistros.push_back("36" + venda);
+    banco_.respostas.push_back(saque);
+
+    ResultadoDialogos vistos;
+    EXPECT_EQ(Executa(ContaCorrenteConfirma(), &vistos), TFrmMod::mrOk);
+    // The generic payment opens with the value fixed and confirms itself.
+    ASSERT_GE(vistos.vistos.size(), 2U);
+    EXPECT_EQ(vistos.vistos[1].classe, "TFrmSaquePagtoCta_CMag");
+
+    ASSERT_EQ(banco_.pedidos.size(), 2U);
+    EXPECT_EQ(banco_.Valor(0, 10158), "22");
+    EXPECT_EQ(banco_.Valor(0, 10103), "3");
+    EXPECT_EQ(banco_.Valor(1, 10158), "28");
+    EXPECT_EQ(banco_.Valor(1, 10103), "1");
+    EXPECT_EQ(banco_.Valor(1, 10163), "15075");
+    // The withdrawal's form of payment and authorisation.
+    EXPECT_EQ(banco_.Valor(1, 1013), "6:AUT777");
+    EXPECT_EQ(Campo(10107), "6");
+    EXPECT_EQ(Campo(1009), "00");
+}
+
+TEST_F(MenuSaque, SaqueRecusadoNaoPagaEInformaOHost) {
+    banco_.codigoPadrao = "61";
+    ResultadoDialogos vistos;
+    EXPECT_EQ(Executa(ContaCorrenteConfirma(), &vistos), TFrmMod::mrOk);
+    EXPECT_EQ(vistos.vistos.size(), 2U);
+    ASSERT_EQ(banco_.pedidos.size(), 1U);
+    EXPECT_EQ(banco_.Valor(0, 10158), "22");
+    EXPECT_EQ(Campo(1009), "61");
+    EXPECT_EQ(VortaSimQtdeGravaArquivo(), 1);
+}
+
+TEST_F(MenuSaque, SenhaCanceladaNaoPagaNemGravaDeNovo) {
+    VortaSimPinpadDefineSenha(nullptr);
+    EXPECT_EQ(Executa(ContaCorrenteConfirma()), TFrmMod::mrOk);
+    EXPECT_TRUE(banco_.pedidos.empty());
+    EXPECT_FALSE(Lumomain::bStatusCapturaSenha);
+    EXPECT_EQ(Campo(1009), "FF");
+    EXPECT_EQ(Campo(1027), "Operacao Cancelada");
+    EXPECT_EQ(VortaSimQtdeGravaArquivo(), 1);
+}
+
+TEST_F(MenuSaque, RetornoDoSaqueVoltaAoMenuComOPinpadFechado) {
+    std::unique_ptr<TFrmMnu_For> m(TFrmMod::Cria<TFrmMnu_For>(nullptr));
+    ASSERT_NE(m, nullptr);
+    int r = -1;
+    bool reabilitado = false;
+    // Once the withdrawal is gone and the menu is the modal window again, its options are read and it is
+    // closed with "9".
+    QTimer volta;
+    volta.setInterval(10);
+    QObject::connect(&volta, &QTimer::timeout, [&] {
+        if (QApplication::activeModalWidget() != m.get()) return;
+        volta.stop();
+        reabilitado = m->spOpcao[4]->isEnabled();
+        Tecla(m.get(), Qt::Key_9, QStringLiteral("9"));
+    });
+    const auto v = FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('5'), [&](QWidget* w) {
+                                                                 Tecla(w, Qt::Key_9, QStringLiteral("9"));
+                                                                 volta.start();
+                                                             }});
+    EXPECT_FALSE(v.prazoEsgotado);
+    ASSERT_EQ(v.vistos.size(), 2U);
+    EXPECT_EQ(v.vistos[1].classe, "TFrmSaquePagtoCta_CMag");
+    EXPECT_TRUE(reabilitado);
+    EXPECT_TRUE(banco_.pedidos.empty());
+    EXPECT_FALSE(Lumomain::bPinpadCBAberto);
+    // The menu was closed by its own "9", not by the withdrawal.
+    EXPECT_EQ(r, TFrmMod::mrOk);
+    EXPECT_EQ(Campo(1027), "Finalizado pelo Operador");
+}
+
+} // namespace
