@@ -331,6 +331,8 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "20", ""}, &Servidor::PagamentoContas},
         {{242, "24", ""}, &Servidor::PagamentoContas},
         {{242, "28", ""}, &Servidor::PagamentoContas},
+        // Withdrawal that pays bills.
+        {{242, "22", "3"}, &Servidor::SaquePagamentoContas},
     };
     return t;
 }

@@ -129,7 +129,9 @@ bool TFrmColetaTipoContaSaque::GravaCamposHostlink() {
     using host::Grava;
     if (!TFrmColeta_Mod::GravaCamposHostlink()) return false;
     if (!Grava(1003, host::RemoveFormato(edValor->text()))) return false;
-    if (!Contasaque::GravaDadosCartao()) return false;
+    // Without the card read there is nothing to draw on. The read itself left the track in 10104 (10109 holds
+    // only its expiry, service code and kind), so that field is sent as it stands.
+    if (host::LeCampo(10109).isEmpty()) return false;
     if (!Grava(10103, GrupoPagto)) return false;
     if (cbTipoConta->isVisible()) {
         // Anything but the current account is the savings one: the list holds no other.
