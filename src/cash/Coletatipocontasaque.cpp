@@ -169,7 +169,14 @@ bool TFrmColetaTipoContaSaque::PreparaAutorizacao() {
 }
 
 bool TFrmColetaTipoContaSaque::ConcluiConfirmacao() {
+    // Enter does not move between the fields while the PIN pad and the bank are at work.
     bControlaKeyPreview = false;
+    const bool ok = Autoriza();
+    bControlaKeyPreview = true;
+    return ok;
+}
+
+bool TFrmColetaTipoContaSaque::Autoriza() {
     if (!PreparaAutorizacao()) return false;
     if (!Descritor) {
         ReportaFalha(QStringLiteral("Transação sem descritor"));

@@ -42,4 +42,7 @@ protected:
 
     bool eventFilter(QObject* objeto, QEvent* e) override;
     void hideEvent(QHideEvent* e) override;
+
+private:
+    bool Autoriza();
 };
