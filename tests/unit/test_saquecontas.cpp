@@ -111,6 +111,30 @@ protected:
             Digita(f, "2");
     }
 
+    // Opens the dialog, chooses the n-th type, types the security code when given and confirms; no message
+    // box may come up.
+    template <class T> T* Preenche(int tipo, const char* cseg = nullptr) {
+        T* f = Abre<T>();
+        if (!f) return nullptr;
+        EscolheTipo(f, tipo);
+        if (cseg) {
+            f->EdCSeg->setFocus();
+            Digita(f, cseg);
+        }
+        EXPECT_TRUE(Confirma(f).empty());
+        return f;
+    }
+
+    // The bank's next answer.
+    void Responde(const std::string& codigo, const std::string& texto = {},
+                  const std::vector<std::string>& h = {}) {
+        cbwire::Resposta r;
+        r.codigo = codigo;
+        r.mensagem = texto;
+        r.hRegistros = h;
+        banco_.respostas.push_back(r);
+    }
+
     Banco banco_;
     std::unique_ptr<TFrmMod> form_;
 };
@@ -225,12 +249,8 @@ TEST_F(SaqueContas, SaqueAutorizadoGravaPedidoEVoltaAoGrupoDasContas) {
     LeCartao();
     DefineCampo(1003, 0, "15075");
     DefineCampo(1009, 0, "FF");
-    auto* f = Abre<TFrmSaquePagtoCta_CMag>();
+    auto* f = Preenche<TFrmSaquePagtoCta_CMag>(1, "123");
     ASSERT_NE(f, nullptr);
-    EscolheTipo(f, 1);
-    f->EdCSeg->setFocus();
-    Digita(f, "123");
-    EXPECT_TRUE(Confirma(f).empty());
 
     ASSERT_EQ(banco_.pedidos.size(), 1U);
     EXPECT_EQ(banco_.pedidos[0].codigo, 242);
@@ -258,14 +278,9 @@ TEST_F(SaqueContas, SaqueAutorizadoGravaPedidoEVoltaAoGrupoDasContas) {
 TEST_F(SaqueContas, SaqueRecusadoTambemFechaComMotivoDoBanco) {
     LeCartao(VORTASIM_CARTAO_CHIP);
     DefineCampo(1003, 0, "900000");
-    cbwire::Resposta recusa;
-    recusa.codigo = "61";
-    recusa.mensagem = "Valor excede o limite de saque";
-    banco_.respostas.push_back(recusa);
-    auto* f = Abre<TFrmSaquePagtoCta_CMag>();
+    Responde("61", "Valor excede o limite de saque");
+    auto* f = Preenche<TFrmSaquePagtoCta_CMag>(0);
     ASSERT_NE(f, nullptr);
-    EscolheTipo(f, 0);
-    EXPECT_TRUE(Confirma(f).empty());
     ASSERT_EQ(banco_.pedidos.size(), 1U);
     EXPECT_EQ(banco_.Valor(0, 10102), "01");
     // A chip card sends no security code.
@@ -278,12 +293,8 @@ TEST_F(SaqueContas, SaqueRecusadoTambemFechaComMotivoDoBanco) {
 TEST_F(SaqueContas, SenhaCanceladaEncerraSemAutorizar) {
     LeCartao(VORTASIM_CARTAO_MAGNETICO, nullptr);
     DefineCampo(1003, 0, "15075");
-    auto* f = Abre<TFrmSaquePagtoCta_CMag>();
+    auto* f = Preenche<TFrmSaquePagtoCta_CMag>(0, "0");
     ASSERT_NE(f, nullptr);
-    EscolheTipo(f, 0);
-    f->EdCSeg->setFocus();
-    Digita(f, "0");
-    EXPECT_TRUE(Confirma(f).empty());
 
     EXPECT_TRUE(banco_.pedidos.empty());
     EXPECT_FALSE(Lumomain::bStatusCapturaSenha);
@@ -295,12 +306,8 @@ TEST_F(SaqueContas, SenhaCanceladaEncerraSemAutorizar) {
 
 TEST_F(SaqueContas, SemDadosDoCartaoNaoConfirma) {
     DefineCampo(1003, 0, "15075");
-    auto* f = Abre<TFrmSaquePagtoCta_CMag>();
+    auto* f = Preenche<TFrmSaquePagtoCta_CMag>(0, "1");
     ASSERT_NE(f, nullptr);
-    EscolheTipo(f, 0);
-    f->EdCSeg->setFocus();
-    Digita(f, "1");
-    EXPECT_TRUE(Confirma(f).empty());
     EXPECT_TRUE(banco_.pedidos.empty());
     EXPECT_EQ(f->ModalResult(), TFrmMod::mrNone);
     EXPECT_TRUE(f->btConfirma->isEnabled());
@@ -323,16 +330,12 @@ protected:
 
 TEST_F(DestinoTransferencia, ConsultaAprovadaTrazODestinatario) {
     LeCartao(VORTASIM_CARTAO_CHIP);
-    cbwire::Resposta r;
-    r.codigo = "00";
-    r.hRegistros.push_back("406033000000001234JOAO DESTINO");
-    banco_.respostas.push_back(r);
-    auto* f = Abre<TFrmConsultaDadosTransf>();
+    Responde("00", {}, {"406033000000001234JOAO DESTINO"});
+    auto* f = Preenche<TFrmConsultaDadosTransf>(0);
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->lbTitulo->text(), U("Transferêencia Cartão Pré-Pago"));
-    EXPECT_FALSE(f->edValor->isEnabled());
-    EscolheTipo(f, 0);
-    EXPECT_TRUE(Confirma(f).empty());
+    // The value dialog before it fixed the amount.
+    EXPECT_FALSE(f->edValor->isEnabledTo(f->pnCaptura));
 
     ASSERT_EQ(banco_.pedidos.size(), 1U);
     EXPECT_EQ(banco_.pedidos[0].indicador, 0);
@@ -350,14 +353,9 @@ TEST_F(DestinoTransferencia, ConsultaAprovadaTrazODestinatario) {
 
 TEST_F(DestinoTransferencia, ConsultaRecusadaNaoDeixaNomeParaConfirmar) {
     LeCartao(VORTASIM_CARTAO_CHIP);
-    cbwire::Resposta r;
-    r.codigo = "14";
-    r.mensagem = "Cartao destino nao cadastrado";
-    banco_.respostas.push_back(r);
-    auto* f = Abre<TFrmConsultaDadosTransf>();
+    Responde("14", "Cartao destino nao cadastrado");
+    auto* f = Preenche<TFrmConsultaDadosTransf>(0);
     ASSERT_NE(f, nullptr);
-    EscolheTipo(f, 0);
-    EXPECT_TRUE(Confirma(f).empty());
     ASSERT_EQ(banco_.pedidos.size(), 1U);
     EXPECT_EQ(Campo(10103), "7");
     EXPECT_TRUE(Lumomain::ServicoHzinho_40_ConsultaCartaoPrePago.texto(16, 30).trimmed().isEmpty());
@@ -448,10 +446,7 @@ TEST_F(MenuSaque, SaqueAprovadoPagaAsContasComOsDadosDaVenda) {
     // The withdrawal's reply carries its sale data as a card sale's service H: authorisation at 77.
     std::string venda(85, '0');
     venda.replace(77, 6, "AUT777");
-    cbwire::Resposta saque;
-    saque.codigo = "00";
-    saque.hRegistros.push_back("36" + venda);
-    banco_.respostas.push_back(saque);
+    Responde("00", {}, {"36" + venda});
 
     ResultadoDialogos vistos;
     EXPECT_EQ(Executa(ContaCorrenteConfirma(), &vistos), TFrmMod::mrOk);
