@@ -8,9 +8,6 @@
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "padkit.h"
-#include "payment/Estadocontas.h"
-#include "payment/Menuformaspagto.h"
-#include "payment/Pagtogenericolumo.h"
 #include "prepaid/Consultatransferenciacartaoprepago.h"
 #include "protocol/ServicosResposta.h"
 
@@ -19,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -384,137 +380,6 @@ TEST_F(DestinoTransferencia, EntradaFalhaSoNoRetorno) {
     EXPECT_FALSE(r.prazoEsgotado);
     EXPECT_TRUE(ok);
     EXPECT_EQ(banco_.pedidos.size(), 1U);
-}
-
-// ---- The payment-method menu's withdrawal: the bills are paid only by an approved withdrawal
-
-class MenuSaque : public SaqueContas {
-protected:
-    void SetUp() override {
-        SaqueContas::SetUp();
-        using namespace Lumomain;
-        Forma_Pagto = {'1', '1', '1', '1'};
-        ServicoHzinho_PagTrnGen.atribui("                      8101");
-        ServicoHzinho_Pagamento.atribui("PAGAMENTO DE CONTAS 805000000");
-        ServicoHzinho_26_Limites.limpa();
-        acValorReferenciaBACEN3978.limpa();
-        Contas::ServACP.limpa();
-        EscreveIni(QStringLiteral("ClienteTrn.ini"), "[CorrespondenteBancario]\r\nSaqueCB=1\r\n");
-        // One bill of 150,75, accepted at index 0.
-        for (const auto& [campo, valor] :
-             std::vector<std::pair<int, std::string>>{{1041, "23797150000000150750001234567890123456789012"},
-                                                      {10154, "15075"},
-                                                      {10163, "15075"},
-                                                      {10164, "15075"},
-                                                      {10165, "0"},
-                                                      {10166, "0"},
-                                                      {10167, "1"},
-                                                      {10168, "23797150000000150750001234567890123456789012"},
-                                                      {10169, "10122026"}})
-            DefineCampo(campo, 0, valor);
-        DefineCampo(1003, 0, "15075");
-        IndiceDocsConsultadosOK = {0};
-        QtdeDocsConsultadosOK = 1;
-        const int c =
-            VortaSimPinpadAdicionaCartao(kNumeroCartao, "", "2912", "101", VORTASIM_CARTAO_CHIP, "805");
-        VortaSimPinpadApresentaCartao(c);
-        VortaSimPinpadDefineSenha("4821");
-    }
-
-    // Runs the menu: option 5, then the withdrawal dialog gets acao, and what follows opens by itself.
-    int Executa(const AcaoDialogo& acao, ResultadoDialogos* vistos = nullptr) {
-        std::unique_ptr<TFrmMnu_For> m(TFrmMod::Cria<TFrmMnu_For>(nullptr));
-        EXPECT_NE(m, nullptr);
-        if (!m) return -1;
-        int r = -1;
-        const auto v = FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('5'), acao, Nada()});
-        EXPECT_FALSE(v.prazoEsgotado);
-        if (vistos) *vistos = v;
-        return r;
-    }
-
-    static AcaoDialogo ContaCorrenteConfirma() {
-        return [](QWidget* w) {
-            auto* f = static_cast<TFrmColetaTipoContaSaque*>(w);
-            EscolheTipo(f, 0);
-            f->btConfirma->click();
-        };
-    }
-};
-
-TEST_F(MenuSaque, SaqueAprovadoPagaAsContasComOsDadosDaVenda) {
-    // The withdrawal's reply carries its sale data as a card sale's service H: authorisation at 77.
-    std::string venda(85, '0');
-    venda.replace(77, 6, "AUT777");
-    Responde("00", {}, {"36" + venda});
-
-    ResultadoDialogos vistos;
-    EXPECT_EQ(Executa(ContaCorrenteConfirma(), &vistos), TFrmMod::mrOk);
-    // The generic payment opens with the value fixed and confirms itself.
-    ASSERT_GE(vistos.vistos.size(), 2U);
-    EXPECT_EQ(vistos.vistos[1].classe, "TFrmSaquePagtoCta_CMag");
-
-    ASSERT_EQ(banco_.pedidos.size(), 2U);
-    EXPECT_EQ(banco_.Valor(0, 10158), "22");
-    EXPECT_EQ(banco_.Valor(0, 10103), "3");
-    EXPECT_EQ(banco_.Valor(1, 10158), "28");
-    EXPECT_EQ(banco_.Valor(1, 10103), "1");
-    EXPECT_EQ(banco_.Valor(1, 10163), "15075");
-    // The withdrawal's form of payment and authorisation.
-    EXPECT_EQ(banco_.Valor(1, 1013), "6:AUT777");
-    EXPECT_EQ(Campo(10107), "6");
-    EXPECT_EQ(Campo(1009), "00");
-}
-
-TEST_F(MenuSaque, SaqueRecusadoNaoPagaEInformaOHost) {
-    banco_.codigoPadrao = "61";
-    ResultadoDialogos vistos;
-    EXPECT_EQ(Executa(ContaCorrenteConfirma(), &vistos), TFrmMod::mrOk);
-    EXPECT_EQ(vistos.vistos.size(), 2U);
-    ASSERT_EQ(banco_.pedidos.size(), 1U);
-    EXPECT_EQ(banco_.Valor(0, 10158), "22");
-    EXPECT_EQ(Campo(1009), "61");
-    EXPECT_EQ(VortaSimQtdeGravaArquivo(), 1);
-}
-
-TEST_F(MenuSaque, SenhaCanceladaNaoPagaNemGravaDeNovo) {
-    VortaSimPinpadDefineSenha(nullptr);
-    EXPECT_EQ(Executa(ContaCorrenteConfirma()), TFrmMod::mrOk);
-    EXPECT_TRUE(banco_.pedidos.empty());
-    EXPECT_FALSE(Lumomain::bStatusCapturaSenha);
-    EXPECT_EQ(Campo(1009), "FF");
-    EXPECT_EQ(Campo(1027), "Operacao Cancelada");
-    EXPECT_EQ(VortaSimQtdeGravaArquivo(), 1);
-}
-
-TEST_F(MenuSaque, RetornoDoSaqueVoltaAoMenuComOPinpadFechado) {
-    std::unique_ptr<TFrmMnu_For> m(TFrmMod::Cria<TFrmMnu_For>(nullptr));
-    ASSERT_NE(m, nullptr);
-    int r = -1;
-    bool reabilitado = false;
-    // Once the withdrawal is gone and the menu is the modal window again, its options are read and it is
-    // closed with "9".
-    QTimer volta;
-    volta.setInterval(10);
-    QObject::connect(&volta, &QTimer::timeout, [&] {
-        if (QApplication::activeModalWidget() != m.get()) return;
-        volta.stop();
-        reabilitado = m->spOpcao[4]->isEnabled();
-        Tecla(m.get(), Qt::Key_9, QStringLiteral("9"));
-    });
-    const auto v = FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('5'), [&](QWidget* w) {
-                                                                 Tecla(w, Qt::Key_9, QStringLiteral("9"));
-                                                                 volta.start();
-                                                             }});
-    EXPECT_FALSE(v.prazoEsgotado);
-    ASSERT_EQ(v.vistos.size(), 2U);
-    EXPECT_EQ(v.vistos[1].classe, "TFrmSaquePagtoCta_CMag");
-    EXPECT_TRUE(reabilitado);
-    EXPECT_TRUE(banco_.pedidos.empty());
-    EXPECT_FALSE(Lumomain::bPinpadCBAberto);
-    // The menu was closed by its own "9", not by the withdrawal.
-    EXPECT_EQ(r, TFrmMod::mrOk);
-    EXPECT_EQ(Campo(1027), "Finalizado pelo Operador");
 }
 
 // ---- The simulated bank's side of the withdrawal
