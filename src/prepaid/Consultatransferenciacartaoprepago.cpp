@@ -53,7 +53,7 @@ void TFrmConsultaDadosTransf::TrataResposta() {
 }
 
 bool TFrmConsultaDadosTransf::Concluida() {
-    // The transfer itself goes in the prepaid group again; a refused query leaves the group as it was sent.
+    // Only an approved query hands the request group back; the transfer dialog sets the prepaid one again.
     return !Aprovada() || TFrmColetaTipoContaSaque::Concluida();
 }
 
