@@ -336,6 +336,8 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "18", "3"}, &Servidor::Saque},
         {{242, "19", "3"}, &Servidor::Saque},
         {{242, "20", "3"}, &Servidor::Saque},
+        // Withdrawal that pays bills.
+        {{242, "22", "3"}, &Servidor::SaquePagamentoContas},
     };
     return t;
 }

@@ -151,6 +151,8 @@ private:
     // The documents of the per-document group, each found and payable; empty with the refusal set otherwise.
     std::vector<DocumentoPago> DocumentosDoPedido(const cbwire::Pedido& pedido, const contas::Regras& regras,
                                                   cbwire::Resposta& recusa) const;
+    // Withdrawal that pays bills (TratadoresSaqueContas.cpp).
+    cbwire::Resposta SaquePagamentoContas(const cbwire::Pedido& pedido);
     // The service A of the group-1 parameter load, when the scenario has bills: the most documents one
     // payment may hold at 5-6.
     std::optional<std::string> ServACPP() const;

@@ -1,6 +1,8 @@
 #include "cash/Saquecartaomagneticopagamentocontas.h"
 
+#include "host/Host.h"
 #include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
 
 namespace Saquecartaomagneticopagamentocontas {
 
@@ -12,3 +14,20 @@ constinit TTabelaTrn TrnSaqueCartaoMagPagtoCta =
                F(10244, "FABPIN:"), F(10149, "CSEG:"), T3});
 
 } // namespace Saquecartaomagneticopagamentocontas
+
+TFrmSaquePagtoCta_CMag* FrmSaquePagtoCta_CMag = nullptr;
+
+TFrmSaquePagtoCta_CMag::TFrmSaquePagtoCta_CMag(QWidget* pai)
+    : TFrmColetaTipoContaSaque(pai, QStringLiteral("FrmSaquePagtoCta_CMag")) {}
+
+void TFrmSaquePagtoCta_CMag::IniciaCamposForm() {
+    TFrmColetaTipoContaSaque::IniciaCamposForm();
+    DefineTitulo(msg::Texto(msg::TituloSaqueCartaoMag));
+    Descritor = &Saquecartaomagneticopagamentocontas::TrnSaqueCartaoMagPagtoCta;
+}
+
+bool TFrmSaquePagtoCta_CMag::GravaCamposHostlink() {
+    // The bank takes the withdrawal in the cash group, whatever group the bills were queried in.
+    return TFrmColetaTipoContaSaque::GravaCamposHostlink() && host::Grava(10158, QStringLiteral("22")) &&
+           host::Grava(10103, QStringLiteral("3"));
+}

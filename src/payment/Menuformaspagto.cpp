@@ -1,6 +1,6 @@
 #include "payment/Menuformaspagto.h"
 
-#include "frame/Indisponivel.h"
+#include "cash/Saquecartaomagneticopagamentocontas.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
@@ -394,16 +394,33 @@ void TFrmMnu_For::spOpcao5Click() {
         EncerraComResultado();
         return;
     }
-    // The card withdrawal that pays bills comes with the withdrawal dialogs; until then its stand-in tells
-    // the point of sale that it is not enabled, and the chain ends there.
-    if (!AbreIndisponivel(this, QStringLiteral("TFrmSaquePagtoCta_CMag"))) {
+    // Until the bank answers the withdrawal, an end of the dialog reads as the operator's cancellation: a
+    // chip step that fails closes it without a reply, and 1009 still holds the bill query's approval.
+    Grava(1027, Texto(msg::ErroOperacaoCancelada));
+    Grava(1009, QStringLiteral("FF"));
+    bStatusCapturaSenha = true;
+    if (!CriaExecutaForm(this, FrmSaquePagtoCta_CMag)) {
         MensagemFalhaCriacao("FrmSaquePagtoCta_CMag");
         AposOpcao();
         return;
     }
-    if (host::LeCampoInteiro(1009, 0, 255) == 0 && GravaDadosSaquePagamentoContas()) {
-        if (!CriaExecutaForm(this, FrmPagto_Gen)) MensagemFalhaCriacao("FrmPagto_Gen");
+    if (ModalResult() == mrNone) {
+        // The operator went back: the card read for this withdrawal is done with.
+        if (bPinpadCBAberto) {
+            host::FechaPinpadCB();
+            bPinpadCBAberto = false;
+        }
+        AposOpcao();
+        return;
     }
+    // A PIN the customer did not give has already been reported.
+    if (!bStatusCapturaSenha) return;
+    // Only an approved withdrawal pays the bills; a refusal goes to the host as the bank gave it.
+    if (host::LeCampoInteiro(1009, 0, 255) != 0 || !GravaDadosSaquePagamentoContas()) {
+        host::GravaArquivo();
+        return;
+    }
+    if (!CriaExecutaForm(this, FrmPagto_Gen)) MensagemFalhaCriacao("FrmPagto_Gen");
     AposOpcao();
 }
 

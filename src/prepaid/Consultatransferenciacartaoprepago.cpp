@@ -2,6 +2,7 @@
 
 #include "frame/Lumomain.h"
 #include "host/Host.h"
+#include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 
@@ -16,8 +17,59 @@ constinit TTabelaTrn TrnConsultaDadosTransf =
 
 } // namespace Consultatransferenciacartaoprepago
 
-// Until the destination dialog comes, a transfer is not enabled.
-bool Lumomain::VerificaIdentificacaoClienteTransferenciaCartaoPrePago() {
-    host::EnviaArquivoErroPDV(255, msg::Texto(msg::MsgTransacaoNaoHabilitada));
-    return false;
+namespace {
+
+bool Aprovada() {
+    return host::LeCampoInteiro(1009, 0, 255) == 0;
 }
+
+} // namespace
+
+TFrmConsultaDadosTransf::TFrmConsultaDadosTransf(QWidget* pai)
+    : TFrmColetaTipoContaSaque(pai, QStringLiteral("FrmConsultaDadosTransf")) {}
+
+void TFrmConsultaDadosTransf::IniciaCamposForm() {
+    TFrmColetaTipoContaSaque::IniciaCamposForm();
+    DefineTitulo(msg::Texto(msg::TituloTransferenciaCartaoPrePago));
+    Descritor = &Consultatransferenciacartaoprepago::TrnConsultaDadosTransf;
+}
+
+bool TFrmConsultaDadosTransf::GravaCamposHostlink() {
+    return TFrmColetaTipoContaSaque::GravaCamposHostlink() && host::Grava(10103, QStringLiteral("7")) &&
+           host::Grava(10158, QStringLiteral("16"));
+}
+
+bool TFrmConsultaDadosTransf::PreparaAutorizacao() {
+    return VerificaProcessaCartao() && VerificaObtemDadosEmv();
+}
+
+void TFrmConsultaDadosTransf::TrataResposta() {
+    if (Aprovada())
+        Lumomain::TrataCamposServicoHzinho_40_ConsultaCartaoPrePago();
+    else
+        // The record still holds the holder of the identification query before: a refused destination must
+        // not leave that name to be confirmed as the destination's.
+        Lumomain::ServicoHzinho_40_ConsultaCartaoPrePago.limpa();
+}
+
+bool TFrmConsultaDadosTransf::Concluida() {
+    // Only an approved query hands the request group back; the transfer dialog sets the prepaid one again.
+    return !Aprovada() || TFrmColetaTipoContaSaque::Concluida();
+}
+
+namespace Lumomain {
+
+bool VerificaIdentificacaoClienteTransferenciaCartaoPrePago() {
+    host::GravaAudit(QStringLiteral("Entrou: VerificaIdentificacaoClienteTransferenciaCartaoPrePago."));
+    const int resultado =
+        Coletavalortrn::ExecutaColeta<TFrmConsultaDadosTransf>(QStringLiteral("FrmConsultaDadosTransf"));
+    // Only the operator's return fails here: a refused query leaves no holder, so the name confirmation that
+    // follows ends the transfer.
+    const bool ok = resultado != TFrmMod::mrNone && resultado != TFrmMod::mrCancel;
+    host::GravaAudit(
+        ok ? QStringLiteral("Saiu: VerificaIdentificacaoClienteTransferenciaCartaoPrePago.")
+           : QStringLiteral("Saiu Erro: VerificaIdentificacaoClienteTransferenciaCartaoPrePago."));
+    return ok;
+}
+
+} // namespace Lumomain

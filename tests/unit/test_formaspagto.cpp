@@ -593,27 +593,6 @@ TEST_F(VendaGenerica, VendaRecusadaNaoEnviaOPagamento) {
 
 // ---- Withdrawal
 
-TEST_F(FormasPagto, SaqueLeOCartaoEInformaQueNaoEstaHabilitado) {
-    Documentos(1);
-    Cartao();
-    EscreveIni(QStringLiteral("ClienteTrn.ini"), "[CorrespondenteBancario]\r\nSaqueCB=1\r\n");
-    Lumomain::ServicoHzinho_PagTrnGen.atribui(kPagTrnGenGenerico);
-    Lumomain::ServicoHzinho_21_Informacoes_Gerais_CB.atribui(kGeraisBanco399);
-    auto m = Menu();
-    ASSERT_NE(m, nullptr);
-    int r = -1;
-    const auto vistos =
-        FechaDialogos([&] { r = m->Executa(); }, {PressionaDigito('5'), PressionaDigito('1')});
-    EXPECT_FALSE(vistos.prazoEsgotado);
-    ASSERT_EQ(vistos.vistos.size(), 2u);
-    EXPECT_EQ(vistos.vistos[1].classe, "TFrmIndisponivel");
-    EXPECT_EQ(r, TFrmMod::mrOk);
-    EXPECT_GE(VortaSimPinpadQtdeLeituras(), 1);
-    EXPECT_EQ(Campo(1009), "255");
-    EXPECT_EQ(Campo(1027), "Transacao Nao Habilitada");
-    EXPECT_TRUE(banco_.pedidos.empty());
-}
-
 TEST_F(FormasPagto, SaqueSemCartaoEncerraCancelado) {
     Documentos(1);
     EscreveIni(QStringLiteral("ClienteTrn.ini"), "[CorrespondenteBancario]\r\nSaqueCB=1\r\n");

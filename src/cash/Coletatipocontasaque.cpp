@@ -1,0 +1,213 @@
+#include "cash/Coletatipocontasaque.h"
+
+#include "cash/Contasaque.h"
+#include "frame/Coletacampocartao.h"
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "protocol/EdicaoValor.h"
+#include "resources/Mensagens.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <string>
+
+using namespace Lumomain;
+
+namespace {
+
+using msg::Texto;
+
+// Capture kind of the withdrawal PIN.
+constexpr int TIPO_SENHA_SAQUE = 4;
+
+QString MensagemTipoConta() {
+    return QStringLiteral("Selecione o tipo de conta ") + Texto(msg::MsgTecladoReduzido);
+}
+
+} // namespace
+
+TFrmColetaTipoContaSaque::TFrmColetaTipoContaSaque(QWidget* pai, const QString& nome)
+    : TFrmColeta_Mod(pai, nome, QRect(111, 110, 400, 160)) {
+    edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
+
+    lbTipoConta = new QLabel(Texto(msg::InfoTipoConta), pnCaptura);
+    lbTipoConta->setObjectName(QStringLiteral("lbTipoConta"));
+    lbTipoConta->setGeometry(20, 70, 120, 28);
+    cbTipoConta = new QComboBox(pnCaptura);
+    cbTipoConta->setObjectName(QStringLiteral("cbTipoConta"));
+    cbTipoConta->setGeometry(150, 70, 230, 28);
+
+    lbCSeg = new QLabel(QStringLiteral("Cód. Segurança:"), pnCaptura);
+    lbCSeg->setObjectName(QStringLiteral("lbCSeg"));
+    lbCSeg->setGeometry(20, 112, 120, 28);
+    EdCSeg = new QLineEdit(pnCaptura);
+    EdCSeg->setObjectName(QStringLiteral("EdCSeg"));
+    EdCSeg->setGeometry(150, 112, 80, 28);
+    EdCSeg->setMaxLength(5);
+    EdCSeg->setEchoMode(QLineEdit::Password);
+    EdCSeg->setContextMenuPolicy(Qt::NoContextMenu);
+
+    Observa(cbTipoConta);
+    Observa(EdCSeg);
+    DefineDica(edValor, Texto(msg::MsgValorTotal));
+    DefineDica(cbTipoConta, MensagemTipoConta());
+    DefineDica(EdCSeg, Texto(msg::MsgCodigoSeguranca));
+
+    CriaBotoes({edValor, cbTipoConta, EdCSeg});
+}
+
+void TFrmColetaTipoContaSaque::IniciaCamposForm() {
+    lbTipoConta->setText(Texto(msg::InfoTipoConta));
+    lbValor->setText(Texto(msg::InfoValorTransacao));
+    btConfirma->setText(Texto(msg::InfoConfirma));
+    btRetorna->setText(Texto(msg::InfoRetorna));
+
+    // Only the accounts a card draws cash from; the operator chooses, nothing is preselected.
+    cbTipoConta->clear();
+    cbTipoConta->addItem(Texto(msg::InfoTipoContaCorrente));
+    cbTipoConta->addItem(Texto(msg::InfoTipoContaContaPoupanca));
+    cbTipoConta->setCurrentIndex(-1);
+
+    // A value the host supplied is the operation's own: it cannot be changed here.
+    const QString valor = host::RemoveFormato(host::LeCampo(1003)).trimmed();
+    edValor->setText(valor.isEmpty() ? QString() : host::Dollar(valor));
+    edValor->setEnabled(valor.isEmpty());
+
+    // The chip authenticates the card by itself; a stripe on the correspondent network needs the code.
+    const bool cseg = Contasaque::RedeExigeCodigoSeguranca() && !Contasaque::VerificaSeCartaoLidoCHIP();
+    host::memLimpaEdit(EdCSeg);
+    lbCSeg->setVisible(cseg);
+    EdCSeg->setVisible(cseg);
+}
+
+bool TFrmColetaTipoContaSaque::eventFilter(QObject* objeto, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        const auto* tecla = static_cast<QKeyEvent*>(e);
+        if (objeto == cbTipoConta && TeclaDeLista(cbTipoConta, tecla)) return true;
+        if (objeto == EdCSeg && Coletacampocartao::RecusaTeclaNumerica(tecla)) return true;
+    }
+    return TFrmColeta_Mod::eventFilter(objeto, e);
+}
+
+void TFrmColetaTipoContaSaque::hideEvent(QHideEvent* e) {
+    host::memLimpaEdit(EdCSeg);
+    TFrmColeta_Mod::hideEvent(e);
+}
+
+bool TFrmColetaTipoContaSaque::ValidaCamposForm() {
+    // The capture panel is disabled while the confirmation runs: the list's own state is what counts.
+    if (cbTipoConta->isVisible() && cbTipoConta->isEnabledTo(pnCaptura) && cbTipoConta->currentIndex() < 0) {
+        MostraMensagem(Icone::Erro, Texto(msg::ErroTipoContaInvalida), this);
+        pnCaptura->setEnabled(true);
+        cbTipoConta->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    bool numero = false;
+    const qlonglong centavos = host::RemoveFormato(edValor->text()).toLongLong(&numero);
+    if (!numero || centavos <= 0) {
+        ExibeMsgErroRepeteCampo(Texto(msg::ErroValorInvalido), edValor, pnCaptura);
+        if (edValor->hasFocus()) edValor->selectAll();
+        return false;
+    }
+    // A wrong security code is refused without a message: the prompt on the field already says what fits.
+    if (EdCSeg->isVisible() && !Contasaque::CodigoSegurancaValido(EdCSeg->text())) {
+        pnCaptura->setEnabled(true);
+        EdCSeg->setFocus(Qt::OtherFocusReason);
+        EdCSeg->selectAll();
+        return false;
+    }
+    return true;
+}
+
+bool TFrmColetaTipoContaSaque::GravaCamposHostlink() {
+    using host::Grava;
+    if (!TFrmColeta_Mod::GravaCamposHostlink()) return false;
+    if (!Grava(1003, host::RemoveFormato(edValor->text()))) return false;
+    // Without the card read there is nothing to draw on. The read itself left the track in 10104 (10109 holds
+    // only its expiry, service code and kind), so that field is sent as it stands.
+    if (host::LeCampo(10109).isEmpty()) return false;
+    if (!Grava(10103, GrupoPagto)) return false;
+    if (cbTipoConta->isVisible()) {
+        // Anything but the current account is the savings one: the list holds no other.
+        const QString codigo = Contasaque::CodigoTipoConta(cbTipoConta->currentText()) == QLatin1String("01")
+                                   ? QStringLiteral("01")
+                                   : QStringLiteral("02");
+        if (!Grava(10102, codigo)) return false;
+    } else if (host::LimpaCampo(10102) != 0) {
+        return false;
+    }
+    if (!EdCSeg->isVisible()) return host::LimpaCampo(10149) == 0;
+    // The code goes in the request only: the local copy is wiped and the edit keeps stars of its length.
+    std::string cseg = host::paraLatin1(EdCSeg->text().trimmed());
+    const auto tamanho = static_cast<int>(cseg.size());
+    const bool ok = host::GravaCampoBytes(10149, 0, cseg) == 0;
+    cseg.assign(cseg.size(), '*');
+    cseg.clear();
+    host::memLimpaEdit(EdCSeg);
+    if (ok) EdCSeg->setText(QString(tamanho, QLatin1Char('*')));
+    return ok;
+}
+
+bool TFrmColetaTipoContaSaque::VerificaCapturaSenha() {
+    bStatusCapturaSenha = LeSenhaCB(false, lbTitulo->text(), TIPO_SENHA_SAQUE, lbMensagem, {});
+    if (bStatusCapturaSenha) return true;
+    host::Grava(1027, Texto(msg::ErroOperacaoCancelada));
+    host::Grava(1009, QStringLiteral("FF"));
+    host::GravaArquivo();
+    setModalResult(mrOk);
+    return false;
+}
+
+bool TFrmColetaTipoContaSaque::PreparaAutorizacao() {
+    return VerificaCapturaSenha() && VerificaObtemDadosEmv();
+}
+
+bool TFrmColetaTipoContaSaque::ConcluiConfirmacao() {
+    // Enter does not move between the fields while the PIN pad and the bank are at work.
+    bControlaKeyPreview = false;
+    const bool ok = Autoriza();
+    bControlaKeyPreview = true;
+    return ok;
+}
+
+bool TFrmColetaTipoContaSaque::Autoriza() {
+    if (!PreparaAutorizacao()) return false;
+    if (!Descritor) {
+        ReportaFalha(QStringLiteral("Transação sem descritor"));
+        setModalResult(mrOk);
+        return false;
+    }
+    bool numero = false;
+    int dpchip = host::VerificaServico5String(QStringLiteral("DPCHIP:"), false)
+                     .value_or(QString())
+                     .trimmed()
+                     .toInt(&numero);
+    if (!numero) dpchip = 0;
+
+    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+    ProcessaMensagens();
+    TrataResposta();
+    host::TrataMensagensCartaoCHIP(dpchip, lbMensagem,
+                                   [this](bool marca) { return EnviaTransacaoAdviceOffLine(marca); });
+    const QString texto = host::LeCampo(1027);
+    if (!texto.isEmpty()) {
+        DefineMensagem(texto);
+        ProcessaMensagens();
+    }
+    if (bPinpadCBAberto) {
+        host::FechaPinpadCB();
+        bPinpadCBAberto = false;
+    }
+    return Concluida();
+}
+
+bool TFrmColetaTipoContaSaque::Concluida() {
+    // The withdrawal is over whatever the bank said: the request group goes back to the bills' own.
+    return host::Grava(10103, QStringLiteral("1"));
+}
