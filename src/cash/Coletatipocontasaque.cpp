@@ -129,9 +129,8 @@ bool TFrmColetaTipoContaSaque::GravaCamposHostlink() {
     using host::Grava;
     if (!TFrmColeta_Mod::GravaCamposHostlink()) return false;
     if (!Grava(1003, host::RemoveFormato(edValor->text()))) return false;
-    // Without the card read there is nothing to draw on. The read itself left the track in 10104 (10109 holds
-    // only its expiry, service code and kind), so that field is sent as it stands.
-    if (host::LeCampo(10109).isEmpty()) return false;
+    // Without the card read there is nothing to draw on.
+    if (!Contasaque::GravaDadosCartao()) return false;
     if (!Grava(10103, GrupoPagto)) return false;
     if (cbTipoConta->isVisible()) {
         // Anything but the current account is the savings one: the list holds no other.
@@ -142,16 +141,7 @@ bool TFrmColetaTipoContaSaque::GravaCamposHostlink() {
     } else if (host::LimpaCampo(10102) != 0) {
         return false;
     }
-    if (!EdCSeg->isVisible()) return host::LimpaCampo(10149) == 0;
-    // The code goes in the request only: the local copy is wiped and the edit keeps stars of its length.
-    std::string cseg = host::paraLatin1(EdCSeg->text().trimmed());
-    const auto tamanho = static_cast<int>(cseg.size());
-    const bool ok = host::GravaCampoBytes(10149, 0, cseg) == 0;
-    cseg.assign(cseg.size(), '*');
-    cseg.clear();
-    host::memLimpaEdit(EdCSeg);
-    if (ok) EdCSeg->setText(QString(tamanho, QLatin1Char('*')));
-    return ok;
+    return Contasaque::GravaCodigoSeguranca(EdCSeg);
 }
 
 bool TFrmColetaTipoContaSaque::VerificaCapturaSenha() {

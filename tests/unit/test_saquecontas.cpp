@@ -256,8 +256,9 @@ TEST_F(SaqueContas, SaqueAutorizadoGravaPedidoEVoltaAoGrupoDasContas) {
     EXPECT_EQ(banco_.Valor(0, 1003), "15075");
     EXPECT_EQ(banco_.Valor(0, 10102), "02");
     EXPECT_EQ(banco_.ComPrefixo(0, 10149), "CSEG:123");
-    // The card data and the PIN block went, whatever they hold.
+    // The card data the read kept in 10109 went as the request's card, and the PIN block with them.
     EXPECT_TRUE(banco_.Preenchido(0, 10104));
+    EXPECT_TRUE(banco_.Valor(0, 10104) == Campo(10109));
     EXPECT_TRUE(banco_.Preenchido(0, 10146));
 
     // The request group goes back to the bills once the bank answered; the dialog writes no result file.
