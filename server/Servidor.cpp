@@ -331,6 +331,9 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "20", ""}, &Servidor::PagamentoContas},
         {{242, "24", ""}, &Servidor::PagamentoContas},
         {{242, "28", ""}, &Servidor::PagamentoContas},
+        // Prepaid card, group 7.
+        {{242, "12", "7"}, &Servidor::ConsultaCartaoPrePago},
+        {{242, "13", "7"}, &Servidor::ConsultaCartaoPrePago},
     };
     return t;
 }
