@@ -4,6 +4,8 @@
 #include "frame/Selecionadorcbfininvest.h"
 #include "host/Host.h"
 #include "prepaid/Consultacartaoprepago.h"
+#include "prepaid/Depositotransferenciacartaoprepago.h"
+#include "prepaid/Saquepagamentodiversosgrupo7_cartaoprepagolumo.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
@@ -17,6 +19,8 @@ namespace {
 
 using msg::Texto;
 
+// Card group of the prepaid sub-functions: its network is in h-record 41.
+constexpr int TIPO_CARTAO_PRE_PAGO = 41;
 // Offset in h-record 41 of the flag of option 1; options 2 to 5 follow, one character each.
 constexpr int OFFSET_OPCOES_H41 = 25;
 
@@ -48,12 +52,74 @@ void TFrmCartaoPrePagoGrupo7_Mnu::FormShow() {
     DefineMensagem(Texto(msg::MsgTipoPagamento));
 }
 
+bool TFrmCartaoPrePagoGrupo7_Mnu::IniciaOpcao(const char* funcao) {
+    HabilitaDesabilitaBotoes(false);
+    if (host::Grava(10298, QLatin1String(funcao))) return true;
+    EncerraPeloOperador();
+    return false;
+}
+
+void TFrmCartaoPrePagoGrupo7_Mnu::EncerraPeloOperador() {
+    host::Grava(1027, Texto(msg::ErroFinalizadoOper));
+    host::Grava(1009, QStringLiteral("FF"));
+    host::GravaArquivo();
+    Encerra();
+}
+
+void TFrmCartaoPrePagoGrupo7_Mnu::Encerra() {
+    FechaPinpadSeAberto();
+    setModalResult(mrOk);
+}
+
+template <class T> void TFrmCartaoPrePagoGrupo7_Mnu::ConcluiMovimento(const char* nomeForm) {
+    // A refused name has been reported already; a query left unprinted keeps the operator's cancellation
+    // that the identification query preset.
+    if (!TrataConfirmacaoProprietarioCartaoPrePago()) {
+        Encerra();
+        return;
+    }
+    if (!Lumomain::ImprimeConsultaCartaoPrePago()) {
+        host::GravaArquivo();
+        Encerra();
+        return;
+    }
+    TFrmTrnCartaoPrePago_Mod::ExecutaTransacaoForm<T>(QLatin1String(nomeForm));
+    Encerra();
+}
+
 void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao1Click() {
-    OpcaoNaoDisponivel();
+    if (!IniciaOpcao("10")) return;
+    if (!Lumomain::ColetaValorCartaoPrePago() || !Lumomain::ColetaDadosCartaoCelularCartaoPrePago()) {
+        EncerraPeloOperador();
+        return;
+    }
+    // A holder identified by the card itself needs no query: the PIN on that card identifies the holder.
+    if (host::LeCampo(10229) == QLatin1String("2")) {
+        if (!Lumomain::VerificaIdentificacaoClienteSaqueCartaoPrePago()) {
+            Encerra();
+            return;
+        }
+        if (!TrataConfirmacaoProprietarioCartaoPrePago()) {
+            Encerra();
+            return;
+        }
+    }
+    if (!CriaExecutaForm(this, FrmMod_SaqueCartaoPrePago)) MensagemFalhaCriacao("FrmMod_SaqueCartaoPrePago");
+    Encerra();
 }
 
 void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao2Click() {
-    OpcaoNaoDisponivel();
+    if (!IniciaOpcao("14")) return;
+    if (!host::Grava(10527, QStringLiteral("3")) || !Lumomain::ColetaValorCartaoPrePago() ||
+        !Lumomain::ColetaDadosCartaoCelularCartaoPrePago() || !Lumomain::ColetaCPFCartaoPrePago()) {
+        EncerraPeloOperador();
+        return;
+    }
+    if (!Lumomain::VerificaIdentificacaoClienteDepositoTransfCartaoPrePago()) {
+        Encerra();
+        return;
+    }
+    ConcluiMovimento<TFrmDepCartaoPrePago>("FrmDepCartaoPrePago");
 }
 
 void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao3Click() {
@@ -68,6 +134,36 @@ void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao4Click() {
     ReabilitaSeContinua();
 }
 
+bool TFrmCartaoPrePagoGrupo7_Mnu::ColetaDadosCartaoSenhaTransferenciaCartaoPrePago() {
+    Lumomain::TrataGravacao_SEQ_CB();
+    Lumomain::RecuperaServicoAConsParam();
+    if (!Lumomain::LeAnalisaCartaoCB(TIPO_CARTAO_PRE_PAGO, lbMensagem)) {
+        host::Grava(1027, Texto(msg::ErroOperacaoCancelada));
+        host::Grava(1009, QStringLiteral("FF"));
+        return false;
+    }
+    if (!Lumomain::LeSenhaCB(false, lbTitulo->text(), TIPO_CARTAO_PRE_PAGO, lbMensagem, {})) {
+        host::Grava(1027, Texto(msg::ErroOperacaoCancelada));
+        host::Grava(1009, QStringLiteral("FF"));
+        return false;
+    }
+    return true;
+}
+
 void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao5Click() {
-    OpcaoNaoDisponivel();
+    if (!IniciaOpcao("16")) return;
+    if (!Lumomain::ColetaValorCartaoPrePago() || !Lumomain::ColetaDadosCartaoCelularCartaoPrePago()) {
+        EncerraPeloOperador();
+        return;
+    }
+    if (!ColetaDadosCartaoSenhaTransferenciaCartaoPrePago()) {
+        host::GravaArquivo();
+        Encerra();
+        return;
+    }
+    if (!Lumomain::VerificaIdentificacaoClienteTransferenciaCartaoPrePago()) {
+        Encerra();
+        return;
+    }
+    ConcluiMovimento<TFrmTransfCartaoPrePago>("FrmTransfCartaoPrePago");
 }
