@@ -120,8 +120,12 @@ void TFrmMod_SaqueCartaoPrePago::btConfirmaClick() {
     host::Grava(1027, Texto(msg::ErroFinalizadoOper));
     host::Grava(1009, QStringLiteral("FF"));
     const bool celular = host::LeCampo(10229) == QLatin1String("2");
-    const bool capturou = celular ? CapturaSenhaCodigoCelular()
-                                  : LeSenhaCB(false, lbTitulo->text(), TIPO_CARTAO_PRE_PAGO, lbMensagem, {});
+    // By card, the PIN goes with the track the identification read (10134 "1"); by mobile number the dialog
+    // captures the PIN and the phone code itself.
+    const bool capturou = celular
+                              ? CapturaSenhaCodigoCelular()
+                              : host::Grava(10134, QStringLiteral("1")) &&
+                                    LeSenhaCB(false, lbTitulo->text(), TIPO_CARTAO_PRE_PAGO, lbMensagem, {});
     if (!capturou) {
         Encerra();
         bControlaKeyPreview = true;
