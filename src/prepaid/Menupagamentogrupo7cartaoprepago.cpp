@@ -68,6 +68,8 @@ void TFrmCartaoPrePagoGrupo7_Mnu::EncerraPeloOperador() {
 
 void TFrmCartaoPrePagoGrupo7_Mnu::Encerra() {
     FechaPinpadSeAberto();
+    // The holder's card number is not kept beyond the operation.
+    Lumomain::ServicoHzinho_40_ConsultaCartaoPrePago.limpa();
     setModalResult(mrOk);
 }
 
