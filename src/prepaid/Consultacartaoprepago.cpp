@@ -88,7 +88,6 @@ void TFrmCnsCartaoPrePago::ConsultaSaldo() {
 namespace Consultacartaoprepago {
 
 void ExecutaConsultaSaldo(TFrmMnu_Mod* menu) {
-    menu->HabilitaDesabilitaBotoes(false);
     FrmCnsCartaoPrePago = TFrmMod::Cria<TFrmCnsCartaoPrePago>(menu);
     if (!FrmCnsCartaoPrePago) {
         MenusEntrada::FalhaCriacao(menu, "FrmCnsCartaoPrePago");
@@ -111,11 +110,10 @@ void ExecutaConsultaSaldo(TFrmMnu_Mod* menu) {
 }
 
 void ExecutaConsultaExtrato(TFrmMnu_Mod* menu) {
-    menu->HabilitaDesabilitaBotoes(false);
+    // Return leaves the menu's modal result at 0, and the menu brings its options back; a statement that
+    // went out closed the chain.
     if (!CriaExecutaForm(menu, FrmCnsExtratoCrtPrePago))
         MenusEntrada::FalhaCriacao(menu, "FrmCnsExtratoCrtPrePago");
-    // Return leaves the menu open: its options come back. A statement that went out closed it already.
-    if (menu->ModalResult() == TFrmMod::mrNone) menu->HabilitaDesabilitaBotoes(true);
 }
 
 } // namespace Consultacartaoprepago

@@ -13,9 +13,11 @@ namespace Consultacartaoprepago {
 // Card-capture kind of the prepaid sub-functions: its network comes from h-record 041.
 inline constexpr int TIPO_CARTAO_PREPAGO = 41;
 
-// The balance query: card, PIN, authorisation and result file; the menu closes.
+// The balance query: card, PIN, authorisation and result file; the menu closes. The menu has disabled its
+// options before either call.
 void ExecutaConsultaSaldo(TFrmMnu_Mod* menu);
-// The statement dialog; the menu's buttons come back when it ends without a result.
+// The statement dialog, run with the menu as its caller: the menu closes when the statement went out and
+// stays open (modal result 0) when the operator returned.
 void ExecutaConsultaExtrato(TFrmMnu_Mod* menu);
 
 } // namespace Consultacartaoprepago
