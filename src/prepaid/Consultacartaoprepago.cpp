@@ -80,7 +80,9 @@ void TFrmCnsCartaoPrePago::ConsultaSaldo() {
         Lumomain::ProcessaMensagens();
         host::AutorizaTransacao(*Descritor, lbMensagem, 0);
     } else {
-        Lumomain::ReportaFalha(Texto(msg::ErroOperacaoCancelada));
+        // The parameter load's approval is still in 1009: the host must not take it for the query's.
+        Grava(1009, QStringLiteral("255"));
+        Grava(1027, Texto(msg::ErroOperacaoCancelada));
     }
     setModalResult(mrOk);
 }

@@ -240,6 +240,21 @@ TEST_F(ConsultasPrePago, SaldoSemCartaoOuSemSenhaNadaEnviaEEncerra) {
     ResultadoSemCartao();
 }
 
+TEST_F(ConsultasPrePago, SaldoComGravacaoRecusadaNaoEnviaNemPassaPorAprovado) {
+    Cartao();
+    // What the parameter load left.
+    DefineCampo(1009, 0, "00");
+    const int campos[] = {10158};
+    VortaSimDefineFalhaGravacao(campos, 1);
+    const auto vistos =
+        FechaDialogos([&] { Consultacartaoprepago::ExecutaConsultaSaldo(menu_.get()); }, {Nada()});
+    EXPECT_FALSE(vistos.prazoEsgotado);
+    EXPECT_TRUE(banco_.pedidos.empty());
+    EXPECT_EQ(Campo(1009), "255");
+    EXPECT_EQ(menu_->ModalResult(), TFrmMod::mrOk);
+    EXPECT_EQ(VortaSimQtdeGravaArquivo(), 1);
+}
+
 // ---- Statement: the period
 
 class ExtratoPrePago : public ConsultasPrePago {
