@@ -9,11 +9,6 @@
 #include "resources/Mensagens.h"
 
 #include <QLabel>
-#include <QTimer>
-
-#include <memory>
-
-TFrmCnsCartaoPrePago* FrmCnsCartaoPrePago = nullptr;
 
 namespace {
 
@@ -26,87 +21,40 @@ constexpr char OPERACAO_SALDO[] = "12";
 } // namespace
 
 TFrmCnsCartaoPrePago::TFrmCnsCartaoPrePago(QWidget* pai)
-    : TFrmMod(pai, QStringLiteral("FrmCnsCartaoPrePago")) {
-    lbAviso = new QLabel(this);
-    lbAviso->setObjectName(QStringLiteral("lbAviso"));
-    lbAviso->setGeometry(61, 170, 500, 40);
-    lbAviso->setAlignment(Qt::AlignCenter);
-    TClique = CriaClique([this] { ConsultaSaldo(); });
-}
+    : TFrmTrnCartaoPrePago_Mod(
+          pai, QStringLiteral("FrmCnsCartaoPrePago"), msg::TituloConsultaSaldoCartaoPrePago,
+          msg::InfoAlertaConsultaSaldoCartaoPrePago, &Tabelatrn::TrnConsultaSaldoCartaoPrePago) {}
 
-bool TFrmCnsCartaoPrePago::FormCreate() {
-    if (!TFrmMod::FormCreate()) return false;
-    DefineTitulo(Texto(msg::TituloConsultaSaldoCartaoPrePago));
-    lbAviso->setText(Texto(msg::InfoAlertaConsultaSaldoCartaoPrePago));
-    Descritor = &Tabelatrn::TrnConsultaSaldoCartaoPrePago;
-    return true;
-}
-
-void TFrmCnsCartaoPrePago::FormShow() {
-    TFrmMod::FormShow();
-    // A window manager may never activate a window it did not open itself: showing is enough to start.
-    IniciaConsulta();
-}
-
-void TFrmCnsCartaoPrePago::FormActivate() {
-    TFrmMod::FormActivate();
-    IniciaConsulta();
-}
-
-void TFrmCnsCartaoPrePago::IniciaConsulta() {
-    // The PIN pad's boxes reactivate the dialog when they go: the query runs only once.
-    if (iniciou_) return;
-    iniciou_ = true;
-    TClique->start();
-}
-
-void TFrmCnsCartaoPrePago::ConsultaSaldo() {
-    if (ModalResult() != mrNone) return;
-    if (!Lumomain::LeAnalisaCartaoCB(Consultacartaoprepago::TIPO_CARTAO_PREPAGO, lbMensagem)) {
+bool TFrmCnsCartaoPrePago::GravaCamposHostlink() {
+    constexpr int tipo = Consultacartaoprepago::TIPO_CARTAO_PREPAGO;
+    if (!Lumomain::LeAnalisaCartaoCB(tipo, lbMensagem)) {
         Grava(1027, Texto(msg::ErroOperacaoCancelada));
         Grava(1009, QStringLiteral("FF"));
-        setModalResult(mrOk);
-        return;
+        return false;
     }
     // The card read left the correspondent PIN pad open: the PIN is taken on it as it is. A refusal there
     // has its reason in the result fields already.
-    if (!Lumomain::LeSenhaCB(false, lbTitulo->text(), Consultacartaoprepago::TIPO_CARTAO_PREPAGO, lbMensagem,
-                             {})) {
-        setModalResult(mrOk);
-        return;
-    }
-    if (Grava(10112, QLatin1String(REDE_CARTAO_PREPAGO)) && Grava(10158, QLatin1String(OPERACAO_SALDO))) {
+    if (!Lumomain::LeSenhaCB(false, lbTitulo->text(), tipo, lbMensagem, {})) return false;
+    if (TFrmTrnCartaoPrePago_Mod::GravaCamposHostlink() && Grava(10112, QLatin1String(REDE_CARTAO_PREPAGO)) &&
+        Grava(10158, QLatin1String(OPERACAO_SALDO))) {
         DefineMensagem(Texto(msg::MsgEmProcessamento));
-        Lumomain::ProcessaMensagens();
-        host::AutorizaTransacao(*Descritor, lbMensagem, 0);
-    } else {
-        // The parameter load's approval is still in 1009: the host must not take it for the query's.
-        Grava(1009, QStringLiteral("255"));
-        Grava(1027, Texto(msg::ErroOperacaoCancelada));
+        return true;
     }
-    setModalResult(mrOk);
+    // The parameter load's approval is still in 1009: the host must not take it for the query's.
+    Grava(1009, QStringLiteral("255"));
+    Grava(1027, Texto(msg::ErroOperacaoCancelada));
+    return false;
 }
 
 namespace Consultacartaoprepago {
 
 void ExecutaConsultaSaldo(TFrmMnu_Mod* menu) {
-    FrmCnsCartaoPrePago = TFrmMod::Cria<TFrmCnsCartaoPrePago>(menu);
-    if (!FrmCnsCartaoPrePago) {
-        MenusEntrada::FalhaCriacao(menu, "FrmCnsCartaoPrePago");
-        Lumomain::ReportaFalha(
-            Lumomain::Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmCnsCartaoPrePago")}));
-        menu->setModalResult(TFrmMod::mrOk);
-        return;
-    }
-    // Closed before the query went out (Esc while the notice was up): the operator gave up.
-    if (FrmCnsCartaoPrePago->Executa() != TFrmMod::mrOk) {
-        Grava(1027, Texto(msg::ErroOperacaoCancelada));
-        Grava(1009, QStringLiteral("FF"));
-    }
-    FrmCnsCartaoPrePago->hide();
-    delete FrmCnsCartaoPrePago;
-    FrmCnsCartaoPrePago = nullptr;
-    Lumomain::ProcessaMensagens();
+    // Closed before the query went out (Esc while the notice was up), the operator gave up; every step
+    // after this overwrites it.
+    Grava(1009, QStringLiteral("FF"));
+    Grava(1027, Texto(msg::ErroOperacaoCancelada));
+    TFrmTrnCartaoPrePago_Mod::ExecutaTransacaoForm<TFrmCnsCartaoPrePago>(
+        QStringLiteral("FrmCnsCartaoPrePago"));
     host::GravaArquivo();
     menu->setModalResult(TFrmMod::mrOk);
 }

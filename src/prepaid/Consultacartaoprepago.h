@@ -2,10 +2,8 @@
 // notice with no buttons that reads the card and the PIN and sends the query as soon as it is on screen.
 #pragma once
 
-#include "frame/Modelolumo.h"
+#include "prepaid/Transacaocartaoprepago.h"
 
-class QLabel;
-class QTimer;
 class TFrmMnu_Mod;
 
 namespace Consultacartaoprepago {
@@ -22,28 +20,12 @@ void ExecutaConsultaExtrato(TFrmMnu_Mod* menu);
 
 } // namespace Consultacartaoprepago
 
-class TFrmCnsCartaoPrePago : public TFrmMod {
+class TFrmCnsCartaoPrePago : public TFrmTrnCartaoPrePago_Mod {
     Q_OBJECT
 public:
     explicit TFrmCnsCartaoPrePago(QWidget* pai);
 
-    // Reads the card and the PIN and sends the balance query; the dialog closes on every path, with the
-    // outcome in fields 1009 and 1027.
-    void ConsultaSaldo();
-
-    QLabel* lbAviso = nullptr;
-    // Starts the query once the dialog is on screen.
-    QTimer* TClique = nullptr;
-
-protected:
-    bool FormCreate() override;
-    void FormShow() override;
-    void FormActivate() override;
-
-private:
-    void IniciaConsulta();
-
-    bool iniciou_ = false;
+    // The card and its PIN, then the request's fields; false (nothing sent) when the card could not be read,
+    // the customer gave up on the PIN pad or a write failed, each with its reason in 1009 and 1027.
+    bool GravaCamposHostlink() override;
 };
-
-extern TFrmCnsCartaoPrePago* FrmCnsCartaoPrePago;

@@ -186,6 +186,12 @@ protected:
         r.mensagem = "Extrato emitido";
         banco_.respostas.push_back(r);
     }
+    // The balance notice runs by itself: no key is typed.
+    void ConsultaSaldo() {
+        const auto vistos =
+            FechaDialogos([&] { Consultacartaoprepago::ExecutaConsultaSaldo(menu_.get()); }, {Nada()});
+        EXPECT_FALSE(vistos.prazoEsgotado);
+    }
     // The host never sees the card number in its result file.
     void ResultadoSemCartao() const {
         const auto resultado = Resultado();
@@ -200,10 +206,7 @@ protected:
 
 TEST_F(ConsultasPrePago, SaldoLeCartaoESenhaEEnviaAOperacao12) {
     Cartao();
-    // The notice runs by itself: no key is typed.
-    const auto vistos =
-        FechaDialogos([&] { Consultacartaoprepago::ExecutaConsultaSaldo(menu_.get()); }, {Nada()});
-    EXPECT_FALSE(vistos.prazoEsgotado);
+    ConsultaSaldo();
     ASSERT_EQ(banco_.pedidos.size(), 1u);
     EXPECT_EQ(banco_.Valor(0, 10158), "12");
     EXPECT_EQ(banco_.Valor(0, 10103), "7");
@@ -219,8 +222,7 @@ TEST_F(ConsultasPrePago, SaldoLeCartaoESenhaEEnviaAOperacao12) {
 TEST_F(ConsultasPrePago, SaldoSemCartaoOuSemSenhaNadaEnviaEEncerra) {
     // No card presented: the read fails and the operator is told the operation was cancelled.
     VortaSimPinpadApresentaCartao(-1);
-    auto vistos = FechaDialogos([&] { Consultacartaoprepago::ExecutaConsultaSaldo(menu_.get()); }, {Nada()});
-    EXPECT_FALSE(vistos.prazoEsgotado);
+    ConsultaSaldo();
     EXPECT_TRUE(banco_.pedidos.empty());
     EXPECT_EQ(Campo(1009), "FF");
     EXPECT_EQ(Campo(1027), "Operacao Cancelada");
@@ -230,8 +232,7 @@ TEST_F(ConsultasPrePago, SaldoSemCartaoOuSemSenhaNadaEnviaEEncerra) {
     // The customer cancels the PIN: the PIN pad's reason goes to the host as it is.
     menu_->setModalResult(TFrmMod::mrNone);
     Cartao(nullptr);
-    vistos = FechaDialogos([&] { Consultacartaoprepago::ExecutaConsultaSaldo(menu_.get()); }, {Nada()});
-    EXPECT_FALSE(vistos.prazoEsgotado);
+    ConsultaSaldo();
     EXPECT_TRUE(banco_.pedidos.empty());
     EXPECT_EQ(Campo(1009), "FF");
     EXPECT_NE(Campo(1027), "Operacao Cancelada");
@@ -246,9 +247,7 @@ TEST_F(ConsultasPrePago, SaldoComGravacaoRecusadaNaoEnviaNemPassaPorAprovado) {
     DefineCampo(1009, 0, "00");
     const int campos[] = {10158};
     VortaSimDefineFalhaGravacao(campos, 1);
-    const auto vistos =
-        FechaDialogos([&] { Consultacartaoprepago::ExecutaConsultaSaldo(menu_.get()); }, {Nada()});
-    EXPECT_FALSE(vistos.prazoEsgotado);
+    ConsultaSaldo();
     EXPECT_TRUE(banco_.pedidos.empty());
     EXPECT_EQ(Campo(1009), "255");
     EXPECT_EQ(menu_->ModalResult(), TFrmMod::mrOk);
