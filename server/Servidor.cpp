@@ -320,6 +320,13 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "74", ""}, &Servidor::ConsultaCestaServicos},
         {{242, "75", ""}, &Servidor::AlteracaoCestaServicos},
         {{242, "76", ""}, &Servidor::ReimpressaoFininvest},
+        // The prepaid card: its operation codes are the bank's, shared with other families in group 7.
+        {{242, "10", "7"}, &Servidor::CartaoPrePago},
+        {{242, "11", "7"}, &Servidor::CartaoPrePago},
+        {{242, "14", "7"}, &Servidor::CartaoPrePago},
+        {{242, "15", "7"}, &Servidor::CartaoPrePago},
+        {{242, "16", "7"}, &Servidor::CartaoPrePago},
+        {{242, "17", "7"}, &Servidor::CartaoPrePago},
         // Bill payment.
         {{242, "31", ""}, &Servidor::ContinuaPagamento},
         {{242, "32", ""}, &Servidor::DadosPagamento},
@@ -338,6 +345,9 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "20", "3"}, &Servidor::Saque},
         // Withdrawal that pays bills.
         {{242, "22", "3"}, &Servidor::SaquePagamentoContas},
+        // Prepaid card, group 7.
+        {{242, "12", "7"}, &Servidor::ConsultaCartaoPrePago},
+        {{242, "13", "7"}, &Servidor::ConsultaCartaoPrePago},
     };
     return t;
 }

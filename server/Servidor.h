@@ -130,6 +130,12 @@ private:
     // The service basket (TratadoresCesta.cpp).
     cbwire::Resposta ConsultaCestaServicos(const cbwire::Pedido& pedido);
     cbwire::Resposta AlteracaoCestaServicos(const cbwire::Pedido& pedido);
+    // Prepaid card (TratadoresCartaoPrePago.cpp): every group-7 operation, from the holder identification
+    // to the money movements.
+    cbwire::Resposta CartaoPrePago(const cbwire::Pedido& pedido);
+    // Prepaid card balance and statement (TratadoresCartaoPrePagoConsultas.cpp): one handler for
+    // operations 12 and 13 of group 7.
+    cbwire::Resposta ConsultaCartaoPrePago(const cbwire::Pedido& pedido);
     // Bill payment, the query half (TratadoresContas.cpp).
     cbwire::Resposta ConsultaCodigoBarras(const cbwire::Pedido& pedido);
     cbwire::Resposta DadosPagamento(const cbwire::Pedido& pedido);

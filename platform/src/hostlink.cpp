@@ -78,6 +78,7 @@ bool campoSensivel(int campo) {
     case 10146: // PIN block
     case 10149: // security code
     case 10290: // account key, or the card number the card dialogs put there
+    case 10348: // the prepaid transfer's origin card number
     case 10544: // token block
     case 10174:
     case 10175:

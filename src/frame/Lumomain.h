@@ -81,6 +81,15 @@ bool VerificaHabilitaConsultaDispositivoSeguranca();
 // Value and CPF of a prepaid-card operation; false when the operator returned or the PIN pad refused.
 bool ColetaValorCartaoPrePago();
 bool ColetaCPFCartaoPrePago();
+// How the prepaid-card holder is identified (card or mobile number): runs the identification menu; false when
+// the operator returned or the step did not end with field 10154 at "0".
+bool ColetaDadosCartaoCelularCartaoPrePago();
+// The holder's data (h-record 40) for a withdrawal, and for a deposit or a transfer; false when the bank
+// refused the query (its result is already in the host fields).
+bool VerificaIdentificacaoClienteSaqueCartaoPrePago();
+bool VerificaIdentificacaoClienteDepositoTransfCartaoPrePago();
+// Shows the queried holder data for printing; false when the operator did not go on.
+bool ImprimeConsultaCartaoPrePago();
 // Destination of a prepaid-card transfer: runs its query dialog; false when the operator returned.
 bool VerificaIdentificacaoClienteTransferenciaCartaoPrePago();
 // Results of the BIN query, for the payment dialogs.

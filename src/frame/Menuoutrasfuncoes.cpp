@@ -3,6 +3,7 @@
 #include "frame/Lumomain.h"
 #include "frame/Selecionadorcbfininvest.h"
 #include "host/Host.h"
+#include "prepaid/Menupagamentogrupo7cartaoprepago.h"
 #include "protocol/ServicosResposta.h"
 #include "queries/Demonstrativocreditobeneficio.h"
 #include "resources/Mensagens.h"
@@ -123,6 +124,6 @@ void TFrmOutrasFuncoes_Mnu::spOpcao5Click() {
     if (!CarregaGrupo(this, "1")) return;
     SalvaParametrosGrupo1();
     if (!CarregaGrupo(this, "7")) return;
-    AbreSubstituto(this, "TFrmCartaoPrePagoGrupo7_Mnu");
+    if (!CriaExecutaForm(this, FrmCartaoPrePagoGrupo7_Mnu)) FalhaCriacao(this, "FrmCartaoPrePagoGrupo7_Mnu");
     ReabilitaSeContinua();
 }

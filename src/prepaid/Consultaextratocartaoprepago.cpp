@@ -1,0 +1,147 @@
+#include "prepaid/Consultaextratocartaoprepago.h"
+
+#include "frame/Coletacampocartao.h"
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "prepaid/Consultacartaoprepago.h"
+#include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
+
+#include <QDate>
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TFrmCnsExtratoCrtPrePago* FrmCnsExtratoCrtPrePago = nullptr;
+
+namespace {
+
+using host::Grava;
+using msg::Texto;
+
+constexpr char OPERACAO_EXTRATO[] = "13";
+constexpr char MASCARA_DATA[] = "99/99/9999;_";
+constexpr int DIGITOS_DATA = 8;
+
+// The host gives a date as DDMMYYYY; the edit shows it as DD/MM/YYYY.
+void PreencheData(QLineEdit* edit, int campo) {
+    edit->clear();
+    const QString data = host::LeCampo(campo).trimmed();
+    edit->setText(data.size() == DIGITOS_DATA
+                      ? data.left(2) + QLatin1Char('/') + data.mid(2, 2) + QLatin1Char('/') + data.mid(4)
+                      : data);
+    // A date the host already knows is the period it asked for: the operator cannot change it.
+    edit->setEnabled(data.isEmpty());
+}
+
+QLineEdit* CriaData(QWidget* painel, const char* nome, int y) {
+    auto* edit = new QLineEdit(painel);
+    edit->setObjectName(QLatin1String(nome));
+    edit->setGeometry(180, y, 160, 28);
+    edit->setInputMask(QLatin1String(MASCARA_DATA));
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    return edit;
+}
+
+QLabel* CriaRotulo(QWidget* painel, const char* nome, const char* texto, int y) {
+    auto* rotulo = new QLabel(Texto(texto), painel);
+    rotulo->setObjectName(QLatin1String(nome));
+    rotulo->setGeometry(30, y, 140, 28);
+    return rotulo;
+}
+
+} // namespace
+
+TFrmCnsExtratoCrtPrePago::TFrmCnsExtratoCrtPrePago(QWidget* pai)
+    : TFrmColeta_Mod(pai, QStringLiteral("FrmCnsExtratoCrtPrePago"), QRect(136, 130, 350, 110)) {
+    lbDataInicial = CriaRotulo(pnCaptura, "lbDataInicial", msg::InfoDataInicial, 20);
+    edDataInicial = CriaData(pnCaptura, "edDataInicial", 20);
+    lbDataFinal = CriaRotulo(pnCaptura, "lbDataFinal", msg::InfoDataFinal, 62);
+    edDataFinal = CriaData(pnCaptura, "edDataFinal", 62);
+    Observa(edDataInicial);
+    Observa(edDataFinal);
+    DefineDica(edDataInicial, Texto(msg::MsgDataInicial));
+    DefineDica(edDataFinal, Texto(msg::MsgDataFinal));
+    CriaBotoes({edDataInicial, edDataFinal});
+    DefineTitulo(Texto(msg::TituloConsultaExtratoCartaoPrePago));
+}
+
+void TFrmCnsExtratoCrtPrePago::IniciaCamposForm() {
+    Descritor = &Tabelatrn::TrnConsultaExtratoCartaoPrePago;
+    PreencheData(edDataInicial, 1283);
+    PreencheData(edDataFinal, 1284);
+}
+
+void TFrmCnsExtratoCrtPrePago::FormActivate() {
+    // Unlike the entry dialogs, a period the host supplied whole does not confirm itself: the statement
+    // waits for the operator, who then has the customer's card at hand.
+    TFrmMod::FormActivate();
+}
+
+bool TFrmCnsExtratoCrtPrePago::eventFilter(QObject* objeto, QEvent* e) {
+    if ((objeto == edDataInicial || objeto == edDataFinal) && e->type() == QEvent::KeyPress &&
+        Coletacampocartao::RecusaTeclaNumerica(static_cast<QKeyEvent*>(e)))
+        return true;
+    return TFrmColeta_Mod::eventFilter(objeto, e);
+}
+
+bool TFrmCnsExtratoCrtPrePago::DataValida(QLineEdit* edit) const {
+    const QDate dia = QDate::fromString(edit->text(), QStringLiteral("dd/MM/yyyy"));
+    return dia.isValid() && dia <= QDate::currentDate() &&
+           host::RemoveFormato(edit->text()).size() >= DIGITOS_DATA;
+}
+
+bool TFrmCnsExtratoCrtPrePago::ValidaCamposForm() {
+    for (QLineEdit* edit : {edDataInicial, edDataFinal}) {
+        if (!edit->isHidden() && !DataValida(edit)) {
+            ExibeMsgErroRepeteCampo(Texto(msg::ErroDataInvalida), edit, pnCaptura);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TFrmCnsExtratoCrtPrePago::GravaCamposHostlink() {
+    if (!TFrmColeta_Mod::GravaCamposHostlink() || !Grava(10158, QLatin1String(OPERACAO_EXTRATO)))
+        return false;
+    const QString inicio = host::RemoveFormato(edDataInicial->text());
+    const QString fim = host::RemoveFormato(edDataFinal->text());
+    if ((!inicio.isEmpty() && !Grava(1283, inicio)) || (!fim.isEmpty() && !Grava(1284, fim))) return false;
+
+    constexpr int tipo = Consultacartaoprepago::TIPO_CARTAO_PREPAGO;
+    if (!Lumomain::LeAnalisaCartaoCB(tipo, lbMensagem)) {
+        Grava(1027, Texto(msg::ErroOperacaoCancelada));
+        Grava(1009, QStringLiteral("FF"));
+        host::GravaArquivo();
+        setModalResult(mrOk);
+        return false;
+    }
+    // The card read left the correspondent PIN pad open: the PIN is taken on it as it is.
+    return Lumomain::LeSenhaCB(false, lbTitulo->text(), tipo, lbMensagem, {});
+}
+
+bool TFrmCnsExtratoCrtPrePago::ConcluiConfirmacao() {
+    // A refusal of the chip's steps was reported by the PIN pad's package; the call ends all the same.
+    if (!VerificaProcessaCartao() || !VerificaObtemDadosEmv()) {
+        Lumomain::FechaPinpadFechaFormGravaArquivo(this);
+        return false;
+    }
+    // The chip's indicator comes with the parameter load; the reply replaces service 5.
+    const int dpchip =
+        host::VerificaServico5String(QStringLiteral("DPCHIP:"), false).value_or(QString()).trimmed().toInt();
+    DefineMensagem(Texto(msg::MsgEmProcessamento));
+    Lumomain::ProcessaMensagens();
+    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+    host::TrataMensagensCartaoCHIP(dpchip, lbMensagem,
+                                   [this](bool marca) { return EnviaTransacaoAdviceOffLine(marca); });
+    const QString texto = host::LeCampo(1027);
+    if (!texto.isEmpty()) {
+        DefineMensagem(texto);
+        Lumomain::ProcessaMensagens();
+    }
+    Lumomain::FechaPinpadFechaFormGravaArquivo(this);
+    return true;
+}

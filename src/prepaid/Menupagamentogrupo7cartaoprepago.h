@@ -1,0 +1,38 @@
+// Prepaid-card menu: withdrawal, deposit, balance, statement and transfer of the issuer's prepaid cards, each
+// offered when the group-7 parameters enable it.
+#pragma once
+
+#include "frame/Menumodelolumo.h"
+
+class TFrmCartaoPrePagoGrupo7_Mnu : public TFrmMnu_Mod {
+    Q_OBJECT
+public:
+    explicit TFrmCartaoPrePagoGrupo7_Mnu(QWidget* pai);
+
+    void spOpcao1Click();
+    void spOpcao2Click();
+    void spOpcao3Click();
+    void spOpcao4Click();
+    void spOpcao5Click();
+
+    // The transfer's own card and PIN, read before the destination is asked for.
+    bool ColetaDadosCartaoSenhaTransferenciaCartaoPrePago();
+
+protected:
+    void IniciaFormularioMenu() override;
+    void VerificaOpcoesHabilitadas() override;
+    void FormShow() override;
+
+private:
+    // Buttons off and the sub-function in field 10298; false when the write failed (the option has ended).
+    bool IniciaOpcao(const char* funcao);
+    // A value, identification or CPF step failed: the host sees an operator cancellation and the menu closes.
+    void EncerraPeloOperador();
+    // A step failed having reported its own reason, or the operation ended: the menu closes.
+    void Encerra();
+    // The last steps of the deposit and the transfer: the holder's name confirmed, the query printed, the
+    // movement sent.
+    template <class T> void ConcluiMovimento(const char* nomeForm);
+};
+
+extern TFrmCartaoPrePagoGrupo7_Mnu* FrmCartaoPrePagoGrupo7_Mnu;
