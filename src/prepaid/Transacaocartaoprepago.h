@@ -36,11 +36,15 @@ private:
     static bool ExecutaImpl(TFrmTrnCartaoPrePago_Mod* (*cria)(QWidget* pai), const QString& nomeForm);
     // Starts the request once, on show or activation, whichever comes first.
     void Inicia();
+    // Nothing went (a field could not be written, or the dialog closed first): the operation is cancelled.
+    void Cancela();
 
     const char* titulo_;
     const char* aviso_;
     TTabelaTrn* descritor_;
     QTimer* TClique = nullptr;
     bool iniciou_ = false;
+    // The request was attempted; it went and the reply was a success.
+    bool tratada_ = false;
     bool sucesso_ = false;
 };

@@ -8,6 +8,7 @@
 #include "padkit.h"
 #include "prepaid/Coletadadoscelulartrn.h"
 #include "prepaid/Consultaidentificacaoclientecartaoprepago.h"
+#include "prepaid/Depositotransferenciacartaoprepago.h"
 #include "prepaid/Impressaoconsultacartaoprepago.h"
 #include "prepaid/Menuidentificacaoclientecartaoprepago.h"
 #include "prepaid/Menupagamentogrupo7cartaoprepago.h"
@@ -201,6 +202,26 @@ TEST_F(CartaoPrePago, ConsultaAprovadaGuardaOTitularEPreparaOAbandono) {
     EXPECT_FALSE(ok);
     EXPECT_EQ(Campo(1009), "14");
     EXPECT_EQ(VortaSimQtdeGravaArquivo(), gravacoes + 1) << "the refusal reaches the host";
+}
+
+TEST_F(CartaoPrePago, DepositoQueNaoGravaSeusCamposNaoEnviaECancela) {
+    Banco();
+    const int campos[] = {10158};
+    VortaSimDefineFalhaGravacao(campos, 1);
+    const int gravacoes = VortaSimQtdeGravaArquivo();
+    bool ok = true;
+    FechaDialogos(
+        [&] {
+            ok = TFrmTrnCartaoPrePago_Mod::ExecutaTransacaoForm<TFrmDepCartaoPrePago>(
+                QStringLiteral("FrmDepCartaoPrePago"));
+        },
+        {Nada()});
+    VortaSimDefineFalhaGravacao(nullptr, 0);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(banco_.pedidos.empty());
+    EXPECT_EQ(Campo(1009), "FF");
+    EXPECT_EQ(Campo(1027), "Operacao Cancelada");
+    EXPECT_EQ(VortaSimQtdeGravaArquivo(), gravacoes + 1);
 }
 
 TEST_F(CartaoPrePago, MascaraDoCartaoDeixaOsQuatroUltimos) {
