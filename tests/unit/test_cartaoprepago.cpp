@@ -204,6 +204,39 @@ TEST_F(CartaoPrePago, ConsultaAprovadaGuardaOTitularEPreparaOAbandono) {
     EXPECT_EQ(VortaSimQtdeGravaArquivo(), gravacoes + 1) << "the refusal reaches the host";
 }
 
+TEST_F(CartaoPrePago, MovimentosVaoPelaRedeDoCorrespondenteComSuaOperacao) {
+    Banco();
+    // The destination query leaves group "1" behind it; the transfer goes as group 7 again.
+    DefineCampo(10103, 0, "1");
+    const int gravacoes = VortaSimQtdeGravaArquivo();
+    bool ok = false;
+    FechaDialogos(
+        [&] {
+            ok = TFrmTrnCartaoPrePago_Mod::ExecutaTransacaoForm<TFrmTransfCartaoPrePago>(
+                QStringLiteral("FrmTransfCartaoPrePago"));
+        },
+        {Nada()});
+    EXPECT_TRUE(ok);
+    // Its request names no network (the descriptor sends a blank in its place); the host field has it.
+    EXPECT_EQ(Campo(10112), "805");
+    DefineCampo(10103, 0, "7");
+    DefineCampo(10112, 0, "");
+    FechaDialogos(
+        [&] {
+            ok = TFrmTrnCartaoPrePago_Mod::ExecutaTransacaoForm<TFrmDepCartaoPrePago>(
+                QStringLiteral("FrmDepCartaoPrePago"));
+        },
+        {Nada()});
+    EXPECT_TRUE(ok);
+    ASSERT_EQ(banco_.pedidos.size(), 2u);
+    EXPECT_EQ(banco_.pedidos[0].indicador, 1);
+    EXPECT_EQ(banco_.Valor(0, 10103), "7");
+    EXPECT_EQ(banco_.Valor(0, 10158), "17");
+    EXPECT_EQ(banco_.Valor(1, 10158), "15");
+    EXPECT_EQ(banco_.Valor(1, 10112), "805");
+    EXPECT_EQ(VortaSimQtdeGravaArquivo(), gravacoes + 2) << "each movement hands the host its result";
+}
+
 TEST_F(CartaoPrePago, DepositoQueNaoGravaSeusCamposNaoEnviaECancela) {
     Banco();
     const int campos[] = {10158};
