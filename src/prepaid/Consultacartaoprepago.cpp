@@ -46,6 +46,10 @@ bool TFrmCnsCartaoPrePago::GravaCamposHostlink() {
     return false;
 }
 
+void TFrmCnsCartaoPrePago::Cancela() {
+    host::GravaArquivo();
+}
+
 namespace Consultacartaoprepago {
 
 void ExecutaConsultaSaldo(TFrmMnu_Mod* menu) {
@@ -53,9 +57,10 @@ void ExecutaConsultaSaldo(TFrmMnu_Mod* menu) {
     // after this overwrites it.
     Grava(1009, QStringLiteral("FF"));
     Grava(1027, Texto(msg::ErroOperacaoCancelada));
-    TFrmTrnCartaoPrePago_Mod::ExecutaTransacaoForm<TFrmCnsCartaoPrePago>(
-        QStringLiteral("FrmCnsCartaoPrePago"));
-    host::GravaArquivo();
+    // A query that did not go has already written the result file with its reason.
+    if (TFrmTrnCartaoPrePago_Mod::ExecutaTransacaoForm<TFrmCnsCartaoPrePago>(
+            QStringLiteral("FrmCnsCartaoPrePago")))
+        host::GravaArquivo();
     menu->setModalResult(TFrmMod::mrOk);
 }
 

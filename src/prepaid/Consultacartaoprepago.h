@@ -28,4 +28,11 @@ public:
     // The card and its PIN, then the request's fields; false (nothing sent) when the card could not be read,
     // the customer gave up on the PIN pad or a write failed, each with its reason in 1009 and 1027.
     bool GravaCamposHostlink() override;
+
+protected:
+    // A balance shown is the query's success, whatever the bank answered: the caller writes the result.
+    bool TrataResposta(bool) override { return true; }
+    // Nothing went: the reason is already in 1009 and 1027 (the PIN pad's own, or the operator's giving
+    // up), so only the result file is written.
+    void Cancela() override;
 };

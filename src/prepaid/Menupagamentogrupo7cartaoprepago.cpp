@@ -96,15 +96,12 @@ void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao1Click() {
         return;
     }
     // A holder identified by the card itself needs no query: the PIN on that card identifies the holder.
-    if (host::LeCampo(10229) == QLatin1String("2")) {
-        if (!Lumomain::VerificaIdentificacaoClienteSaqueCartaoPrePago()) {
-            Encerra();
-            return;
-        }
-        if (!TrataConfirmacaoProprietarioCartaoPrePago()) {
-            Encerra();
-            return;
-        }
+    // The query and the name report their own failures.
+    if (host::LeCampo(10229) == QLatin1String("2") &&
+        (!Lumomain::VerificaIdentificacaoClienteSaqueCartaoPrePago() ||
+         !TrataConfirmacaoProprietarioCartaoPrePago())) {
+        Encerra();
+        return;
     }
     if (!CriaExecutaForm(this, FrmMod_SaqueCartaoPrePago)) MensagemFalhaCriacao("FrmMod_SaqueCartaoPrePago");
     Encerra();
@@ -139,17 +136,12 @@ void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao4Click() {
 bool TFrmCartaoPrePagoGrupo7_Mnu::ColetaDadosCartaoSenhaTransferenciaCartaoPrePago() {
     Lumomain::TrataGravacao_SEQ_CB();
     Lumomain::RecuperaServicoAConsParam();
-    if (!Lumomain::LeAnalisaCartaoCB(TIPO_CARTAO_PRE_PAGO, lbMensagem)) {
-        host::Grava(1027, Texto(msg::ErroOperacaoCancelada));
-        host::Grava(1009, QStringLiteral("FF"));
-        return false;
-    }
-    if (!Lumomain::LeSenhaCB(false, lbTitulo->text(), TIPO_CARTAO_PRE_PAGO, lbMensagem, {})) {
-        host::Grava(1027, Texto(msg::ErroOperacaoCancelada));
-        host::Grava(1009, QStringLiteral("FF"));
-        return false;
-    }
-    return true;
+    if (Lumomain::LeAnalisaCartaoCB(TIPO_CARTAO_PRE_PAGO, lbMensagem) &&
+        Lumomain::LeSenhaCB(false, lbTitulo->text(), TIPO_CARTAO_PRE_PAGO, lbMensagem, {}))
+        return true;
+    host::Grava(1027, Texto(msg::ErroOperacaoCancelada));
+    host::Grava(1009, QStringLiteral("FF"));
+    return false;
 }
 
 void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao5Click() {

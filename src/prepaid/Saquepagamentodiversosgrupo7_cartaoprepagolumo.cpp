@@ -111,35 +111,34 @@ bool TFrmMod_SaqueCartaoPrePago::CapturaSenhaCodigoCelular() {
 void TFrmMod_SaqueCartaoPrePago::btConfirmaClick() {
     bControlaKeyPreview = false;
     HabilitaControles(false);
-    if (!ValidaCamposForm() || !GravaCamposHostlink()) {
+    if (ValidaCamposForm() && GravaCamposHostlink())
+        Saca();
+    else
         HabilitaControles(true);
-        bControlaKeyPreview = true;
-        return;
-    }
+    bControlaKeyPreview = true;
+}
+
+void TFrmMod_SaqueCartaoPrePago::Saca() {
     // An abandonment at the PIN pad reaches the host as the operator's.
     host::Grava(1027, Texto(msg::ErroFinalizadoOper));
     host::Grava(1009, QStringLiteral("FF"));
-    const bool celular = host::LeCampo(10229) == QLatin1String("2");
     // By card, the PIN goes with the track the identification read (10134 "1"); by mobile number the dialog
     // captures the PIN and the phone code itself.
+    const bool celular = host::LeCampo(10229) == QLatin1String("2");
     const bool capturou = celular
                               ? CapturaSenhaCodigoCelular()
                               : host::Grava(10134, QStringLiteral("1")) &&
                                     LeSenhaCB(false, lbTitulo->text(), TIPO_CARTAO_PRE_PAGO, lbMensagem, {});
-    if (!capturou) {
-        Encerra();
-        bControlaKeyPreview = true;
-        return;
-    }
-    DefineMensagem(Texto(msg::MsgEmProcessamento));
-    ProcessaMensagens();
-    VerificaAutorizaTransacao();
-    const QString texto = host::LeCampo(1027);
-    if (!texto.isEmpty()) DefineMensagem(texto);
-    if (bPinpadCBAberto) {
-        host::FechaPinpadCB();
-        bPinpadCBAberto = false;
+    if (capturou) {
+        DefineMensagem(Texto(msg::MsgEmProcessamento));
+        ProcessaMensagens();
+        VerificaAutorizaTransacao();
+        const QString texto = host::LeCampo(1027);
+        if (!texto.isEmpty()) DefineMensagem(texto);
+        if (bPinpadCBAberto) {
+            host::FechaPinpadCB();
+            bPinpadCBAberto = false;
+        }
     }
     Encerra();
-    bControlaKeyPreview = true;
 }

@@ -20,6 +20,8 @@ protected:
     void FormActivate() override;
 
 private:
+    // After the fields are written: the PIN capture, the request and the result file.
+    void Saca();
     // The PIN, then the phone code, of a holder identified by mobile number; false (the dialog ends) when
     // either capture failed.
     bool CapturaSenhaCodigoCelular();

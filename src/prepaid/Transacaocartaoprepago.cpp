@@ -44,16 +44,23 @@ void TFrmTrnCartaoPrePago_Mod::Inicia() {
 void TFrmTrnCartaoPrePago_Mod::ExecutaTransacao() {
     // Closed before the timer fired: nothing is sent.
     if (ModalResult() != mrNone) return;
-    bool sucesso = false;
+    tratada_ = true;
     if (GravaCamposHostlink()) {
         Lumomain::ProcessaMensagens();
         host::AutorizaTransacao(*Descritor, lbMensagem, 0);
         const QString texto = host::LeCampo(1027);
         if (!texto.isEmpty()) DefineMensagem(texto);
-        sucesso = TrataResposta(host::LeCampoInteiro(1009, 0, 255) == 0);
+        sucesso_ = TrataResposta(host::LeCampoInteiro(1009, 0, 255) == 0);
+    } else {
+        Cancela();
     }
-    sucesso_ = sucesso;
     setModalResult(mrOk);
+}
+
+void TFrmTrnCartaoPrePago_Mod::Cancela() {
+    host::Grava(1027, msg::Texto(msg::ErroOperacaoCancelada));
+    host::Grava(1009, QStringLiteral("FF"));
+    host::GravaArquivo();
 }
 
 bool TFrmTrnCartaoPrePago_Mod::ExecutaImpl(TFrmTrnCartaoPrePago_Mod* (*cria)(QWidget* pai),
@@ -64,6 +71,8 @@ bool TFrmTrnCartaoPrePago_Mod::ExecutaImpl(TFrmTrnCartaoPrePago_Mod* (*cria)(QWi
         return false;
     }
     form->Executa();
+    // Closed before it could send: the host still gets an ending.
+    if (!form->tratada_) form->Cancela();
     const bool sucesso = form->Sucesso();
     form.reset();
     Lumomain::ProcessaMensagens();

@@ -31,6 +31,9 @@ protected:
     bool FormCreate() override;
     void FormShow() override;
     void FormActivate() override;
+    // Nothing went (a field could not be written, or the dialog closed first): the operation is cancelled
+    // and the host gets the result file.
+    virtual void Cancela();
 
 private:
     static bool ExecutaImpl(TFrmTrnCartaoPrePago_Mod* (*cria)(QWidget* pai), const QString& nomeForm);
@@ -42,5 +45,7 @@ private:
     TTabelaTrn* descritor_;
     QTimer* TClique = nullptr;
     bool iniciou_ = false;
+    // The request was attempted; it went and the reply was a success.
+    bool tratada_ = false;
     bool sucesso_ = false;
 };
