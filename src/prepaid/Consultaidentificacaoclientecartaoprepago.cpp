@@ -35,10 +35,6 @@ bool TFrmConsIdCliCartaoPrePago::TrataResposta(bool aprovada) {
     host::Grava(1009, QStringLiteral("255"));
     host::Grava(1027, msg::Texto(msg::ErroFinalizadoOper));
     Lumomain::TrataCamposServicoHzinho_40_ConsultaCartaoPrePago();
-    // The reply's h-record 40 holds the card number: kept in the module's record, it must not stay in the
-    // host fields that every later result file takes whole.
-    host::LimpaCampo(20200);
-    host::LimpaCampo(20310);
     return true;
 }
 

@@ -722,6 +722,10 @@ void TrataCamposServicoHzinho_40_ConsultaCartaoPrePago() {
         if (tipo == 40) ServicoHzinho_40_ConsultaCartaoPrePago.atribui(DadosServicoHzinho(r));
         return true;
     });
+    // The holder record carries the card number: kept in the module's record, it must not stay in the host
+    // fields that every later result file takes whole.
+    host::LimpaCampo(CAMPO_HZINHO);
+    host::LimpaCampo(20310);
     if (contou) Audit(QStringLiteral("Saiu: ") + nome);
 }
 
