@@ -237,30 +237,7 @@ bool TFrmColetaTipoConta::TrataToken() {
 bool TFrmColetaTipoConta::ConfirmaTransacao() {
     if (!VerificaProcessaCartao() || !VerificaCapturaSenha() || !VerificaObtemDadosEmv()) return false;
     if (!TrataToken()) return false;
-    if (!Descritor) {
-        ReportaFalha(QStringLiteral("Transação sem descritor"));
-        setModalResult(mrOk);
-        return false;
-    }
-    bool numero = false;
-    int dpchip =
-        host::VerificaServico5String(QStringLiteral("DPCHIP:"), false).value_or(QString()).toInt(&numero);
-    if (!numero) dpchip = 0;
-
-    DefineMensagem(Texto(msg::MsgEmProcessamento));
-    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
-    ProcessaMensagens();
-    host::TrataMensagensCartaoCHIP(dpchip, lbMensagem,
-                                   [this](bool marca) { return EnviaTransacaoAdviceOffLine(marca); });
-    const QString texto = host::LeCampo(1027);
-    if (!texto.isEmpty()) {
-        DefineMensagem(texto);
-        ProcessaMensagens();
-    }
-    if (bPinpadCBAberto) {
-        host::FechaPinpadCB();
-        bPinpadCBAberto = false;
-    }
+    if (!AutorizaTransacaoCartao()) return false;
     // The host reads the outcome from its fields, approved or not.
     host::GravaArquivo();
     return true;

@@ -168,32 +168,7 @@ bool TFrmColetaTipoContaSaque::ConcluiConfirmacao() {
 
 bool TFrmColetaTipoContaSaque::Autoriza() {
     if (!PreparaAutorizacao()) return false;
-    if (!Descritor) {
-        ReportaFalha(QStringLiteral("Transação sem descritor"));
-        setModalResult(mrOk);
-        return false;
-    }
-    bool numero = false;
-    int dpchip = host::VerificaServico5String(QStringLiteral("DPCHIP:"), false)
-                     .value_or(QString())
-                     .trimmed()
-                     .toInt(&numero);
-    if (!numero) dpchip = 0;
-
-    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
-    ProcessaMensagens();
-    TrataResposta();
-    host::TrataMensagensCartaoCHIP(dpchip, lbMensagem,
-                                   [this](bool marca) { return EnviaTransacaoAdviceOffLine(marca); });
-    const QString texto = host::LeCampo(1027);
-    if (!texto.isEmpty()) {
-        DefineMensagem(texto);
-        ProcessaMensagens();
-    }
-    if (bPinpadCBAberto) {
-        host::FechaPinpadCB();
-        bPinpadCBAberto = false;
-    }
+    if (!AutorizaTransacaoCartao([this] { TrataResposta(); })) return false;
     return Concluida();
 }
 

@@ -208,6 +208,38 @@ bool TFrmMod::EnviaTransacaoAdviceOffLine(bool marca) {
     return ok;
 }
 
+bool TFrmMod::AutorizaTransacaoCartao(const std::function<void()>& aposResposta) {
+    if (!Descritor) {
+        Lumomain::ReportaFalha(QStringLiteral("Transação sem descritor"));
+        setModalResult(mrOk);
+        return false;
+    }
+    // The indicator came with the parameter load: the reply replaces service 5.
+    bool numero = false;
+    int dpchip = host::VerificaServico5String(QStringLiteral("DPCHIP:"), false)
+                     .value_or(QString())
+                     .trimmed()
+                     .toInt(&numero);
+    if (!numero) dpchip = 0;
+    DefineMensagem(msg::Texto(msg::MsgEmProcessamento));
+    Lumomain::ProcessaMensagens();
+    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+    Lumomain::ProcessaMensagens();
+    if (aposResposta) aposResposta();
+    host::TrataMensagensCartaoCHIP(dpchip, lbMensagem,
+                                   [this](bool marca) { return EnviaTransacaoAdviceOffLine(marca); });
+    const QString texto = host::LeCampo(1027);
+    if (!texto.isEmpty()) {
+        DefineMensagem(texto);
+        Lumomain::ProcessaMensagens();
+    }
+    if (Lumomain::bPinpadCBAberto) {
+        host::FechaPinpadCB();
+        Lumomain::bPinpadCBAberto = false;
+    }
+    return true;
+}
+
 bool TFrmMod::VerificaObtemDadosEmv() {
     const QString rede = Lumomain::VerificaCodigoRedeCB(host::LeCampoInteiro(10232, 0, -1));
     const bool simulador = Lumomain::VerificaSeSimuladorBradesco();

@@ -49,6 +49,11 @@ public:
 
     // Services of the transaction dialogs; they come with the protocol and card units that they drive.
     bool EnviaTransacaoAdviceOffLine(bool marca);
+    // Sends the dialog's request for a card that may carry a chip: the chip indicator of the parameter load
+    // ("DPCHIP:"), the authorisation, aposResposta (the dialog's own look at the reply), the chip's second
+    // step, the reply's text on the status line and the correspondent PIN pad closed. False, with the
+    // failure reported and the dialog closed, only when the dialog has no request.
+    bool AutorizaTransacaoCartao(const std::function<void()>& aposResposta = {});
     bool VerificaObtemDadosEmv();
     bool RealizaCargaParametros();
     bool VerificaProcessaCartao();

@@ -129,19 +129,7 @@ bool TFrmCnsExtratoCrtPrePago::ConcluiConfirmacao() {
         Lumomain::FechaPinpadFechaFormGravaArquivo(this);
         return false;
     }
-    // The chip's indicator comes with the parameter load; the reply replaces service 5.
-    const int dpchip =
-        host::VerificaServico5String(QStringLiteral("DPCHIP:"), false).value_or(QString()).trimmed().toInt();
-    DefineMensagem(Texto(msg::MsgEmProcessamento));
-    Lumomain::ProcessaMensagens();
-    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
-    host::TrataMensagensCartaoCHIP(dpchip, lbMensagem,
-                                   [this](bool marca) { return EnviaTransacaoAdviceOffLine(marca); });
-    const QString texto = host::LeCampo(1027);
-    if (!texto.isEmpty()) {
-        DefineMensagem(texto);
-        Lumomain::ProcessaMensagens();
-    }
+    AutorizaTransacaoCartao();
     Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     return true;
 }
