@@ -119,6 +119,19 @@ inline bool EsperaAtiva(QWidget* w) {
     return w->isActiveWindow();
 }
 
+// Creates a dialog of the module into its owner, shows it and waits until it is active; null when it could
+// not be created.
+template <class T, class Dono> T* AbreDialogo(Dono& dono) {
+    T* f = T::template Cria<T>(nullptr);
+    dono.reset(f);
+    EXPECT_NE(f, nullptr);
+    if (!f) return nullptr;
+    f->show();
+    EXPECT_TRUE(EsperaAtiva(f));
+    QApplication::processEvents();
+    return f;
+}
+
 // Leaves a window to do what it does by itself.
 inline AcaoDialogo Nada() {
     return [](QWidget*) {};

@@ -3,6 +3,7 @@
 // dates refused, the request the bank receives, the card or the PIN that fails and what the host is told).
 #include "Ambiente.h"
 #include "BancoRoteirizado.h"
+#include "ItensPedido.h"
 #include "Protocolo.h"
 #include "Servidor.h"
 #include "frame/Lumomain.h"
@@ -41,12 +42,6 @@ protected:
         ASSERT_TRUE(
             servidor_.CarregaCenario(QStringLiteral(CB_CENARIOS "/cartao_prepago_consultas.json"), &erro))
             << erro.toStdString();
-    }
-    static cbwire::Item Item(uint16_t campo, const std::string& valor) {
-        cbwire::Item i;
-        i.campo = campo;
-        i.valor = valor;
-        return i;
     }
     // A request as the dialogs send it: group 7, the operation, the card's track and its PIN block.
     cbwire::Resposta Pede(const char* operacao, const std::string& cartao, const std::string& inicio = {},

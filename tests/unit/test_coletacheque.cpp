@@ -138,16 +138,7 @@ protected:
             Lumomain::ServicoHzinho_ColetaChq.dados[static_cast<size_t>(25 + t)] = tipos[t];
     }
 
-    template <class T> T* Abre() {
-        auto* f = TFrmMod::Cria<T>(nullptr);
-        form_.reset(f);
-        EXPECT_NE(f, nullptr);
-        if (!f) return nullptr;
-        f->show();
-        EXPECT_TRUE(EsperaAtiva(f));
-        QApplication::processEvents();
-        return f;
-    }
+    template <class T> T* Abre() { return AbreDialogo<T>(form_); }
 
     // Steps the type list with "2" from nothing selected to the item at posicao; the focus is then in the
     // panel of that type.

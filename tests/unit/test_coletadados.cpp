@@ -53,15 +53,7 @@ protected:
         form_.reset();
         Ambiente::TearDown();
     }
-    T* Abre() {
-        form_.reset(TFrmMod::Cria<T>(nullptr));
-        EXPECT_NE(form_, nullptr);
-        if (!form_) return nullptr;
-        form_->show();
-        EXPECT_TRUE(EsperaAtiva(form_.get()));
-        QApplication::processEvents();
-        return form_.get();
-    }
+    T* Abre() { return AbreDialogo<T>(form_); }
     // Enter on the focused control and, the focus then being on the confirm button, Enter again; message
     // boxes that come up are recorded and closed.
     ResultadoDialogos Confirma(T* f) {

@@ -2,6 +2,7 @@
 // the account and value fields, the order in which the account form refuses its fields, the security-code
 // rule and what the card forms write for the request; and the simulated bank's answers to withdrawals.
 #include "Ambiente.h"
+#include "ItensPedido.h"
 #include "Protocolo.h"
 #include "Servidor.h"
 #include "cash/Contasaque.h"
@@ -347,15 +348,6 @@ TEST_F(Saque, BeneficioINSSNaoEnviaTipoDeConta) {
 // The simulated bank
 
 using Resposta = std::optional<cbwire::Resposta>;
-
-cbwire::Item Item(uint16_t campo, const std::string& valor, uint16_t ocorrencia = 0) {
-    return {.campo = campo,
-            .ocorrencia = ocorrencia,
-            .formato = 0,
-            .separador = 0,
-            .prefixo = {},
-            .valor = valor};
-}
 
 // A withdrawal of group 3 as the forms send it: the operation, the value and the form's own fields.
 Resposta PedeSaque(cbserver::Servidor& s, const std::string& operacao, const std::string& valor,

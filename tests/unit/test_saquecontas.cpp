@@ -2,6 +2,7 @@
 // transfer's destination, driven through the simulated PIN pad against a scripted bank.
 #include "Ambiente.h"
 #include "BancoRoteirizado.h"
+#include "ItensPedido.h"
 #include "Protocolo.h"
 #include "Servidor.h"
 #include "cash/Saquecartaomagneticopagamentocontas.h"
@@ -76,16 +77,7 @@ protected:
         ASSERT_FALSE(Campo(10109).value_or("").empty());
     }
 
-    template <class T> T* Abre() {
-        auto* f = TFrmMod::Cria<T>(nullptr);
-        form_.reset(f);
-        EXPECT_NE(f, nullptr);
-        if (!f) return nullptr;
-        f->show();
-        EXPECT_TRUE(EsperaAtiva(f));
-        QApplication::processEvents();
-        return f;
-    }
+    template <class T> T* Abre() { return AbreDialogo<T>(form_); }
 
     // Presses confirm; each message box is recorded and closed.
     std::vector<Caixa> Confirma(TFrmColetaTipoContaSaque* f) {
@@ -392,13 +384,6 @@ protected:
         ASSERT_TRUE(servidor_.CarregaCenario(
             QDir(QStringLiteral(CB_CENARIOS)).filePath(QStringLiteral("pagamento_saque.json")), &erro))
             << erro.toStdString();
-    }
-
-    static cbwire::Item Item(uint16_t campo, const std::string& valor) {
-        cbwire::Item i;
-        i.campo = campo;
-        i.valor = valor;
-        return i;
     }
 
     // The request as the withdrawal dialog sends it.

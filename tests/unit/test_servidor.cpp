@@ -1,5 +1,6 @@
 // The simulated bank's cards: how a scenario lists them, the security-token query and the chip's offline
 // advice, answered from request frames as the module sends them.
+#include "ItensPedido.h"
 #include "Protocolo.h"
 #include "Servidor.h"
 
@@ -20,13 +21,6 @@ std::optional<cbwire::Resposta> Pede(Servidor& s, uint16_t codigo, const std::ve
     p.codigo = codigo;
     p.itens = itens;
     return cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(p)));
-}
-
-cbwire::Item Item(uint16_t campo, const std::string& valor) {
-    cbwire::Item i;
-    i.campo = campo;
-    i.valor = valor;
-    return i;
 }
 
 bool Carrega(Servidor& s, const char* json, QString* erro = nullptr) {

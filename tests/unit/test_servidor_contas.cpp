@@ -2,6 +2,7 @@
 // functions; the query, the payment data, the continuation and the settlements answered from request frames
 // as the bill dialogs send them.
 #include "Contas.h"
+#include "ItensPedido.h"
 #include "Protocolo.h"
 #include "Servidor.h"
 
@@ -26,14 +27,6 @@ namespace {
 using cbserver::Servidor;
 namespace contas = cbserver::contas;
 using Resposta = std::optional<cbwire::Resposta>;
-
-cbwire::Item Item(uint16_t campo, const std::string& valor, uint16_t ocorrencia = 0) {
-    cbwire::Item i;
-    i.campo = campo;
-    i.ocorrencia = ocorrencia;
-    i.valor = valor;
-    return i;
-}
 
 Resposta Pede(Servidor& s, const std::vector<cbwire::Item>& itens, uint16_t indicador = 0) {
     cbwire::Pedido p;
