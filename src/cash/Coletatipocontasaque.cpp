@@ -111,7 +111,7 @@ bool TFrmColetaTipoContaSaque::ValidaCamposForm() {
     bool numero = false;
     const qlonglong centavos = host::RemoveFormato(edValor->text()).toLongLong(&numero);
     if (!numero || centavos <= 0) {
-        ExibeMsgErroRepeteCampo(Texto(msg::ErroValorInvalido), edValor, pnCaptura);
+        ExibeMsgErroRepeteCampo(Texto(msg::ErroValorInvalido), edValor, pnCaptura, Icone::Nenhum);
         if (edValor->hasFocus()) edValor->selectAll();
         return false;
     }

@@ -172,7 +172,8 @@ void ProcessaMensagens() {
 
 void MostraMensagem(Icone icone, const QString& texto, QWidget* pai, const QString& titulo) {
     static constexpr QMessageBox::Icon icones[] = {QMessageBox::Information, QMessageBox::Warning,
-                                                   QMessageBox::Critical, QMessageBox::Question};
+                                                   QMessageBox::Critical, QMessageBox::Question,
+                                                   QMessageBox::NoIcon};
     QMessageBox caixa(icones[static_cast<int>(icone)], titulo.isEmpty() ? TituloAplicacao() : titulo, texto,
                       QMessageBox::Ok, pai ? pai : JanelaProprietaria());
     caixa.setWindowFlag(Qt::WindowStaysOnTopHint);

@@ -51,7 +51,7 @@ bool RealizaTransacaoModuloTEF(int funcao, int a, int b);
 bool CarregaModulosLUMO(const QString& codigoModulo, int a, int b);
 
 // Message boxes of the module: top-most, titled TITULO_APLICACAO.
-enum class Icone { Informacao, Aviso, Erro, Pergunta };
+enum class Icone { Informacao, Aviso, Erro, Pergunta, Nenhum };
 void MostraMensagem(Icone icone, const QString& texto, QWidget* pai = nullptr, const QString& titulo = {});
 bool PerguntaSimNao(const QString& texto, const QString& titulo = {}, QWidget* pai = nullptr);
 

@@ -433,7 +433,12 @@ void TFrmMod::ComboBoxTipoPessoaChange(QComboBox* cbTipoPessoa, QLabel* lbDocume
 }
 
 void TFrmMod::ExibeMsgErroRepeteCampo(const QString& mensagem, QWidget* controle, QWidget* painel) {
-    Lumomain::MostraMensagem(Lumomain::Icone::Aviso, mensagem, this);
+    ExibeMsgErroRepeteCampo(mensagem, controle, painel, Lumomain::Icone::Aviso);
+}
+
+void TFrmMod::ExibeMsgErroRepeteCampo(const QString& mensagem, QWidget* controle, QWidget* painel,
+                                      Lumomain::Icone icone) {
+    Lumomain::MostraMensagem(icone, mensagem, this);
     if (painel) painel->setEnabled(true);
     if (controle && controle->isVisibleTo(this) && controle->isEnabled() &&
         controle->focusPolicy() != Qt::NoFocus)

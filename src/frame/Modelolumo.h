@@ -8,6 +8,10 @@
 
 #include <functional>
 
+namespace Lumomain {
+enum class Icone;
+}
+
 class QAbstractButton;
 class QComboBox;
 class QEventLoop;
@@ -60,7 +64,11 @@ public:
     bool VerificaRealizaConsultaCestaServicos(char modo);
     void ComboBoxTipoPessoaChange(QComboBox* cbTipoPessoa, QLabel* lbDocumento, QLineEdit* edDocumento,
                                   int tipo);
+    // A warning box, then the capture panel enabled and the focus back on the control (or the first one).
     void ExibeMsgErroRepeteCampo(const QString& mensagem, QWidget* controle, QWidget* painel);
+    // The same with another icon (a value error shows none).
+    void ExibeMsgErroRepeteCampo(const QString& mensagem, QWidget* controle, QWidget* painel,
+                                 Lumomain::Icone icone);
 
     QLabel* ImgFundo = nullptr;
     QLabel* lbTitulo = nullptr;

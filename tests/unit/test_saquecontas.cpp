@@ -199,6 +199,7 @@ TEST_F(SaqueContas, ValidacaoNaOrdemComSuasMensagens) {
     caixas = Confirma(f);
     ASSERT_EQ(caixas.size(), 1U);
     EXPECT_EQ(caixas[0].texto, U("Valor de transação inválido"));
+    EXPECT_EQ(caixas[0].icone, QMessageBox::NoIcon);
     EXPECT_EQ(f->focusWidget(), f->edValor);
 
     f->edValor->setFocus();
