@@ -81,10 +81,10 @@ bool GravaCodigoSeguranca(QLineEdit* edit) {
     QString codigo = edit->text().trimmed();
     const bool ok = Coletacampocartao::GravaCampoSigiloso(10149, codigo) == 0;
     Coletacampocartao::ApagaCopia(codigo);
-    if (ok)
-        edit->setText(QString(edit->text().size(), QLatin1Char('*')));
-    else
-        host::memLimpaEdit(edit);
+    // The edit's own buffer is wiped before it shows only the code's length.
+    const auto tamanho = edit->text().size();
+    host::memLimpaEdit(edit);
+    if (ok) edit->setText(QString(tamanho, QLatin1Char('*')));
     return ok;
 }
 

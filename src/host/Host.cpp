@@ -10,6 +10,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace host {
@@ -25,20 +26,32 @@ std::string paraLatin1(const QString& texto) {
 
 namespace {
 
-// Calls a snprintf-style routine, growing the buffer once when the first one was short.
+// Calls a snprintf-style routine, growing the buffer once when the first one was short. Host fields may hold
+// card data: every buffer is zeroed before it is released.
 template <class F> std::string chamaTexto(F&& rotina) {
     std::vector<char> buf(256);
     int n = rotina(buf.data(), static_cast<int>(buf.size()));
-    if (n < 0) return {};
-    if (static_cast<size_t>(n) >= buf.size()) {
-        buf.resize(static_cast<size_t>(n) + 1);
+    if (n >= 0 && static_cast<size_t>(n) >= buf.size()) {
+        std::vector<char> maior(static_cast<size_t>(n) + 1);
+        explicit_bzero(buf.data(), buf.size());
+        buf.swap(maior);
         n = rotina(buf.data(), static_cast<int>(buf.size()));
     }
-    return std::string(buf.data(), static_cast<size_t>(std::max(n, 0)));
+    std::string r = n < 0 ? std::string() : std::string(buf.data(), static_cast<size_t>(std::max(n, 0)));
+    explicit_bzero(buf.data(), buf.size());
+    return r;
+}
+
+// The Latin-1 text as a QString, with the 8-bit copy zeroed.
+QString deLatin1Apagando(std::string& bytes) {
+    QString r = deLatin1(bytes);
+    explicit_bzero(bytes.data(), bytes.size());
+    return r;
 }
 
 template <class F> QString chamaTextoQ(F&& rotina) {
-    return deLatin1(chamaTexto(std::forward<F>(rotina)));
+    std::string v = chamaTexto(std::forward<F>(rotina));
+    return deLatin1Apagando(v);
 }
 
 } // namespace
@@ -49,13 +62,13 @@ std::string LeCampoBytes(int campo, int ocorrencia, int maxLen) {
 
 std::optional<QString> LeCampoPresente(int campo, int ocorrencia) {
     bool ausente = false;
-    const std::string v = chamaTexto([&](char* s, int c) {
+    std::string v = chamaTexto([&](char* s, int c) {
         const int n = ::LeCampo(s, c, campo, ocorrencia);
         ausente = n < 0;
         return std::max(n, 0);
     });
     if (ausente) return std::nullopt;
-    return deLatin1(v);
+    return deLatin1Apagando(v);
 }
 
 QString LeCampo(int campo, int ocorrencia) {
@@ -101,8 +114,11 @@ std::optional<std::string> LeCampoBytesPresente(int campo, int ocorrencia, int m
     char curto[512];
     uint16_t tamanho = sizeof curto;
     uint16_t st = HostlinkLeCampoMaxLen(campo, ocorrencia, curto, &tamanho, limite);
-    if (st == HL_OK) return std::string(curto, tamanho);
-    if (st != HL_BUFFER_PEQUENO) return std::nullopt;
+    std::optional<std::string> lido;
+    if (st == HL_OK) lido.emplace(curto, tamanho);
+    // The stack copy may be card data: zeroed before the frame goes.
+    explicit_bzero(curto, sizeof curto);
+    if (st != HL_BUFFER_PEQUENO) return lido;
     std::string buf(tamanho, '\0');
     st = HostlinkLeCampoMaxLen(campo, ocorrencia, buf.data(), &tamanho, limite);
     if (st != HL_OK) return std::nullopt;

@@ -1,5 +1,6 @@
 #include "prepaid/Impressaoconsultacartaoprepago.h"
 
+#include "frame/Coletacampocartao.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "protocol/ServicosResposta.h"
@@ -37,9 +38,12 @@ QString Operacao(const QString& funcao) {
 namespace Impressaoconsultacartaoprepago {
 
 QString MascaraCartao(const QString& numero) {
-    const QString n = numero.trimmed();
+    // Trimming may make a copy of the number: it is wiped like the caller's.
+    QString n = numero.trimmed();
     const qsizetype visiveis = std::min<qsizetype>(4, n.size());
-    return QString(n.size() - visiveis, QLatin1Char('*')) + n.right(visiveis);
+    QString mascarado = QString(n.size() - visiveis, QLatin1Char('*')) + n.right(visiveis);
+    Coletacampocartao::ApagaCopia(n);
+    return mascarado;
 }
 
 QStringList LinhasConsulta() {
