@@ -31,10 +31,8 @@ bool OpcaoHabilitada(int opcao, int modo, bool aceitaBeneficioINSS) {
 } // namespace Menusaque
 
 TFrmSaque_Mnu::TFrmSaque_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmSaque_Mnu")) {
-    LigaOpcao(1, [this] { spOpcao1Click(); });
-    LigaOpcao(2, [this] { spOpcao2Click(); });
-    LigaOpcao(3, [this] { spOpcao3Click(); });
-    LigaOpcao(4, [this] { spOpcao4Click(); });
+    LigaOpcoes(this, {&TFrmSaque_Mnu::spOpcao1Click, &TFrmSaque_Mnu::spOpcao2Click,
+                      &TFrmSaque_Mnu::spOpcao3Click, &TFrmSaque_Mnu::spOpcao4Click});
 }
 
 void TFrmSaque_Mnu::IniciaFormularioMenu() {

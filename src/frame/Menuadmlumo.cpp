@@ -13,11 +13,8 @@ TFrmADM_Mnu* FrmADM_Mnu = nullptr;
 using namespace MenusEntrada;
 
 TFrmADM_Mnu::TFrmADM_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmADM_Mnu")) {
-    LigaOpcao(1, [this] { spOpcao1Click(); });
-    LigaOpcao(2, [this] { spOpcao2Click(); });
-    LigaOpcao(3, [this] { spOpcao3Click(); });
-    LigaOpcao(4, [this] { spOpcao4Click(); });
-    LigaOpcao(5, [this] { spOpcao5Click(); });
+    LigaOpcoes(this, {&TFrmADM_Mnu::spOpcao1Click, &TFrmADM_Mnu::spOpcao2Click, &TFrmADM_Mnu::spOpcao3Click,
+                      &TFrmADM_Mnu::spOpcao4Click, &TFrmADM_Mnu::spOpcao5Click});
 }
 
 void TFrmADM_Mnu::IniciaFormularioMenu() {

@@ -24,9 +24,8 @@ bool ConsultaPermitida(size_t offModo, size_t offColeta1, size_t offColeta2) {
 } // namespace
 
 TFrmConsultas_Mnu::TFrmConsultas_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmConsultas_Mnu")) {
-    LigaOpcao(1, [this] { spOpcao1Click(); });
-    LigaOpcao(2, [this] { spOpcao2Click(); });
-    LigaOpcao(3, [this] { spOpcao3Click(); });
+    LigaOpcoes(this, {&TFrmConsultas_Mnu::spOpcao1Click, &TFrmConsultas_Mnu::spOpcao2Click,
+                      &TFrmConsultas_Mnu::spOpcao3Click});
 }
 
 void TFrmConsultas_Mnu::IniciaFormularioMenu() {

@@ -52,6 +52,12 @@ protected:
     void HabilitaOpcao(int numero, bool habilita);
     // Connects option n to its handler.
     void LigaOpcao(int numero, std::function<void()> handler);
+    // Binds the option buttons, from 1 on, to the menu's handlers in that order.
+    template <class M> void LigaOpcoes(M* menu, std::initializer_list<void (M::*)()> handlers) {
+        int numero = 1;
+        for (const auto h : handlers)
+            LigaOpcao(numero++, [menu, h] { (menu->*h)(); });
+    }
     // The function is not offered here: the point of sale is told and the chain closes.
     void TransacaoNaoHabilitada();
     // After a sub-dialog: buttons back on unless the chain is closing.

@@ -26,11 +26,9 @@ constexpr std::array<const char*, 5> kChaves{"RevalidacaoSenhaCartaoINSS", "Tran
 
 TFrmOutrasFuncoes_Mnu::TFrmOutrasFuncoes_Mnu(QWidget* pai)
     : TFrmMnu_Mod(pai, QStringLiteral("FrmOutrasFuncoes_Mnu")) {
-    LigaOpcao(1, [this] { spOpcao1Click(); });
-    LigaOpcao(2, [this] { spOpcao2Click(); });
-    LigaOpcao(3, [this] { spOpcao3Click(); });
-    LigaOpcao(4, [this] { spOpcao4Click(); });
-    LigaOpcao(5, [this] { spOpcao5Click(); });
+    LigaOpcoes(this, {&TFrmOutrasFuncoes_Mnu::spOpcao1Click, &TFrmOutrasFuncoes_Mnu::spOpcao2Click,
+                      &TFrmOutrasFuncoes_Mnu::spOpcao3Click, &TFrmOutrasFuncoes_Mnu::spOpcao4Click,
+                      &TFrmOutrasFuncoes_Mnu::spOpcao5Click});
 }
 
 void TFrmOutrasFuncoes_Mnu::IniciaFormularioMenu() {

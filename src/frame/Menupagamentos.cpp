@@ -12,11 +12,9 @@ TFrmPagtos_Mnu* FrmPagtos_Mnu = nullptr;
 using namespace MenusEntrada;
 
 TFrmPagtos_Mnu::TFrmPagtos_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmPagtos_Mnu")) {
-    LigaOpcao(1, [this] { spOpcao1Click(); });
-    LigaOpcao(2, [this] { spOpcao2Click(); });
-    LigaOpcao(3, [this] { spOpcao3Click(); });
-    LigaOpcao(4, [this] { spOpcao4Click(); });
-    LigaOpcao(5, [this] { spOpcao5Click(); });
+    LigaOpcoes(this, {&TFrmPagtos_Mnu::spOpcao1Click, &TFrmPagtos_Mnu::spOpcao2Click,
+                      &TFrmPagtos_Mnu::spOpcao3Click, &TFrmPagtos_Mnu::spOpcao4Click,
+                      &TFrmPagtos_Mnu::spOpcao5Click});
 }
 
 void TFrmPagtos_Mnu::IniciaFormularioMenu() {

@@ -77,14 +77,9 @@ void AbreSubstituto(TFrmMod* menu, const char* classe) {
 using namespace MenusEntrada;
 
 TFrmSel_Mnu::TFrmSel_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmSel_Mnu")) {
-    LigaOpcao(1, [this] { spOpcao1Click(); });
-    LigaOpcao(2, [this] { spOpcao2Click(); });
-    LigaOpcao(3, [this] { spOpcao3Click(); });
-    LigaOpcao(4, [this] { spOpcao4Click(); });
-    LigaOpcao(5, [this] { spOpcao5Click(); });
-    LigaOpcao(6, [this] { spOpcao6Click(); });
-    LigaOpcao(7, [this] { spOpcao7Click(); });
-    LigaOpcao(8, [this] { spOpcao8Click(); });
+    LigaOpcoes(this, {&TFrmSel_Mnu::spOpcao1Click, &TFrmSel_Mnu::spOpcao2Click, &TFrmSel_Mnu::spOpcao3Click,
+                      &TFrmSel_Mnu::spOpcao4Click, &TFrmSel_Mnu::spOpcao5Click, &TFrmSel_Mnu::spOpcao6Click,
+                      &TFrmSel_Mnu::spOpcao7Click, &TFrmSel_Mnu::spOpcao8Click});
 }
 
 void TFrmSel_Mnu::InicializaMenu() {

@@ -21,8 +21,7 @@ bool PagamentoHabilitado() {
 } // namespace
 
 TFrmFin_Mnu::TFrmFin_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmFin_Mnu")) {
-    LigaOpcao(1, [this] { spOpcao1Click(); });
-    LigaOpcao(2, [this] { spOpcao2Click(); });
+    LigaOpcoes(this, {&TFrmFin_Mnu::spOpcao1Click, &TFrmFin_Mnu::spOpcao2Click});
 }
 
 void TFrmFin_Mnu::IniciaFormularioMenu() {

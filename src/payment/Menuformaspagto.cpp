@@ -154,14 +154,9 @@ TFrmMnu_For::TFrmMnu_For(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmMnu
     edValor->setReadOnly(true);
     edValor->setFocusPolicy(Qt::NoFocus);
 
-    LigaOpcao(1, [this] { spOpcao1Click(); });
-    LigaOpcao(2, [this] { spOpcao2Click(); });
-    LigaOpcao(3, [this] { spOpcao3Click(); });
-    LigaOpcao(4, [this] { spOpcao4Click(); });
-    LigaOpcao(5, [this] { spOpcao5Click(); });
-    LigaOpcao(6, [this] { spOpcao6Click(); });
-    LigaOpcao(7, [this] { spOpcao7Click(); });
-    LigaOpcao(8, [this] { spOpcao8Click(); });
+    LigaOpcoes(this, {&TFrmMnu_For::spOpcao1Click, &TFrmMnu_For::spOpcao2Click, &TFrmMnu_For::spOpcao3Click,
+                      &TFrmMnu_For::spOpcao4Click, &TFrmMnu_For::spOpcao5Click, &TFrmMnu_For::spOpcao6Click,
+                      &TFrmMnu_For::spOpcao7Click, &TFrmMnu_For::spOpcao8Click});
 }
 
 void TFrmMnu_For::IniciaFormularioMenu() {

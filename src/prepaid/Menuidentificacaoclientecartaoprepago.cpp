@@ -28,8 +28,7 @@ bool Funcao(const char* funcao) {
 
 TFrmIdCliMagCel_Mnu::TFrmIdCliMagCel_Mnu(QWidget* pai)
     : TFrmMnu_Mod(pai, QStringLiteral("FrmIdCliMagCel_Mnu")) {
-    LigaOpcao(1, [this] { spOpcao1Click(); });
-    LigaOpcao(2, [this] { spOpcao2Click(); });
+    LigaOpcoes(this, {&TFrmIdCliMagCel_Mnu::spOpcao1Click, &TFrmIdCliMagCel_Mnu::spOpcao2Click});
 }
 
 void TFrmIdCliMagCel_Mnu::IniciaFormularioMenu() {

@@ -28,11 +28,10 @@ constexpr int OFFSET_OPCOES_H41 = 25;
 
 TFrmCartaoPrePagoGrupo7_Mnu::TFrmCartaoPrePagoGrupo7_Mnu(QWidget* pai)
     : TFrmMnu_Mod(pai, QStringLiteral("FrmCartaoPrePagoGrupo7_Mnu")) {
-    LigaOpcao(1, [this] { spOpcao1Click(); });
-    LigaOpcao(2, [this] { spOpcao2Click(); });
-    LigaOpcao(3, [this] { spOpcao3Click(); });
-    LigaOpcao(4, [this] { spOpcao4Click(); });
-    LigaOpcao(5, [this] { spOpcao5Click(); });
+    LigaOpcoes(this,
+               {&TFrmCartaoPrePagoGrupo7_Mnu::spOpcao1Click, &TFrmCartaoPrePagoGrupo7_Mnu::spOpcao2Click,
+                &TFrmCartaoPrePagoGrupo7_Mnu::spOpcao3Click, &TFrmCartaoPrePagoGrupo7_Mnu::spOpcao4Click,
+                &TFrmCartaoPrePagoGrupo7_Mnu::spOpcao5Click});
 }
 
 void TFrmCartaoPrePagoGrupo7_Mnu::IniciaFormularioMenu() {
