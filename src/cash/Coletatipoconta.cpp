@@ -51,12 +51,6 @@ QString ValorDoHost() {
     return digitos.isEmpty() ? QString() : host::Dollar(digitos);
 }
 
-long long Centavos(const QString& texto) {
-    bool ok = false;
-    const long long v = host::RemoveFormato(texto).trimmed().toLongLong(&ok);
-    return ok ? v : 0;
-}
-
 } // namespace Coletatipoconta
 
 // ---------------------------------------------------------------------------------------------------------
@@ -296,7 +290,7 @@ void TFrmTrnCrt_Grp3_Valor::IniciaCamposForm() {
 }
 
 bool TFrmTrnCrt_Grp3_Valor::ValidaCamposForm() {
-    if (Coletatipoconta::Centavos(edValor->text()) <= 0) return RepeteCampo(msg::ErroValorInvalido, edValor);
+    if (EdicaoValor::Centavos(edValor->text()) <= 0) return RepeteCampo(msg::ErroValorInvalido, edValor);
     if (!TFrmTrnCrt_Grp3::ValidaCamposForm()) return false;
     // A wrong code is simply asked for again: the prompt already says what is expected.
     if (EdCSeg && EdCSeg->isVisibleTo(this) && !Contasaque::CodigoSegurancaValido(EdCSeg->text()))

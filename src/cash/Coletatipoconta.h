@@ -135,7 +135,5 @@ namespace Coletatipoconta {
 // Value pre-fill shared by the value forms: field 1003's digits shown as money; whether the edit stays
 // editable is the form's rule.
 QString ValorDoHost();
-// A money text read as cents; 0 when it is no number.
-long long Centavos(const QString& texto);
 
 } // namespace Coletatipoconta

@@ -108,9 +108,7 @@ bool TFrmColetaTipoContaSaque::ValidaCamposForm() {
         cbTipoConta->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    bool numero = false;
-    const qlonglong centavos = host::RemoveFormato(edValor->text()).toLongLong(&numero);
-    if (!numero || centavos <= 0) {
+    if (EdicaoValor::Centavos(edValor->text()) <= 0) {
         ExibeMsgErroRepeteCampo(Texto(msg::ErroValorInvalido), edValor, pnCaptura, Icone::Nenhum);
         if (edValor->hasFocus()) edValor->selectAll();
         return false;

@@ -51,7 +51,7 @@ void TFrmSaque_ReciboRetirada::IniciaCamposForm() {
 }
 
 bool TFrmSaque_ReciboRetirada::ValidaCamposForm() {
-    if (edValor->isEnabledTo(pnCaptura) && Coletatipoconta::Centavos(edValor->text()) <= 0)
+    if (edValor->isEnabledTo(pnCaptura) && EdicaoValor::Centavos(edValor->text()) <= 0)
         return RepeteCampo(msg::ErroValorInvalido, edValor);
     if (edNumRecibo->text().trimmed().isEmpty()) return RepeteCampo(msg::ErroNumReciboInvalido, edNumRecibo);
     return TFrmTrnDadosCta_Grp3::ValidaCamposForm();

@@ -64,7 +64,7 @@ long long Numero(const QString& texto) {
 
 // An amount edit's value in cents (an empty edit is 0).
 long long Centavos(const QLineEdit* edit) {
-    return Numero(host::RemoveFormato(edit->text()));
+    return EdicaoValor::Centavos(edit->text());
 }
 
 void MostraValor(QLineEdit* edit, long long centavos) {

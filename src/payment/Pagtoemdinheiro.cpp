@@ -27,11 +27,7 @@ namespace {
 
 using msg::Texto;
 
-long long Centavos(const QString& dinheiro) {
-    bool ok = false;
-    const long long v = host::RemoveFormato(dinheiro).trimmed().toLongLong(&ok);
-    return ok ? v : 0;
-}
+using EdicaoValor::Centavos;
 
 } // namespace
 

@@ -15,11 +15,7 @@ namespace {
 
 using msg::Texto;
 
-long long Centavos(const QString& dinheiro) {
-    bool ok = false;
-    const long long v = host::RemoveFormato(dinheiro).trimmed().toLongLong(&ok);
-    return ok ? v : 0;
-}
+using EdicaoValor::Centavos;
 
 // Method code of each part in 1112's codes: cash, cheque, debit card.
 constexpr std::array<const char*, 3> kForma{"3", "2", "1"};

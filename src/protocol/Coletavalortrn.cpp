@@ -176,9 +176,7 @@ bool TFrmColetaValor::ValidaCamposForm() {
         ExibeMsgErroRepeteCampo(Texto(msg::MsgValorTotal), edValor, pnCaptura);
         return false;
     }
-    bool numero = false;
-    const qlonglong centavos = host::RemoveFormato(valor).toLongLong(&numero);
-    if (!numero || centavos <= 0) {
+    if (EdicaoValor::Centavos(valor) <= 0) {
         ExibeMsgErroRepeteCampo(Texto(msg::ErroValorInvalido), edValor, pnCaptura);
         return false;
     }

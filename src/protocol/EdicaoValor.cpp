@@ -81,4 +81,10 @@ void Configura(QLineEdit* edit) {
     });
 }
 
+long long Centavos(const QString& dinheiro) {
+    bool ok = false;
+    const long long v = host::RemoveFormato(dinheiro).trimmed().toLongLong(&ok);
+    return ok ? v : 0;
+}
+
 } // namespace EdicaoValor

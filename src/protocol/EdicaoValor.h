@@ -3,6 +3,7 @@
 #pragma once
 
 class QLabel;
+class QString;
 class QLineEdit;
 class QWidget;
 
@@ -11,4 +12,6 @@ namespace EdicaoValor {
 void Configura(QLineEdit* edit);
 // The "Valor:" label and the amount edit of a capture panel, configured; the label is returned in rotulo.
 QLineEdit* CriaCampoValor(QWidget* painel, QLabel*& rotulo);
+// An amount as shown ("1.234,56") in cents; 0 when it is empty or no number.
+long long Centavos(const QString& dinheiro);
 } // namespace EdicaoValor
