@@ -99,7 +99,7 @@ TFrmColetaCampoCartao::TFrmColetaCampoCartao(QWidget* pai)
     DefineDica(btRetorna, QString::fromUtf8(msg::MsgTecleEnterParaRetornar));
 
     TClique = CriaClique([this] {
-        if (ModalResult() == mrNone && btConfirma->isEnabled()) btConfirma->click();
+        if (ModalResult() == mrNone && btConfirma->isEnabled()) ClicaProprio(btConfirma);
     });
 
     DefineMensagem(QString::fromUtf8(msg::MsgNumeroCartaoDigitado));

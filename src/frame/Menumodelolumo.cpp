@@ -106,7 +106,7 @@ void TFrmMnu_Mod::TCliqueTimer() {
     } else if (Tag == 1) {
         ClicouOpcao = true;
         if (auto* b = qobject_cast<QAbstractButton*>(focusWidget()); b && b != spEncerra && b->isEnabled())
-            b->click();
+            ClicaProprio(b);
     }
 }
 

@@ -183,10 +183,32 @@ void TFrmMod::keyPressEvent(QKeyEvent* e) {
 }
 
 void TFrmMod::LigaClique(QAbstractButton* botao, std::function<void()> handler) {
-    connect(botao, &QAbstractButton::clicked, this, [this, h = std::move(handler)] { Protegido(h); });
+    connect(botao, &QAbstractButton::clicked, this, [this, h = std::move(handler)] {
+        // A click that arrives while another handler of the dialog is under way came through that handler's
+        // event processing: a key typed ahead, or a mnemonic's delayed click. The dialog's own press is not.
+        if ((emHandler_ > 0 && !cliqueProprio_) || modalResult_ != mrNone) return;
+        cliqueProprio_ = false;
+        const Contagem emCurso(emHandler_);
+        Protegido(h);
+    });
+}
+
+void TFrmMod::ClicaProprio(QAbstractButton* botao) {
+    cliqueProprio_ = true;
+    botao->click();
+    cliqueProprio_ = false;
+}
+
+bool TFrmMod::Ocupado() const {
+    if (emHandler_ > 0 || emProtegido_ > 0 || modalResult_ != mrNone) return true;
+    for (const auto* t : findChildren<QTimer*>(QStringLiteral("TClique"), Qt::FindDirectChildrenOnly)) {
+        if (t->isActive()) return true;
+    }
+    return false;
 }
 
 void TFrmMod::Protegido(const std::function<void()>& handler) {
+    const Contagem protegido(emProtegido_);
     try {
         handler();
     } catch (const std::exception& ex) {
@@ -318,31 +340,24 @@ bool TFrmMod::VerificaRealizaConsultaCestaServicos(char modo) {
 }
 
 bool TFrmMod::RealizaCargaParametros() {
-    if (!FrmMod_Par) FrmMod_Par = TFrmMod::Cria<TFrmMod_Par>(this);
-    if (!FrmMod_Par) {
+    // Each load owns its wait dialog: a load started while another one shows its error box must not free the
+    // dialog that box belongs to. The dialog goes on every path, also when a malformed reply throws.
+    const auto descarta = [](TFrmMod_Par* f) {
+        f->hide();
+        delete f;
+        Lumomain::ProcessaMensagens();
+    };
+    const std::unique_ptr<TFrmMod_Par, decltype(descarta)> espera(TFrmMod::Cria<TFrmMod_Par>(this), descarta);
+    if (!espera) {
         Lumomain::MostraMensagem(Lumomain::Icone::Erro,
                                  Lumomain::Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmMod_Par")}),
                                  this);
         setModalResult(mrOk);
         return false;
     }
-    // The wait dialog goes on every path, also when a malformed reply stops the load with an exception.
-    const auto descarta = [] {
-        FrmMod_Par->hide();
-        delete FrmMod_Par;
-        FrmMod_Par = nullptr;
-        Lumomain::ProcessaMensagens();
-    };
-    FrmMod_Par->show();
+    espera->show();
     Lumomain::ProcessaMensagens();
-    bool ok = false;
-    try {
-        ok = FrmMod_Par->Carrega_parametros_LUMO();
-    } catch (...) {
-        descarta();
-        throw;
-    }
-    descarta();
+    const bool ok = espera->Carrega_parametros_LUMO();
     if (!ok) {
         setModalResult(mrOk);
         return false;
@@ -356,8 +371,20 @@ QTimer* TFrmMod::CriaClique(std::function<void()> acao) {
     t->setObjectName(QStringLiteral("TClique"));
     t->setSingleShot(true);
     t->setInterval(1);
-    connect(t, &QTimer::timeout, this, [this, acao = std::move(acao)] { Protegido(acao); });
+    RedefineClique(t, std::move(acao));
     return t;
+}
+
+void TFrmMod::RedefineClique(QTimer* t, std::function<void()> acao) {
+    disconnect(t, &QTimer::timeout, this, nullptr);
+    connect(t, &QTimer::timeout, this, [this, t, acao = std::move(acao)] {
+        if (emHandler_ > 0) {
+            t->start();
+            return;
+        }
+        const Contagem emCurso(emHandler_);
+        Protegido(acao);
+    });
 }
 
 QPushButton* TFrmMod::CriaBotao(const QString& nome, const QString& texto, const QRect& posicao,

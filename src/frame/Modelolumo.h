@@ -26,6 +26,10 @@ struct TTabelaTrn;
 
 class TFrmMod : public QDialog {
     Q_OBJECT
+    // True while the dialog acts by itself: a handler runs, a "TClique" is about to confirm it, or it is
+    // closing. A click that arrives then was typed ahead and is dropped; whatever drives the keyboard (the
+    // till's scripts, the tests) waits for it to clear before it acts.
+    Q_PROPERTY(bool ocupado READ Ocupado)
 public:
     enum { mrNone = 0, mrOk = 1, mrCancel = 2 };
 
@@ -45,6 +49,7 @@ public:
     // Runs the dialog modally and returns its modal result.
     int Executa();
     int ModalResult() const { return modalResult_; }
+    bool Ocupado() const;
     // Non-zero ends the modal run once the current handler returns, as the chain expects.
     void setModalResult(int resultado);
 
@@ -90,7 +95,8 @@ protected:
     virtual void FormActivate();
 
     // Connects a button to a handler that no exception can leave: an unexpected failure is reported to the
-    // host and closes the chain.
+    // host and closes the chain. A click while another handler of the dialog runs, or once the dialog is
+    // closing, is dropped: a key typed ahead never starts a second option inside the first.
     void LigaClique(QAbstractButton* botao, std::function<void()> handler);
     // Runs a handler under the same guard.
     void Protegido(const std::function<void()>& handler);
@@ -98,8 +104,14 @@ protected:
     // one).
     QPushButton* CriaBotao(const QString& nome, const QString& texto, const QRect& posicao,
                            QWidget* painel = nullptr);
-    // The 1 ms one-shot timer "TClique" that runs acao, under the same guard as the handlers, once started.
+    // The 1 ms one-shot timer "TClique" that runs acao, under the same guard as the handlers, once started;
+    // while another handler runs it waits for it to end.
     QTimer* CriaClique(std::function<void()> acao);
+    // The dialog pressing its own button (a "TClique" choosing the only option): not a key typed ahead, so
+    // it runs although the "TClique" itself counts as a running handler.
+    void ClicaProprio(QAbstractButton* botao);
+    // Gives a "TClique" of the base another action, under the same rules.
+    void RedefineClique(QTimer* clique, std::function<void()> acao);
     // First control in tab order that can take the focus.
     QWidget* PrimeiroControle() const;
     void FocaPrimeiroControle();
@@ -124,6 +136,19 @@ protected:
 
 private:
     int modalResult_ = mrNone;
+    // Counts a nesting level for as long as it lives.
+    struct Contagem {
+        int& n;
+        explicit Contagem(int& contador) : n(++contador) {}
+        ~Contagem() { --n; }
+        Contagem(const Contagem&) = delete;
+        Contagem& operator=(const Contagem&) = delete;
+    };
+    // Button handlers and "TClique" actions under way on this dialog (they nest through the event loops they
+    // open), and every guarded step (the same, plus show, activation and key filters).
+    int emHandler_ = 0;
+    int emProtegido_ = 0;
+    bool cliqueProprio_ = false;
     QEventLoop* laco_ = nullptr;
     QHash<const QObject*, QString> dicas_;
 };

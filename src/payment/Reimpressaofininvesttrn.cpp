@@ -63,14 +63,11 @@ TFrmRFN_Trn::TFrmRFN_Trn(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmRFN
     // PIN pad, which refuses when no card was read: this dialog's confirm (the button and the automatic
     // press alike) runs its own flow, the common one without the card steps.
     disconnect(btConfirma, &QAbstractButton::clicked, this, nullptr);
-    disconnect(TClique, &QTimer::timeout, this, nullptr);
     LigaClique(btConfirma, [this] { ConfirmaReimpressao(); });
-    connect(TClique, &QTimer::timeout, this, [this] {
-        Protegido([this] {
-            Lumomain::ProcessaMensagens();
-            if (ModalResult() == mrNone && btConfirma->isVisible() && btConfirma->isEnabled())
-                ConfirmaReimpressao();
-        });
+    RedefineClique(TClique, [this] {
+        Lumomain::ProcessaMensagens();
+        if (ModalResult() == mrNone && btConfirma->isVisible() && btConfirma->isEnabled())
+            ConfirmaReimpressao();
     });
 }
 

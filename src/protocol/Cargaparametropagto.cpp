@@ -17,8 +17,6 @@ constinit TTabelaTrn TrnConsultaCargaParamentros = Descritor(242, 0, {A});
 
 } // namespace Cargaparametropagto
 
-TFrmMod_Par* FrmMod_Par = nullptr;
-
 TFrmMod_Par::TFrmMod_Par(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmMod_Par")) {
     pnAlerta = new QFrame(this);
     pnAlerta->setObjectName(QStringLiteral("pnAlerta"));

@@ -34,5 +34,3 @@ public:
 protected:
     bool FormCreate() override;
 };
-
-extern TFrmMod_Par* FrmMod_Par;

@@ -151,7 +151,7 @@ private:
             }
             return;
         }
-        if (encerrou || !w || !w->isVisible()) return;
+        if (encerrou || !w || !w->isVisible() || w->property("ocupado").toBool()) return;
         if (!w->isActiveWindow() && relogio_.elapsed() < 300) return;
         encerrou = true;
         classeVista = w->metaObject()->className();

@@ -146,9 +146,12 @@ inline AcaoDialogo Fecha() {
 }
 
 // Runs the call while a 10 ms timer watches for modal windows. Each new one is recorded and handed, once it
-// is active (or has been visible for a while: offscreen activation can come late), to the next action; a
+// has settled (quiet for a moment and active, or visible for a while: offscreen activation can come late), to
+// the next action; a
 // window beyond the list of actions is closed. After the deadline every modal window still open is closed and
 // prazoEsgotado is set, so a call that waits for an operator who never comes fails instead of hanging.
+inline constexpr qint64 kAssentamentoMs = 30;
+
 inline ResultadoDialogos FechaDialogos(const std::function<void()>& chamada,
                                        std::vector<AcaoDialogo> acoes = {},
                                        std::chrono::milliseconds prazo = std::chrono::seconds(10)) {
@@ -175,11 +178,16 @@ inline ResultadoDialogos FechaDialogos(const std::function<void()>& chamada,
         for (const auto& t : tratados) {
             if (t == w) return;
         }
-        if (candidato != w) {
+        // A dialog acting by itself (a handler running, an automatic confirm pending) is not ours yet: it
+        // is taken once it has been quiet for a moment, however slow the build.
+        if (candidato != w || w->property("ocupado").toBool()) {
             candidato = w;
             desdeVisivel.start();
+            return;
         }
-        if (!w->isActiveWindow() && desdeVisivel.elapsed() < 300) return;
+        if (desdeVisivel.elapsed() < kAssentamentoMs ||
+            (!w->isActiveWindow() && desdeVisivel.elapsed() < 300))
+            return;
         tratados.emplace_back(w);
         DialogoVisto visto{w->metaObject()->className(), w->windowTitle(), {}};
         if (auto* caixa = qobject_cast<QMessageBox*>(w)) visto.texto = caixa->text();
