@@ -673,15 +673,16 @@ bool Roteiro::Chama(const QJsonObject& chamada, int indice) {
                          QString::fromUtf8(
                              QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact))));
     }
-    if (chamada.contains(QStringLiteral("gravacoes"))) {
-        const int esperadas = chamada.value(QStringLiteral("gravacoes")).toInt();
-        const int feitas = VortaSimQtdeGravaArquivo() - gravacoesAntes;
-        if (feitas != esperadas)
-            Falha(QStringLiteral("call %1: result file written %2 times, expected %3")
-                      .arg(indice)
-                      .arg(feitas)
-                      .arg(esperadas));
-    }
+    // Every call leaves the host one result file and a result code, whatever path it took.
+    const int gravacoes = chamada.value(QStringLiteral("gravacoes")).toInt(1);
+    const int feitas = VortaSimQtdeGravaArquivo() - gravacoesAntes;
+    if (feitas != gravacoes)
+        Falha(QStringLiteral("call %1: result file written %2 times, expected %3")
+                  .arg(indice)
+                  .arg(feitas)
+                  .arg(gravacoes));
+    if (LeCampoJson(1009, 0).toString().isEmpty())
+        Falha(QStringLiteral("call %1: ended without a result code in 1009").arg(indice));
     for (const QString& linha : ListaTexto(chamada.value(QStringLiteral("audit")))) {
         if (!audit_.contains(linha))
             Falha(QStringLiteral("call %1: audit line missing: %2").arg(indice).arg(linha));
@@ -783,6 +784,13 @@ void Roteiro::Passo() {
         return;
     }
     relogioAtivacao_.invalidate();
+    // A screen that acts by itself (a handler running, an automatic confirm pending, closing) is not the
+    // operator's yet: it settles only once that is over, however slow the machine.
+    if (tela->property("ocupado").toBool()) {
+        relogioAssentamento_.start();
+        prazoEsgotado();
+        return;
+    }
 
     const bool mesmaTela = passo.value(QStringLiteral("mesmaTela")).toBool();
     const QPair<int, int> chave{IdDe(tela), AparicaoDe(tela)};

@@ -107,28 +107,38 @@ private:
     QVariant anteriorApp_;
 };
 
-// Common guard of the entry points: Qt available, owner installed, no exception reaching the host.
-template <class F> void ExecutaEntrada(uint32_t janela, F&& corpo) {
+// Common guard of the entry points: Qt available, owner installed, no exception reaching the host, and one
+// result file per call with its result code set. A call that ends with none (the first menu closed by the
+// window's close button, a screen that could not be created and said so) was the operator's to end.
+template <class F> void ExecutaEntrada(uint32_t janela, bool continuacao, F&& corpo) {
     try {
+        host::InicioDeChamada(continuacao);
         if (!GarantaAplicacao()) {
             ReportaFalha(QString::fromUtf8(msg::MsgInterfaceIndisponivel));
-            return;
+        } else {
+            DonoDaJanela dono(janela);
+            try {
+                corpo();
+            } catch (const std::exception& e) {
+                ReportaFalha(QString::fromLocal8Bit(e.what()));
+            } catch (...) {
+                ReportaFalha(QString::fromUtf8(msg::MsgErroInesperado));
+            }
         }
-        DonoDaJanela dono(janela);
-        try {
-            corpo();
-        } catch (const std::exception& e) {
-            ReportaFalha(QString::fromLocal8Bit(e.what()));
-        } catch (...) {
-            ReportaFalha(QString::fromUtf8(msg::MsgErroInesperado));
+        if (host::LeCampo(1009).isEmpty()) {
+            host::GravaCampoString(1009, 0, QStringLiteral("FF"));
+            host::GravaCampoString(1027, 0, QString::fromUtf8(msg::ErroFinalizadoOper));
         }
     } catch (...) {
         // Even the report failed (no memory, no folder): the host must still get control back.
     }
+    host::FimDeChamada();
 }
 
 void MensagemFalhaCriacao(const char* nomeForm) {
-    MostraMensagem(Icone::Erro, Formata(msg::ErroCriaFormulario, {QLatin1String(nomeForm)}));
+    const QString texto = Formata(msg::ErroCriaFormulario, {QLatin1String(nomeForm)});
+    MostraMensagem(Icone::Erro, texto);
+    ReportaFalha(texto);
 }
 
 // Dialogs that start on their own: shown without a modal loop, started through their confirm button and gone.
@@ -282,10 +292,15 @@ using namespace Lumomain;
 extern "C" {
 
 CB_EXPORT void CB_CALL ExecutaGenerico(uint32_t janela, int32_t modo) {
-    ExecutaEntrada(janela, [modo] {
+    bool continuacao = modo == 16;
+    try {
+        continuacao = continuacao || !host::LeCampo(20036).isEmpty();
+    } catch (...) {
+    }
+    ExecutaEntrada(janela, continuacao, [continuacao] {
         TrnADM = false;
         TrnCNC = false;
-        if (modo != 16 && host::LeCampo(20036).isEmpty()) {
+        if (!continuacao) {
             ReiniciaContadoresMenu();
             if (!CriaExecutaForm<TFrmSel_Mnu>(nullptr, FrmSel_Mnu)) MensagemFalhaCriacao("FrmSel_Mnu");
             return;
@@ -295,7 +310,7 @@ CB_EXPORT void CB_CALL ExecutaGenerico(uint32_t janela, int32_t modo) {
 }
 
 CB_EXPORT void CB_CALL ExecutaFuncaoADM(uint32_t janela, int32_t modo) {
-    ExecutaEntrada(janela, [modo] {
+    ExecutaEntrada(janela, false, [modo] {
         TrnADM = true;
         TrnCNC = modo == 1;
         if (modo == 9) {

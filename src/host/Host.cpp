@@ -11,6 +11,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace host {
@@ -170,12 +173,53 @@ std::optional<QString> VerificaServico5String(const QString& prefixo, bool intei
     return inteiro ? elemento : elemento.mid(prefixo.size());
 }
 
+namespace {
+
+// The result the running call has asked for so far.
+struct ResultadoDaChamada {
+    bool emChamada = false;
+    std::optional<std::pair<int, std::string>> erroPDV;
+};
+ResultadoDaChamada resultado;
+
+constexpr int kCampoRecibo = 20018;     // service I: the receipt lines, with the NSU
+constexpr int kCampoQtdeRecibo = 20128; // their count
+
+} // namespace
+
 uint16_t GravaArquivo() {
-    return HostlinkGravaArquivo();
+    if (!resultado.emChamada) return HostlinkGravaArquivo();
+    resultado.erroPDV.reset();
+    return HL_OK;
 }
 
 uint16_t EnviaArquivoErroPDV(int codigo, const QString& mensagem) {
-    return ::EnviaArquivoErroPDV(codigo, paraLatin1(mensagem).c_str());
+    if (!resultado.emChamada) return ::EnviaArquivoErroPDV(codigo, paraLatin1(mensagem).c_str());
+    const std::string texto = paraLatin1(mensagem);
+    GravaCampoBytes(1009, 0, std::to_string(codigo));
+    GravaCampoBytes(1027, 0, texto);
+    resultado.erroPDV.emplace(codigo, texto);
+    return HL_OK;
+}
+
+void InicioDeChamada(bool mantemRecibo) {
+    resultado = ResultadoDaChamada{};
+    resultado.emChamada = true;
+    HostlinkLimpaCampo(1009);
+    HostlinkLimpaCampo(1027);
+    if (!mantemRecibo) {
+        HostlinkLimpaCampo(kCampoRecibo);
+        HostlinkLimpaCampo(kCampoQtdeRecibo);
+    }
+}
+
+void FimDeChamada() noexcept {
+    const auto erro = std::move(resultado.erroPDV);
+    resultado = ResultadoDaChamada{};
+    if (erro)
+        ::EnviaArquivoErroPDV(erro->first, erro->second.c_str());
+    else
+        HostlinkGravaArquivo();
 }
 
 uint16_t EnviarFinalizacao() {

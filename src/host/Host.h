@@ -51,9 +51,17 @@ std::optional<QString> VerificaServico5String(const QString& prefixo, bool intei
 // 1027).
 bool AutorizaTransacao(const TTabelaTrn& descritor, QLabel* status, int flag = 0);
 
-// Results for the host.
+// Results for the host. While a call of an entry point runs (between InicioDeChamada and FimDeChamada) both
+// set the fields at once and leave the file, and the error report to the point of sale, for the end of the
+// call: the host gets one result file per call, with the result the call ended on.
 uint16_t GravaArquivo();
 uint16_t EnviaArquivoErroPDV(int codigo, const QString& mensagem);
+// Starts a call: the result code and text of the call before are gone, and so is its receipt unless the call
+// continues that one (mantemRecibo).
+void InicioDeChamada(bool mantemRecibo);
+// Ends it: writes the result file once (through the error report when that was the last result asked for).
+// Never throws.
+void FimDeChamada() noexcept;
 uint16_t EnviarFinalizacao();
 void GravaAudit(const QString& linha);
 
