@@ -4,7 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #define SI_NO_CONVERSION
 #define SI_IMPLEMENTATION
@@ -22,7 +26,9 @@ std::string b(const QString& s) {
 }
 } // namespace
 
-IniFile::IniFile(const QString& caminho) : caminho_(caminho), d_(std::make_unique<Dados>()) {
+IniFile::IniFile(const QString& caminho, bool leExistente)
+    : caminho_(caminho), d_(std::make_unique<Dados>()) {
+    if (!leExistente) return;
     QFile f(caminho);
     if (!f.open(QIODevice::ReadOnly)) return;
     const QByteArray conteudo = f.readAll();
@@ -72,6 +78,18 @@ bool IniFile::Salva() const {
     if (d_->ini.Save(texto) < 0) return false;
     QSaveFile f(caminho_);
     if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(texto.data(), static_cast<qint64>(texto.size()));
-    return f.commit();
+    if (f.write(texto.data(), static_cast<qint64>(texto.size())) != static_cast<qint64>(texto.size()) ||
+        !f.flush() || ::fsync(f.handle()) != 0) {
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) return false;
+    // The rename is durable only once the folder's entry is on disk too.
+    const QByteArray pasta = QFile::encodeName(QFileInfo(caminho_).absolutePath());
+    const int fd = ::open(pasta.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    return true;
 }

@@ -8,8 +8,9 @@
 
 class IniFile {
 public:
-    // Reads the file; a missing or unreadable file reads as empty (every key takes its default).
-    explicit IniFile(const QString& caminho);
+    // Reads the file; a missing or unreadable file reads as empty (every key takes its default). With
+    // leExistente false the file's present content is ignored: what Salva writes replaces it whole.
+    explicit IniFile(const QString& caminho, bool leExistente = true);
     ~IniFile();
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
@@ -25,7 +26,8 @@ public:
     void GravaTexto(const QString& secao, const QString& chave, const QString& valor);
     void GravaInteiro(const QString& secao, const QString& chave, int valor);
     void GravaBool(const QString& secao, const QString& chave, bool valor);
-    // Writes the whole file atomically (temporary file, then rename); false when it could not.
+    // Writes the whole file atomically and durably (temporary file synced, renamed, folder synced); false
+    // when it could not.
     bool Salva() const;
 
 private:

@@ -331,19 +331,26 @@ void TFrmTrn_Mod::ConfirmaTransacao() {
 void TFrmTrn_Mod::TrataCamposServicoHzinho() {
     // A reply without h-records leaves the file of an earlier payment alone.
     if (!host::LeCampoBytesPresente(20310, 0)) return;
-    QFile::remove(IniFile::NoDiretorioHost(QLatin1String(ARQUIVO_RESTABELECE)));
+    const QString caminho = IniFile::NoDiretorioHost(QLatin1String(ARQUIVO_RESTABELECE));
+    // Built whole in memory and saved once: a till killed half-way leaves the earlier file or the complete
+    // new one, never a file naming only some of the documents.
+    IniFile ini(caminho, false);
     int n = 0;
     PercorreServicosHzinho([&](const std::string& registro) {
         if (registro.size() >= 2 && registro.compare(0, 2, "24") == 0) {
             ServicoHzinho_Restabelece_Limite.atribui(std::string_view(registro).substr(2, 18));
-            GravaArquivoRestabeleceLimite(++n);
+            GravaArquivoRestabeleceLimite(ini, ++n);
         }
         return true;
     });
+    if (n == 0) {
+        QFile::remove(caminho);
+    } else if (!ini.Salva()) {
+        host::GravaAudit(QStringLiteral("Erro: GravaArquivoRestabeleceLimite"));
+    }
 }
 
-void TFrmTrn_Mod::GravaArquivoRestabeleceLimite(int n) {
-    IniFile ini(IniFile::NoDiretorioHost(QLatin1String(ARQUIVO_RESTABELECE)));
+void TFrmTrn_Mod::GravaArquivoRestabeleceLimite(IniFile& ini, int n) {
     const QString geral = QStringLiteral("RESTABELECELIMITE");
     ini.GravaInteiro(geral, QStringLiteral("Quantidade"), n);
     ini.GravaBool(geral, QStringLiteral("Subfuncao"), !(TrnADM && TrnCNC));
@@ -364,5 +371,4 @@ void TFrmTrn_Mod::GravaArquivoRestabeleceLimite(int n) {
     ini.GravaTexto(secao, QStringLiteral("CodigodeBarras"), codigo);
     ini.GravaTexto(secao, QStringLiteral("DataFiscal"),
                    QDate::currentDate().toString(QStringLiteral("ddMMyyyy")));
-    if (!ini.Salva()) host::GravaAudit(QStringLiteral("Erro: GravaArquivoRestabeleceLimite ") + secao);
 }

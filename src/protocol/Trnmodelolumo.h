@@ -5,6 +5,7 @@
 
 #include "frame/Modelolumo.h"
 
+class IniFile;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -29,7 +30,8 @@ public:
     bool VerificaColetaDadosCircularBacen();
     // Limit restoration: the type-24 h-records of an approved payment become "RestabeleceLimite.ini".
     void TrataCamposServicoHzinho();
-    void GravaArquivoRestabeleceLimite(int n);
+    // One document's section of the limit-restoration file, and its count.
+    void GravaArquivoRestabeleceLimite(IniFile& ini, int n);
 
     void btConfirmaClick();
     void btRetornaClick();
