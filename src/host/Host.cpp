@@ -102,8 +102,33 @@ void VORTA_CALL MostraProgresso(const char* texto, void* contexto) {
 }
 } // namespace
 
+namespace {
+
+// Every field the module may leave card data or a secret in; the host's own card record (10109) is the
+// host's to keep.
+constexpr int kSegredosDaChamada[] = {10104, 10146, 10149, 10174, 10175, 10176, 10242,
+                                      10243, 10244, 10290, 10348, 10378, 10544};
+constexpr int kCampoBlocoSenha = 10146;
+
+bool blocoSenhaNovo = false;
+
+} // namespace
+
+bool BlocoSenhaNovo() {
+    return blocoSenhaNovo;
+}
+
+void DefineBlocoSenhaNovo(bool novo) {
+    blocoSenhaNovo = novo;
+}
+
 bool AutorizaTransacao(const TTabelaTrn& descritor, QLabel* status, int flag) {
-    return ::AutorizaTransacao(&descritor, &MostraProgresso, status, flag);
+    const bool ok = ::AutorizaTransacao(&descritor, &MostraProgresso, status, flag);
+    // A PIN block that has gone to the bank is spent: the next PIN step asks the customer again.
+    for (const TCampoTrn& item : descritor.Campos) {
+        if (item.Campo == kCampoBlocoSenha) blocoSenhaNovo = false;
+    }
+    return ok;
 }
 
 uint16_t LimpaCampo(int campo) {
@@ -207,6 +232,8 @@ void InicioDeChamada(bool mantemRecibo) {
     resultado.emChamada = true;
     HostlinkLimpaCampo(1009);
     HostlinkLimpaCampo(1027);
+    // A block in the field now was put there by the host for this call (the last call left none).
+    blocoSenhaNovo = LeCampoBytesPresente(kCampoBlocoSenha, 0, 64).value_or(std::string()).size() > 0;
     if (!mantemRecibo) {
         HostlinkLimpaCampo(kCampoRecibo);
         HostlinkLimpaCampo(kCampoQtdeRecibo);
@@ -214,6 +241,10 @@ void InicioDeChamada(bool mantemRecibo) {
 }
 
 void FimDeChamada() noexcept {
+    // Nothing of the customer's card stays behind in the fields once the host has control again.
+    for (const int campo : kSegredosDaChamada)
+        HostlinkLimpaCampo(campo);
+    blocoSenhaNovo = false;
     const auto erro = std::move(resultado.erroPDV);
     resultado = ResultadoDaChamada{};
     if (erro)

@@ -103,6 +103,11 @@ uint16_t LerCartao(uintptr_t janela, int generico, const QString& titulo);
 bool CartaoProcessaChip();
 uint16_t AnalisaDadosCartaoCB();
 uint16_t AnalisaDadosCartao();
+// Whether the PIN block in 10146 may be taken as it is: the host wrote it for this call, or a PIN step of
+// this call read it and no request has carried it yet. A block that has gone to the bank is never taken
+// again; the next PIN step asks the customer.
+bool BlocoSenhaNovo();
+void DefineBlocoSenhaNovo(bool novo);
 uint16_t LerSenhaCB(uintptr_t janela, const QString& mensagem, const QString& titulo);
 uint16_t LerSenha(uintptr_t janela, const QString& mensagem, const QString& titulo);
 uint16_t FormataDadosPinpadCB(int modo);

@@ -76,11 +76,15 @@ uint16_t AnalisaDadosCartao() {
 }
 
 uint16_t LerSenhaCB(uintptr_t janela, const QString& mensagem, const QString& titulo) {
-    return ::LerSenhaCB(janela, l1(mensagem).c_str(), l1(titulo).c_str());
+    const uint16_t r = ::LerSenhaCB(janela, l1(mensagem).c_str(), l1(titulo).c_str());
+    if (r == 0) DefineBlocoSenhaNovo(true);
+    return r;
 }
 
 uint16_t LerSenha(uintptr_t janela, const QString& mensagem, const QString& titulo) {
-    return ::LerSenha(janela, l1(mensagem).c_str(), "", 0, l1(titulo).c_str());
+    const uint16_t r = ::LerSenha(janela, l1(mensagem).c_str(), "", 0, l1(titulo).c_str());
+    if (r == 0) DefineBlocoSenhaNovo(true);
+    return r;
 }
 
 uint16_t FormataDadosPinpadCB(int modo) {

@@ -128,7 +128,7 @@ bool TFrmTrn_Mod::ValidaCamposForm() {
 
 bool TFrmTrn_Mod::VerificaCapturaSenha() {
     if (!CapturaSenha) return true;
-    if (host::LeCampoBytesPresente(10146, 0, 20).value_or(std::string()).empty()) {
+    if (!host::BlocoSenhaNovo()) {
         if (host::LerSenha(JanelaAplicacao(), {}, lbTitulo->text()) != 0) {
             setModalResult(mrOk);
             host::GravaArquivo();

@@ -4,6 +4,7 @@
 #include "BancoRoteirizado.h"
 #include "Protocolo.h"
 #include "frame/Lumomain.h"
+#include "host/Host.h"
 #include "host/IniFile.h"
 #include "padkit.h"
 #include "payment/Coletacpfcnpjdtnascimentopagador.h"
@@ -75,7 +76,9 @@ protected:
                                                    VORTASIM_CARTAO_MAGNETICO, "805");
         VortaSimPinpadApresentaCartao(c);
         ASSERT_EQ(LerCartao(0, 0, ""), 0);
+        // The host's PIN block for this call: taken as it is, once.
         DefineCampo(10146, 0, "0123456789ABCDEF");
+        host::DefineBlocoSenhaNovo(true);
         DefineCampo(10232, 0, "1");
         DefineCampo(10158, 0, "16");
     }
@@ -83,6 +86,7 @@ protected:
         VortaSimDefineObservador(nullptr, nullptr);
         VortaSimDefineServidorLocal(nullptr, nullptr);
         delete form_;
+        host::DefineBlocoSenhaNovo(false);
         Ambiente::TearDown();
     }
 
