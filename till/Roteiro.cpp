@@ -683,6 +683,14 @@ bool Roteiro::Chama(const QJsonObject& chamada, int indice) {
                   .arg(gravacoes));
     if (LeCampoJson(1009, 0).toString().isEmpty())
         Falha(QStringLiteral("call %1: ended without a result code in 1009").arg(indice));
+    // Nor card data nor a secret stays in the module's fields once the host has control again (10109 is the
+    // PIN pad's own record of the card, the host's to keep).
+    for (const int campo :
+         {10104, 10146, 10149, 10174, 10175, 10176, 10242, 10243, 10244, 10290, 10348, 10378, 10544}) {
+        if (!LeCampoJson(campo, 0).toString().isEmpty())
+            Falha(
+                QStringLiteral("call %1: field %2 still holds card data or a secret").arg(indice).arg(campo));
+    }
     for (const QString& linha : ListaTexto(chamada.value(QStringLiteral("audit")))) {
         if (!audit_.contains(linha))
             Falha(QStringLiteral("call %1: audit line missing: %2").arg(indice).arg(linha));
