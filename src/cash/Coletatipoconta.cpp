@@ -242,8 +242,7 @@ bool TFrmColetaTipoConta::ConfirmaTransacao() {
 
 bool TFrmTrnCrt_Grp3::VerificaCapturaSenha() {
     if (LeSenhaCB(false, lbTitulo->text(), TIPO_CAPTURA_GRUPO3, lbMensagem, QString())) return true;
-    host::GravaArquivo();
-    setModalResult(mrOk);
+    Encerra();
     return false;
 }
 

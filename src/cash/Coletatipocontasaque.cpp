@@ -145,10 +145,7 @@ bool TFrmColetaTipoContaSaque::GravaCamposHostlink() {
 bool TFrmColetaTipoContaSaque::VerificaCapturaSenha() {
     bStatusCapturaSenha = LeSenhaCB(false, lbTitulo->text(), TIPO_SENHA_SAQUE, lbMensagem, {});
     if (bStatusCapturaSenha) return true;
-    host::Grava(1027, Texto(msg::ErroOperacaoCancelada));
-    host::Grava(1009, QStringLiteral("FF"));
-    host::GravaArquivo();
-    setModalResult(mrOk);
+    Encerra(QStringLiteral("FF"), Texto(msg::ErroOperacaoCancelada));
     return false;
 }
 

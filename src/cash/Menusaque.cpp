@@ -55,10 +55,7 @@ void TFrmSaque_Mnu::FormShow() {
 
 bool TFrmSaque_Mnu::LeCartao() {
     if (Lumomain::LeAnalisaCartaoCB(TIPO_LEITURA_SAQUE, lbMensagem)) return true;
-    host::GravaCampoString(1027, 0, QString::fromUtf8(msg::ErroOperacaoCancelada));
-    host::GravaCampoString(1009, 0, QStringLiteral("FF"));
-    host::GravaArquivo();
-    setModalResult(mrOk);
+    Encerra(QStringLiteral("FF"), QString::fromUtf8(msg::ErroOperacaoCancelada));
     return false;
 }
 

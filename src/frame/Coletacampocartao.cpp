@@ -159,5 +159,5 @@ void TFrmColetaCampoCartao::btConfirmaClick() {
 }
 
 void TFrmColetaCampoCartao::btRetornaClick() {
-    setModalResult(mrCancel);
+    Volta();
 }

@@ -96,7 +96,7 @@ void TFrmColetaCampoCSEG::btConfirmaClick() {
 }
 
 void TFrmColetaCampoCSEG::btCancelaClick() {
-    setModalResult(mrCancel);
+    Volta();
     host::memLimpaEdit(EdCSeg);
     host::LimpaCampo(10149);
 }

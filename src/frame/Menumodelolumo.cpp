@@ -129,10 +129,7 @@ void TFrmMnu_Mod::HabilitaDesabilitaBotoes(bool habilita) {
 
 void TFrmMnu_Mod::spEncerraClick() {
     HabilitaDesabilitaBotoes(false);
-    host::GravaCampoString(1027, 0, QString::fromUtf8(msg::ErroFinalizadoOper));
-    host::GravaCampoString(1009, 0, QStringLiteral("FF"));
-    host::GravaArquivo();
-    setModalResult(mrOk);
+    Encerra(QStringLiteral("FF"), QString::fromUtf8(msg::ErroFinalizadoOper));
 }
 
 void TFrmMnu_Mod::TransacaoNaoHabilitada() {

@@ -75,10 +75,7 @@ void TFrmOutrasFuncoes_Mnu::spOpcao2Click() {
     Lumomain::TrataGravacao_SEQ_CB();
     Lumomain::RecuperaServicoAConsParam();
     if (!Lumomain::LeAnalisaCartaoCB(12, lbMensagem)) {
-        host::GravaCampoString(1027, 0, QString::fromUtf8(msg::ErroOperacaoCancelada));
-        host::GravaCampoString(1009, 0, QStringLiteral("FF"));
-        host::GravaArquivo();
-        setModalResult(mrOk);
+        Encerra(QStringLiteral("FF"), QString::fromUtf8(msg::ErroOperacaoCancelada));
         return;
     }
     // The query and the effective transfer are dialogs of their own, still to come; their stand-ins end with

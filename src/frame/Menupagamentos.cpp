@@ -44,7 +44,7 @@ bool TFrmPagtos_Mnu::AbreConsultaContas() {
     host::GravaCampoString(10527, 0, QStringLiteral("1"));
     if (!CriaExecutaForm(this, FrmCAP_CCB)) FalhaCriacao(this, "FrmCAP_CCB");
     // Back to the banking menu unless the bill chain closed the call.
-    if (ModalResult() != mrOk) setModalResult(mrCancel);
+    if (ModalResult() != mrOk) Volta();
     return true;
 }
 

@@ -127,6 +127,21 @@ void TFrmMod::setModalResult(int resultado) {
     if (resultado != mrNone && laco_) laco_->exit();
 }
 
+void TFrmMod::Volta() {
+    setModalResult(mrCancel);
+}
+
+void TFrmMod::Encerra() {
+    host::GravaArquivo();
+    setModalResult(mrOk);
+}
+
+void TFrmMod::Encerra(const QString& codigo, const QString& texto) {
+    host::GravaCampoString(1009, 0, codigo);
+    host::GravaCampoString(1027, 0, texto);
+    Encerra();
+}
+
 void TFrmMod::done(int resultado) {
     setModalResult(resultado == mrNone ? mrCancel : resultado);
 }
@@ -316,8 +331,7 @@ bool TFrmMod::VerificaRealizaConsultaCestaServicos(char modo) {
                                      QStringLiteral("Cesta de Serviços:"),
                                      QString::fromUtf8(msg::TituloAltCestaServicos)))
             return true;
-        host::GravaArquivo();
-        setModalResult(mrOk);
+        Encerra();
         return false;
     };
     if (modo == '1') return escolhe();
@@ -328,10 +342,7 @@ bool TFrmMod::VerificaRealizaConsultaCestaServicos(char modo) {
         const QString pergunta = QString::fromUtf8(msg::MsgCestaAtual) + QLatin1Char('\n') + atual +
                                  QStringLiteral("\n\n") + QString::fromUtf8(msg::MsgAlterar);
         if (!Lumomain::PerguntaSimNao(pergunta, QString::fromUtf8(msg::TituloAltCestaServicos), this)) {
-            host::GravaCampoString(1009, 0, QStringLiteral("FF"));
-            host::GravaCampoString(1027, 0, QString::fromUtf8(msg::ErroFinalizadoOper));
-            host::GravaArquivo();
-            setModalResult(mrOk);
+            Encerra(QStringLiteral("FF"), QString::fromUtf8(msg::ErroFinalizadoOper));
             return false;
         }
         return escolhe();

@@ -48,6 +48,12 @@ public:
 
     // Runs the dialog modally and returns its modal result.
     int Executa();
+    // The two ways out of a screen. Volta: back to the screen before (modal result 2). Encerra: the call is
+    // over and the whole chain closes back to the host (modal result 1), with the result file asked for;
+    // given a code and a text, they go to 1009 and 1027 first.
+    void Volta();
+    void Encerra();
+    void Encerra(const QString& codigo, const QString& texto);
     int ModalResult() const { return modalResult_; }
     bool Ocupado() const;
     // Non-zero ends the modal run once the current handler returns, as the chain expects.

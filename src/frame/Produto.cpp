@@ -51,7 +51,7 @@ TFrmProduto::TFrmProduto(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmProduto
     LigaClique(btConfirma, [this] {
         if (lbProdutos->currentRow() >= 0) setModalResult(mrOk);
     });
-    LigaClique(btRetorna, [this] { setModalResult(mrCancel); });
+    LigaClique(btRetorna, [this] { Volta(); });
     lbProdutos->installEventFilter(this);
 }
 

@@ -226,8 +226,7 @@ void TFrmSel_Mnu::spOpcao7Click() {
         Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     } else if (codigo == 0) {
         if (!Lumomain::LeAnalisaCartaoCB(11, lbMensagem)) {
-            host::GravaArquivo();
-            setModalResult(mrOk);
+            Encerra();
             return;
         }
         AbreSubstituto(this, "TFrmDesbloqueioTal_Crt");

@@ -410,8 +410,7 @@ void TFrmCAP_Mod::RejeitaDocumento(const QString& texto) {
 void TFrmCAP_Mod::FinalizaPeloOperador() {
     Grava(1027, Texto(msg::ErroFinalizadoOper));
     Grava(1009, QStringLiteral("FF"));
-    host::GravaArquivo();
-    setModalResult(mrOk);
+    Encerra();
 }
 
 void TFrmCAP_Mod::AbreFormasPagamento() {
@@ -444,8 +443,7 @@ void TFrmCAP_Mod::TrataRecusa() {
         Grava(1173, QStringLiteral("0"), IndiceAtual);
         Grava(1121, Texto(msg::MsgFalhaConsPagto), IndiceAtual);
         MostraMensagem(Icone::Aviso, Texto(msg::MsgFalhaConsPagto), this);
-        host::GravaArquivo();
-        setModalResult(mrOk);
+        Encerra();
         return;
     }
     MostraMensagem(Icone::Aviso, texto, this);
@@ -455,7 +453,7 @@ void TFrmCAP_Mod::TrataRecusa() {
         // question, whether another document follows (the refused slot keeps its status).
         Contas::ConsultaPagtoOK = false;
         Contas::ProximoDocumento = false;
-        setModalResult(mrCancel);
+        Volta();
         return;
     }
     if (Contas::Digitado) {
@@ -487,8 +485,7 @@ bool TFrmCAP_Mod::ConfirmaResumoBoletoRegistrado() {
     if (!TrataIdentificacao()) {
         host::GravaAudit(QStringLiteral("Saiu Erro: TrataResumoPagamentoRedeItau"));
         MostraMensagem(Icone::Aviso, Texto(msg::ErroFinalizadoOper), this);
-        host::GravaArquivo();
-        setModalResult(mrOk);
+        Encerra();
         return false;
     }
     iVeioServicoh45 = 0;
@@ -504,8 +501,7 @@ void TFrmCAP_Mod::SegueListaDoHost(bool limite) {
         Contas::ProximoDocumento = true;
         Captura_Proximo_Documento();
     } else if (QtdeDocsConsultadosOK == 0) {
-        host::GravaArquivo();
-        setModalResult(mrOk);
+        Encerra();
     } else {
         AbreFormasPagamento();
     }
@@ -593,5 +589,5 @@ bool TFrmCAP_Mod::TrataIdentificacao() {
 void TFrmCAP_Mod::btRetornaClick() {
     Grava(1027, Texto(msg::ErroFinalizadoOper));
     Grava(1009, QStringLiteral("FF"));
-    setModalResult(mrCancel);
+    Volta();
 }

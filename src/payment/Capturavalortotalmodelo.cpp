@@ -76,14 +76,11 @@ void TFrmCapturaValorTotal_Mod::btConfirmaClick() {
         return;
     }
     if (edDestino) edDestino->setText(edVlrTotal->text());
-    setModalResult(mrCancel);
+    Volta();
 }
 
 void TFrmCapturaValorTotal_Mod::btRetornaClick() {
-    host::GravaCampoString(1027, 0, Texto(msg::ErroFinalizadoOper));
-    host::GravaCampoString(1009, 0, QStringLiteral("FF"));
-    host::GravaArquivo();
-    setModalResult(mrOk);
+    Encerra(QStringLiteral("FF"), Texto(msg::ErroFinalizadoOper));
 }
 
 void TFrmCapturaValorTotal_Mod::closeEvent(QCloseEvent* e) {

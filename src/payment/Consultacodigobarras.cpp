@@ -139,8 +139,7 @@ void TFrmCAP_CCB::TransacaoAutorizada() {
             HabilitaControles(true);
             Grava(1027, Texto(msg::ErroOperacaoCancelada));
             Grava(1009, QStringLiteral("FF"));
-            host::GravaArquivo();
-            setModalResult(mrOk);
+            Encerra();
             return;
         }
         if (!CriaExecutaForm(this, FrmCPG_CAP)) {

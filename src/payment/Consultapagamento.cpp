@@ -394,8 +394,7 @@ bool TFrmCPG_CAP::TrataResumoPagamentoRedeItau() {
         return true;
     }
     if (!PerguntaSimNao(texto, Texto(msg::TituloAltCestaServicos), this)) {
-        host::GravaArquivo();
-        setModalResult(mrOk);
+        Encerra();
         return false;
     }
     host::GravaAudit(QStringLiteral("Saiu: TrataResumoPagamentoRedeItau."));
@@ -668,5 +667,5 @@ void TFrmCPG_CAP::TransacaoAutorizada() {
         Grava(1003, QString::number(s1 + anterior));
     }
     Contas::ProximoDocumento = false;
-    setModalResult(mrCancel);
+    Volta();
 }

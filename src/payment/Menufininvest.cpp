@@ -65,7 +65,7 @@ void TFrmFin_Mnu::FormActivate() {
 void TFrmFin_Mnu::AbreOpcao(const QString& classe) {
     HabilitaDesabilitaBotoes(false);
     if (!AbreIndisponivel(this, classe)) MensagemFalhaCriacao("FrmIndisponivel");
-    if (ModalResult() != mrOk) setModalResult(mrCancel);
+    if (ModalResult() != mrOk) Volta();
 }
 
 void TFrmFin_Mnu::spOpcao1Click() {

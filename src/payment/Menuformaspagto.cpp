@@ -282,8 +282,7 @@ bool TFrmMnu_For::TrataRedesHabilitadasPagamento() {
 }
 
 void TFrmMnu_For::EncerraComResultado() {
-    host::GravaArquivo();
-    setModalResult(mrOk);
+    Encerra();
 }
 
 bool TFrmMnu_For::PreparaPagamentoCartao(bool redeDestino) {

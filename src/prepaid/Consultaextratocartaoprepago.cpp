@@ -115,8 +115,7 @@ bool TFrmCnsExtratoCrtPrePago::GravaCamposHostlink() {
     if (!Lumomain::LeAnalisaCartaoCB(tipo, lbMensagem)) {
         Grava(1027, Texto(msg::ErroOperacaoCancelada));
         Grava(1009, QStringLiteral("FF"));
-        host::GravaArquivo();
-        setModalResult(mrOk);
+        Encerra();
         return false;
     }
     // The card read left the correspondent PIN pad open: the PIN is taken on it as it is.

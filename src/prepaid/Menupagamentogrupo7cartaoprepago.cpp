@@ -62,10 +62,10 @@ void TFrmCartaoPrePagoGrupo7_Mnu::EncerraPeloOperador() {
     host::Grava(1027, Texto(msg::ErroFinalizadoOper));
     host::Grava(1009, QStringLiteral("FF"));
     host::GravaArquivo();
-    Encerra();
+    EncerraOperacao();
 }
 
-void TFrmCartaoPrePagoGrupo7_Mnu::Encerra() {
+void TFrmCartaoPrePagoGrupo7_Mnu::EncerraOperacao() {
     FechaPinpadSeAberto();
     // The holder's card number is not kept beyond the operation.
     Lumomain::ServicoHzinho_40_ConsultaCartaoPrePago.limpa();
@@ -76,16 +76,16 @@ template <class T> void TFrmCartaoPrePagoGrupo7_Mnu::ConcluiMovimento(const char
     // A refused name has been reported already; a query left unprinted keeps the operator's cancellation
     // that the identification query preset.
     if (!TrataConfirmacaoProprietarioCartaoPrePago()) {
-        Encerra();
+        EncerraOperacao();
         return;
     }
     if (!Lumomain::ImprimeConsultaCartaoPrePago()) {
         host::GravaArquivo();
-        Encerra();
+        EncerraOperacao();
         return;
     }
     TFrmTrnCartaoPrePago_Mod::ExecutaTransacaoForm<T>(QLatin1String(nomeForm));
-    Encerra();
+    EncerraOperacao();
 }
 
 void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao1Click() {
@@ -99,11 +99,11 @@ void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao1Click() {
     if (host::LeCampo(10229) == QLatin1String("2") &&
         (!Lumomain::VerificaIdentificacaoClienteSaqueCartaoPrePago() ||
          !TrataConfirmacaoProprietarioCartaoPrePago())) {
-        Encerra();
+        EncerraOperacao();
         return;
     }
     if (!CriaExecutaForm(this, FrmMod_SaqueCartaoPrePago)) MensagemFalhaCriacao("FrmMod_SaqueCartaoPrePago");
-    Encerra();
+    EncerraOperacao();
 }
 
 void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao2Click() {
@@ -114,7 +114,7 @@ void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao2Click() {
         return;
     }
     if (!Lumomain::VerificaIdentificacaoClienteDepositoTransfCartaoPrePago()) {
-        Encerra();
+        EncerraOperacao();
         return;
     }
     ConcluiMovimento<TFrmDepCartaoPrePago>("FrmDepCartaoPrePago");
@@ -151,11 +151,11 @@ void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao5Click() {
     }
     if (!ColetaDadosCartaoSenhaTransferenciaCartaoPrePago()) {
         host::GravaArquivo();
-        Encerra();
+        EncerraOperacao();
         return;
     }
     if (!Lumomain::VerificaIdentificacaoClienteTransferenciaCartaoPrePago()) {
-        Encerra();
+        EncerraOperacao();
         return;
     }
     ConcluiMovimento<TFrmTransfCartaoPrePago>("FrmTransfCartaoPrePago");

@@ -29,7 +29,7 @@ private:
     // A value, identification or CPF step failed: the host sees an operator cancellation and the menu closes.
     void EncerraPeloOperador();
     // A step failed having reported its own reason, or the operation ended: the menu closes.
-    void Encerra();
+    void EncerraOperacao();
     // The last steps of the deposit and the transfer: the holder's name confirmed, the query printed, the
     // movement sent.
     template <class T> void ConcluiMovimento(const char* nomeForm);

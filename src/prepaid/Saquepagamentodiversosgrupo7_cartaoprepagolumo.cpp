@@ -76,10 +76,9 @@ bool TFrmMod_SaqueCartaoPrePago::GravaCamposHostlink() {
     return TFrmTrn_Mod::GravaCamposHostlink() && host::Grava(10158, QStringLiteral("11"));
 }
 
-void TFrmMod_SaqueCartaoPrePago::Encerra() {
+void TFrmMod_SaqueCartaoPrePago::EncerraOperacao() {
     HabilitaControles(true);
-    host::GravaArquivo();
-    setModalResult(mrOk);
+    TFrmMod::Encerra();
 }
 
 bool TFrmMod_SaqueCartaoPrePago::CapturaSenhaCodigoCelular() {
@@ -140,5 +139,5 @@ void TFrmMod_SaqueCartaoPrePago::Saca() {
             bPinpadCBAberto = false;
         }
     }
-    Encerra();
+    EncerraOperacao();
 }

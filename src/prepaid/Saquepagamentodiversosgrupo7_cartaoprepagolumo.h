@@ -26,7 +26,7 @@ private:
     // either capture failed.
     bool CapturaSenhaCodigoCelular();
     // Closes the dialog with the host's result file written.
-    void Encerra();
+    void EncerraOperacao();
 
     QTimer* TCliqueSaque = nullptr;
 };

@@ -129,7 +129,7 @@ void TFrmColeta_Mod::btConfirmaClick() {
 }
 
 void TFrmColeta_Mod::btRetornaClick() {
-    setModalResult(mrCancel);
+    Volta();
 }
 
 // ---------------------------------------------------------------------------------------------------------

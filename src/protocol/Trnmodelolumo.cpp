@@ -130,8 +130,7 @@ bool TFrmTrn_Mod::VerificaCapturaSenha() {
     if (!CapturaSenha) return true;
     if (!host::BlocoSenhaNovo()) {
         if (host::LerSenha(JanelaAplicacao(), {}, lbTitulo->text()) != 0) {
-            setModalResult(mrOk);
-            host::GravaArquivo();
+            Encerra();
             return false;
         }
     }
@@ -194,7 +193,7 @@ void TFrmTrn_Mod::HabilitaControles(bool habilita) {
 }
 
 void TFrmTrn_Mod::btRetornaClick() {
-    setModalResult(mrCancel);
+    Volta();
 }
 
 void TFrmTrn_Mod::btConfirmaClick() {
@@ -222,8 +221,7 @@ bool TFrmTrn_Mod::ConfirmaVencimentoDebitoForcado() {
     if (host::ObtemConfirmacao(visor, 1) != 0) {
         Grava(1009, QStringLiteral("FF"));
         Grava(1027, QStringLiteral("Operação não confirmada no PinPad"));
-        host::GravaArquivo();
-        setModalResult(mrOk);
+        Encerra();
         HabilitaControles(true);
         return false;
     }
@@ -246,8 +244,7 @@ void TFrmTrn_Mod::ConfirmaTransacao() {
         HabilitaControles(true);
         Grava(1027, Texto(msg::ErroOperacaoCancelada));
         Grava(1009, QStringLiteral("FF"));
-        host::GravaArquivo();
-        setModalResult(mrOk);
+        Encerra();
         return;
     }
     TrataPrefixoDADICPAGCB();
@@ -266,8 +263,7 @@ void TFrmTrn_Mod::ConfirmaTransacao() {
             if (host::ObtemConfirmacao(visor, 1) != 0) {
                 Grava(1009, QStringLiteral("FF"));
                 Grava(1027, Texto(msg::MsgOperacaoNaoConfirmadaPinpad));
-                host::GravaArquivo();
-                setModalResult(mrOk);
+                Encerra();
                 HabilitaControles(true);
                 return;
             }
