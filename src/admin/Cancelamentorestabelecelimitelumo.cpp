@@ -13,7 +13,7 @@ namespace Cancelamentorestabelecelimitelumo {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnRestabeleceLimite =
-    Descritor(198, 0, {F(10112), F(10171), F(1003), F(1040), F(1041).fmt(4), F(1020).fmt(8)});
+CB_DESCRITOR(Cancelamentorestabelecelimitelumo, TrnRestabeleceLimite,
+             Descritor(198, 0, {F(10112), F(10171), F(1003), F(1040), F(1041).fmt(4), F(1020).fmt(8)}));
 
 } // namespace Cancelamentorestabelecelimitelumo

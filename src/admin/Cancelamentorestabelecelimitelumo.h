@@ -15,6 +15,6 @@ extern TFrmMod_RestabeleceLimiteCnc* FrmMod_RestabeleceLimiteCnc;
 // The request the dialog sends.
 namespace Cancelamentorestabelecelimitelumo {
 
-extern TTabelaTrn TrnRestabeleceLimite;
+extern const TTabelaTrn TrnRestabeleceLimite;
 
 } // namespace Cancelamentorestabelecelimitelumo

@@ -5,6 +5,6 @@
 
 namespace Fechamentorepasse {
 
-extern TTabelaTrn TrnFechamentoRepasse;
+extern const TTabelaTrn TrnFechamentoRepasse;
 
 } // namespace Fechamentorepasse

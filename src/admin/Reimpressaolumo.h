@@ -5,6 +5,6 @@
 
 namespace Reimpressaolumo {
 
-extern TTabelaTrn TrnReimpressao;
+extern const TTabelaTrn TrnReimpressao;
 
 } // namespace Reimpressaolumo

@@ -31,7 +31,7 @@ namespace Restabelecelimitelumo {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnRestabeleceLimite =
-    Descritor(197, 0, {F(10112), F(10171), F(1003), F(1040), F(1041).fmt(4)});
+CB_DESCRITOR(Restabelecelimitelumo, TrnRestabeleceLimite,
+             Descritor(197, 0, {F(10112), F(10171), F(1003), F(1040), F(1041).fmt(4)}));
 
 } // namespace Restabelecelimitelumo

@@ -23,6 +23,6 @@ extern TFrmMod_RestabeleceLimite* FrmMod_RestabeleceLimite;
 // The request the dialog sends.
 namespace Restabelecelimitelumo {
 
-extern TTabelaTrn TrnRestabeleceLimite;
+extern const TTabelaTrn TrnRestabeleceLimite;
 
 } // namespace Restabelecelimitelumo

@@ -6,7 +6,7 @@ namespace Cancelamentodeposito {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnCancelamentoDeposito =
-    Descritor(242, 1, {B, F(1003), F(10102, 1), F(10189), F(10102)});
+CB_DESCRITOR(Cancelamentodeposito, TrnCancelamentoDeposito,
+             Descritor(242, 1, {B, F(1003), F(10102, 1), F(10189), F(10102)}));
 
 } // namespace Cancelamentodeposito

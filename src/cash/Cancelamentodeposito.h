@@ -5,6 +5,6 @@
 
 namespace Cancelamentodeposito {
 
-extern TTabelaTrn TrnCancelamentoDeposito;
+extern const TTabelaTrn TrnCancelamentoDeposito;
 
 } // namespace Cancelamentodeposito

@@ -6,7 +6,7 @@ namespace Cancelamentosaquebeneficioinss {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnCancelamentoSaqueINSS =
-    Descritor(242, 1, {B, F(1003), F(10104), F(10102), F(10149, "CSEG:"), T3});
+CB_DESCRITOR(Cancelamentosaquebeneficioinss, TrnCancelamentoSaqueINSS,
+             Descritor(242, 1, {B, F(1003), F(10104), F(10102), F(10149, "CSEG:"), T3}));
 
 } // namespace Cancelamentosaquebeneficioinss

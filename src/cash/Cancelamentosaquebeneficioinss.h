@@ -5,6 +5,6 @@
 
 namespace Cancelamentosaquebeneficioinss {
 
-extern TTabelaTrn TrnCancelamentoSaqueINSS;
+extern const TTabelaTrn TrnCancelamentoSaqueINSS;
 
 } // namespace Cancelamentosaquebeneficioinss

@@ -11,7 +11,7 @@ namespace Depositodinheirocheque {
 // Account key, 23 characters.
 extern std::array<char, 24> acDadosContaDeposito;
 
-extern TTabelaTrn TrnConsultaDeposito;
-extern TTabelaTrn TrnDeposito;
+extern const TTabelaTrn TrnConsultaDeposito;
+extern const TTabelaTrn TrnDeposito;
 
 } // namespace Depositodinheirocheque

@@ -19,8 +19,8 @@ extern std::array<char, 64> acTrilha2;
 extern std::array<char, 64> acSequenciacartao;
 extern std::array<char, 64> acViacartao;
 
-extern TTabelaTrn TrnConsultaDadosDepositoIdentificadoModalidade12;
-extern TTabelaTrn TrnConsultaDadosDepositoIdentificadoModalidade34;
-extern TTabelaTrn TrnDepositoIdentificado;
+extern const TTabelaTrn TrnConsultaDadosDepositoIdentificadoModalidade12;
+extern const TTabelaTrn TrnConsultaDadosDepositoIdentificadoModalidade34;
+extern const TTabelaTrn TrnDepositoIdentificado;
 
 } // namespace Depositodinheirochequeidentificado

@@ -6,7 +6,7 @@
 
 namespace Saquebeneficioinss {
 
-extern TTabelaTrn TrnSaqueINSS;
+extern const TTabelaTrn TrnSaqueINSS;
 
 } // namespace Saquebeneficioinss
 

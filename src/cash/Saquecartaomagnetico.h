@@ -6,7 +6,7 @@
 
 namespace Saquecartaomagnetico {
 
-extern TTabelaTrn TrnSaqueCartaoMag;
+extern const TTabelaTrn TrnSaqueCartaoMag;
 
 } // namespace Saquecartaomagnetico
 

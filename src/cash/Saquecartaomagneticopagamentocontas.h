@@ -7,7 +7,7 @@
 
 namespace Saquecartaomagneticopagamentocontas {
 
-extern TTabelaTrn TrnSaqueCartaoMagPagtoCta;
+extern const TTabelaTrn TrnSaqueCartaoMagPagtoCta;
 
 } // namespace Saquecartaomagneticopagamentocontas
 

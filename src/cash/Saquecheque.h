@@ -7,7 +7,7 @@
 
 namespace Saquecheque {
 
-extern TTabelaTrn TrnSaqueCheque;
+extern const TTabelaTrn TrnSaqueCheque;
 
 } // namespace Saquecheque
 

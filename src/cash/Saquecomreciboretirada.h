@@ -6,7 +6,7 @@
 
 namespace Saquecomreciboretirada {
 
-extern TTabelaTrn TrnSaqueReciboRetirada;
+extern const TTabelaTrn TrnSaqueReciboRetirada;
 
 } // namespace Saquecomreciboretirada
 

@@ -61,7 +61,7 @@ void TFrmConsDispSegToken::ConsultaDispositivoSeguranca() {
     DefineMensagem(QString::fromUtf8(msg::MsgEmProcessamento));
     Lumomain::ProcessaMensagens();
     enviada_ = true;
-    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+    host::AutorizaTransacao(Pedido(), lbMensagem, 0);
 
     const QString codigo = host::LeCampo(1009).trimmed();
     if (codigo == QLatin1String("00") || codigo == QLatin1String("0")) {

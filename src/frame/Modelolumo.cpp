@@ -127,6 +127,10 @@ void TFrmMod::setModalResult(int resultado) {
     if (resultado != mrNone && laco_) laco_->exit();
 }
 
+TTabelaTrn TFrmMod::Pedido() const {
+    return Tabelatrn::Aplica(*Descritor, AjustesPedido);
+}
+
 void TFrmMod::Volta() {
     setModalResult(mrCancel);
 }
@@ -240,7 +244,7 @@ bool TFrmMod::EnviaTransacaoAdviceOffLine(bool marca) {
     if (!VerificaObtemDadosEmv()) return false;
     if (!Descritor) return false;
     if (marca) host::GravaCampoString(10264, 0, QStringLiteral("1"));
-    const bool ok = host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+    const bool ok = host::AutorizaTransacao(Pedido(), lbMensagem, 0);
     if (marca) host::LimpaCampo(10264);
     return ok;
 }
@@ -260,7 +264,7 @@ bool TFrmMod::AutorizaTransacaoCartao(const std::function<void()>& aposResposta)
     if (!numero) dpchip = 0;
     DefineMensagem(msg::Texto(msg::MsgEmProcessamento));
     Lumomain::ProcessaMensagens();
-    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+    host::AutorizaTransacao(Pedido(), lbMensagem, 0);
     Lumomain::ProcessaMensagens();
     if (aposResposta) aposResposta();
     host::TrataMensagensCartaoCHIP(dpchip, lbMensagem,

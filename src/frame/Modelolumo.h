@@ -3,6 +3,8 @@
 // share.
 #pragma once
 
+#include "protocol/Tabelatrn.h"
+
 #include <QDialog>
 #include <QHash>
 
@@ -22,7 +24,6 @@ class QPushButton;
 class QRect;
 class QTimer;
 class QWidget;
-struct TTabelaTrn;
 
 class TFrmMod : public QDialog {
     Q_OBJECT
@@ -85,8 +86,11 @@ public:
     QLabel* lbTitulo = nullptr;
     QLabel* lbMensagem = nullptr;
     QLabel* lbVersao = nullptr;
-    // The request this dialog sends (a descriptor of the table).
-    TTabelaTrn* Descritor = nullptr;
+    // The request this dialog sends (a descriptor of the table, never changed), and the changes this dialog
+    // makes to it; Pedido is what goes.
+    const TTabelaTrn* Descritor = nullptr;
+    Tabelatrn::Ajustes AjustesPedido;
+    TTabelaTrn Pedido() const;
     // Enter on a control that is not a button moves the focus to the next control while set.
     bool bControlaKeyPreview = true;
 

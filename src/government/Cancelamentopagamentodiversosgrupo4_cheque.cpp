@@ -6,6 +6,7 @@ namespace Cancelamentopagamentodiversosgrupo4_cheque {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnCancelamentoCheque = Descritor(242, 1, {A, K(""), F(1003), F(10154), F(10154, 1)});
+CB_DESCRITOR(Cancelamentopagamentodiversosgrupo4_cheque, TrnCancelamentoCheque,
+             Descritor(242, 1, {A, K(""), F(1003), F(10154), F(10154, 1)}));
 
 } // namespace Cancelamentopagamentodiversosgrupo4_cheque

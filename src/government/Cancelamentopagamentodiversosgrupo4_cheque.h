@@ -5,6 +5,6 @@
 
 namespace Cancelamentopagamentodiversosgrupo4_cheque {
 
-extern TTabelaTrn TrnCancelamentoCheque;
+extern const TTabelaTrn TrnCancelamentoCheque;
 
 } // namespace Cancelamentopagamentodiversosgrupo4_cheque

@@ -5,6 +5,6 @@
 
 namespace Cancelamentopagamentodiversosgrupo4_debcb {
 
-extern TTabelaTrn TrnCancelamentoDebitoCB;
+extern const TTabelaTrn TrnCancelamentoDebitoCB;
 
 } // namespace Cancelamentopagamentodiversosgrupo4_debcb

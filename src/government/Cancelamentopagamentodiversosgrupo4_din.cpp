@@ -6,6 +6,7 @@ namespace Cancelamentopagamentodiversosgrupo4_din {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnCancelamentoDinheiro = Descritor(242, 1, {A, K(""), F(1003), F(10154), F(10154, 1)});
+CB_DESCRITOR(Cancelamentopagamentodiversosgrupo4_din, TrnCancelamentoDinheiro,
+             Descritor(242, 1, {A, K(""), F(1003), F(10154), F(10154, 1)}));
 
 } // namespace Cancelamentopagamentodiversosgrupo4_din

@@ -5,6 +5,6 @@
 
 namespace Cancelamentopagamentodiversosgrupo4_din {
 
-extern TTabelaTrn TrnCancelamentoDinheiro;
+extern const TTabelaTrn TrnCancelamentoDinheiro;
 
 } // namespace Cancelamentopagamentodiversosgrupo4_din

@@ -6,9 +6,10 @@ namespace Pagtoemcartaodebitodarfpretogrupo4 {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoDebitoDarfPreto =
-    Descritor(242, 1,
-              {A, K("1"), F(1062).fmt(5), F(1006), F(1007), F(1049), F(1182), F(1113).fmt(5), F(1243),
-               F(1119), F(1096), F(1003), K("1"), F(10104), F(10146), F(10163), P3, F(10544, "TOKEN:"), T3});
+CB_DESCRITOR(Pagtoemcartaodebitodarfpretogrupo4, TrnPagamentoDebitoDarfPreto,
+             Descritor(242, 1,
+                       {A, K("1"), F(1062).fmt(5), F(1006), F(1007), F(1049), F(1182), F(1113).fmt(5),
+                        F(1243), F(1119), F(1096), F(1003), K("1"), F(10104), F(10146), F(10163), P3,
+                        F(10544, "TOKEN:"), T3}));
 
 } // namespace Pagtoemcartaodebitodarfpretogrupo4

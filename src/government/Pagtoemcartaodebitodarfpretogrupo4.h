@@ -5,6 +5,6 @@
 
 namespace Pagtoemcartaodebitodarfpretogrupo4 {
 
-extern TTabelaTrn TrnPagamentoDebitoDarfPreto;
+extern const TTabelaTrn TrnPagamentoDebitoDarfPreto;
 
 } // namespace Pagtoemcartaodebitodarfpretogrupo4

@@ -5,6 +5,6 @@
 
 namespace Pagtoemcartaodebitodarfsimplesgrupo4 {
 
-extern TTabelaTrn TrnPagamentoDebitoDarfSimples;
+extern const TTabelaTrn TrnPagamentoDebitoDarfSimples;
 
 } // namespace Pagtoemcartaodebitodarfsimplesgrupo4

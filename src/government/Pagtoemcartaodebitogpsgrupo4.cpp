@@ -6,9 +6,9 @@ namespace Pagtoemcartaodebitogpsgrupo4 {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoDebitoGPS =
-    Descritor(242, 1,
-              {A, K("1"), F(1056), F(1068).fmt(5), F(1258), F(1097), F(1239), F(1096), F(1003), K("1"),
-               F(10104), F(10146), F(10163), P3, F(10544, "TOKEN:"), T3});
+CB_DESCRITOR(Pagtoemcartaodebitogpsgrupo4, TrnPagamentoDebitoGPS,
+             Descritor(242, 1,
+                       {A, K("1"), F(1056), F(1068).fmt(5), F(1258), F(1097), F(1239), F(1096), F(1003),
+                        K("1"), F(10104), F(10146), F(10163), P3, F(10544, "TOKEN:"), T3}));
 
 } // namespace Pagtoemcartaodebitogpsgrupo4

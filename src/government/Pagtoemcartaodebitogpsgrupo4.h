@@ -5,6 +5,6 @@
 
 namespace Pagtoemcartaodebitogpsgrupo4 {
 
-extern TTabelaTrn TrnPagamentoDebitoGPS;
+extern const TTabelaTrn TrnPagamentoDebitoGPS;
 
 } // namespace Pagtoemcartaodebitogpsgrupo4

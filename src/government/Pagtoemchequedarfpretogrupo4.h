@@ -5,6 +5,6 @@
 
 namespace Pagtoemchequedarfpretogrupo4 {
 
-extern TTabelaTrn TrnPagamentoChequeDarfPreto;
+extern const TTabelaTrn TrnPagamentoChequeDarfPreto;
 
 } // namespace Pagtoemchequedarfpretogrupo4

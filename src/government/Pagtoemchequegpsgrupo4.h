@@ -5,6 +5,6 @@
 
 namespace Pagtoemchequegpsgrupo4 {
 
-extern TTabelaTrn TrnPagamentoChequeGPS;
+extern const TTabelaTrn TrnPagamentoChequeGPS;
 
 } // namespace Pagtoemchequegpsgrupo4

@@ -6,16 +6,17 @@ namespace Pagtoemchequegrupo4_trn {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoChequeDarfPreto =
-    Descritor(242, 1,
-              {A, K("1"), F(1062).fmt(5), F(1006), F(1007), F(1049), F(1182), F(1113).fmt(5), F(1243),
-               F(1119), F(1096), F(1003), F(10102), F(10102, 1)});
-constinit TTabelaTrn TrnPagamentoChequeDarfSimples =
-    Descritor(242, 1,
-              {A, K("1"), F(1062).fmt(5), F(1006), F(1007), F(1049), F(1185), F(1194), F(1243), F(1119),
-               F(1096), F(1003), F(10102), F(10102, 1)});
-constinit TTabelaTrn TrnPagamentoChequeGPS = Descritor(
-    242, 1,
-    {A, K("1"), F(1056), F(1068).fmt(5), F(1258), F(1097), F(1239), F(1096), F(1003), F(10102), F(10102, 1)});
+CB_DESCRITOR(Pagtoemchequegrupo4_trn, TrnPagamentoChequeDarfPreto,
+             Descritor(242, 1,
+                       {A, K("1"), F(1062).fmt(5), F(1006), F(1007), F(1049), F(1182), F(1113).fmt(5),
+                        F(1243), F(1119), F(1096), F(1003), F(10102), F(10102, 1)}));
+CB_DESCRITOR(Pagtoemchequegrupo4_trn, TrnPagamentoChequeDarfSimples,
+             Descritor(242, 1,
+                       {A, K("1"), F(1062).fmt(5), F(1006), F(1007), F(1049), F(1185), F(1194), F(1243),
+                        F(1119), F(1096), F(1003), F(10102), F(10102, 1)}));
+CB_DESCRITOR(Pagtoemchequegrupo4_trn, TrnPagamentoChequeGPS,
+             Descritor(242, 1,
+                       {A, K("1"), F(1056), F(1068).fmt(5), F(1258), F(1097), F(1239), F(1096), F(1003),
+                        F(10102), F(10102, 1)}));
 
 } // namespace Pagtoemchequegrupo4_trn

@@ -5,8 +5,8 @@
 
 namespace Pagtoemchequegrupo4_trn {
 
-extern TTabelaTrn TrnPagamentoChequeDarfPreto;
-extern TTabelaTrn TrnPagamentoChequeDarfSimples;
-extern TTabelaTrn TrnPagamentoChequeGPS;
+extern const TTabelaTrn TrnPagamentoChequeDarfPreto;
+extern const TTabelaTrn TrnPagamentoChequeDarfSimples;
+extern const TTabelaTrn TrnPagamentoChequeGPS;
 
 } // namespace Pagtoemchequegrupo4_trn

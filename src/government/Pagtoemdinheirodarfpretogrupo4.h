@@ -5,6 +5,6 @@
 
 namespace Pagtoemdinheirodarfpretogrupo4 {
 
-extern TTabelaTrn TrnPagamentoDinheiroDarfPreto;
+extern const TTabelaTrn TrnPagamentoDinheiroDarfPreto;
 
 } // namespace Pagtoemdinheirodarfpretogrupo4

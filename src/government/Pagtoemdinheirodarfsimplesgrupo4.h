@@ -5,6 +5,6 @@
 
 namespace Pagtoemdinheirodarfsimplesgrupo4 {
 
-extern TTabelaTrn TrnPagamentoDinheiroDarfSimples;
+extern const TTabelaTrn TrnPagamentoDinheiroDarfSimples;
 
 } // namespace Pagtoemdinheirodarfsimplesgrupo4

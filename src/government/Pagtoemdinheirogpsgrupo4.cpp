@@ -6,8 +6,9 @@ namespace Pagtoemdinheirogpsgrupo4 {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoDinheiroGPS = Descritor(
-    242, 1,
-    {A, K("1"), F(1056), F(1068), F(1258), F(1097), F(1239), F(1096), F(1003), F(10301), F(10301, 1)});
+CB_DESCRITOR(Pagtoemdinheirogpsgrupo4, TrnPagamentoDinheiroGPS,
+             Descritor(242, 1,
+                       {A, K("1"), F(1056), F(1068), F(1258), F(1097), F(1239), F(1096), F(1003), F(10301),
+                        F(10301, 1)}));
 
 } // namespace Pagtoemdinheirogpsgrupo4

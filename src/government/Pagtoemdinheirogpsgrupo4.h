@@ -5,6 +5,6 @@
 
 namespace Pagtoemdinheirogpsgrupo4 {
 
-extern TTabelaTrn TrnPagamentoDinheiroGPS;
+extern const TTabelaTrn TrnPagamentoDinheiroGPS;
 
 } // namespace Pagtoemdinheirogpsgrupo4

@@ -6,9 +6,10 @@ namespace Pagtoemcartaodebitopaguefacilgrupo6 {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoDebitoPagueFacil =
-    Descritor(242, 1,
-              {F(10112), F(10171), K("6"), F(10103), F(10158), F(1003), F(1256), F(10134), F(10104),
-               F(10146).bloco(16), F(10102), F(10243, "NSPIN:"), F(10149, "CSEG:"), F(10544, "TOKEN:"), T3});
+CB_DESCRITOR(Pagtoemcartaodebitopaguefacilgrupo6, TrnPagamentoDebitoPagueFacil,
+             Descritor(242, 1,
+                       {F(10112), F(10171), K("6"), F(10103), F(10158), F(1003), F(1256), F(10134), F(10104),
+                        F(10146).bloco(16), F(10102), F(10243, "NSPIN:"), F(10149, "CSEG:"),
+                        F(10544, "TOKEN:"), T3}));
 
 } // namespace Pagtoemcartaodebitopaguefacilgrupo6

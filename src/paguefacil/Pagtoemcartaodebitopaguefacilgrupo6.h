@@ -5,6 +5,6 @@
 
 namespace Pagtoemcartaodebitopaguefacilgrupo6 {
 
-extern TTabelaTrn TrnPagamentoDebitoPagueFacil;
+extern const TTabelaTrn TrnPagamentoDebitoPagueFacil;
 
 } // namespace Pagtoemcartaodebitopaguefacilgrupo6

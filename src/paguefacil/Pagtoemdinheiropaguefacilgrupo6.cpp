@@ -6,7 +6,7 @@ namespace Pagtoemdinheiropaguefacilgrupo6 {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoDinheiroPagueFacil =
-    Descritor(242, 1, {F(10112), F(10171), K("06"), F(10103), F(10158), F(1003), F(1256)});
+CB_DESCRITOR(Pagtoemdinheiropaguefacilgrupo6, TrnPagamentoDinheiroPagueFacil,
+             Descritor(242, 1, {F(10112), F(10171), K("06"), F(10103), F(10158), F(1003), F(1256)}));
 
 } // namespace Pagtoemdinheiropaguefacilgrupo6

@@ -5,6 +5,6 @@
 
 namespace Pagtoemdinheiropaguefacilgrupo6 {
 
-extern TTabelaTrn TrnPagamentoDinheiroPagueFacil;
+extern const TTabelaTrn TrnPagamentoDinheiroPagueFacil;
 
 } // namespace Pagtoemdinheiropaguefacilgrupo6

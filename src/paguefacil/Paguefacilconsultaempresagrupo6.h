@@ -5,6 +5,6 @@
 
 namespace Paguefacilconsultaempresagrupo6 {
 
-extern TTabelaTrn TrnConsultaEmpresa;
+extern const TTabelaTrn TrnConsultaEmpresa;
 
 } // namespace Paguefacilconsultaempresagrupo6

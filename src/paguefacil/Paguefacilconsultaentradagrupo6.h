@@ -5,6 +5,6 @@
 
 namespace Paguefacilconsultaentradagrupo6 {
 
-extern TTabelaTrn TrnConsultaEntrada;
+extern const TTabelaTrn TrnConsultaEntrada;
 
 } // namespace Paguefacilconsultaentradagrupo6

@@ -5,6 +5,6 @@
 
 namespace Paguefacilconsultaprodutogrupo6 {
 
-extern TTabelaTrn TrnConsultaProduto;
+extern const TTabelaTrn TrnConsultaProduto;
 
 } // namespace Paguefacilconsultaprodutogrupo6

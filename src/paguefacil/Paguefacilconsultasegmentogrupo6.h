@@ -5,6 +5,6 @@
 
 namespace Paguefacilconsultasegmentogrupo6 {
 
-extern TTabelaTrn TrnConsultaSegmento;
+extern const TTabelaTrn TrnConsultaSegmento;
 
 } // namespace Paguefacilconsultasegmentogrupo6

@@ -5,6 +5,6 @@
 
 namespace Paguefacilconsultaufgrupo6 {
 
-extern TTabelaTrn TrnConsultaUF;
+extern const TTabelaTrn TrnConsultaUF;
 
 } // namespace Paguefacilconsultaufgrupo6

@@ -5,6 +5,6 @@
 
 namespace Paguefacilconsultavaloresgrupo6 {
 
-extern TTabelaTrn TrnConsultaValoresPagueFacil;
+extern const TTabelaTrn TrnConsultaValoresPagueFacil;
 
 } // namespace Paguefacilconsultavaloresgrupo6

@@ -5,6 +5,6 @@
 
 namespace Cancchequefininvest {
 
-extern TTabelaTrn TrnCancelamentoChequeFin;
+extern const TTabelaTrn TrnCancelamentoChequeFin;
 
 } // namespace Cancchequefininvest

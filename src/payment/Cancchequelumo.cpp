@@ -6,7 +6,9 @@ namespace Cancchequelumo {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnCancelamentoCheque = Descritor(
-    242, 1, {A, K(""), F(1003), F(10164), F(10165), F(10166), F(10167), F(10168), F(10169).fmt(5), F(10102)});
+CB_DESCRITOR(Cancchequelumo, TrnCancelamentoCheque,
+             Descritor(242, 1,
+                       {A, K(""), F(1003), F(10164), F(10165), F(10166), F(10167), F(10168), F(10169).fmt(5),
+                        F(10102)}));
 
 } // namespace Cancchequelumo

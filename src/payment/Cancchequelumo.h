@@ -5,6 +5,6 @@
 
 namespace Cancchequelumo {
 
-extern TTabelaTrn TrnCancelamentoCheque;
+extern const TTabelaTrn TrnCancelamentoCheque;
 
 } // namespace Cancchequelumo

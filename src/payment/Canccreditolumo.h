@@ -5,6 +5,6 @@
 
 namespace Canccreditolumo {
 
-extern TTabelaTrn TrnCancelamentoCredito;
+extern const TTabelaTrn TrnCancelamentoCredito;
 
 } // namespace Canccreditolumo

@@ -6,9 +6,10 @@ namespace Canccreditoredelumo {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnCancelamentoCreditoRede =
-    Descritor(242, 1,
-              {A, K(""), K(""), K(""), K(""), K(""), K(""), K(""), K(""), K(""), F(10102, 1), F(10104),
-               F(1003).fmt(4), F(1013), F(1020).fmt(8), F(10149), F(1503, "NSUSERV:"), T3});
+CB_DESCRITOR(Canccreditoredelumo, TrnCancelamentoCreditoRede,
+             Descritor(242, 1,
+                       {A, K(""), K(""), K(""), K(""), K(""), K(""), K(""), K(""), K(""), F(10102, 1),
+                        F(10104), F(1003).fmt(4), F(1013), F(1020).fmt(8), F(10149), F(1503, "NSUSERV:"),
+                        T3}));
 
 } // namespace Canccreditoredelumo

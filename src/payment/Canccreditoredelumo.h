@@ -5,6 +5,6 @@
 
 namespace Canccreditoredelumo {
 
-extern TTabelaTrn TrnCancelamentoCreditoRede;
+extern const TTabelaTrn TrnCancelamentoCreditoRede;
 
 } // namespace Canccreditoredelumo

@@ -5,6 +5,6 @@
 
 namespace Cancdebitofininvest {
 
-extern TTabelaTrn TrnCancelamentoDebitoFin;
+extern const TTabelaTrn TrnCancelamentoDebitoFin;
 
 } // namespace Cancdebitofininvest

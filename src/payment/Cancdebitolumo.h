@@ -5,6 +5,6 @@
 
 namespace Cancdebitolumo {
 
-extern TTabelaTrn TrnCancelamentoDebito;
+extern const TTabelaTrn TrnCancelamentoDebito;
 
 } // namespace Cancdebitolumo

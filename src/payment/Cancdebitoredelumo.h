@@ -5,6 +5,6 @@
 
 namespace Cancdebitoredelumo {
 
-extern TTabelaTrn TrnCancelamentoDebito;
+extern const TTabelaTrn TrnCancelamentoDebito;
 
 } // namespace Cancdebitoredelumo

@@ -5,6 +5,6 @@
 
 namespace Cancdinheirofininvest {
 
-extern TTabelaTrn TrnCancelamentoDinheiroFin;
+extern const TTabelaTrn TrnCancelamentoDinheiroFin;
 
 } // namespace Cancdinheirofininvest

@@ -5,6 +5,6 @@
 
 namespace Cancdinheirolumo {
 
-extern TTabelaTrn TrnCancelamentoDinheiro;
+extern const TTabelaTrn TrnCancelamentoDinheiro;
 
 } // namespace Cancdinheirolumo

@@ -6,9 +6,9 @@ namespace Cancdinheiroredelumo {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnCancelamentoDinheiro =
-    Descritor(242, 1,
-              {A, K(""), K(""), K(""), K(""), K(""), K(""), K(""), K(""), F(1013), F(1020).fmt(8),
-               F(1503, "NSUSERV:")});
+CB_DESCRITOR(Cancdinheiroredelumo, TrnCancelamentoDinheiro,
+             Descritor(242, 1,
+                       {A, K(""), K(""), K(""), K(""), K(""), K(""), K(""), K(""), F(1013), F(1020).fmt(8),
+                        F(1503, "NSUSERV:")}));
 
 } // namespace Cancdinheiroredelumo

@@ -5,6 +5,6 @@
 
 namespace Cancdinheiroredelumo {
 
-extern TTabelaTrn TrnCancelamentoDinheiro;
+extern const TTabelaTrn TrnCancelamentoDinheiro;
 
 } // namespace Cancdinheiroredelumo

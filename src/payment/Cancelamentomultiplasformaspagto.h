@@ -5,9 +5,9 @@
 
 namespace Cancelamentomultiplasformaspagto {
 
-extern TTabelaTrn TrnCancelamentoDinChqFin;
-extern TTabelaTrn TrnCancelamentoDinDebFin;
-extern TTabelaTrn TrnCancelamentoChqDebFin;
-extern TTabelaTrn TrnCancelamentoDinChqDebFin;
+extern const TTabelaTrn TrnCancelamentoDinChqFin;
+extern const TTabelaTrn TrnCancelamentoDinDebFin;
+extern const TTabelaTrn TrnCancelamentoChqDebFin;
+extern const TTabelaTrn TrnCancelamentoDinChqDebFin;
 
 } // namespace Cancelamentomultiplasformaspagto

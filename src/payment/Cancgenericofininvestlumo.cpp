@@ -6,11 +6,11 @@ namespace Cancgenericofininvestlumo {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnCancelamentoGenericoFininvest =
-    Descritor(242, 1,
-              {B, K("1"), F(1003), F(10164), F(10165), F(10166), F(1112), F(10167), F(10168), F(10169).fmt(5),
-               F(10102), F(10301), F(10301, 1)});
-constinit TTabelaTrn TrnConsultaCancelamentoGenericoFininvest =
-    Descritor(242, 0, {B, F(10102), F(10301), F(10301, 1)});
+CB_DESCRITOR(Cancgenericofininvestlumo, TrnCancelamentoGenericoFininvest,
+             Descritor(242, 1,
+                       {B, K("1"), F(1003), F(10164), F(10165), F(10166), F(1112), F(10167), F(10168),
+                        F(10169).fmt(5), F(10102), F(10301), F(10301, 1)}));
+CB_DESCRITOR(Cancgenericofininvestlumo, TrnConsultaCancelamentoGenericoFininvest,
+             Descritor(242, 0, {B, F(10102), F(10301), F(10301, 1)}));
 
 } // namespace Cancgenericofininvestlumo

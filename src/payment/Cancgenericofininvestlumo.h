@@ -5,7 +5,7 @@
 
 namespace Cancgenericofininvestlumo {
 
-extern TTabelaTrn TrnCancelamentoGenericoFininvest;
-extern TTabelaTrn TrnConsultaCancelamentoGenericoFininvest;
+extern const TTabelaTrn TrnCancelamentoGenericoFininvest;
+extern const TTabelaTrn TrnConsultaCancelamentoGenericoFininvest;
 
 } // namespace Cancgenericofininvestlumo

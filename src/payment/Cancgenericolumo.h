@@ -5,7 +5,7 @@
 
 namespace Cancgenericolumo {
 
-extern TTabelaTrn TrnCancelamentoGenerico;
-extern TTabelaTrn TrnConsultaCancelamentoGenerico;
+extern const TTabelaTrn TrnCancelamentoGenerico;
+extern const TTabelaTrn TrnConsultaCancelamentoGenerico;
 
 } // namespace Cancgenericolumo

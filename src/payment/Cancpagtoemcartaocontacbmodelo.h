@@ -5,6 +5,6 @@
 
 namespace Cancpagtoemcartaocontacbmodelo {
 
-extern TTabelaTrn TrnCancPagtoCartaoContaCB;
+extern const TTabelaTrn TrnCancPagtoCartaoContaCB;
 
 } // namespace Cancpagtoemcartaocontacbmodelo

@@ -397,7 +397,7 @@ int TFrmCAP_Mod::VerificaAutorizaTransacao() {
         ReportaFalha(QStringLiteral("Transação sem descritor"));
         return 255;
     }
-    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+    host::AutorizaTransacao(Pedido(), lbMensagem, 0);
     return host::LeCampoInteiro(1009, 0, 255);
 }
 

@@ -11,7 +11,7 @@ namespace Consultacodbarrasfininvest {
 // The document as captured: a bar code or typed line (at most 48 digits).
 extern std::array<char, 64> NUMERO_DOCUMENTO;
 
-extern TTabelaTrn TrnConsultaCodigoBarras;
-extern TTabelaTrn TrnConsultaPagamento;
+extern const TTabelaTrn TrnConsultaCodigoBarras;
+extern const TTabelaTrn TrnConsultaPagamento;
 
 } // namespace Consultacodbarrasfininvest

@@ -16,7 +16,7 @@ namespace Consultacodigobarras {
 // The document as captured: a bar code or typed line (at most 48 digits).
 extern std::array<char, 64> NUMERO_DOCUMENTO;
 
-extern TTabelaTrn TrnConsultaCodigoBarras;
+extern const TTabelaTrn TrnConsultaCodigoBarras;
 
 // Copies a document into a NUL-terminated buffer, cut to fit.
 template <std::size_t N> void CopiaDocumento(std::array<char, N>& destino, const QString& documento) {

@@ -25,10 +25,10 @@ using namespace Tabelatrn::Notacao;
 
 constinit std::array<char, 64> NUMERO_DOCUMENTO{};
 
-constinit TTabelaTrn TrnConsultaPagamento =
-    Descritor(242, 0,
-              {A, F(10102), F(10102, 1), F(10102, 2), F(10102, 3), F(10102, 4), F(1040),
-               K(NUMERO_DOCUMENTO).fmt(4), F(10102, 5).fmt(5), F(10439, "BOLREG:")});
+CB_DESCRITOR(Consultapagamento, TrnConsultaPagamento,
+             Descritor(242, 0,
+                       {A, F(10102), F(10102, 1), F(10102, 2), F(10102, 3), F(10102, 4), F(1040),
+                        K(NUMERO_DOCUMENTO).fmt(4), F(10102, 5).fmt(5), F(10439, "BOLREG:")}));
 
 QString FormataValor(const QString& valor, bool virgula) {
     const QString t = valor.trimmed();

@@ -19,7 +19,7 @@ namespace Consultapagamento {
 // The document as captured: a bar code or typed line (at most 48 digits).
 extern std::array<char, 64> NUMERO_DOCUMENTO;
 
-extern TTabelaTrn TrnConsultaPagamento;
+extern const TTabelaTrn TrnConsultaPagamento;
 
 // An amount text with two decimals: none gets ",00" (virgula) or is shown as money, one gets a "0", more are
 // cut to two and rounded up when the third is 5 or more ("12,345" -> "12,35").

@@ -73,6 +73,6 @@ namespace Continuarpagamento {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnContinuarPagamento = Descritor(242, 1, {B, F(10102)});
+CB_DESCRITOR(Continuarpagamento, TrnContinuarPagamento, Descritor(242, 1, {B, F(10102)}));
 
 } // namespace Continuarpagamento

@@ -32,6 +32,6 @@ extern TFrmPgt_Con* FrmPgt_Con;
 // The request the dialog sends.
 namespace Continuarpagamento {
 
-extern TTabelaTrn TrnContinuarPagamento;
+extern const TTabelaTrn TrnContinuarPagamento;
 
 } // namespace Continuarpagamento

@@ -11,12 +11,12 @@
 
 namespace Liquidacao {
 
-bool GravaCamposLiquidacao(TTabelaTrn& descritor, const char* funcao, const char* forma) {
+bool GravaCamposLiquidacao(Tabelatrn::Ajustes& ajustes, const char* funcao, const char* forma) {
     const int qtde = std::max(0, Lumomain::QtdeDocsConsultadosOK);
     if (!Grava(10158, QLatin1String(funcao))) return false;
     if (!Grava(10102, QString::number(qtde))) return false;
     // The block of the seven per-document fields goes once per accepted document.
-    Tabelatrn::DefineQtdeDocumentos(descritor, static_cast<uint16_t>(qtde));
+    ajustes.documentos = static_cast<uint16_t>(qtde);
     if (forma == nullptr) return true;
     // The card-invoice requests carry the method once per document as well.
     for (int i = 0; i < std::max(1, qtde); ++i)
@@ -32,9 +32,8 @@ bool PagamentoRede() {
     return MarcadoRede() && host::LeCampo(10112) == QLatin1String("005");
 }
 
-void TrataValoresAdicionaisRede(TTabelaTrn& descritor) {
-    if (!Lumomain::TrataPagamentoContasRede_045_082())
-        Tabelatrn::DescartaCampoAntesValoresAdicionais(descritor);
+void TrataValoresAdicionaisRede(Tabelatrn::Ajustes& ajustes) {
+    if (!Lumomain::TrataPagamentoContasRede_045_082()) ajustes.semEntradaAntesValoresAdicionais = true;
 }
 
 void CopiaTexto(char* destino, std::size_t capacidade, const QString& texto) {

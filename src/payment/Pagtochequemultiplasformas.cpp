@@ -9,20 +9,24 @@ namespace Pagtochequemultiplasformas {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagtoDin_Chq_Fin =
+CB_DESCRITOR(Pagtochequemultiplasformas, TrnPagtoDin_Chq_Fin,
+             Descritor(242, 1,
+                       {B, K(""), D7F, F(10189), F(10188), F(10187), F(10183), F(10188, 1), F(10187, 1),
+                        F(10184), F(10102), F(10102, 1)}));
+CB_DESCRITOR(
+    Pagtochequemultiplasformas, TrnPagtoDeb_Chq_Fin,
     Descritor(242, 1,
-              {B, K(""), D7F, F(10189), F(10188), F(10187), F(10183), F(10188, 1), F(10187, 1), F(10184),
-               F(10102), F(10102, 1)});
-constinit TTabelaTrn TrnPagtoDeb_Chq_Fin = Descritor(
-    242, 1, {B,          K(""),    D7F,   F(10189),        F(10188, 2), F(10187, 2), F(10185),
-             F(10186),   F(10112), K(""), F(10185).fmt(4), F(10104),    F(10146),    F(10151).fmt(4),
-             F(10149),   F(10150), T3,    F(10188, 1),     F(10187, 1), F(10184),    F(10102),
-             F(10102, 1)});
-constinit TTabelaTrn TrnPagtoDeb_Din_Chq_Fin = Descritor(
-    242, 1, {B,           K(""),    D7F,      F(10189),        F(10188, 2), F(10187, 2), F(10185),
-             F(10186),    F(10112), K(""),    F(10185).fmt(4), F(10104),    F(10146),    F(10151).fmt(4),
-             F(10149),    F(10150), T3,       F(10188),        F(10187),    F(10183),    F(10188, 1),
-             F(10187, 1), F(10184), F(10102), F(10102, 1)});
+              {B,          K(""),    D7F,   F(10189),        F(10188, 2), F(10187, 2), F(10185),
+               F(10186),   F(10112), K(""), F(10185).fmt(4), F(10104),    F(10146),    F(10151).fmt(4),
+               F(10149),   F(10150), T3,    F(10188, 1),     F(10187, 1), F(10184),    F(10102),
+               F(10102, 1)}));
+CB_DESCRITOR(
+    Pagtochequemultiplasformas, TrnPagtoDeb_Din_Chq_Fin,
+    Descritor(242, 1,
+              {B,           K(""),    D7F,      F(10189),        F(10188, 2), F(10187, 2), F(10185),
+               F(10186),    F(10112), K(""),    F(10185).fmt(4), F(10104),    F(10146),    F(10151).fmt(4),
+               F(10149),    F(10150), T3,       F(10188),        F(10187),    F(10183),    F(10188, 1),
+               F(10187, 1), F(10184), F(10102), F(10102, 1)}));
 
 } // namespace Pagtochequemultiplasformas
 
@@ -45,5 +49,5 @@ void TFrmPFN_Chq_MFP::IniciaCamposForm() {
 
 bool TFrmPFN_Chq_MFP::GravaCamposHostlink() {
     if (!TFrmPgtChq_Trn::GravaCamposHostlink()) return false;
-    return Liquidacao::GravaCamposLiquidacao(*Descritor, "17", "2");
+    return Liquidacao::GravaCamposLiquidacao(AjustesPedido, "17", "2");
 }

@@ -6,9 +6,9 @@
 
 namespace Pagtodebitomultiplasformas {
 
-extern TTabelaTrn TrnPagtoDeb_Din_Fin;
-extern TTabelaTrn TrnPagtoDeb_Chq_Fin;
-extern TTabelaTrn TrnPagtoDeb_Din_Chq_Fin;
+extern const TTabelaTrn TrnPagtoDeb_Din_Fin;
+extern const TTabelaTrn TrnPagtoDeb_Chq_Fin;
+extern const TTabelaTrn TrnPagtoDeb_Din_Chq_Fin;
 
 } // namespace Pagtodebitomultiplasformas
 

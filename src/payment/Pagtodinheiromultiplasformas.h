@@ -5,8 +5,8 @@
 
 namespace Pagtodinheiromultiplasformas {
 
-extern TTabelaTrn TrnPagtoDeb_Din_Fin;
-extern TTabelaTrn TrnPagtoDin_Chq_Fin;
-extern TTabelaTrn TrnPagtoDeb_Din_Chq_Fin;
+extern const TTabelaTrn TrnPagtoDeb_Din_Fin;
+extern const TTabelaTrn TrnPagtoDin_Chq_Fin;
+extern const TTabelaTrn TrnPagtoDeb_Din_Chq_Fin;
 
 } // namespace Pagtodinheiromultiplasformas

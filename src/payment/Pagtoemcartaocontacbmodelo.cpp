@@ -18,8 +18,10 @@ namespace Pagtoemcartaocontacbmodelo {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoCB = Descritor(
-    242, 1, {B, F(10102), D7, F(10102, 3), F(10104), F(10146), F(10102, 1), P3, F(10544, "TOKEN:"), T3});
+CB_DESCRITOR(Pagtoemcartaocontacbmodelo, TrnPagamentoCB,
+             Descritor(242, 1,
+                       {B, F(10102), D7, F(10102, 3), F(10104), F(10146), F(10102, 1), P3, F(10544, "TOKEN:"),
+                        T3}));
 
 } // namespace Pagtoemcartaocontacbmodelo
 
@@ -108,7 +110,7 @@ bool TFrmPgtContaCB_Mod::ValidaCamposForm() {
 bool TFrmPgtContaCB_Mod::GravaCamposHostlink() {
     using namespace Liquidacao;
     if (!TFrmTrn_Mod::GravaCamposHostlink()) return false;
-    if (!GravaCamposLiquidacao(*Descritor, "20", nullptr)) return false;
+    if (!GravaCamposLiquidacao(AjustesPedido, "20", nullptr)) return false;
     if (!Grava(10102, cbTipoConta->currentData().toString(), 1)) return false;
     if (!Grava(10102, OperacaoConta(), 3)) return false;
     // The security code goes in the request only; the local copy and the edit are wiped at once.

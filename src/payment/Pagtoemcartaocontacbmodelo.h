@@ -9,7 +9,7 @@ class QComboBox;
 
 namespace Pagtoemcartaocontacbmodelo {
 
-extern TTabelaTrn TrnPagamentoCB;
+extern const TTabelaTrn TrnPagamentoCB;
 
 } // namespace Pagtoemcartaocontacbmodelo
 

@@ -8,31 +8,33 @@ namespace Pagtoemcartaocredito {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoCredito = Descritor(
-    242, 1, {B,        F(10102),       D7,      F(10102, 1),      F(10112), K(""),  F(10134),       F(10156),
-             F(10104), F(1003).fmt(4), F(1017), F(10151),         F(10147), K("0"), F(1019).fmt(4), F(10146),
-             F(10149), F(10157),       T3,      F(10378, "CTLS:")});
-constinit TTabelaTrn TrnPagamentoCreditoRede = Descritor(242, 1,
-                                                         {A,
-                                                          F(10102),
-                                                          D7,
-                                                          F(10102, 1),
-                                                          F(10134),
-                                                          F(10156),
-                                                          F(10104),
-                                                          F(1003).fmt(4),
-                                                          F(1017),
-                                                          F(10151),
-                                                          F(10147),
-                                                          K("0"),
-                                                          F(1019).fmt(4),
-                                                          F(10146),
-                                                          F(10149),
-                                                          F(10157),
-                                                          T3,
-                                                          F(10378, "CTLS:"),
-                                                          F(10440, "DADICPAGCB:"),
-                                                          V});
+CB_DESCRITOR(Pagtoemcartaocredito, TrnPagamentoCredito,
+             Descritor(242, 1, {B,        F(10102), D7,       F(10102, 1), F(10112),
+                                K(""),    F(10134), F(10156), F(10104),    F(1003).fmt(4),
+                                F(1017),  F(10151), F(10147), K("0"),      F(1019).fmt(4),
+                                F(10146), F(10149), F(10157), T3,          F(10378, "CTLS:")}));
+CB_DESCRITOR(Pagtoemcartaocredito, TrnPagamentoCreditoRede,
+             Descritor(242, 1,
+                       {A,
+                        F(10102),
+                        D7,
+                        F(10102, 1),
+                        F(10134),
+                        F(10156),
+                        F(10104),
+                        F(1003).fmt(4),
+                        F(1017),
+                        F(10151),
+                        F(10147),
+                        K("0"),
+                        F(1019).fmt(4),
+                        F(10146),
+                        F(10149),
+                        F(10157),
+                        T3,
+                        F(10378, "CTLS:"),
+                        F(10440, "DADICPAGCB:"),
+                        V}));
 
 } // namespace Pagtoemcartaocredito
 
@@ -54,12 +56,12 @@ void TFrmPgt_Crd::IniciaCamposForm() {
 bool TFrmPgt_Crd::GravaCamposHostlink() {
     using namespace Liquidacao;
     if (!TFrmTrn_Mod::GravaCamposHostlink()) return false;
-    if (!GravaCamposLiquidacao(*Descritor, "19", "4")) return false;
+    if (!GravaCamposLiquidacao(AjustesPedido, "19", "4")) return false;
     if (!Grava(10102, QLatin1String(MODALIDADE_CREDITO), 1) ||
         !Grava(10156, QLatin1String(TIPO_CREDITO_A_VISTA)) || !Grava(1017, QStringLiteral("1")))
         return false;
     if (MarcadoRede()) {
-        TrataValoresAdicionaisRede(*Descritor);
+        TrataValoresAdicionaisRede(AjustesPedido);
         if (!Grava(10112, QStringLiteral("005"))) return false;
     }
     return true;

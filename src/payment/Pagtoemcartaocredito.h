@@ -7,8 +7,8 @@
 
 namespace Pagtoemcartaocredito {
 
-extern TTabelaTrn TrnPagamentoCredito;
-extern TTabelaTrn TrnPagamentoCreditoRede;
+extern const TTabelaTrn TrnPagamentoCredito;
+extern const TTabelaTrn TrnPagamentoCreditoRede;
 
 } // namespace Pagtoemcartaocredito
 

@@ -6,7 +6,7 @@
 
 namespace Pagtoemcartaocreditofininvest {
 
-extern TTabelaTrn TrnPagamentoCreditoFin;
+extern const TTabelaTrn TrnPagamentoCreditoFin;
 
 } // namespace Pagtoemcartaocreditofininvest
 

@@ -11,18 +11,20 @@ namespace Pagtoemcartaodebito {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoDebito =
-    Descritor(242, 1,
-              {B, F(10102), D7, F(10102, 1), F(10112), K(""), F(1003).fmt(4), F(10104), F(10146),
-               F(10151).fmt(4), F(10149), F(10150), T3, F(10378, "CTLS:"), F(10440, "DADICPAGCB:")});
-constinit TTabelaTrn TrnPagamentoDebitoForcado = Descritor(
-    242, 1,
-    {A, F(10102), D7, F(10102, 1), F(10112), K(""), F(1003).fmt(4), F(10104), F(10146), F(10151).fmt(4),
-     F(10149), F(10150), F(10102, 2), T3, F(10378, "CTLS:"), F(10440, "DADICPAGCB:"), V});
-constinit TTabelaTrn TrnPagamentoDebitoRede =
-    Descritor(242, 1,
-              {A, F(10102), D7, F(10102, 1), F(1003).fmt(4), F(10104), F(10146), F(10151).fmt(4), F(10149),
-               F(10150), T3, F(10378, "CTLS:"), F(10440, "DADICPAGCB:"), V});
+CB_DESCRITOR(Pagtoemcartaodebito, TrnPagamentoDebito,
+             Descritor(242, 1,
+                       {B, F(10102), D7, F(10102, 1), F(10112), K(""), F(1003).fmt(4), F(10104), F(10146),
+                        F(10151).fmt(4), F(10149), F(10150), T3, F(10378, "CTLS:"),
+                        F(10440, "DADICPAGCB:")}));
+CB_DESCRITOR(Pagtoemcartaodebito, TrnPagamentoDebitoForcado,
+             Descritor(242, 1,
+                       {A, F(10102), D7, F(10102, 1), F(10112), K(""), F(1003).fmt(4), F(10104), F(10146),
+                        F(10151).fmt(4), F(10149), F(10150), F(10102, 2), T3, F(10378, "CTLS:"),
+                        F(10440, "DADICPAGCB:"), V}));
+CB_DESCRITOR(Pagtoemcartaodebito, TrnPagamentoDebitoRede,
+             Descritor(242, 1,
+                       {A, F(10102), D7, F(10102, 1), F(1003).fmt(4), F(10104), F(10146), F(10151).fmt(4),
+                        F(10149), F(10150), T3, F(10378, "CTLS:"), F(10440, "DADICPAGCB:"), V}));
 
 } // namespace Pagtoemcartaodebito
 
@@ -43,10 +45,10 @@ void TFrmPgt_Deb::IniciaCamposForm() {
 bool TFrmPgt_Deb::GravaCamposHostlink() {
     using namespace Liquidacao;
     if (!TFrmTrn_Mod::GravaCamposHostlink()) return false;
-    if (!GravaCamposLiquidacao(*Descritor, "18", "1")) return false;
+    if (!GravaCamposLiquidacao(AjustesPedido, "18", "1")) return false;
     if (!Grava(10102, QLatin1String(MODALIDADE_DEBITO), 1)) return false;
     if (MarcadoRede()) {
-        TrataValoresAdicionaisRede(*Descritor);
+        TrataValoresAdicionaisRede(AjustesPedido);
         if (!Grava(10112, QStringLiteral("005"))) return false;
     }
     return true;
@@ -54,7 +56,6 @@ bool TFrmPgt_Deb::GravaCamposHostlink() {
 
 void TFrmPgt_Deb::AjustaTabelaDebitoForcado() {
     Descritor = &Pagtoemcartaodebito::TrnPagamentoDebitoForcado;
-    Tabelatrn::DefineQtdeDocumentos(*Descritor,
-                                    static_cast<uint16_t>(std::max(0, Lumomain::QtdeDocsConsultadosOK)));
-    if (Liquidacao::MarcadoRede()) Liquidacao::TrataValoresAdicionaisRede(*Descritor);
+    AjustesPedido.documentos = static_cast<uint16_t>(std::max(0, Lumomain::QtdeDocsConsultadosOK));
+    if (Liquidacao::MarcadoRede()) Liquidacao::TrataValoresAdicionaisRede(AjustesPedido);
 }

@@ -7,9 +7,9 @@
 
 namespace Pagtoemcartaodebito {
 
-extern TTabelaTrn TrnPagamentoDebito;
-extern TTabelaTrn TrnPagamentoDebitoForcado;
-extern TTabelaTrn TrnPagamentoDebitoRede;
+extern const TTabelaTrn TrnPagamentoDebito;
+extern const TTabelaTrn TrnPagamentoDebitoForcado;
+extern const TTabelaTrn TrnPagamentoDebitoRede;
 
 } // namespace Pagtoemcartaodebito
 

@@ -9,14 +9,14 @@ namespace Pagtoemcartaodebitofininvest {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoDebitoFin =
-    Descritor(242, 1,
-              {B, F(10102), D7F, F(10102, 1), F(10112), K(""), F(1003).fmt(4), F(10104), F(10146),
-               F(10151).fmt(4), F(10149), F(10150), T3});
-constinit TTabelaTrn TrnPagamentoDebitoForcadoFin =
-    Descritor(242, 1,
-              {B, F(10102), D7F, F(10102, 1), F(10112), K(""), F(1003).fmt(4), F(10104), F(10146),
-               F(10151).fmt(4), F(10149), F(10150), F(10102, 2), T3});
+CB_DESCRITOR(Pagtoemcartaodebitofininvest, TrnPagamentoDebitoFin,
+             Descritor(242, 1,
+                       {B, F(10102), D7F, F(10102, 1), F(10112), K(""), F(1003).fmt(4), F(10104), F(10146),
+                        F(10151).fmt(4), F(10149), F(10150), T3}));
+CB_DESCRITOR(Pagtoemcartaodebitofininvest, TrnPagamentoDebitoForcadoFin,
+             Descritor(242, 1,
+                       {B, F(10102), D7F, F(10102, 1), F(10112), K(""), F(1003).fmt(4), F(10104), F(10146),
+                        F(10151).fmt(4), F(10149), F(10150), F(10102, 2), T3}));
 
 } // namespace Pagtoemcartaodebitofininvest
 
@@ -33,6 +33,5 @@ void TFrmPgt_DebFin::IniciaCamposForm() {
 
 void TFrmPgt_DebFin::AjustaTabelaDebitoForcado() {
     Descritor = &Pagtoemcartaodebitofininvest::TrnPagamentoDebitoForcadoFin;
-    Tabelatrn::DefineQtdeDocumentos(*Descritor,
-                                    static_cast<uint16_t>(std::max(0, Lumomain::QtdeDocsConsultadosOK)));
+    AjustesPedido.documentos = static_cast<uint16_t>(std::max(0, Lumomain::QtdeDocsConsultadosOK));
 }

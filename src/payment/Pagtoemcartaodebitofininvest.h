@@ -6,8 +6,8 @@
 
 namespace Pagtoemcartaodebitofininvest {
 
-extern TTabelaTrn TrnPagamentoDebitoFin;
-extern TTabelaTrn TrnPagamentoDebitoForcadoFin;
+extern const TTabelaTrn TrnPagamentoDebitoFin;
+extern const TTabelaTrn TrnPagamentoDebitoForcadoFin;
 
 } // namespace Pagtoemcartaodebitofininvest
 

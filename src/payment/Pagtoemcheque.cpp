@@ -11,7 +11,8 @@ namespace Pagtoemcheque {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoCheque = Descritor(242, 1, {B, F(10102, 2), D7, F(10102), F(10102, 1)});
+CB_DESCRITOR(Pagtoemcheque, TrnPagamentoCheque,
+             Descritor(242, 1, {B, F(10102, 2), D7, F(10102), F(10102, 1)}));
 
 } // namespace Pagtoemcheque
 
@@ -28,7 +29,6 @@ void TFrmPgt_Chq::IniciaCamposForm() {
 bool TFrmPgt_Chq::GravaCamposHostlink() {
     if (!TFrmPgtChq_Trn::GravaCamposHostlink()) return false;
     // The seven per-document fields go once for each accepted document.
-    Tabelatrn::DefineQtdeDocumentos(Pagtoemcheque::TrnPagamentoCheque,
-                                    static_cast<uint16_t>(std::max(0, Lumomain::QtdeDocsConsultadosOK)));
+    AjustesPedido.documentos = static_cast<uint16_t>(std::max(0, Lumomain::QtdeDocsConsultadosOK));
     return host::GravaCampoString(1112, 0, QStringLiteral("2")) == 0;
 }

@@ -6,7 +6,7 @@
 
 namespace Pagtoemcheque {
 
-extern TTabelaTrn TrnPagamentoCheque;
+extern const TTabelaTrn TrnPagamentoCheque;
 
 } // namespace Pagtoemcheque
 

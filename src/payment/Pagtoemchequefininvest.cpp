@@ -8,7 +8,8 @@ namespace Pagtoemchequefininvest {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoChequeFin = Descritor(242, 1, {B, K(""), D7F, F(10102), F(10102, 1)});
+CB_DESCRITOR(Pagtoemchequefininvest, TrnPagamentoChequeFin,
+             Descritor(242, 1, {B, K(""), D7F, F(10102), F(10102, 1)}));
 
 } // namespace Pagtoemchequefininvest
 
@@ -24,5 +25,5 @@ void TFrmPgt_ChqFin::IniciaCamposForm() {
 
 bool TFrmPgt_ChqFin::GravaCamposHostlink() {
     if (!TFrmPgtChq_Trn::GravaCamposHostlink()) return false;
-    return Liquidacao::GravaCamposLiquidacao(*Descritor, "17", "2");
+    return Liquidacao::GravaCamposLiquidacao(AjustesPedido, "17", "2");
 }

@@ -6,7 +6,7 @@
 
 namespace Pagtoemchequefininvest {
 
-extern TTabelaTrn TrnPagamentoChequeFin;
+extern const TTabelaTrn TrnPagamentoChequeFin;
 
 } // namespace Pagtoemchequefininvest
 

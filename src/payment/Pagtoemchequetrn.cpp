@@ -8,8 +8,8 @@ namespace Pagtoemchequetrn {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoConsultaCheque =
-    Descritor(242, 0, {B, F(10102), F(10102, 1), F(10102, 3), F(10440, "DADICPAGCB:")});
+CB_DESCRITOR(Pagtoemchequetrn, TrnPagamentoConsultaCheque,
+             Descritor(242, 0, {B, F(10102), F(10102, 1), F(10102, 3), F(10440, "DADICPAGCB:")}));
 
 } // namespace Pagtoemchequetrn
 
@@ -37,7 +37,7 @@ bool TFrmPgtChq_Trn::GravaCamposHostlink() {
 }
 
 int TFrmPgtChq_Trn::VerificaAutorizaTransacao() {
-    TTabelaTrn* const pedido = Descritor;
+    const TTabelaTrn* const pedido = Descritor;
     if (pedido == nullptr || pedido == &TrnPagamentoConsultaCheque)
         return TFrmColetaDadosChq_Trn::VerificaAutorizaTransacao();
     Descritor = &TrnPagamentoConsultaCheque;

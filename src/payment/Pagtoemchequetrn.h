@@ -6,7 +6,7 @@
 
 namespace Pagtoemchequetrn {
 
-extern TTabelaTrn TrnPagamentoConsultaCheque;
+extern const TTabelaTrn TrnPagamentoConsultaCheque;
 
 } // namespace Pagtoemchequetrn
 

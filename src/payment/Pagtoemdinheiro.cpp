@@ -16,8 +16,10 @@ namespace Pagtoemdinheiro {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoDinheiro = Descritor(
-    242, 1, {A, F(10102), D7, F(10301), F(10301, 1), F(10440, "DADICPAGCB:"), F(10176).sep(255), V});
+CB_DESCRITOR(Pagtoemdinheiro, TrnPagamentoDinheiro,
+             Descritor(242, 1,
+                       {A, F(10102), D7, F(10301), F(10301, 1), F(10440, "DADICPAGCB:"), F(10176).sep(255),
+                        V}));
 
 } // namespace Pagtoemdinheiro
 
@@ -118,8 +120,8 @@ bool TFrmPgt_Din::ValidaCamposForm() {
 bool TFrmPgt_Din::GravaCamposHostlink() {
     using namespace Liquidacao;
     if (!TFrmTrn_Mod::GravaCamposHostlink()) return false;
-    if (!GravaCamposLiquidacao(*Descritor, "16", "3")) return false;
+    if (!GravaCamposLiquidacao(AjustesPedido, "16", "3")) return false;
     if (!edVlrTroco->isHidden() && !Grava(1250, host::RemoveFormato(edVlrTroco->text()))) return false;
-    if (PagamentoRede()) TrataValoresAdicionaisRede(*Descritor);
+    if (PagamentoRede()) TrataValoresAdicionaisRede(AjustesPedido);
     return true;
 }

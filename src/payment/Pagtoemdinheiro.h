@@ -7,7 +7,7 @@
 
 namespace Pagtoemdinheiro {
 
-extern TTabelaTrn TrnPagamentoDinheiro;
+extern const TTabelaTrn TrnPagamentoDinheiro;
 
 } // namespace Pagtoemdinheiro
 

@@ -7,7 +7,7 @@ namespace Pagtoemdinheirofininvest {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnPagamentoDinheiroFin = Descritor(242, 1, {A, F(10102), D7F});
+CB_DESCRITOR(Pagtoemdinheirofininvest, TrnPagamentoDinheiroFin, Descritor(242, 1, {A, F(10102), D7F}));
 
 } // namespace Pagtoemdinheirofininvest
 

@@ -6,7 +6,7 @@
 
 namespace Pagtoemdinheirofininvest {
 
-extern TTabelaTrn TrnPagamentoDinheiroFin;
+extern const TTabelaTrn TrnPagamentoDinheiroFin;
 
 } // namespace Pagtoemdinheirofininvest
 

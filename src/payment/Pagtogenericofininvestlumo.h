@@ -13,7 +13,7 @@ extern std::array<char, 64> acPagamentoDinheiro;
 extern std::array<char, 64> acPagamentoCheque;
 extern std::array<char, 64> acPagamentoTefDebito;
 
-extern TTabelaTrn TrnPagamentoGenericoFininvest;
+extern const TTabelaTrn TrnPagamentoGenericoFininvest;
 
 } // namespace Pagtogenericofininvestlumo
 

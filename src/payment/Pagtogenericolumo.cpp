@@ -21,13 +21,15 @@ constinit std::array<char, 64> RedeTEF{};
 constinit std::array<char, 16> CodigoEstabelecimentoTEF{};
 constinit std::array<char, 13> CodigoEmpresaTEF{};
 
-constinit TTabelaTrn TrnPagamentoGenerico =
-    Descritor(242, 1,
-              {B, F(10102), D7, F(10163, FormaPagtoTEF).sep(58), K(RedeTEF).sep(58), F(1013).sep(58),
-               F(1020).sep(58), K(CodigoEstabelecimentoTEF).sep(58), K(CodigoEmpresaTEF).sep(59), K(""),
-               F(10301), F(10301, 1), F(10440, "DADICPAGCB:")});
-constinit TTabelaTrn TrnPagamentoGenericoSaque = Descritor(
-    242, 1, {B, F(10102), D7, F(1013, FormaPagtoTEF).sep(58), F(1020).sep(58), K(CodigoEmpresaTEF).sep(59)});
+CB_DESCRITOR(Pagtogenericolumo, TrnPagamentoGenerico,
+             Descritor(242, 1,
+                       {B, F(10102), D7, F(10163, FormaPagtoTEF).sep(58), K(RedeTEF).sep(58), F(1013).sep(58),
+                        F(1020).sep(58), K(CodigoEstabelecimentoTEF).sep(58), K(CodigoEmpresaTEF).sep(59),
+                        K(""), F(10301), F(10301, 1), F(10440, "DADICPAGCB:")}));
+CB_DESCRITOR(Pagtogenericolumo, TrnPagamentoGenericoSaque,
+             Descritor(242, 1,
+                       {B, F(10102), D7, F(1013, FormaPagtoTEF).sep(58), F(1020).sep(58),
+                        K(CodigoEmpresaTEF).sep(59)}));
 
 bool GravaDadosVenda(const QString& h) {
     using Liquidacao::Grava;
@@ -66,8 +68,7 @@ void TFrmPagto_Gen::IniciaCamposForm() {
         edValor->setText(valor.isEmpty() ? QString() : host::Dollar(valor));
         edValor->setEnabled(valor.isEmpty());
         Descritor = &TrnPagamentoGenericoSaque;
-        Tabelatrn::DefineQtdeDocumentos(*Descritor,
-                                        static_cast<uint16_t>(std::max(1, Lumomain::QtdeDocsConsultadosOK)));
+        AjustesPedido.documentos = static_cast<uint16_t>(std::max(1, Lumomain::QtdeDocsConsultadosOK));
         return;
     }
     DefineTitulo(
@@ -93,7 +94,7 @@ bool TFrmPagto_Gen::GravaCamposHostlink() {
     const int qtde = TipoVenda == TIPO_VENDA_SAQUE ? std::max(1, Lumomain::QtdeDocsConsultadosOK)
                                                    : Lumomain::QtdeDocsConsultadosOK;
     if (!Grava(10158, QStringLiteral("28")) || !Grava(10102, QString::number(qtde))) return false;
-    Tabelatrn::DefineQtdeDocumentos(*Descritor, static_cast<uint16_t>(std::max(0, qtde)));
+    AjustesPedido.documentos = static_cast<uint16_t>(std::max(0, qtde));
     Liquidacao::CopiaTexto(RedeTEF.data(), RedeTEF.size(),
                            QString::number(host::LeCampoInteiro(10112, 0, 0)));
 

@@ -17,8 +17,8 @@ extern std::array<char, 16> CodigoEstabelecimentoTEF;
 // TEF company code, 12 characters.
 extern std::array<char, 13> CodigoEmpresaTEF;
 
-extern TTabelaTrn TrnPagamentoGenerico;
-extern TTabelaTrn TrnPagamentoGenericoSaque;
+extern const TTabelaTrn TrnPagamentoGenerico;
+extern const TTabelaTrn TrnPagamentoGenericoSaque;
 
 // Sale types of field 10107 that the generic payment reports.
 inline constexpr int TIPO_VENDA_SAQUE = 6;

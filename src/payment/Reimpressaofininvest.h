@@ -5,6 +5,6 @@
 
 namespace Reimpressaofininvest {
 
-extern TTabelaTrn TrnReimpressaoFin;
+extern const TTabelaTrn TrnReimpressaoFin;
 
 } // namespace Reimpressaofininvest

@@ -12,7 +12,7 @@ TFrmConsIdCliCartaoPrePago::TFrmConsIdCliCartaoPrePago(QWidget* pai)
                                  &Tabelatrn::TrnConsIdCliDepositoCartaoPrePago) {}
 
 TFrmConsIdCliCartaoPrePago::TFrmConsIdCliCartaoPrePago(QWidget* pai, const QString& nome, const char* titulo,
-                                                       TTabelaTrn* descritor)
+                                                       const TTabelaTrn* descritor)
     : TFrmTrnCartaoPrePago_Mod(pai, nome, titulo, msg::MsgEmProcessamento, descritor) {}
 
 bool TFrmConsIdCliCartaoPrePago::GravaCamposHostlink() {

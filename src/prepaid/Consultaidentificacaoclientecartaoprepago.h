@@ -13,7 +13,8 @@ public:
     bool GravaCamposHostlink() override;
 
 protected:
-    TFrmConsIdCliCartaoPrePago(QWidget* pai, const QString& nome, const char* titulo, TTabelaTrn* descritor);
+    TFrmConsIdCliCartaoPrePago(QWidget* pai, const QString& nome, const char* titulo,
+                               const TTabelaTrn* descritor);
     bool TrataResposta(bool aprovada) override;
 };
 

@@ -10,10 +10,10 @@ namespace Consultatransferenciacartaoprepago {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnConsultaDadosTransf =
-    Descritor(242, 0,
-              {B, F(1003), F(10340), F(10348), F(10102), F(10104), F(10146), F(10243, "NSPIN:"),
-               F(10149, "CSEG:"), F(10544, "TOKEN:"), F(10176).sep(255)});
+CB_DESCRITOR(Consultatransferenciacartaoprepago, TrnConsultaDadosTransf,
+             Descritor(242, 0,
+                       {B, F(1003), F(10340), F(10348), F(10102), F(10104), F(10146), F(10243, "NSPIN:"),
+                        F(10149, "CSEG:"), F(10544, "TOKEN:"), F(10176).sep(255)}));
 
 } // namespace Consultatransferenciacartaoprepago
 

@@ -7,7 +7,7 @@
 
 namespace Consultatransferenciacartaoprepago {
 
-extern TTabelaTrn TrnConsultaDadosTransf;
+extern const TTabelaTrn TrnConsultaDadosTransf;
 
 } // namespace Consultatransferenciacartaoprepago
 

@@ -13,8 +13,8 @@ constexpr char REDE_CORRESPONDENTE[] = "805";
 
 TFrmMovimentoCartaoPrePago_Mod::TFrmMovimentoCartaoPrePago_Mod(QWidget* pai, const QString& nome,
                                                                const char* titulo, const char* aviso,
-                                                               TTabelaTrn* descritor, const char* funcao,
-                                                               const char* grupo)
+                                                               const TTabelaTrn* descritor,
+                                                               const char* funcao, const char* grupo)
     : TFrmTrnCartaoPrePago_Mod(pai, nome, titulo, aviso, descritor), funcao_(funcao), grupo_(grupo) {}
 
 bool TFrmMovimentoCartaoPrePago_Mod::GravaCamposHostlink() {

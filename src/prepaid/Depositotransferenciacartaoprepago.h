@@ -12,7 +12,7 @@ public:
 protected:
     // funcao: the operation code of field 10158; grupo: field 10103, or nullptr to keep the loaded group's.
     TFrmMovimentoCartaoPrePago_Mod(QWidget* pai, const QString& nome, const char* titulo, const char* aviso,
-                                   TTabelaTrn* descritor, const char* funcao, const char* grupo);
+                                   const TTabelaTrn* descritor, const char* funcao, const char* grupo);
     bool TrataResposta(bool aprovada) override;
 
 private:

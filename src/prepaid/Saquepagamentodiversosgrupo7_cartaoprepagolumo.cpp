@@ -22,8 +22,8 @@ namespace Saquepagamentodiversosgrupo7_cartaoprepagolumo {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnSaqueCartaoPrePago =
-    Descritor(242, 1, {A, F(1003).fmt(4), F(10134), F(10104), F(10146), F(10243, "NSPIN:")});
+CB_DESCRITOR(Saquepagamentodiversosgrupo7_cartaoprepagolumo, TrnSaqueCartaoPrePago,
+             Descritor(242, 1, {A, F(1003).fmt(4), F(10134), F(10104), F(10146), F(10243, "NSPIN:")}));
 
 } // namespace Saquepagamentodiversosgrupo7_cartaoprepagolumo
 
@@ -103,7 +103,7 @@ bool TFrmMod_SaqueCartaoPrePago::CapturaSenhaCodigoCelular() {
     if (host::GravaCampoBytes(10146, 0, senha.bytes()) != 0 ||
         host::GravaCampoBytes(10104, 0, codigo.bytes()) != 0)
         return false;
-    Tabelatrn::DescartaCampo(*Descritor, 10243);
+    AjustesPedido.descartados.push_back(10243);
     return true;
 }
 

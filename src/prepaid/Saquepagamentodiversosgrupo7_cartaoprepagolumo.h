@@ -35,6 +35,6 @@ extern TFrmMod_SaqueCartaoPrePago* FrmMod_SaqueCartaoPrePago;
 
 namespace Saquepagamentodiversosgrupo7_cartaoprepagolumo {
 
-extern TTabelaTrn TrnSaqueCartaoPrePago;
+extern const TTabelaTrn TrnSaqueCartaoPrePago;
 
 } // namespace Saquepagamentodiversosgrupo7_cartaoprepagolumo

@@ -10,7 +10,7 @@
 #include <memory>
 
 TFrmTrnCartaoPrePago_Mod::TFrmTrnCartaoPrePago_Mod(QWidget* pai, const QString& nome, const char* titulo,
-                                                   const char* aviso, TTabelaTrn* descritor)
+                                                   const char* aviso, const TTabelaTrn* descritor)
     : TFrmMod(pai, nome), titulo_(titulo), aviso_(aviso), descritor_(descritor) {
     TClique = CriaClique([this] { ExecutaTransacao(); });
 }
@@ -47,7 +47,7 @@ void TFrmTrnCartaoPrePago_Mod::ExecutaTransacao() {
     tratada_ = true;
     if (GravaCamposHostlink()) {
         Lumomain::ProcessaMensagens();
-        host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+        host::AutorizaTransacao(Pedido(), lbMensagem, 0);
         const QString texto = host::LeCampo(1027);
         if (!texto.isEmpty()) DefineMensagem(texto);
         sucesso_ = TrataResposta(host::LeCampoInteiro(1009, 0, 255) == 0);

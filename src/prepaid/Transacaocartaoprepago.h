@@ -10,7 +10,7 @@ class TFrmTrnCartaoPrePago_Mod : public TFrmMod {
     Q_OBJECT
 public:
     TFrmTrnCartaoPrePago_Mod(QWidget* pai, const QString& nome, const char* titulo, const char* aviso,
-                             TTabelaTrn* descritor);
+                             const TTabelaTrn* descritor);
 
     // Writes the request's fields, sends it and hands the reply to TrataResposta; the dialog closes with OK.
     void ExecutaTransacao();
@@ -42,7 +42,7 @@ private:
 
     const char* titulo_;
     const char* aviso_;
-    TTabelaTrn* descritor_;
+    const TTabelaTrn* descritor_;
     QTimer* TClique = nullptr;
     bool iniciou_ = false;
     // The request was attempted; it went and the reply was a success.

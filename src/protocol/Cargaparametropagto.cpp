@@ -13,7 +13,7 @@ namespace Cargaparametropagto {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnConsultaCargaParamentros = Descritor(242, 0, {A});
+CB_DESCRITOR(Cargaparametropagto, TrnConsultaCargaParamentros, Descritor(242, 0, {A}));
 
 } // namespace Cargaparametropagto
 
@@ -53,7 +53,7 @@ bool TFrmMod_Par::Executa_Carrega_parametros_LUMO() {
         host::GravaCampoString(10103, 0, grupo) != 0 ||
         host::GravaCampoString(10158, 0, QStringLiteral("00")) != 0)
         return false;
-    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+    host::AutorizaTransacao(Pedido(), lbMensagem, 0);
     if (host::LeCampoInteiro(1009, 0, 255) != 0) return false;
 
     TrataCamposServicoHzinho();

@@ -10,7 +10,7 @@ class QLabel;
 
 namespace Cargaparametropagto {
 
-extern TTabelaTrn TrnConsultaCargaParamentros;
+extern const TTabelaTrn TrnConsultaCargaParamentros;
 
 } // namespace Cargaparametropagto
 

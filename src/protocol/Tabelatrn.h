@@ -1,5 +1,5 @@
 // Transaction descriptors shared by many dialogs, the notation every descriptor table of the module is
-// written in, and the run-time adjustments the dialogs make to descriptors before a send.
+// written in, and the adjustments a dialog makes to the copy of its descriptor that goes with a request.
 #pragma once
 
 #include "basekit.h"
@@ -8,7 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <stdexcept>
+#include <vector>
 
 // The host reads descriptors byte for byte: 13-byte entries and 537-byte descriptors with 32-bit pointers,
 // the pointer at its natural width otherwise, never padded.
@@ -129,52 +131,69 @@ constexpr TTabelaTrn Descritor(uint16_t codigo, uint16_t indicador, std::initial
 
 } // namespace Notacao
 
-// Sets the number of documents (cheques, holders) of the descriptor's per-document block: the occurrence word
-// of the block's head entry. False when the descriptor has no such block.
-bool DefineQtdeDocumentos(TTabelaTrn& descritor, uint16_t quantidade);
+// What one dialog changes in its request, kept apart from the descriptor, which never changes: the number of
+// documents (cheques, holders) its per-document block goes for, entries it leaves out, and for a network bill
+// with no minimum and maximum values the entry just before the "VLRADD:" group.
+struct Ajustes {
+    std::optional<uint16_t> documentos;
+    std::vector<uint16_t> descartados;
+    bool semEntradaAntesValoresAdicionais = false;
+};
 
-// Drops the first entry that sends the field (its field number becomes 65535). False when none does. Drops
-// are not undone: the entry stays out while the module is loaded.
-bool DescartaCampo(TTabelaTrn& descritor, uint16_t campo);
+// The request as it goes: a copy of the descriptor with the adjustments made (for each field left out, its
+// first entry becomes a spare).
+TTabelaTrn Aplica(const TTabelaTrn& descritor, const Ajustes& ajustes);
 
-// Drops the entry just before the "VLRADD:" group of a network bill payment, for a bill with no minimum and
-// maximum values. Applying it again changes nothing. False when the descriptor has no such group.
-bool DescartaCampoAntesValoresAdicionais(TTabelaTrn& descritor);
+// Every descriptor of the module registers itself where it is defined (CB_DESCRITOR), so that whatever walks
+// them all, as the integrity checks do, can never miss one.
+struct Registro {
+    const char* nome; // "Unit::Name"
+    const TTabelaTrn* descritor;
+};
+const std::vector<Registro>& Registrados();
+struct Registra {
+    Registra(const char* nome, const TTabelaTrn& descritor);
+};
 
 // Module variables whose current text the descriptors send (NUL-terminated).
 // The kind's data of a withdrawal cancellation (257 bytes, NUL included).
 extern std::array<char, 257> acDadosConta_Recibo;
 
-extern TTabelaTrn TrnConsultaSaldo;
-extern TTabelaTrn TrnCancelamentoSaqueChequeReciboCartMag;
-extern TTabelaTrn TrnConsultaExtrato;
-extern TTabelaTrn TrnConsultaEmprestimoConsignado;
-extern TTabelaTrn TrnConsultaPropostaMaximaEmprestimoConsignado;
-extern TTabelaTrn TrnSimulaEmprestimoConsignado;
-extern TTabelaTrn TrnEfetivaEmprestimoConsignado;
-extern TTabelaTrn TrnConsultaEmprestimo;
-extern TTabelaTrn TrnSimulaEmprestimo;
-extern TTabelaTrn TrnEfetivaEmprestimo;
-extern TTabelaTrn TrnConsultaDadosCadastrais;
-extern TTabelaTrn TrnAberturaConta;
-extern TTabelaTrn TrnDadosContaPagueFacil;
-extern TTabelaTrn TrnConsultaDesbloqueioTalonario;
-extern TTabelaTrn TrnDesbloqueioTalonario;
-extern TTabelaTrn TrnRevalidacaoSenhaCartaoINSS;
-extern TTabelaTrn TrnConsultaTransferencia;
-extern TTabelaTrn TrnEfetivaTransferencia;
-extern TTabelaTrn TrnConsultaDadosDepositoIdentificado;
-extern TTabelaTrn TrnConsultaCestaServicos;
-extern TTabelaTrn TrnAlteracaoCestaServicos;
-extern TTabelaTrn TrnConsultaBeneficioINSS;
-extern TTabelaTrn TrnConsultaDemonstrativoCredBeneficios;
-extern TTabelaTrn TrnPedido2aViaCartaoDebito;
-extern TTabelaTrn TrnConsultaSaldoCartaoPrePago;
-extern TTabelaTrn TrnConsultaExtratoCartaoPrePago;
-extern TTabelaTrn TrnDepositoCartaoPrePago;
-extern TTabelaTrn TrnConsIdCliDepositoCartaoPrePago;
-extern TTabelaTrn TrnConsIdCliSaqueCartaoPrePago;
-extern TTabelaTrn TrnTransferenciaCartaoPrePago;
-extern TTabelaTrn TrnConsultaDispositivoSegurancaToken;
+extern const TTabelaTrn TrnConsultaSaldo;
+extern const TTabelaTrn TrnCancelamentoSaqueChequeReciboCartMag;
+extern const TTabelaTrn TrnConsultaExtrato;
+extern const TTabelaTrn TrnConsultaEmprestimoConsignado;
+extern const TTabelaTrn TrnConsultaPropostaMaximaEmprestimoConsignado;
+extern const TTabelaTrn TrnSimulaEmprestimoConsignado;
+extern const TTabelaTrn TrnEfetivaEmprestimoConsignado;
+extern const TTabelaTrn TrnConsultaEmprestimo;
+extern const TTabelaTrn TrnSimulaEmprestimo;
+extern const TTabelaTrn TrnEfetivaEmprestimo;
+extern const TTabelaTrn TrnConsultaDadosCadastrais;
+extern const TTabelaTrn TrnAberturaConta;
+extern const TTabelaTrn TrnDadosContaPagueFacil;
+extern const TTabelaTrn TrnConsultaDesbloqueioTalonario;
+extern const TTabelaTrn TrnDesbloqueioTalonario;
+extern const TTabelaTrn TrnRevalidacaoSenhaCartaoINSS;
+extern const TTabelaTrn TrnConsultaTransferencia;
+extern const TTabelaTrn TrnEfetivaTransferencia;
+extern const TTabelaTrn TrnConsultaDadosDepositoIdentificado;
+extern const TTabelaTrn TrnConsultaCestaServicos;
+extern const TTabelaTrn TrnAlteracaoCestaServicos;
+extern const TTabelaTrn TrnConsultaBeneficioINSS;
+extern const TTabelaTrn TrnConsultaDemonstrativoCredBeneficios;
+extern const TTabelaTrn TrnPedido2aViaCartaoDebito;
+extern const TTabelaTrn TrnConsultaSaldoCartaoPrePago;
+extern const TTabelaTrn TrnConsultaExtratoCartaoPrePago;
+extern const TTabelaTrn TrnDepositoCartaoPrePago;
+extern const TTabelaTrn TrnConsIdCliDepositoCartaoPrePago;
+extern const TTabelaTrn TrnConsIdCliSaqueCartaoPrePago;
+extern const TTabelaTrn TrnTransferenciaCartaoPrePago;
+extern const TTabelaTrn TrnConsultaDispositivoSegurancaToken;
 
 } // namespace Tabelatrn
+
+// Defines the descriptor nome of the unit's namespace, never to change, and enters it in the registry.
+#define CB_DESCRITOR(unidade, nome, ...)                                                                     \
+    constinit const TTabelaTrn nome = __VA_ARGS__;                                                           \
+    const ::Tabelatrn::Registra registro##nome(#unidade "::" #nome, nome)

@@ -142,7 +142,7 @@ int TFrmTrn_Mod::VerificaAutorizaTransacao() {
         ReportaFalha(QStringLiteral("Transação sem descritor"));
         return 255;
     }
-    host::AutorizaTransacao(*Descritor, lbMensagem, 0);
+    host::AutorizaTransacao(Pedido(), lbMensagem, 0);
     return host::LeCampoInteiro(1009, 0, 255);
 }
 
@@ -273,7 +273,7 @@ void TFrmTrn_Mod::ConfirmaTransacao() {
         if (modo == QLatin1String("10") || modo == QLatin1String("12")) {
             // A referred credit goes on only once the operator releases it on the PIN pad.
             VerificaAutorizaTransacao();
-            if (!host::VerificaTrataTrnReferida(lbMensagem, *Descritor)) {
+            if (!host::VerificaTrataTrnReferida(lbMensagem, Pedido())) {
                 setModalResult(mrOk);
                 return;
             }

@@ -6,6 +6,7 @@ namespace Consultadatasdemonstrativosdisponiveis {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnCnsDtDemDsp = Descritor(242, 0, {B, F(10290), F(10341)});
+CB_DESCRITOR(Consultadatasdemonstrativosdisponiveis, TrnCnsDtDemDsp,
+             Descritor(242, 0, {B, F(10290), F(10341)}));
 
 } // namespace Consultadatasdemonstrativosdisponiveis

@@ -5,6 +5,6 @@
 
 namespace Consultadatasdemonstrativosdisponiveis {
 
-extern TTabelaTrn TrnCnsDtDemDsp;
+extern const TTabelaTrn TrnCnsDtDemDsp;
 
 } // namespace Consultadatasdemonstrativosdisponiveis

@@ -6,6 +6,7 @@ namespace Consultafiliaisrecargalumo {
 
 using namespace Tabelatrn::Notacao;
 
-constinit TTabelaTrn TrnConsultaFiliais = Descritor(241, 0, {F(1205), F(10171), F(10103), F(1038), F(1039)});
+CB_DESCRITOR(Consultafiliaisrecargalumo, TrnConsultaFiliais,
+             Descritor(241, 0, {F(1205), F(10171), F(10103), F(1038), F(1039)}));
 
 } // namespace Consultafiliaisrecargalumo

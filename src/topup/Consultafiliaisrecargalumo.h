@@ -5,6 +5,6 @@
 
 namespace Consultafiliaisrecargalumo {
 
-extern TTabelaTrn TrnConsultaFiliais;
+extern const TTabelaTrn TrnConsultaFiliais;
 
 } // namespace Consultafiliaisrecargalumo

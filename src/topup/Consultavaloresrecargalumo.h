@@ -5,6 +5,6 @@
 
 namespace Consultavaloresrecargalumo {
 
-extern TTabelaTrn TrnConsultaValores;
+extern const TTabelaTrn TrnConsultaValores;
 
 } // namespace Consultavaloresrecargalumo

@@ -5,6 +5,6 @@
 
 namespace Recargadinheirolumo {
 
-extern TTabelaTrn TrnRecargaDinheiro;
+extern const TTabelaTrn TrnRecargaDinheiro;
 
 } // namespace Recargadinheirolumo

@@ -5,6 +5,6 @@
 
 namespace Recargatefdebitolumo {
 
-extern TTabelaTrn TrnRecargaTEFDebito;
+extern const TTabelaTrn TrnRecargaTEFDebito;
 
 } // namespace Recargatefdebitolumo
