@@ -3,7 +3,7 @@
 #include "EmProcesso.h"
 #include "Protocolo.h"
 #include "Servidor.h"
-#include "protocol/Cargaparametropagto.h"
+#include "frame/Cargaparametropagto.h"
 #include "protocol/ServicosResposta.h"
 #include "unit/ParametrosSimulados.h"
 

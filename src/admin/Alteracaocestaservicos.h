@@ -3,7 +3,7 @@
 // is sent.
 #pragma once
 
-#include "protocol/Trnmodelolumo.h"
+#include "frame/Trnmodelolumo.h"
 
 class QLabel;
 

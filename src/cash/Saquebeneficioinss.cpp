@@ -1,6 +1,6 @@
 #include "cash/Saquebeneficioinss.h"
 
-#include "cash/Contasaque.h"
+#include "frame/Contasaque.h"
 #include "host/Host.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"

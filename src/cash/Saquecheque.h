@@ -3,7 +3,7 @@
 #pragma once
 
 #include "basekit.h"
-#include "payment/Coletadadoschequetrn.h"
+#include "frame/Coletadadoschequetrn.h"
 
 namespace Saquecheque {
 

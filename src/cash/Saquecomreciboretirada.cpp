@@ -1,8 +1,8 @@
 #include "cash/Saquecomreciboretirada.h"
 
-#include "cash/Contasaque.h"
+#include "frame/Contasaque.h"
 #include "host/Host.h"
-#include "protocol/EdicaoValor.h"
+#include "frame/EdicaoValor.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 

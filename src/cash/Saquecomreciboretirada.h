@@ -2,7 +2,7 @@
 #pragma once
 
 #include "basekit.h"
-#include "cash/Coletatipoconta.h"
+#include "frame/Coletatipoconta.h"
 
 namespace Saquecomreciboretirada {
 

@@ -4,7 +4,7 @@
 #include "frame/Lumomain.h"
 #include "frame/Produto.h"
 #include "host/Host.h"
-#include "protocol/Cargaparametropagto.h"
+#include "frame/Cargaparametropagto.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 

@@ -3,7 +3,7 @@
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "payment/Estadocontas.h"
-#include "protocol/EdicaoValor.h"
+#include "frame/EdicaoValor.h"
 #include "resources/Mensagens.h"
 
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 // supply them: their CPF/CNPJ go to the registered-boleto table sent with the settlement.
 #pragma once
 
-#include "protocol/Coletavalortrn.h"
+#include "frame/Coletavalortrn.h"
 
 #include <cstddef>
 

@@ -1,7 +1,7 @@
 // The payer's CPF/CNPJ and birth date of a registered boleto, asked above the BACEN reference value.
 #pragma once
 
-#include "protocol/Coletavalortrn.h"
+#include "frame/Coletavalortrn.h"
 
 class QComboBox;
 class QLabel;

@@ -6,7 +6,7 @@
 #include "payment/Coletacampocpfcnpjdadosadicionaisboletoregistrado.h"
 #include "payment/Consultacodigobarras.h"
 #include "payment/Estadocontas.h"
-#include "protocol/EdicaoValor.h"
+#include "frame/EdicaoValor.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "basekit.h"
-#include "protocol/Trnmodelolumo.h"
+#include "frame/Trnmodelolumo.h"
 
 class TFrmPgt_Con : public TFrmTrn_Mod {
     Q_OBJECT

@@ -22,7 +22,7 @@
 #include "payment/Pagtogenericofininvestlumo.h"
 #include "payment/Pagtogenericolumo.h"
 #include "payment/Valoresmultiplasformas.h"
-#include "protocol/Coletavalortrn.h"
+#include "frame/Coletavalortrn.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 

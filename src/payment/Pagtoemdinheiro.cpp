@@ -3,7 +3,7 @@
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "payment/Liquidacaocontas.h"
-#include "protocol/EdicaoValor.h"
+#include "frame/EdicaoValor.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 

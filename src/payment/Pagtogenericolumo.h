@@ -3,7 +3,7 @@
 #pragma once
 
 #include "basekit.h"
-#include "protocol/Trnmodelolumo.h"
+#include "frame/Trnmodelolumo.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // sends its receipt again and the host prints it.
 #pragma once
 
-#include "protocol/Trnmodelolumo.h"
+#include "frame/Trnmodelolumo.h"
 
 class QLabel;
 class QLineEdit;

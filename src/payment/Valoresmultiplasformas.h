@@ -2,7 +2,7 @@
 // must add up to the total.
 #pragma once
 
-#include "protocol/Coletavalortrn.h"
+#include "frame/Coletavalortrn.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // and 1039 or typed by the operator; the identification that goes to the bank is the two, zero-padded.
 #pragma once
 
-#include "protocol/Coletavalortrn.h"
+#include "frame/Coletavalortrn.h"
 
 class QLabel;
 class QLineEdit;

@@ -2,7 +2,7 @@
 
 #include "frame/Lumomain.h"
 #include "frame/Menumodelolumo.h"
-#include "frame/Selecionadorcbfininvest.h"
+#include "menus/Selecionadorcbfininvest.h"
 #include "host/Host.h"
 #include "prepaid/Consultaextratocartaoprepago.h"
 #include "protocol/Tabelatrn.h"

@@ -2,7 +2,7 @@
 // card and the PIN, the query and the chip's second step.
 #pragma once
 
-#include "protocol/Coletavalortrn.h"
+#include "frame/Coletavalortrn.h"
 
 class QLabel;
 class QLineEdit;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "basekit.h"
-#include "cash/Coletatipocontasaque.h"
+#include "frame/Coletatipocontasaque.h"
 
 namespace Consultatransferenciacartaoprepago {
 

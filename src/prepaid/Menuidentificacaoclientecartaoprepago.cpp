@@ -4,7 +4,7 @@
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "prepaid/Coletadadoscelulartrn.h"
-#include "protocol/Coletavalortrn.h"
+#include "frame/Coletavalortrn.h"
 #include "resources/Mensagens.h"
 
 #include <QLabel>

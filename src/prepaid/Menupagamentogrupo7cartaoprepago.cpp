@@ -1,7 +1,7 @@
 #include "prepaid/Menupagamentogrupo7cartaoprepago.h"
 
 #include "frame/Lumomain.h"
-#include "frame/Selecionadorcbfininvest.h"
+#include "menus/Selecionadorcbfininvest.h"
 #include "host/Host.h"
 #include "prepaid/Consultacartaoprepago.h"
 #include "prepaid/Depositotransferenciacartaoprepago.h"

@@ -2,7 +2,7 @@
 // which dates statements are available, the operator picks one and the statement comes back as the receipt.
 #pragma once
 
-#include "protocol/Trnmodelolumo.h"
+#include "frame/Trnmodelolumo.h"
 
 #include <QStringList>
 

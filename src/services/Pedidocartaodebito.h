@@ -2,7 +2,7 @@
 // to be replaced and types the PIN, and the bank registers the request.
 #pragma once
 
-#include "protocol/Trnmodelolumo.h"
+#include "frame/Trnmodelolumo.h"
 
 class QComboBox;
 class QLabel;

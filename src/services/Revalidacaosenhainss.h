@@ -4,7 +4,7 @@
 // menus share (benefit credit statement, debit-card request, service-basket change).
 #pragma once
 
-#include "protocol/Trnmodelolumo.h"
+#include "frame/Trnmodelolumo.h"
 
 class QLabel;
 class QLineEdit;

@@ -3,7 +3,7 @@
 #include "EmProcesso.h"
 #include "Servidor.h"
 #include "frame/Lumomain.h"
-#include "protocol/Cargaparametropagto.h"
+#include "frame/Cargaparametropagto.h"
 #include "protocol/ServicosResposta.h"
 
 #include <QJsonArray>

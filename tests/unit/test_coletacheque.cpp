@@ -7,7 +7,7 @@
 #include "Protocolo.h"
 #include "Servidor.h"
 #include "frame/Lumomain.h"
-#include "payment/Coletadadoschequetrn.h"
+#include "frame/Coletadadoschequetrn.h"
 #include "payment/Pagtoemcheque.h"
 #include "payment/Pagtoemchequetrn.h"
 #include "protocol/ServicosResposta.h"

@@ -2,9 +2,9 @@
 // of owner and bearer, and the prepaid-card CPF, driven by keys as the operator drives them.
 #include "Ambiente.h"
 #include "frame/Lumomain.h"
-#include "protocol/Coletacampocpf.h"
-#include "protocol/Coletadadoscircularbacentrn.h"
-#include "protocol/Coletavalortrn.h"
+#include "frame/Coletacampocpf.h"
+#include "frame/Coletadadoscircularbacentrn.h"
+#include "frame/Coletavalortrn.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -71,7 +71,7 @@
 #include "payment/Reimpressaofininvest.h"
 #include "prepaid/Consultatransferenciacartaoprepago.h"
 #include "prepaid/Saquepagamentodiversosgrupo7_cartaoprepagolumo.h"
-#include "protocol/Cargaparametropagto.h"
+#include "frame/Cargaparametropagto.h"
 #include "protocol/Tabelatrn.h"
 #include "queries/Consultadatasdemonstrativosdisponiveis.h"
 #include "topup/Consultafiliaisrecargalumo.h"

@@ -3,7 +3,7 @@
 #include "Ambiente.h"
 #include "correspondente.h"
 #include "frame/Lumomain.h"
-#include "frame/Selecionadorcbfininvest.h"
+#include "menus/Selecionadorcbfininvest.h"
 
 #include <QElapsedTimer>
 #include <QMessageBox>

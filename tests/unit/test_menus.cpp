@@ -6,7 +6,7 @@
 #include "Servidor.h"
 #include "frame/Indisponivel.h"
 #include "frame/Lumomain.h"
-#include "frame/Selecionadorcbfininvest.h"
+#include "menus/Selecionadorcbfininvest.h"
 #include "host/Host.h"
 #include "protocol/ServicosResposta.h"
 

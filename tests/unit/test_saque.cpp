@@ -5,7 +5,7 @@
 #include "ItensPedido.h"
 #include "Protocolo.h"
 #include "Servidor.h"
-#include "cash/Contasaque.h"
+#include "frame/Contasaque.h"
 #include "cash/Menusaque.h"
 #include "cash/Saquebeneficioinss.h"
 #include "cash/Saquecartaomagnetico.h"

@@ -10,7 +10,7 @@
 #include "payment/Coletacpfcnpjdtnascimentopagador.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
-#include "protocol/Trnmodelolumo.h"
+#include "frame/Trnmodelolumo.h"
 
 #include <QComboBox>
 #include <QLabel>

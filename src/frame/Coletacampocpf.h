@@ -2,7 +2,7 @@
 // the operator.
 #pragma once
 
-#include "protocol/Coletavalortrn.h"
+#include "frame/Coletavalortrn.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "protocol/EdicaoValor.h"
+#include "frame/EdicaoValor.h"
 
 #include "host/Host.h"
 #include "resources/Mensagens.h"

@@ -2,7 +2,7 @@
 // the owner's kind of person and document, and the bearer's CPF (the same as the owner's or another).
 #pragma once
 
-#include "protocol/Coletavalortrn.h"
+#include "frame/Coletavalortrn.h"
 
 class QComboBox;
 class QKeyEvent;

@@ -1,7 +1,7 @@
 // Cheque identification: the CMC-7 line read or typed, or the first printed line typed field by field.
 #pragma once
 
-#include "protocol/Trnmodelolumo.h"
+#include "frame/Trnmodelolumo.h"
 
 #include <QString>
 

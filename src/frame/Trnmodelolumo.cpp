@@ -1,11 +1,11 @@
-#include "protocol/Trnmodelolumo.h"
+#include "frame/Trnmodelolumo.h"
 
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
 #include "payment/Coletacpfcnpjdtnascimentopagador.h"
-#include "protocol/Coletadadoscircularbacentrn.h"
-#include "protocol/EdicaoValor.h"
+#include "frame/Coletadadoscircularbacentrn.h"
+#include "frame/EdicaoValor.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 

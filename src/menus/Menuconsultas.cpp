@@ -1,6 +1,6 @@
-#include "frame/Menuconsultas.h"
+#include "menus/Menuconsultas.h"
 
-#include "frame/Selecionadorcbfininvest.h"
+#include "menus/Selecionadorcbfininvest.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 

@@ -1,4 +1,4 @@
-#include "protocol/Coletadadoscircularbacentrn.h"
+#include "frame/Coletadadoscircularbacentrn.h"
 
 #include "frame/Coletacampocartao.h"
 #include "frame/Lumomain.h"

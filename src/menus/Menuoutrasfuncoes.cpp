@@ -1,7 +1,7 @@
-#include "frame/Menuoutrasfuncoes.h"
+#include "menus/Menuoutrasfuncoes.h"
 
 #include "frame/Lumomain.h"
-#include "frame/Selecionadorcbfininvest.h"
+#include "menus/Selecionadorcbfininvest.h"
 #include "host/Host.h"
 #include "prepaid/Menupagamentogrupo7cartaoprepago.h"
 #include "protocol/ServicosResposta.h"

@@ -1,4 +1,4 @@
-#include "payment/Coletadadoschequetrn.h"
+#include "frame/Coletadadoschequetrn.h"
 
 #include "frame/Coletacampocartao.h"
 #include "frame/Lumomain.h"

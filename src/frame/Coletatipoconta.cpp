@@ -1,10 +1,10 @@
-#include "cash/Coletatipoconta.h"
+#include "frame/Coletatipoconta.h"
 
-#include "cash/Contasaque.h"
+#include "frame/Contasaque.h"
 #include "frame/Coletacampocartao.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
-#include "protocol/EdicaoValor.h"
+#include "frame/EdicaoValor.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 

@@ -4,7 +4,7 @@
 // (TFrmTrnDadosCta_Grp3).
 #pragma once
 
-#include "protocol/Coletavalortrn.h"
+#include "frame/Coletavalortrn.h"
 
 #include <QList>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "cash/Contasaque.h"
+#include "frame/Contasaque.h"
 
 #include "frame/Coletacampocartao.h"
 #include "host/Host.h"

@@ -3,7 +3,7 @@
 // query of a prepaid transfer's destination stand on it.
 #pragma once
 
-#include "protocol/Coletavalortrn.h"
+#include "frame/Coletavalortrn.h"
 
 class QComboBox;
 class QHideEvent;

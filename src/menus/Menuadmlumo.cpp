@@ -1,8 +1,8 @@
-#include "frame/Menuadmlumo.h"
+#include "menus/Menuadmlumo.h"
 
 #include "admin/Alteracaocestaservicos.h"
 #include "frame/Lumomain.h"
-#include "frame/Selecionadorcbfininvest.h"
+#include "menus/Selecionadorcbfininvest.h"
 #include "host/Host.h"
 #include "payment/Reimpressaofininvesttrn.h"
 #include "protocol/ServicosResposta.h"

@@ -1,8 +1,8 @@
-#include "protocol/Coletavalortrn.h"
+#include "frame/Coletavalortrn.h"
 
 #include "frame/Lumomain.h"
 #include "host/Host.h"
-#include "protocol/EdicaoValor.h"
+#include "frame/EdicaoValor.h"
 #include "resources/Mensagens.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "frame/Menupagamentos.h"
+#include "menus/Menupagamentos.h"
 
-#include "frame/Selecionadorcbfininvest.h"
+#include "menus/Selecionadorcbfininvest.h"
 #include "host/Host.h"
 #include "payment/Consultacodigobarras.h"
 #include "payment/Menufininvest.h"

@@ -1,4 +1,4 @@
-#include "protocol/Coletacampocpf.h"
+#include "frame/Coletacampocpf.h"
 
 #include "frame/Coletacampocartao.h"
 #include "frame/Lumomain.h"

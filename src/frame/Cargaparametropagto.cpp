@@ -1,4 +1,4 @@
-#include "protocol/Cargaparametropagto.h"
+#include "frame/Cargaparametropagto.h"
 
 #include "frame/Lumomain.h"
 #include "host/Host.h"
