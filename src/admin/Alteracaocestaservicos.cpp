@@ -1,10 +1,10 @@
 #include "admin/Alteracaocestaservicos.h"
 
 #include "frame/Lumomain.h"
+#include "frame/Servicoscartao.h"
 #include "host/Host.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
-#include "services/Revalidacaosenhainss.h"
 
 #include <QFrame>
 #include <QHideEvent>

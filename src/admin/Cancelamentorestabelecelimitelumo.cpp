@@ -1,8 +1,11 @@
 #include "admin/Cancelamentorestabelecelimitelumo.h"
 
+#include "frame/Fabricas.h"
+
 #include "protocol/Tabelatrn.h"
 
 TFrmMod_RestabeleceLimiteCnc* FrmMod_RestabeleceLimiteCnc = nullptr;
+CB_FABRICA(TFrmMod_RestabeleceLimiteCnc);
 
 TFrmMod_RestabeleceLimiteCnc::TFrmMod_RestabeleceLimiteCnc(QWidget* pai)
     : TFrmMod_RestabeleceLimite(pai, QStringLiteral("FrmMod_RestabeleceLimiteCnc")) {

@@ -1,11 +1,14 @@
 #include "admin/Restabelecelimitelumo.h"
 
+#include "frame/Fabricas.h"
+
 #include "host/Host.h"
 #include "host/IniFile.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 
 TFrmMod_RestabeleceLimite* FrmMod_RestabeleceLimite = nullptr;
+CB_FABRICA(TFrmMod_RestabeleceLimite);
 
 TFrmMod_RestabeleceLimite::TFrmMod_RestabeleceLimite(QWidget* pai, const QString& nome) : TFrmMod(pai, nome) {
     DefineTitulo(QStringLiteral("Restabelece Limite"));

@@ -14,6 +14,7 @@ public:
 
     // Start of the dialog: reports the restoration's result in fields 1009 and 1027 and the result file.
     void btConfirmaClick();
+    void IniciaSemOperador() override { btConfirmaClick(); }
 
     QPushButton* btConfirma = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "cash/Saquecartaomagneticopagamentocontas.h"
 
+#include "frame/Fabricas.h"
+
 #include "host/Host.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
@@ -16,6 +18,7 @@ CB_DESCRITOR(Saquecartaomagneticopagamentocontas, TrnSaqueCartaoMagPagtoCta,
 } // namespace Saquecartaomagneticopagamentocontas
 
 TFrmSaquePagtoCta_CMag* FrmSaquePagtoCta_CMag = nullptr;
+CB_FABRICA(TFrmSaquePagtoCta_CMag);
 
 TFrmSaquePagtoCta_CMag::TFrmSaquePagtoCta_CMag(QWidget* pai)
     : TFrmColetaTipoContaSaque(pai, QStringLiteral("FrmSaquePagtoCta_CMag")) {}

@@ -1,8 +1,8 @@
 #include "cash/Saquecomreciboretirada.h"
 
 #include "frame/Contasaque.h"
-#include "host/Host.h"
 #include "frame/EdicaoValor.h"
+#include "host/Host.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 

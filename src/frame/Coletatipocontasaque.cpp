@@ -1,10 +1,10 @@
 #include "frame/Coletatipocontasaque.h"
 
-#include "frame/Contasaque.h"
 #include "frame/Coletacampocartao.h"
+#include "frame/Contasaque.h"
+#include "frame/EdicaoValor.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
-#include "frame/EdicaoValor.h"
 #include "resources/Mensagens.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "frame/Coletavalortrn.h"
 
+#include "frame/EdicaoValor.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
-#include "frame/EdicaoValor.h"
 #include "resources/Mensagens.h"
 
 #include <QEvent>

@@ -1,16 +1,12 @@
 // Module state, entry points and the frame's own operations.
 #include "frame/Lumomain.h"
 
-#include "admin/Cancelamentorestabelecelimitelumo.h"
-#include "admin/Restabelecelimitelumo.h"
 #include "correspondente.h"
-#include "menus/Menuadmlumo.h"
+#include "frame/Fabricas.h"
 #include "frame/Modelolumo.h"
-#include "menus/Selecionadorcbfininvest.h"
 #include "frame/Unidades.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
-#include "payment/Continuarpagamento.h"
 #include "resources/Mensagens.h"
 
 #include <QApplication>
@@ -20,6 +16,7 @@
 
 #include <cstring>
 #include <exception>
+#include <memory>
 
 #define CB_STR2(x) #x
 #define CB_STR(x) CB_STR2(x)
@@ -28,22 +25,6 @@
 __attribute__((used)) static const char kVersionInfo[] = "VERSIONINFO FileVersion=" CB_STR(CB_VERSAO);
 
 namespace Lumomain {
-
-bool TrnADM = false;
-bool TrnCNC = false;
-int IndiceAtual = 0;
-int QtdeDocsConsultadosOK = 0;
-std::array<char, 4> Forma_Pagto{};
-QString GrupoPagto;
-QString VERSAO_DO_MODULO;
-std::array<char, 129> TITULO_APLICACAO{};
-QString VERSAO_DO_VORTA_CB;
-bool bPinpadCBAberto = false;
-bool bPinpadCBNaoBradescoHabilitado = false;
-int NumeroLinhaRecorteAqui = 0;
-int NumeroLinhasCupomTEF = 0;
-bool gb_CapturaValorTotalLUMO = false;
-bool bStatusCapturaSenha = false;
 
 namespace {
 
@@ -141,18 +122,24 @@ void MensagemFalhaCriacao(const char* nomeForm) {
     ReportaFalha(texto);
 }
 
-// Dialogs that start on their own: shown without a modal loop, started through their confirm button and gone.
-template <class T> void ExecutaSemOperador(T*& form, const char* nomeForm) {
-    if (!form) form = TFrmMod::Cria<T>(JanelaProprietaria());
+// The first menu of a call, run as CriaExecutaForm runs it; its area entered it under its class name.
+void ExecutaMenu(const char* classe, const char* nomeForm) {
+    TFrmMod* form = nullptr;
+    const Fabricas::Fabrica cria = Fabricas::Busca(classe);
+    if (!cria || !CriaExecutaFormImpl(cria, nullptr, form)) MensagemFalhaCriacao(nomeForm);
+}
+
+// Dialogs that start on their own: shown without a modal loop, started as their confirm button would and
+// gone.
+void ExecutaSemOperador(const char* classe, const char* nomeForm) {
+    const std::unique_ptr<TFrmMod> form(Fabricas::Cria(classe, JanelaProprietaria()));
     if (!form) {
         MensagemFalhaCriacao(nomeForm);
         return;
     }
     form->show();
     ProcessaMensagens();
-    form->btConfirmaClick();
-    delete form;
-    form = nullptr;
+    form->IniciaSemOperador();
 }
 
 } // namespace
@@ -189,6 +176,12 @@ void MostraMensagem(Icone icone, const QString& texto, QWidget* pai, const QStri
     caixa.setWindowFlag(Qt::WindowStaysOnTopHint);
     caixa.exec();
 }
+
+// The notices of the code that draws no window are warning boxes once the frame is loaded.
+const bool avisosNaTela = (DefineMostraAviso([](const QString& texto, const QString& titulo) {
+                               MostraMensagem(Icone::Aviso, texto, nullptr, titulo);
+                           }),
+                           true);
 
 bool PerguntaSimNao(const QString& texto, const QString& titulo, QWidget* pai) {
     QMessageBox caixa(QMessageBox::Question, titulo.isEmpty() ? TituloAplicacao() : titulo, texto,
@@ -302,10 +295,10 @@ CB_EXPORT void CB_CALL ExecutaGenerico(uint32_t janela, int32_t modo) {
         TrnCNC = false;
         if (!continuacao) {
             ReiniciaContadoresMenu();
-            if (!CriaExecutaForm<TFrmSel_Mnu>(nullptr, FrmSel_Mnu)) MensagemFalhaCriacao("FrmSel_Mnu");
+            ExecutaMenu("TFrmSel_Mnu", "FrmSel_Mnu");
             return;
         }
-        ExecutaSemOperador(FrmPgt_Con, "FrmPgt_Con");
+        ExecutaSemOperador("TFrmPgt_Con", "FrmPgt_Con");
     });
 }
 
@@ -316,13 +309,13 @@ CB_EXPORT void CB_CALL ExecutaFuncaoADM(uint32_t janela, int32_t modo) {
         if (modo == 9) {
             const IniFile ini(IniFile::NoDiretorioHost(QStringLiteral("RestabeleceLimite.ini")));
             if (ini.LeBool(QStringLiteral("RESTABELECELIMITE"), QStringLiteral("Subfuncao"), false))
-                ExecutaSemOperador(FrmMod_RestabeleceLimite, "FrmMod_RestabeleceLimite");
+                ExecutaSemOperador("TFrmMod_RestabeleceLimite", "FrmMod_RestabeleceLimite");
             else
-                ExecutaSemOperador(FrmMod_RestabeleceLimiteCnc, "FrmMod_RestabeleceLimiteCnc");
+                ExecutaSemOperador("TFrmMod_RestabeleceLimiteCnc", "FrmMod_RestabeleceLimiteCnc");
             return;
         }
         ReiniciaContadoresMenu();
-        if (!CriaExecutaForm<TFrmADM_Mnu>(nullptr, FrmADM_Mnu)) MensagemFalhaCriacao("FrmADM_Mnu");
+        ExecutaMenu("TFrmADM_Mnu", "FrmADM_Mnu");
     });
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "frame/Modelolumo.h"
+#include "protocol/Estado.h"
 
 #include <QString>
 
@@ -12,30 +13,6 @@ class QLabel;
 #include <cstdint>
 
 namespace Lumomain {
-
-// Set by the entry points for the whole of a call.
-extern bool TrnADM;
-extern bool TrnCNC;
-// Bill documents of a multi-document payment; reset at every menu start.
-extern int IndiceAtual;
-extern int QtdeDocsConsultadosOK;
-// One flag per payment method, "1111" at every menu start.
-extern std::array<char, 4> Forma_Pagto;
-// Group of the next parameter load ("1", "3", "06", ...); kept after the call.
-extern QString GrupoPagto;
-// Build version of this library, known once the first form of the process has been created.
-extern QString VERSAO_DO_MODULO;
-// Caption of every message box: "Correspondente Bancário - v" + version, NUL-terminated Latin-1.
-extern std::array<char, 129> TITULO_APLICACAO;
-// Server-side version of the correspondent function, from the parameter load.
-extern QString VERSAO_DO_VORTA_CB;
-extern bool bPinpadCBAberto;
-extern bool bPinpadCBNaoBradescoHabilitado;
-// Receipt layout returned by another payment module.
-extern int NumeroLinhaRecorteAqui;
-extern int NumeroLinhasCupomTEF;
-extern bool gb_CapturaValorTotalLUMO;
-extern bool bStatusCapturaSenha;
 
 // The owner window of the module's windows while an entry point runs (the host's window handle).
 uintptr_t JanelaAplicacao();
@@ -54,9 +31,6 @@ bool CarregaModulosLUMO(const QString& codigoModulo, int a, int b);
 enum class Icone { Informacao, Aviso, Erro, Pergunta, Nenhum };
 void MostraMensagem(Icone icone, const QString& texto, QWidget* pai = nullptr, const QString& titulo = {});
 bool PerguntaSimNao(const QString& texto, const QString& titulo = {}, QWidget* pai = nullptr);
-
-// The catalogue's texts take their arguments as "%s" and "%d", in order.
-QString Formata(const char* modelo, const QStringList& argumentos);
 
 // Card and PIN capture. kind (tipo) selects the parameter record whose network applies; the label receives
 // the PIN pad's progress texts. False means the chain ends: the reason is already in the host fields.

@@ -1,10 +1,10 @@
 #include "frame/Modelolumo.h"
 
+#include "frame/Cargaparametropagto.h"
 #include "frame/Consultacestaservicos.h"
 #include "frame/Lumomain.h"
 #include "frame/Produto.h"
 #include "host/Host.h"
-#include "frame/Cargaparametropagto.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 

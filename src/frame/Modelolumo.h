@@ -60,6 +60,10 @@ public:
     // Non-zero ends the modal run once the current handler returns, as the chain expects.
     void setModalResult(int resultado);
 
+    // Started by an entry point with no operator (a continuation, the limit restoration): does what its
+    // confirm button does.
+    virtual void IniciaSemOperador() {}
+
     // Writes the dialog's request fields; false stops at the first failed write.
     virtual bool GravaCamposHostlink() { return true; }
 

@@ -1,15 +1,16 @@
 #include "frame/Trnmodelolumo.h"
 
+#include "frame/Coletadadoscircularbacentrn.h"
+#include "frame/EdicaoValor.h"
+#include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
-#include "payment/Coletacpfcnpjdtnascimentopagador.h"
-#include "frame/Coletadadoscircularbacentrn.h"
-#include "frame/EdicaoValor.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
 #include <QDate>
+
 #include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <memory>
 
 using namespace Lumomain;
 
@@ -176,10 +178,10 @@ bool TFrmTrn_Mod::VerificaColetaDadosCircularBacen() {
     const long long ref = Numero(referencia, -1);
     if (referencia.isEmpty() || ref < 0) return true;
     if (valor > ref) {
-        TFrmCPFCNPJDtNascPagador* pagador = TFrmMod::Cria<TFrmCPFCNPJDtNascPagador>(this);
+        // The payer dialog is bill payment's: entered by that area.
+        const std::unique_ptr<TFrmMod> pagador(Fabricas::Cria("TFrmCPFCNPJDtNascPagador", this));
         if (!pagador) return false;
         const int r = pagador->Executa();
-        delete pagador;
         setModalResult(r);
         return r == mrOk;
     }

@@ -1,14 +1,17 @@
 #include "menus/Menuadmlumo.h"
 
+#include "frame/Fabricas.h"
+
 #include "admin/Alteracaocestaservicos.h"
 #include "frame/Lumomain.h"
-#include "menus/Selecionadorcbfininvest.h"
 #include "host/Host.h"
+#include "menus/Selecionadorcbfininvest.h"
 #include "payment/Reimpressaofininvesttrn.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
 TFrmADM_Mnu* FrmADM_Mnu = nullptr;
+CB_FABRICA(TFrmADM_Mnu);
 
 using namespace MenusEntrada;
 

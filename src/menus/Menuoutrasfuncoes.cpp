@@ -1,8 +1,9 @@
 #include "menus/Menuoutrasfuncoes.h"
 
 #include "frame/Lumomain.h"
-#include "menus/Selecionadorcbfininvest.h"
+#include "frame/Servicoscartao.h"
 #include "host/Host.h"
+#include "menus/Selecionadorcbfininvest.h"
 #include "prepaid/Menupagamentogrupo7cartaoprepago.h"
 #include "protocol/ServicosResposta.h"
 #include "queries/Demonstrativocreditobeneficio.h"
@@ -88,7 +89,7 @@ void TFrmOutrasFuncoes_Mnu::spOpcao2Click() {
         codigo = host::LeCampoInteiro(1009, 0, 255);
         if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     }
-    FechaPinpadSeAberto();
+    ServicosCartao::FechaPinpad();
     ReabilitaSeContinua();
 }
 

@@ -1,7 +1,7 @@
 #include "menus/Menupagamentos.h"
 
-#include "menus/Selecionadorcbfininvest.h"
 #include "host/Host.h"
+#include "menus/Selecionadorcbfininvest.h"
 #include "payment/Consultacodigobarras.h"
 #include "payment/Menufininvest.h"
 #include "protocol/ServicosResposta.h"

@@ -1,13 +1,16 @@
 #include "menus/Selecionadorcbfininvest.h"
 
+#include "frame/Fabricas.h"
+
 #include "cash/Menusaque.h"
 #include "frame/Indisponivel.h"
 #include "frame/Lumomain.h"
+#include "frame/Servicoscartao.h"
+#include "host/Host.h"
+#include "host/IniFile.h"
 #include "menus/Menuconsultas.h"
 #include "menus/Menuoutrasfuncoes.h"
 #include "menus/Menupagamentos.h"
-#include "host/Host.h"
-#include "host/IniFile.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
@@ -17,62 +20,11 @@
 #include <memory>
 
 TFrmSel_Mnu* FrmSel_Mnu = nullptr;
+CB_FABRICA(TFrmSel_Mnu);
 
 namespace Lumomain {
 Registro<1206> ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario;
 } // namespace Lumomain
-
-namespace MenusEntrada {
-
-bool CarregaGrupo(TFrmMod* menu, const char* grupo) {
-    Lumomain::GrupoPagto = QLatin1String(grupo);
-    return menu->RealizaCargaParametros();
-}
-
-bool ConfereBanco(TFrmMod* menu) {
-    if (Lumomain::VerificaDadosBanco()) return true;
-    host::EnviaArquivoErroPDV(255, QString::fromUtf8(msg::ErroBancoInvalido));
-    menu->setModalResult(TFrmMod::mrOk);
-    return false;
-}
-
-void SalvaParametrosGrupo1() {
-    Lumomain::TrataVersaoVortaCB();
-    Lumomain::SalvaServicoAConsParam();
-    Lumomain::SalvaServicoHzinho_21_Informacoes_Gerais_CB();
-    Lumomain::SalvaDPCHIP();
-    Lumomain::SalvaServicoHzinho_28_FormaPagamentoAutorizadasEmpresa();
-}
-
-void SalvaParametrosContaCartao() {
-    Lumomain::SalvaServicoAConsParam();
-    Lumomain::SalvaDPCHIP();
-    Lumomain::TrataVersaoVortaCB();
-    Lumomain::SalvaServicoHzinho_21_Informacoes_Gerais_CB();
-    Lumomain::SalvaServicoHzinho_28_FormaPagamentoAutorizadasEmpresa();
-}
-
-bool EncerraAposDialogo(const TFrmMod* menu, int codigo) {
-    return menu->ModalResult() == TFrmMod::mrNone || (menu->ModalResult() == TFrmMod::mrOk && codigo != 0);
-}
-
-void FechaPinpadSeAberto() {
-    if (!Lumomain::bPinpadCBAberto) return;
-    host::FechaPinpadCB();
-    Lumomain::bPinpadCBAberto = false;
-}
-
-void FalhaCriacao(TFrmMod* menu, const char* nomeForm) {
-    Lumomain::MostraMensagem(Lumomain::Icone::Erro,
-                             Lumomain::Formata(msg::ErroCriaFormulario, {QLatin1String(nomeForm)}), menu);
-}
-
-void AbreSubstituto(TFrmMod* menu, const char* classe) {
-    // The form variable is the class name without its "T".
-    if (!AbreIndisponivel(menu, QLatin1String(classe))) FalhaCriacao(menu, classe + 1);
-}
-
-} // namespace MenusEntrada
 
 using namespace MenusEntrada;
 
@@ -128,7 +80,7 @@ void TFrmSel_Mnu::hideEvent(QHideEvent* e) {
 }
 
 void TFrmSel_Mnu::FormClose() {
-    FechaPinpadSeAberto();
+    ServicosCartao::FechaPinpad();
 }
 
 void TFrmSel_Mnu::spOpcao1Click() {
@@ -233,7 +185,7 @@ void TFrmSel_Mnu::spOpcao7Click() {
         codigo = host::LeCampoInteiro(1009, 0, 255);
         if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     }
-    FechaPinpadSeAberto();
+    ServicosCartao::FechaPinpad();
     ReabilitaSeContinua();
 }
 

@@ -1,9 +1,9 @@
 #include "payment/Capturavalortotalmodelo.h"
 
+#include "frame/EdicaoValor.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "payment/Estadocontas.h"
-#include "frame/EdicaoValor.h"
 #include "resources/Mensagens.h"
 
 #include <QCloseEvent>

@@ -1,5 +1,7 @@
 #include "payment/Coletacpfcnpjdtnascimentopagador.h"
 
+#include "frame/Fabricas.h"
+
 #include "frame/Coletacampocartao.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
@@ -16,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+CB_FABRICA(TFrmCPFCNPJDtNascPagador);
 
 using namespace Lumomain;
 using DadosAdicionais::Documento;

@@ -1,12 +1,12 @@
 #include "payment/Consultapagamento.h"
 
+#include "frame/EdicaoValor.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "payment/Capturavalortotalmodelo.h"
 #include "payment/Coletacampocpfcnpjdadosadicionaisboletoregistrado.h"
 #include "payment/Consultacodigobarras.h"
 #include "payment/Estadocontas.h"
-#include "frame/EdicaoValor.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"

@@ -1,5 +1,7 @@
 #include "payment/Continuarpagamento.h"
 
+#include "frame/Fabricas.h"
+
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "protocol/Tabelatrn.h"
@@ -12,6 +14,7 @@
 using namespace Lumomain;
 
 TFrmPgt_Con* FrmPgt_Con = nullptr;
+CB_FABRICA(TFrmPgt_Con);
 
 namespace {
 

@@ -15,6 +15,7 @@ public:
     // Start of the dialog, run by the entry point without operator input: sends the continuation and leaves
     // its result in the host fields.
     void btConfirmaClick();
+    void IniciaSemOperador() override { btConfirmaClick(); }
 
     // Field 1009 as the continuation left it (255 when nothing was sent).
     int iResultado = 255;

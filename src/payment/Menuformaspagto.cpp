@@ -1,6 +1,7 @@
 #include "payment/Menuformaspagto.h"
 
-#include "cash/Saquecartaomagneticopagamentocontas.h"
+#include "frame/Coletavalortrn.h"
+#include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
@@ -22,7 +23,6 @@
 #include "payment/Pagtogenericofininvestlumo.h"
 #include "payment/Pagtogenericolumo.h"
 #include "payment/Valoresmultiplasformas.h"
-#include "frame/Coletavalortrn.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
@@ -393,7 +393,10 @@ void TFrmMnu_For::spOpcao5Click() {
     Grava(1027, Texto(msg::ErroOperacaoCancelada));
     Grava(1009, QStringLiteral("FF"));
     bStatusCapturaSenha = true;
-    if (!CriaExecutaForm(this, FrmSaquePagtoCta_CMag)) {
+    // The withdrawal is the cash area's screen, entered there.
+    TFrmMod* saque = nullptr;
+    const Fabricas::Fabrica cria = Fabricas::Busca("TFrmSaquePagtoCta_CMag");
+    if (!cria || !CriaExecutaFormImpl(cria, this, saque)) {
         MensagemFalhaCriacao("FrmSaquePagtoCta_CMag");
         AposOpcao();
         return;

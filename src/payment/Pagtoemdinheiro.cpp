@@ -1,9 +1,9 @@
 #include "payment/Pagtoemdinheiro.h"
 
+#include "frame/EdicaoValor.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "payment/Liquidacaocontas.h"
-#include "frame/EdicaoValor.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 

@@ -2,11 +2,11 @@
 
 #include "frame/Coletacampocartao.h"
 #include "frame/Lumomain.h"
+#include "frame/Servicoscartao.h"
 #include "host/Host.h"
 #include "payment/Reimpressaofininvest.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
-#include "services/Revalidacaosenhainss.h"
 
 #include <QDate>
 #include <QFrame>

@@ -1,9 +1,9 @@
 #include "payment/Valoresmultiplasformas.h"
 
+#include "frame/EdicaoValor.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "payment/Liquidacaocontas.h"
-#include "frame/EdicaoValor.h"
 #include "resources/Mensagens.h"
 
 #include <QEvent>

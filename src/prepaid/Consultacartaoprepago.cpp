@@ -2,7 +2,7 @@
 
 #include "frame/Lumomain.h"
 #include "frame/Menumodelolumo.h"
-#include "menus/Selecionadorcbfininvest.h"
+#include "frame/Passosmenu.h"
 #include "host/Host.h"
 #include "prepaid/Consultaextratocartaoprepago.h"
 #include "protocol/Tabelatrn.h"

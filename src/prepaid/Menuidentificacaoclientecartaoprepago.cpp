@@ -1,10 +1,10 @@
 #include "prepaid/Menuidentificacaoclientecartaoprepago.h"
 
 #include "frame/Coletacampocartao.h"
+#include "frame/Coletavalortrn.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "prepaid/Coletadadoscelulartrn.h"
-#include "frame/Coletavalortrn.h"
 #include "resources/Mensagens.h"
 
 #include <QLabel>

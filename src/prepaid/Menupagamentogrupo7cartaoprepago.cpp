@@ -1,7 +1,8 @@
 #include "prepaid/Menupagamentogrupo7cartaoprepago.h"
 
 #include "frame/Lumomain.h"
-#include "menus/Selecionadorcbfininvest.h"
+#include "frame/Passosmenu.h"
+#include "frame/Servicoscartao.h"
 #include "host/Host.h"
 #include "prepaid/Consultacartaoprepago.h"
 #include "prepaid/Depositotransferenciacartaoprepago.h"
@@ -66,7 +67,7 @@ void TFrmCartaoPrePagoGrupo7_Mnu::EncerraPeloOperador() {
 }
 
 void TFrmCartaoPrePagoGrupo7_Mnu::EncerraOperacao() {
-    FechaPinpadSeAberto();
+    ServicosCartao::FechaPinpad();
     // The holder's card number is not kept beyond the operation.
     Lumomain::ServicoHzinho_40_ConsultaCartaoPrePago.limpa();
     setModalResult(mrOk);

@@ -1,8 +1,8 @@
 #include "protocol/ServicosResposta.h"
 
-#include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
+#include "protocol/Estado.h"
 #include "resources/Mensagens.h"
 
 #include <QStringList>
@@ -1027,8 +1027,7 @@ bool VerificaDadosBanco() {
     if (banco <= 0 || cartao.isEmpty()) return true;
     const auto bancoCartao = Numero(host::paraLatin1(cartao));
     if (bancoCartao && *bancoCartao == banco) return true;
-    MostraMensagem(Icone::Aviso, Formata(msg::MsgDadosBancoInvalido, {cartao, Apara(h21.texto(25, 3))}),
-                   nullptr, QStringLiteral("Aviso"));
+    Avisa(Formata(msg::MsgDadosBancoInvalido, {cartao, Apara(h21.texto(25, 3))}), QStringLiteral("Aviso"));
     return false;
 }
 
@@ -1106,7 +1105,7 @@ bool ValidaValorMinMaxBoletoRegistradoCB(const QString& valor) {
     if (maximo > 0)
         texto += QString::fromUtf8(msg::TituloValorMaximo) + host::Dollar(QString::number(maximo));
     texto += QStringLiteral(") ");
-    MostraMensagem(Icone::Aviso, texto);
+    Avisa(texto);
     return false;
 }
 

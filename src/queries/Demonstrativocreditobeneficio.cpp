@@ -5,7 +5,7 @@
 #include "protocol/Tabelatrn.h"
 #include "queries/Consultadatasdemonstrativosdisponiveis.h"
 #include "resources/Mensagens.h"
-#include "services/Revalidacaosenhainss.h"
+#include "frame/Servicoscartao.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // module builds from the stored records (service A and 3, service 1, saved network codes, server version).
 #include "Alvo.h"
 
-#include "frame/Lumomain.h"
+#include "protocol/Estado.h"
 #include "protocol/ServicosResposta.h"
 
 namespace {

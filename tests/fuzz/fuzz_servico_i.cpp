@@ -1,7 +1,7 @@
 // Service I (receipt lines): the merge of the saved lines around a cut mark and the save of the receipt.
 #include "Alvo.h"
 
-#include "frame/Lumomain.h"
+#include "protocol/Estado.h"
 #include "protocol/ServicosResposta.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* d, size_t n) {
