@@ -20,6 +20,7 @@
 
 #include <dlfcn.h>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -41,6 +42,27 @@ QFont FonteNegrito(int tamanho) {
     f.setBold(true);
     return f;
 }
+
+// Alt+digit is never text, in any edit or list of a dialog: it presses the button of that digit when there is
+// one, and is dropped otherwise. Installed on each control when the dialog is shown, after the dialog's own
+// filters, so that it sees the key first.
+class FiltroAltDigito : public QObject {
+public:
+    FiltroAltDigito(QObject* dono, std::function<void(QChar)> pressiona)
+        : QObject(dono), pressiona_(std::move(pressiona)) {}
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return QObject::eventFilter(objeto, e);
+        const auto* k = static_cast<const QKeyEvent*>(e);
+        if (!(k->modifiers() & Qt::AltModifier) || k->key() < Qt::Key_0 || k->key() > Qt::Key_9) return false;
+        pressiona_(QChar(u'0' + (k->key() - Qt::Key_0)));
+        return true;
+    }
+
+private:
+    std::function<void(QChar)> pressiona_;
+};
 
 } // namespace
 
@@ -161,6 +183,16 @@ void TFrmMod::closeEvent(QCloseEvent* e) {
 
 void TFrmMod::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
+    if (!filtroAlt_) {
+        filtroAlt_ = new FiltroAltDigito(this, [this](QChar digito) {
+            if (QAbstractButton* b = BotaoDoDigito(digito)) b->click();
+        });
+    }
+    for (QWidget* controle : findChildren<QWidget*>()) {
+        if (!qobject_cast<QLineEdit*>(controle) && !qobject_cast<QComboBox*>(controle)) continue;
+        controle->removeEventFilter(filtroAlt_);
+        controle->installEventFilter(filtroAlt_);
+    }
     Protegido([this] { FormShow(); });
 }
 

@@ -165,4 +165,5 @@ private:
     bool cliqueProprio_ = false;
     QEventLoop* laco_ = nullptr;
     QHash<const QObject*, QString> dicas_;
+    QObject* filtroAlt_ = nullptr;
 };
