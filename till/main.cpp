@@ -1,9 +1,10 @@
 // cb-till: the stand-in host. With --script it runs an operator script headless and prints its transcript;
-// with --pinpad-screenshot it saves a picture of the PIN pad during a PIN entry; otherwise it opens the
-// till's window.
+// with --monkey it plays random operator sessions headless; with --pinpad-screenshot it saves a picture of
+// the PIN pad during a PIN entry; otherwise it opens the till's window.
 #include "CartoesPinpad.h"
 #include "JanelaPinpad.h"
 #include "JanelaPrincipal.h"
+#include "Macaco.h"
 #include "Modulo.h"
 #include "Roteiro.h"
 #include "ServidorSimulado.h"
@@ -19,6 +20,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTimer>
 
 #include <cstdio>
@@ -98,8 +100,8 @@ int FotografaPinpad(const QString& arquivo, const QString& cenario) {
 int main(int argc, char** argv) {
     bool roteiro = false;
     for (int i = 1; i < argc; ++i)
-        roteiro =
-            roteiro || qstrcmp(argv[i], "--script") == 0 || qstrcmp(argv[i], "--pinpad-screenshot") == 0;
+        roteiro = roteiro || qstrcmp(argv[i], "--script") == 0 || qstrcmp(argv[i], "--monkey") == 0 ||
+                  qstrcmp(argv[i], "--pinpad-screenshot") == 0;
     // Scripts run headless unless a platform is chosen explicitly.
     if (roteiro && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
@@ -131,7 +133,21 @@ int main(int argc, char** argv) {
         QStringLiteral("pinpad-timeout"),
         QStringLiteral("How long the PIN pad waits for the customer, in seconds (default 120)."),
         QStringLiteral("SECONDS"), QStringLiteral("120"));
-    parser.addOptions({script, telas, transcricao, cenario, servidor, silencioso, fotoPinpad, prazoPinpad});
+    QCommandLineOption macaco(
+        QStringLiteral("monkey"),
+        QStringLiteral(
+            "Play N random operator sessions against the simulated server (headless); failures are "
+            "saved as operator scripts."),
+        QStringLiteral("N"));
+    QCommandLineOption semente(
+        QStringLiteral("seed"),
+        QStringLiteral("Seed of --monkey's decisions (default: a random one, printed)."),
+        QStringLiteral("S"));
+    QCommandLineOption saidaMacaco(QStringLiteral("monkey-out"),
+                                   QStringLiteral("Folder for --monkey's replay scripts (default: here)."),
+                                   QStringLiteral("DIR"), QStringLiteral("."));
+    parser.addOptions({script, telas, transcricao, cenario, servidor, silencioso, fotoPinpad, prazoPinpad,
+                       macaco, semente, saidaMacaco});
     parser.process(app);
     const QString arquivoCenario =
         parser.isSet(cenario) ? parser.value(cenario) : QStringLiteral(CB_CENARIO_PADRAO);
@@ -144,6 +160,20 @@ int main(int argc, char** argv) {
 
     if (parser.isSet(fotoPinpad)) return FotografaPinpad(parser.value(fotoPinpad), arquivoCenario);
 
+    if (parser.isSet(macaco)) {
+        bool ok = false, sementeOk = true;
+        const int sessoes = parser.value(macaco).toInt(&ok);
+        const quint32 s = parser.isSet(semente) ? parser.value(semente).toUInt(&sementeOk)
+                                                : QRandomGenerator::system()->generate();
+        if (!ok || sessoes <= 0 || !sementeOk || parser.isSet(servidor)) {
+            std::fprintf(stderr,
+                         "cb-till: --monkey takes a positive number of sessions, --seed a number, and "
+                         "plays against the server of this process only\n");
+            return 2;
+        }
+        Macaco m({sessoes, s, parser.value(saidaMacaco), arquivoCenario, parser.value(transcricao)});
+        return m.Executa();
+    }
     if (parser.isSet(script)) {
         Roteiro r({parser.value(script), parser.value(telas), parser.value(transcricao),
                    parser.isSet(silencioso), arquivoCenario, parser.value(servidor)});
