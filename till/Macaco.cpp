@@ -1,4 +1,5 @@
 #include "Macaco.h"
+#include "Teclado.h"
 
 #include "CartoesPinpad.h"
 #include "Modulo.h"
@@ -33,14 +34,9 @@
 
 namespace {
 
-// As the script runner: a screen is the operator's once it has stayed active and idle this long, and the
-// top modal window is activated when nothing else did it.
-constexpr int kIntervaloMs = 10;
-constexpr int kAssentamentoMs = 30;
-constexpr int kAtivacaoMs = 100;
-// A call still running after this long hangs; one that an abort does not bring back ends the process.
+using namespace Teclado;
+// A call still running after this long hangs.
 constexpr int kPrazoChamadaMs = 60000;
-constexpr int kPrazoAbortoMs = 10000;
 
 // Scenarios of the default scenario's folder played beside it, in a third of the sessions: the default one
 // has every group's parameters, the others some only.
@@ -122,36 +118,6 @@ void ColetaCodigos(const QJsonValue& v, QStringList& codigos) {
             ColetaCodigos(e, codigos);
     } else if (codigo.match(v.toString()).hasMatch() && !codigos.contains(v.toString())) {
         codigos << v.toString();
-    }
-}
-
-// Keys posted (not sent) to the focused control, as the script runner types them: a key that opens another
-// screen must not hold the monkey inside that screen's modal run.
-void PostaTeclas(QWidget* tela, const QJsonArray& teclas) {
-    QWidget* alvo = QApplication::focusWidget();
-    if (!alvo || alvo->window() != tela) alvo = tela;
-    auto posta = [&](int tecla, Qt::KeyboardModifiers mod, const QString& texto) {
-        QCoreApplication::postEvent(alvo, new QKeyEvent(QEvent::KeyPress, tecla, mod, texto));
-        QCoreApplication::postEvent(alvo, new QKeyEvent(QEvent::KeyRelease, tecla, mod, texto));
-    };
-    static const QHash<QString, QPair<int, QString>> especiais{
-        {QStringLiteral("<Enter>"), {Qt::Key_Return, QStringLiteral("\r")}},
-        {QStringLiteral("<Backspace>"), {Qt::Key_Backspace, QStringLiteral("\b")}},
-        {QStringLiteral("<Esc>"), {Qt::Key_Escape, QStringLiteral("\x1b")}},
-        {QStringLiteral("<Tab>"), {Qt::Key_Tab, QStringLiteral("\t")}},
-        {QStringLiteral("<Up>"), {Qt::Key_Up, QString()}},
-        {QStringLiteral("<Down>"), {Qt::Key_Down, QString()}}};
-    for (const auto& v : teclas) {
-        const QString t = v.toString();
-        if (const auto it = especiais.constFind(t); it != especiais.cend()) {
-            posta(it->first, Qt::NoModifier, it->second);
-        } else if (t.startsWith(QLatin1String("<Alt+"))) {
-            posta(Qt::Key_0 + (t.at(5).unicode() - u'0'), Qt::AltModifier, QString(t.at(5)));
-        } else {
-            for (const QChar c : t)
-                posta(c.isDigit() ? Qt::Key_0 + (c.unicode() - u'0') : c.unicode(), Qt::NoModifier,
-                      QString(c));
-        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "Roteiro.h"
 
+#include "Teclado.h"
+
 #include "Modulo.h"
 #include "ServidorSimulado.h"
 #include "Transcricao.h"
@@ -31,15 +33,8 @@
 
 namespace {
 
-constexpr int kIntervaloMs = 10;
+using namespace Teclado;
 constexpr int kPrazoPadraoMs = 5000;
-// A screen is acted on once it has stayed active this long: its own 1 ms start-up timers go first, as they
-// would before an operator could press anything.
-constexpr int kAssentamentoMs = 30;
-// After this long without activation, the top modal window is activated as a window manager would.
-constexpr int kAtivacaoMs = 100;
-// An abort that does not bring the call back within this time ends the process: no test hangs.
-constexpr int kPrazoAbortoMs = 10000;
 const char kPropriedadeJanela[] = "cbJanelaProprietaria";
 
 int IdDe(QWidget* w) {
@@ -861,7 +856,7 @@ void Roteiro::Passo() {
         tela->close();
         return;
     }
-    EnviaTeclas(tela, passo.value(QStringLiteral("teclas")).toArray());
+    PostaTeclas(tela, passo.value(QStringLiteral("teclas")).toArray());
 }
 
 QJsonObject Roteiro::DescreveTela(QWidget* tela) const {
@@ -984,40 +979,6 @@ bool Roteiro::ConfereDescricao(const QJsonObject& d, const QJsonObject& espera, 
         }
     }
     return true;
-}
-
-void Roteiro::EnviaTeclas(QWidget* tela, const QJsonArray& teclas) {
-    QWidget* alvo = QApplication::focusWidget();
-    if (!alvo || alvo->window() != tela) alvo = tela;
-    auto posta = [&](int tecla, Qt::KeyboardModifiers mod, const QString& texto) {
-        // Posted, not sent: a key that opens the next screen must not hold this step inside its modal run.
-        QCoreApplication::postEvent(alvo, new QKeyEvent(QEvent::KeyPress, tecla, mod, texto));
-        QCoreApplication::postEvent(alvo, new QKeyEvent(QEvent::KeyRelease, tecla, mod, texto));
-    };
-    static const QHash<QString, int> especiais{
-        {QStringLiteral("<Enter>"), Qt::Key_Return}, {QStringLiteral("<Backspace>"), Qt::Key_Backspace},
-        {QStringLiteral("<Esc>"), Qt::Key_Escape},   {QStringLiteral("<Tab>"), Qt::Key_Tab},
-        {QStringLiteral("<Up>"), Qt::Key_Up},        {QStringLiteral("<Down>"), Qt::Key_Down}};
-    for (const auto& v : teclas) {
-        const QString t = v.toString();
-        if (especiais.contains(t)) {
-            const int k = especiais.value(t);
-            const QString texto = k == Qt::Key_Return      ? QStringLiteral("\r")
-                                  : k == Qt::Key_Backspace ? QStringLiteral("\b")
-                                  : k == Qt::Key_Escape    ? QStringLiteral("\x1b")
-                                  : k == Qt::Key_Tab       ? QStringLiteral("\t")
-                                                           : QString();
-            posta(k, Qt::NoModifier, texto);
-        } else if (t.startsWith(QLatin1String("<Alt+")) && t.size() == 7 && t.endsWith(QLatin1Char('>'))) {
-            const QChar c = t.at(5);
-            posta(Qt::Key_0 + (c.unicode() - u'0'), Qt::AltModifier, QString(c));
-        } else {
-            for (const QChar c : t) {
-                const int k = c.isDigit() ? Qt::Key_0 + (c.unicode() - u'0') : c.toUpper().unicode();
-                posta(k, Qt::NoModifier, QString(c));
-            }
-        }
-    }
 }
 
 void Roteiro::Fotografa(QWidget* tela) {

@@ -69,7 +69,6 @@ private:
     // A "relance" step: checked against a screen as it stood when it became active, for the screens that
     // confirm themselves before they settle.
     bool TomaRelance(const QJsonObject& passo);
-    void EnviaTeclas(QWidget* tela, const QJsonArray& teclas);
     QJsonObject DescreveTela(QWidget* tela) const;
     // Writes a transcript line, unless it holds a card number, track or PIN of the script: then a failure
     // that names what it held (not the secret) is written instead, and the result is false.
