@@ -50,16 +50,6 @@ const char kOpcoesMenu[] =
     "ConsultaBeneficioINSS RevalidacaoSenhaCartaoINSS DemonstrativoCreditoBeneficios PedidoCartaoDebito "
     "FechamentoRepasse DesbloqueioTalonario";
 
-int IdDe(QWidget* w) {
-    static int proximo = 0;
-    QVariant v = w->property("cbMacacoId");
-    if (!v.isValid()) {
-        v = ++proximo;
-        w->setProperty("cbMacacoId", v);
-    }
-    return v.toInt();
-}
-
 // A window appearance is (window, activation count), as the script runner counts them.
 QPair<int, int> ChaveDe(QWidget* w) {
     return {IdDe(w), w->property("cbMacacoAparicao").toInt()};

@@ -37,16 +37,6 @@ using namespace Teclado;
 constexpr int kPrazoPadraoMs = 5000;
 const char kPropriedadeJanela[] = "cbJanelaProprietaria";
 
-int IdDe(QWidget* w) {
-    static int proximo = 0;
-    QVariant v = w->property("cbRoteiroId");
-    if (!v.isValid()) {
-        v = ++proximo;
-        w->setProperty("cbRoteiroId", v);
-    }
-    return v.toInt();
-}
-
 int AparicaoDe(QWidget* w) {
     return w->property("cbRoteiroAparicao").toInt();
 }

@@ -6,9 +6,20 @@
 #include <QKeyEvent>
 #include <QPair>
 #include <QString>
+#include <QVariant>
 #include <QWidget>
 
 namespace Teclado {
+
+int IdDe(QWidget* w) {
+    static int proximo = 0;
+    QVariant v = w->property("cbTecladoId");
+    if (!v.isValid()) {
+        v = ++proximo;
+        w->setProperty("cbTecladoId", v);
+    }
+    return v.toInt();
+}
 
 void PostaTeclas(QWidget* tela, const QJsonArray& teclas) {
     QWidget* alvo = QApplication::focusWidget();

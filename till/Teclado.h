@@ -16,6 +16,9 @@ inline constexpr int kAssentamentoMs = 30;
 inline constexpr int kAtivacaoMs = 100;
 inline constexpr int kPrazoAbortoMs = 10000;
 
+// A number that names the window for as long as it lives, the same each time it is asked.
+int IdDe(QWidget* w);
+
 // Posts (does not send) the keys to the focused control of the screen: a key that opens another screen must
 // not hold the caller inside that screen's modal run. Keys: text (typed character by character), "<Enter>",
 // "<Backspace>", "<Esc>", "<Tab>", "<Up>", "<Down>", "<Alt+N>".
