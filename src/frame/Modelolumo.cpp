@@ -53,6 +53,14 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* e) override {
+        // A button's mnemonic would click it only after a short animation, so a key typed right after it
+        // (an Enter) would act first: the mnemonic presses the button at once, as its digit does.
+        if (e->type() == QEvent::Shortcut) {
+            auto* botao = qobject_cast<QAbstractButton*>(objeto);
+            if (!botao) return false;
+            if (botao->isEnabled()) botao->click();
+            return true;
+        }
         if (e->type() != QEvent::KeyPress) return QObject::eventFilter(objeto, e);
         const auto* k = static_cast<const QKeyEvent*>(e);
         if (!(k->modifiers() & Qt::AltModifier) || k->key() < Qt::Key_0 || k->key() > Qt::Key_9) return false;
@@ -189,7 +197,9 @@ void TFrmMod::showEvent(QShowEvent* e) {
         });
     }
     for (QWidget* controle : findChildren<QWidget*>()) {
-        if (!qobject_cast<QLineEdit*>(controle) && !qobject_cast<QComboBox*>(controle)) continue;
+        if (!qobject_cast<QLineEdit*>(controle) && !qobject_cast<QComboBox*>(controle) &&
+            !qobject_cast<QAbstractButton*>(controle))
+            continue;
         controle->removeEventFilter(filtroAlt_);
         controle->installEventFilter(filtroAlt_);
     }
