@@ -355,13 +355,14 @@ void Roteiro::ConferePedidos(const QJsonArray& esperados, int indice) {
     for (qsizetype i = 0; i < std::min(pedidos_.size(), esperados.size()); ++i) {
         const QJsonObject e = esperados.at(i).toObject();
         const QJsonObject p = pedidos_.at(i).toObject();
-        if (e.contains(QStringLiteral("codigo")) &&
-            e.value(QStringLiteral("codigo")).toInt() != p.value(QStringLiteral("codigo")).toInt())
-            Falha(QStringLiteral("call %1, request %2: code %3, expected %4")
-                      .arg(indice)
-                      .arg(i + 1)
-                      .arg(p.value(QStringLiteral("codigo")).toInt())
-                      .arg(e.value(QStringLiteral("codigo")).toInt()));
+        for (const QString& chave : {QStringLiteral("codigo"), QStringLiteral("flag")})
+            if (e.contains(chave) && e.value(chave).toInt() != p.value(chave).toInt())
+                Falha(QStringLiteral("call %1, request %2: %3 %4, expected %5")
+                          .arg(indice)
+                          .arg(i + 1)
+                          .arg(chave)
+                          .arg(p.value(chave).toInt())
+                          .arg(e.value(chave).toInt()));
         const QJsonObject itens = p.value(QStringLiteral("itens")).toObject();
         const QJsonObject esperadosItens = e.value(QStringLiteral("itens")).toObject();
         for (auto it = esperadosItens.begin(); it != esperadosItens.end(); ++it) {

@@ -62,9 +62,14 @@ QJsonObject PedidoDaDescricao(const char* linha) {
     QJsonObject itens;
     QHash<QString, int> vezes;
     int codigo = -1;
+    int flag = 0;
     for (const Token& t : Tokens(linha)) {
         if (!t.temChave) {
             if (codigo < 0) codigo = t.valor.toInt();
+            continue;
+        }
+        if (t.chave == "flag") {
+            flag = t.valor.toInt();
             continue;
         }
         QString chave = QString::fromLatin1(t.chave);
@@ -73,6 +78,7 @@ QJsonObject PedidoDaDescricao(const char* linha) {
     }
     return {{QStringLiteral("tipo"), QStringLiteral("pedido")},
             {QStringLiteral("codigo"), codigo},
+            {QStringLiteral("flag"), flag},
             {QStringLiteral("itens"), itens}};
 }
 

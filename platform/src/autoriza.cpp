@@ -105,6 +105,8 @@ std::string Aspas(std::string_view v) {
 
 std::string DescrevePedido(const cbwire::Pedido& p) {
     std::string s = std::to_string(p.codigo);
+    // Only the contract-changing requests carry a flag; the rest stay as they always read.
+    if (p.flag != 0) s += " flag=" + std::to_string(p.flag);
     for (const auto& i : p.itens) {
         const std::string texto = i.campo == 0 ? i.prefixo + i.valor : i.valor;
         s += ' ';

@@ -26,6 +26,7 @@ using host::Grava;
 } // namespace
 
 TFrmAltCstSrv::TFrmAltCstSrv(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmAltCstSrv")) {
+    FlagAutorizacao = 1;
     lbValor->hide();
     edValor->hide();
     lbInstrucao = new QLabel(

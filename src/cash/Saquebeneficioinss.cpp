@@ -29,12 +29,15 @@ void TFrmSaque_INSS::IniciaCamposForm() {
     Descritor = &Saquebeneficioinss::TrnSaqueINSS;
     lbTipoConta->hide();
     cbTipoConta->hide();
-    // The request carries the code ("CSEG:"): where the network asks for it, it is checked and sent as the
-    // magnetic card's is.
+    // Where the network asks for it the code is offered, not required: the magnetic card's rule on its
+    // length does not apply to a benefit card.
     MostraCSeg(Contasaque::RedeExigeCodigoSeguranca());
 }
 
 bool TFrmSaque_INSS::GravaCamposHostlink() {
-    return TFrmTrnCrt_Grp3_Valor::GravaCamposHostlink() && host::Grava(10158, QStringLiteral("16")) &&
-           Contasaque::GravaCodigoSeguranca(EdCSeg);
+    if (!TFrmTrnCrt_Grp3_Valor::GravaCamposHostlink() || !host::Grava(10158, QStringLiteral("16")))
+        return false;
+    // A code typed goes with the request ("CSEG:"); none typed, the withdrawal goes without it.
+    if (EdCSeg->text().trimmed().isEmpty()) return host::LimpaCampo(10149) == 0;
+    return Contasaque::GravaCodigoSeguranca(EdCSeg);
 }

@@ -35,6 +35,14 @@ void TFrmSaque_CMag::IniciaCamposForm() {
     MostraCSeg(Contasaque::RedeExigeCodigoSeguranca() || !Contasaque::VerificaSeCartaoLidoCHIP());
 }
 
+bool TFrmSaque_CMag::ValidaCamposForm() {
+    if (!TFrmTrnCrt_Grp3_Valor::ValidaCamposForm()) return false;
+    // A wrong code is simply asked for again: the prompt already says what is expected.
+    if (EdCSeg->isVisibleTo(this) && !Contasaque::CodigoSegurancaValido(EdCSeg->text()))
+        return RepeteCampo(nullptr, EdCSeg);
+    return true;
+}
+
 bool TFrmSaque_CMag::GravaCamposHostlink() {
     return TFrmTrnCrt_Grp3_Valor::GravaCamposHostlink() && host::Grava(10158, QStringLiteral("18")) &&
            Contasaque::GravaCodigoSeguranca(EdCSeg);

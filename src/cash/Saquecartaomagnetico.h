@@ -17,6 +17,7 @@ public:
     explicit TFrmSaque_CMag(QWidget* pai);
 
     void IniciaCamposForm() override;
+    bool ValidaCamposForm() override;
     bool GravaCamposHostlink() override;
 };
 

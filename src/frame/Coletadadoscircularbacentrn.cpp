@@ -119,12 +119,11 @@ void TFrmColetaDadosBacen::cbTipoPessoaProprietarioChange() {
     if (tipo < 0) return;
     edCPFCGCProprietario->clear();
     DefineDocumentoProprietario(tipo);
-    // A company has no bearer to identify here.
+    // A company's bearer is always someone else, so the question is only asked of a person; the bearer's
+    // CPF is asked of both, since the cash a company brings is identified by whoever brings it.
     const bool fisica = tipo == PESSOA_FISICA;
-    for (QWidget* w :
-         {static_cast<QWidget*>(lbTipoPessoaPortador), static_cast<QWidget*>(cbTipoPessoaPortador),
-          static_cast<QWidget*>(lbCPFCGCPortador), static_cast<QWidget*>(edCPFCGCPortador)})
-        w->setVisible(fisica);
+    lbTipoPessoaPortador->setVisible(fisica);
+    cbTipoPessoaPortador->setVisible(fisica);
     cbTipoPessoaPortador->setCurrentIndex(-1);
     edCPFCGCPortador->setEnabled(true);
 }
@@ -192,7 +191,11 @@ bool TFrmColetaDadosBacen::eventFilter(QObject* objeto, QEvent* e) {
             Protegido([&] { consumida = TeclaDeLista(static_cast<QComboBox*>(objeto), k); });
             if (consumida) return true;
         } else if (objeto == edCPFCGCProprietario || objeto == edCPFCGCPortador) {
-            return Coletacampocartao::RecusaTeclaNumerica(k);
+            // A company's CNPJ may carry letters: its mask takes them and upper-cases them.
+            const bool letraDeCnpj = objeto == edCPFCGCProprietario &&
+                                     cbTipoPessoaProprietario->currentIndex() == PESSOA_JURIDICA &&
+                                     k->text().size() == 1 && k->text().at(0).isLetter();
+            return !letraDeCnpj && Coletacampocartao::RecusaTeclaNumerica(k);
         }
         break;
     }
@@ -208,7 +211,7 @@ bool TFrmColetaDadosBacen::ValidaCamposForm() {
         ExibeMsgErroRepeteCampo(Texto(msg::ErroTipoPessoaInvalido), cbTipoPessoaProprietario, pnCaptura);
         return false;
     }
-    const QString proprietario = host::RemoveFormato(edCPFCGCProprietario->text());
+    const QString proprietario = Documentos::Digitado(edCPFCGCProprietario);
     if (tipo == PESSOA_FISICA && !host::VerificaCPF(proprietario)) {
         ExibeMsgErroRepeteCampo(Texto(msg::ErroCPFInvalido), edCPFCGCProprietario, pnCaptura);
         return false;
@@ -221,9 +224,7 @@ bool TFrmColetaDadosBacen::ValidaCamposForm() {
         ExibeMsgErroRepeteCampo(Texto(msg::ErroTipoCPFPortadorInvalido), cbTipoPessoaPortador, pnCaptura);
         return false;
     }
-    // A company has no bearer CPF on this screen (the bearer fields are hidden for it): checking the empty,
-    // hidden edit would refuse every company.
-    if (tipo == PESSOA_FISICA && !host::VerificaCPF(host::RemoveFormato(edCPFCGCPortador->text()))) {
+    if (!host::VerificaCPF(host::RemoveFormato(edCPFCGCPortador->text()))) {
         ExibeMsgErroRepeteCampo(Texto(msg::ErroCPFInvalido), edCPFCGCPortador, pnCaptura);
         return false;
     }
@@ -234,18 +235,10 @@ bool TFrmColetaDadosBacen::GravaCamposHostlink() {
     if (!TFrmColeta_Mod::GravaCamposHostlink()) return false;
     const bool fisica = cbTipoPessoaProprietario->currentIndex() == PESSOA_FISICA;
     const QString tipo = fisica ? QStringLiteral("F") : QStringLiteral("J");
-    const QString proprietario = host::RemoveFormato(edCPFCGCProprietario->text());
-    // The dialog owns both occurrences of 10301; a company's request carries no bearer, so nothing of an
-    // earlier one may stay behind.
-    host::LimpaCampo(10301);
+    const QString proprietario = Documentos::Digitado(edCPFCGCProprietario);
     if (!Grava(1043, tipo)) return false;
     if (!Grava(10301, QStringLiteral("IDPROP:") + tipo + proprietario, 0)) return false;
     if (!Grava(1114, proprietario)) return false;
-    if (!fisica) {
-        host::LimpaCampo(1358);
-        host::LimpaCampo(1359);
-        return true;
-    }
     const QString portador = host::RemoveFormato(edCPFCGCPortador->text());
     if (!Grava(1358, QStringLiteral("F"))) return false;
     if (!Grava(1359, portador)) return false;

@@ -290,11 +290,7 @@ void TFrmTrnCrt_Grp3_Valor::IniciaCamposForm() {
 
 bool TFrmTrnCrt_Grp3_Valor::ValidaCamposForm() {
     if (EdicaoValor::Centavos(edValor->text()) <= 0) return RepeteCampo(msg::ErroValorInvalido, edValor);
-    if (!TFrmTrnCrt_Grp3::ValidaCamposForm()) return false;
-    // A wrong code is simply asked for again: the prompt already says what is expected.
-    if (EdCSeg && EdCSeg->isVisibleTo(this) && !Contasaque::CodigoSegurancaValido(EdCSeg->text()))
-        return RepeteCampo(nullptr, EdCSeg);
-    return true;
+    return TFrmTrnCrt_Grp3::ValidaCamposForm();
 }
 
 bool TFrmTrnCrt_Grp3_Valor::GravaCamposHostlink() {

@@ -16,9 +16,8 @@ class QTimer;
 
 namespace Coletavalortrn {
 
-// Document masks of the entry dialogs: digits only, literals not kept in the value, '_' for a blank.
-inline constexpr char MascaraCPF[] = "999.999.999-99;_";
-inline constexpr char MascaraCNPJ[] = "99.999.999/9999-99;_";
+using Documentos::MascaraCNPJ;
+using Documentos::MascaraCPF;
 
 // Sets a document mask; a different mask empties the edit first, since Qt would re-slot the digits typed
 // under the old one.

@@ -388,6 +388,8 @@ bool TFrmMod::VerificaRealizaConsultaCestaServicos(char modo) {
         const QString pergunta = QString::fromUtf8(msg::MsgCestaAtual) + QLatin1Char('\n') + atual +
                                  QStringLiteral("\n\n") + QString::fromUtf8(msg::MsgAlterar);
         if (!Lumomain::PerguntaSimNao(pergunta, QString::fromUtf8(msg::TituloAltCestaServicos), this)) {
+            // The parameter load before this question left its own approval in 1009: without the operator's
+            // code the host would read the abandoned call as approved.
             Encerra(QStringLiteral("FF"), QString::fromUtf8(msg::ErroFinalizadoOper));
             return false;
         }
@@ -495,12 +497,14 @@ bool TFrmMod::eventFilter(QObject* objeto, QEvent* e) {
     return QDialog::eventFilter(objeto, e);
 }
 
+QString Documentos::Digitado(const QLineEdit* edit) {
+    QString d = edit->text();
+    d.removeIf([](QChar c) { return !c.isLetterOrNumber(); });
+    return d;
+}
+
 void TFrmMod::ComboBoxTipoPessoaChange(QComboBox* cbTipoPessoa, QLabel* lbDocumento, QLineEdit* edDocumento,
                                        int tipo) {
-    // CNPJ positions take letters as well as digits: the alphanumeric CNPJ keeps its two numeric check
-    // digits.
-    static constexpr char kMascaraCNPJ[] = ">NN.NNN.NNN/NNNN-99;_";
-    static constexpr char kMascaraCPF[] = "999.999.999-99;_";
     const int indice = cbTipoPessoa->currentIndex();
     if (indice < 0 || indice > 2) return;
     if (edDocumento->isEnabled()) edDocumento->clear();
@@ -510,7 +514,7 @@ void TFrmMod::ComboBoxTipoPessoaChange(QComboBox* cbTipoPessoa, QLabel* lbDocume
         return;
     }
     const bool cnpj = indice == 1 || tipo == 2;
-    edDocumento->setInputMask(QLatin1String(cnpj ? kMascaraCNPJ : kMascaraCPF));
+    edDocumento->setInputMask(QLatin1String(cnpj ? Documentos::MascaraCNPJ : Documentos::MascaraCPF));
     edDocumento->show();
     lbDocumento->show();
     lbDocumento->setText(QString::fromUtf8(indice == 0 ? msg::InfoCPF : msg::InfoCNPJ));

@@ -25,6 +25,17 @@ class QRect;
 class QTimer;
 class QWidget;
 
+// Document masks of every entry of a CPF or CNPJ: literals not kept in the value, '_' for a blank. A CNPJ
+// may be alphanumeric (letters in its first twelve positions, upper-cased as typed) and keeps its two
+// numeric check digits.
+namespace Documentos {
+inline constexpr char MascaraCPF[] = "999.999.999-99;_";
+inline constexpr char MascaraCNPJ[] = ">NN.NNN.NNN/NNNN-99;_";
+
+// A document as typed, without the mask's punctuation: an alphanumeric CNPJ keeps its letters.
+QString Digitado(const QLineEdit* edit);
+} // namespace Documentos
+
 class TFrmMod : public QDialog {
     Q_OBJECT
     // True while the dialog acts by itself: a handler runs, a "TClique" is about to confirm it, or it is

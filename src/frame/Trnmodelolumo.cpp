@@ -144,7 +144,7 @@ int TFrmTrn_Mod::VerificaAutorizaTransacao() {
         ReportaFalha(QStringLiteral("Transação sem descritor"));
         return 255;
     }
-    host::AutorizaTransacao(Pedido(), lbMensagem, 0);
+    host::AutorizaTransacao(Pedido(), lbMensagem, FlagAutorizacao);
     return host::LeCampoInteiro(1009, 0, 255);
 }
 
@@ -357,14 +357,19 @@ void TFrmTrn_Mod::GravaArquivoRestabeleceLimite(IniFile& ini, int n) {
     ini.GravaTexto(secao, QStringLiteral("Rede"), r.texto(4, 3));
     const QString sequencial = r.texto(2, 2).trimmed();
     ini.GravaTexto(secao, QStringLiteral("Sequencial"), sequencial);
-    const int i = std::max(0, static_cast<int>(Numero(sequencial, 1)) - 1);
+    // The sequence numbers the documents paid; the settlement's own fields (10163, 10167, 10168) follow it,
+    // while the bar code typed (1041) and the value (1003) stay in the slot each document was captured in,
+    // and a refused document leaves its slot behind.
+    const int k = std::max(1, static_cast<int>(Numero(sequencial, 1)));
+    const int i = k - 1;
+    const int slot = std::max(0, SlotDoDocumento(k));
     QString valor = host::RemoveFormato(host::LeCampo(10163, i)).trimmed();
-    if (valor.isEmpty()) valor = host::LeCampo(1003, i);
+    if (valor.isEmpty()) valor = host::LeCampo(1003, slot);
     ini.GravaTexto(secao, QStringLiteral("Valor"), valor);
     QString forma = host::LeCampo(1040);
     if (forma.isEmpty()) forma = host::RemoveFormato(host::LeCampo(10167, i)).trimmed();
     ini.GravaTexto(secao, QStringLiteral("FormadeEntrada"), forma);
-    QString codigo = host::LeCampo(1041, i).trimmed();
+    QString codigo = host::LeCampo(1041, slot).trimmed();
     if (codigo.isEmpty()) codigo = host::LeCampo(10168, i);
     ini.GravaTexto(secao, QStringLiteral("CodigodeBarras"), codigo);
     ini.GravaTexto(secao, QStringLiteral("DataFiscal"),

@@ -46,6 +46,9 @@ public:
 
     bool PodeAlterarDados = false;
     bool CapturaSenha = true;
+    // The bank treats a request flagged 1 as one that changes the customer's contract (the service-basket
+    // change); every other dialog sends 0.
+    int FlagAutorizacao = 0;
 
 protected:
     void FormShow() override;

@@ -579,6 +579,8 @@ bool TFrmCAP_Mod::TrataIdentificacao() {
     }
     if (texto.isEmpty()) return sai(true);
     if (!PerguntaSimNao(texto, Texto(msg::MsgDadosResumoIdBoletoRegistrado), this)) {
+        // The query's own text ("Consulta efetuada") would tell the host the opposite of the code.
+        Grava(1027, Texto(msg::ErroFinalizadoOper));
         Grava(1009, QStringLiteral("FF"));
         host::GravaAudit(QStringLiteral("Saiu -> Não confirmou: TrataIdentificacao"));
         return false;

@@ -20,7 +20,7 @@
 #include <algorithm>
 
 using namespace Lumomain;
-using DadosAdicionais::Documento;
+using Documentos::Digitado;
 
 namespace {
 
@@ -63,12 +63,6 @@ QString Le(int registro, std::size_t offset, std::size_t largura) {
     return DadosAdicionaisBoletoRegistradoContingencia
         .texto(CABECALHO + static_cast<std::size_t>(registro - 1) * TAM_REGISTRO + offset, largura)
         .trimmed();
-}
-
-QString Documento(const QLineEdit* ed) {
-    QString d = ed->text();
-    d.removeIf([](QChar c) { return !c.isLetterOrNumber(); });
-    return d;
 }
 
 void GravaQuantidade(int quantidade) {
@@ -207,16 +201,16 @@ bool TFrmColetaCampoCPFCNPJBoletoRegistrado::ValidaCamposForm() {
         return g.gb->isEnabledTo(pnCaptura) && !g.edCPFCGC->isHidden() && g.edCPFCGC->isEnabledTo(pnCaptura);
     };
     const auto valido = [](const Grupo& g) {
-        const QString d = Documento(g.edCPFCGC);
+        const QString d = Digitado(g.edCPFCGC);
         return host::VerificaCNPJ(d) || host::VerificaCPF(d);
     };
     // Beneficiary and payer are required of the groups the server asks for; a group it does not ask for is
     // disabled and stays empty, and would otherwise keep the dialog from ever being confirmed.
-    if (ativo(Beneficiario) && Zero(Documento(Beneficiario.edCPFCGC))) return RecusaDocumento(Beneficiario);
-    if (ativo(Pagador) && Zero(Documento(Pagador.edCPFCGC))) return RecusaDocumento(Pagador);
+    if (ativo(Beneficiario) && Zero(Digitado(Beneficiario.edCPFCGC))) return RecusaDocumento(Beneficiario);
+    if (ativo(Pagador) && Zero(Digitado(Pagador.edCPFCGC))) return RecusaDocumento(Pagador);
     if (digitado(Beneficiario) && !valido(Beneficiario)) return RecusaDocumento(Beneficiario);
     // The drawer is optional: left at zero it is not checked.
-    if (digitado(Sacador) && !Zero(Documento(Sacador.edCPFCGC)) && !valido(Sacador))
+    if (digitado(Sacador) && !Zero(Digitado(Sacador.edCPFCGC)) && !valido(Sacador))
         return RecusaDocumento(Sacador);
     if (digitado(Pagador) && !valido(Pagador)) return RecusaDocumento(Pagador);
     return true;
@@ -232,9 +226,9 @@ bool TFrmColetaCampoCPFCNPJBoletoRegistrado::GravaCamposHostlink() {
             QStringLiteral("Erro: ColetaCPFCNPJBoletoRegistradoContingencia sem registro livre."));
         return true;
     }
-    const QString beneficiario = Documento(Beneficiario.edCPFCGC);
-    const QString pagador = Documento(Pagador.edCPFCGC);
-    const QString sacador = Documento(Sacador.edCPFCGC);
+    const QString beneficiario = Digitado(Beneficiario.edCPFCGC);
+    const QString pagador = Digitado(Pagador.edCPFCGC);
+    const QString sacador = Digitado(Sacador.edCPFCGC);
     if (!beneficiario.isEmpty()) Grava(registro, OFF_BENEFICIARIO, 15, beneficiario);
     if (!pagador.isEmpty()) Grava(registro, OFF_PAGADOR, 14, pagador);
     if (!sacador.isEmpty()) Grava(registro, OFF_SACADOR, 15, sacador);

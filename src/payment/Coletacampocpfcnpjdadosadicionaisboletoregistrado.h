@@ -37,8 +37,6 @@ QString Le(int registro, std::size_t offset, std::size_t largura);
 void GravaQuantidade(int quantidade);
 // The number of the document a record belongs to (its slot + 1), as two digits.
 void GravaNumeroDocumento(int registro, int numero);
-// A document as typed, without the mask's punctuation (an alphanumeric CNPJ keeps its letters).
-QString Documento(const QLineEdit* ed);
 
 } // namespace DadosAdicionais
 

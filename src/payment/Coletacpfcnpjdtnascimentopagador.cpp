@@ -22,7 +22,7 @@
 CB_FABRICA(TFrmCPFCNPJDtNascPagador);
 
 using namespace Lumomain;
-using DadosAdicionais::Documento;
+using Documentos::Digitado;
 
 namespace {
 
@@ -131,7 +131,7 @@ bool TFrmCPFCNPJDtNascPagador::ValidaCamposForm() {
             ExibeMsgErroRepeteCampo(Texto(msg::ErroTipoPessoaInvalido), cbTipoPessoa, pnCaptura);
             return false;
         }
-        const QString documento = Documento(edCPFCGC);
+        const QString documento = Digitado(edCPFCGC);
         if (tipo == PESSOA_FISICA && !host::VerificaCPF(documento)) {
             ExibeMsgErroRepeteCampo(Texto(msg::ErroCPFInvalido), edCPFCGC, pnCaptura);
             return false;
@@ -154,7 +154,7 @@ bool TFrmCPFCNPJDtNascPagador::GravaCamposHostlink() {
     // The payer goes with the last document the parties dialog recorded, or opens the first record.
     const bool semRegistro = IndiceDadosAdicionais == 0;
     const int registro = semRegistro ? 1 : IndiceDadosAdicionais;
-    if (!edCPFCGC->isHidden()) Grava(registro, OFF_PAGADOR, 14, Documento(edCPFCGC));
+    if (!edCPFCGC->isHidden()) Grava(registro, OFF_PAGADOR, 14, Digitado(edCPFCGC));
     QString nascimento = edDataNascimento->text();
     nascimento.removeIf([](QChar c) { return !c.isDigit(); });
     Grava(registro, OFF_NASCIMENTO, 8, nascimento);

@@ -181,9 +181,7 @@ void TFrmMnu_For::IniciaFormularioMenu() {
     STGDocumento->clearContents();
     STGDocumento->setRowCount(std::max(LINHAS_GRADE, qtde));
     for (int n = 1; n <= qtde; ++n) {
-        const int indice = static_cast<size_t>(n - 1) < IndiceDocsConsultadosOK.size()
-                               ? IndiceDocsConsultadosOK[static_cast<size_t>(n - 1)]
-                               : n - 1;
+        const int indice = SlotDoDocumento(n);
         const QString valor = host::RemoveFormato(host::LeCampo(10154, n - 1));
         STGDocumento->setItem(n - 1, 0, new QTableWidgetItem(QString::number(n)));
         STGDocumento->setItem(n - 1, 1, new QTableWidgetItem(host::LeCampo(1041, indice)));

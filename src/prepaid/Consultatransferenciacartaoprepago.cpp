@@ -63,9 +63,9 @@ bool VerificaIdentificacaoClienteTransferenciaCartaoPrePago() {
     host::GravaAudit(QStringLiteral("Entrou: VerificaIdentificacaoClienteTransferenciaCartaoPrePago."));
     const int resultado =
         Coletavalortrn::ExecutaColeta<TFrmConsultaDadosTransf>(QStringLiteral("FrmConsultaDadosTransf"));
-    // Only the operator's return fails here: a refused query leaves no holder, so the name confirmation that
-    // follows ends the transfer.
-    const bool ok = resultado != TFrmMod::mrNone && resultado != TFrmMod::mrCancel;
+    // A refused query ends the transfer with the bank's code and text as they came, which the name
+    // confirmation that follows would hide behind its own error.
+    const bool ok = resultado != TFrmMod::mrNone && resultado != TFrmMod::mrCancel && Aprovada();
     host::GravaAudit(
         ok ? QStringLiteral("Saiu: VerificaIdentificacaoClienteTransferenciaCartaoPrePago.")
            : QStringLiteral("Saiu Erro: VerificaIdentificacaoClienteTransferenciaCartaoPrePago."));

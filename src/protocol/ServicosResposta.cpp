@@ -859,12 +859,18 @@ QString TrataServicoM_PagueFacil() {
     return Texto(std::string_view(bBufferAux.data(), static_cast<size_t>(tamanho)));
 }
 
+int SlotDoDocumento(int k) {
+    if (k < 1) return -1;
+    const auto i = static_cast<size_t>(k - 1);
+    return i < IndiceDocsConsultadosOK.size() ? IndiceDocsConsultadosOK[i] : k - 1;
+}
+
 bool TrataServicoc_AutenticacaoDocumento() {
     const auto c = LeOcorrencia(CAMPO_SERVICO_C, 0, 1024);
     if (!c || !c->starts_with("01")) return false;
     const int sequencia = Inteiro(Fatia(*c, 2, 2), 0);
     if (sequencia < 1 || sequencia > static_cast<int>(IndiceDocsConsultadosOK.size())) return false;
-    const int indice = IndiceDocsConsultadosOK[static_cast<size_t>(sequencia - 1)];
+    const int indice = SlotDoDocumento(sequencia);
     if (indice < 0) return false;
     const bool valor = host::GravaCampoBytes(1120, indice, Fatia(*c, 52, 12)) == 0;
     const bool situacao = host::GravaCampoString(1173, indice, QStringLiteral("0")) == 0;

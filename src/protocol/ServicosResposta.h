@@ -218,6 +218,10 @@ extern int IndiceDadosAdicionais;
 // Document k of a payment (k from 1) was consulted in the per-document host fields at index
 // IndiceDocsConsultadosOK[k - 1].
 extern std::vector<int> IndiceDocsConsultadosOK;
+// The slot of the per-document host fields of document k (from 1) of the payment: where the bar code (1041)
+// and the query's results were written. A payment of one document, or one outside the bill queries, is in
+// slot k - 1. -1 when the document was never accepted.
+int SlotDoDocumento(int k);
 
 // ---- Flags and small values.
 

@@ -1,10 +1,10 @@
 // The small entry dialogs: the prepaid-card value (with its PIN-pad confirmation), the BACEN identification
 // of owner and bearer, and the prepaid-card CPF, driven by keys as the operator drives them.
 #include "Ambiente.h"
-#include "frame/Lumomain.h"
 #include "frame/Coletacampocpf.h"
 #include "frame/Coletadadoscircularbacentrn.h"
 #include "frame/Coletavalortrn.h"
+#include "frame/Lumomain.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -23,7 +23,6 @@ namespace {
 constexpr char CPF_DONO[] = "11144477735";
 constexpr char CPF_PORTADOR[] = "52998224725";
 constexpr char CPF_ERRADO[] = "11144477734";
-constexpr char CNPJ_EMPRESA[] = "11222333000181";
 constexpr char CNPJ_ERRADO[] = "11222333000182";
 
 std::vector<DialogoVisto> Caixas(const ResultadoDialogos& r) {
@@ -472,10 +471,10 @@ TEST_F(ColetaDadosBacen, TeclasDosCamposERotulosPeloTipo) {
     Tecla(f_, Qt::Key_2, QStringLiteral("2"));
     EXPECT_EQ(f_->cbTipoPessoaProprietario->currentIndex(), 1);
 
-    DigitaDono("11a.222-333x000181");
-    EXPECT_EQ(f_->edCPFCGCProprietario->text(), QStringLiteral("11.222.333/0001-81"));
+    DigitaDono("11a.222-333x0001.81");
+    EXPECT_EQ(f_->edCPFCGCProprietario->text(), QStringLiteral("11.A22.233/3X00-01"));
     Backspace(f_, 2);
-    EXPECT_EQ(f_->edCPFCGCProprietario->text(), QStringLiteral("11.222.333/0001-"));
+    EXPECT_EQ(f_->edCPFCGCProprietario->text(), QStringLiteral("11.A22.233/3X00-"));
 
     Escolhe(f_->cbTipoPessoaProprietario, 0);
     DigitaDono(CPF_DONO);
@@ -492,10 +491,10 @@ TEST_F(ColetaDadosBacen, TrocaDoTipoLimpaDocumentoERecomecaPortador) {
     EXPECT_TRUE(f_->edCPFCGCProprietario->text().remove(QRegularExpression(QStringLiteral("\\D"))).isEmpty());
     EXPECT_EQ(f_->cbTipoPessoaPortador->currentIndex(), -1);
     EXPECT_TRUE(f_->edCPFCGCPortador->isEnabled());
-    for (QWidget* w :
-         {static_cast<QWidget*>(f_->lbTipoPessoaPortador), static_cast<QWidget*>(f_->cbTipoPessoaPortador),
-          static_cast<QWidget*>(f_->lbCPFCGCPortador), static_cast<QWidget*>(f_->edCPFCGCPortador)})
-        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    // A company's bearer is always a person: only the question is hidden, the CPF is still asked.
+    EXPECT_FALSE(f_->lbTipoPessoaPortador->isVisible());
+    EXPECT_FALSE(f_->cbTipoPessoaPortador->isVisible());
+    EXPECT_TRUE(f_->edCPFCGCPortador->isVisible());
 
     Escolhe(f_->cbTipoPessoaProprietario, 0);
     EXPECT_TRUE(f_->cbTipoPessoaPortador->isVisible());
@@ -526,27 +525,6 @@ TEST_F(ColetaDadosBacen, ValidacaoNaOrdem) {
     Escolhe(f_->cbTipoPessoaProprietario, 1);
     DigitaDono(CNPJ_ERRADO);
     EsperaRecusa("Número de CNPJ inválido", f_->edCPFCGCProprietario);
-}
-
-TEST_F(ColetaDadosBacen, JuridicaSemPortador) {
-    // Left by an earlier identification: a company's request carries no bearer.
-    DefineCampo(1358, 0, "F");
-    DefineCampo(1359, 0, CPF_PORTADOR);
-    DefineCampo(10301, 1, std::string("IDPORT:F") + CPF_PORTADOR);
-    Escolhe(f_->cbTipoPessoaProprietario, 1);
-    DigitaDono(CNPJ_EMPRESA);
-    Enter(f_);
-    // The bearer fields are hidden: Enter goes straight to the confirm button.
-    EXPECT_EQ(f_->focusWidget(), f_->btConfirma);
-    const auto r = FechaDialogos([&] { Enter(f_); }, {}, std::chrono::seconds(5));
-    EXPECT_TRUE(r.vistos.empty());
-    EXPECT_EQ(f_->ModalResult(), TFrmMod::mrOk);
-    EXPECT_EQ(Campo(1043), "J");
-    EXPECT_EQ(Campo(1114), CNPJ_EMPRESA);
-    EXPECT_EQ(Campo(10301, 0), std::string("IDPROP:J") + CNPJ_EMPRESA);
-    EXPECT_EQ(Campo(10301, 1), std::nullopt);
-    EXPECT_EQ(Campo(1358), std::nullopt);
-    EXPECT_EQ(Campo(1359), std::nullopt);
 }
 
 TEST_F(ColetaDadosBacen, FisicaIguaisCopiaOCPFDoProprietario) {

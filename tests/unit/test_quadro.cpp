@@ -550,11 +550,12 @@ TEST_F(Autoriza, LarguraDosContadoresEDadosSensiveis) {
     ASSERT_TRUE(pedido.has_value());
     EXPECT_EQ(pedido->flag, 1);
     EXPECT_EQ(pedido->itens.at(0).valor, cartao);
-    EXPECT_EQ(Observados("pedido"),
-              std::vector<std::string>{"241 10104=\"************************\" 10146=\"****************\" "
-                                       "10149=\"***\" 10500=\"*******************\" "
-                                       "10501=\"23793381286000782713695000063305975520000370000\" "
-                                       "10502=\"Jos\xE9 \\\"Z\\\"\""});
+    EXPECT_EQ(
+        Observados("pedido"),
+        std::vector<std::string>{"241 flag=1 10104=\"************************\" 10146=\"****************\" "
+                                 "10149=\"***\" 10500=\"*******************\" "
+                                 "10501=\"23793381286000782713695000063305975520000370000\" "
+                                 "10502=\"Jos\xE9 \\\"Z\\\"\""});
 
     // Answering "yes" without a reply is a dropped connection.
     s.responde = false;
@@ -578,6 +579,7 @@ TEST_F(Autoriza, TranscricaoLeAsLinhasDoObservador) {
     const QJsonObject p = PedidoDaDescricao(Observados("pedido")[0].c_str());
     const QJsonObject esperado{{QStringLiteral("tipo"), QStringLiteral("pedido")},
                                {QStringLiteral("codigo"), 241},
+                               {QStringLiteral("flag"), 0},
                                {QStringLiteral("itens"),
                                 QJsonObject{{QStringLiteral("10158"), QStringLiteral("tab\tfim \x7F=\"")},
                                             {QStringLiteral("10103.2"), QStringLiteral("Jos\u00E9")},

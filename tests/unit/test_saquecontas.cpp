@@ -352,7 +352,7 @@ TEST_F(DestinoTransferencia, ConsultaRecusadaNaoDeixaNomeParaConfirmar) {
     EXPECT_EQ(f->ModalResult(), TFrmMod::mrOk);
 }
 
-TEST_F(DestinoTransferencia, EntradaFalhaSoNoRetorno) {
+TEST_F(DestinoTransferencia, EntradaFalhaNoRetornoENaRecusa) {
     LeCartao(VORTASIM_CARTAO_CHIP);
     bool ok = true;
     auto r = FechaDialogos([&] { ok = Lumomain::VerificaIdentificacaoClienteTransferenciaCartaoPrePago(); },
@@ -363,7 +363,7 @@ TEST_F(DestinoTransferencia, EntradaFalhaSoNoRetorno) {
     EXPECT_FALSE(ok);
     EXPECT_TRUE(banco_.pedidos.empty());
 
-    // Confirmed, the query ran: the entry succeeds whatever the bank said.
+    // Confirmed, the query ran: a refusal ends the entry with the bank's code.
     banco_.codigoPadrao = "05";
     r = FechaDialogos([&] { ok = Lumomain::VerificaIdentificacaoClienteTransferenciaCartaoPrePago(); },
                       {[](QWidget* w) {
@@ -372,7 +372,8 @@ TEST_F(DestinoTransferencia, EntradaFalhaSoNoRetorno) {
                           f->btConfirma->click();
                       }});
     EXPECT_FALSE(r.prazoEsgotado);
-    EXPECT_TRUE(ok);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(Campo(1009), "05");
     EXPECT_EQ(banco_.pedidos.size(), 1U);
 }
 
