@@ -4,6 +4,11 @@
 # which open them all. Fails listing every include against the grain that is not on the list of those still
 # to be removed, and every entry of that list that no longer occurs.
 #   cmake -DFONTES=<src> -P camadas.cmake
+# Given the build's layer targets (ALVOS, and for each its folders PASTAS_<target> and include path
+# RAIZES_<target>, lists joined by |), it proves instead that the build keeps the same order: from a target's
+# include path the folders of its own layer and of those below are found, and a folder above it or a sibling
+# area is not found at all, so that such an include fails to compile.
+#   cmake -DFONTES=<src> -DCXX=<compiler> -DSAIDA=<dir> -DALVOS=... -P camadas.cmake
 set(ordem resources host protocol frame AREA menus)
 set(areas admin cash government loans paguefacil payment prepaid queries services topup)
 # Still to go, each through a registry or a move; the list only shrinks (empty now: keep it so).
@@ -18,6 +23,51 @@ function(posicao pasta saida)
     set(${saida} ${p} PARENT_SCOPE)
 endfunction()
 
+if(DEFINED ALVOS)
+    file(GLOB pastas RELATIVE "${FONTES}" "${FONTES}/*")
+    string(REPLACE "|" ";" ALVOS "${ALVOS}")
+    set(erros 0)
+    foreach(alvo IN LISTS ALVOS)
+        string(REPLACE "|" ";" proprias "${PASTAS_${alvo}}")
+        string(REPLACE "|" ";" raizes "${RAIZES_${alvo}}")
+        # The lowest position among the target's own folders: what lies below it is in reach.
+        set(base 1000)
+        foreach(p IN LISTS proprias)
+            posicao("${p}" pp)
+            if(pp LESS base)
+                set(base ${pp})
+            endif()
+        endforeach()
+        set(prova "")
+        foreach(pasta IN LISTS pastas)
+            file(GLOB cabecalhos RELATIVE "${FONTES}" "${FONTES}/${pasta}/*.h")
+            if(NOT cabecalhos)
+                continue()
+            endif()
+            list(GET cabecalhos 0 h)
+            posicao("${pasta}" pp)
+            list(FIND proprias "${pasta}" propria)
+            if(propria GREATER -1 OR (pp GREATER -1 AND pp LESS base))
+                string(APPEND prova "#if !__has_include(\"${h}\")\n#error ${alvo} does not find ${h}\n#endif\n")
+            else()
+                string(APPEND prova "#if __has_include(\"${h}\")\n#error ${alvo} finds ${h}\n#endif\n")
+            endif()
+        endforeach()
+        file(WRITE "${SAIDA}/${alvo}.cpp" "${prova}")
+        list(TRANSFORM raizes PREPEND "-I")
+        execute_process(COMMAND "${CXX}" -std=c++20 -fsyntax-only ${raizes} "${SAIDA}/${alvo}.cpp"
+                        RESULT_VARIABLE rc ERROR_VARIABLE saida)
+        if(NOT rc EQUAL 0)
+            message(SEND_ERROR "${saida}")
+            math(EXPR erros "${erros} + 1")
+        endif()
+    endforeach()
+    if(erros GREATER 0)
+        message(FATAL_ERROR "${erros} target(s) out of the layers' order")
+    endif()
+    return()
+endif()
+
 file(GLOB_RECURSE fontes RELATIVE "${FONTES}/.." "${FONTES}/*.h" "${FONTES}/*.cpp")
 set(achados)
 set(erros 0)
@@ -30,6 +80,12 @@ foreach(f IN LISTS fontes)
         math(EXPR erros "${erros} + 1")
         continue()
     endif()
+    # A path relative to the file's own folder would step around the layers' include roots.
+    file(STRINGS "${FONTES}/../${f}" relativas REGEX "^#include \"\\.\\./")
+    foreach(l IN LISTS relativas)
+        message(SEND_ERROR "${f}: ${l} reaches out of its folder; name the folder instead")
+        math(EXPR erros "${erros} + 1")
+    endforeach()
     file(STRINGS "${FONTES}/../${f}" linhas REGEX "^#include \"[a-z]+/")
     foreach(l IN LISTS linhas)
         string(REGEX MATCH "^#include \"([a-z]+)/" _ "${l}")

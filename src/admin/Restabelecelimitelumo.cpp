@@ -7,6 +7,8 @@
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 
+#include <QPushButton>
+
 TFrmMod_RestabeleceLimite* FrmMod_RestabeleceLimite = nullptr;
 CB_FABRICA(TFrmMod_RestabeleceLimite);
 

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace Saquebeneficioinss {
 

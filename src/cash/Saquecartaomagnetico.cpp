@@ -6,6 +6,7 @@
 #include "resources/Mensagens.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 
 namespace Saquecartaomagnetico {
 

@@ -5,6 +5,8 @@
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 
+#include <QLabel>
+
 namespace {
 // Operation code of the basket query.
 constexpr char OPERACAO_CONSULTA_CESTA[] = "74";

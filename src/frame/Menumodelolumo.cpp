@@ -7,6 +7,7 @@
 #include "resources/Mensagens.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 

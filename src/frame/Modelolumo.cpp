@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>

@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLabel>
+#include <QFile>
+#include <QMetaObject>
+#include <QVariant>
 
 #include <algorithm>
 #include <cstring>
@@ -95,12 +97,16 @@ uint16_t GravaCampoBytes(int campo, int ocorrencia, std::string_view bytes) {
 
 namespace {
 void VORTA_CALL MostraProgresso(const char* texto, void* contexto) {
-    if (auto* rotulo = static_cast<QLabel*>(contexto)) {
-        rotulo->setText(deLatin1(texto ? texto : ""));
-        rotulo->repaint();
-    }
+    MostraStatus(static_cast<QObject*>(contexto), deLatin1(texto ? texto : ""));
 }
 } // namespace
+
+void MostraStatus(QObject* status, const QString& texto) {
+    if (!status) return;
+    status->setProperty("text", texto);
+    // A widget's repaint is a slot: the text shows now, not when the event loop next runs.
+    QMetaObject::invokeMethod(status, "repaint", Qt::DirectConnection);
+}
 
 namespace {
 
@@ -122,7 +128,7 @@ void DefineBlocoSenhaNovo(bool novo) {
     blocoSenhaNovo = novo;
 }
 
-bool AutorizaTransacao(const TTabelaTrn& descritor, QLabel* status, int flag) {
+bool AutorizaTransacao(const TTabelaTrn& descritor, QObject* status, int flag) {
     const bool ok = ::AutorizaTransacao(&descritor, &MostraProgresso, status, flag);
     // A PIN block that has gone to the bank is spent: the next PIN step asks the customer again.
     for (const TCampoTrn& item : descritor.Campos) {

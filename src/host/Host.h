@@ -13,7 +13,7 @@
 class QWidget;
 class QComboBox;
 class QLineEdit;
-class QLabel;
+class QObject;
 struct TTabelaTrn;
 
 namespace host {
@@ -46,10 +46,14 @@ bool VerificaServico5(const QString& prefixo, int limite = 0);
 // nullopt when there is none.
 std::optional<QString> VerificaServico5String(const QString& prefixo, bool inteiro);
 
+// Where progress texts go: a label of the calling screen, or nothing. The host link knows it only as an object
+// with a text property, so that it needs no widgets; the label repaints at once.
+void MostraStatus(QObject* status, const QString& texto);
+
 // Sends the request the descriptor describes and stores the reply (1009, 1027, services). Progress texts go
-// to the status label, which repaints at once. False when nothing came back (1009 "255" and the reason in
+// to the status label. False when nothing came back (1009 "255" and the reason in
 // 1027).
-bool AutorizaTransacao(const TTabelaTrn& descritor, QLabel* status, int flag = 0);
+bool AutorizaTransacao(const TTabelaTrn& descritor, QObject* status, int flag = 0);
 
 // Results for the host. While a call of an entry point runs (between InicioDeChamada and FimDeChamada) both
 // set the fields at once and leave the file, and the error report to the point of sale, for the end of the
@@ -113,11 +117,11 @@ uint16_t LerSenha(uintptr_t janela, const QString& mensagem, const QString& titu
 uint16_t FormataDadosPinpadCB(int modo);
 uint16_t ConfiguraPinPad(int porta);
 uint16_t ObtemDadosEmvCB();
-bool VerificaObtemDadosCartao(QLabel* status);
-bool VerificaProcessamentoCartao(QLabel* status, const AdviceOffLine& advice);
-bool TrataMensagensCartaoCHIP(int dpchip, QLabel* status, const AdviceOffLine& advice);
+bool VerificaObtemDadosCartao(QObject* status);
+bool VerificaProcessamentoCartao(QObject* status, const AdviceOffLine& advice);
+bool TrataMensagensCartaoCHIP(int dpchip, QObject* status, const AdviceOffLine& advice);
 uint16_t ExibeMsgPinpad(const QString& texto);
-bool VerificaTrataTrnReferida(QLabel* status, const TTabelaTrn& descritor);
+bool VerificaTrataTrnReferida(QObject* status, const TTabelaTrn& descritor);
 uint16_t ObtemConfirmacao(const QString& texto, int modo);
 uint16_t RemoveCartao();
 
@@ -128,7 +132,7 @@ struct ResultadoBins {
 };
 // Looks the card up among the company entries (36 bytes each) and reads it; false with 1009/1027 set.
 bool FazConsultaBins(int modo, const std::string& empresas, int qtdeEmpresas, ResultadoBins& saida,
-                     QLabel* status);
+                     QObject* status);
 
 // Folder of the host program: where its INI files live.
 QString DiretorioHost();

@@ -4,7 +4,6 @@
 #include "binkit.h"
 #include "padkit.h"
 
-#include <QLabel>
 #include <QPointer>
 
 #include <array>
@@ -15,15 +14,13 @@ namespace {
 
 // What the PIN pad's callbacks need: where progress goes and how an offline advice is sent.
 struct Contexto {
-    QPointer<QLabel> status;
+    QPointer<QObject> status;
     const AdviceOffLine* advice = nullptr;
 };
 
 void VORTA_CALL Progresso(const char* texto, void* contexto) {
     auto* c = static_cast<Contexto*>(contexto);
-    if (!c || !c->status) return;
-    c->status->setText(deLatin1(texto ? texto : ""));
-    c->status->repaint();
+    if (c) MostraStatus(c->status, deLatin1(texto ? texto : ""));
 }
 
 // The advice runs the module's own code (a whole authorisation); nothing it throws may cross the package.
@@ -99,17 +96,17 @@ uint16_t ObtemDadosEmvCB() {
     return ::ObtemDadosEmvCB();
 }
 
-bool VerificaObtemDadosCartao(QLabel* status) {
+bool VerificaObtemDadosCartao(QObject* status) {
     Contexto c{status, nullptr};
     return ::VerificaObtemDadosCartao(&Progresso, &c);
 }
 
-bool VerificaProcessamentoCartao(QLabel* status, const AdviceOffLine& advice) {
+bool VerificaProcessamentoCartao(QObject* status, const AdviceOffLine& advice) {
     Contexto c{status, &advice};
     return ::VerificaProcessamentoCartao(&Progresso, &Advice, &c);
 }
 
-bool TrataMensagensCartaoCHIP(int dpchip, QLabel* status, const AdviceOffLine& advice) {
+bool TrataMensagensCartaoCHIP(int dpchip, QObject* status, const AdviceOffLine& advice) {
     Contexto c{status, &advice};
     return ::TrataMensagensCartaoCHIP(dpchip, &Progresso, &Advice, &c);
 }
@@ -118,7 +115,7 @@ uint16_t ExibeMsgPinpad(const QString& texto) {
     return ::ExibeMsgPinpad(l1(texto).c_str());
 }
 
-bool VerificaTrataTrnReferida(QLabel* status, const TTabelaTrn& descritor) {
+bool VerificaTrataTrnReferida(QObject* status, const TTabelaTrn& descritor) {
     Contexto c{status, nullptr};
     return ::VerificaTrataTrnReferida(&Progresso, &c, &descritor);
 }
@@ -132,7 +129,7 @@ uint16_t RemoveCartao() {
 }
 
 bool FazConsultaBins(int modo, const std::string& empresas, int qtdeEmpresas, ResultadoBins& saida,
-                     QLabel* status) {
+                     QObject* status) {
     // The package reads the entries from a zeroed buffer of 1025 bytes: 28 whole entries at most.
     std::array<char, 1025> buffer{};
     const size_t n = std::min(empresas.size(), buffer.size() - 1);

@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace Pagtoemdinheiro {
 

@@ -1,6 +1,7 @@
 #include "protocol/Tiposentradacheque.h"
 
 #include <array>
+#include <cstddef>
 
 namespace Lumomain {
 
