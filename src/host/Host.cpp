@@ -6,8 +6,8 @@
 #include "winkit.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QVariant>
 

@@ -46,8 +46,8 @@ bool VerificaServico5(const QString& prefixo, int limite = 0);
 // nullopt when there is none.
 std::optional<QString> VerificaServico5String(const QString& prefixo, bool inteiro);
 
-// Where progress texts go: a label of the calling screen, or nothing. The host link knows it only as an object
-// with a text property, so that it needs no widgets; the label repaints at once.
+// Where progress texts go: a label of the calling screen, or nothing. The host link knows it only as an
+// object with a text property, so that it needs no widgets; the label repaints at once.
 void MostraStatus(QObject* status, const QString& texto);
 
 // Sends the request the descriptor describes and stores the reply (1009, 1027, services). Progress texts go
