@@ -2,6 +2,8 @@
 
 #include "frame/Fabricas.h"
 
+#include "cash/Menucancelamentosaque.h"
+#include "cash/Menudeposito.h"
 #include "cash/Menusaque.h"
 #include "frame/Indisponivel.h"
 #include "frame/Lumomain.h"
@@ -94,7 +96,7 @@ void TFrmSel_Mnu::spOpcao2Click() {
 void TFrmSel_Mnu::spOpcao3Click() {
     HabilitaDesabilitaBotoes(false);
     host::GravaCampoString(10527, 0, QStringLiteral("3"));
-    AbreSubstituto(this, "TFrmDeposito_Mnu");
+    if (!CriaExecutaForm(this, FrmDeposito_Mnu)) FalhaCriacao(this, "FrmDeposito_Mnu");
     ReabilitaSeContinua();
 }
 
@@ -110,9 +112,9 @@ void TFrmSel_Mnu::spOpcao4Click() {
         TransacaoNaoHabilitada();
         return;
     }
-    if (Lumomain::TrnCNC)
-        AbreSubstituto(this, "TFrmCancSaque_Mnu");
-    else if (!CriaExecutaForm(this, FrmSaque_Mnu))
+    if (Lumomain::TrnCNC) {
+        if (!CriaExecutaForm(this, FrmCancSaque_Mnu)) FalhaCriacao(this, "FrmCancSaque_Mnu");
+    } else if (!CriaExecutaForm(this, FrmSaque_Mnu))
         FalhaCriacao(this, "FrmSaque_Mnu");
     ReabilitaSeContinua();
 }
