@@ -226,6 +226,13 @@ void TFrmDinChq_Dep::IniciaCamposForm() {
 }
 
 bool TFrmDinChq_Dep::eventFilter(QObject* objeto, QEvent* e) {
+    if (e->type() == QEvent::FocusIn) {
+        // The group the operator is filling stands out by its title.
+        for (QGroupBox* g : {gbDepositante, gbConta})
+            g->setStyleSheet(g->isAncestorOf(qobject_cast<QWidget*>(objeto))
+                                 ? QStringLiteral("QGroupBox::title { color: #f0c040; }")
+                                 : QString());
+    }
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (objeto == cbTipoPessoa || objeto == cbTipoConta) {
