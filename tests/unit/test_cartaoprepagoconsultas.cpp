@@ -143,12 +143,16 @@ constexpr char kPeriodoFim[] = "30112025";
 // A menu of one option, as the prepaid-card menu calls the queries.
 class MenuTeste : public TFrmMnu_Mod {
 public:
-    explicit MenuTeste(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmMenuTeste")) {}
-
-protected:
-    void IniciaFormularioMenu() override { DefineOpcoes({"Saldo"}); }
-    void VerificaOpcoesHabilitadas() override { HabilitaOpcao(1, true); }
+    explicit MenuTeste(QWidget* pai);
+    bool Nada() { return true; }
 };
+
+constexpr TFrmMnu_Mod::Opcao<MenuTeste> kOpcoesTeste[] = {
+    {"Saldo", {}, Menumodelolumo::QualquerModo, &MenuTeste::Nada},
+};
+
+MenuTeste::MenuTeste(QWidget* pai)
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmMenuTeste"), nullptr, kOpcoesTeste) {}
 
 class ConsultasPrePago : public Ambiente {
 protected:

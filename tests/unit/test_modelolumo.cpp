@@ -47,12 +47,17 @@ public:
 // Menus only to reach the base menu's helpers.
 class TFrmMenuTeste : public TFrmMnu_Mod {
 public:
-    explicit TFrmMenuTeste(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmMenuTeste")) {}
-
-protected:
-    void IniciaFormularioMenu() override { DefineOpcoes({"Um", "Dois"}); }
-    void VerificaOpcoesHabilitadas() override {}
+    explicit TFrmMenuTeste(QWidget* pai);
+    bool Nada() { return true; }
 };
+
+constexpr TFrmMnu_Mod::Opcao<TFrmMenuTeste> kOpcoesTeste[] = {
+    {"Um", {}, Menumodelolumo::QualquerModo, &TFrmMenuTeste::Nada},
+    {"Dois", {}, Menumodelolumo::QualquerModo, &TFrmMenuTeste::Nada},
+};
+
+TFrmMenuTeste::TFrmMenuTeste(QWidget* pai)
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmMenuTeste"), nullptr, kOpcoesTeste) {}
 
 class BaseForm : public Ambiente {
 protected:
