@@ -3,11 +3,14 @@
 // every descriptor of the module and every request as the server receives it.
 #include "Protocolo.h"
 #include "cash/Depositodinheirocheque.h"
+#include "cash/Depositodinheirochequeidentificado.h"
 #include "payment/Consultacodbarrasfininvest.h"
 #include "payment/Consultacodigobarras.h"
+#include "payment/Consultapagamento.h"
 #include "payment/Pagtoemcartaocredito.h"
 #include "payment/Pagtoemcartaodebito.h"
 #include "payment/Pagtoemdinheiro.h"
+#include "payment/Pagtogenericofininvestlumo.h"
 #include "payment/Pagtogenericolumo.h"
 #include "prepaid/Saquepagamentodiversosgrupo7_cartaoprepagolumo.h"
 #include "protocol/Tabelatrn.h"
@@ -322,7 +325,27 @@ std::string Descreve(const Pedido& p) {
     return s;
 }
 
+// The module variables whose text the tables send, as a fresh process has them: a dialog run by an earlier
+// test leaves its TEF data or document number there.
+void LimpaVariaveisDosDescritores() {
+    namespace D = Depositodinheirochequeidentificado;
+    namespace G = Pagtogenericolumo;
+    namespace F = Pagtogenericofininvestlumo;
+    for (auto* v :
+         {&D::acTipoModalidade, &D::acDadosDepositante, &D::acTipoConta, &D::acTipoOperacao, &D::acTrilha2,
+          &D::acSequenciacartao, &D::acViacartao, &G::FormaPagtoTEF, &G::RedeTEF, &F::acPagamentoDinheiro,
+          &F::acPagamentoCheque, &F::acPagamentoTefDebito, &Consultacodigobarras::NUMERO_DOCUMENTO,
+          &Consultacodbarrasfininvest::NUMERO_DOCUMENTO, &Consultapagamento::NUMERO_DOCUMENTO})
+        v->fill('\0');
+    D::acDadosContaDeposito.fill('\0');
+    Depositodinheirocheque::acDadosContaDeposito.fill('\0');
+    G::CodigoEstabelecimentoTEF.fill('\0');
+    G::CodigoEmpresaTEF.fill('\0');
+    Tabelatrn::acDadosConta_Recibo.fill('\0');
+}
+
 TEST(Descritores, CadaPedidoComoOServidorORecebe) {
+    LimpaVariaveisDosDescritores();
     QFile arquivo(
         QString::fromStdString((std::filesystem::path(__FILE__).parent_path() / "pedidos.json").string()));
     ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
