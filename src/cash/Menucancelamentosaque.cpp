@@ -12,51 +12,54 @@
 TFrmCancSaque_Mnu* FrmCancSaque_Mnu = nullptr;
 CB_FABRICA(TFrmCancSaque_Mnu);
 
-TFrmCancSaque_Mnu::TFrmCancSaque_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmCancSaque_Mnu")) {
-    LigaOpcoes(this, {&TFrmCancSaque_Mnu::spOpcao1Click, &TFrmCancSaque_Mnu::spOpcao2Click,
-                      &TFrmCancSaque_Mnu::spOpcao3Click, &TFrmCancSaque_Mnu::spOpcao4Click});
-}
+namespace {
 
-void TFrmCancSaque_Mnu::IniciaFormularioMenu() {
-    DefineTitulo(msg::Texto(msg::TituloMenuCancSaque));
-    DefineOpcoes({msg::OpcaoBeneficioINSS, msg::OpcaoSaqueCheque, msg::OpcaoReciboRetirada,
-                  msg::OpcaoSaqueCartaoMagnetico});
-}
-
-void TFrmCancSaque_Mnu::VerificaOpcoesHabilitadas() {
-    const int modo = Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(36, 3, -1);
+// The benefit card's withdrawal is cancelled here only off the correspondent's own network; the others by
+// the withdrawal menu's mode bits, in this menu's order: cheque, receipt, card.
+bool Oferecida(int opcao, bool) {
     const auto& saque = Lumomain::ServicoHzinho_TipoContaAceitaSaque;
-    // The benefit card's withdrawal is cancelled here only off the correspondent's own network.
-    HabilitaOpcao(1, saque.texto(27, 1) == QLatin1String("1") && saque.texto(22, 3) != QLatin1String("805"));
-    // The withdrawal menu's mode bits, in this menu's order: cheque, receipt, card.
-    HabilitaOpcao(2, Menusaque::OpcaoHabilitada(3, modo, false));
-    HabilitaOpcao(3, Menusaque::OpcaoHabilitada(4, modo, false));
-    HabilitaOpcao(4, Menusaque::OpcaoHabilitada(2, modo, false));
+    if (opcao == 1)
+        return saque.texto(27, 1) == QLatin1String("1") && saque.texto(22, 3) != QLatin1String("805");
+    constexpr int kOpcaoNoMenuSaque[] = {0, 0, 3, 4, 2};
+    return Menusaque::OpcaoHabilitada(kOpcaoNoMenuSaque[opcao],
+                                      Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(36, 3, -1),
+                                      false);
 }
 
-void TFrmCancSaque_Mnu::FormShow() {
-    TFrmMnu_Mod::FormShow();
-    DefineMensagem(msg::Texto(msg::MsgSelecioneOpcaoCancSaque));
-}
+using M = TFrmCancSaque_Mnu;
+constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
+    {msg::OpcaoBeneficioINSS, {}, Oferecida, &M::spOpcao1Click},
+    {msg::OpcaoSaqueCheque, {}, Oferecida, &M::spOpcao2Click},
+    {msg::OpcaoReciboRetirada, {}, Oferecida, &M::spOpcao3Click},
+    {msg::OpcaoSaqueCartaoMagnetico, {}, Oferecida, &M::spOpcao4Click},
+};
 
-void TFrmCancSaque_Mnu::spOpcao1Click() {
-    HabilitaDesabilitaBotoes(false);
+} // namespace
+
+TFrmCancSaque_Mnu::TFrmCancSaque_Mnu(QWidget* pai)
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmCancSaque_Mnu"), msg::TituloMenuCancSaque, kOpcoes,
+                  msg::MsgSelecioneOpcaoCancSaque) {}
+
+bool TFrmCancSaque_Mnu::spOpcao1Click() {
     if (!Lumomain::LeAnalisaCartaoCB(1, lbMensagem)) {
         Encerra(QStringLiteral("FF"), msg::Texto(msg::ErroOperacaoCancelada));
-        return;
+        return false;
     }
-    if (!CriaExecutaForm(this, FrmCancSaque_INSS)) MensagemFalhaCriacao("FrmCancSaque_INSS");
-    ReabilitaSeContinua();
+    AbreFormulario(FrmCancSaque_INSS, "FrmCancSaque_INSS");
+    return true;
 }
 
-void TFrmCancSaque_Mnu::spOpcao2Click() {
+bool TFrmCancSaque_Mnu::spOpcao2Click() {
     AbreFormulario(FrmCancSaque_Chq, "FrmCancSaque_Chq");
+    return true;
 }
 
-void TFrmCancSaque_Mnu::spOpcao3Click() {
+bool TFrmCancSaque_Mnu::spOpcao3Click() {
     AbreFormulario(FrmCancSaque_RecRet, "FrmCancSaque_RecRet");
+    return true;
 }
 
-void TFrmCancSaque_Mnu::spOpcao4Click() {
+bool TFrmCancSaque_Mnu::spOpcao4Click() {
     AbreFormulario(FrmCancSaque_CartMag, "FrmCancSaque_CartMag");
+    return true;
 }

@@ -9,15 +9,10 @@ class TFrmCancSaque_Mnu : public TFrmMnu_Mod {
 public:
     explicit TFrmCancSaque_Mnu(QWidget* pai);
 
-    void spOpcao1Click();
-    void spOpcao2Click();
-    void spOpcao3Click();
-    void spOpcao4Click();
-
-protected:
-    void IniciaFormularioMenu() override;
-    void VerificaOpcoesHabilitadas() override;
-    void FormShow() override;
+    bool spOpcao1Click();
+    bool spOpcao2Click();
+    bool spOpcao3Click();
+    bool spOpcao4Click();
 };
 
 extern TFrmCancSaque_Mnu* FrmCancSaque_Mnu;

@@ -11,54 +11,46 @@ using namespace MenusEntrada;
 TFrmDeposito_Mnu* FrmDeposito_Mnu = nullptr;
 CB_FABRICA(TFrmDeposito_Mnu);
 
-TFrmDeposito_Mnu::TFrmDeposito_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmDeposito_Mnu")) {
-    LigaOpcoes(this, {&TFrmDeposito_Mnu::spOpcao1Click, &TFrmDeposito_Mnu::spOpcao2Click});
-}
+namespace {
 
-void TFrmDeposito_Mnu::IniciaFormularioMenu() {
-    DefineTitulo(msg::Texto(msg::TituloDeposito));
-    DefineOpcoes({msg::OpcaoDeposito, msg::OpcaoDepositoIdentificado});
-}
+using M = TFrmDeposito_Mnu;
+constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
+    {msg::OpcaoDeposito, {"Deposito"}, Menumodelolumo::QualquerModo, &M::spOpcao1Click},
+    {msg::OpcaoDepositoIdentificado,
+     {"DepositoIdentificado"},
+     Menumodelolumo::QualquerModo,
+     &M::spOpcao2Click},
+};
 
-void TFrmDeposito_Mnu::VerificaOpcoesHabilitadas() {
-    const ConfiguracaoMenu chave;
-    HabilitaOpcao(1, chave("Deposito"));
-    HabilitaOpcao(2, chave("DepositoIdentificado"));
-}
+} // namespace
 
-void TFrmDeposito_Mnu::FormShow() {
-    TFrmMnu_Mod::FormShow();
-    DefineMensagem(msg::Texto(msg::MsgTipoDeposito));
-}
+TFrmDeposito_Mnu::TFrmDeposito_Mnu(QWidget* pai)
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmDeposito_Mnu"), msg::TituloDeposito, kOpcoes,
+                  msg::MsgTipoDeposito) {}
 
 bool TFrmDeposito_Mnu::CarregaVerificaDeposito() {
     if (!CarregaGrupo(this, "3")) return false;
     if (Depositodinheirocheque::DepositoHabilitado()) return true;
-    TransacaoNaoHabilitada();
-    return false;
+    return TransacaoNaoHabilitada();
 }
 
-void TFrmDeposito_Mnu::spOpcao1Click() {
-    HabilitaDesabilitaBotoes(false);
-    if (!CarregaVerificaDeposito()) return;
-    if (Lumomain::TrnCNC) {
-        if (!CriaExecutaForm(this, FrmCancDep_Trn)) MensagemFalhaCriacao("FrmCancDep_Trn");
-    } else if (!CriaExecutaForm(this, FrmDinChq_Dep)) {
-        MensagemFalhaCriacao("FrmDinChq_Dep");
-    }
-    ReabilitaSeContinua();
+bool TFrmDeposito_Mnu::spOpcao1Click() {
+    if (!CarregaVerificaDeposito()) return false;
+    if (Lumomain::TrnCNC)
+        AbreFormulario(FrmCancDep_Trn, "FrmCancDep_Trn");
+    else
+        AbreFormulario(FrmDinChq_Dep, "FrmDinChq_Dep");
+    return true;
 }
 
-void TFrmDeposito_Mnu::spOpcao2Click() {
-    HabilitaDesabilitaBotoes(false);
-    if (!CarregaGrupo(this, "1") || !ConfereBanco(this)) return;
+bool TFrmDeposito_Mnu::spOpcao2Click() {
+    if (!CarregaGrupo(this, "1") || !ConfereBanco(this)) return false;
     TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
-    if (!CarregaVerificaDeposito()) return;
-    if (!Lumomain::TrnCNC) {
+    if (!CarregaVerificaDeposito()) return false;
+    if (Lumomain::TrnCNC)
+        AbreFormulario(FrmCancDep_Trn, "FrmCancDep_Trn");
+    else
         // The identified deposit's dialogs come later; until then its place is held.
         AbreSubstituto(this, "TFrmDinChqIdentificado_Dep");
-    } else if (!CriaExecutaForm(this, FrmCancDep_Trn)) {
-        MensagemFalhaCriacao("FrmCancDep_Trn");
-    }
-    ReabilitaSeContinua();
+    return true;
 }

@@ -9,13 +9,8 @@ class TFrmDeposito_Mnu : public TFrmMnu_Mod {
 public:
     explicit TFrmDeposito_Mnu(QWidget* pai);
 
-    void spOpcao1Click();
-    void spOpcao2Click();
-
-protected:
-    void IniciaFormularioMenu() override;
-    void VerificaOpcoesHabilitadas() override;
-    void FormShow() override;
+    bool spOpcao1Click();
+    bool spOpcao2Click();
 
 private:
     // The cash group loaded and the deposit offered by the bank; otherwise the chain is closed.
