@@ -343,6 +343,12 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "18", "3"}, &Servidor::Saque},
         {{242, "19", "3"}, &Servidor::Saque},
         {{242, "20", "3"}, &Servidor::Saque},
+        // Deposit, and the cancellations of withdrawals and deposits.
+        {{242, "15", "3"}, &Servidor::ConsultaDeposito},
+        {{242, "30", "3"}, &Servidor::Deposito},
+        {{242, "17", "3"}, &Servidor::Cancelamento},
+        {{242, "21", "3"}, &Servidor::Cancelamento},
+        {{242, "31", "3"}, &Servidor::Cancelamento},
         // Withdrawal that pays bills.
         {{242, "22", "3"}, &Servidor::SaquePagamentoContas},
         // Prepaid card, group 7.

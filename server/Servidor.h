@@ -111,6 +111,8 @@ private:
         std::map<std::string, std::string> estado;
         // Sequence number (NSU) of the last approved transaction.
         int nsu = 0;
+        // Deposit holder queries answered, for their references.
+        int consultas = 0;
     };
 
     // One handler per transaction, chosen by the request's code, its operation code (field 10158) and its
@@ -168,6 +170,25 @@ private:
     // Withdrawals (TratadoresSaque.cpp): INSS benefit card 16, bank card 18, cheque 19 and withdrawal receipt
     // 20, all of group 3.
     cbwire::Resposta Saque(const cbwire::Pedido& pedido);
+    // Deposits and the cancellations of withdrawals and deposits (TratadoresDeposito.cpp): the holder query
+    // 15, the deposit 30, the cancellations 17, 21 and 31, all of group 3.
+    cbwire::Resposta ConsultaDeposito(const cbwire::Pedido& pedido);
+    cbwire::Resposta Deposito(const cbwire::Pedido& pedido);
+    cbwire::Resposta Cancelamento(const cbwire::Pedido& pedido);
+    // An approved withdrawal or deposit, kept under its NSU for its cancellation: the operation code, the
+    // account whose balance moved (empty for none), the value and the kind's data (a receipt's number, a
+    // cheque's line).
+    struct Movimento {
+        std::string operacao;
+        std::string conta;
+        long long valor = 0;
+        std::string dados;
+    };
+    void RegistraMovimento(const std::string& nsu, const Movimento& m);
+    std::optional<Movimento> MovimentoDoNsu(const std::string& nsu) const;
+    // The balance of an account of "saques.contas" as the withdrawals, deposits and cancellations left it.
+    long long SaldoDaConta(const std::string& conta) const;
+    void DefineSaldoDaConta(const std::string& conta, long long saldo);
     // The scenario card whose number the track in field 10104 carries.
     const CartaoCenario* CartaoDoPedido(const cbwire::Pedido& pedido) const;
 

@@ -5,7 +5,6 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QMessageAuthenticationCode>
 #include <QString>
 
 #include <algorithm>
@@ -28,20 +27,6 @@ struct PortadorPrePago {
     long long saldo = 0; // cents, at the start of the scenario
     bool bloqueado = false;
 };
-
-// The PIN pad's block: a keyed hash of the secret typed and the card data field 10104 held while it was
-// typed (platform/src/padkit.cpp); the bank holds the same working key.
-std::string Bloco(const std::string& segredo, const std::string& dados) {
-    QByteArray entrada = QByteArray::fromStdString(segredo + '|' + dados);
-    const QByteArray bloco =
-        QMessageAuthenticationCode::hash(entrada, QByteArrayLiteral("vorta-pinpad-chave-de-trabalho"),
-                                         QCryptographicHash::Sha256)
-            .left(8)
-            .toHex()
-            .toUpper();
-    entrada.fill('\0');
-    return bloco.toStdString();
-}
 
 std::string SoDigitos(const QString& s) {
     std::string d;
@@ -163,14 +148,15 @@ cbwire::Resposta Servidor::CartaoPrePago(const cbwire::Pedido& pedido) {
         const PortadorPrePago* p = nullptr;
         if (Valor(pedido, 10134) == "2") {
             for (const auto& c : portadores)
-                if (!c.celular.empty() && bloco == Bloco(c.senha, c.numero)) p = &c;
+                if (!c.celular.empty() && bloco == cbwire::BlocoDeSenha(c.senha, c.numero)) p = &c;
             if (!p) return Recusa("55", Latin1("Senha inválida"));
-            if (p->codigo.empty() || Valor(pedido, 10104) != Bloco(p->codigo, p->numero))
+            if (p->codigo.empty() || Valor(pedido, 10104) != cbwire::BlocoDeSenha(p->codigo, p->numero))
                 return Recusa("55", Latin1("Código recebido no celular inválido"));
         } else {
             p = PortadorDe(portadores, Valor(pedido, 10104));
             if (!p) return naoIdentificado();
-            if (bloco != Bloco(p->senha, Valor(pedido, 10104))) return Recusa("55", Latin1("Senha inválida"));
+            if (bloco != cbwire::BlocoDeSenha(p->senha, Valor(pedido, 10104)))
+                return Recusa("55", Latin1("Senha inválida"));
         }
         if (p->bloqueado) return Recusa("62", Latin1("Cartão pré-pago bloqueado"));
         const long long saldo = SaldoDe(cenario_.estado, *p);
@@ -202,7 +188,7 @@ cbwire::Resposta Servidor::CartaoPrePago(const cbwire::Pedido& pedido) {
     if (!origem) return naoIdentificado();
     if (!destino) return Recusa("14", Latin1("Cartão de destino não cadastrado"));
     if (origem == destino) return Recusa("12", Latin1("Cartões de origem e destino iguais"));
-    if (Valor(pedido, 10146) != Bloco(origem->senha, Valor(pedido, 10104)))
+    if (Valor(pedido, 10146) != cbwire::BlocoDeSenha(origem->senha, Valor(pedido, 10104)))
         return Recusa("55", Latin1("Senha inválida"));
     if (origem->bloqueado || destino->bloqueado) return Recusa("62", Latin1("Cartão pré-pago bloqueado"));
     if (operacao == "16") {

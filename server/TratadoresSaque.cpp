@@ -122,7 +122,8 @@ cbwire::Resposta Servidor::Saque(const cbwire::Pedido& pedido) {
         return Recusa("61", Latin1(QStringLiteral("Valor fora dos limites de saque")));
 
     std::vector<std::string> linhas;
-    std::string conta; // the account whose balance pays, for the card withdrawals
+    std::string conta;          // the account whose balance pays, for the card withdrawals
+    std::string dadosMovimento; // what a cancellation must name besides the NSU: the cheque, the receipt
     if (operacao == "16" || operacao == "18") {
         const CartaoCenario* c = CartaoDoPedido(pedido);
         if (!c) return Recusa("14", Latin1(QStringLiteral("Cartão não cadastrado")));
@@ -152,6 +153,7 @@ cbwire::Resposta Servidor::Saque(const cbwire::Pedido& pedido) {
         for (const auto& recusado : regras.chequesRecusados)
             if (!recusado.empty() && cheque.find(recusado) != std::string::npos)
                 return Recusa("51", Latin1(QStringLiteral("Cheque recusado: sem fundos")));
+        dadosMovimento = Valor(pedido, 10102, 1);
         linhas = {"SAQUE COM CHEQUE", "CHEQUE: " + cheque.substr(0, 8) + "..."};
     } else {
         const std::string numero = Digitos(Valor(pedido, 10102, 2));
@@ -165,21 +167,20 @@ cbwire::Resposta Servidor::Saque(const cbwire::Pedido& pedido) {
         if (valor != it->second.valor)
             return Recusa("13", Latin1(QStringLiteral("Valor não confere com o recibo")));
         cenario_.estado["saque.recibo." + numero] = "1";
+        dadosMovimento = numero;
         linhas = {"SAQUE COM RECIBO DE RETIRADA", "RECIBO: " + numero,
                   "AG/CONTA: " + it->second.chave.substr(3, 4) + " " + it->second.chave.substr(8, 13) + "-" +
                       it->second.chave.substr(21, 2)};
     }
 
     if (!conta.empty()) {
-        const std::string chaveSaldo = "saque.saldo." + conta;
-        const auto atual = cenario_.estado.find(chaveSaldo);
-        const long long saldo =
-            atual != cenario_.estado.end() ? std::stoll(atual->second) : regras.contas.at(conta).saldo;
+        const long long saldo = SaldoDaConta(conta);
         if (valor > saldo) return Recusa("51", Latin1(QStringLiteral("Saldo insuficiente")));
-        cenario_.estado[chaveSaldo] = std::to_string(saldo - valor);
+        DefineSaldoDaConta(conta, saldo - valor);
     }
 
     const std::string nsu = std::to_string(++cenario_.nsu);
+    RegistraMovimento(nsu, {operacao, conta, valor, dadosMovimento});
     linhas.push_back("VALOR: " + Dinheiro(valor));
     linhas.push_back("NSU: " + nsu);
     cbwire::Resposta r;

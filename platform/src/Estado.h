@@ -13,6 +13,9 @@
 
 namespace vorta {
 
+// The host fields by field and occurrence.
+using Campos = std::map<std::pair<int, int>, std::string>;
+
 // CB_PRAZO_SERVIDOR_MS when it holds a positive number, else 15 s.
 int prazoServidorPadrao();
 
@@ -66,7 +69,7 @@ void limpaPinpad(Pinpad& p);
 void limpaCartoes(Pinpad& p);
 
 struct Estado {
-    std::map<std::pair<int, int>, std::string> campos;
+    Campos campos;
 
     int qtdeGravaArquivo = 0;
     int qtdeFinalizacoes = 0;
@@ -118,5 +121,17 @@ void gravaCampo(int campo, int ocorrencia, std::string valor);
 bool gravaArquivoResultado();
 // Fields that hold card data, track, PIN block, security code or key material: never written out in clear.
 bool campoSensivel(int campo);
+
+// Overwrites a string's bytes before it is dropped: card data and PINs leave no copy in freed memory.
+void apaga(std::string& s);
+// Wipes a local copy when it goes out of scope.
+struct Apagador {
+    std::string& s;
+    ~Apagador() { apaga(s); }
+};
+// The store's values are wiped when replaced or erased: any of them may have held card data.
+void defineCampo(Campos& campos, int campo, int ocorrencia, std::string valor);
+void apagaCampo(Campos& campos, int campo);
+void apagaCampos(Campos& campos);
 
 } // namespace vorta

@@ -268,10 +268,6 @@ Troca TrocaTcp(const std::string& host, const std::string& porta, const std::str
 
 // ---- The host fields.
 
-void LimpaCampo(std::map<std::pair<int, int>, std::string>& campos, int campo) {
-    campos.erase(campos.lower_bound({campo, INT32_MIN}), campos.lower_bound({campo + 1, INT32_MIN}));
-}
-
 std::string Contador(size_t n, int largura) {
     char b[16];
     std::snprintf(b, sizeof b, "%0*zu", largura, n);
@@ -283,11 +279,11 @@ void GuardaResposta(const cbwire::Resposta& r) {
     auto& campos = estado().campos;
     for (const char letra : kLetras) {
         const int campo = cbwire::CampoDoServico(letra);
-        LimpaCampo(campos, campo);
-        LimpaCampo(campos, campo + kDistanciaContador);
+        apagaCampo(campos, campo);
+        apagaCampo(campos, campo + kDistanciaContador);
     }
-    LimpaCampo(campos, kCampoH);
-    LimpaCampo(campos, kCampoQtdeH);
+    apagaCampo(campos, kCampoH);
+    apagaCampo(campos, kCampoQtdeH);
     for (const auto& [letra, ocorrencias] : r.servicos) {
         const int campo = cbwire::CampoDoServico(letra);
         for (size_t i = 0; i < ocorrencias.size(); ++i)
@@ -298,8 +294,8 @@ void GuardaResposta(const cbwire::Resposta& r) {
     for (size_t i = 0; i < r.hRegistros.size(); ++i)
         campos[{kCampoH, static_cast<int>(i)}] = r.hRegistros[i];
     campos[{kCampoQtdeH, 0}] = Contador(r.hRegistros.size(), 5);
-    campos[{1009, 0}] = r.codigo;
-    campos[{1027, 0}] = r.mensagem;
+    defineCampo(campos, 1009, 0, r.codigo);
+    defineCampo(campos, 1027, 0, r.mensagem);
 }
 
 bool Falhou(const std::string& textoUtf8) {
@@ -357,12 +353,23 @@ bool Autoriza(const TTabelaTrn* descritor, VortaProgresso progresso, void* conte
     }
     // The masked descriptions cost more than the exchange itself: built only when someone observes.
     if (estado().observador) notifica("pedido", DescrevePedido(pedido));
-    const std::string quadro = cbwire::CodificaPedido(pedido);
+    std::string quadro = cbwire::CodificaPedido(pedido);
+    Troca t;
+    // However this ends, the request's card data and PIN block, and the reply as it came, leave no copy.
+    const struct Limpeza {
+        cbwire::Pedido& pedido;
+        std::string& quadro;
+        std::string& resposta;
+        ~Limpeza() {
+            cbwire::Apaga(pedido);
+            cbwire::Apaga(quadro);
+            cbwire::Apaga(resposta);
+        }
+    } limpeza{pedido, quadro, t.resposta};
     if (quadro.empty()) return Falhou("Pedido excede os limites do protocolo");
     if (conexao == Estado::Conexao::Nenhuma) return Falhou("Servidor de pagamentos não configurado");
 
     avisa("Aguarde, conectando...");
-    Troca t;
     if (conexao == Estado::Conexao::Local) {
         avisa("Aguarde, processando transação...");
         t = TrocaLocal(local, localContexto, quadro, prazoMs);

@@ -43,9 +43,34 @@ bool gravacaoRecusada(int campo) {
     return estado().camposFalhaGravacao.count(campo) > 0;
 }
 
+void apaga(std::string& s) {
+    if (!s.empty()) explicit_bzero(s.data(), s.size());
+    s.clear();
+}
+
+void defineCampo(Campos& campos, int campo, int ocorrencia, std::string valor) {
+    std::string& atual = campos[{campo, ocorrencia}];
+    apaga(atual);
+    atual = std::move(valor);
+}
+
+void apagaCampo(Campos& campos, int campo) {
+    const auto fim = campos.lower_bound({campo + 1, INT32_MIN});
+    auto it = campos.lower_bound({campo, INT32_MIN});
+    for (auto i = it; i != fim; ++i)
+        apaga(i->second);
+    campos.erase(it, fim);
+}
+
+void apagaCampos(Campos& campos) {
+    for (auto& [chave, valor] : campos)
+        apaga(valor);
+    campos.clear();
+}
+
 void gravaCampo(int campo, int ocorrencia, std::string valor) {
     std::lock_guard g(trava());
-    estado().campos[{campo, ocorrencia}] = std::move(valor);
+    defineCampo(estado().campos, campo, ocorrencia, std::move(valor));
 }
 
 namespace {
@@ -157,8 +182,7 @@ uint16_t VORTA_CALL HostlinkGravaCampo(int campo, int ocorrencia, const char* bu
 
 uint16_t VORTA_CALL HostlinkLimpaCampo(int campo) {
     std::lock_guard g(trava());
-    auto& campos = estado().campos;
-    campos.erase(campos.lower_bound({campo, INT32_MIN}), campos.lower_bound({campo + 1, INT32_MIN}));
+    apagaCampo(estado().campos, campo);
     return HL_OK;
 }
 

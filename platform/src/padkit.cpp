@@ -3,12 +3,9 @@
 // PIN pad the till installs (its window), which keeps its own deadline.
 #include "padkit.h"
 #include "Estado.h"
+#include "Protocolo.h"
 #include "binkit.h"
 #include "hostlink.h"
-
-#include <QByteArray>
-#include <QCryptographicHash>
-#include <QMessageAuthenticationCode>
 
 #include <algorithm>
 #include <cstdio>
@@ -17,15 +14,6 @@
 #include <string>
 
 namespace vorta {
-
-namespace {
-
-void apaga(std::string& s) {
-    if (!s.empty()) explicit_bzero(s.data(), s.size());
-    s.clear();
-}
-
-} // namespace
 
 void limpaCartoes(Pinpad& p) {
     for (auto& c : p.cartoes) {
@@ -61,14 +49,6 @@ template <typename R, typename F> R protegido(R falha, F&& corpo) noexcept {
         return falha;
     }
 }
-
-// Wipes a local copy of card data or PIN when it goes out of scope.
-struct Apagador {
-    std::string& s;
-    ~Apagador() {
-        if (!s.empty()) explicit_bzero(s.data(), s.size());
-    }
-};
 
 // Asks the interactive PIN pad (which must be set). The hook and its context are read once, so a hook that
 // replaces itself while it runs is not called with the other's context.
@@ -218,25 +198,14 @@ uint16_t leSenha(const char* origem, const char* mensagem, const char* titulo) {
         return PAD_CANCELADO;
     }
     const std::string& senha = interativo ? p.senhaDigitada : p.senhas.front().digitos;
-    std::string dados;
-    Apagador apagaDados{dados};
+    std::string bloco;
     {
+        // The card data are read in place: no copy of them to wipe.
         std::lock_guard g(trava());
-        if (auto it = estado().campos.find({10104, 0}); it != estado().campos.end()) dados = it->second;
+        const auto it = estado().campos.find({10104, 0});
+        bloco = cbwire::BlocoDeSenha(senha, it != estado().campos.end() ? it->second : std::string_view());
     }
-    QByteArray entrada;
-    entrada.reserve(static_cast<qsizetype>(senha.size() + dados.size() + 1));
-    entrada.append(senha.data(), static_cast<qsizetype>(senha.size()));
-    entrada.append('|');
-    entrada.append(dados.data(), static_cast<qsizetype>(dados.size()));
-    const QByteArray bloco =
-        QMessageAuthenticationCode::hash(entrada, QByteArrayLiteral("vorta-pinpad-chave-de-trabalho"),
-                                         QCryptographicHash::Sha256)
-            .left(8)
-            .toHex()
-            .toUpper();
-    explicit_bzero(entrada.data(), static_cast<size_t>(entrada.size()));
-    grava(10146, bloco.toStdString());
+    grava(10146, bloco);
     char ksn[17];
     std::snprintf(ksn, sizeof ksn, "FFFF%012X", ++p.contador);
     grava(10243, ksn);

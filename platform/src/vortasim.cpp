@@ -11,6 +11,7 @@ extern "C" {
 void VortaSimReinicia(void) {
     std::lock_guard g(trava());
     limpaPinpad(estado().pinpad);
+    apagaCampos(estado().campos);
     estado() = Estado{};
 }
 

@@ -63,4 +63,11 @@ std::optional<Resposta> DecodificaResposta(std::string_view quadro);
 // 0 for a letter that has no field. Its occurrence count lives 110 higher.
 int CampoDoServico(char servico);
 
+// Overwrites the bytes before they are dropped: frames and requests carry card data and PIN blocks.
+void Apaga(std::string& s);
+void Apaga(Pedido& p);
+// The PIN pad's block for a secret typed while dados (field 10104) was held: a keyed hash of both under the
+// working key the bank shares, 16 hexadecimal digits; empty when it cannot be computed.
+std::string BlocoDeSenha(std::string_view segredo, std::string_view dados);
+
 } // namespace cbwire

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdio>
 #include <limits>
+#include <string.h>
 
 namespace cbwire {
 
@@ -33,6 +34,13 @@ class Escritor {
 public:
     // False once anything did not fit its width or limit; the frame is then not produced.
     bool ok = true;
+
+    // The body holds card data and PIN blocks: reserved once, so that no partial copy is left by a growth,
+    // and wiped when done.
+    explicit Escritor(std::size_t tamanho = 0) { corpo_.reserve(tamanho); }
+    ~Escritor() { Apaga(corpo_); }
+    Escritor(const Escritor&) = delete;
+    Escritor& operator=(const Escritor&) = delete;
 
     void Numero(std::size_t valor, std::size_t largura) {
         std::array<char, 16> b{};
@@ -135,9 +143,25 @@ std::optional<std::size_t> TamanhoQuadro(std::string_view cabecalho, char tipo) 
     return kCabecalhoQuadro + corpo;
 }
 
+void Apaga(std::string& s) {
+    if (!s.empty()) explicit_bzero(s.data(), s.size());
+    s.clear();
+}
+
+void Apaga(Pedido& p) {
+    for (Item& i : p.itens) {
+        Apaga(i.prefixo);
+        Apaga(i.valor);
+    }
+}
+
 std::string CodificaPedido(const Pedido& pedido) {
     if (pedido.itens.size() > kMaxItens) return {};
-    Escritor e;
+    std::size_t tamanho = kLarguraCodigo + kLarguraIndicador + kLarguraFlag + kLarguraQtdeItens;
+    for (const Item& i : pedido.itens)
+        tamanho += kLarguraCampo + kLarguraOcorrencia + kLarguraFormato + kLarguraSeparador +
+                   2 * kLarguraTexto + i.prefixo.size() + i.valor.size();
+    Escritor e(tamanho);
     e.Numero(pedido.codigo, kLarguraCodigo);
     e.Numero(pedido.indicador, kLarguraIndicador);
     e.Numero(pedido.flag, kLarguraFlag);

@@ -1,6 +1,20 @@
 #include "cash/Cancelamentodeposito.h"
 
+#include "cash/Depositodinheirocheque.h"
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using msg::Texto;
 
 namespace Cancelamentodeposito {
 
@@ -10,3 +24,105 @@ CB_DESCRITOR(Cancelamentodeposito, TrnCancelamentoDeposito,
              Descritor(242, 1, {B, F(1003), F(10102, 1), F(10189), F(10102)}));
 
 } // namespace Cancelamentodeposito
+
+TFrmCancDep_Trn* FrmCancDep_Trn = nullptr;
+
+TFrmCancDep_Trn::TFrmCancDep_Trn(QWidget* pai) : TFrmCancGrupo3_Trn(pai, QStringLiteral("FrmCancDep_Trn")) {
+    lbTipoDeposito = new QLabel(pnCaptura);
+    lbTipoDeposito->setObjectName(QStringLiteral("lbTipoDeposito"));
+    lbTipoDeposito->setGeometry(20, 90, 170, 28);
+    cbTipoDeposito = new QComboBox(pnCaptura);
+    cbTipoDeposito->setObjectName(QStringLiteral("cbTipoDeposito"));
+    cbTipoDeposito->setGeometry(200, 90, 250, 28);
+    cbTipoDeposito->installEventFilter(this);
+    DefineDica(cbTipoDeposito,
+               Texto(msg::MsgTipoDeposito) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
+    edQtdeChq = CriaCampo(3, lbQtdeChq, "lbQtdeChq", "edQtdeChq", 2, msg::MsgQtdeCheques);
+    setTabOrder(EdNsuVorta, cbTipoDeposito);
+    setTabOrder(cbTipoDeposito, edQtdeChq);
+    setTabOrder(edQtdeChq, btConfirma);
+    connect(cbTipoDeposito, &QComboBox::currentIndexChanged, this,
+            [this] { Protegido([this] { cbTipoDepositoChange(); }); });
+}
+
+int TFrmCancDep_Trn::Tag() const {
+    return cbTipoDeposito->property("Tag").toInt();
+}
+
+void TFrmCancDep_Trn::IniciaCamposForm() {
+    TFrmCancGrupo3_Trn::IniciaCamposForm();
+    DefineTitulo(Texto(msg::TituloCancelamentoDeposito));
+    lbTipoDeposito->setText(Texto(msg::InfoTipoDeposito));
+    lbQtdeChq->setText(Texto(msg::InfoQtdeCheque));
+    lbQtdeChq->hide();
+    edQtdeChq->hide();
+    edQtdeChq->clear();
+    Descritor = &Cancelamentodeposito::TrnCancelamentoDeposito;
+    const QSignalBlocker b(cbTipoDeposito);
+    cbTipoDeposito->clear();
+    int tag = 0;
+    const auto& tipos = Lumomain::ServicoHzinho_TipoDeposito;
+    if (tipos.texto(25, 1) == QLatin1String("1")) {
+        cbTipoDeposito->addItem(Texto(msg::InfoDinheiro));
+        tag = 1;
+    }
+    if (tipos.texto(26, 1) == QLatin1String("1")) {
+        cbTipoDeposito->addItem(Texto(msg::InfoChequeFin));
+        tag += 2;
+    }
+    if (tag == 3) cbTipoDeposito->addItem(Texto(msg::InfoDinheiroECheque));
+    cbTipoDeposito->setProperty("Tag", tag);
+    cbTipoDeposito->setCurrentIndex(-1);
+}
+
+void TFrmCancDep_Trn::cbTipoDepositoChange() {
+    const int item = cbTipoDeposito->currentIndex();
+    const bool cheques = Tag() == 2 || (Tag() == 3 && item >= 1);
+    lbQtdeChq->setVisible(cheques);
+    edQtdeChq->setVisible(cheques);
+}
+
+bool TFrmCancDep_Trn::eventFilter(QObject* objeto, QEvent* e) {
+    if (objeto == cbTipoDeposito && e->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (TeclaDeLista(cbTipoDeposito, k)) return true;
+        // Digits, Backspace and Enter are the list's keys; nothing else is typed into it.
+        if (k->key() != Qt::Key_Backspace && k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter &&
+            !(k->modifiers() & Qt::AltModifier) && !k->text().isEmpty())
+            return true;
+    }
+    return TFrmCancGrupo3_Trn::eventFilter(objeto, e);
+}
+
+bool TFrmCancDep_Trn::ValidaCamposForm() {
+    if (!TFrmCancGrupo3_Trn::ValidaCamposForm()) return false;
+    if (cbTipoDeposito->currentIndex() < 0) {
+        ExibeMsgErroRepeteCampo(Texto(msg::ErroTipoDeposito), cbTipoDeposito, pnCaptura);
+        return false;
+    }
+    if (edQtdeChq->isVisibleTo(this) && edQtdeChq->isEnabledTo(pnCaptura)) {
+        bool ok = false;
+        int qtde = edQtdeChq->text().toInt(&ok);
+        if (!ok) qtde = 0;
+        if (qtde == 0) {
+            ExibeMsgErroRepeteCampo(Texto(msg::ErroQuantidadeChequesInvalidaDeposito), edQtdeChq, pnCaptura);
+            return false;
+        }
+        if (qtde > Depositodinheirocheque::MAX_CHEQUES) {
+            ExibeMsgErroRepeteCampo(Lumomain::Formata(msg::ErroQuantidadeChequesInvalidaMax,
+                                                      {QString::number(Depositodinheirocheque::MAX_CHEQUES)}),
+                                    edQtdeChq, pnCaptura);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TFrmCancDep_Trn::GravaCamposHostlink() {
+    if (!TFrmCancGrupo3_Trn::GravaCamposHostlink() || !host::Grava(10158, QStringLiteral("31"))) return false;
+    const int item = cbTipoDeposito->currentIndex();
+    const QString tipo = Tag() == 1   ? QStringLiteral("01")
+                         : Tag() == 2 ? QStringLiteral("02")
+                                      : QStringLiteral("0%1").arg(item + 1);
+    return host::Grava(10102, tipo, 1) && host::Grava(10189, edQtdeChq->text());
+}

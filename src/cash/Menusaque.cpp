@@ -30,28 +30,28 @@ bool OpcaoHabilitada(int opcao, int modo, bool aceitaBeneficioINSS) {
 
 } // namespace Menusaque
 
-TFrmSaque_Mnu::TFrmSaque_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmSaque_Mnu")) {
-    LigaOpcoes(this, {&TFrmSaque_Mnu::spOpcao1Click, &TFrmSaque_Mnu::spOpcao2Click,
-                      &TFrmSaque_Mnu::spOpcao3Click, &TFrmSaque_Mnu::spOpcao4Click});
+namespace {
+
+// The withdrawal code of the transaction-mode record and the benefit account of the withdrawal record.
+bool OferecidaPeloModo(int opcao, bool) {
+    return Menusaque::OpcaoHabilitada(
+        opcao, Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(36, 3, -1),
+        Lumomain::ServicoHzinho_TipoContaAceitaSaque.texto(27, 1) == QLatin1String("1"));
 }
 
-void TFrmSaque_Mnu::IniciaFormularioMenu() {
-    DefineTitulo(QString::fromUtf8(msg::TituloMenuSaque));
-    DefineOpcoes({msg::OpcaoBeneficioINSS, msg::OpcaoSaqueCartaoMagnetico, msg::OpcaoSaqueCheque,
-                  msg::OpcaoReciboRetirada});
-}
+using M = TFrmSaque_Mnu;
+constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
+    {msg::OpcaoBeneficioINSS, {}, OferecidaPeloModo, &M::spOpcao1Click},
+    {msg::OpcaoSaqueCartaoMagnetico, {}, OferecidaPeloModo, &M::spOpcao2Click},
+    {msg::OpcaoSaqueCheque, {}, OferecidaPeloModo, &M::spOpcao3Click},
+    {msg::OpcaoReciboRetirada, {}, OferecidaPeloModo, &M::spOpcao4Click},
+};
 
-void TFrmSaque_Mnu::VerificaOpcoesHabilitadas() {
-    const int modo = Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(36, 3, -1);
-    const bool inss = Lumomain::ServicoHzinho_TipoContaAceitaSaque.texto(27, 1) == QLatin1String("1");
-    for (int opcao = 1; opcao <= 4; ++opcao)
-        HabilitaOpcao(opcao, Menusaque::OpcaoHabilitada(opcao, modo, inss));
-}
+} // namespace
 
-void TFrmSaque_Mnu::FormShow() {
-    TFrmMnu_Mod::FormShow();
-    DefineMensagem(QString::fromUtf8(msg::MsgSelecioneOpcaoSaque));
-}
+TFrmSaque_Mnu::TFrmSaque_Mnu(QWidget* pai)
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmSaque_Mnu"), msg::TituloMenuSaque, kOpcoes,
+                  msg::MsgSelecioneOpcaoSaque) {}
 
 bool TFrmSaque_Mnu::LeCartao() {
     if (Lumomain::LeAnalisaCartaoCB(TIPO_LEITURA_SAQUE, lbMensagem)) return true;
@@ -59,30 +59,30 @@ bool TFrmSaque_Mnu::LeCartao() {
     return false;
 }
 
-void TFrmSaque_Mnu::spOpcao1Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmSaque_Mnu::spOpcao1Click() {
     Lumomain::TrataGravacao_SEQ_CB();
     host::GravaCampoString(10107, 0, QLatin1String(MODO_CARTAO_INSS));
     Lumomain::RecuperaServicoAConsParam();
-    if (!LeCartao()) return;
+    if (!LeCartao()) return false;
     Lumomain::RecuperaServicoHzinho_21_Informacoes_Gerais_CB();
-    if (!CriaExecutaForm(this, FrmSaque_INSS)) MensagemFalhaCriacao("FrmSaque_INSS");
-    ReabilitaSeContinua();
+    AbreFormulario(FrmSaque_INSS, "FrmSaque_INSS");
+    return true;
 }
 
-void TFrmSaque_Mnu::spOpcao2Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmSaque_Mnu::spOpcao2Click() {
     Lumomain::TrataGravacao_SEQ_CB();
     Lumomain::RecuperaServicoAConsParam();
-    if (!LeCartao()) return;
-    if (!CriaExecutaForm(this, FrmSaque_CMag)) MensagemFalhaCriacao("FrmSaque_CMag");
-    ReabilitaSeContinua();
+    if (!LeCartao()) return false;
+    AbreFormulario(FrmSaque_CMag, "FrmSaque_CMag");
+    return true;
 }
 
-void TFrmSaque_Mnu::spOpcao3Click() {
+bool TFrmSaque_Mnu::spOpcao3Click() {
     AbreFormulario(FrmSaque_Chq, "FrmSaque_Chq");
+    return true;
 }
 
-void TFrmSaque_Mnu::spOpcao4Click() {
+bool TFrmSaque_Mnu::spOpcao4Click() {
     AbreFormulario(FrmSaque_ReciboRetirada, "FrmSaque_ReciboRetirada");
+    return true;
 }

@@ -18,15 +18,10 @@ class TFrmSaque_Mnu : public TFrmMnu_Mod {
 public:
     explicit TFrmSaque_Mnu(QWidget* pai);
 
-    void spOpcao1Click();
-    void spOpcao2Click();
-    void spOpcao3Click();
-    void spOpcao4Click();
-
-protected:
-    void IniciaFormularioMenu() override;
-    void VerificaOpcoesHabilitadas() override;
-    void FormShow() override;
+    bool spOpcao1Click();
+    bool spOpcao2Click();
+    bool spOpcao3Click();
+    bool spOpcao4Click();
 
 private:
     // Reads and analyses the customer's card; on failure the operation is reported cancelled and the menu

@@ -11,7 +11,37 @@
 #include <QPushButton>
 #include <QTimer>
 
-TFrmMnu_Mod::TFrmMnu_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome) {
+#include <algorithm>
+
+namespace Menumodelolumo {
+
+bool QualquerModo(int, bool chaves) {
+    return chaves;
+}
+
+bool ForaCNC(int, bool chaves) {
+    return chaves && !Lumomain::TrnCNC;
+}
+
+bool SoCNC(int, bool chaves) {
+    return chaves && Lumomain::TrnCNC;
+}
+
+Configuracao::Configuracao() = default;
+
+Configuracao::~Configuracao() = default;
+
+bool Configuracao::operator()(const char* chave, bool padrao) const {
+    if (!ini_) ini_ = std::make_unique<IniFile>(IniFile::NoDiretorioHost(QStringLiteral("ClienteTrn.ini")));
+    return ini_->LeBool(QStringLiteral("CorrespondenteBancario"), QLatin1String(chave), padrao);
+}
+
+} // namespace Menumodelolumo
+
+using namespace Menumodelolumo;
+
+TFrmMnu_Mod::TFrmMnu_Mod(QWidget* pai, const QString& nome, const char* titulo, const char* mensagem)
+    : TFrmMod(pai, nome), titulo_(titulo), mensagem_(mensagem) {
     pnMenu = new QFrame(this);
     pnMenu->setObjectName(QStringLiteral("pnMenu"));
     pnMenu->setFrameShape(QFrame::Box);
@@ -27,9 +57,10 @@ TFrmMnu_Mod::TFrmMnu_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome)
         anterior = b;
         return b;
     };
-    for (int i = 0; i < 8; ++i) {
-        spOpcao[static_cast<size_t>(i)] = criaBotao(QStringLiteral("spOpcao%1").arg(i + 1), i);
-        spOpcao[static_cast<size_t>(i)]->hide();
+    for (size_t i = 0; i < spOpcao.size(); ++i) {
+        spOpcao[i] = criaBotao(QStringLiteral("spOpcao%1").arg(i + 1), static_cast<int>(i));
+        spOpcao[i]->hide();
+        LigaClique(spOpcao[i], [this, i] { ExecutaOpcao(i); });
     }
     spEncerra = criaBotao(QStringLiteral("spEncerra"), 8);
     spEncerra->setText(QString::fromUtf8(msg::OpcaoEncerra));
@@ -49,7 +80,7 @@ bool TFrmMnu_Mod::FormCreate() {
 void TFrmMnu_Mod::FormShow() {
     TFrmMod::FormShow();
     lbMensagem->setVisible(true);
-    DefineMensagem(QString::fromUtf8(msg::MsgFuncaoAdministrativa));
+    DefineMensagem(QString::fromUtf8(mensagem_ ? mensagem_ : msg::MsgFuncaoAdministrativa));
 }
 
 void TFrmMnu_Mod::FormActivate() {
@@ -57,24 +88,39 @@ void TFrmMnu_Mod::FormActivate() {
     VerificaSomente1Opcao();
 }
 
+void TFrmMnu_Mod::IniciaFormularioMenu() {
+    if (titulo_) DefineTitulo(QString::fromUtf8(titulo_));
+    for (size_t i = 0; i < opcoes_.size(); ++i)
+        DefineOpcao(static_cast<int>(i + 1), QString::fromUtf8(opcoes_[i].texto));
+}
+
+bool TFrmMnu_Mod::Oferecida(size_t i, const Chaves& chaves, Regra regra, const Configuracao& configuracao) {
+    const bool ligadas = !chaves.nomes[0] || std::ranges::any_of(chaves.nomes, [&](const char* chave) {
+        return chave && configuracao(chave, chaves.padrao);
+    });
+    return regra(static_cast<int>(i + 1), ligadas);
+}
+
+void TFrmMnu_Mod::VerificaOpcoesHabilitadas() {
+    const Configuracao configuracao;
+    for (size_t i = 0; i < opcoes_.size(); ++i)
+        spOpcao[i]->setEnabled(Oferecida(i, opcoes_[i].chaves, opcoes_[i].regra, configuracao));
+}
+
+void TFrmMnu_Mod::ExecutaOpcao(size_t i) {
+    if (i >= opcoes_.size()) return;
+    HabilitaDesabilitaBotoes(false);
+    if ((this->*opcoes_[i].acao)() && ModalResult() == mrNone) AposOpcao();
+}
+
+void TFrmMnu_Mod::AposOpcao() {
+    HabilitaDesabilitaBotoes(true);
+}
+
 void TFrmMnu_Mod::DefineOpcao(int numero, const QString& texto) {
     QPushButton* b = spOpcao.at(static_cast<size_t>(numero - 1));
     b->setText(QStringLiteral("&%1 - %2").arg(numero).arg(texto));
     b->show();
-}
-
-void TFrmMnu_Mod::DefineOpcoes(std::initializer_list<const char*> textos) {
-    int numero = 0;
-    for (const char* texto : textos)
-        DefineOpcao(++numero, QString::fromUtf8(texto));
-}
-
-void TFrmMnu_Mod::HabilitaOpcao(int numero, bool habilita) {
-    spOpcao.at(static_cast<size_t>(numero - 1))->setEnabled(habilita);
-}
-
-void TFrmMnu_Mod::LigaOpcao(int numero, std::function<void()> handler) {
-    LigaClique(spOpcao.at(static_cast<size_t>(numero - 1)), std::move(handler));
 }
 
 void TFrmMnu_Mod::VerificaSomente1Opcao() {
@@ -133,32 +179,10 @@ void TFrmMnu_Mod::spEncerraClick() {
     Encerra(QStringLiteral("FF"), QString::fromUtf8(msg::ErroFinalizadoOper));
 }
 
-void TFrmMnu_Mod::TransacaoNaoHabilitada() {
+bool TFrmMnu_Mod::TransacaoNaoHabilitada() {
     host::EnviaArquivoErroPDV(255, QString::fromUtf8(msg::MsgTransacaoNaoHabilitada));
     setModalResult(mrOk);
-}
-
-void TFrmMnu_Mod::MensagemFalhaCriacao(const char* nomeForm) {
-    Lumomain::MostraMensagem(Lumomain::Icone::Erro,
-                             Lumomain::Formata(msg::ErroCriaFormulario, {QLatin1String(nomeForm)}), this);
-}
-
-void TFrmMnu_Mod::OpcaoNaoDisponivel() {
-    HabilitaDesabilitaBotoes(false);
-    TransacaoNaoHabilitada();
-}
-
-ConfiguracaoMenu::ConfiguracaoMenu()
-    : ini_(std::make_unique<IniFile>(IniFile::NoDiretorioHost(QStringLiteral("ClienteTrn.ini")))) {}
-
-ConfiguracaoMenu::~ConfiguracaoMenu() = default;
-
-bool ConfiguracaoMenu::operator()(const char* chave, bool padrao) const {
-    return ini_->LeBool(QStringLiteral("CorrespondenteBancario"), QLatin1String(chave), padrao);
-}
-
-void TFrmMnu_Mod::ReabilitaSeContinua() {
-    if (ModalResult() == mrNone) HabilitaDesabilitaBotoes(true);
+    return false;
 }
 
 bool TFrmMnu_Mod::TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB() {

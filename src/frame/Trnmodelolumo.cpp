@@ -153,7 +153,7 @@ bool TFrmTrn_Mod::VerificaSePagamentoGenericoOuProcessaCHIP() {
     return VerificaProcessaCartao() && VerificaCapturaSenha() && VerificaObtemDadosEmv();
 }
 
-bool TFrmTrn_Mod::VerificaColetaDadosCircularBacen() {
+bool TFrmTrn_Mod::VerificaColetaDadosCircularBacen(bool mantemAberto) {
     host::LimpaCampo(10301);
     const QString f = host::LeCampo(10158);
     const bool aplica =
@@ -171,8 +171,11 @@ bool TFrmTrn_Mod::VerificaColetaDadosCircularBacen() {
         if (!bacen) return false;
         const int r = bacen->Executa();
         delete bacen;
+        if (r != mrOk) {
+            if (!mantemAberto) setModalResult(r);
+            return false;
+        }
         setModalResult(r);
-        if (r != mrOk) return false;
     }
     const QString referencia = acValorReferenciaBACEN3978.texto(0, 13).trimmed();
     const long long ref = Numero(referencia, -1);
@@ -182,7 +185,7 @@ bool TFrmTrn_Mod::VerificaColetaDadosCircularBacen() {
         const std::unique_ptr<TFrmMod> pagador(Fabricas::Cria("TFrmCPFCNPJDtNascPagador", this));
         if (!pagador) return false;
         const int r = pagador->Executa();
-        setModalResult(r);
+        if (r == mrOk || !mantemAberto) setModalResult(r);
         return r == mrOk;
     }
     return true;

@@ -27,7 +27,9 @@ public:
     virtual void AjustaTabelaDebitoForcado() {}
 
     bool VerificaSePagamentoGenericoOuProcessaCHIP();
-    bool VerificaColetaDadosCircularBacen();
+    // The BACEN circular data of a large amount. A dialog the operator abandons ends this form with the same
+    // modal result unless mantemAberto: the deposit stays open for another attempt.
+    bool VerificaColetaDadosCircularBacen(bool mantemAberto = false);
     // Limit restoration: the type-24 h-records of an approved payment become "RestabeleceLimite.ini".
     void TrataCamposServicoHzinho();
     // One document's section of the limit-restoration file, and its count.

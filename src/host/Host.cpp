@@ -110,11 +110,12 @@ void MostraStatus(QObject* status, const QString& texto) {
 
 namespace {
 
-// Every field the module may leave card data or a secret in; the host's own card record (10109) is the
-// host's to keep.
+// Every field the module may leave card data or a secret in; the card read's record (10109) goes once the
+// result file has reported it.
 constexpr int kSegredosDaChamada[] = {10104, 10146, 10149, 10174, 10175, 10176, 10242,
                                       10243, 10244, 10290, 10348, 10378, 10544};
 constexpr int kCampoBlocoSenha = 10146;
+constexpr int kCampoCartaoLido = 10109;
 
 bool blocoSenhaNovo = false;
 
@@ -257,6 +258,9 @@ void FimDeChamada() noexcept {
         ::EnviaArquivoErroPDV(erro->first, erro->second.c_str());
     else
         HostlinkGravaArquivo();
+    // The card read's own record is reported (masked) with the call and then goes too: the next call reads
+    // the card again, and a track kept between calls would only be a copy to steal.
+    HostlinkLimpaCampo(kCampoCartaoLido);
 }
 
 uint16_t EnviarFinalizacao() {

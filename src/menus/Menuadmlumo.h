@@ -8,19 +8,11 @@ class TFrmADM_Mnu : public TFrmMnu_Mod {
 public:
     explicit TFrmADM_Mnu(QWidget* pai);
 
-    void spOpcao1Click();
-    void spOpcao2Click();
-    void spOpcao3Click();
-    void spOpcao4Click();
-    void spOpcao5Click();
-
-protected:
-    void IniciaFormularioMenu() override;
-    void VerificaOpcoesHabilitadas() override;
-
-private:
-    // Options 2 to 5 are for a supervisor; false (buttons back on) when the validation fails.
-    bool OperadorValidado();
+    bool spOpcao1Click();
+    bool spOpcao2Click();
+    bool spOpcao3Click();
+    bool spOpcao4Click();
+    bool spOpcao5Click();
 };
 
 extern TFrmADM_Mnu* FrmADM_Mnu;

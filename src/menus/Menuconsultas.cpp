@@ -6,9 +6,17 @@
 
 TFrmConsultas_Mnu* FrmConsultas_Mnu = nullptr;
 
+using namespace Menumodelolumo;
 using namespace MenusEntrada;
 
 namespace {
+
+using M = TFrmConsultas_Mnu;
+constexpr Opcao<M> kOpcoes[] = {
+    {"Consulta Saldo", "ConsultaSaldoCB", ForaCNC, &M::spOpcao1Click},
+    {"Consulta Extrato", "ConsultaExtratoCB", ForaCNC, &M::spOpcao2Click},
+    {"Consl Benef INSS", "ConsultaBeneficioINSS", ForaCNC, &M::spOpcao3Click},
+};
 
 // Whether the group-3 parameters offer a balance or statement query. A transaction-mode record gives the
 // query a three-digit code that must be above 0; without one, the account-data collection record must ask for
@@ -23,28 +31,8 @@ bool ConsultaPermitida(size_t offModo, size_t offColeta1, size_t offColeta2) {
 
 } // namespace
 
-TFrmConsultas_Mnu::TFrmConsultas_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmConsultas_Mnu")) {
-    LigaOpcoes(this, {&TFrmConsultas_Mnu::spOpcao1Click, &TFrmConsultas_Mnu::spOpcao2Click,
-                      &TFrmConsultas_Mnu::spOpcao3Click});
-}
-
-void TFrmConsultas_Mnu::IniciaFormularioMenu() {
-    DefineTitulo(QStringLiteral("CONSULTAS"));
-    DefineOpcoes({"Consulta Saldo", "Consulta Extrato", "Consl Benef INSS"});
-}
-
-void TFrmConsultas_Mnu::VerificaOpcoesHabilitadas() {
-    const ConfiguracaoMenu chave;
-    const bool cnc = Lumomain::TrnCNC;
-    HabilitaOpcao(1, chave("ConsultaSaldoCB") && !cnc);
-    HabilitaOpcao(2, chave("ConsultaExtratoCB") && !cnc);
-    HabilitaOpcao(3, chave("ConsultaBeneficioINSS") && !cnc);
-}
-
-void TFrmConsultas_Mnu::FormShow() {
-    TFrmMnu_Mod::FormShow();
-    DefineMensagem(QString::fromUtf8(msg::MsgMenuConsultas));
-}
+TFrmConsultas_Mnu::TFrmConsultas_Mnu(QWidget* pai)
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmConsultas_Mnu"), "CONSULTAS", kOpcoes, msg::MsgMenuConsultas) {}
 
 bool TFrmConsultas_Mnu::CarregaParametrosConta() {
     if (!CarregaGrupo(this, "1")) return false;
@@ -53,36 +41,25 @@ bool TFrmConsultas_Mnu::CarregaParametrosConta() {
     return CarregaGrupo(this, "3");
 }
 
-void TFrmConsultas_Mnu::spOpcao1Click() {
-    HabilitaDesabilitaBotoes(false);
-    if (!CarregaParametrosConta()) return;
-    if (!ConsultaPermitida(27, 25, 26)) {
-        TransacaoNaoHabilitada();
-        return;
-    }
+bool TFrmConsultas_Mnu::spOpcao1Click() {
+    if (!CarregaParametrosConta()) return false;
+    if (!ConsultaPermitida(27, 25, 26)) return TransacaoNaoHabilitada();
     AbreSubstituto(this, "TFrmCnsSld_Mnu");
-    ReabilitaSeContinua();
+    return true;
 }
 
-void TFrmConsultas_Mnu::spOpcao2Click() {
-    HabilitaDesabilitaBotoes(false);
-    if (!CarregaGrupo(this, "3")) return;
-    if (!ConsultaPermitida(30, 29, 30)) {
-        TransacaoNaoHabilitada();
-        return;
-    }
+bool TFrmConsultas_Mnu::spOpcao2Click() {
+    if (!CarregaGrupo(this, "3")) return false;
+    if (!ConsultaPermitida(30, 29, 30)) return TransacaoNaoHabilitada();
     AbreSubstituto(this, "TFrmCnsExtrato_Mnu");
-    ReabilitaSeContinua();
+    return true;
 }
 
-void TFrmConsultas_Mnu::spOpcao3Click() {
-    HabilitaDesabilitaBotoes(false);
-    if (!CarregaParametrosConta()) return;
+bool TFrmConsultas_Mnu::spOpcao3Click() {
+    if (!CarregaParametrosConta()) return false;
     // Bit 0 or bit 1 of the INSS code: one of the benefit queries is offered.
-    if ((Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(63, 3, 0) & 3) == 0) {
-        TransacaoNaoHabilitada();
-        return;
-    }
+    if ((Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(63, 3, 0) & 3) == 0)
+        return TransacaoNaoHabilitada();
     AbreSubstituto(this, "TFrmCnsBnINSS_Mnu");
-    ReabilitaSeContinua();
+    return true;
 }

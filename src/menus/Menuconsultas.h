@@ -8,14 +8,9 @@ class TFrmConsultas_Mnu : public TFrmMnu_Mod {
 public:
     explicit TFrmConsultas_Mnu(QWidget* pai);
 
-    void spOpcao1Click();
-    void spOpcao2Click();
-    void spOpcao3Click();
-
-protected:
-    void IniciaFormularioMenu() override;
-    void VerificaOpcoesHabilitadas() override;
-    void FormShow() override;
+    bool spOpcao1Click();
+    bool spOpcao2Click();
+    bool spOpcao3Click();
 
 private:
     // Loads group 1, checks the bank, hands the general information to the host and loads group 3; false

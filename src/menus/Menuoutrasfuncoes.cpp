@@ -11,73 +11,50 @@
 #include "services/Pedidocartaodebito.h"
 #include "services/Revalidacaosenhainss.h"
 
-#include <array>
-
 TFrmOutrasFuncoes_Mnu* FrmOutrasFuncoes_Mnu = nullptr;
 
+using namespace Menumodelolumo;
 using namespace MenusEntrada;
 
 namespace {
 
-constexpr std::array<const char*, 5> kChaves{"RevalidacaoSenhaCartaoINSS", "TransferenciaEntreContas",
-                                             "DemonstrativoCreditoBeneficios", "PedidoCartaoDebito",
-                                             "CartaoPrePago"};
+using M = TFrmOutrasFuncoes_Mnu;
+constexpr Opcao<M> kOpcoes[] = {
+    {"Revalidação Senha Cartao INSS", "RevalidacaoSenhaCartaoINSS", ForaCNC, &M::spOpcao1Click},
+    {"Transferência entre Contas", "TransferenciaEntreContas", ForaCNC, &M::spOpcao2Click},
+    {"Demonstrativo Crédito Benefícios", "DemonstrativoCreditoBeneficios", ForaCNC, &M::spOpcao3Click},
+    {"Pedido de Cartão de Débito", "PedidoCartaoDebito", ForaCNC, &M::spOpcao4Click},
+    {"Cartão Pré-Pago", "CartaoPrePago", ForaCNC, &M::spOpcao5Click},
+};
 
 } // namespace
 
 TFrmOutrasFuncoes_Mnu::TFrmOutrasFuncoes_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmOutrasFuncoes_Mnu")) {
-    LigaOpcoes(this, {&TFrmOutrasFuncoes_Mnu::spOpcao1Click, &TFrmOutrasFuncoes_Mnu::spOpcao2Click,
-                      &TFrmOutrasFuncoes_Mnu::spOpcao3Click, &TFrmOutrasFuncoes_Mnu::spOpcao4Click,
-                      &TFrmOutrasFuncoes_Mnu::spOpcao5Click});
-}
-
-void TFrmOutrasFuncoes_Mnu::IniciaFormularioMenu() {
-    DefineTitulo(QStringLiteral("OUTRAS FUNÇÕES"));
-    DefineOpcoes({"Revalidação Senha Cartao INSS", "Transferência entre Contas",
-                  "Demonstrativo Crédito Benefícios", "Pedido de Cartão de Débito", "Cartão Pré-Pago"});
-}
-
-void TFrmOutrasFuncoes_Mnu::VerificaOpcoesHabilitadas() {
-    const ConfiguracaoMenu chave;
-    for (int i = 0; i < 5; ++i)
-        HabilitaOpcao(i + 1, chave(kChaves[static_cast<size_t>(i)]) && !Lumomain::TrnCNC);
-}
-
-void TFrmOutrasFuncoes_Mnu::FormShow() {
-    TFrmMnu_Mod::FormShow();
-    DefineMensagem(QString::fromUtf8(msg::MsgMenuOutrasFuncoes));
-}
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmOutrasFuncoes_Mnu"), "OUTRAS FUNÇÕES", kOpcoes,
+                  msg::MsgMenuOutrasFuncoes) {}
 
 bool VerificaBotaoOutrasFuncoesHabilitadas() {
-    if (Lumomain::TrnCNC) return false;
-    const ConfiguracaoMenu chave;
-    for (const char* c : kChaves) {
-        if (chave(c)) return true;
-    }
-    return false;
+    return TFrmMnu_Mod::AlgumaOferecida(kOpcoes);
 }
 
-void TFrmOutrasFuncoes_Mnu::spOpcao1Click() {
-    HabilitaDesabilitaBotoes(false);
-    if (!CarregaGrupo(this, "3")) return;
+bool TFrmOutrasFuncoes_Mnu::spOpcao1Click() {
+    if (!CarregaGrupo(this, "3")) return false;
     Lumomain::TrataVersaoVortaCB();
-    if (!CriaExecutaForm(this, FrmRevSenhaINSS_Crt)) FalhaCriacao(this, "FrmRevSenhaINSS_Crt");
-    ReabilitaSeContinua();
+    AbreFormulario(FrmRevSenhaINSS_Crt, "FrmRevSenhaINSS_Crt");
+    return true;
 }
 
-void TFrmOutrasFuncoes_Mnu::spOpcao2Click() {
-    HabilitaDesabilitaBotoes(false);
-    if (!CarregaGrupo(this, "1")) return;
+bool TFrmOutrasFuncoes_Mnu::spOpcao2Click() {
+    if (!CarregaGrupo(this, "1")) return false;
     SalvaParametrosContaCartao();
-    if (!ConfereBanco(this)) return;
+    if (!ConfereBanco(this)) return false;
     TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
-    if (!CarregaGrupo(this, "3")) return;
+    if (!CarregaGrupo(this, "3")) return false;
     Lumomain::TrataGravacao_SEQ_CB();
     Lumomain::RecuperaServicoAConsParam();
     if (!Lumomain::LeAnalisaCartaoCB(12, lbMensagem)) {
         Encerra(QStringLiteral("FF"), QString::fromUtf8(msg::ErroOperacaoCancelada));
-        return;
+        return false;
     }
     // The query and the effective transfer are dialogs of their own, still to come; their stand-ins end with
     // a modal result, so the call closes as it will after them.
@@ -90,36 +67,33 @@ void TFrmOutrasFuncoes_Mnu::spOpcao2Click() {
         if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     }
     ServicosCartao::FechaPinpad();
-    ReabilitaSeContinua();
+    return true;
 }
 
-void TFrmOutrasFuncoes_Mnu::spOpcao3Click() {
-    HabilitaDesabilitaBotoes(false);
-    if (!CarregaGrupo(this, "1")) return;
+bool TFrmOutrasFuncoes_Mnu::spOpcao3Click() {
+    if (!CarregaGrupo(this, "1")) return false;
     Lumomain::SalvaDPCHIP();
     Lumomain::TrataVersaoVortaCB();
     Lumomain::SalvaServicoHzinho_21_Informacoes_Gerais_CB();
     TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
-    if (!CarregaGrupo(this, "3")) return;
+    if (!CarregaGrupo(this, "3")) return false;
     Lumomain::SalvaServicoAConsParam();
-    if (!CriaExecutaForm(this, FrmCnsDtDemDsp)) FalhaCriacao(this, "FrmCnsDtDemDsp");
-    ReabilitaSeContinua();
+    AbreFormulario(FrmCnsDtDemDsp, "FrmCnsDtDemDsp");
+    return true;
 }
 
-void TFrmOutrasFuncoes_Mnu::spOpcao4Click() {
-    HabilitaDesabilitaBotoes(false);
-    if (!CarregaGrupo(this, "1")) return;
+bool TFrmOutrasFuncoes_Mnu::spOpcao4Click() {
+    if (!CarregaGrupo(this, "1")) return false;
     TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
-    if (!CarregaGrupo(this, "3")) return;
-    if (!CriaExecutaForm(this, FrmPedCrtDeb)) FalhaCriacao(this, "FrmPedCrtDeb");
-    ReabilitaSeContinua();
+    if (!CarregaGrupo(this, "3")) return false;
+    AbreFormulario(FrmPedCrtDeb, "FrmPedCrtDeb");
+    return true;
 }
 
-void TFrmOutrasFuncoes_Mnu::spOpcao5Click() {
-    HabilitaDesabilitaBotoes(false);
-    if (!CarregaGrupo(this, "1")) return;
+bool TFrmOutrasFuncoes_Mnu::spOpcao5Click() {
+    if (!CarregaGrupo(this, "1")) return false;
     SalvaParametrosGrupo1();
-    if (!CarregaGrupo(this, "7")) return;
-    if (!CriaExecutaForm(this, FrmCartaoPrePagoGrupo7_Mnu)) FalhaCriacao(this, "FrmCartaoPrePagoGrupo7_Mnu");
-    ReabilitaSeContinua();
+    if (!CarregaGrupo(this, "7")) return false;
+    AbreFormulario(FrmCartaoPrePagoGrupo7_Mnu, "FrmCartaoPrePagoGrupo7_Mnu");
+    return true;
 }

@@ -9,100 +9,85 @@
 
 TFrmPagtos_Mnu* FrmPagtos_Mnu = nullptr;
 
+using namespace Menumodelolumo;
 using namespace MenusEntrada;
 
-TFrmPagtos_Mnu::TFrmPagtos_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmPagtos_Mnu")) {
-    LigaOpcoes(this, {&TFrmPagtos_Mnu::spOpcao1Click, &TFrmPagtos_Mnu::spOpcao2Click,
-                      &TFrmPagtos_Mnu::spOpcao3Click, &TFrmPagtos_Mnu::spOpcao4Click,
-                      &TFrmPagtos_Mnu::spOpcao5Click});
-}
+namespace {
 
-void TFrmPagtos_Mnu::IniciaFormularioMenu() {
-    DefineTitulo(QStringLiteral("PAGAMENTOS"));
-    DefineOpcoes({"Pagto. Contas", "Pag. Fininvest", "Recarga Celular", "Pagto. Diversos", "Pagto. Rede"});
-}
+// Any of the top-up networks.
+constexpr Chaves kRecarga{"RecargaCelularBradesco", "RecargaCelularHSBC", "RecargaCelularCorbanOS"};
 
-void TFrmPagtos_Mnu::VerificaOpcoesHabilitadas() {
-    const ConfiguracaoMenu chave;
-    const bool cnc = Lumomain::TrnCNC;
-    HabilitaOpcao(1, chave("PagamentoContas", true));
-    HabilitaOpcao(2, chave("PagamentoCBFininvest", true));
-    HabilitaOpcao(3, (chave("RecargaCelularBradesco") || chave("RecargaCelularHSBC") ||
-                      chave("RecargaCelularCorbanOS")) &&
-                         !cnc);
-    HabilitaOpcao(4, chave("PagamentoDiversosCB"));
-    HabilitaOpcao(5, chave("PagamentoCBRede"));
-}
+using M = TFrmPagtos_Mnu;
+constexpr Opcao<M> kOpcoes[] = {
+    {"Pagto. Contas", {"PagamentoContas", true}, QualquerModo, &M::spOpcao1Click},
+    {"Pag. Fininvest", {"PagamentoCBFininvest", true}, QualquerModo, &M::spOpcao2Click},
+    {"Recarga Celular", kRecarga, ForaCNC, &M::spOpcao3Click},
+    {"Pagto. Diversos", "PagamentoDiversosCB", QualquerModo, &M::spOpcao4Click},
+    {"Pagto. Rede", "PagamentoCBRede", QualquerModo, &M::spOpcao5Click},
+};
 
-void TFrmPagtos_Mnu::FormShow() {
-    TFrmMnu_Mod::FormShow();
-    DefineMensagem(QString::fromUtf8(msg::MsgTipoPagamento));
-}
+} // namespace
+
+TFrmPagtos_Mnu::TFrmPagtos_Mnu(QWidget* pai)
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmPagtos_Mnu"), "PAGAMENTOS", kOpcoes, msg::MsgTipoPagamento) {}
 
 bool TFrmPagtos_Mnu::AbreConsultaContas() {
     if (host::GravaCampoString(10439, 0, QStringLiteral("1")) != 0) return false;
     host::GravaCampoString(10527, 0, QStringLiteral("1"));
-    if (!CriaExecutaForm(this, FrmCAP_CCB)) FalhaCriacao(this, "FrmCAP_CCB");
+    AbreFormulario(FrmCAP_CCB, "FrmCAP_CCB");
     // Back to the banking menu unless the bill chain closed the call.
     if (ModalResult() != mrOk) Volta();
     return true;
 }
 
-void TFrmPagtos_Mnu::spOpcao1Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmPagtos_Mnu::spOpcao1Click() {
     Lumomain::IndiceDadosAdicionais = 0;
     Lumomain::DadosAdicionaisBoletoRegistradoContingencia.limpa();
-    if (!CarregaGrupo(this, "1")) return;
+    if (!CarregaGrupo(this, "1")) return false;
     Lumomain::SalvaServicoAConsParam();
     Lumomain::SalvaDPCHIP();
-    if (Lumomain::TrnCNC)
-        AbreSubstituto(this, "TFrmCnc_Mnu");
-    else if (!AbreConsultaContas())
-        return;
-    ReabilitaSeContinua();
+    if (!Lumomain::TrnCNC) return AbreConsultaContas();
+    AbreSubstituto(this, "TFrmCnc_Mnu");
+    return true;
 }
 
-void TFrmPagtos_Mnu::spOpcao2Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmPagtos_Mnu::spOpcao2Click() {
     host::GravaCampoString(10527, 0, QStringLiteral("1"));
-    if (!CriaExecutaForm(this, FrmFin_Mnu)) FalhaCriacao(this, "FrmFin_Mnu");
-    ReabilitaSeContinua();
+    AbreFormulario(FrmFin_Mnu, "FrmFin_Mnu");
+    return true;
 }
 
-void TFrmPagtos_Mnu::spOpcao3Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmPagtos_Mnu::spOpcao3Click() {
     host::GravaCampoString(10527, 0, QStringLiteral("2"));
-    if (!CarregaGrupo(this, "1")) return;
+    if (!CarregaGrupo(this, "1")) return false;
     SalvaParametrosGrupo1();
     AbreSubstituto(this, "TFrmRecCel_Mnu");
-    ReabilitaSeContinua();
+    return true;
 }
 
-void TFrmPagtos_Mnu::spOpcao4Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmPagtos_Mnu::spOpcao4Click() {
     host::GravaCampoString(10527, 0, QStringLiteral("1"));
-    if (!CarregaGrupo(this, "1")) return;
+    if (!CarregaGrupo(this, "1")) return false;
     SalvaParametrosGrupo1();
-    if (!CarregaGrupo(this, "4")) return;
+    if (!CarregaGrupo(this, "4")) return false;
     AbreSubstituto(this, "TFrmPagtoDivGrupo4_Mnu");
-    ReabilitaSeContinua();
+    return true;
 }
 
-void TFrmPagtos_Mnu::spOpcao5Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmPagtos_Mnu::spOpcao5Click() {
     // Network payments take the parameters already loaded; the network code marks the request as such.
     Lumomain::GrupoPagto = QStringLiteral("1");
     Lumomain::DadosAdicionaisBoletoRegistradoContingencia.limpa();
     host::GravaCampoString(10404, 0, QStringLiteral("1"));
     host::GravaCampoString(10447, 0, QStringLiteral("0"));
-    if (host::GravaCampoString(10112, 0, QStringLiteral("005")) != 0) return;
+    if (host::GravaCampoString(10112, 0, QStringLiteral("005")) != 0) return false;
     if (Lumomain::TrnCNC) {
         Lumomain::Grava_Tipo_5_ServicoHzinho_Pagamento_Rede();
         AbreSubstituto(this, "TFrmCnc_Mnu");
     } else if (!AbreConsultaContas()) {
-        return;
+        return false;
     }
     host::LimpaCampo(10404);
     host::LimpaCampo(10447);
-    ReabilitaSeContinua();
+    return true;
 }

@@ -8,16 +8,11 @@ class TFrmPagtos_Mnu : public TFrmMnu_Mod {
 public:
     explicit TFrmPagtos_Mnu(QWidget* pai);
 
-    void spOpcao1Click();
-    void spOpcao2Click();
-    void spOpcao3Click();
-    void spOpcao4Click();
-    void spOpcao5Click();
-
-protected:
-    void IniciaFormularioMenu() override;
-    void VerificaOpcoesHabilitadas() override;
-    void FormShow() override;
+    bool spOpcao1Click();
+    bool spOpcao2Click();
+    bool spOpcao3Click();
+    bool spOpcao4Click();
+    bool spOpcao5Click();
 
 private:
     // From the bill-payment flag in field 10439 on: the bill query; false, with nothing opened, when the flag

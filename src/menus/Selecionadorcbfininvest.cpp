@@ -2,6 +2,8 @@
 
 #include "frame/Fabricas.h"
 
+#include "cash/Menucancelamentosaque.h"
+#include "cash/Menudeposito.h"
 #include "cash/Menusaque.h"
 #include "frame/Indisponivel.h"
 #include "frame/Lumomain.h"
@@ -26,13 +28,37 @@ namespace Lumomain {
 Registro<1206> ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario;
 } // namespace Lumomain
 
+using namespace Menumodelolumo;
 using namespace MenusEntrada;
 
-TFrmSel_Mnu::TFrmSel_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmSel_Mnu")) {
-    LigaOpcoes(this, {&TFrmSel_Mnu::spOpcao1Click, &TFrmSel_Mnu::spOpcao2Click, &TFrmSel_Mnu::spOpcao3Click,
-                      &TFrmSel_Mnu::spOpcao4Click, &TFrmSel_Mnu::spOpcao5Click, &TFrmSel_Mnu::spOpcao6Click,
-                      &TFrmSel_Mnu::spOpcao7Click, &TFrmSel_Mnu::spOpcao8Click});
+namespace {
+
+// Loans need the host's loan flag besides their switch.
+bool EmprestimoOferecido(int, bool chave) {
+    return chave && host::LeCampo(1356) == QLatin1String("1") && !Lumomain::TrnCNC;
 }
+
+// Other functions: their own switch outside the cancellation mode, or any option of their menu offered.
+bool OutrasFuncoesOferecidas(int, bool chave) {
+    return (chave && !Lumomain::TrnCNC) || VerificaBotaoOutrasFuncoesHabilitadas();
+}
+
+using M = TFrmSel_Mnu;
+constexpr Opcao<M> kOpcoes[] = {
+    {"Pagamentos", {}, QualquerModo, &M::spOpcao1Click},
+    {"Consultas", {"ConsultaSaldoCB", "ConsultaExtratoCB"}, ForaCNC, &M::spOpcao2Click},
+    {"Depósitos", "DepositoCB", QualquerModo, &M::spOpcao3Click},
+    {"Saque", "SaqueCB", QualquerModo, &M::spOpcao4Click},
+    {"Empréstimos", "EmprestimoCB", EmprestimoOferecido, &M::spOpcao5Click},
+    {"Pague Fácil", "PagueFacilCB", QualquerModo, &M::spOpcao6Click},
+    {"Desbloqueio Cheques", "DesbloqueioTalonario", QualquerModo, &M::spOpcao7Click},
+    {"Outras funções", "OutrasFuncoes", OutrasFuncoesOferecidas, &M::spOpcao8Click},
+};
+
+} // namespace
+
+TFrmSel_Mnu::TFrmSel_Mnu(QWidget* pai)
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmSel_Mnu"), "OPERAÇÕES BANCÁRIAS", kOpcoes) {}
 
 void TFrmSel_Mnu::InicializaMenu() {
     Lumomain::bPinpadCBAberto = false;
@@ -42,23 +68,8 @@ void TFrmSel_Mnu::InicializaMenu() {
 }
 
 void TFrmSel_Mnu::IniciaFormularioMenu() {
-    DefineTitulo(QStringLiteral("OPERAÇÕES BANCÁRIAS"));
-    DefineOpcoes({"Pagamentos", "Consultas", "Depósitos", "Saque", "Empréstimos", "Pague Fácil",
-                  "Desbloqueio Cheques", "Outras funções"});
+    TFrmMnu_Mod::IniciaFormularioMenu();
     InicializaMenu();
-}
-
-void TFrmSel_Mnu::VerificaOpcoesHabilitadas() {
-    const ConfiguracaoMenu chave;
-    const bool cnc = Lumomain::TrnCNC;
-    HabilitaOpcao(1, true);
-    HabilitaOpcao(2, (chave("ConsultaSaldoCB") || chave("ConsultaExtratoCB")) && !cnc);
-    HabilitaOpcao(3, chave("DepositoCB"));
-    HabilitaOpcao(4, chave("SaqueCB"));
-    HabilitaOpcao(5, chave("EmprestimoCB") && host::LeCampo(1356) == QLatin1String("1") && !cnc);
-    HabilitaOpcao(6, chave("PagueFacilCB"));
-    HabilitaOpcao(7, chave("DesbloqueioTalonario"));
-    HabilitaOpcao(8, (chave("OutrasFuncoes") && !cnc) || VerificaBotaoOutrasFuncoesHabilitadas());
 }
 
 void TFrmSel_Mnu::Configura_Consulta() {
@@ -83,69 +94,61 @@ void TFrmSel_Mnu::FormClose() {
     ServicosCartao::FechaPinpad();
 }
 
-void TFrmSel_Mnu::spOpcao1Click() {
+bool TFrmSel_Mnu::spOpcao1Click() {
     AbreFormulario(FrmPagtos_Mnu, "FrmPagtos_Mnu");
+    return true;
 }
 
-void TFrmSel_Mnu::spOpcao2Click() {
+bool TFrmSel_Mnu::spOpcao2Click() {
     AbreFormulario(FrmConsultas_Mnu, "FrmConsultas_Mnu");
+    return true;
 }
 
-void TFrmSel_Mnu::spOpcao3Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmSel_Mnu::spOpcao3Click() {
     host::GravaCampoString(10527, 0, QStringLiteral("3"));
-    AbreSubstituto(this, "TFrmDeposito_Mnu");
-    ReabilitaSeContinua();
+    AbreFormulario(FrmDeposito_Mnu, "FrmDeposito_Mnu");
+    return true;
 }
 
-void TFrmSel_Mnu::spOpcao4Click() {
-    HabilitaDesabilitaBotoes(false);
-    if (!CarregaGrupo(this, "1")) return;
+bool TFrmSel_Mnu::spOpcao4Click() {
+    if (!CarregaGrupo(this, "1")) return false;
     SalvaParametrosContaCartao();
-    if (!ConfereBanco(this)) return;
+    if (!ConfereBanco(this)) return false;
     TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
-    if (!CarregaGrupo(this, "3")) return;
+    if (!CarregaGrupo(this, "3")) return false;
     // No network for the account types accepted for withdrawals: the bank does not offer them here.
-    if (Lumomain::ServicoHzinho_TipoContaAceitaSaque.vazio(22, 3)) {
-        TransacaoNaoHabilitada();
-        return;
-    }
+    if (Lumomain::ServicoHzinho_TipoContaAceitaSaque.vazio(22, 3)) return TransacaoNaoHabilitada();
     if (Lumomain::TrnCNC)
-        AbreSubstituto(this, "TFrmCancSaque_Mnu");
-    else if (!CriaExecutaForm(this, FrmSaque_Mnu))
-        FalhaCriacao(this, "FrmSaque_Mnu");
-    ReabilitaSeContinua();
+        AbreFormulario(FrmCancSaque_Mnu, "FrmCancSaque_Mnu");
+    else
+        AbreFormulario(FrmSaque_Mnu, "FrmSaque_Mnu");
+    return true;
 }
 
-void TFrmSel_Mnu::spOpcao5Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmSel_Mnu::spOpcao5Click() {
     AbreSubstituto(this, "TFrmEmprestimos_Mnu");
-    ReabilitaSeContinua();
+    return true;
 }
 
-void TFrmSel_Mnu::spOpcao6Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmSel_Mnu::spOpcao6Click() {
     host::GravaCampoString(10527, 0, QStringLiteral("1"));
-    if (!CarregaGrupo(this, "1")) return;
+    if (!CarregaGrupo(this, "1")) return false;
     Lumomain::SalvaServicoAConsParam();
     Lumomain::SalvaDPCHIP();
     Lumomain::TrataVersaoVortaCB();
     Lumomain::SalvaServicoHzinho_21_Informacoes_Gerais_CB();
     // Pague Fácil has a group and a network of its own.
     Lumomain::GrupoPagto = QStringLiteral("06");
-    if (host::GravaCampoString(10112, 0, QStringLiteral("805")) != 0) return;
-    if (!RealizaCargaParametros()) return;
-    if (Lumomain::ServicoHzinho_29_FormasColetaTipoContaAceita.vazio(22, 3)) {
-        TransacaoNaoHabilitada();
-        return;
-    }
+    if (host::GravaCampoString(10112, 0, QStringLiteral("805")) != 0) return false;
+    if (!RealizaCargaParametros()) return false;
+    if (Lumomain::ServicoHzinho_29_FormasColetaTipoContaAceita.vazio(22, 3)) return TransacaoNaoHabilitada();
     // The segment query runs in its own dialog, which comes with the Pague Fácil screens. Its stand-in
     // reports the function as not enabled and closes the chain, as a failed query does; only a query that
     // leaves this menu open goes on to the states.
     AbreSubstituto(this, "TFrmModPagueFacil_ConsSegmento");
-    if (ModalResult() == mrOk) return;
+    if (ModalResult() == mrOk) return false;
     AbreSubstituto(this, "TFrmPagueFacil_ConsultaUF");
-    ReabilitaSeContinua();
+    return true;
 }
 
 void TFrmSel_Mnu::ChamaMenuDadosConta() {
@@ -163,13 +166,10 @@ void TFrmSel_Mnu::ChamaMenuDadosConta() {
     setModalResult(resultado);
 }
 
-void TFrmSel_Mnu::spOpcao7Click() {
-    HabilitaDesabilitaBotoes(false);
-    if (!CarregaGrupo(this, "3")) return;
-    if (Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(45, 3, -1) == 0) {
-        TransacaoNaoHabilitada();
-        return;
-    }
+bool TFrmSel_Mnu::spOpcao7Click() {
+    if (!CarregaGrupo(this, "3")) return false;
+    if (Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(45, 3, -1) == 0)
+        return TransacaoNaoHabilitada();
     ChamaMenuDadosConta();
     int codigo = host::LeCampoInteiro(1009, 0, 255);
     const int faixas = Lumomain::ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario.inteiro(4, 2, 0);
@@ -179,16 +179,17 @@ void TFrmSel_Mnu::spOpcao7Click() {
     } else if (codigo == 0) {
         if (!Lumomain::LeAnalisaCartaoCB(11, lbMensagem)) {
             Encerra();
-            return;
+            return false;
         }
         AbreSubstituto(this, "TFrmDesbloqueioTal_Crt");
         codigo = host::LeCampoInteiro(1009, 0, 255);
         if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     }
     ServicosCartao::FechaPinpad();
-    ReabilitaSeContinua();
+    return true;
 }
 
-void TFrmSel_Mnu::spOpcao8Click() {
+bool TFrmSel_Mnu::spOpcao8Click() {
     AbreFormulario(FrmOutrasFuncoes_Mnu, "FrmOutrasFuncoes_Mnu");
+    return true;
 }

@@ -18,18 +18,17 @@ public:
     // The correspondent PIN pad does not outlive the menu.
     void FormClose();
 
-    void spOpcao1Click();
-    void spOpcao2Click();
-    void spOpcao3Click();
-    void spOpcao4Click();
-    void spOpcao5Click();
-    void spOpcao6Click();
-    void spOpcao7Click();
-    void spOpcao8Click();
+    bool spOpcao1Click();
+    bool spOpcao2Click();
+    bool spOpcao3Click();
+    bool spOpcao4Click();
+    bool spOpcao5Click();
+    bool spOpcao6Click();
+    bool spOpcao7Click();
+    bool spOpcao8Click();
 
 protected:
     void IniciaFormularioMenu() override;
-    void VerificaOpcoesHabilitadas() override;
     void FormShow() override;
     // The modal run ends by hiding the dialog: that is where the menu closes.
     void hideEvent(QHideEvent* e) override;
@@ -46,4 +45,3 @@ namespace Lumomain {
 // dialog fills it; the banking menu reads the count to decide whether the release follows.
 extern Registro<1206> ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario;
 } // namespace Lumomain
-

@@ -4,6 +4,10 @@
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
+#include <QPushButton>
+
+#include <iterator>
+
 TFrmFin_Mnu* FrmFin_Mnu = nullptr;
 
 namespace {
@@ -18,26 +22,31 @@ bool PagamentoHabilitado() {
     return !r.vazio(20, 3) && r.texto(23, 6).contains(QLatin1Char('1'));
 }
 
+// The payment outside the cancellation mode, its cancellation in it.
+bool PagamentoForaCNC(int, bool) {
+    return PagamentoHabilitado() && !Lumomain::TrnCNC;
+}
+
+bool CancelamentoNoCNC(int, bool) {
+    return PagamentoHabilitado() && Lumomain::TrnCNC;
+}
+
+using M = TFrmFin_Mnu;
+constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
+    {"Pagto. Fatura/Carnê", {}, PagamentoForaCNC, &M::spOpcao1Click},
+    {"Cancelamento Pagto.", {}, CancelamentoNoCNC, &M::spOpcao2Click},
+};
+
 } // namespace
 
-TFrmFin_Mnu::TFrmFin_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmFin_Mnu")) {
-    LigaOpcoes(this, {&TFrmFin_Mnu::spOpcao1Click, &TFrmFin_Mnu::spOpcao2Click});
-}
-
-void TFrmFin_Mnu::IniciaFormularioMenu() {
-    DefineTitulo(QLatin1String(TITULO_PADRAO));
-    DefineOpcoes({"Pagto. Fatura/Carnê", "Cancelamento Pagto."});
-}
+TFrmFin_Mnu::TFrmFin_Mnu(QWidget* pai)
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmFin_Mnu"), TITULO_PADRAO, kOpcoes, msg::MsgTipoPagamento) {}
 
 void TFrmFin_Mnu::VerificaOpcoesHabilitadas() {
-    const bool pagamento = carregou_ && PagamentoHabilitado();
-    HabilitaOpcao(1, pagamento && !Lumomain::TrnCNC);
-    HabilitaOpcao(2, pagamento && Lumomain::TrnCNC);
-}
-
-void TFrmFin_Mnu::FormShow() {
-    TFrmMnu_Mod::FormShow();
-    DefineMensagem(QString::fromUtf8(msg::MsgTipoPagamento));
+    TFrmMnu_Mod::VerificaOpcoesHabilitadas();
+    if (carregou_) return;
+    for (size_t i = 0; i < std::size(kOpcoes); ++i)
+        spOpcao[i]->setEnabled(false);
 }
 
 void TFrmFin_Mnu::FormActivate() {
@@ -62,16 +71,16 @@ void TFrmFin_Mnu::FormActivate() {
     TFrmMnu_Mod::FormActivate();
 }
 
-void TFrmFin_Mnu::AbreOpcao(const QString& classe) {
-    HabilitaDesabilitaBotoes(false);
-    if (!AbreIndisponivel(this, classe)) MensagemFalhaCriacao("FrmIndisponivel");
+bool TFrmFin_Mnu::AbreOpcao(const QString& classe) {
+    if (!AbreIndisponivel(this, classe)) MenusEntrada::FalhaCriacao(this, "FrmIndisponivel");
     if (ModalResult() != mrOk) Volta();
+    return true;
 }
 
-void TFrmFin_Mnu::spOpcao1Click() {
-    AbreOpcao(QStringLiteral("TFrmCAP_CCB"));
+bool TFrmFin_Mnu::spOpcao1Click() {
+    return AbreOpcao(QStringLiteral("TFrmCAP_CCB"));
 }
 
-void TFrmFin_Mnu::spOpcao2Click() {
-    AbreOpcao(QStringLiteral("TFrmCnc_Mnu"));
+bool TFrmFin_Mnu::spOpcao2Click() {
+    return AbreOpcao(QStringLiteral("TFrmCnc_Mnu"));
 }

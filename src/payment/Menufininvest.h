@@ -10,18 +10,17 @@ class TFrmFin_Mnu : public TFrmMnu_Mod {
 public:
     explicit TFrmFin_Mnu(QWidget* pai);
 
-    void spOpcao1Click();
-    void spOpcao2Click();
+    bool spOpcao1Click();
+    bool spOpcao2Click();
 
 protected:
-    void IniciaFormularioMenu() override;
+    // Nothing is offered until the group's parameters are loaded.
     void VerificaOpcoesHabilitadas() override;
-    void FormShow() override;
     void FormActivate() override;
 
 private:
     // Opens the screen of an option; back to the payments menu unless the chain closed.
-    void AbreOpcao(const QString& classe);
+    bool AbreOpcao(const QString& classe);
 
     // The parameters of the group were loaded for this menu: until then nothing is offered.
     bool carregou_ = false;

@@ -116,9 +116,51 @@ bool RedeNaLista(const QString& tabela, int offset, const QString& rede) {
     return false;
 }
 
+// Cash, cheque, credit, debit: the credit button follows the fourth flag, the debit button the third.
+bool FormaDoBotao(int opcao, bool) {
+    static constexpr int kForma[] = {0, 1, 3, 2};
+    return FormaPermitida(kForma[opcao - 1]);
+}
+
+// The account-card and withdrawal services are the bill payment's own.
+bool SaqueOferecido(int, bool) {
+    const IniFile ini(IniFile::NoDiretorioHost(QStringLiteral("ClienteTrn.ini")));
+    return !Fininvest() &&
+           ini.LeInteiro(QStringLiteral("CorrespondenteBancario"), QStringLiteral("SaqueCB"), 0) != 0 &&
+           Caractere(ServicoHzinho_PagTrnGen.texto(0, 26), 25) &&
+           ServicoHzinho_Informacoes_Gerais_CB.texto(25, 3) == QLatin1String("399");
+}
+
+// Debit (option 6) and credit (option 7) on the correspondent's account: a flag of the payment record and one
+// of the account-card service each.
+bool ContaCBOferecida(int opcao, bool) {
+    const int i = opcao - 6;
+    return !Fininvest() && Caractere(ServicoHzinho_Pagamento.texto(0, 29), 27 + i) &&
+           Caractere(Contas::ServACP.texto(0, 78), 60 + i);
+}
+
+// Several forms among cash, cheque and debit: only the card invoice may be paid so.
+bool MultiplasFormasOferecidas(int, bool) {
+    return Fininvest() && int{FormaPermitida(0)} + int{FormaPermitida(1)} + int{FormaPermitida(2)} >= 2;
+}
+
+using M = TFrmMnu_For;
+constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
+    {msg::OpcaoDinheiro, {}, FormaDoBotao, &M::spOpcao1Click},
+    {msg::OpcaoCheque, {}, FormaDoBotao, &M::spOpcao2Click},
+    {msg::OpcaoCredito, {}, FormaDoBotao, &M::spOpcao3Click},
+    {msg::OpcaoDebito, {}, FormaDoBotao, &M::spOpcao4Click},
+    {msg::OpcaoSaque, {}, SaqueOferecido, &M::spOpcao5Click},
+    {msg::OpcaoDeb, {}, ContaCBOferecida, &M::spOpcao6Click},
+    {msg::OpcaoCred, {}, ContaCBOferecida, &M::spOpcao7Click},
+    {msg::OpcaoMultiplasFormas, {}, MultiplasFormasOferecidas, &M::spOpcao8Click},
+};
+
 } // namespace
 
-TFrmMnu_For::TFrmMnu_For(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmMnu_For")) {
+TFrmMnu_For::TFrmMnu_For(QWidget* pai)
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmMnu_For"), msg::TituloFormasPagamento, kOpcoes,
+                  msg::MsgFormaPagamento) {
     // The documents on the left, the methods on the right.
     pnMenu->setGeometry(372, 56, 240, 306);
     for (QPushButton* b : spOpcao)
@@ -153,25 +195,17 @@ TFrmMnu_For::TFrmMnu_For(QWidget* pai) : TFrmMnu_Mod(pai, QStringLiteral("FrmMnu
     edValor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edValor->setReadOnly(true);
     edValor->setFocusPolicy(Qt::NoFocus);
-
-    LigaOpcoes(this, {&TFrmMnu_For::spOpcao1Click, &TFrmMnu_For::spOpcao2Click, &TFrmMnu_For::spOpcao3Click,
-                      &TFrmMnu_For::spOpcao4Click, &TFrmMnu_For::spOpcao5Click, &TFrmMnu_For::spOpcao6Click,
-                      &TFrmMnu_For::spOpcao7Click, &TFrmMnu_For::spOpcao8Click});
 }
 
 void TFrmMnu_For::IniciaFormularioMenu() {
-    DefineTitulo(Texto(msg::TituloFormasPagamento));
+    TFrmMnu_Mod::IniciaFormularioMenu();
     DefineMensagem(Texto(msg::MsgFormaPagamento));
-    DefineOpcoes(
-        {msg::OpcaoDinheiro, msg::OpcaoCheque, msg::OpcaoCredito, msg::OpcaoDebito, msg::OpcaoSaque});
+    // The account options name the payment's service.
     const QString servico = ServicoHzinho_Pagamento.texto(0, 20).left(10);
     DefineOpcao(6, Texto(msg::OpcaoDeb) + QLatin1Char(' ') + servico);
     DefineOpcao(7, Texto(msg::OpcaoCred) + QLatin1Char(' ') + servico);
     // Only the card invoice may be paid in several forms.
-    if (Fininvest())
-        DefineOpcao(8, Texto(msg::OpcaoMultiplasFormas));
-    else
-        spOpcao[7]->hide();
+    if (!Fininvest()) spOpcao[7]->hide();
 
     const QString total = host::RemoveFormato(host::LeCampo(1003));
     edValor->setText(total.isEmpty() ? QString() : host::Dollar(total));
@@ -203,42 +237,12 @@ void TFrmMnu_For::IniciaFormularioMenu() {
     RedesHabilitadasPagamento = false;
 }
 
-void TFrmMnu_For::FormShow() {
-    TFrmMnu_Mod::FormShow();
-    DefineMensagem(Texto(msg::MsgFormaPagamento));
-}
-
 void TFrmMnu_For::VerificaOpcoesHabilitadas() {
-    // Cash, cheque, debit, credit: the debit button follows the third flag, the credit button the fourth.
-    HabilitaOpcao(1, FormaPermitida(0));
-    HabilitaOpcao(2, FormaPermitida(1));
-    HabilitaOpcao(3, FormaPermitida(3));
-    HabilitaOpcao(4, FormaPermitida(2));
-
-    const IniFile ini(IniFile::NoDiretorioHost(QStringLiteral("ClienteTrn.ini")));
-    const bool saque =
-        ini.LeInteiro(QStringLiteral("CorrespondenteBancario"), QStringLiteral("SaqueCB"), 0) != 0 &&
-        Caractere(ServicoHzinho_PagTrnGen.texto(0, 26), 25) &&
-        ServicoHzinho_Informacoes_Gerais_CB.texto(25, 3) == QLatin1String("399");
-    HabilitaOpcao(5, saque);
-
-    const QString pagamento = ServicoHzinho_Pagamento.texto(0, 29);
-    const QString acp = Contas::ServACP.texto(0, 78);
-    HabilitaOpcao(6, Caractere(pagamento, 27) && Caractere(acp, 60));
-    HabilitaOpcao(7, Caractere(pagamento, 28) && Caractere(acp, 61));
-
-    if (Fininvest()) {
-        // The account-card and withdrawal services are the bill payment's own.
-        HabilitaOpcao(5, false);
-        HabilitaOpcao(6, false);
-        HabilitaOpcao(7, false);
-        iTransacoesHabilitadasFininvest = 0;
-        for (int i = 0; i < 4; ++i)
-            if (spOpcao[static_cast<size_t>(i)]->isEnabled()) ++iTransacoesHabilitadasFininvest;
-        // Several forms among cash, cheque and debit.
-        const int formas = int{FormaPermitida(0)} + int{FormaPermitida(1)} + int{FormaPermitida(2)};
-        HabilitaOpcao(8, formas >= 2);
-    }
+    TFrmMnu_Mod::VerificaOpcoesHabilitadas();
+    if (!Fininvest()) return;
+    iTransacoesHabilitadasFininvest = 0;
+    for (int i = 0; i < 4; ++i)
+        if (spOpcao[static_cast<size_t>(i)]->isEnabled()) ++iTransacoesHabilitadasFininvest;
 }
 
 bool TFrmMnu_For::VerificaSeSomente1OpcaoEstaHabilitada() {
@@ -304,36 +308,28 @@ bool TFrmMnu_For::PreparaPagamentoCartao(bool redeDestino) {
 }
 
 void TFrmMnu_For::AposOpcao() {
-    if (ModalResult() != mrNone) return;
     HabilitaDesabilitaBotoes(true);
     DefineMensagem(Texto(msg::MsgFormaPagamento));
     VerificaSeSomente1OpcaoEstaHabilitada();
 }
 
-void TFrmMnu_For::spOpcao1Click() {
-    HabilitaDesabilitaBotoes(false);
-    bool criou = false;
+bool TFrmMnu_For::spOpcao1Click() {
     if (Fininvest())
-        criou = CriaExecutaForm(this, FrmPgt_DinFin);
+        AbreFormulario(FrmPgt_DinFin, "FrmPgt_Din");
     else
-        criou = CriaExecutaForm(this, FrmPgt_Din);
-    if (!criou) MensagemFalhaCriacao("FrmPgt_Din");
-    AposOpcao();
+        AbreFormulario(FrmPgt_Din, "FrmPgt_Din");
+    return true;
 }
 
-void TFrmMnu_For::spOpcao2Click() {
-    HabilitaDesabilitaBotoes(false);
-    bool criou = false;
+bool TFrmMnu_For::spOpcao2Click() {
     if (Fininvest())
-        criou = CriaExecutaForm(this, FrmPgt_ChqFin);
+        AbreFormulario(FrmPgt_ChqFin, "FrmPgt_Chq");
     else
-        criou = CriaExecutaForm(this, FrmPgt_Chq);
-    if (!criou) MensagemFalhaCriacao("FrmPgt_Chq");
-    AposOpcao();
+        AbreFormulario(FrmPgt_Chq, "FrmPgt_Chq");
+    return true;
 }
 
-void TFrmMnu_For::spOpcao3Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmMnu_For::spOpcao3Click() {
     const bool generico = PagamentoGenerico();
     if (generico) {
         Grava(10107, QStringLiteral("0"));
@@ -341,21 +337,19 @@ void TFrmMnu_For::spOpcao3Click() {
         Grava(10102, QStringLiteral("SEQ_CB:1"));
         Grava(10107, Fininvest() ? QStringLiteral("12") : QStringLiteral("10"));
     }
-    if (!PreparaPagamentoCartao(false)) return;
-    bool criou = true;
+    if (!PreparaPagamentoCartao(false)) return false;
     if (generico) {
-        if (!RealizaProcedimentosTEFPagtoGenerico(this)) return;
-        criou = CriaExecutaForm(this, FrmPagto_Gen);
-        if (!criou) MensagemFalhaCriacao("FrmPagto_Gen");
+        if (!RealizaProcedimentosTEFPagtoGenerico(this)) return false;
+        AbreFormulario(FrmPagto_Gen, "FrmPagto_Gen");
+    } else if (Fininvest()) {
+        AbreFormulario(FrmPgt_CrdFin, "FrmPgt_Crd");
     } else {
-        criou = Fininvest() ? CriaExecutaForm(this, FrmPgt_CrdFin) : CriaExecutaForm(this, FrmPgt_Crd);
-        if (!criou) MensagemFalhaCriacao("FrmPgt_Crd");
+        AbreFormulario(FrmPgt_Crd, "FrmPgt_Crd");
     }
-    AposOpcao();
+    return true;
 }
 
-void TFrmMnu_For::spOpcao4Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmMnu_For::spOpcao4Click() {
     // The card invoice's debit goes through the host's sale as well when the server asks for it.
     const bool genericoFininvest = Fininvest() && FlagPagamentoGenerico();
     const bool generico = PagamentoGenerico();
@@ -366,25 +360,27 @@ void TFrmMnu_For::spOpcao4Click() {
         Grava(10107, Fininvest() ? QStringLiteral("13") : QStringLiteral("11"));
     }
     const bool redeDestino = Liquidacao::PagamentoRede() && host::LeCampo(10107) == QLatin1String("11");
-    if (!PreparaPagamentoCartao(redeDestino)) return;
+    if (!PreparaPagamentoCartao(redeDestino)) return false;
     if (generico || genericoFininvest) {
-        if (!RealizaProcedimentosTEFPagtoGenerico(this)) return;
-        if (genericoFininvest ? !CriaExecutaForm(this, FrmPagto_GenFin)
-                              : !CriaExecutaForm(this, FrmPagto_Gen))
-            MensagemFalhaCriacao("FrmPagto_Gen");
-    } else if (Fininvest() ? !CriaExecutaForm(this, FrmPgt_DebFin) : !CriaExecutaForm(this, FrmPgt_Deb)) {
-        MensagemFalhaCriacao("FrmPgt_Deb");
+        if (!RealizaProcedimentosTEFPagtoGenerico(this)) return false;
+        if (genericoFininvest)
+            AbreFormulario(FrmPagto_GenFin, "FrmPagto_Gen");
+        else
+            AbreFormulario(FrmPagto_Gen, "FrmPagto_Gen");
+    } else if (Fininvest()) {
+        AbreFormulario(FrmPgt_DebFin, "FrmPgt_Deb");
+    } else {
+        AbreFormulario(FrmPgt_Deb, "FrmPgt_Deb");
     }
-    AposOpcao();
+    return true;
 }
 
-void TFrmMnu_For::spOpcao5Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmMnu_For::spOpcao5Click() {
     if (!LeAnalisaCartaoCB(TIPO_CARTAO_SAQUE, lbMensagem)) {
         Grava(1027, Texto(msg::ErroOperacaoCancelada));
         Grava(1009, QStringLiteral("FF"));
         EncerraComResultado();
-        return;
+        return false;
     }
     // Until the bank answers the withdrawal, an end of the dialog reads as the operator's cancellation: a
     // chip step that fails closes it without a reply, and 1009 still holds the bill query's approval.
@@ -395,9 +391,8 @@ void TFrmMnu_For::spOpcao5Click() {
     TFrmMod* saque = nullptr;
     const Fabricas::Fabrica cria = Fabricas::Busca("TFrmSaquePagtoCta_CMag");
     if (!cria || !CriaExecutaFormImpl(cria, this, saque)) {
-        MensagemFalhaCriacao("FrmSaquePagtoCta_CMag");
-        AposOpcao();
-        return;
+        MenusEntrada::FalhaCriacao(this, "FrmSaquePagtoCta_CMag");
+        return true;
     }
     if (ModalResult() == mrNone) {
         // The operator went back: the card read for this withdrawal is done with.
@@ -405,70 +400,62 @@ void TFrmMnu_For::spOpcao5Click() {
             host::FechaPinpadCB();
             bPinpadCBAberto = false;
         }
-        AposOpcao();
-        return;
+        return true;
     }
     // A PIN the customer did not give has already been reported.
-    if (!bStatusCapturaSenha) return;
+    if (!bStatusCapturaSenha) return false;
     // Only an approved withdrawal pays the bills; a refusal goes to the host as the bank gave it.
     if (host::LeCampoInteiro(1009, 0, 255) != 0 || !GravaDadosSaquePagamentoContas()) {
         host::GravaArquivo();
-        return;
+        return false;
     }
-    if (!CriaExecutaForm(this, FrmPagto_Gen)) MensagemFalhaCriacao("FrmPagto_Gen");
-    AposOpcao();
+    AbreFormulario(FrmPagto_Gen, "FrmPagto_Gen");
+    return true;
 }
 
-void TFrmMnu_For::spOpcao6Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmMnu_For::spOpcao6Click() {
     Grava(10107, QStringLiteral("11"));
     TrataGravacao_SEQ_CB();
     Grava(10217, ServicoHzinho_Pagamento.texto(0, 20));
     Grava(10275, ServicoHzinho_25_InformacaoModoTransacao.inteiro(54, 3, 0) == 2 ? QStringLiteral("1")
                                                                                  : QStringLiteral("0"));
-    if (!PreparaPagamentoCartao(false)) return;
-    if (!CriaExecutaForm(this, FrmPgt_DebContaCB)) MensagemFalhaCriacao("FrmPgt_DebContaCB");
-    AposOpcao();
+    if (!PreparaPagamentoCartao(false)) return false;
+    AbreFormulario(FrmPgt_DebContaCB, "FrmPgt_DebContaCB");
+    return true;
 }
 
-void TFrmMnu_For::spOpcao7Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmMnu_For::spOpcao7Click() {
     Grava(10102, QStringLiteral("SEQ_CB:1"));
     Grava(10107, QStringLiteral("10"));
     TrataGravacao_SEQ_CB();
     Grava(10217, ServicoHzinho_Pagamento.texto(0, 20));
     Grava(10275, ServicoHzinho_25_InformacaoModoTransacao.inteiro(54, 3, 0) == 2 ? QStringLiteral("1")
                                                                                  : QStringLiteral("0"));
-    if (!PreparaPagamentoCartao(false)) return;
-    if (!CriaExecutaForm(this, FrmPgt_CredContaCB)) MensagemFalhaCriacao("FrmPgt_CredContaCB");
-    AposOpcao();
+    if (!PreparaPagamentoCartao(false)) return false;
+    AbreFormulario(FrmPgt_CredContaCB, "FrmPgt_CredContaCB");
+    return true;
 }
 
-void TFrmMnu_For::spOpcao8Click() {
+bool TFrmMnu_For::spOpcao8Click() {
     using namespace Valoresmultiplasformas;
-    HabilitaDesabilitaBotoes(false);
     const int divisao = Coletavalortrn::ExecutaColeta<TFrmCVC_MFP>(QStringLiteral("FrmCVC_MFP"));
     if (divisao == mrNone) {
         // Could not be created: already reported to the host.
         setModalResult(mrOk);
-        return;
+        return false;
     }
-    if (divisao != mrOk) {
-        AposOpcao();
-        return;
-    }
+    if (divisao != mrOk) return true;
     if (Usada(DEBITO)) {
         Grava(10102, QStringLiteral("SEQ_CB:1"));
         Grava(10107, QStringLiteral("13"));
-        if (!PreparaPagamentoCartao(false)) return;
+        if (!PreparaPagamentoCartao(false)) return false;
     }
     // The cheques bring their own data dialog; without them the card's part leads.
-    if (Usada(CHEQUE)) {
-        if (!CriaExecutaForm(this, FrmPFN_Chq_MFP)) MensagemFalhaCriacao("FrmPFN_Chq_MFP");
-    } else if (!CriaExecutaForm(this, FrmPFN_Deb_MFP)) {
-        MensagemFalhaCriacao("FrmPFN_Deb_MFP");
-    }
-    AposOpcao();
+    if (Usada(CHEQUE))
+        AbreFormulario(FrmPFN_Chq_MFP, "FrmPFN_Chq_MFP");
+    else
+        AbreFormulario(FrmPFN_Deb_MFP, "FrmPFN_Deb_MFP");
+    return true;
 }
 
 void HabilitaSomenteCompraAVista() {

@@ -22,15 +22,15 @@ class TFrmMnu_For : public TFrmMnu_Mod {
 public:
     explicit TFrmMnu_For(QWidget* pai);
 
-    void spOpcao1Click();
-    void spOpcao2Click();
-    void spOpcao3Click();
-    void spOpcao4Click();
-    void spOpcao5Click();
-    void spOpcao6Click();
-    void spOpcao7Click();
+    bool spOpcao1Click();
+    bool spOpcao2Click();
+    bool spOpcao3Click();
+    bool spOpcao4Click();
+    bool spOpcao5Click();
+    bool spOpcao6Click();
+    bool spOpcao7Click();
     // The card invoice in several forms: the split, then the dialog that settles it.
-    void spOpcao8Click();
+    bool spOpcao8Click();
 
     // Whether the network of the card just read may pay bills with the sale type of field 10107.
     bool TrataRedesHabilitadasPagamento();
@@ -49,15 +49,16 @@ public:
     bool RedesHabilitadasPagamento = false;
 
 protected:
+    // The account options' captions name the payment's service; the documents and their total.
     void IniciaFormularioMenu() override;
+    // The card invoice counts its enabled methods.
     void VerificaOpcoesHabilitadas() override;
-    void FormShow() override;
+    // The menu goes on: its own message, and whether a single method is left.
+    void AposOpcao() override;
 
 private:
     // The card preparation of options 3, 4, 6 and 7: BIN query (reads the card) and network check.
     bool PreparaPagamentoCartao(bool redeDestino);
-    // After an option: the menu goes on unless the dialog closed the chain.
-    void AposOpcao();
     void EncerraComResultado();
 };
 

@@ -24,23 +24,17 @@ bool Funcao(const char* funcao) {
     return host::LeCampo(10298) == QLatin1String(funcao);
 }
 
+using M = TFrmIdCliMagCel_Mnu;
+constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
+    {msg::OpcaoCartao, "IdentificacaoClienteCartao", Menumodelolumo::ForaCNC, &M::spOpcao1Click},
+    {msg::OpcaoNumeroCelular, "IdentificacaoClienteCelular", Menumodelolumo::ForaCNC, &M::spOpcao2Click},
+};
+
 } // namespace
 
 TFrmIdCliMagCel_Mnu::TFrmIdCliMagCel_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmIdCliMagCel_Mnu")) {
-    LigaOpcoes(this, {&TFrmIdCliMagCel_Mnu::spOpcao1Click, &TFrmIdCliMagCel_Mnu::spOpcao2Click});
-}
-
-void TFrmIdCliMagCel_Mnu::IniciaFormularioMenu() {
-    DefineTitulo(Texto(msg::TituloIdentificacaoClienteCartaoPrePago));
-    DefineOpcoes({msg::OpcaoCartao, msg::OpcaoNumeroCelular});
-}
-
-void TFrmIdCliMagCel_Mnu::VerificaOpcoesHabilitadas() {
-    const ConfiguracaoMenu chave;
-    HabilitaOpcao(1, chave("IdentificacaoClienteCartao") && !Lumomain::TrnCNC);
-    HabilitaOpcao(2, chave("IdentificacaoClienteCelular") && !Lumomain::TrnCNC);
-}
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmIdCliMagCel_Mnu"), msg::TituloIdentificacaoClienteCartaoPrePago,
+                  kOpcoes) {}
 
 void TFrmIdCliMagCel_Mnu::Identificado(const char* forma) {
     // The transfer names its origin card to the bank: the card that identified the holder.
@@ -65,8 +59,7 @@ void TFrmIdCliMagCel_Mnu::NaoIdentificado() {
     setModalResult(mrOk);
 }
 
-void TFrmIdCliMagCel_Mnu::spOpcao1Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmIdCliMagCel_Mnu::spOpcao1Click() {
     host::LimpaCampo(10154);
     bool lido = false;
     if (Funcao(FUNCAO_SAQUE)) {
@@ -81,19 +74,19 @@ void TFrmIdCliMagCel_Mnu::spOpcao1Click() {
         host::Grava(1027, Texto(msg::ErroOperacaoCancelada));
         host::Grava(1009, QStringLiteral("FF"));
         NaoIdentificado();
-        return;
+    } else {
+        Identificado("1");
     }
-    Identificado("1");
+    return true;
 }
 
-void TFrmIdCliMagCel_Mnu::spOpcao2Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmIdCliMagCel_Mnu::spOpcao2Click() {
     if (Coletavalortrn::ExecutaColeta<TFrmColetaDadosCelular>(QStringLiteral("FrmColetaDadosCelular")) !=
-        mrOk) {
+        mrOk)
         NaoIdentificado();
-        return;
-    }
-    Identificado("2");
+    else
+        Identificado("2");
+    return true;
 }
 
 namespace Lumomain {

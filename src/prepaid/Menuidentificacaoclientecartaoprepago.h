@@ -9,12 +9,8 @@ class TFrmIdCliMagCel_Mnu : public TFrmMnu_Mod {
 public:
     explicit TFrmIdCliMagCel_Mnu(QWidget* pai);
 
-    void spOpcao1Click();
-    void spOpcao2Click();
-
-protected:
-    void IniciaFormularioMenu() override;
-    void VerificaOpcoesHabilitadas() override;
+    bool spOpcao1Click();
+    bool spOpcao2Click();
 
 private:
     // The holder was identified: the transfer's origin card, 10154 "0", the way, and the menu closes.

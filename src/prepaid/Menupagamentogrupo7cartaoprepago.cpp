@@ -25,112 +25,91 @@ constexpr int TIPO_CARTAO_PRE_PAGO = 41;
 // Offset in h-record 41 of the flag of option 1; options 2 to 5 follow, one character each.
 constexpr int OFFSET_OPCOES_H41 = 25;
 
+// Each option is offered when the group-7 parameters enable its sub-function.
+bool SubFuncaoHabilitada(int opcao, bool) {
+    return Lumomain::ServicoHzinho_41_ConsultaSubFuncoesHabilitadasCartaoPrePago.texto(
+               static_cast<size_t>(OFFSET_OPCOES_H41 + opcao - 1), 1) == QLatin1String("1");
+}
+
+using M = TFrmCartaoPrePagoGrupo7_Mnu;
+constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
+    {msg::OpcaoSaque, {}, SubFuncaoHabilitada, &M::spOpcao1Click},
+    {msg::OpcaoDeposito, {}, SubFuncaoHabilitada, &M::spOpcao2Click},
+    {msg::OpcaoSaldo, {}, SubFuncaoHabilitada, &M::spOpcao3Click},
+    {msg::OpcaoExtrato, {}, SubFuncaoHabilitada, &M::spOpcao4Click},
+    {msg::OpcaoTransferencia, {}, SubFuncaoHabilitada, &M::spOpcao5Click},
+};
+
 } // namespace
 
 TFrmCartaoPrePagoGrupo7_Mnu::TFrmCartaoPrePagoGrupo7_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmCartaoPrePagoGrupo7_Mnu")) {
-    LigaOpcoes(this,
-               {&TFrmCartaoPrePagoGrupo7_Mnu::spOpcao1Click, &TFrmCartaoPrePagoGrupo7_Mnu::spOpcao2Click,
-                &TFrmCartaoPrePagoGrupo7_Mnu::spOpcao3Click, &TFrmCartaoPrePagoGrupo7_Mnu::spOpcao4Click,
-                &TFrmCartaoPrePagoGrupo7_Mnu::spOpcao5Click});
-}
-
-void TFrmCartaoPrePagoGrupo7_Mnu::IniciaFormularioMenu() {
-    DefineTitulo(Texto(msg::TituloMenuCartaoPrePago));
-    DefineOpcoes(
-        {msg::OpcaoSaque, msg::OpcaoDeposito, msg::OpcaoSaldo, msg::OpcaoExtrato, msg::OpcaoTransferencia});
-}
-
-void TFrmCartaoPrePagoGrupo7_Mnu::VerificaOpcoesHabilitadas() {
-    const auto& h41 = Lumomain::ServicoHzinho_41_ConsultaSubFuncoesHabilitadasCartaoPrePago;
-    for (int i = 0; i < 5; ++i)
-        HabilitaOpcao(i + 1, h41.texto(static_cast<size_t>(OFFSET_OPCOES_H41 + i), 1) == QLatin1String("1"));
-}
-
-void TFrmCartaoPrePagoGrupo7_Mnu::FormShow() {
-    TFrmMnu_Mod::FormShow();
-    DefineMensagem(Texto(msg::MsgTipoPagamento));
-}
+    : TFrmMnu_Mod(pai, QStringLiteral("FrmCartaoPrePagoGrupo7_Mnu"), msg::TituloMenuCartaoPrePago, kOpcoes,
+                  msg::MsgTipoPagamento) {}
 
 bool TFrmCartaoPrePagoGrupo7_Mnu::IniciaOpcao(const char* funcao) {
-    HabilitaDesabilitaBotoes(false);
     if (host::Grava(10298, QLatin1String(funcao))) return true;
     EncerraPeloOperador();
     return false;
 }
 
-void TFrmCartaoPrePagoGrupo7_Mnu::EncerraPeloOperador() {
+bool TFrmCartaoPrePagoGrupo7_Mnu::EncerraPeloOperador() {
     host::Grava(1027, Texto(msg::ErroFinalizadoOper));
     host::Grava(1009, QStringLiteral("FF"));
     host::GravaArquivo();
-    EncerraOperacao();
+    return EncerraOperacao();
 }
 
-void TFrmCartaoPrePagoGrupo7_Mnu::EncerraOperacao() {
+bool TFrmCartaoPrePagoGrupo7_Mnu::EncerraOperacao() {
     ServicosCartao::FechaPinpad();
     // The holder's card number is not kept beyond the operation.
     Lumomain::ServicoHzinho_40_ConsultaCartaoPrePago.limpa();
     setModalResult(mrOk);
+    return false;
 }
 
-template <class T> void TFrmCartaoPrePagoGrupo7_Mnu::ConcluiMovimento(const char* nomeForm) {
+template <class T> bool TFrmCartaoPrePagoGrupo7_Mnu::ConcluiMovimento(const char* nomeForm) {
     // A refused name has been reported already; a query left unprinted keeps the operator's cancellation
     // that the identification query preset.
-    if (!TrataConfirmacaoProprietarioCartaoPrePago()) {
-        EncerraOperacao();
-        return;
-    }
+    if (!TrataConfirmacaoProprietarioCartaoPrePago()) return EncerraOperacao();
     if (!Lumomain::ImprimeConsultaCartaoPrePago()) {
         host::GravaArquivo();
-        EncerraOperacao();
-        return;
+        return EncerraOperacao();
     }
     TFrmTrnCartaoPrePago_Mod::ExecutaTransacaoForm<T>(QLatin1String(nomeForm));
-    EncerraOperacao();
+    return EncerraOperacao();
 }
 
-void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao1Click() {
-    if (!IniciaOpcao("10")) return;
-    if (!Lumomain::ColetaValorCartaoPrePago() || !Lumomain::ColetaDadosCartaoCelularCartaoPrePago()) {
-        EncerraPeloOperador();
-        return;
-    }
+bool TFrmCartaoPrePagoGrupo7_Mnu::spOpcao1Click() {
+    if (!IniciaOpcao("10")) return false;
+    if (!Lumomain::ColetaValorCartaoPrePago() || !Lumomain::ColetaDadosCartaoCelularCartaoPrePago())
+        return EncerraPeloOperador();
     // A holder identified by the card itself needs no query: the PIN on that card identifies the holder.
     // The query and the name report their own failures.
     if (host::LeCampo(10229) == QLatin1String("2") &&
         (!Lumomain::VerificaIdentificacaoClienteSaqueCartaoPrePago() ||
-         !TrataConfirmacaoProprietarioCartaoPrePago())) {
-        EncerraOperacao();
-        return;
-    }
-    if (!CriaExecutaForm(this, FrmMod_SaqueCartaoPrePago)) MensagemFalhaCriacao("FrmMod_SaqueCartaoPrePago");
-    EncerraOperacao();
+         !TrataConfirmacaoProprietarioCartaoPrePago()))
+        return EncerraOperacao();
+    AbreFormulario(FrmMod_SaqueCartaoPrePago, "FrmMod_SaqueCartaoPrePago");
+    return EncerraOperacao();
 }
 
-void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao2Click() {
-    if (!IniciaOpcao("14")) return;
+bool TFrmCartaoPrePagoGrupo7_Mnu::spOpcao2Click() {
+    if (!IniciaOpcao("14")) return false;
     if (!host::Grava(10527, QStringLiteral("3")) || !Lumomain::ColetaValorCartaoPrePago() ||
-        !Lumomain::ColetaDadosCartaoCelularCartaoPrePago() || !Lumomain::ColetaCPFCartaoPrePago()) {
-        EncerraPeloOperador();
-        return;
-    }
-    if (!Lumomain::VerificaIdentificacaoClienteDepositoTransfCartaoPrePago()) {
-        EncerraOperacao();
-        return;
-    }
-    ConcluiMovimento<TFrmDepCartaoPrePago>("FrmDepCartaoPrePago");
+        !Lumomain::ColetaDadosCartaoCelularCartaoPrePago() || !Lumomain::ColetaCPFCartaoPrePago())
+        return EncerraPeloOperador();
+    if (!Lumomain::VerificaIdentificacaoClienteDepositoTransfCartaoPrePago()) return EncerraOperacao();
+    return ConcluiMovimento<TFrmDepCartaoPrePago>("FrmDepCartaoPrePago");
 }
 
-void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao3Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmCartaoPrePagoGrupo7_Mnu::spOpcao3Click() {
     Consultacartaoprepago::ExecutaConsultaSaldo(this);
-    ReabilitaSeContinua();
+    return true;
 }
 
-void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao4Click() {
-    HabilitaDesabilitaBotoes(false);
+bool TFrmCartaoPrePagoGrupo7_Mnu::spOpcao4Click() {
     Consultacartaoprepago::ExecutaConsultaExtrato(this);
-    ReabilitaSeContinua();
+    return true;
 }
 
 bool TFrmCartaoPrePagoGrupo7_Mnu::ColetaDadosCartaoSenhaTransferenciaCartaoPrePago() {
@@ -144,20 +123,14 @@ bool TFrmCartaoPrePagoGrupo7_Mnu::ColetaDadosCartaoSenhaTransferenciaCartaoPrePa
     return false;
 }
 
-void TFrmCartaoPrePagoGrupo7_Mnu::spOpcao5Click() {
-    if (!IniciaOpcao("16")) return;
-    if (!Lumomain::ColetaValorCartaoPrePago() || !Lumomain::ColetaDadosCartaoCelularCartaoPrePago()) {
-        EncerraPeloOperador();
-        return;
-    }
+bool TFrmCartaoPrePagoGrupo7_Mnu::spOpcao5Click() {
+    if (!IniciaOpcao("16")) return false;
+    if (!Lumomain::ColetaValorCartaoPrePago() || !Lumomain::ColetaDadosCartaoCelularCartaoPrePago())
+        return EncerraPeloOperador();
     if (!ColetaDadosCartaoSenhaTransferenciaCartaoPrePago()) {
         host::GravaArquivo();
-        EncerraOperacao();
-        return;
+        return EncerraOperacao();
     }
-    if (!Lumomain::VerificaIdentificacaoClienteTransferenciaCartaoPrePago()) {
-        EncerraOperacao();
-        return;
-    }
-    ConcluiMovimento<TFrmTransfCartaoPrePago>("FrmTransfCartaoPrePago");
+    if (!Lumomain::VerificaIdentificacaoClienteTransferenciaCartaoPrePago()) return EncerraOperacao();
+    return ConcluiMovimento<TFrmTransfCartaoPrePago>("FrmTransfCartaoPrePago");
 }

@@ -9,30 +9,26 @@ class TFrmCartaoPrePagoGrupo7_Mnu : public TFrmMnu_Mod {
 public:
     explicit TFrmCartaoPrePagoGrupo7_Mnu(QWidget* pai);
 
-    void spOpcao1Click();
-    void spOpcao2Click();
-    void spOpcao3Click();
-    void spOpcao4Click();
-    void spOpcao5Click();
+    bool spOpcao1Click();
+    bool spOpcao2Click();
+    bool spOpcao3Click();
+    bool spOpcao4Click();
+    bool spOpcao5Click();
 
     // The transfer's own card and PIN, read before the destination is asked for.
     bool ColetaDadosCartaoSenhaTransferenciaCartaoPrePago();
 
-protected:
-    void IniciaFormularioMenu() override;
-    void VerificaOpcoesHabilitadas() override;
-    void FormShow() override;
-
 private:
-    // Buttons off and the sub-function in field 10298; false when the write failed (the option has ended).
+    // The sub-function in field 10298; false when the write failed (the option has ended).
     bool IniciaOpcao(const char* funcao);
-    // A value, identification or CPF step failed: the host sees an operator cancellation and the menu closes.
-    void EncerraPeloOperador();
+    // The endings of an option; the menu closes, and false is for the handler to return. A value,
+    // identification or CPF step failed: the host sees an operator cancellation.
+    bool EncerraPeloOperador();
     // A step failed having reported its own reason, or the operation ended: the menu closes.
-    void EncerraOperacao();
+    bool EncerraOperacao();
     // The last steps of the deposit and the transfer: the holder's name confirmed, the query printed, the
     // movement sent.
-    template <class T> void ConcluiMovimento(const char* nomeForm);
+    template <class T> bool ConcluiMovimento(const char* nomeForm);
 };
 
 extern TFrmCartaoPrePagoGrupo7_Mnu* FrmCartaoPrePagoGrupo7_Mnu;

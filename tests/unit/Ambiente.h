@@ -4,7 +4,10 @@
 #pragma once
 
 #include "basekit.h"
+#include "frame/Lumomain.h"
 #include "hostlink.h"
+#include "payment/Estadocontas.h"
+#include "protocol/ServicosResposta.h"
 #include "vortasim.h"
 
 #include <gtest/gtest.h>
@@ -202,15 +205,40 @@ inline ResultadoDialogos FechaDialogos(const std::function<void()>& chamada,
     return r;
 }
 
+// The module's globals that a call leaves behind (reply records, the payment group, the TEF company) back to
+// where a parameter load starts: every test starts from there and leaves them so, whatever a dialog changed.
+inline void ReiniciaModulo() {
+    using namespace Lumomain;
+    IniciaServicosHzinhoParametros();
+    for (auto* r : {&ServicoHzinho_Coleta_Trilha, &ServicoHzinho_Coleta_Senha})
+        r->limpa();
+    ServicoHzinho_47_TrataColetaToken.limpa();
+    ServicoHzinho_29_FormasColetaTipoConta_Emprest_Consig.limpa();
+    ServicoHzinho_45_DadosBoletoRegistrado.limpa();
+    TabelaServicoQ_082_DadosConsultaCodigoBarras.limpa();
+    DadosAdicionaisBoletoRegistradoContingencia.limpa();
+    Contas::ServACP.limpa();
+    IndiceDadosAdicionais = iVeioServicoh45 = iVeioServicoh27 = QtdeDocsConsultadosOK = 0;
+    NumeroLinhaRecorteAqui = NumeroLinhasCupomTEF = 0;
+    IndiceDocsConsultadosOK.clear();
+    bHabilitaTratamentoToken = TrnADM = TrnCNC = bPinpadCBAberto = bPinpadCBNaoBradescoHabilitado = false;
+    Forma_Pagto = {};
+    for (QString* t :
+         {&sDPCHIP, &VERSAO_DO_VORTA_CB, &GrupoPagto, &RedeDestinoTEF, &EmpresaOriginal, &CodigoEmpresaTEF})
+        t->clear();
+}
+
 class Ambiente : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pasta_.isValid());
         setenv("CB_HOST_DIR", QFile::encodeName(pasta_.path()).constData(), 1);
         VortaSimReinicia();
+        ReiniciaModulo();
     }
 
     void TearDown() override {
+        ReiniciaModulo();
         VortaSimReinicia();
         unsetenv("CB_HOST_DIR");
     }

@@ -38,16 +38,7 @@ protected:
         Ambiente::SetUp();
         using namespace Lumomain;
         ServicoHzinho_Pagamento.atribui("PAGAMENTO DE CONTAS 805111111");
-        for (auto* r : {&ServicoHzinho_TipoContaAceitaSaque, &ServicoHzinho_TipoContaAceitaConsultaSaldo})
-            r->limpa();
-        ServicoHzinho_25_InformacaoModoTransacao.limpa();
-        ServicoHzinho_43_InformacoesModuloCB_BradescoTratamentoEMV.limpa();
-        ServicoHzinho_Informacoes_Gerais_CB.limpa();
-        ServicoHzinho_EmpresaTEF.limpa();
         ServicoHzinho_EmpresaTEF.acrescenta("000000000001BRADESCO CARTOES    810");
-        VERSAO_DO_VORTA_CB.clear();
-        bPinpadCBAberto = false;
-        bPinpadCBNaoBradescoHabilitado = false;
         GrupoPagto = QStringLiteral("3");
         VortaSimDefineObservador(&Cartao::Observa, this);
         form_ = TFrmMod::Cria<TFrmTeste>(nullptr);
@@ -57,8 +48,6 @@ protected:
         VortaSimDefineObservador(nullptr, nullptr);
         delete form_;
         local_.reset();
-        Lumomain::bPinpadCBAberto = false;
-        Lumomain::bPinpadCBNaoBradescoHabilitado = false;
         Ambiente::TearDown();
     }
 
@@ -183,23 +172,6 @@ TEST_F(Cartao, FalhaNaTrocaDePortaDizPinPadNaoEncontrado) {
 
 // ---- Card reading
 
-TEST_F(Cartao, Rede805AbreOPinpadCorrespondenteELeOCartao) {
-    Apresenta(false);
-    EXPECT_TRUE(Lumomain::LeAnalisaCartaoCB(1, &rotulo_));
-    EXPECT_TRUE(VortaSimPinpadAberto());
-    EXPECT_TRUE(Lumomain::bPinpadCBAberto);
-    EXPECT_EQ(Campo(10107), "1");
-    EXPECT_EQ(Eventos("LerCartaoCB \"" + Latin1("CARTÃO DE DÉBITO") + "\""), 1);
-    EXPECT_EQ(Eventos("AnalisaDadosCartaoCB"), 1);
-    EXPECT_TRUE(Campo(10104) == std::string(kTrilha)) << "the card data reach the host";
-
-    Lumomain::FechaPinpadFechaFormGravaArquivo(form_);
-    EXPECT_FALSE(VortaSimPinpadAberto());
-    EXPECT_FALSE(Lumomain::bPinpadCBAberto);
-    EXPECT_EQ(form_->ModalResult(), TFrmMod::mrOk);
-    EXPECT_TRUE(Resultado().has_value());
-}
-
 TEST_F(Cartao, AnaliseTresLeDeNovoSemReabrirOPinpad) {
     Apresenta(false);
     Analises({3, 3, 0});
@@ -218,14 +190,6 @@ TEST_F(Cartao, AnaliseQueRecusaOCartaoTerminaALeituraComFalha) {
     EXPECT_EQ(Campo(1027), Latin1("Cartão inválido."));
     EXPECT_FALSE(VortaSimPinpadAberto());
     EXPECT_FALSE(Lumomain::bPinpadCBAberto);
-}
-
-TEST_F(Cartao, LeituraQueFalhaFechaOPinpad) {
-    VortaSimPinpadApresentaCartao(-1);
-    EXPECT_FALSE(Lumomain::LeAnalisaCartaoCB(1, &rotulo_));
-    EXPECT_FALSE(VortaSimPinpadAberto());
-    EXPECT_FALSE(Lumomain::bPinpadCBAberto);
-    EXPECT_EQ(Campo(1009), "FF");
 }
 
 TEST_F(Cartao, LeituraGenericaMarcaOCampo10227) {
@@ -317,43 +281,6 @@ TEST_F(Cartao, SenhaNoPinpadCorrespondenteOuNoTipo7PelaRotinaGeral) {
     VortaSimPinpadDefineSenha(kSenha);
     EXPECT_TRUE(Lumomain::LeSenhaCB(false, QStringLiteral("Saque"), 1, &rotulo_, {}));
     EXPECT_EQ(Eventos("LerSenha \""), 1);
-}
-
-TEST_F(Cartao, SenhaCanceladaFechaOPinpadCorrespondente) {
-    Apresenta(false);
-    VortaSimPinpadDefineSenha(nullptr);
-    EXPECT_FALSE(Lumomain::LeSenhaCB(true, QStringLiteral("Saque"), 1, &rotulo_, {}));
-    EXPECT_FALSE(VortaSimPinpadAberto());
-    EXPECT_EQ(Campo(1009), "FF");
-}
-
-// ---- Nothing secret escapes
-
-TEST_F(Cartao, CartaoESenhaNaoAparecemEmClaro) {
-    Apresenta(false);
-    VortaSimPinpadDefineSenha(kSenha);
-    ASSERT_TRUE(Lumomain::LeAnalisaCartaoCB(1, &rotulo_));
-    ASSERT_TRUE(Lumomain::LeSenhaCB(false, QStringLiteral("Saque"), 1, &rotulo_, {}));
-    Lumomain::FechaPinpadFechaFormGravaArquivo(form_);
-
-    const std::string resultado = Resultado().value_or("");
-    const std::string audit = LeArquivo(QStringLiteral(VORTASIM_ARQUIVO_AUDIT)).value_or("");
-    ASSERT_FALSE(resultado.empty());
-    for (const std::string& segredo : {std::string(kNumero), std::string(kTrilha), std::string(kSenha)}) {
-        EXPECT_FALSE(Contem(resultado, segredo)) << "result file";
-        EXPECT_FALSE(Contem(audit, segredo)) << "audit trail";
-        for (const auto& linha : todos_)
-            EXPECT_FALSE(Contem(linha, segredo)) << "observer line";
-    }
-    // The PIN is nowhere in the fields either: only its block is.
-    bool senhaEmCampo = false;
-    VortaSimVisitaCampos(
-        [](int, int, const char* valor, int tamanho, void* contexto) {
-            if (std::string(valor, static_cast<size_t>(tamanho)).find(kSenha) != std::string::npos)
-                *static_cast<bool*>(contexto) = true;
-        },
-        &senhaEmCampo);
-    EXPECT_FALSE(senhaEmCampo);
 }
 
 // ---- Chip services of the base form

@@ -242,39 +242,6 @@ TEST_F(Hostlink, GetBuildInfoSemVersao) {
 
 // ---- other payment modules ----
 
-TEST_F(Hostlink, CarregaModulosExecuta) {
-    VortaSimDefineModuloTEF(VORTASIM_MODULO_EXECUTA, "00", 3, 27);
-    EXPECT_TRUE(CarregaModulos("805", 4, 2));
-    EXPECT_EQ(Campo(1009), "00");
-    EXPECT_EQ(Campo(10170), "3");
-    EXPECT_EQ(Campo(20128), "27");
-    char codigo[8];
-    int a = -1, b = -1;
-    VortaSimUltimoModuloTEF(codigo, sizeof codigo, &a, &b);
-    EXPECT_STREQ(codigo, "805");
-    EXPECT_EQ(a, 4);
-    EXPECT_EQ(b, 2);
-}
-
-TEST_F(Hostlink, CarregaModulosFalhaNaoTocaOsCampos) {
-    DefineCampo(1009, 0, "xx");
-    VortaSimDefineModuloTEF(VORTASIM_MODULO_FALHA, "0", 1, 1);
-    EXPECT_FALSE(CarregaModulos("93", 3, 1));
-    EXPECT_EQ(Campo(1009), "xx");
-    EXPECT_EQ(Campo(10170), std::nullopt);
-    char codigo[8];
-    int a = -1, b = -1;
-    VortaSimUltimoModuloTEF(codigo, sizeof codigo, &a, &b);
-    EXPECT_STREQ(codigo, "93");
-    EXPECT_EQ(a, 3);
-    EXPECT_EQ(b, 1);
-}
-
-TEST_F(Hostlink, CarregaModulosExcecaoChegaAoChamador) {
-    VortaSimDefineModuloTEF(VORTASIM_MODULO_EXCECAO, "0", 0, 0);
-    EXPECT_THROW(CarregaModulos("810", 1, 0), std::runtime_error);
-}
-
 TEST_F(Hostlink, CarregaModulosPadraoAprova) {
     // A fresh host has a module that runs and approves, with no receipt figures.
     EXPECT_TRUE(CarregaModulos("805", 0, 0));
@@ -296,18 +263,6 @@ bool Validador(uintptr_t janela, const char* nivel, void* contexto) {
     c->janelas.push_back(janela);
     c->niveis.emplace_back(nivel);
     return c->resposta;
-}
-
-TEST_F(Hostlink, ValidarOperadorRespostaRoteirizada) {
-    ChamadasValidador chamadas;
-    VortaSimDefineValidadorOperador(&Validador, &chamadas);
-    VortaSimDefineRespostaOperador(1);
-    EXPECT_TRUE(ValidarOperador(0x10, "2"));
-    VortaSimDefineRespostaOperador(0);
-    EXPECT_FALSE(ValidarOperador(0x10, "2"));
-    // A scripted answer is final: the callback is not asked.
-    EXPECT_TRUE(chamadas.niveis.empty());
-    EXPECT_EQ(VortaSimQtdeValidarOperador(), 2);
 }
 
 TEST_F(Hostlink, ValidarOperadorPerguntaAoValidador) {

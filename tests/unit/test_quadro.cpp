@@ -492,18 +492,6 @@ TEST_F(Autoriza, SemServidorOuSemDescritor) {
     EXPECT_EQ(Campo(1027), Latin1(texto.c_str()));
 }
 
-TEST_F(Autoriza, TcpGuardaOMesmoQueEmProcesso) {
-    PorTcp();
-    ASSERT_TRUE(CargaDoGrupo("1"));
-    EXPECT_EQ(Campo(1009), "00");
-    EXPECT_EQ(Campo(20120), "0001");
-    EXPECT_EQ(Campo(20115), "00002");
-    EXPECT_EQ(Campo(20310), "00004");
-    EXPECT_EQ(Campo(20200, 2), "21INFORMACOES GERAIS   8052370");
-    EXPECT_EQ(progresso_, (std::vector<std::string>{"Aguarde, conectando...", "Aguarde, enviando pedido...",
-                                                    Latin1("Aguarde, processando transação...")}));
-}
-
 // A server written for the test: keeps the request it received and answers with a set reply.
 struct ServidorDeTeste {
     std::string recebido;
@@ -647,6 +635,47 @@ TEST_F(Autoriza, CbServerEscutaEmPortaLivre) {
     ASSERT_TRUE(p.waitForFinished(10000));
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(p.exitCode(), 0);
+}
+
+// What cb-server refuses before it listens: a missing option or an address that is not HOST:PORT (2), a
+// scenario it cannot load (1); each says why on standard error and prints no address.
+TEST(CbServer, OpcoesRecusadasSemEscutar) {
+    const QString cenario = QStringLiteral(CB_CENARIOS "/teste.json");
+    struct Caso {
+        QStringList argumentos;
+        int saida;
+        const char* motivo;
+    };
+    const auto escuta = [&](const char* endereco) {
+        return QStringList{QStringLiteral("--listen"), QString::fromLatin1(endereco),
+                           QStringLiteral("--scenario"), cenario};
+    };
+    const Caso casos[] = {
+        {{}, 2, "--listen and --scenario are required"},
+        {{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")},
+         2,
+         "--listen and --scenario are required"},
+        {{QStringLiteral("--scenario"), cenario}, 2, "--listen and --scenario are required"},
+        {escuta("127.0.0.1"), 2, "--listen takes HOST:PORT"},
+        {escuta(":4000"), 2, "--listen takes HOST:PORT"},
+        {escuta("127.0.0.1:"), 2, "--listen takes HOST:PORT"},
+        {escuta("127.0.0.1:8x"), 2, "--listen takes HOST:PORT"},
+        {escuta("127.0.0.1:65536"), 2, "--listen takes HOST:PORT"},
+        {{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--scenario"),
+          QStringLiteral("/nao/existe.json")},
+         1,
+         "cb-server: "},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.argumentos.join(QLatin1Char(' ')).toStdString());
+        QProcess p;
+        p.start(QStringLiteral(CB_SERVIDOR), c.argumentos);
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), c.saida);
+        EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
+        EXPECT_TRUE(p.readAllStandardError().contains(c.motivo));
+    }
 }
 
 } // namespace

@@ -38,31 +38,6 @@ template <size_t N> std::string Bytes(const Registro<N>& r) {
 
 class Servicos : public Ambiente {
 protected:
-    void SetUp() override {
-        Ambiente::SetUp();
-        IniciaServicosHzinhoParametros();
-        ServicoHzinho_Coleta_Trilha.limpa();
-        ServicoHzinho_Coleta_Senha.limpa();
-        ServicoHzinho_47_TrataColetaToken.limpa();
-        ServicoHzinho_29_FormasColetaTipoConta_Emprest_Consig.limpa();
-        ServicoHzinho_45_DadosBoletoRegistrado.limpa();
-        TabelaServicoQ_082_DadosConsultaCodigoBarras.limpa();
-        DadosAdicionaisBoletoRegistradoContingencia.limpa();
-        IndiceDadosAdicionais = 0;
-        IndiceDocsConsultadosOK.clear();
-        iVeioServicoh45 = iVeioServicoh27 = 0;
-        sDPCHIP.clear();
-        bHabilitaTratamentoToken = false;
-        VERSAO_DO_VORTA_CB.clear();
-        NumeroLinhaRecorteAqui = NumeroLinhasCupomTEF = 0;
-        TrnCNC = false;
-    }
-    void TearDown() override {
-        TrnCNC = false;
-        NumeroLinhaRecorteAqui = NumeroLinhasCupomTEF = 0;
-        VERSAO_DO_VORTA_CB.clear();
-        Ambiente::TearDown();
-    }
     // The lines of an indexed field, 0 .. n - 1 ("<absent>" for a missing one).
     static std::vector<std::string> Linhas(int campo, int n) {
         std::vector<std::string> v;

@@ -1,0 +1,89 @@
+#include "cash/Cancelamentogrupo3.h"
+
+#include "frame/Coletacampocartao.h"
+#include "frame/Lumomain.h"
+#include "host/Host.h"
+#include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+using msg::Texto;
+
+namespace {
+constexpr char kNumerico[] = "cbNumerico";
+}
+
+namespace Cancelamentogrupo3 {
+
+void DefineDadosContaRecibo(const QString& texto) {
+    auto& buffer = Tabelatrn::acDadosConta_Recibo;
+    buffer.fill('\0');
+    const std::string bytes = host::paraLatin1(texto);
+    std::memcpy(buffer.data(), bytes.data(), std::min(bytes.size(), buffer.size() - 1));
+}
+
+} // namespace Cancelamentogrupo3
+
+TFrmCancGrupo3_Trn::TFrmCancGrupo3_Trn(QWidget* pai, const QString& nome) : TFrmTrn_Mod(pai, nome) {
+    pnCaptura->setGeometry(61, 90, 500, 190);
+    lbValor->setGeometry(20, 10, 170, 28);
+    edValor->setGeometry(200, 10, 250, 28);
+    EdNsuVorta = CriaCampo(1, lbNsuVorta, "lbNsuVorta", "EdNsuVorta", 13, msg::MsgNSUVortaGenerico);
+    setTabOrder(edValor, EdNsuVorta);
+    setTabOrder(EdNsuVorta, btConfirma);
+}
+
+QLineEdit* TFrmCancGrupo3_Trn::CriaCampo(int linha, QLabel*& rotulo, const char* nomeRotulo, const char* nome,
+                                         int tamanho, const char* dica) {
+    rotulo = new QLabel(pnCaptura);
+    rotulo->setObjectName(QLatin1String(nomeRotulo));
+    rotulo->setGeometry(20, 10 + 40 * linha, 170, 28);
+    auto* ed = new QLineEdit(pnCaptura);
+    ed->setObjectName(QLatin1String(nome));
+    ed->setGeometry(200, 10 + 40 * linha, 250, 28);
+    ed->setMaxLength(tamanho);
+    ed->setContextMenuPolicy(Qt::NoContextMenu);
+    ed->setProperty(kNumerico, true);
+    ed->installEventFilter(this);
+    DefineDica(ed, Texto(dica));
+    return ed;
+}
+
+void TFrmCancGrupo3_Trn::IniciaCamposForm() {
+    TFrmTrn_Mod::IniciaCamposForm();
+    // The cancellation names the operation by its receipt; the customer types no PIN for it.
+    CapturaSenha = false;
+    lbNsuVorta->setText(Texto(msg::InfoNSUVorta));
+    EdNsuVorta->clear();
+}
+
+bool TFrmCancGrupo3_Trn::eventFilter(QObject* objeto, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && objeto->property(kNumerico).toBool() &&
+        Coletacampocartao::RecusaTeclaNumerica(static_cast<QKeyEvent*>(e)))
+        return true;
+    return TFrmTrn_Mod::eventFilter(objeto, e);
+}
+
+bool TFrmCancGrupo3_Trn::ValidaCamposForm() {
+    if (!TFrmTrn_Mod::ValidaCamposForm()) return false;
+    if (EdNsuVorta->text().isEmpty()) {
+        ExibeMsgErroRepeteCampo(Texto(msg::MsgErroNumComprovanteInvalido), EdNsuVorta, pnCaptura);
+        return false;
+    }
+    return true;
+}
+
+bool TFrmCancGrupo3_Trn::GravaCamposHostlink() {
+    return TFrmTrn_Mod::GravaCamposHostlink() && host::Grava(10103, Lumomain::GrupoPagto) &&
+           host::Grava(10102, EdNsuVorta->text());
+}
