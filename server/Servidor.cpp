@@ -134,6 +134,10 @@ std::optional<std::string> ValorDoPedido(const cbwire::Pedido& pedido, uint16_t 
     return std::nullopt;
 }
 
+std::string Valor(const cbwire::Pedido& pedido, uint16_t campo, uint16_t ocorrencia) {
+    return ValorDoPedido(pedido, campo, ocorrencia).value_or(std::string());
+}
+
 // "cartoes": [{descricao, numero, trilha2, validade, codigoServico, tipo "chip"|"tarja", rede, conta,
 // token}]. Unknown keys and malformed numbers are errors: a test card that does not load would test nothing.
 static bool LeCartoes(const QJsonValue& v, std::vector<CartaoCenario>& cartoes, QString* erro) {

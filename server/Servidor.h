@@ -204,5 +204,7 @@ private:
 // The value the request sent for a host field (its first item with that field and occurrence).
 std::optional<std::string> ValorDoPedido(const cbwire::Pedido& pedido, uint16_t campo,
                                          uint16_t ocorrencia = 0);
+// The same, empty when the request does not carry it.
+std::string Valor(const cbwire::Pedido& pedido, uint16_t campo, uint16_t ocorrencia = 0);
 
 } // namespace cbserver

@@ -64,10 +64,6 @@ std::variant<std::vector<PortadorPrePago>, std::string> LePortadores(const QJson
     return lista;
 }
 
-std::string Valor(const cbwire::Pedido& p, uint16_t campo) {
-    return ValorDoPedido(p, campo).value_or(std::string());
-}
-
 // The holder a value names: a card number (a track starts with it) or the 14 digits of a mobile number.
 const PortadorPrePago* PortadorDe(const std::vector<PortadorPrePago>& lista, const std::string& valor) {
     const std::string numero = valor.substr(0, valor.find_first_of("=D"));

@@ -24,10 +24,6 @@ using contas::Numero;
 
 namespace {
 
-std::string Valor(const cbwire::Pedido& p, uint16_t campo, uint16_t ocorrencia = 0) {
-    return ValorDoPedido(p, campo, ocorrencia).value_or(std::string());
-}
-
 // The n-th constant or module variable the request sent (field 0), from 0.
 std::string Constante(const cbwire::Pedido& p, int n) {
     for (const auto& i : p.itens)

@@ -20,10 +20,6 @@ using namespace contas;
 
 namespace {
 
-std::string Valor(const cbwire::Pedido& p, uint16_t campo, uint16_t ocorrencia = 0) {
-    return ValorDoPedido(p, campo, ocorrencia).value_or(std::string());
-}
-
 long long Centavos(const std::string& s) {
     std::string d;
     for (char c : s)

@@ -40,10 +40,6 @@ struct RegrasSaque {
     std::map<std::string, ReciboRetirada> recibos;
 };
 
-std::string Valor(const cbwire::Pedido& p, uint16_t campo, uint16_t ocorrencia = 0) {
-    return ValorDoPedido(p, campo, ocorrencia).value_or(std::string());
-}
-
 std::string Digitos(const std::string& s) {
     std::string d;
     for (char c : s)

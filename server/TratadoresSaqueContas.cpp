@@ -18,10 +18,6 @@ using contas::Numero;
 
 namespace {
 
-std::string Valor(const cbwire::Pedido& p, uint16_t campo, uint16_t ocorrencia = 0) {
-    return ValorDoPedido(p, campo, ocorrencia).value_or(std::string());
-}
-
 // Cents of a digit string; -1 when it is not one (or too long to be an amount).
 long long Centavos(const std::string& s) {
     if (s.empty() || s.size() > 12 || s.find_first_not_of("0123456789") != std::string::npos) return -1;

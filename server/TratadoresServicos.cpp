@@ -190,10 +190,6 @@ std::string Dinheiro(const std::string& centavos) {
     return "R$ " + d.substr(0, d.size() - 2) + ',' + d.substr(d.size() - 2);
 }
 
-std::string Valor(const cbwire::Pedido& p, uint16_t campo, uint16_t ocorrencia = 0) {
-    return ValorDoPedido(p, campo, ocorrencia).value_or(std::string());
-}
-
 } // namespace
 
 cbwire::Resposta Servidor::RevalidacaoSenhaINSS(const cbwire::Pedido& pedido) {
