@@ -321,15 +321,7 @@ bool TFrmDinChq_Dep::GravaCamposHostlink() {
 }
 
 void TFrmDinChq_Dep::btConfirmaClick() {
-    bControlaKeyPreview = false;
-    HabilitaControles(false);
-    if (!ValidaCamposForm() || !GravaCamposHostlink()) {
-        HabilitaControles(true);
-        bControlaKeyPreview = true;
-        return;
-    }
-    ConfirmaDeposito();
-    bControlaKeyPreview = true;
+    Confirma([this] { return ValidaCamposForm() && GravaCamposHostlink(); }, [this] { ConfirmaDeposito(); });
 }
 
 bool TFrmDinChq_Dep::VerificaExibeDadosConfirmacaoDeposito(const QString& resposta) {

@@ -201,16 +201,22 @@ void TFrmTrn_Mod::btRetornaClick() {
     Volta();
 }
 
-void TFrmTrn_Mod::btConfirmaClick() {
+void TFrmTrn_Mod::Confirma(const std::function<bool()>& prepara, const std::function<void()>& segue) {
     bControlaKeyPreview = false;
     HabilitaControles(false);
-    if (!ValidaCamposForm() || !GravaCamposHostlink() || !VerificaSePagamentoGenericoOuProcessaCHIP()) {
+    if (prepara())
+        segue();
+    else
         HabilitaControles(true);
-        bControlaKeyPreview = true;
-        return;
-    }
-    ConfirmaTransacao();
     bControlaKeyPreview = true;
+}
+
+void TFrmTrn_Mod::btConfirmaClick() {
+    Confirma(
+        [this] {
+            return ValidaCamposForm() && GravaCamposHostlink() && VerificaSePagamentoGenericoOuProcessaCHIP();
+        },
+        [this] { ConfirmaTransacao(); });
 }
 
 bool TFrmTrn_Mod::ConfirmaVencimentoDebitoForcado() {

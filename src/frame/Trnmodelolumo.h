@@ -57,6 +57,9 @@ protected:
     void FormActivate() override;
 
     void HabilitaControles(bool habilita);
+    // A confirm's frame: key advancing and the controls off while prepara checks and writes the form; segue
+    // runs when it passed, else the controls come back.
+    void Confirma(const std::function<bool()>& prepara, const std::function<void()>& segue);
 
 private:
     // The confirm flow after the request fields are written; false when it stopped before the end.
