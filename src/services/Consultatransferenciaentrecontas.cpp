@@ -120,25 +120,21 @@ TFrmCnsTransf_DdCta::TFrmCnsTransf_DdCta(QWidget* pai)
     : TFrmTrnDadosCta_Grp3(pai, QStringLiteral("FrmCnsTransf_DdCta")) {
     edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
     DefineDica(edValor, Texto(msg::MsgValorTotal));
-    LbCSeg = CriaRotulo(QStringLiteral("LbCSeg"));
-    LbCSeg->setText(QStringLiteral("C. Seg:"));
+    LbCSeg = captura.Rotulo(QStringLiteral("LbCSeg"), QStringLiteral("C. Seg:"));
     EdCSeg = CriaCampoNumerico(QStringLiteral("EdCSeg"), 5, msg::MsgCodigoSeguranca);
     // The transcript and any screen capture show it masked.
     EdCSeg->setProperty("cbSensivel", true);
-    lbTipoContaCredito = CriaRotulo(QStringLiteral("lbTipoContaCredito"));
-    cbTipoContaCredito = new QComboBox(pnCaptura);
-    cbTipoContaCredito->setObjectName(QStringLiteral("cbTipoContaCredito"));
-    cbTipoContaCredito->setFocusPolicy(Qt::StrongFocus);
-    cbTipoContaCredito->installEventFilter(this);
-    DefineDica(cbTipoContaCredito,
-               Texto(msg::MsgTipoContaCredito) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
+    lbTipoContaCredito = captura.Rotulo(QStringLiteral("lbTipoContaCredito"));
+    cbTipoContaCredito =
+        captura.Lista(QStringLiteral("cbTipoContaCredito"),
+                      Texto(msg::MsgTipoContaCredito) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
 
     // The debit side first (amount, the card's account type, its code), then the destination account.
     PosicionaConta(2);
-    PosicionaLinha(0, lbValor, edValor);
-    PosicionaLinha(1, lbTipoConta, cbTipoConta);
-    PosicionaLinha(2, LbCSeg, EdCSeg, 80);
-    PosicionaLinha(7, lbTipoContaCredito, cbTipoContaCredito);
+    captura.Linha(0, lbValor, edValor, 250);
+    captura.Linha(1, lbTipoConta, cbTipoConta, 250);
+    captura.Linha(2, LbCSeg, EdCSeg, 80);
+    captura.Linha(7, lbTipoContaCredito, cbTipoContaCredito, 250);
     OrdemCaptura(
         {edValor, cbTipoConta, EdCSeg, EdBanco, EdAgencia, EdC1, EdConta, EdDigito, cbTipoContaCredito});
     connect(cbTipoConta, &QComboBox::currentIndexChanged, this, [this] { cbTipoContaChange(); });
@@ -183,13 +179,6 @@ void TFrmCnsTransf_DdCta::cbTipoContaChange() {
 
 bool TFrmCnsTransf_DdCta::CSegAtivo() const {
     return EdCSeg->isVisibleTo(this) && EdCSeg->isEnabledTo(pnCaptura);
-}
-
-bool TFrmCnsTransf_DdCta::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == cbTipoContaCredito && e->type() == QEvent::KeyPress) {
-        if (TeclaDeLista(cbTipoContaCredito, static_cast<QKeyEvent*>(e))) return true;
-    }
-    return TFrmTrnDadosCta_Grp3::eventFilter(objeto, e);
 }
 
 bool TFrmCnsTransf_DdCta::focusNextPrevChild(bool proximo) {

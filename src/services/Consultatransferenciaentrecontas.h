@@ -54,7 +54,6 @@ public:
 
 protected:
     bool ConcluiConfirmacao() override;
-    bool eventFilter(QObject* objeto, QEvent* e) override;
     bool focusNextPrevChild(bool proximo) override;
     void hideEvent(QHideEvent* e) override;
 

@@ -1,5 +1,6 @@
 #include "services/Trnmodelotransferencialumo.h"
 
+#include "frame/Partes.h"
 #include "host/Host.h"
 #include "resources/Mensagens.h"
 
@@ -18,13 +19,11 @@ TFrmTrnTransf_Mod::TFrmTrnTransf_Mod(QWidget* pai, const QString& nome) : TFrmMo
     QFont fonte(QStringLiteral("Monospace"));
     fonte.setStyleHint(QFont::TypeWriter);
     mmDados->setFont(fonte);
-    btConfirma = CriaBotao(QStringLiteral("btConfirma"), Texto(msg::InfoConfirma), QRect(131, 318, 170, 32));
-    btRetorna = CriaBotao(QStringLiteral("btRetorna"), Texto(msg::InfoRetorna), QRect(321, 318, 170, 32));
-    setTabOrder(btConfirma, btRetorna);
-    LigaClique(btConfirma, [this] { btConfirmaClick(); });
-    LigaClique(btRetorna, [this] { btRetornaClick(); });
-    DefineDica(btConfirma, Texto(msg::MsgTecleEnterParaConfirmar));
-    DefineDica(btRetorna, Texto(msg::MsgTecleEnterParaRetornar));
+    const auto b = Partes::CriaConfirmaRetorna(
+        *this, nullptr, QPoint(126, 318), Texto(msg::InfoRetorna), [this] { btConfirmaClick(); },
+        [this] { btRetornaClick(); });
+    btConfirma = b.confirma;
+    btRetorna = b.retorna;
 }
 
 bool TFrmTrnTransf_Mod::FormCreate() {
