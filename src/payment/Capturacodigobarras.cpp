@@ -89,8 +89,8 @@ TFrmCAP_Mod::TFrmCAP_Mod(QWidget* pai, const QString& nome)
     blocos->setContentsMargins(0, 0, 0, 0);
     blocos->setSpacing(4);
     const auto criaBloco = [&](const char* nomeBloco, int tamanho, int largura) {
-        QLineEdit* e =
-            captura.Campo(QLatin1String(nomeBloco), tamanho, Partes::Entrada::Texto, Texto(msg::MsgCodigoBarras));
+        QLineEdit* e = captura.Campo(QLatin1String(nomeBloco), tamanho, Partes::Entrada::Texto,
+                                     Texto(msg::MsgCodigoBarras));
         e->setParent(linha);
         e->setFixedSize(largura, altura);
         blocos->addWidget(e);
@@ -121,7 +121,8 @@ TFrmCAP_Mod::TFrmCAP_Mod(QWidget* pai, const QString& nome)
     for (QWidget* w : ordem)
         w->installEventFilter(this);
     for (QLineEdit* bloco : {ed_bloco1, ed_bloco2, ed_bloco3}) {
-        connect(bloco, &QLineEdit::textEdited, this, [this, bloco] { Protegido([&] { ed_blocoChange(bloco); }); });
+        connect(bloco, &QLineEdit::textEdited, this,
+                [this, bloco] { Protegido([&] { ed_blocoChange(bloco); }); });
     }
     connect(ed_digito, &QLineEdit::textEdited, this, [this](const QString& texto) {
         if (!texto.isEmpty()) Foca(ed_bloco4_14);

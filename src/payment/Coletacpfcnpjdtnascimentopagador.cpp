@@ -33,8 +33,9 @@ constexpr char MascaraData[] = "99/99/9999;_";
 TFrmCPFCNPJDtNascPagador::TFrmCPFCNPJDtNascPagador(QWidget* pai)
     : TFrmColeta_Mod(pai, QStringLiteral("FrmCPFCNPJDtNascPagador"), GradePagador()) {
     lbTipoPessoa = captura.Rotulo(QStringLiteral("lbTipoPessoa"), Texto(msg::InfoTipoPessoa));
-    cbTipoPessoa = captura.Lista(QStringLiteral("cbTipoPessoa"),
-                                 Texto(msg::MsgTipoPessoa) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
+    cbTipoPessoa =
+        captura.Lista(QStringLiteral("cbTipoPessoa"),
+                      Texto(msg::MsgTipoPessoa) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
     captura.Linha(0, lbTipoPessoa, cbTipoPessoa, 210);
     lbCPFCGC = captura.Rotulo(QStringLiteral("lbCPFCGC"), Texto(msg::InfoCPF));
     edCPFCGC = captura.Campo(QStringLiteral("edCPFCGC"), 0, Partes::Entrada::Texto, Texto(msg::MsgCpfCgc));

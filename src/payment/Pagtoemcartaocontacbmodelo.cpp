@@ -47,7 +47,8 @@ TFrmPgtContaCB_Mod::TFrmPgtContaCB_Mod(QWidget* pai, const QString& nome) : TFrm
     cbTipoConta->addItem(Texto(msg::InfoTipoContaContaPoupanca), QStringLiteral("02"));
     captura.Linha(1, lbTipoConta, cbTipoConta, 200);
     lbCSeg = captura.Rotulo(QStringLiteral("lbCSeg"), QStringLiteral("Cód. Segurança:"));
-    EdCSeg = captura.Campo(QStringLiteral("EdCSeg"), 4, Partes::Entrada::Digitos, Texto(msg::MsgCodigoSeguranca));
+    EdCSeg =
+        captura.Campo(QStringLiteral("EdCSeg"), 4, Partes::Entrada::Digitos, Texto(msg::MsgCodigoSeguranca));
     EdCSeg->setEchoMode(QLineEdit::Password);
     captura.Linha(2, lbCSeg, EdCSeg, 80);
     setTabOrder(edValor, cbTipoConta);

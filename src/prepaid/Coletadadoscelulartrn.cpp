@@ -39,7 +39,8 @@ TFrmColetaDadosCelular::TFrmColetaDadosCelular(QWidget* pai)
         captura.Linha(linha, rotulo, edit, 190);
         return edit;
     };
-    edDDD = campo(0, "lbDDD", msg::InfoDDD, "edDDD", Coletadadoscelulartrn::TAM_DDD, msg::MsgDDDCelular, lbDDD);
+    edDDD =
+        campo(0, "lbDDD", msg::InfoDDD, "edDDD", Coletadadoscelulartrn::TAM_DDD, msg::MsgDDDCelular, lbDDD);
     edNumCelular = campo(1, "lbNumCelular", msg::InfoNumeroCelular, "edNumCelular",
                          Coletadadoscelulartrn::TAM_NUMERO_CELULAR, msg::MsgNumeroCelular, lbNumCelular);
 

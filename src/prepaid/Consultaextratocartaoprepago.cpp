@@ -57,8 +57,8 @@ TFrmCnsExtratoCrtPrePago::TFrmCnsExtratoCrtPrePago(QWidget* pai)
         captura.Linha(linha, lb, edit, 160);
         return edit;
     };
-    edDataInicial = data(0, "lbDataInicial", msg::InfoDataInicial, "edDataInicial", msg::MsgDataInicial,
-                         lbDataInicial);
+    edDataInicial =
+        data(0, "lbDataInicial", msg::InfoDataInicial, "edDataInicial", msg::MsgDataInicial, lbDataInicial);
     edDataFinal = data(1, "lbDataFinal", msg::InfoDataFinal, "edDataFinal", msg::MsgDataFinal, lbDataFinal);
     CriaBotoes({edDataInicial, edDataFinal});
     DefineTitulo(Texto(msg::TituloConsultaExtratoCartaoPrePago));

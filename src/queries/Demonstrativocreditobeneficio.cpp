@@ -1,11 +1,11 @@
 #include "queries/Demonstrativocreditobeneficio.h"
 
 #include "frame/Lumomain.h"
+#include "frame/Servicoscartao.h"
 #include "host/Host.h"
 #include "protocol/Tabelatrn.h"
 #include "queries/Consultadatasdemonstrativosdisponiveis.h"
 #include "resources/Mensagens.h"
-#include "frame/Servicoscartao.h"
 
 #include <QComboBox>
 #include <QDate>
