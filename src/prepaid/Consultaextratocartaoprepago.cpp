@@ -49,17 +49,18 @@ Partes::Grade GradePeriodo() {
 
 TFrmCnsExtratoCrtPrePago::TFrmCnsExtratoCrtPrePago(QWidget* pai)
     : TFrmColeta_Mod(pai, QStringLiteral("FrmCnsExtratoCrtPrePago"), GradePeriodo()) {
-    const auto data = [this](int linha, const char* nomeRotulo, const char* rotulo, const char* nome,
-                             const char* dica, QLabel*& lb) {
+    const auto criaData = [this](int linha, const char* nomeRotulo, const char* rotulo, const char* nome,
+                                 const char* dica, QLabel*& lb) {
         lb = captura.Rotulo(QLatin1String(nomeRotulo), Texto(rotulo));
         auto* edit = captura.Campo(QLatin1String(nome), 0, Partes::Entrada::Digitos, Texto(dica));
         edit->setInputMask(QLatin1String(MASCARA_DATA));
         captura.Linha(linha, lb, edit, 160);
         return edit;
     };
-    edDataInicial =
-        data(0, "lbDataInicial", msg::InfoDataInicial, "edDataInicial", msg::MsgDataInicial, lbDataInicial);
-    edDataFinal = data(1, "lbDataFinal", msg::InfoDataFinal, "edDataFinal", msg::MsgDataFinal, lbDataFinal);
+    edDataInicial = criaData(0, "lbDataInicial", msg::InfoDataInicial, "edDataInicial", msg::MsgDataInicial,
+                             lbDataInicial);
+    edDataFinal =
+        criaData(1, "lbDataFinal", msg::InfoDataFinal, "edDataFinal", msg::MsgDataFinal, lbDataFinal);
     CriaBotoes({edDataInicial, edDataFinal});
     DefineTitulo(Texto(msg::TituloConsultaExtratoCartaoPrePago));
 }
