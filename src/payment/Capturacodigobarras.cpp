@@ -138,8 +138,6 @@ bool TFrmCAP_Mod::FormCreate() {
 void TFrmCAP_Mod::FormShow() {
     bControlaKeyPreview = true;
     IniciaCamposForm();
-    btConfirma->show();
-    btRetorna->show();
     TFrmMod::FormShow();
 }
 

@@ -23,18 +23,9 @@ using msg::Texto;
 
 } // namespace
 
-Partes::Grade TFrmCapturaValorTotal_Mod::GradeTotal() {
-    Partes::Grade g(QRect(111, 150, 400, 80));
-    g.topo = 26;
-    g.altura = 28;
-    g.larguraRotulo = 80;
-    g.xCampo = 110;
-    return g;
-}
-
 TFrmCapturaValorTotal_Mod::TFrmCapturaValorTotal_Mod(QWidget* pai)
-    : TFrmMod(pai, QStringLiteral("FrmCapturaValorTotal_Mod")), captura(*this, GradeTotal()),
-      pnCaptura(captura.Painel()) {
+    : TFrmMod(pai, QStringLiteral("FrmCapturaValorTotal_Mod")),
+      captura(*this, Partes::GradeValor(QRect(111, 150, 400, 80))), pnCaptura(captura.Painel()) {
     edVlrTotal = EdicaoValor::CriaCampoValor(pnCaptura, lbVlrTotal);
     edVlrTotal->setObjectName(QStringLiteral("edVlrTotal"));
     lbVlrTotal->setObjectName(QStringLiteral("lbVlrTotal"));
@@ -66,8 +57,6 @@ void TFrmCapturaValorTotal_Mod::IniciaCamposForm() {
 
 void TFrmCapturaValorTotal_Mod::FormShow() {
     IniciaCamposForm();
-    btConfirma->show();
-    btRetorna->show();
     TFrmMod::FormShow();
 }
 

@@ -36,7 +36,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    static Partes::Grade GradeTotal();
     void IniciaCamposForm();
     // The operator answered Yes and is typing an amount of his own.
     bool bNovoValor = false;

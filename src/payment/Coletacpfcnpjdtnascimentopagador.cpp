@@ -45,13 +45,6 @@ TFrmCPFCNPJDtNascPagador::TFrmCPFCNPJDtNascPagador(QWidget* pai)
                                      Texto(msg::MsgDataNascimento));
     edDataNascimento->setInputMask(QLatin1String(MascaraData));
     captura.Linha(2, lbDataNascimento, edDataNascimento, 210);
-    // The payer's document, when already known, leaves its place empty: the birth date stays where it is.
-    for (QWidget* w : {static_cast<QWidget*>(lbTipoPessoa), static_cast<QWidget*>(cbTipoPessoa),
-                       static_cast<QWidget*>(lbCPFCGC), static_cast<QWidget*>(edCPFCGC)}) {
-        QSizePolicy politica = w->sizePolicy();
-        politica.setRetainSizeWhenHidden(true);
-        w->setSizePolicy(politica);
-    }
 
     CriaBotoes({cbTipoPessoa, edCPFCGC, edDataNascimento});
     connect(cbTipoPessoa, &QComboBox::currentIndexChanged, this,

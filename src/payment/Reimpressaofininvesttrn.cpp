@@ -41,13 +41,13 @@ TFrmRFN_Trn::TFrmRFN_Trn(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmRFN
     edDataTrn = captura.Campo(QStringLiteral("edDataTrn"), 0, Partes::Entrada::Digitos,
                               QStringLiteral("Informe a data da transação."));
     edDataTrn->setInputMask(QStringLiteral("99/99/9999;_"));
-    captura.Linha(1, lbDataTrn, edDataTrn, 200);
+    captura.Linha(0, lbDataTrn, edDataTrn, 200);
     lbNsuVorta = captura.Rotulo(QStringLiteral("lbNsuVorta"), QString::fromUtf8(msg::InfoNSUVorta));
     edNsuVorta = captura.Campo(QStringLiteral("edNsuVorta"), TAMANHO_NSU, Partes::Entrada::Digitos,
                                QString::fromUtf8(msg::MsgNSUVortaGenerico));
     edNsuVorta->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edNsuVorta));
-    captura.Linha(2, lbNsuVorta, edNsuVorta, 200);
+    captura.Linha(1, lbNsuVorta, edNsuVorta, 200);
     setTabOrder(edValor, edDataTrn);
     setTabOrder(edDataTrn, edNsuVorta);
     setTabOrder(edNsuVorta, btConfirma);

@@ -66,7 +66,7 @@ TFrmCnsDtDemDsp::TFrmCnsDtDemDsp(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral
     lbInstrucao->setWordWrap(true);
     lbDatas = captura.Rotulo(QStringLiteral("lbDatas"), QStringLiteral("Data do crédito:"));
     cbDatas = captura.Lista(QStringLiteral("cbDatas"), MensagemDatas());
-    captura.Linha(1, lbDatas, cbDatas, 220);
+    captura.Linha(0, lbDatas, cbDatas, 220);
     setTabOrder(edValor, cbDatas);
     setTabOrder(cbDatas, btConfirma);
     setTabOrder(btConfirma, btRetorna);

@@ -44,7 +44,7 @@ TFrmPedCrtDeb::TFrmPedCrtDeb(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("Fr
     edValor->hide();
     lbMotivo = captura.Rotulo(QStringLiteral("lbMotivo"), QStringLiteral("Motivo:"));
     cbMotivo = captura.Lista(QStringLiteral("cbMotivo"), MensagemMotivo());
-    captura.Linha(1, lbMotivo, cbMotivo, 270);
+    captura.Linha(0, lbMotivo, cbMotivo, 270);
     for (const Motivo& m : kMotivos)
         cbMotivo->addItem(QLatin1String(m.codigo) + QStringLiteral(" - ") + QString::fromUtf8(m.texto),
                           QLatin1String(m.codigo));

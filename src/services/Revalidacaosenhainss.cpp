@@ -34,7 +34,7 @@ TFrmRevSenhaINSS_Crt::TFrmRevSenhaINSS_Crt(QWidget* pai)
     lbNB = captura.Rotulo(QStringLiteral("lbNB"), QStringLiteral("NB:"));
     edNB = captura.Campo(QStringLiteral("edNB"), TAMANHO_NB, Partes::Entrada::Digitos,
                          QString::fromUtf8(msg::MsgNB));
-    captura.Linha(1, lbNB, edNB, 270);
+    captura.Linha(0, lbNB, edNB, 270);
     edNB->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edNB));
     setTabOrder(edValor, edNB);
     setTabOrder(edNB, btConfirma);
