@@ -353,6 +353,9 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "17", "3"}, &Servidor::Cancelamento},
         {{242, "21", "3"}, &Servidor::Cancelamento},
         {{242, "31", "3"}, &Servidor::Cancelamento},
+        // Transfer between accounts.
+        {{242, "28", "3"}, &Servidor::Transferencia},
+        {{242, "29", "3"}, &Servidor::Transferencia},
         // Withdrawal that pays bills.
         {{242, "22", "3"}, &Servidor::SaquePagamentoContas},
         // Prepaid card, group 7.

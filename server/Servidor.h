@@ -175,6 +175,8 @@ private:
     cbwire::Resposta ConsultaDeposito(const cbwire::Pedido& pedido);
     cbwire::Resposta Deposito(const cbwire::Pedido& pedido);
     cbwire::Resposta Cancelamento(const cbwire::Pedido& pedido);
+    // Transfer between accounts (TratadoresTransferencia.cpp): the query 28 and the transfer 29, of group 3.
+    cbwire::Resposta Transferencia(const cbwire::Pedido& pedido);
     // An approved withdrawal or deposit, kept under its NSU for its cancellation: the operation code, the
     // account whose balance moved (empty for none), the value and the kind's data (a receipt's number, a
     // cheque's line).

@@ -19,6 +19,7 @@
 
 namespace cbserver {
 
+using contas::ContaDaChave;
 using contas::Dinheiro;
 using contas::Numero;
 
@@ -45,39 +46,6 @@ long long Inteiro(const std::string& s) {
 std::string Ajusta(std::string s, size_t largura) {
     s.resize(largura, ' ');
     return s;
-}
-
-struct ContaDeposito {
-    std::string conta;   // as the scenario names it: "AAAA NNNNNNN-D"
-    std::string titular; // empty: the bank has no holder data for it
-    std::string agencia, numero, digito;
-};
-
-// The scenario account a 23-character key names (bank, agency, C1, account, digit): the bank must be the
-// scenario's ("depositos.banco", "237" when left out) and agency, account and digit must match as numbers.
-std::optional<ContaDeposito> ContaDaChave(const QJsonObject& raiz, const std::string& chave) {
-    if (chave.size() != 23) return std::nullopt;
-    const QJsonObject deps = raiz.value(QStringLiteral("depositos")).toObject();
-    const std::string banco = Latin1(deps.value(QStringLiteral("banco")).toString(QStringLiteral("237")));
-    if (chave.substr(0, 3) != banco) return std::nullopt;
-    const QJsonArray contas =
-        raiz.value(QStringLiteral("saques")).toObject().value(QStringLiteral("contas")).toArray();
-    for (const QJsonValue& v : contas) {
-        const QJsonObject o = v.toObject();
-        ContaDeposito c;
-        c.conta = Latin1(o.value(QStringLiteral("conta")).toString());
-        c.titular = Latin1(o.value(QStringLiteral("titular")).toString());
-        const auto espaco = c.conta.find(' '), traco = c.conta.find('-');
-        if (espaco == std::string::npos || traco == std::string::npos || traco < espaco) continue;
-        c.agencia = c.conta.substr(0, espaco);
-        c.numero = c.conta.substr(espaco + 1, traco - espaco - 1);
-        c.digito = c.conta.substr(traco + 1);
-        if (Inteiro(c.agencia) == Inteiro(chave.substr(3, 4)) &&
-            Inteiro(c.numero) == Inteiro(chave.substr(8, 13)) &&
-            Inteiro(c.digito) == Inteiro(chave.substr(21, 2)))
-            return c;
-    }
-    return std::nullopt;
 }
 
 } // namespace
