@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,15 +26,6 @@ using host::Grava;
 
 bool Digito(const QString& texto) {
     return texto.size() == 1 && texto.at(0).isDigit();
-}
-
-QLineEdit* CriaEdit(QWidget* painel, const char* nome, const QRect& posicao, int tamanho) {
-    auto* e = new QLineEdit(painel);
-    e->setObjectName(QLatin1String(nome));
-    e->setGeometry(posicao);
-    e->setMaxLength(tamanho);
-    e->setContextMenuPolicy(Qt::NoContextMenu);
-    return e;
 }
 
 } // namespace
@@ -69,52 +61,65 @@ bool SetaFormaPagto() {
 
 } // namespace Capturacodigobarras
 
-TFrmCAP_Mod::TFrmCAP_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome) {
-    pnCaptura = new QFrame(this);
-    pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
-    pnCaptura->setFrameShape(QFrame::Box);
-    pnCaptura->setGeometry(16, 60, 590, 100);
+Partes::Grade TFrmCAP_Mod::GradeCodigo(const QRect& caixa) {
+    Partes::Grade g(caixa);
+    g.topo = 12;
+    g.passo = 44;
+    g.altura = 26;
+    g.xRotulo = 10;
+    g.larguraRotulo = 100;
+    g.xCampo = 110;
+    return g;
+}
 
-    LbTpEntrada = new QLabel(Texto(msg::InfoTipoEntrada), pnCaptura);
-    LbTpEntrada->setObjectName(QStringLiteral("LbTpEntrada"));
-    LbTpEntrada->setGeometry(10, 12, 100, 26);
-    edTpEntrada = CriaEdit(pnCaptura, "edTpEntrada", QRect(110, 12, 30, 26), 1);
+TFrmCAP_Mod::TFrmCAP_Mod(QWidget* pai, const QString& nome)
+    : TFrmMod(pai, nome), captura(*this, GradeCodigo(QRect(16, 60, 590, 100))), pnCaptura(captura.Painel()) {
+    LbTpEntrada = captura.Rotulo(QStringLiteral("LbTpEntrada"), Texto(msg::InfoTipoEntrada));
+    edTpEntrada =
+        captura.Campo(QStringLiteral("edTpEntrada"), 1, Partes::Entrada::Texto, Texto(msg::MsgTpEntrada));
+    captura.Linha(0, LbTpEntrada, edTpEntrada, 30);
 
-    lbDoc = new QLabel(Texto(msg::InfoLBDocumento), pnCaptura);
-    lbDoc->setObjectName(QStringLiteral("lbDoc"));
-    lbDoc->setGeometry(10, 56, 100, 26);
-    EdDoc = CriaEdit(pnCaptura, "EdDoc", QRect(110, 56, 470, 26), 48);
-    // The typed line: three blocks, the general check digit and the fourth block of a boleto, or the fourth
-    // block of a collection in place of the last two.
-    ed_bloco1 = CriaEdit(pnCaptura, "ed_bloco1", QRect(110, 56, 100, 26), 12);
-    ed_bloco2 = CriaEdit(pnCaptura, "ed_bloco2", QRect(214, 56, 104, 26), 12);
-    ed_bloco3 = CriaEdit(pnCaptura, "ed_bloco3", QRect(322, 56, 104, 26), 12);
-    ed_digito = CriaEdit(pnCaptura, "ed_digito", QRect(430, 56, 20, 26), 1);
-    ed_bloco4_14 = CriaEdit(pnCaptura, "ed_bloco4_14", QRect(454, 56, 126, 26), 14);
-    ed_bloco4_12 = CriaEdit(pnCaptura, "ed_bloco4_12", QRect(430, 56, 104, 26), 12);
+    // The document row holds either the scanned bar code or the typed line: three blocks, the general check
+    // digit and the fourth block of a boleto, or the fourth block of a collection in place of the last two.
+    // The blocks sit closer than the controls of a row, so they share one control of the row.
+    lbDoc = captura.Rotulo(QStringLiteral("lbDoc"), Texto(msg::InfoLBDocumento));
+    const int altura = GradeCodigo({}).altura;
+    auto* linha = new QWidget(pnCaptura);
+    auto* blocos = new QHBoxLayout(linha);
+    blocos->setContentsMargins(0, 0, 0, 0);
+    blocos->setSpacing(4);
+    const auto criaBloco = [&](const char* nomeBloco, int tamanho, int largura) {
+        QLineEdit* e = captura.Campo(QLatin1String(nomeBloco), tamanho, Partes::Entrada::Texto,
+                                     Texto(msg::MsgCodigoBarras));
+        e->setParent(linha);
+        e->setFixedSize(largura, altura);
+        blocos->addWidget(e);
+        return e;
+    };
+    EdDoc = criaBloco("EdDoc", 48, 470);
+    ed_bloco1 = criaBloco("ed_bloco1", 12, 100);
+    ed_bloco2 = criaBloco("ed_bloco2", 12, 104);
+    ed_bloco3 = criaBloco("ed_bloco3", 12, 104);
+    ed_digito = criaBloco("ed_digito", 1, 20);
+    ed_bloco4_14 = criaBloco("ed_bloco4_14", 14, 126);
+    ed_bloco4_12 = criaBloco("ed_bloco4_12", 12, 104);
+    blocos->addStretch();
+    captura.Linha(1, lbDoc, linha, 470);
 
     pnBotoes = new QFrame(this);
     pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
     pnBotoes->setGeometry(111, 316, 400, 50);
-    btConfirma =
-        CriaBotao(QStringLiteral("btConfirma"), Texto(msg::InfoConfirma), QRect(20, 8, 170, 32), pnBotoes);
-    btRetorna =
-        CriaBotao(QStringLiteral("btRetorna"), Texto(msg::InfoRetorna), QRect(210, 8, 170, 32), pnBotoes);
+    const auto b = Partes::CriaConfirmaRetorna(
+        *this, pnBotoes, QPoint(15, 8), Texto(msg::InfoRetorna), [this] { btConfirmaClick(); },
+        [this] { btRetornaClick(); },
+        {edTpEntrada, EdDoc, ed_bloco1, ed_bloco2, ed_bloco3, ed_digito, ed_bloco4_14, ed_bloco4_12});
+    btConfirma = b.confirma;
+    btRetorna = b.retorna;
 
     QWidget* ordem[] = {edTpEntrada, EdDoc,        ed_bloco1,    ed_bloco2,  ed_bloco3,
                         ed_digito,   ed_bloco4_14, ed_bloco4_12, btConfirma, btRetorna};
-    for (std::size_t i = 0; i + 1 < std::size(ordem); ++i)
-        setTabOrder(ordem[i], ordem[i + 1]);
     for (QWidget* w : ordem)
         w->installEventFilter(this);
-    DefineDica(edTpEntrada, Texto(msg::MsgTpEntrada));
-    for (QWidget* w : {EdDoc, ed_bloco1, ed_bloco2, ed_bloco3, ed_digito, ed_bloco4_14, ed_bloco4_12})
-        DefineDica(w, Texto(msg::MsgCodigoBarras));
-    DefineDica(btConfirma, Texto(msg::MsgTecleEnterParaConfirmar));
-    DefineDica(btRetorna, Texto(msg::MsgTecleEnterParaRetornar));
-
-    LigaClique(btConfirma, [this] { btConfirmaClick(); });
-    LigaClique(btRetorna, [this] { btRetornaClick(); });
     for (QLineEdit* bloco : {ed_bloco1, ed_bloco2, ed_bloco3}) {
         connect(bloco, &QLineEdit::textEdited, this,
                 [this, bloco] { Protegido([&] { ed_blocoChange(bloco); }); });
@@ -123,6 +128,11 @@ TFrmCAP_Mod::TFrmCAP_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome)
         if (!texto.isEmpty()) Foca(ed_bloco4_14);
     });
     LimpaBlocoCB(1);
+}
+
+bool TFrmCAP_Mod::FormCreate() {
+    captura.Monta();
+    return TFrmMod::FormCreate();
 }
 
 void TFrmCAP_Mod::FormShow() {
@@ -229,7 +239,7 @@ bool TFrmCAP_Mod::eventFilter(QObject* objeto, QEvent* e) {
             tecla == Qt::Key_Backtab || (k->modifiers() & Qt::AltModifier))
             break;
         auto* edit = qobject_cast<QLineEdit*>(w);
-        if (!edit || edit->parent() != pnCaptura) break;
+        if (!edit || !pnCaptura->isAncestorOf(edit)) break;
         if (tecla == Qt::Key_Backspace) break;
         const QString t = k->text();
         if (edit == edTpEntrada) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "frame/Modelolumo.h"
+#include "frame/Partes.h"
 
 #include <QString>
 
@@ -60,6 +61,8 @@ public:
     virtual void btConfirmaClick();
     virtual void btRetornaClick();
 
+    // The capture panel: the kind of entry, then the document.
+    Partes::Captura captura;
     QFrame* pnCaptura = nullptr;
     QLabel* LbTpEntrada = nullptr;
     QLineEdit* edTpEntrada = nullptr;
@@ -80,6 +83,9 @@ public:
     bool PodeAlterarDados = false;
 
 protected:
+    // The capture panel's rows in the box given.
+    static Partes::Grade GradeCodigo(const QRect& caixa);
+    bool FormCreate() override;
     void FormShow() override;
     bool eventFilter(QObject* objeto, QEvent* e) override;
 

@@ -24,25 +24,24 @@ using msg::Texto;
 } // namespace
 
 TFrmCapturaValorTotal_Mod::TFrmCapturaValorTotal_Mod(QWidget* pai)
-    : TFrmMod(pai, QStringLiteral("FrmCapturaValorTotal_Mod")) {
-    pnCaptura = new QFrame(this);
-    pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
-    pnCaptura->setFrameShape(QFrame::Box);
-    pnCaptura->setGeometry(111, 150, 400, 80);
+    : TFrmMod(pai, QStringLiteral("FrmCapturaValorTotal_Mod")),
+      captura(*this, Partes::GradeValor(QRect(111, 150, 400, 80))), pnCaptura(captura.Painel()) {
     edVlrTotal = EdicaoValor::CriaCampoValor(pnCaptura, lbVlrTotal);
     edVlrTotal->setObjectName(QStringLiteral("edVlrTotal"));
     lbVlrTotal->setObjectName(QStringLiteral("lbVlrTotal"));
     DefineDica(edVlrTotal, Texto(msg::MsgValorTotal));
+    captura.Linha(0, lbVlrTotal, edVlrTotal, 270);
 
-    btConfirma = CriaBotao(QStringLiteral("btConfirma"), Texto(msg::InfoConfirma), QRect(126, 318, 170, 32));
-    btRetorna =
-        CriaBotao(QStringLiteral("btRetorna"), QStringLiteral("&9 - Cancela"), QRect(326, 318, 170, 32));
-    setTabOrder(edVlrTotal, btConfirma);
-    setTabOrder(btConfirma, btRetorna);
-    DefineDica(btConfirma, Texto(msg::MsgTecleEnterParaConfirmar));
-    DefineDica(btRetorna, Texto(msg::MsgTecleEnterParaRetornar));
-    LigaClique(btConfirma, [this] { btConfirmaClick(); });
-    LigaClique(btRetorna, [this] { btRetornaClick(); });
+    const auto b = Partes::CriaConfirmaRetorna(
+        *this, nullptr, QPoint(126, 318), QStringLiteral("&9 - Cancela"), [this] { btConfirmaClick(); },
+        [this] { btRetornaClick(); }, {edVlrTotal});
+    btConfirma = b.confirma;
+    btRetorna = b.retorna;
+}
+
+bool TFrmCapturaValorTotal_Mod::FormCreate() {
+    captura.Monta();
+    return TFrmMod::FormCreate();
 }
 
 void TFrmCapturaValorTotal_Mod::IniciaCamposForm() {

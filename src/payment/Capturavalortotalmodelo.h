@@ -2,6 +2,7 @@
 #pragma once
 
 #include "frame/Modelolumo.h"
+#include "frame/Partes.h"
 
 class QFrame;
 class QLabel;
@@ -22,6 +23,7 @@ public:
     // The bill-query dialog's total edit, which receives the confirmed amount.
     QLineEdit* edDestino = nullptr;
 
+    Partes::Captura captura;
     QFrame* pnCaptura = nullptr;
     QLabel* lbVlrTotal = nullptr;
     QLineEdit* edVlrTotal = nullptr;
@@ -29,6 +31,7 @@ public:
     QPushButton* btRetorna = nullptr;
 
 protected:
+    bool FormCreate() override;
     void FormShow() override;
     void closeEvent(QCloseEvent* e) override;
 

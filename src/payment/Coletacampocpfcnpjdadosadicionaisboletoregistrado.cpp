@@ -6,13 +6,11 @@
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,7 +90,7 @@ TFrmColetaCampoCPFCNPJBoletoRegistrado::CriaGrupo(const char* nome, const char* 
     g.lbTipoPessoa = new QLabel(Texto(msg::InfoTipoPessoa), g.gb);
     g.lbTipoPessoa->setObjectName(QStringLiteral("lbTipoPessoa") + sufixo);
     g.lbTipoPessoa->setGeometry(15, 20, 150, 26);
-    g.cbTipoPessoa = new QComboBox(g.gb);
+    g.cbTipoPessoa = new Partes::ListaTeclado(g.gb);
     g.cbTipoPessoa->setObjectName(QStringLiteral("cbTipoPessoa") + sufixo);
     g.cbTipoPessoa->setGeometry(170, 20, 150, 26);
     g.lbCPFCGC = new QLabel(Texto(msg::InfoCPFCGC), g.gb);
@@ -102,8 +100,10 @@ TFrmColetaCampoCPFCNPJBoletoRegistrado::CriaGrupo(const char* nome, const char* 
     g.edCPFCGC->setObjectName(QStringLiteral("edCPFCGC") + sufixo);
     g.edCPFCGC->setGeometry(170, 52, 220, 26);
     g.edCPFCGC->setContextMenuPolicy(Qt::NoContextMenu);
+    DefineDica(g.cbTipoPessoa, Texto(msg::MsgTipoPessoa) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
+    DefineDica(g.edCPFCGC, Texto(msg::MsgCpfCgc));
+    // Leaving the kind of person without choosing one is refused (FocusOut below).
     Observa(g.cbTipoPessoa);
-    Observa(g.edCPFCGC);
     QComboBox* cb = g.cbTipoPessoa;
     connect(cb, &QComboBox::currentIndexChanged, this, [this, cb] {
         Protegido([this, cb] {
@@ -156,31 +156,13 @@ void TFrmColetaCampoCPFCNPJBoletoRegistrado::cbTipoPessoaExit(Grupo& g) {
 
 bool TFrmColetaCampoCPFCNPJBoletoRegistrado::eventFilter(QObject* objeto, QEvent* e) {
     Grupo* g = GrupoDoCombo(objeto);
-    switch (e->type()) {
-    case QEvent::FocusIn:
-        if (g)
-            DefineMensagem(Texto(msg::MsgTipoPessoa) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
-        else if (objeto == Beneficiario.edCPFCGC || objeto == Sacador.edCPFCGC || objeto == Pagador.edCPFCGC)
-            DefineMensagem(Texto(msg::MsgCpfCgc));
-        break;
-    case QEvent::FocusOut: {
+    if (g && e->type() == QEvent::FocusOut) {
         // Only the operator's own move to another field asks for the choice: a message box, the return button
         // or the dialog's closing take the focus too.
         const auto reason = static_cast<QFocusEvent*>(e)->reason();
         const bool avanca = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
-        if (g && avanca && ModalResult() == mrNone && QApplication::focusWidget() != btRetorna)
+        if (avanca && ModalResult() == mrNone && QApplication::focusWidget() != btRetorna)
             Protegido([this, g] { cbTipoPessoaExit(*g); });
-        break;
-    }
-    case QEvent::KeyPress: {
-        if (!g) break;
-        bool consumida = false;
-        Protegido([&] { consumida = TeclaDeLista(g->cbTipoPessoa, static_cast<QKeyEvent*>(e)); });
-        if (consumida) return true;
-        break;
-    }
-    default:
-        break;
     }
     return TFrmColeta_Mod::eventFilter(objeto, e);
 }

@@ -2,19 +2,15 @@
 
 #include "frame/Fabricas.h"
 
-#include "frame/Coletacampocartao.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "payment/Coletacampocpfcnpjdadosadicionaisboletoregistrado.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QDate>
-#include <QEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,35 +31,34 @@ constexpr char MascaraData[] = "99/99/9999;_";
 } // namespace
 
 TFrmCPFCNPJDtNascPagador::TFrmCPFCNPJDtNascPagador(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmCPFCNPJDtNascPagador"), QRect(86, 90, 450, 160)) {
-    const auto rotulo = [this](const char* nome, const char* texto, int y) {
-        auto* l = new QLabel(Texto(texto), pnCaptura);
-        l->setObjectName(QLatin1String(nome));
-        l->setGeometry(20, y, 190, 28);
-        return l;
-    };
-    const auto edicao = [this](const char* nome, int y) {
-        auto* ed = new QLineEdit(pnCaptura);
-        ed->setObjectName(QLatin1String(nome));
-        ed->setGeometry(215, y, 210, 28);
-        ed->setContextMenuPolicy(Qt::NoContextMenu);
-        Observa(ed);
-        return ed;
-    };
-    lbTipoPessoa = rotulo("lbTipoPessoa", msg::InfoTipoPessoa, 18);
-    cbTipoPessoa = new QComboBox(pnCaptura);
-    cbTipoPessoa->setObjectName(QStringLiteral("cbTipoPessoa"));
-    cbTipoPessoa->setGeometry(215, 18, 210, 28);
-    Observa(cbTipoPessoa);
-    lbCPFCGC = rotulo("lbCPFCGC", msg::InfoCPF, 64);
-    edCPFCGC = edicao("edCPFCGC", 64);
-    lbDataNascimento = rotulo("lbDataNascimento", msg::InfoDataNascimento2, 110);
-    edDataNascimento = edicao("edDataNascimento", 110);
+    : TFrmColeta_Mod(pai, QStringLiteral("FrmCPFCNPJDtNascPagador"), GradePagador()) {
+    lbTipoPessoa = captura.Rotulo(QStringLiteral("lbTipoPessoa"), Texto(msg::InfoTipoPessoa));
+    cbTipoPessoa =
+        captura.Lista(QStringLiteral("cbTipoPessoa"),
+                      Texto(msg::MsgTipoPessoa) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
+    captura.Linha(0, lbTipoPessoa, cbTipoPessoa, 210);
+    lbCPFCGC = captura.Rotulo(QStringLiteral("lbCPFCGC"), Texto(msg::InfoCPF));
+    edCPFCGC = captura.Campo(QStringLiteral("edCPFCGC"), 0, Partes::Entrada::Texto, Texto(msg::MsgCpfCgc));
+    captura.Linha(1, lbCPFCGC, edCPFCGC, 210);
+    lbDataNascimento = captura.Rotulo(QStringLiteral("lbDataNascimento"), Texto(msg::InfoDataNascimento2));
+    edDataNascimento = captura.Campo(QStringLiteral("edDataNascimento"), 0, Partes::Entrada::Digitos,
+                                     Texto(msg::MsgDataNascimento));
     edDataNascimento->setInputMask(QLatin1String(MascaraData));
+    captura.Linha(2, lbDataNascimento, edDataNascimento, 210);
 
     CriaBotoes({cbTipoPessoa, edCPFCGC, edDataNascimento});
     connect(cbTipoPessoa, &QComboBox::currentIndexChanged, this,
             [this] { Protegido([this] { ComboBoxTipoPessoaChange(cbTipoPessoa, lbCPFCGC, edCPFCGC, 0); }); });
+}
+
+Partes::Grade TFrmCPFCNPJDtNascPagador::GradePagador() {
+    Partes::Grade g(QRect(86, 90, 450, 160));
+    g.topo = 18;
+    g.passo = 46;
+    g.altura = 28;
+    g.larguraRotulo = 190;
+    g.xCampo = 215;
+    return g;
 }
 
 void TFrmCPFCNPJDtNascPagador::IniciaCamposForm() {
@@ -89,31 +84,6 @@ void TFrmCPFCNPJDtNascPagador::IniciaCamposForm() {
     for (QWidget* w : {static_cast<QWidget*>(lbTipoPessoa), static_cast<QWidget*>(cbTipoPessoa),
                        static_cast<QWidget*>(lbCPFCGC), static_cast<QWidget*>(edCPFCGC)})
         w->setVisible(pedeDocumento);
-}
-
-bool TFrmCPFCNPJDtNascPagador::eventFilter(QObject* objeto, QEvent* e) {
-    switch (e->type()) {
-    case QEvent::FocusIn:
-        if (objeto == cbTipoPessoa)
-            DefineMensagem(Texto(msg::MsgTipoPessoa) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
-        else if (objeto == edCPFCGC)
-            DefineMensagem(Texto(msg::MsgCpfCgc));
-        else if (objeto == edDataNascimento)
-            DefineMensagem(Texto(msg::MsgDataNascimento));
-        break;
-    case QEvent::KeyPress: {
-        const auto* k = static_cast<QKeyEvent*>(e);
-        if (objeto == edDataNascimento) return Coletacampocartao::RecusaTeclaNumerica(k);
-        if (objeto != cbTipoPessoa) break;
-        bool consumida = false;
-        Protegido([&] { consumida = TeclaDeLista(cbTipoPessoa, k); });
-        if (consumida) return true;
-        break;
-    }
-    default:
-        break;
-    }
-    return TFrmColeta_Mod::eventFilter(objeto, e);
 }
 
 bool TFrmCPFCNPJDtNascPagador::ValidaData(const QString& data) {

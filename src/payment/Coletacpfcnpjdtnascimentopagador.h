@@ -25,6 +25,6 @@ public:
     QLabel* lbDataNascimento = nullptr;
     QLineEdit* edDataNascimento = nullptr;
 
-protected:
-    bool eventFilter(QObject* objeto, QEvent* e) override;
+private:
+    static Partes::Grade GradePagador();
 };

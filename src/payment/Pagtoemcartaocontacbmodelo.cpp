@@ -5,12 +5,8 @@
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QEvent>
 #include <QFrame>
 #include <QHideEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,28 +33,27 @@ QString MensagemTipoConta() {
 } // namespace
 
 TFrmPgtContaCB_Mod::TFrmPgtContaCB_Mod(QWidget* pai, const QString& nome) : TFrmTrn_Mod(pai, nome) {
-    pnCaptura->setGeometry(111, 110, 400, 150);
-    lbTipoConta = new QLabel(Texto(msg::InfoTipoConta), pnCaptura);
-    lbTipoConta->setObjectName(QStringLiteral("lbTipoConta"));
-    lbTipoConta->setGeometry(20, 62, 150, 28);
-    cbTipoConta = new QComboBox(pnCaptura);
-    cbTipoConta->setObjectName(QStringLiteral("cbTipoConta"));
-    cbTipoConta->setGeometry(180, 62, 200, 28);
+    Partes::Grade grade(QRect(111, 110, 400, 150));
+    grade.topo = 26;
+    grade.passo = 36;
+    grade.altura = 28;
+    grade.larguraRotulo = 150;
+    grade.xCampo = 180;
+    captura.Redefine(grade);
+    captura.Linha(0, lbValor, edValor, 200);
+    lbTipoConta = captura.Rotulo(QStringLiteral("lbTipoConta"), Texto(msg::InfoTipoConta));
+    cbTipoConta = captura.Lista(QStringLiteral("cbTipoConta"), MensagemTipoConta());
     cbTipoConta->addItem(Texto(msg::InfoTipoContaCorrente), QStringLiteral("01"));
     cbTipoConta->addItem(Texto(msg::InfoTipoContaContaPoupanca), QStringLiteral("02"));
-    lbCSeg = new QLabel(QStringLiteral("Cód. Segurança:"), pnCaptura);
-    lbCSeg->setObjectName(QStringLiteral("lbCSeg"));
-    lbCSeg->setGeometry(20, 98, 150, 28);
-    EdCSeg = new QLineEdit(pnCaptura);
-    EdCSeg->setObjectName(QStringLiteral("EdCSeg"));
-    EdCSeg->setGeometry(180, 98, 80, 28);
-    EdCSeg->setMaxLength(4);
+    captura.Linha(1, lbTipoConta, cbTipoConta, 200);
+    lbCSeg = captura.Rotulo(QStringLiteral("lbCSeg"), QStringLiteral("Cód. Segurança:"));
+    EdCSeg =
+        captura.Campo(QStringLiteral("EdCSeg"), 4, Partes::Entrada::Digitos, Texto(msg::MsgCodigoSeguranca));
     EdCSeg->setEchoMode(QLineEdit::Password);
+    captura.Linha(2, lbCSeg, EdCSeg, 80);
     setTabOrder(edValor, cbTipoConta);
     setTabOrder(cbTipoConta, EdCSeg);
     setTabOrder(EdCSeg, btConfirma);
-    cbTipoConta->installEventFilter(this);
-    EdCSeg->installEventFilter(this);
 }
 
 void TFrmPgtContaCB_Mod::IniciaCamposForm() {
@@ -66,32 +61,6 @@ void TFrmPgtContaCB_Mod::IniciaCamposForm() {
     Descritor = &Pagtoemcartaocontacbmodelo::TrnPagamentoCB;
     cbTipoConta->setCurrentIndex(0);
     host::memLimpaEdit(EdCSeg);
-}
-
-bool TFrmPgtContaCB_Mod::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == cbTipoConta) {
-        if (e->type() == QEvent::FocusIn) DefineMensagem(MensagemTipoConta());
-        if (e->type() == QEvent::KeyPress) {
-            // "2" and "8" step through the account types; the other digits choose the buttons.
-            const QString t = static_cast<QKeyEvent*>(e)->text();
-            if (t.size() == 1 && t.at(0).isDigit()) {
-                char tecla = t.at(0).toLatin1();
-                host::AvancaRetrocedeItemComboBox(cbTipoConta, tecla);
-                if (tecla != 0) {
-                    if (QAbstractButton* b = BotaoDoDigito(t.at(0))) b->click();
-                }
-                return true;
-            }
-        }
-    } else if (objeto == EdCSeg) {
-        if (e->type() == QEvent::FocusIn) DefineMensagem(Texto(msg::MsgCodigoSeguranca));
-        if (e->type() == QEvent::KeyPress) {
-            const QString t = static_cast<QKeyEvent*>(e)->text();
-            // Digits only; Enter, Backspace and the navigation keys pass.
-            if (t.size() == 1 && t.at(0).isPrint() && !t.at(0).isDigit()) return true;
-        }
-    }
-    return TFrmTrn_Mod::eventFilter(objeto, e);
 }
 
 void TFrmPgtContaCB_Mod::hideEvent(QHideEvent* e) {

@@ -31,6 +31,5 @@ protected:
     // "1" debit, "2" credit: occurrence 3 of 10102.
     virtual QString OperacaoConta() const = 0;
 
-    bool eventFilter(QObject* objeto, QEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 };

@@ -35,25 +35,26 @@ using EdicaoValor::Centavos;
 } // namespace
 
 TFrmPgt_Din::TFrmPgt_Din(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmPgt_Din")) {
-    pnCaptura->setGeometry(111, 110, 400, 150);
-    lbVlrDinheiro = new QLabel(pnCaptura);
-    lbVlrDinheiro->setObjectName(QStringLiteral("lbVlrDinheiro"));
-    lbVlrDinheiro->setGeometry(20, 62, 150, 28);
-    edVlrDinheiro = new QLineEdit(pnCaptura);
-    edVlrDinheiro->setObjectName(QStringLiteral("edVlrDinheiro"));
-    edVlrDinheiro->setGeometry(180, 62, 200, 28);
-    edVlrDinheiro->setMaxLength(12);
+    Partes::Grade grade(QRect(111, 110, 400, 150));
+    grade.topo = 26;
+    grade.passo = 36;
+    grade.altura = 28;
+    grade.larguraRotulo = 150;
+    grade.xCampo = 180;
+    captura.Redefine(grade);
+    captura.Linha(0, lbValor, edValor, 200);
+    lbVlrDinheiro = captura.Rotulo(QStringLiteral("lbVlrDinheiro"));
+    edVlrDinheiro = captura.Campo(QStringLiteral("edVlrDinheiro"), 12, Partes::Entrada::Texto,
+                                  Texto(msg::MsgValorDinheiro));
     edVlrDinheiro->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     EdicaoValor::Configura(edVlrDinheiro);
-    lbVlrTroco = new QLabel(pnCaptura);
-    lbVlrTroco->setObjectName(QStringLiteral("lbVlrTroco"));
-    lbVlrTroco->setGeometry(20, 98, 150, 28);
-    edVlrTroco = new QLineEdit(pnCaptura);
-    edVlrTroco->setObjectName(QStringLiteral("edVlrTroco"));
-    edVlrTroco->setGeometry(180, 98, 200, 28);
+    captura.Linha(1, lbVlrDinheiro, edVlrDinheiro, 200);
+    lbVlrTroco = captura.Rotulo(QStringLiteral("lbVlrTroco"));
+    edVlrTroco = captura.Campo(QStringLiteral("edVlrTroco"), 0, Partes::Entrada::Texto, {});
     edVlrTroco->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edVlrTroco->setReadOnly(true);
     edVlrTroco->setFocusPolicy(Qt::NoFocus);
+    captura.Linha(2, lbVlrTroco, edVlrTroco, 200);
     setTabOrder(edValor, edVlrDinheiro);
     setTabOrder(edVlrDinheiro, btConfirma);
     edVlrDinheiro->installEventFilter(this);
@@ -75,7 +76,6 @@ void TFrmPgt_Din::IniciaCamposForm() {
 
 bool TFrmPgt_Din::eventFilter(QObject* objeto, QEvent* e) {
     if (objeto == edVlrDinheiro) {
-        if (e->type() == QEvent::FocusIn) DefineMensagem(Texto(msg::MsgValorDinheiro));
         // Leaving for another control of this dialog; a message box taking the focus, or the confirmation
         // disabling the panel, is not leaving.
         if (e->type() == QEvent::FocusOut && isActiveWindow() && edVlrDinheiro->isEnabled() &&

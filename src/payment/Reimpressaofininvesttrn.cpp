@@ -1,6 +1,5 @@
 #include "payment/Reimpressaofininvesttrn.h"
 
-#include "frame/Coletacampocartao.h"
 #include "frame/Lumomain.h"
 #include "frame/Servicoscartao.h"
 #include "host/Host.h"
@@ -10,7 +9,6 @@
 
 #include <QDate>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,27 +30,24 @@ using host::Grava;
 TFrmRFN_Trn::TFrmRFN_Trn(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmRFN_Trn")) {
     lbValor->hide();
     edValor->hide();
-    pnCaptura->setGeometry(111, 110, 400, 110);
-    lbDataTrn = new QLabel(QString::fromUtf8(msg::InfoDataTrn), pnCaptura);
-    lbDataTrn->setObjectName(QStringLiteral("lbDataTrn"));
-    lbDataTrn->setGeometry(20, 20, 150, 28);
-    edDataTrn = new QLineEdit(pnCaptura);
-    edDataTrn->setObjectName(QStringLiteral("edDataTrn"));
-    edDataTrn->setGeometry(180, 20, 200, 28);
+    Partes::Grade grade(QRect(111, 110, 400, 110));
+    grade.topo = 20;
+    grade.passo = 42;
+    grade.altura = 28;
+    grade.larguraRotulo = 150;
+    grade.xCampo = 180;
+    captura.Redefine(grade);
+    lbDataTrn = captura.Rotulo(QStringLiteral("lbDataTrn"), QString::fromUtf8(msg::InfoDataTrn));
+    edDataTrn = captura.Campo(QStringLiteral("edDataTrn"), 0, Partes::Entrada::Digitos,
+                              QStringLiteral("Informe a data da transação."));
     edDataTrn->setInputMask(QStringLiteral("99/99/9999;_"));
-    edDataTrn->setContextMenuPolicy(Qt::NoContextMenu);
-    lbNsuVorta = new QLabel(QString::fromUtf8(msg::InfoNSUVorta), pnCaptura);
-    lbNsuVorta->setObjectName(QStringLiteral("lbNsuVorta"));
-    lbNsuVorta->setGeometry(20, 62, 150, 28);
-    edNsuVorta = new QLineEdit(pnCaptura);
-    edNsuVorta->setObjectName(QStringLiteral("edNsuVorta"));
-    edNsuVorta->setGeometry(180, 62, 200, 28);
-    edNsuVorta->setMaxLength(TAMANHO_NSU);
+    captura.Linha(0, lbDataTrn, edDataTrn, 200);
+    lbNsuVorta = captura.Rotulo(QStringLiteral("lbNsuVorta"), QString::fromUtf8(msg::InfoNSUVorta));
+    edNsuVorta = captura.Campo(QStringLiteral("edNsuVorta"), TAMANHO_NSU, Partes::Entrada::Digitos,
+                               QString::fromUtf8(msg::MsgNSUVortaGenerico));
     edNsuVorta->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edNsuVorta));
-    edNsuVorta->setContextMenuPolicy(Qt::NoContextMenu);
-    for (QLineEdit* ed : {edDataTrn, edNsuVorta})
-        ed->installEventFilter(this);
+    captura.Linha(1, lbNsuVorta, edNsuVorta, 200);
     setTabOrder(edValor, edDataTrn);
     setTabOrder(edDataTrn, edNsuVorta);
     setTabOrder(edNsuVorta, btConfirma);
@@ -79,16 +74,6 @@ void TFrmRFN_Trn::IniciaCamposForm() {
     Descritor = &Reimpressaofininvest::TrnReimpressaoFin;
     edDataTrn->clear();
     edNsuVorta->clear();
-}
-
-bool TFrmRFN_Trn::eventFilter(QObject* objeto, QEvent* e) {
-    if (e->type() == QEvent::FocusIn) {
-        if (objeto == edDataTrn) DefineMensagem(QStringLiteral("Informe a data da transação."));
-        if (objeto == edNsuVorta) DefineMensagem(QString::fromUtf8(msg::MsgNSUVortaGenerico));
-    } else if (e->type() == QEvent::KeyPress && (objeto == edDataTrn || objeto == edNsuVorta)) {
-        return Coletacampocartao::RecusaTeclaNumerica(static_cast<QKeyEvent*>(e));
-    }
-    return TFrmTrn_Mod::eventFilter(objeto, e);
 }
 
 bool TFrmRFN_Trn::ValidaCamposForm() {

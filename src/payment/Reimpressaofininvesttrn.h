@@ -23,9 +23,6 @@ public:
     QLineEdit* edDataTrn = nullptr;
     QLabel* lbNsuVorta = nullptr;
     QLineEdit* edNsuVorta = nullptr;
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 };
 
 extern TFrmRFN_Trn* FrmRFN_Trn;

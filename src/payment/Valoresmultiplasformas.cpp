@@ -6,7 +6,6 @@
 #include "payment/Liquidacaocontas.h"
 #include "resources/Mensagens.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,25 +31,32 @@ bool Usada(Parte parte) {
 
 } // namespace Valoresmultiplasformas
 
-TFrmCVC_MFP::TFrmCVC_MFP(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmCVC_MFP"), QRect(111, 80, 400, 200)) {
+TFrmCVC_MFP::TFrmCVC_MFP(QWidget* pai) : TFrmColeta_Mod(pai, QStringLiteral("FrmCVC_MFP"), GradePartes()) {
     DefineTitulo(Texto(msg::OpcaoMultiplasFormas));
+    // The total heads the box, above the rows.
     lbTotal = new QLabel(pnCaptura);
     lbTotal->setObjectName(QStringLiteral("lbTotal"));
     lbTotal->setGeometry(20, 12, 360, 28);
     for (size_t i = 0; i < edParte.size(); ++i) {
-        const int y = 52 + static_cast<int>(i) * 44;
-        lbParte[i] = new QLabel(Texto(kRotulo[i]), pnCaptura);
-        lbParte[i]->setGeometry(20, y, 150, 28);
-        edParte[i] = new QLineEdit(pnCaptura);
-        edParte[i]->setObjectName(QStringLiteral("edParte%1").arg(i));
-        edParte[i]->setGeometry(180, y, 200, 28);
-        edParte[i]->setMaxLength(12);
+        lbParte[i] = captura.Rotulo({}, Texto(kRotulo[i]));
+        // Only the cash part has a prompt of its own.
+        edParte[i] = captura.Campo(QStringLiteral("edParte%1").arg(i), 12, Partes::Entrada::Texto,
+                                   i == 0 ? Texto(msg::MsgValorDinheiro) : QString());
         edParte[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         EdicaoValor::Configura(edParte[i]);
-        Observa(edParte[i]);
+        captura.Linha(static_cast<int>(i), lbParte[i], edParte[i], 200);
     }
     CriaBotoes({edParte[0], edParte[1], edParte[2]});
+}
+
+Partes::Grade TFrmCVC_MFP::GradePartes() {
+    Partes::Grade g(QRect(111, 80, 400, 200));
+    g.topo = 52;
+    g.passo = 44;
+    g.altura = 28;
+    g.larguraRotulo = 150;
+    g.xCampo = 180;
+    return g;
 }
 
 void TFrmCVC_MFP::IniciaCamposForm() {
@@ -58,11 +64,6 @@ void TFrmCVC_MFP::IniciaCamposForm() {
                      host::Dollar(host::RemoveFormato(host::LeCampo(1003))));
     for (QLineEdit* e : edParte)
         e->clear();
-}
-
-bool TFrmCVC_MFP::eventFilter(QObject* objeto, QEvent* e) {
-    if (e->type() == QEvent::FocusIn && objeto == edParte[0]) DefineMensagem(Texto(msg::MsgValorDinheiro));
-    return TFrmColeta_Mod::eventFilter(objeto, e);
 }
 
 bool TFrmCVC_MFP::ValidaCamposForm() {

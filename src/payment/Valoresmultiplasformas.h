@@ -22,8 +22,8 @@ public:
     std::array<QLabel*, 3> lbParte{};
     std::array<QLineEdit*, 3> edParte{};
 
-protected:
-    bool eventFilter(QObject* objeto, QEvent* e) override;
+private:
+    static Partes::Grade GradePartes();
 };
 
 namespace Valoresmultiplasformas {

@@ -1,12 +1,9 @@
 #include "prepaid/Coletadadoscelulartrn.h"
 
-#include "frame/Coletacampocartao.h"
 #include "host/Host.h"
 #include "resources/Mensagens.h"
 
-#include <QEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,25 +31,30 @@ QString FormataNumeroCelular(const QString& numero) {
 } // namespace Coletadadoscelulartrn
 
 TFrmColetaDadosCelular::TFrmColetaDadosCelular(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaDadosCelular"), QRect(111, 140, 400, 110)) {
-    const auto campo = [this](const char* nomeRotulo, const char* texto, const char* nomeEdit, int largura,
-                              int y, QLabel*& rotulo) {
-        rotulo = new QLabel(Texto(texto), pnCaptura);
-        rotulo->setObjectName(QLatin1String(nomeRotulo));
-        rotulo->setGeometry(20, y, 150, 28);
-        auto* edit = new QLineEdit(pnCaptura);
-        edit->setObjectName(QLatin1String(nomeEdit));
-        edit->setGeometry(180, y, 190, 28);
-        edit->setMaxLength(largura);
-        edit->setContextMenuPolicy(Qt::NoContextMenu);
-        Observa(edit);
+    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaDadosCelular"), GradeCelular()) {
+    const auto campo = [this](int linha, const char* nomeRotulo, const char* texto, const char* nomeEdit,
+                              int largura, const char* dica, QLabel*& rotulo) {
+        rotulo = captura.Rotulo(QLatin1String(nomeRotulo), Texto(texto));
+        auto* edit = captura.Campo(QLatin1String(nomeEdit), largura, Partes::Entrada::Digitos, Texto(dica));
+        captura.Linha(linha, rotulo, edit, 190);
         return edit;
     };
-    edDDD = campo("lbDDD", msg::InfoDDD, "edDDD", Coletadadoscelulartrn::TAM_DDD, 16, lbDDD);
-    edNumCelular = campo("lbNumCelular", msg::InfoNumeroCelular, "edNumCelular",
-                         Coletadadoscelulartrn::TAM_NUMERO_CELULAR, 60, lbNumCelular);
+    edDDD =
+        campo(0, "lbDDD", msg::InfoDDD, "edDDD", Coletadadoscelulartrn::TAM_DDD, msg::MsgDDDCelular, lbDDD);
+    edNumCelular = campo(1, "lbNumCelular", msg::InfoNumeroCelular, "edNumCelular",
+                         Coletadadoscelulartrn::TAM_NUMERO_CELULAR, msg::MsgNumeroCelular, lbNumCelular);
 
     CriaBotoes({edDDD, edNumCelular});
+}
+
+Partes::Grade TFrmColetaDadosCelular::GradeCelular() {
+    Partes::Grade g(QRect(111, 140, 400, 110));
+    g.topo = 16;
+    g.passo = 44;
+    g.altura = 28;
+    g.larguraRotulo = 150;
+    g.xCampo = 180;
+    return g;
 }
 
 void TFrmColetaDadosCelular::IniciaCamposForm() {
@@ -65,16 +67,6 @@ void TFrmColetaDadosCelular::IniciaCamposForm() {
     edDDD->setEnabled(edDDD->text().isEmpty());
     edNumCelular->setText(host::LeCampo(1039));
     edNumCelular->setEnabled(edNumCelular->text().isEmpty());
-}
-
-bool TFrmColetaDadosCelular::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == edDDD || objeto == edNumCelular) {
-        if (e->type() == QEvent::FocusIn)
-            DefineMensagem(Texto(objeto == edDDD ? msg::MsgDDDCelular : msg::MsgNumeroCelular));
-        if (e->type() == QEvent::KeyPress)
-            return Coletacampocartao::RecusaTeclaNumerica(static_cast<QKeyEvent*>(e));
-    }
-    return TFrmColeta_Mod::eventFilter(objeto, e);
 }
 
 bool TFrmColetaDadosCelular::ValidaCamposForm() {

@@ -33,6 +33,6 @@ public:
     QLabel* lbNumCelular = nullptr;
     QLineEdit* edNumCelular = nullptr;
 
-protected:
-    bool eventFilter(QObject* objeto, QEvent* e) override;
+private:
+    static Partes::Grade GradeCelular();
 };

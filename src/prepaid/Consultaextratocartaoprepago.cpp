@@ -1,6 +1,5 @@
 #include "prepaid/Consultaextratocartaoprepago.h"
 
-#include "frame/Coletacampocartao.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "prepaid/Consultacartaoprepago.h"
@@ -8,9 +7,7 @@
 #include "resources/Mensagens.h"
 
 #include <QDate>
-#include <QEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,34 +34,33 @@ void PreencheData(QLineEdit* edit, int campo) {
     edit->setEnabled(data.isEmpty());
 }
 
-QLineEdit* CriaData(QWidget* painel, const char* nome, int y) {
-    auto* edit = new QLineEdit(painel);
-    edit->setObjectName(QLatin1String(nome));
-    edit->setGeometry(180, y, 160, 28);
-    edit->setInputMask(QLatin1String(MASCARA_DATA));
-    edit->setContextMenuPolicy(Qt::NoContextMenu);
-    return edit;
-}
-
-QLabel* CriaRotulo(QWidget* painel, const char* nome, const char* texto, int y) {
-    auto* rotulo = new QLabel(Texto(texto), painel);
-    rotulo->setObjectName(QLatin1String(nome));
-    rotulo->setGeometry(30, y, 140, 28);
-    return rotulo;
+Partes::Grade GradePeriodo() {
+    Partes::Grade g(QRect(136, 130, 350, 110));
+    g.topo = 20;
+    g.passo = 42;
+    g.altura = 28;
+    g.xRotulo = 30;
+    g.larguraRotulo = 140;
+    g.xCampo = 180;
+    return g;
 }
 
 } // namespace
 
 TFrmCnsExtratoCrtPrePago::TFrmCnsExtratoCrtPrePago(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmCnsExtratoCrtPrePago"), QRect(136, 130, 350, 110)) {
-    lbDataInicial = CriaRotulo(pnCaptura, "lbDataInicial", msg::InfoDataInicial, 20);
-    edDataInicial = CriaData(pnCaptura, "edDataInicial", 20);
-    lbDataFinal = CriaRotulo(pnCaptura, "lbDataFinal", msg::InfoDataFinal, 62);
-    edDataFinal = CriaData(pnCaptura, "edDataFinal", 62);
-    Observa(edDataInicial);
-    Observa(edDataFinal);
-    DefineDica(edDataInicial, Texto(msg::MsgDataInicial));
-    DefineDica(edDataFinal, Texto(msg::MsgDataFinal));
+    : TFrmColeta_Mod(pai, QStringLiteral("FrmCnsExtratoCrtPrePago"), GradePeriodo()) {
+    const auto criaData = [this](int linha, const char* nomeRotulo, const char* rotulo, const char* nome,
+                                 const char* dica, QLabel*& lb) {
+        lb = captura.Rotulo(QLatin1String(nomeRotulo), Texto(rotulo));
+        auto* edit = captura.Campo(QLatin1String(nome), 0, Partes::Entrada::Digitos, Texto(dica));
+        edit->setInputMask(QLatin1String(MASCARA_DATA));
+        captura.Linha(linha, lb, edit, 160);
+        return edit;
+    };
+    edDataInicial = criaData(0, "lbDataInicial", msg::InfoDataInicial, "edDataInicial", msg::MsgDataInicial,
+                             lbDataInicial);
+    edDataFinal =
+        criaData(1, "lbDataFinal", msg::InfoDataFinal, "edDataFinal", msg::MsgDataFinal, lbDataFinal);
     CriaBotoes({edDataInicial, edDataFinal});
     DefineTitulo(Texto(msg::TituloConsultaExtratoCartaoPrePago));
 }
@@ -79,13 +75,6 @@ void TFrmCnsExtratoCrtPrePago::FormActivate() {
     // Unlike the entry dialogs, a period the host supplied whole does not confirm itself: the statement
     // waits for the operator, who then has the customer's card at hand.
     TFrmMod::FormActivate();
-}
-
-bool TFrmCnsExtratoCrtPrePago::eventFilter(QObject* objeto, QEvent* e) {
-    if ((objeto == edDataInicial || objeto == edDataFinal) && e->type() == QEvent::KeyPress &&
-        Coletacampocartao::RecusaTeclaNumerica(static_cast<QKeyEvent*>(e)))
-        return true;
-    return TFrmColeta_Mod::eventFilter(objeto, e);
 }
 
 bool TFrmCnsExtratoCrtPrePago::DataValida(QLineEdit* edit) const {

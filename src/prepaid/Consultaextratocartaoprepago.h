@@ -27,7 +27,6 @@ protected:
     // The chip's data, the query and its second step; the result file ends the call.
     bool ConcluiConfirmacao() override;
     void FormActivate() override;
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 
 private:
     bool DataValida(QLineEdit* edit) const;

@@ -1,18 +1,16 @@
 #include "queries/Demonstrativocreditobeneficio.h"
 
 #include "frame/Lumomain.h"
+#include "frame/Servicoscartao.h"
 #include "host/Host.h"
 #include "protocol/Tabelatrn.h"
 #include "queries/Consultadatasdemonstrativosdisponiveis.h"
 #include "resources/Mensagens.h"
-#include "frame/Servicoscartao.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QDate>
 #include <QFrame>
 #include <QHideEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,19 +52,21 @@ QStringList DatasDemonstrativosDisponiveis() {
 TFrmCnsDtDemDsp::TFrmCnsDtDemDsp(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmCnsDtDemDsp")) {
     lbValor->hide();
     edValor->hide();
-    pnCaptura->setGeometry(111, 110, 400, 110);
+    Partes::Grade grade(QRect(111, 110, 400, 110));
+    grade.topo = 40;
+    grade.altura = 28;
+    grade.larguraRotulo = 130;
+    grade.xCampo = 160;
+    captura.Redefine(grade);
+    // The instruction stands where the dates come later, until the card is read.
     lbInstrucao =
         new QLabel(QStringLiteral("Passe o cartão do benefício e digite a senha no PinPad."), pnCaptura);
     lbInstrucao->setObjectName(QStringLiteral("lbInstrucao"));
     lbInstrucao->setGeometry(20, 20, 360, 60);
     lbInstrucao->setWordWrap(true);
-    lbDatas = new QLabel(QStringLiteral("Data do crédito:"), pnCaptura);
-    lbDatas->setObjectName(QStringLiteral("lbDatas"));
-    lbDatas->setGeometry(20, 40, 130, 28);
-    cbDatas = new QComboBox(pnCaptura);
-    cbDatas->setObjectName(QStringLiteral("cbDatas"));
-    cbDatas->setGeometry(160, 40, 220, 28);
-    cbDatas->installEventFilter(this);
+    lbDatas = captura.Rotulo(QStringLiteral("lbDatas"), QStringLiteral("Data do crédito:"));
+    cbDatas = captura.Lista(QStringLiteral("cbDatas"), MensagemDatas());
+    captura.Linha(0, lbDatas, cbDatas, 220);
     setTabOrder(edValor, cbDatas);
     setTabOrder(cbDatas, btConfirma);
     setTabOrder(btConfirma, btRetorna);
@@ -91,25 +91,6 @@ void TFrmCnsDtDemDsp::FormActivate() {
     // Nothing to type before the card: still, the operator hands the PIN pad over and confirms; the dialog
     // never starts the card read by itself.
     TClique->stop();
-}
-
-bool TFrmCnsDtDemDsp::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == cbDatas) {
-        if (e->type() == QEvent::FocusIn) DefineMensagem(MensagemDatas());
-        if (e->type() == QEvent::KeyPress) {
-            // "2" and "8" step through the dates; the other digits choose the buttons, as everywhere.
-            const QString t = static_cast<QKeyEvent*>(e)->text();
-            if (t.size() == 1 && t.at(0).isDigit()) {
-                char tecla = t.at(0).toLatin1();
-                host::AvancaRetrocedeItemComboBox(cbDatas, tecla);
-                if (tecla != 0) {
-                    if (QAbstractButton* b = BotaoDoDigito(t.at(0))) b->click();
-                }
-                return true;
-            }
-        }
-    }
-    return TFrmTrn_Mod::eventFilter(objeto, e);
 }
 
 void TFrmCnsDtDemDsp::hideEvent(QHideEvent* e) {

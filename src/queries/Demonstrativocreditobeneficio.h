@@ -28,7 +28,6 @@ public:
 
 protected:
     void FormActivate() override;
-    bool eventFilter(QObject* objeto, QEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
 private:

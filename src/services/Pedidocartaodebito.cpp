@@ -6,11 +6,8 @@
 #include "resources/Mensagens.h"
 #include "services/Revalidacaosenhainss.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QFrame>
 #include <QHideEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,16 +42,12 @@ using host::Grava;
 TFrmPedCrtDeb::TFrmPedCrtDeb(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmPedCrtDeb")) {
     lbValor->hide();
     edValor->hide();
-    lbMotivo = new QLabel(QStringLiteral("Motivo:"), pnCaptura);
-    lbMotivo->setObjectName(QStringLiteral("lbMotivo"));
-    lbMotivo->setGeometry(20, 26, 80, 28);
-    cbMotivo = new QComboBox(pnCaptura);
-    cbMotivo->setObjectName(QStringLiteral("cbMotivo"));
-    cbMotivo->setGeometry(110, 26, 270, 28);
+    lbMotivo = captura.Rotulo(QStringLiteral("lbMotivo"), QStringLiteral("Motivo:"));
+    cbMotivo = captura.Lista(QStringLiteral("cbMotivo"), MensagemMotivo());
+    captura.Linha(0, lbMotivo, cbMotivo, 270);
     for (const Motivo& m : kMotivos)
         cbMotivo->addItem(QLatin1String(m.codigo) + QStringLiteral(" - ") + QString::fromUtf8(m.texto),
                           QLatin1String(m.codigo));
-    cbMotivo->installEventFilter(this);
     setTabOrder(edValor, cbMotivo);
     setTabOrder(cbMotivo, btConfirma);
     setTabOrder(btConfirma, btRetorna);
@@ -69,25 +62,6 @@ void TFrmPedCrtDeb::IniciaCamposForm() {
     CapturaSenha = false;
     Descritor = &Tabelatrn::TrnPedido2aViaCartaoDebito;
     cbMotivo->setCurrentIndex(0);
-}
-
-bool TFrmPedCrtDeb::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == cbMotivo) {
-        if (e->type() == QEvent::FocusIn) DefineMensagem(MensagemMotivo());
-        if (e->type() == QEvent::KeyPress) {
-            // "2" and "8" step through the reasons; the other digits choose the buttons, as everywhere.
-            const QString t = static_cast<QKeyEvent*>(e)->text();
-            if (t.size() == 1 && t.at(0).isDigit()) {
-                char tecla = t.at(0).toLatin1();
-                host::AvancaRetrocedeItemComboBox(cbMotivo, tecla);
-                if (tecla != 0) {
-                    if (QAbstractButton* b = BotaoDoDigito(t.at(0))) b->click();
-                }
-                return true;
-            }
-        }
-    }
-    return TFrmTrn_Mod::eventFilter(objeto, e);
 }
 
 void TFrmPedCrtDeb::hideEvent(QHideEvent* e) {

@@ -4,7 +4,6 @@
 
 #include "frame/Trnmodelolumo.h"
 
-class QComboBox;
 class QLabel;
 
 class TFrmPedCrtDeb : public TFrmTrn_Mod {
@@ -18,10 +17,9 @@ public:
     void IniciaCamposForm() override;
 
     QLabel* lbMotivo = nullptr;
-    QComboBox* cbMotivo = nullptr;
+    Partes::ListaTeclado* cbMotivo = nullptr;
 
 protected:
-    bool eventFilter(QObject* objeto, QEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 };
 

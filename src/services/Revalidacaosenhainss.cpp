@@ -1,6 +1,5 @@
 #include "services/Revalidacaosenhainss.h"
 
-#include "frame/Coletacampocartao.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "protocol/Tabelatrn.h"
@@ -8,7 +7,6 @@
 
 #include <QFrame>
 #include <QHideEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,16 +31,11 @@ TFrmRevSenhaINSS_Crt::TFrmRevSenhaINSS_Crt(QWidget* pai)
     : TFrmTrn_Mod(pai, QStringLiteral("FrmRevSenhaINSS_Crt")) {
     lbValor->hide();
     edValor->hide();
-    lbNB = new QLabel(QStringLiteral("NB:"), pnCaptura);
-    lbNB->setObjectName(QStringLiteral("lbNB"));
-    lbNB->setGeometry(20, 26, 80, 28);
-    edNB = new QLineEdit(pnCaptura);
-    edNB->setObjectName(QStringLiteral("edNB"));
-    edNB->setGeometry(110, 26, 270, 28);
-    edNB->setMaxLength(TAMANHO_NB);
+    lbNB = captura.Rotulo(QStringLiteral("lbNB"), QStringLiteral("NB:"));
+    edNB = captura.Campo(QStringLiteral("edNB"), TAMANHO_NB, Partes::Entrada::Digitos,
+                         QString::fromUtf8(msg::MsgNB));
+    captura.Linha(0, lbNB, edNB, 270);
     edNB->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edNB));
-    edNB->setContextMenuPolicy(Qt::NoContextMenu);
-    edNB->installEventFilter(this);
     setTabOrder(edValor, edNB);
     setTabOrder(edNB, btConfirma);
     setTabOrder(btConfirma, btRetorna);
@@ -58,15 +51,6 @@ void TFrmRevSenhaINSS_Crt::IniciaCamposForm() {
     Descritor = &Tabelatrn::TrnRevalidacaoSenhaCartaoINSS;
     edNB->clear();
     edNB->setEnabled(true);
-}
-
-bool TFrmRevSenhaINSS_Crt::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == edNB) {
-        if (e->type() == QEvent::FocusIn) DefineMensagem(QString::fromUtf8(msg::MsgNB));
-        if (e->type() == QEvent::KeyPress)
-            return Coletacampocartao::RecusaTeclaNumerica(static_cast<QKeyEvent*>(e));
-    }
-    return TFrmTrn_Mod::eventFilter(objeto, e);
 }
 
 void TFrmRevSenhaINSS_Crt::hideEvent(QHideEvent* e) {

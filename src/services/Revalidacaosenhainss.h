@@ -23,7 +23,6 @@ public:
     QLineEdit* edNB = nullptr;
 
 protected:
-    bool eventFilter(QObject* objeto, QEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 };
 
