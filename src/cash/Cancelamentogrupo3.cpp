@@ -33,10 +33,7 @@ void DefineDadosContaRecibo(const QString& texto) {
 } // namespace Cancelamentogrupo3
 
 TFrmCancGrupo3_Trn::TFrmCancGrupo3_Trn(QWidget* pai, const QString& nome) : TFrmTrn_Mod(pai, nome) {
-    Partes::Grade grade(QRect(61, 90, 500, 190));
-    grade.topo = 10;
-    grade.passo = 40;
-    grade.altura = 28;
+    const Partes::Grade grade{.caixa = QRect(61, 90, 500, 190), .topo = 10, .passo = 40, .altura = 28};
     captura.Redefine(grade);
     captura.Linha(0, lbValor, edValor, 250);
     EdNsuVorta = CriaCampo(1, lbNsuVorta, "lbNsuVorta", "EdNsuVorta", 13, msg::MsgNSUVortaGenerico);

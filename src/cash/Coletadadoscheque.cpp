@@ -105,12 +105,8 @@ namespace {
 
 // The type and the amount on two rows above the grids.
 Partes::Grade GradeCheques() {
-    Partes::Grade g(QRect(11, 52, 600, 240));
-    g.passo = 34;
-    g.xRotulo = 10;
-    g.larguraRotulo = 110;
-    g.xCampo = 120;
-    return g;
+    return Partes::Grade{
+        .caixa = QRect(11, 52, 600, 240), .passo = 34, .xRotulo = 10, .larguraRotulo = 110, .xCampo = 120};
 }
 
 } // namespace

@@ -100,11 +100,8 @@ long long Digitos(const QString& texto, long long padrao) {
 TFrmDinChq_Dep::TFrmDinChq_Dep(QWidget* pai) : TFrmDeposito_Trn(pai, QStringLiteral("FrmDinChq_Dep")) {
     // A dense screen: the amounts side by side on the first rows, then the depositor's and the account's
     // groups, each control at its place; only the base's amount row comes from the grid.
-    Partes::Grade grade(QRect(11, 48, 600, 246));
-    grade.topo = 6;
-    grade.xRotulo = 10;
-    grade.larguraRotulo = 60;
-    grade.xCampo = 70;
+    const Partes::Grade grade{
+        .caixa = QRect(11, 48, 600, 246), .topo = 6, .xRotulo = 10, .larguraRotulo = 60, .xCampo = 70};
     captura.Redefine(grade);
     captura.Linha(0, lbValor, edValor, 110);
     pnBotoes->setGeometry(111, 306, 400, 50);

@@ -74,11 +74,8 @@ TFrmDinChqIdentificado_Dep::TFrmDinChqIdentificado_Dep(QWidget* pai) : TFrmDinCh
     setObjectName(QStringLiteral("FrmDinChqIdentificado_Dep"));
     // The depositor's group takes a row more (modality and card entry above the person), pushing the
     // account's group and the panel down.
-    Partes::Grade grade(QRect(11, 48, 600, 256));
-    grade.topo = 6;
-    grade.xRotulo = 10;
-    grade.larguraRotulo = 60;
-    grade.xCampo = 70;
+    const Partes::Grade grade{
+        .caixa = QRect(11, 48, 600, 256), .topo = 6, .xRotulo = 10, .larguraRotulo = 60, .xCampo = 70};
     captura.Redefine(grade);
     gbDepositante->setGeometry(5, 66, 590, 104);
     gbConta->setGeometry(5, 172, 590, 80);
@@ -269,13 +266,12 @@ void TFrmDinChqIdentificado_Dep::SemDadosBacen() {
 namespace {
 
 Partes::Grade GradeCartaoDigitado() {
-    Partes::Grade g(QRect(111, 110, 400, 170));
-    g.topo = 14;
-    g.passo = 38;
-    g.altura = 28;
-    g.larguraRotulo = 160;
-    g.xCampo = 190;
-    return g;
+    return Partes::Grade{.caixa = QRect(111, 110, 400, 170),
+                         .topo = 14,
+                         .passo = 38,
+                         .altura = 28,
+                         .larguraRotulo = 160,
+                         .xCampo = 190};
 }
 
 } // namespace

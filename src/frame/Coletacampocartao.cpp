@@ -65,11 +65,8 @@ using namespace Coletacampocartao;
 
 TFrmColetaCampoCartao::TFrmColetaCampoCartao(QWidget* pai)
     : TFrmMod(pai, QStringLiteral("FrmColetaCampoCartao")) {
-    Partes::Grade grade(QRect(111, 150, 400, 130));
-    grade.topo = 22;
-    grade.altura = 28;
-    grade.larguraRotulo = 70;
-    grade.xCampo = 95;
+    const Partes::Grade grade{
+        .caixa = QRect(111, 150, 400, 130), .topo = 22, .altura = 28, .larguraRotulo = 70, .xCampo = 95};
     captura_ = std::make_unique<Partes::Captura>(*this, grade);
     pnCartao = captura_->Painel();
     pnCartao->setObjectName(QStringLiteral("pnCartao"));

@@ -21,13 +21,12 @@ using msg::Texto;
 namespace {
 
 Partes::Grade GradeCPF() {
-    Partes::Grade g(QRect(136, 150, 350, 80));
-    g.topo = 26;
-    g.altura = 28;
-    g.xRotulo = 30;
-    g.larguraRotulo = 60;
-    g.xCampo = 100;
-    return g;
+    return Partes::Grade{.caixa = QRect(136, 150, 350, 80),
+                         .topo = 26,
+                         .altura = 28,
+                         .xRotulo = 30,
+                         .larguraRotulo = 60,
+                         .xCampo = 100};
 }
 
 } // namespace

@@ -19,12 +19,12 @@
 using namespace Coletacampocartao;
 
 TFrmColetaCampoCSEG::TFrmColetaCampoCSEG(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmColetaCampoCSEG")) {
-    Partes::Grade grade(QRect(161, 150, 300, 130));
-    grade.topo = 22;
-    grade.altura = 28;
-    grade.xRotulo = 60;
-    grade.larguraRotulo = 70;
-    grade.xCampo = 135;
+    const Partes::Grade grade{.caixa = QRect(161, 150, 300, 130),
+                              .topo = 22,
+                              .altura = 28,
+                              .xRotulo = 60,
+                              .larguraRotulo = 70,
+                              .xCampo = 135};
     captura_ = std::make_unique<Partes::Captura>(*this, grade);
     pnCSeg = captura_->Painel();
     pnCSeg->setObjectName(QStringLiteral("pnCSeg"));

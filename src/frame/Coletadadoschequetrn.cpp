@@ -37,12 +37,12 @@ constexpr int kPosicaoTipo[] = {25, 26, 27};
 } // namespace
 
 TFrmColetaDadosChq_Trn::TFrmColetaDadosChq_Trn(QWidget* pai, const QString& nome) : TFrmTrn_Mod(pai, nome) {
-    Partes::Grade grade(QRect(31, 56, 560, 240));
-    grade.topo = 10;
-    grade.passo = 40;
-    grade.altura = 28;
-    grade.larguraRotulo = 130;
-    grade.xCampo = 160;
+    const Partes::Grade grade{.caixa = QRect(31, 56, 560, 240),
+                              .topo = 10,
+                              .passo = 40,
+                              .altura = 28,
+                              .larguraRotulo = 130,
+                              .xCampo = 160};
     captura.Redefine(grade);
     lbTipoEntrada = captura.Rotulo(QStringLiteral("lbTipoEntrada"), Texto(msg::InfoTipoEntrada));
     cbTipoEntrada = captura.Lista(QStringLiteral("cbTipoEntrada"), {});

@@ -35,14 +35,13 @@ namespace {
 
 // Four rows: the owner's kind and document, then the bearer's.
 Partes::Grade GradeBacen() {
-    Partes::Grade g(QRect(61, 70, 500, 220));
-    g.topo = 20;
-    g.passo = 48;
-    g.altura = 28;
-    g.xRotulo = 15;
-    g.larguraRotulo = 270;
-    g.xCampo = 290;
-    return g;
+    return Partes::Grade{.caixa = QRect(61, 70, 500, 220),
+                         .topo = 20,
+                         .passo = 48,
+                         .altura = 28,
+                         .xRotulo = 15,
+                         .larguraRotulo = 270,
+                         .xCampo = 290};
 }
 
 } // namespace

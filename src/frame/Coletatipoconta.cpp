@@ -55,7 +55,7 @@ QString ValorDoHost() {
 // TFrmColetaTipoConta
 
 TFrmColetaTipoConta::TFrmColetaTipoConta(QWidget* pai, const QString& nome)
-    : TFrmColeta_Mod(pai, nome, kPainel) {
+    : TFrmColeta_Mod(pai, nome, {.caixa = kPainel}) {
     lbTipoConta = captura.Rotulo(QStringLiteral("lbTipoConta"));
     cbTipoConta = captura.Lista(QStringLiteral("cbTipoConta"), Texto(msg::MsgTecladoReduzido));
     captura.Linha(0, lbTipoConta, cbTipoConta, kLargura);

@@ -34,13 +34,12 @@ QString MensagemTipoConta() {
 } // namespace
 
 Partes::Grade TFrmColetaTipoContaSaque::Grade() {
-    Partes::Grade g(QRect(111, 110, 400, 160));
-    g.topo = 26;
-    g.passo = 43;
-    g.altura = 28;
-    g.larguraRotulo = 120;
-    g.xCampo = 150;
-    return g;
+    return Partes::Grade{.caixa = QRect(111, 110, 400, 160),
+                         .topo = 26,
+                         .passo = 43,
+                         .altura = 28,
+                         .larguraRotulo = 120,
+                         .xCampo = 150};
 }
 
 TFrmColetaTipoContaSaque::TFrmColetaTipoContaSaque(QWidget* pai, const QString& nome)

@@ -53,12 +53,7 @@ constexpr int kEntreBotoes = 30;
 } // namespace
 
 Grade GradeValor(const QRect& caixa) {
-    Grade g(caixa);
-    g.topo = 26;
-    g.altura = 28;
-    g.larguraRotulo = 80;
-    g.xCampo = 110;
-    return g;
+    return {.caixa = caixa, .topo = 26, .altura = 28, .larguraRotulo = 80, .xCampo = 110};
 }
 
 void ListaTeclado::keyPressEvent(QKeyEvent* e) {

@@ -23,7 +23,6 @@ namespace Partes {
 // Where a capture panel sits on the screen and how its rows fall inside it: the first row's top, the pitch
 // from row to row, a control's height, the label's left edge and width, and the first control's left edge.
 struct Grade {
-    Grade(const QRect& c) : caixa(c) {} // NOLINT: a box alone takes the usual rows
     QRect caixa;
     int topo = 8;
     int passo = 31;

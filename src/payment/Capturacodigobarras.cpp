@@ -62,14 +62,13 @@ bool SetaFormaPagto() {
 } // namespace Capturacodigobarras
 
 Partes::Grade TFrmCAP_Mod::GradeCodigo(const QRect& caixa) {
-    Partes::Grade g(caixa);
-    g.topo = 12;
-    g.passo = 44;
-    g.altura = 26;
-    g.xRotulo = 10;
-    g.larguraRotulo = 100;
-    g.xCampo = 110;
-    return g;
+    return {.caixa = caixa,
+            .topo = 12,
+            .passo = 44,
+            .altura = 26,
+            .xRotulo = 10,
+            .larguraRotulo = 100,
+            .xCampo = 110};
 }
 
 TFrmCAP_Mod::TFrmCAP_Mod(QWidget* pai, const QString& nome)

@@ -52,13 +52,12 @@ TFrmCPFCNPJDtNascPagador::TFrmCPFCNPJDtNascPagador(QWidget* pai)
 }
 
 Partes::Grade TFrmCPFCNPJDtNascPagador::GradePagador() {
-    Partes::Grade g(QRect(86, 90, 450, 160));
-    g.topo = 18;
-    g.passo = 46;
-    g.altura = 28;
-    g.larguraRotulo = 190;
-    g.xCampo = 215;
-    return g;
+    return Partes::Grade{.caixa = QRect(86, 90, 450, 160),
+                         .topo = 18,
+                         .passo = 46,
+                         .altura = 28,
+                         .larguraRotulo = 190,
+                         .xCampo = 215};
 }
 
 void TFrmCPFCNPJDtNascPagador::IniciaCamposForm() {

@@ -33,12 +33,12 @@ QString MensagemTipoConta() {
 } // namespace
 
 TFrmPgtContaCB_Mod::TFrmPgtContaCB_Mod(QWidget* pai, const QString& nome) : TFrmTrn_Mod(pai, nome) {
-    Partes::Grade grade(QRect(111, 110, 400, 150));
-    grade.topo = 26;
-    grade.passo = 36;
-    grade.altura = 28;
-    grade.larguraRotulo = 150;
-    grade.xCampo = 180;
+    const Partes::Grade grade{.caixa = QRect(111, 110, 400, 150),
+                              .topo = 26,
+                              .passo = 36,
+                              .altura = 28,
+                              .larguraRotulo = 150,
+                              .xCampo = 180};
     captura.Redefine(grade);
     captura.Linha(0, lbValor, edValor, 200);
     lbTipoConta = captura.Rotulo(QStringLiteral("lbTipoConta"), Texto(msg::InfoTipoConta));

@@ -35,12 +35,12 @@ using EdicaoValor::Centavos;
 } // namespace
 
 TFrmPgt_Din::TFrmPgt_Din(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmPgt_Din")) {
-    Partes::Grade grade(QRect(111, 110, 400, 150));
-    grade.topo = 26;
-    grade.passo = 36;
-    grade.altura = 28;
-    grade.larguraRotulo = 150;
-    grade.xCampo = 180;
+    const Partes::Grade grade{.caixa = QRect(111, 110, 400, 150),
+                              .topo = 26,
+                              .passo = 36,
+                              .altura = 28,
+                              .larguraRotulo = 150,
+                              .xCampo = 180};
     captura.Redefine(grade);
     captura.Linha(0, lbValor, edValor, 200);
     lbVlrDinheiro = captura.Rotulo(QStringLiteral("lbVlrDinheiro"));

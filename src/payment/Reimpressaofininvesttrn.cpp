@@ -30,12 +30,12 @@ using host::Grava;
 TFrmRFN_Trn::TFrmRFN_Trn(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmRFN_Trn")) {
     lbValor->hide();
     edValor->hide();
-    Partes::Grade grade(QRect(111, 110, 400, 110));
-    grade.topo = 20;
-    grade.passo = 42;
-    grade.altura = 28;
-    grade.larguraRotulo = 150;
-    grade.xCampo = 180;
+    const Partes::Grade grade{.caixa = QRect(111, 110, 400, 110),
+                              .topo = 20,
+                              .passo = 42,
+                              .altura = 28,
+                              .larguraRotulo = 150,
+                              .xCampo = 180};
     captura.Redefine(grade);
     lbDataTrn = captura.Rotulo(QStringLiteral("lbDataTrn"), QString::fromUtf8(msg::InfoDataTrn));
     edDataTrn = captura.Campo(QStringLiteral("edDataTrn"), 0, Partes::Entrada::Digitos,

@@ -50,13 +50,12 @@ TFrmCVC_MFP::TFrmCVC_MFP(QWidget* pai) : TFrmColeta_Mod(pai, QStringLiteral("Frm
 }
 
 Partes::Grade TFrmCVC_MFP::GradePartes() {
-    Partes::Grade g(QRect(111, 80, 400, 200));
-    g.topo = 52;
-    g.passo = 44;
-    g.altura = 28;
-    g.larguraRotulo = 150;
-    g.xCampo = 180;
-    return g;
+    return Partes::Grade{.caixa = QRect(111, 80, 400, 200),
+                         .topo = 52,
+                         .passo = 44,
+                         .altura = 28,
+                         .larguraRotulo = 150,
+                         .xCampo = 180};
 }
 
 void TFrmCVC_MFP::IniciaCamposForm() {

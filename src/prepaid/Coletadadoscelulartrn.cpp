@@ -48,13 +48,12 @@ TFrmColetaDadosCelular::TFrmColetaDadosCelular(QWidget* pai)
 }
 
 Partes::Grade TFrmColetaDadosCelular::GradeCelular() {
-    Partes::Grade g(QRect(111, 140, 400, 110));
-    g.topo = 16;
-    g.passo = 44;
-    g.altura = 28;
-    g.larguraRotulo = 150;
-    g.xCampo = 180;
-    return g;
+    return Partes::Grade{.caixa = QRect(111, 140, 400, 110),
+                         .topo = 16,
+                         .passo = 44,
+                         .altura = 28,
+                         .larguraRotulo = 150,
+                         .xCampo = 180};
 }
 
 void TFrmColetaDadosCelular::IniciaCamposForm() {

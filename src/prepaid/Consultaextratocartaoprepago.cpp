@@ -35,14 +35,13 @@ void PreencheData(QLineEdit* edit, int campo) {
 }
 
 Partes::Grade GradePeriodo() {
-    Partes::Grade g(QRect(136, 130, 350, 110));
-    g.topo = 20;
-    g.passo = 42;
-    g.altura = 28;
-    g.xRotulo = 30;
-    g.larguraRotulo = 140;
-    g.xCampo = 180;
-    return g;
+    return Partes::Grade{.caixa = QRect(136, 130, 350, 110),
+                         .topo = 20,
+                         .passo = 42,
+                         .altura = 28,
+                         .xRotulo = 30,
+                         .larguraRotulo = 140,
+                         .xCampo = 180};
 }
 
 } // namespace

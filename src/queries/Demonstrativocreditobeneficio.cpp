@@ -52,11 +52,8 @@ QStringList DatasDemonstrativosDisponiveis() {
 TFrmCnsDtDemDsp::TFrmCnsDtDemDsp(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmCnsDtDemDsp")) {
     lbValor->hide();
     edValor->hide();
-    Partes::Grade grade(QRect(111, 110, 400, 110));
-    grade.topo = 40;
-    grade.altura = 28;
-    grade.larguraRotulo = 130;
-    grade.xCampo = 160;
+    const Partes::Grade grade{
+        .caixa = QRect(111, 110, 400, 110), .topo = 40, .altura = 28, .larguraRotulo = 130, .xCampo = 160};
     captura.Redefine(grade);
     // The instruction stands where the dates come later, until the card is read.
     lbInstrucao =
