@@ -1,0 +1,52 @@
+#include "queries/Consultaextratocartao.h"
+
+#include "host/Host.h"
+#include "protocol/ServicosResposta.h"
+#include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+TFrmCnsExtrato_Crt* FrmCnsExtrato_Crt = nullptr;
+
+TFrmCnsExtrato_Crt::TFrmCnsExtrato_Crt(QWidget* pai)
+    : TFrmTrnCrt_Grp3(pai, QStringLiteral("FrmCnsExtrato_Crt")), Extrato(pnCaptura) {
+    PosicionaLinha(1, Extrato.lbDataInicial, Extrato.edDataInicial, 120);
+    PosicionaLinha(2, Extrato.lbDataFinal, Extrato.edDataFinal, 120);
+    PosicionaLinha(3, Extrato.lbTipoExtrato, Extrato.cbTipoExtrato);
+    DefineDica(Extrato.cbTipoExtrato,
+               msg::Texto(msg::MsgTipoExtrato) + QLatin1Char(' ') + msg::Texto(msg::MsgTecladoReduzido));
+    OrdemCaptura({cbTipoConta, Extrato.edDataInicial, Extrato.edDataFinal, Extrato.cbTipoExtrato});
+}
+
+void TFrmCnsExtrato_Crt::IniciaCamposForm() {
+    TFrmTrnCrt_Grp3::IniciaCamposForm();
+    DefineTitulo(msg::Texto(msg::TituloConsultaSaldoExtrato));
+    Descritor = &Tabelatrn::TrnConsultaExtrato;
+    Extrato.Inicia();
+    PreencheTipos(
+        Consultaconta::TiposAceitos(Lumomain::ServicoHzinho_Tipo_Conta_Aceita_Consulta_Extrato.texto(25, 5)));
+}
+
+bool TFrmCnsExtrato_Crt::ValidaCamposForm() {
+    if (!TFrmTrnCrt_Grp3::ValidaCamposForm()) return false;
+    if (const auto falha = Extrato.Valida(pnCaptura, QDate::currentDate()))
+        return RepeteCampo(falha->mensagem, falha->controle, falha->icone);
+    return true;
+}
+
+bool TFrmCnsExtrato_Crt::GravaCamposHostlink() {
+    return TFrmTrnCrt_Grp3::GravaCamposHostlink() && host::Grava(10158, QStringLiteral("13")) &&
+           Extrato.Grava(pnCaptura) && Consultaconta::GravaIdentificacaoCartao();
+}
+
+bool TFrmCnsExtrato_Crt::eventFilter(QObject* objeto, QEvent* e) {
+    if (objeto == Extrato.cbTipoExtrato && e->type() == QEvent::KeyPress &&
+        TeclaDeLista(Extrato.cbTipoExtrato, static_cast<QKeyEvent*>(e)))
+        return true;
+    return TFrmTrnCrt_Grp3::eventFilter(objeto, e);
+}
