@@ -146,6 +146,13 @@ std::optional<CamposExtrato::Falha> CamposExtrato::Valida(const QWidget* painel,
     return std::nullopt;
 }
 
+void CamposExtrato::SelecionaData(QWidget* controle) const {
+    if (controle != edDataInicial && controle != edDataFinal) return;
+    auto* edit = static_cast<QLineEdit*>(controle);
+    const auto n = static_cast<int>(edit->text().size());
+    edit->setSelection(n, -n);
+}
+
 bool CamposExtrato::Grava(const QWidget* painel) const {
     const QString tipo = EmUso(cbTipoExtrato, painel) && cbTipoExtrato->currentIndex() >= 0
                              ? CodigoTipoExtrato(cbTipoExtrato->currentText())

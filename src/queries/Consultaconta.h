@@ -59,6 +59,9 @@ struct CamposExtrato {
     };
     // Nothing when every shown field passes. painel: the capture panel, whose enabling the checks ignore.
     std::optional<Falha> Valida(const QWidget* painel, const QDate& hoje) const;
+    // After a failed check on a date: its whole text selected from the first position, so that what is typed
+    // replaces it (a masked edit takes no keys at its end).
+    void SelecionaData(QWidget* controle) const;
     // 10163 (the type, cleared when the list is not in use), 1283 and 1284 (the dates' digits, cleared when
     // empty: an earlier request's dates never go with this one); false when a write fails.
     bool Grava(const QWidget* painel) const;

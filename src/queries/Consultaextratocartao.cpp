@@ -34,9 +34,11 @@ void TFrmCnsExtrato_Crt::IniciaCamposForm() {
 
 bool TFrmCnsExtrato_Crt::ValidaCamposForm() {
     if (!TFrmTrnCrt_Grp3::ValidaCamposForm()) return false;
-    if (const auto falha = Extrato.Valida(pnCaptura, QDate::currentDate()))
-        return RepeteCampo(falha->mensagem, falha->controle, falha->icone);
-    return true;
+    const auto falha = Extrato.Valida(pnCaptura, QDate::currentDate());
+    if (!falha) return true;
+    RepeteCampo(falha->mensagem, falha->controle, falha->icone);
+    Extrato.SelecionaData(falha->controle);
+    return false;
 }
 
 bool TFrmCnsExtrato_Crt::GravaCamposHostlink() {

@@ -44,9 +44,11 @@ void TFrmCnsExtrato_DConta::IniciaCamposForm() {
 
 bool TFrmCnsExtrato_DConta::ValidaCamposForm() {
     if (!TFrmTrnDadosCta_Grp3::ValidaCamposForm()) return false;
-    if (const auto falha = Extrato.Valida(pnCaptura, QDate::currentDate()))
-        return RepeteCampo(falha->mensagem, falha->controle, falha->icone);
-    return true;
+    const auto falha = Extrato.Valida(pnCaptura, QDate::currentDate());
+    if (!falha) return true;
+    RepeteCampo(falha->mensagem, falha->controle, falha->icone);
+    Extrato.SelecionaData(falha->controle);
+    return false;
 }
 
 bool TFrmCnsExtrato_DConta::GravaCamposHostlink() {
