@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <QEvent>
+
 #include <array>
 
 namespace Consultaconta {
@@ -146,11 +148,23 @@ std::optional<CamposExtrato::Falha> CamposExtrato::Valida(const QWidget* painel,
     return std::nullopt;
 }
 
-void CamposExtrato::SelecionaData(QWidget* controle) const {
+void CamposExtrato::SelecionaData(QWidget* controle) {
     if (controle != edDataInicial && controle != edDataFinal) return;
     auto* edit = static_cast<QLineEdit*>(controle);
     const auto n = static_cast<int>(edit->text().size());
     edit->setSelection(n, -n);
+    // The window takes the focus back from the message box afterwards, and the selection does not survive
+    // it: it is made again then.
+    selecionar_ = edit;
+}
+
+bool CamposExtrato::TrataFoco(QObject* objeto, const QEvent* e) {
+    if (e->type() != QEvent::FocusIn || objeto != selecionar_) return false;
+    selecionar_ = nullptr;
+    auto* edit = static_cast<QLineEdit*>(objeto);
+    const auto n = static_cast<int>(edit->text().size());
+    edit->setSelection(n, -n);
+    return false;
 }
 
 bool CamposExtrato::Grava(const QWidget* painel) const {

@@ -11,8 +11,10 @@
 #include <optional>
 
 class QComboBox;
+class QEvent;
 class QLabel;
 class QLineEdit;
+class QObject;
 class QWidget;
 
 namespace Consultaconta {
@@ -61,10 +63,16 @@ struct CamposExtrato {
     std::optional<Falha> Valida(const QWidget* painel, const QDate& hoje) const;
     // After a failed check on a date: its whole text selected from the first position, so that what is typed
     // replaces it (a masked edit takes no keys at its end).
-    void SelecionaData(QWidget* controle) const;
+    void SelecionaData(QWidget* controle);
+    // For the form's event filter, watching the date edits: makes that selection again when the focus
+    // returns. Never consumes the event.
+    bool TrataFoco(QObject* objeto, const QEvent* e);
     // 10163 (the type, cleared when the list is not in use), 1283 and 1284 (the dates' digits, cleared when
     // empty: an earlier request's dates never go with this one); false when a write fails.
     bool Grava(const QWidget* painel) const;
+
+private:
+    QLineEdit* selecionar_ = nullptr;
 };
 
 } // namespace Consultaconta

@@ -20,6 +20,8 @@ TFrmCnsExtrato_Crt::TFrmCnsExtrato_Crt(QWidget* pai)
     PosicionaLinha(3, Extrato.lbTipoExtrato, Extrato.cbTipoExtrato);
     DefineDica(Extrato.cbTipoExtrato,
                msg::Texto(msg::MsgTipoExtrato) + QLatin1Char(' ') + msg::Texto(msg::MsgTecladoReduzido));
+    Extrato.edDataInicial->installEventFilter(this);
+    Extrato.edDataFinal->installEventFilter(this);
     OrdemCaptura({cbTipoConta, Extrato.edDataInicial, Extrato.edDataFinal, Extrato.cbTipoExtrato});
 }
 
@@ -47,6 +49,7 @@ bool TFrmCnsExtrato_Crt::GravaCamposHostlink() {
 }
 
 bool TFrmCnsExtrato_Crt::eventFilter(QObject* objeto, QEvent* e) {
+    Extrato.TrataFoco(objeto, e);
     if (objeto == Extrato.cbTipoExtrato && e->type() == QEvent::KeyPress &&
         TeclaDeLista(Extrato.cbTipoExtrato, static_cast<QKeyEvent*>(e)))
         return true;

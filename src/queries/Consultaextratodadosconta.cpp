@@ -29,6 +29,8 @@ TFrmCnsExtrato_DConta::TFrmCnsExtrato_DConta(QWidget* pai)
     PosicionaLinha(7, Extrato.lbTipoExtrato, Extrato.cbTipoExtrato);
     DefineDica(Extrato.cbTipoExtrato,
                msg::Texto(msg::MsgTipoExtrato) + QLatin1Char(' ') + msg::Texto(msg::MsgTecladoReduzido));
+    Extrato.edDataInicial->installEventFilter(this);
+    Extrato.edDataFinal->installEventFilter(this);
     OrdemCaptura({cbTipoConta, EdBanco, EdAgencia, EdC1, EdConta, EdDigito, Extrato.edDataInicial,
                   Extrato.edDataFinal, Extrato.cbTipoExtrato});
 }
@@ -66,6 +68,7 @@ bool TFrmCnsExtrato_DConta::VerificaCapturaSenha() {
 }
 
 bool TFrmCnsExtrato_DConta::eventFilter(QObject* objeto, QEvent* e) {
+    Extrato.TrataFoco(objeto, e);
     if (objeto == Extrato.cbTipoExtrato && e->type() == QEvent::KeyPress &&
         TeclaDeLista(Extrato.cbTipoExtrato, static_cast<QKeyEvent*>(e)))
         return true;
