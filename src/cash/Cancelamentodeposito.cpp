@@ -28,15 +28,11 @@ CB_DESCRITOR(Cancelamentodeposito, TrnCancelamentoDeposito,
 TFrmCancDep_Trn* FrmCancDep_Trn = nullptr;
 
 TFrmCancDep_Trn::TFrmCancDep_Trn(QWidget* pai) : TFrmCancGrupo3_Trn(pai, QStringLiteral("FrmCancDep_Trn")) {
-    lbTipoDeposito = new QLabel(pnCaptura);
-    lbTipoDeposito->setObjectName(QStringLiteral("lbTipoDeposito"));
-    lbTipoDeposito->setGeometry(20, 90, 170, 28);
-    cbTipoDeposito = new QComboBox(pnCaptura);
-    cbTipoDeposito->setObjectName(QStringLiteral("cbTipoDeposito"));
-    cbTipoDeposito->setGeometry(200, 90, 250, 28);
-    cbTipoDeposito->installEventFilter(this);
-    DefineDica(cbTipoDeposito,
-               Texto(msg::MsgTipoDeposito) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
+    lbTipoDeposito = captura.Rotulo(QStringLiteral("lbTipoDeposito"));
+    cbTipoDeposito =
+        captura.Lista(QStringLiteral("cbTipoDeposito"),
+                      Texto(msg::MsgTipoDeposito) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
+    captura.Linha(2, lbTipoDeposito, cbTipoDeposito, 250);
     edQtdeChq = CriaCampo(3, lbQtdeChq, "lbQtdeChq", "edQtdeChq", 2, msg::MsgQtdeCheques);
     setTabOrder(EdNsuVorta, cbTipoDeposito);
     setTabOrder(cbTipoDeposito, edQtdeChq);
@@ -80,18 +76,6 @@ void TFrmCancDep_Trn::cbTipoDepositoChange() {
     const bool cheques = Tag() == 2 || (Tag() == 3 && item >= 1);
     lbQtdeChq->setVisible(cheques);
     edQtdeChq->setVisible(cheques);
-}
-
-bool TFrmCancDep_Trn::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == cbTipoDeposito && e->type() == QEvent::KeyPress) {
-        const auto* k = static_cast<QKeyEvent*>(e);
-        if (TeclaDeLista(cbTipoDeposito, k)) return true;
-        // Digits, Backspace and Enter are the list's keys; nothing else is typed into it.
-        if (k->key() != Qt::Key_Backspace && k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter &&
-            !(k->modifiers() & Qt::AltModifier) && !k->text().isEmpty())
-            return true;
-    }
-    return TFrmCancGrupo3_Trn::eventFilter(objeto, e);
 }
 
 bool TFrmCancDep_Trn::ValidaCamposForm() {

@@ -29,7 +29,6 @@ public:
     QLineEdit* edQtdeChq = nullptr;
 
 protected:
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 
 private:
     int Tag() const;

@@ -19,9 +19,7 @@
 
 using msg::Texto;
 
-namespace {
-constexpr char kNumerico[] = "cbNumerico";
-}
+namespace {}
 
 namespace Cancelamentogrupo3 {
 
@@ -35,9 +33,12 @@ void DefineDadosContaRecibo(const QString& texto) {
 } // namespace Cancelamentogrupo3
 
 TFrmCancGrupo3_Trn::TFrmCancGrupo3_Trn(QWidget* pai, const QString& nome) : TFrmTrn_Mod(pai, nome) {
-    pnCaptura->setGeometry(61, 90, 500, 190);
-    lbValor->setGeometry(20, 10, 170, 28);
-    edValor->setGeometry(200, 10, 250, 28);
+    Partes::Grade grade(QRect(61, 90, 500, 190));
+    grade.topo = 10;
+    grade.passo = 40;
+    grade.altura = 28;
+    captura.Redefine(grade);
+    captura.Linha(0, lbValor, edValor, 250);
     EdNsuVorta = CriaCampo(1, lbNsuVorta, "lbNsuVorta", "EdNsuVorta", 13, msg::MsgNSUVortaGenerico);
     setTabOrder(edValor, EdNsuVorta);
     setTabOrder(EdNsuVorta, btConfirma);
@@ -45,17 +46,9 @@ TFrmCancGrupo3_Trn::TFrmCancGrupo3_Trn(QWidget* pai, const QString& nome) : TFrm
 
 QLineEdit* TFrmCancGrupo3_Trn::CriaCampo(int linha, QLabel*& rotulo, const char* nomeRotulo, const char* nome,
                                          int tamanho, const char* dica) {
-    rotulo = new QLabel(pnCaptura);
-    rotulo->setObjectName(QLatin1String(nomeRotulo));
-    rotulo->setGeometry(20, 10 + 40 * linha, 170, 28);
-    auto* ed = new QLineEdit(pnCaptura);
-    ed->setObjectName(QLatin1String(nome));
-    ed->setGeometry(200, 10 + 40 * linha, 250, 28);
-    ed->setMaxLength(tamanho);
-    ed->setContextMenuPolicy(Qt::NoContextMenu);
-    ed->setProperty(kNumerico, true);
-    ed->installEventFilter(this);
-    DefineDica(ed, Texto(dica));
+    rotulo = captura.Rotulo(QLatin1String(nomeRotulo));
+    auto* ed = captura.Campo(QLatin1String(nome), tamanho, Partes::Entrada::Digitos, Texto(dica));
+    captura.Linha(linha, rotulo, ed, 250);
     return ed;
 }
 
@@ -65,13 +58,6 @@ void TFrmCancGrupo3_Trn::IniciaCamposForm() {
     CapturaSenha = false;
     lbNsuVorta->setText(Texto(msg::InfoNSUVorta));
     EdNsuVorta->clear();
-}
-
-bool TFrmCancGrupo3_Trn::eventFilter(QObject* objeto, QEvent* e) {
-    if (e->type() == QEvent::KeyPress && objeto->property(kNumerico).toBool() &&
-        Coletacampocartao::RecusaTeclaNumerica(static_cast<QKeyEvent*>(e)))
-        return true;
-    return TFrmTrn_Mod::eventFilter(objeto, e);
 }
 
 bool TFrmCancGrupo3_Trn::ValidaCamposForm() {

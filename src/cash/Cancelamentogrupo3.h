@@ -29,7 +29,6 @@ public:
     QLineEdit* EdNsuVorta = nullptr;
 
 protected:
-    bool eventFilter(QObject* objeto, QEvent* e) override;
     // A label and an edit of digits only on row linha of the capture panel (the value is row 0, the NSU 1).
     QLineEdit* CriaCampo(int linha, QLabel*& rotulo, const char* nomeRotulo, const char* nome, int tamanho,
                          const char* dica);

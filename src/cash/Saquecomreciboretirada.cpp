@@ -27,10 +27,10 @@ TFrmSaque_ReciboRetirada::TFrmSaque_ReciboRetirada(QWidget* pai)
     : TFrmTrnDadosCta_Grp3(pai, QStringLiteral("FrmSaque_ReciboRetirada")) {
     edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
     DefineDica(edValor, Texto(msg::MsgValorTotal));
-    lbNumRecibo = CriaRotulo(QStringLiteral("lbNumRecibo"));
+    lbNumRecibo = captura.Rotulo(QStringLiteral("lbNumRecibo"));
     edNumRecibo = CriaCampoNumerico(QStringLiteral("edNumRecibo"), 15, msg::MsgNumRecibo);
-    PosicionaLinha(0, lbValor, edValor);
-    PosicionaLinha(1, lbNumRecibo, edNumRecibo, 170);
+    captura.Linha(0, lbValor, edValor, 250);
+    captura.Linha(1, lbNumRecibo, edNumRecibo, 170);
     PosicionaConta(2);
     OrdemCaptura({edValor, edNumRecibo, cbTipoConta, EdBanco, EdAgencia, EdC1, EdConta, EdDigito});
 }

@@ -23,16 +23,14 @@ using msg::Texto;
 
 namespace {
 
+// The width of the value and the lists, the widest controls of the panel.
+constexpr int kLargura = 250;
+
 // The capture panel holds up to eight rows: the receipt form's value, receipt, type and five account fields.
 const QRect kPainel(61, 52, 500, 258);
-constexpr int kAlturaLinha = 31;
-constexpr int kAlturaCampo = 26;
 
 // Transaction kind of the card forms' PIN and token capture.
 constexpr int TIPO_CAPTURA_GRUPO3 = 4;
-
-// Marks the edits whose keys are filtered to digits, Backspace and Enter.
-constexpr char kNumerico[] = "cbNumerico";
 
 const QString kAuditToken = QStringLiteral("FrmColetaTipoConta.btConfirmaClick(Sender -> Tratamento Token");
 
@@ -52,13 +50,9 @@ QString ValorDoHost() {
 
 TFrmColetaTipoConta::TFrmColetaTipoConta(QWidget* pai, const QString& nome)
     : TFrmColeta_Mod(pai, nome, kPainel) {
-    lbTipoConta = CriaRotulo(QStringLiteral("lbTipoConta"));
-    cbTipoConta = new QComboBox(pnCaptura);
-    cbTipoConta->setObjectName(QStringLiteral("cbTipoConta"));
-    cbTipoConta->setFocusPolicy(Qt::StrongFocus);
-    PosicionaLinha(0, lbTipoConta, cbTipoConta);
-    cbTipoConta->installEventFilter(this);
-    DefineDica(cbTipoConta, Texto(msg::MsgTecladoReduzido));
+    lbTipoConta = captura.Rotulo(QStringLiteral("lbTipoConta"));
+    cbTipoConta = captura.Lista(QStringLiteral("cbTipoConta"), Texto(msg::MsgTecladoReduzido));
+    captura.Linha(0, lbTipoConta, cbTipoConta, kLargura);
     OrdemCaptura({cbTipoConta});
 }
 
@@ -68,27 +62,8 @@ bool TFrmColetaTipoConta::FormCreate() {
     return TFrmColeta_Mod::FormCreate();
 }
 
-QLabel* TFrmColetaTipoConta::CriaRotulo(const QString& nome) {
-    auto* rotulo = new QLabel(pnCaptura);
-    rotulo->setObjectName(nome);
-    return rotulo;
-}
-
 QLineEdit* TFrmColetaTipoConta::CriaCampoNumerico(const QString& nome, int tamanho, const char* dica) {
-    auto* edit = new QLineEdit(pnCaptura);
-    edit->setObjectName(nome);
-    edit->setMaxLength(tamanho);
-    edit->setContextMenuPolicy(Qt::NoContextMenu);
-    edit->installEventFilter(this);
-    edit->setProperty(kNumerico, true);
-    if (dica) DefineDica(edit, Texto(dica));
-    return edit;
-}
-
-void TFrmColetaTipoConta::PosicionaLinha(int linha, QLabel* rotulo, QWidget* controle, int largura) {
-    const int y = 8 + linha * kAlturaLinha;
-    rotulo->setGeometry(20, y, 170, kAlturaCampo);
-    controle->setGeometry(200, y, largura, kAlturaCampo);
+    return captura.Campo(nome, tamanho, Partes::Entrada::Digitos, dica ? Texto(dica) : QString());
 }
 
 void TFrmColetaTipoConta::OrdemCaptura(std::initializer_list<QWidget*> campos) {
@@ -135,18 +110,6 @@ void TFrmColetaTipoConta::FormShow() {
     TFrmColeta_Mod::FormShow();
     // A form whose every field was preset opens on the confirm button, which then presses itself.
     FocaPrimeiroCampo();
-}
-
-bool TFrmColetaTipoConta::eventFilter(QObject* objeto, QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        auto* k = static_cast<QKeyEvent*>(e);
-        if (objeto == cbTipoConta) {
-            if (TeclaDeLista(cbTipoConta, k)) return true;
-        } else if (qobject_cast<QLineEdit*>(objeto) && objeto->property(kNumerico).toBool()) {
-            if (Coletacampocartao::RecusaTeclaNumerica(k)) return true;
-        }
-    }
-    return TFrmColeta_Mod::eventFilter(objeto, e);
 }
 
 void TFrmColetaTipoConta::IniciaCamposForm() {
@@ -245,19 +208,18 @@ bool TFrmTrnCrt_Grp3::VerificaCapturaSenha() {
 
 TFrmTrnCrt_Grp3_Valor::TFrmTrnCrt_Grp3_Valor(QWidget* pai, const QString& nome) : TFrmTrnCrt_Grp3(pai, nome) {
     edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
-    PosicionaLinha(0, lbValor, edValor);
-    PosicionaLinha(1, lbTipoConta, cbTipoConta);
+    captura.Linha(0, lbValor, edValor, kLargura);
+    captura.Linha(1, lbTipoConta, cbTipoConta, kLargura);
     DefineDica(edValor, Texto(msg::MsgValorTotal));
     OrdemCaptura({edValor, cbTipoConta});
 }
 
 void TFrmTrnCrt_Grp3_Valor::CriaCampoCSeg() {
-    LbCSeg = CriaRotulo(QStringLiteral("LbCSeg"));
-    LbCSeg->setText(QStringLiteral("C. Seg:"));
+    LbCSeg = captura.Rotulo(QStringLiteral("LbCSeg"), QStringLiteral("C. Seg:"));
     EdCSeg = CriaCampoNumerico(QStringLiteral("EdCSeg"), 5, msg::MsgCodigoSeguranca);
     // The transcript and any screen capture show it masked.
     EdCSeg->setProperty("cbSensivel", true);
-    PosicionaLinha(2, LbCSeg, EdCSeg, 80);
+    captura.Linha(2, LbCSeg, EdCSeg, 80);
     OrdemCaptura({edValor, cbTipoConta, EdCSeg});
 }
 
@@ -300,7 +262,7 @@ TFrmTrnDadosCta_Grp3::TFrmTrnDadosCta_Grp3(QWidget* pai, const QString& nome)
     : TFrmColetaTipoConta(pai, nome) {
     const auto campo = [this](QLabel*& rotulo, const char* nomeRotulo, const char* nomeCampo, int tamanho,
                               const char* dica) {
-        rotulo = CriaRotulo(QLatin1String(nomeRotulo));
+        rotulo = captura.Rotulo(QLatin1String(nomeRotulo));
         return CriaCampoNumerico(QLatin1String(nomeCampo), tamanho, dica);
     };
     EdBanco = campo(lbBanco, "lbBanco", "EdBanco", 3, msg::MsgBanco);
@@ -313,13 +275,12 @@ TFrmTrnDadosCta_Grp3::TFrmTrnDadosCta_Grp3(QWidget* pai, const QString& nome)
 }
 
 void TFrmTrnDadosCta_Grp3::PosicionaConta(int linha) {
-    PosicionaLinha(linha, lbTipoConta, cbTipoConta);
-    PosicionaLinha(linha + 1, lbBanco, EdBanco, 60);
-    PosicionaLinha(linha + 2, lbAgencia, EdAgencia, 70);
-    PosicionaLinha(linha + 3, lbC1, EdC1, 30);
-    PosicionaLinha(linha + 4, lbConta, EdConta, 170);
+    captura.Linha(linha, lbTipoConta, cbTipoConta, kLargura);
+    captura.Linha(linha + 1, lbBanco, EdBanco, 60);
+    captura.Linha(linha + 2, lbAgencia, EdAgencia, 70);
+    captura.Linha(linha + 3, lbC1, EdC1, 30);
     // The account's digit follows the account on its row.
-    EdDigito->setGeometry(EdConta->geometry().right() + 10, EdConta->y(), 40, EdConta->height());
+    captura.Linha(linha + 4, lbConta, {{EdConta, 170}, {EdDigito, 40}});
 }
 
 void TFrmTrnDadosCta_Grp3::IniciaCamposForm() {

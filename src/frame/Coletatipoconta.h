@@ -39,13 +39,10 @@ protected:
     // Card, PIN, chip data, security token, authorisation, chip messages; the result file is written and
     // the form closes whatever the outcome.
     bool ConcluiConfirmacao() override;
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 
     // The type list with these account-type texts (the function's record says which it accepts), nothing
     // selected.
     void PreencheTipos(const QStringList& tipos);
-    // Places a label and its control on row linha of the capture panel.
-    void PosicionaLinha(int linha, QLabel* rotulo, QWidget* controle, int largura = 250);
     // The capture order of the form's fields, called by each constructor that adds fields; the two buttons,
     // made once the form is complete, follow them.
     void OrdemCaptura(std::initializer_list<QWidget*> campos);
@@ -53,10 +50,8 @@ protected:
     // focus to the field with its text selected (or to the first control when the field cannot take it).
     // Always false, for the validation to return.
     bool RepeteCampo(const char* mensagem, QWidget* controle, QMessageBox::Icon icone = QMessageBox::NoIcon);
-    // An edit that takes digits only (Backspace and Enter too), with the prompt shown when it has the focus.
+    // An edit of the capture panel that takes digits only (Backspace and Enter too), with its prompt.
     QLineEdit* CriaCampoNumerico(const QString& nome, int tamanho, const char* dica);
-    // The label of a field of the capture panel.
-    QLabel* CriaRotulo(const QString& nome);
 
 private:
     bool ConfirmaTransacao();

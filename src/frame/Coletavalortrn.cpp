@@ -2,6 +2,7 @@
 
 #include "frame/EdicaoValor.h"
 #include "frame/Lumomain.h"
+#include "frame/Partes.h"
 #include "host/Host.h"
 #include "resources/Mensagens.h"
 
@@ -56,12 +57,8 @@ int ExecutaColetaImpl(TFrmMod* (*cria)(QWidget* pai), const QString& nomeForm) {
 // ---------------------------------------------------------------------------------------------------------
 // The shared frame
 
-TFrmColeta_Mod::TFrmColeta_Mod(QWidget* pai, const QString& nome, const QRect& painel) : TFrmMod(pai, nome) {
-    pnCaptura = new QFrame(this);
-    pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
-    pnCaptura->setFrameShape(QFrame::Box);
-    pnCaptura->setGeometry(painel);
-
+TFrmColeta_Mod::TFrmColeta_Mod(QWidget* pai, const QString& nome, const Partes::Grade& grade)
+    : TFrmMod(pai, nome), captura(*this, grade), pnCaptura(captura.Painel()) {
     TClique = CriaClique([this] {
         if (ModalResult() == mrNone && btConfirma->isVisible() && btConfirma->isEnabled()) btConfirmaClick();
     });
@@ -72,24 +69,17 @@ void TFrmColeta_Mod::Observa(QWidget* controle) {
 }
 
 void TFrmColeta_Mod::CriaBotoes(std::initializer_list<QWidget*> campos) {
-    // Made after the fields, so that they follow them in the focus chain: the dialog opens on its first
-    // field and Enter on the last one reaches the confirm button.
-    btConfirma = CriaBotao(QStringLiteral("btConfirma"), Texto(msg::InfoConfirma), QRect(126, 318, 170, 32));
-    btRetorna = CriaBotao(QStringLiteral("btRetorna"), Texto(msg::InfoRetorna), QRect(326, 318, 170, 32));
-    // Shown with the form, once its fields are set: no button takes a key before that.
-    btConfirma->hide();
-    btRetorna->hide();
-    QWidget* anterior = nullptr;
-    for (QWidget* w : campos) {
-        if (anterior) setTabOrder(anterior, w);
-        anterior = w;
-    }
-    if (anterior) setTabOrder(anterior, btConfirma);
-    setTabOrder(btConfirma, btRetorna);
-    LigaClique(btConfirma, [this] { btConfirmaClick(); });
-    LigaClique(btRetorna, [this] { btRetornaClick(); });
-    DefineDica(btConfirma, Texto(msg::MsgTecleEnterParaConfirmar));
-    DefineDica(btRetorna, Texto(msg::MsgTecleEnterParaRetornar));
+    const auto b = Partes::CriaConfirmaRetorna(
+        *this, nullptr, QPoint(126, 318), Texto(msg::InfoRetorna), [this] { btConfirmaClick(); },
+        [this] { btRetornaClick(); }, campos);
+    btConfirma = b.confirma;
+    btRetorna = b.retorna;
+}
+
+bool TFrmColeta_Mod::FormCreate() {
+    // Every form of the hierarchy has made its rows by now.
+    captura.Monta();
+    return TFrmMod::FormCreate();
 }
 
 void TFrmColeta_Mod::FormShow() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "frame/Modelolumo.h"
+#include "frame/Partes.h"
 
 #include <initializer_list>
 
@@ -36,8 +37,8 @@ template <class T> int ExecutaColeta(const QString& nomeForm) {
 class TFrmColeta_Mod : public TFrmMod {
     Q_OBJECT
 public:
-    // painel: where the capture panel sits; the buttons go below it.
-    TFrmColeta_Mod(QWidget* pai, const QString& nome, const QRect& painel);
+    // grade: where the capture panel sits and how its rows fall; the buttons go below it.
+    TFrmColeta_Mod(QWidget* pai, const QString& nome, const Partes::Grade& grade);
 
     virtual bool ValidaCamposForm() { return true; }
     virtual void IniciaCamposForm() {}
@@ -46,6 +47,7 @@ public:
     void btConfirmaClick();
     void btRetornaClick();
 
+    Partes::Captura captura;
     QFrame* pnCaptura = nullptr;
     QPushButton* btConfirma = nullptr;
     QPushButton* btRetorna = nullptr;
@@ -56,6 +58,7 @@ protected:
     // The step after the fields are written; false keeps the dialog open.
     virtual bool ConcluiConfirmacao() { return true; }
 
+    bool FormCreate() override;
     void FormShow() override;
     void FormActivate() override;
 

@@ -475,7 +475,11 @@ void TFrmMod::DefineMensagem(const QString& mensagem) {
 }
 
 void TFrmMod::DefineDica(QWidget* controle, const QString& texto) {
-    dicas_.insert(controle, texto);
+    DefineDica(controle, [texto] { return texto; });
+}
+
+void TFrmMod::DefineDica(QWidget* controle, std::function<QString()> texto) {
+    dicas_.insert(controle, std::move(texto));
     controle->installEventFilter(this);
 }
 
@@ -493,7 +497,7 @@ bool TFrmMod::TeclaDeLista(QComboBox* lista, const QKeyEvent* e) {
 bool TFrmMod::eventFilter(QObject* objeto, QEvent* e) {
     if (e->type() == QEvent::FocusIn) {
         const auto dica = dicas_.constFind(objeto);
-        if (dica != dicas_.constEnd()) DefineMensagem(*dica);
+        if (dica != dicas_.constEnd()) DefineMensagem((*dica)());
     }
     return QDialog::eventFilter(objeto, e);
 }

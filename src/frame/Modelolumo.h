@@ -112,6 +112,20 @@ public:
     void DefineTitulo(const QString& titulo);
     void DefineMensagem(const QString& mensagem);
 
+    // Connects a button to a handler that no exception can leave: an unexpected failure is reported to the
+    // host and closes the chain. A click while another handler of the dialog runs, or once the dialog is
+    // closing, is dropped: a key typed ahead never starts a second option inside the first.
+    void LigaClique(QAbstractButton* botao, std::function<void()> handler);
+    // Runs a handler under the same guard.
+    void Protegido(const std::function<void()>& handler);
+    // The message line shows the control's prompt whenever it takes the focus (a field's prompt, a button's
+    // "Tecle <ENTER> ..."); a prompt that depends on the dialog's state is asked for each time.
+    void DefineDica(QWidget* controle, const QString& texto);
+    void DefineDica(QWidget* controle, std::function<QString()> texto);
+    // A digit typed on a list: "2" and "8" step through it and any other digit presses that digit's button,
+    // since a list takes no text. False when the key is not a plain digit and goes on as usual.
+    bool TeclaDeLista(QComboBox* lista, const QKeyEvent* e);
+
 protected:
     // The creation step: frame texts, theme, audit line. Derived forms extend it; false means the form could
     // not be created.
@@ -119,12 +133,6 @@ protected:
     virtual void FormShow();
     virtual void FormActivate();
 
-    // Connects a button to a handler that no exception can leave: an unexpected failure is reported to the
-    // host and closes the chain. A click while another handler of the dialog runs, or once the dialog is
-    // closing, is dropped: a key typed ahead never starts a second option inside the first.
-    void LigaClique(QAbstractButton* botao, std::function<void()> handler);
-    // Runs a handler under the same guard.
-    void Protegido(const std::function<void()>& handler);
     // A push button of the dialog's own (on painel when given), keyboard-operated (Enter presses the focused
     // one).
     QPushButton* CriaBotao(const QString& nome, const QString& texto, const QRect& posicao,
@@ -146,12 +154,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     // Sets the message line from the prompts of DefineDica; derived filters end by calling it.
     bool eventFilter(QObject* objeto, QEvent* e) override;
-    // The message line shows texto whenever controle takes the focus (a field's prompt, a button's
-    // "Tecle <ENTER> ...").
-    void DefineDica(QWidget* controle, const QString& texto);
-    // A digit typed on a list: "2" and "8" step through it and any other digit presses that digit's button,
-    // since a list takes no text. False when the key is not a plain digit and goes on as usual.
-    bool TeclaDeLista(QComboBox* lista, const QKeyEvent* e);
     bool event(QEvent* e) override;
     void reject() override;
     void done(int resultado) override;
@@ -175,6 +177,6 @@ private:
     int emProtegido_ = 0;
     bool cliqueProprio_ = false;
     QEventLoop* laco_ = nullptr;
-    QHash<const QObject*, QString> dicas_;
+    QHash<const QObject*, std::function<QString()>> dicas_;
     QObject* filtroAlt_ = nullptr;
 };

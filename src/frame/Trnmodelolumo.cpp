@@ -44,35 +44,41 @@ constexpr char ARQUIVO_RESTABELECE[] = "RestabeleceLimite.ini";
 
 } // namespace
 
-TFrmTrn_Mod::TFrmTrn_Mod(QWidget* pai, const QString& nome) : TFrmMod(pai, nome) {
-    pnCaptura = new QFrame(this);
-    pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
-    pnCaptura->setFrameShape(QFrame::Box);
-    pnCaptura->setGeometry(111, 130, 400, 80);
+TFrmTrn_Mod::TFrmTrn_Mod(QWidget* pai, const QString& nome)
+    : TFrmMod(pai, nome), captura(*this, GradeValor()), pnCaptura(captura.Painel()) {
     edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
+    DefineDica(edValor, Texto(msg::MsgValorTotal));
+    captura.Linha(0, lbValor, edValor, 270);
 
     pnBotoes = new QFrame(this);
     pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
     pnBotoes->setGeometry(111, 300, 400, 50);
-    btConfirma =
-        CriaBotao(QStringLiteral("btConfirma"), Texto(msg::InfoConfirma), QRect(20, 8, 170, 32), pnBotoes);
-    btRetorna = CriaBotao(QStringLiteral("btRetorna"), QStringLiteral("&9 - Cancela"), QRect(210, 8, 170, 32),
-                          pnBotoes);
-    btConfirma->hide();
-    btRetorna->hide();
-    setTabOrder(edValor, btConfirma);
-    setTabOrder(btConfirma, btRetorna);
-    LigaClique(btConfirma, [this] { btConfirmaClick(); });
-    LigaClique(btRetorna, [this] { btRetornaClick(); });
-    DefineDica(edValor, Texto(msg::MsgValorTotal));
-    DefineDica(btConfirma, Texto(msg::MsgTecleEnterParaConfirmar));
-    DefineDica(btRetorna, Texto(msg::MsgTecleEnterParaRetornar));
+    const auto b = Partes::CriaConfirmaRetorna(
+        *this, pnBotoes, QPoint(15, 8), QStringLiteral("&9 - Cancela"), [this] { btConfirmaClick(); },
+        [this] { btRetornaClick(); }, {edValor});
+    btConfirma = b.confirma;
+    btRetorna = b.retorna;
 
     TClique = CriaClique([this] {
         ProcessaMensagens();
         // A dialog whose fields were all preset confirms itself.
         if (ModalResult() == mrNone && btConfirma->isVisible() && btConfirma->isEnabled()) btConfirmaClick();
     });
+}
+
+Partes::Grade TFrmTrn_Mod::GradeValor() {
+    Partes::Grade g(QRect(111, 130, 400, 80));
+    g.topo = 26;
+    g.altura = 28;
+    g.larguraRotulo = 80;
+    g.xCampo = 110;
+    return g;
+}
+
+bool TFrmTrn_Mod::FormCreate() {
+    // Every form of the hierarchy has made its rows by now.
+    captura.Monta();
+    return TFrmMod::FormCreate();
 }
 
 void TFrmTrn_Mod::IniciaCamposForm() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "frame/Modelolumo.h"
+#include "frame/Partes.h"
 
 class IniFile;
 class QFrame;
@@ -38,6 +39,10 @@ public:
     void btConfirmaClick();
     void btRetornaClick();
 
+    // The capture panel's usual box and rows: one row, the amount, in the middle of the screen.
+    static Partes::Grade GradeValor();
+    // The capture panel, its first row the amount.
+    Partes::Captura captura;
     QFrame* pnCaptura = nullptr;
     QLabel* lbValor = nullptr;
     QLineEdit* edValor = nullptr;
@@ -53,6 +58,7 @@ public:
     int FlagAutorizacao = 0;
 
 protected:
+    bool FormCreate() override;
     void FormShow() override;
     void FormActivate() override;
 
