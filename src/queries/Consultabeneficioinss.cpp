@@ -1,22 +1,16 @@
 #include "queries/Consultabeneficioinss.h"
 
-#include "frame/Coletacampocartao.h"
+#include "frame/Partes.h"
 #include "host/Host.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 
-#include <QEvent>
-#include <QFrame>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace {
 
-// The panel holds up to five rows: the agency/account form's fields.
-const QRect kPainel(61, 80, 500, 170);
-constexpr int kAlturaLinha = 31;
-constexpr int kAlturaCampo = 26;
+// The panel holds up to four rows: the agency/account form's fields.
+const QRect kPainel(61, 80, 500, 140);
 
 // The benefit query is the one request of its family that goes with the authorisation's flag set.
 constexpr int FLAG_CONSULTA_BENEFICIO = 1;
@@ -32,38 +26,8 @@ bool TFrmCnsBnINSS_Trn::FormCreate() {
     return TFrmColeta_Mod::FormCreate();
 }
 
-QLabel* TFrmCnsBnINSS_Trn::CriaRotulo(const QString& nome, const char* texto) {
-    auto* rotulo = new QLabel(msg::Texto(texto), pnCaptura);
-    rotulo->setObjectName(nome);
-    return rotulo;
-}
-
 QLineEdit* TFrmCnsBnINSS_Trn::CriaCampo(const QString& nome, int tamanho, const char* dica) {
-    auto* edit = new QLineEdit(pnCaptura);
-    edit->setObjectName(nome);
-    edit->setMaxLength(tamanho);
-    edit->setContextMenuPolicy(Qt::NoContextMenu);
-    edit->installEventFilter(this);
-    DefineDica(edit, msg::Texto(dica));
-    return edit;
-}
-
-void TFrmCnsBnINSS_Trn::PosicionaLinha(int linha, QLabel* rotulo, QWidget* controle, int largura) {
-    const int y = 8 + linha * kAlturaLinha;
-    if (rotulo) {
-        rotulo->setGeometry(20, y, 170, kAlturaCampo);
-        controle->setGeometry(200, y, largura, kAlturaCampo);
-    } else {
-        controle->setGeometry(ultimoDaLinha_->geometry().right() + 10, y, largura, kAlturaCampo);
-    }
-    ultimoDaLinha_ = controle;
-}
-
-bool TFrmCnsBnINSS_Trn::eventFilter(QObject* objeto, QEvent* e) {
-    if (e->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(objeto) &&
-        Coletacampocartao::RecusaTeclaNumerica(static_cast<QKeyEvent*>(e)))
-        return true;
-    return TFrmColeta_Mod::eventFilter(objeto, e);
+    return captura.Campo(nome, tamanho, Partes::Entrada::Digitos, msg::Texto(dica));
 }
 
 bool TFrmCnsBnINSS_Trn::RepeteCampo(const char* mensagem, QLineEdit* campo) {

@@ -17,21 +17,12 @@ public:
 protected:
     bool FormCreate() override;
     bool ConcluiConfirmacao() override;
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 
-    // A label on the panel.
-    QLabel* CriaRotulo(const QString& nome, const char* texto);
-    // An edit that takes digits only (Backspace and Enter too), with its prompt on the message line.
+    // An edit of the panel that takes digits only, with its prompt on the message line.
     QLineEdit* CriaCampo(const QString& nome, int tamanho, const char* dica);
-    // Places a label and its control on row linha of the panel; a null label leaves the control after the
-    // previous control of that row.
-    void PosicionaLinha(int linha, QLabel* rotulo, QWidget* controle, int largura);
     // A failed check: the warning box, the panel back on and the focus to the field, its text selected.
     // Always false, for the validation to return.
     bool RepeteCampo(const char* mensagem, QLineEdit* campo);
     // 10167 := the identification kind and 10290 := the identification.
     static bool GravaIdentificacao(const char* tipo, const QString& identificacao);
-
-private:
-    QWidget* ultimoDaLinha_ = nullptr;
 };

@@ -11,20 +11,20 @@ TFrmCnsBnINSSAgCt* FrmCnsBnINSSAgCt = nullptr;
 
 TFrmCnsBnINSSAgCt::TFrmCnsBnINSSAgCt(QWidget* pai)
     : TFrmCnsBnINSS_Trn(pai, QStringLiteral("FrmCnsBnINSSAgCt")) {
-    lbBanco = CriaRotulo(QStringLiteral("lbBanco"), msg::InfoBanco);
+    lbBanco = captura.Rotulo(QStringLiteral("lbBanco"), msg::Texto(msg::InfoBanco));
     EdBanco = CriaCampo(QStringLiteral("EdBanco"), 3, msg::MsgBanco);
-    lbAgencia = CriaRotulo(QStringLiteral("lbAgencia"), msg::InfoAgencia);
+    lbAgencia = captura.Rotulo(QStringLiteral("lbAgencia"), msg::Texto(msg::InfoAgencia));
     EdAgencia = CriaCampo(QStringLiteral("EdAgencia"), 4, msg::MsgAgencia);
-    lbC1 = CriaRotulo(QStringLiteral("lbC1"), msg::InfoC1);
+    lbC1 = captura.Rotulo(QStringLiteral("lbC1"), msg::Texto(msg::InfoC1));
     EdC1 = CriaCampo(QStringLiteral("EdC1"), 1, msg::MsgDigitoC1);
-    lbConta = CriaRotulo(QStringLiteral("lbConta"), msg::InfoConta);
+    lbConta = captura.Rotulo(QStringLiteral("lbConta"), msg::Texto(msg::InfoConta));
     EdConta = CriaCampo(QStringLiteral("EdConta"), 13, msg::MsgContaCorrente);
     EdDigito = CriaCampo(QStringLiteral("EdDigito"), 2, msg::MsgDigitoConta);
-    PosicionaLinha(0, lbBanco, EdBanco, 60);
-    PosicionaLinha(1, lbAgencia, EdAgencia, 70);
-    PosicionaLinha(2, lbC1, EdC1, 30);
-    PosicionaLinha(3, lbConta, EdConta, 170);
-    PosicionaLinha(3, nullptr, EdDigito, 40);
+    captura.Linha(0, lbBanco, EdBanco, 60);
+    captura.Linha(1, lbAgencia, EdAgencia, 70);
+    captura.Linha(2, lbC1, EdC1, 30);
+    // The account's digit follows the account on its row.
+    captura.Linha(3, lbConta, {{EdConta, 170}, {EdDigito, 40}});
 }
 
 void TFrmCnsBnINSSAgCt::IniciaCamposForm() {

@@ -8,11 +8,10 @@
 TFrmCnsBnINSSNB* FrmCnsBnINSSNB = nullptr;
 
 TFrmCnsBnINSSNB::TFrmCnsBnINSSNB(QWidget* pai) : TFrmCnsBnINSS_Trn(pai, QStringLiteral("FrmCnsBnINSSNB")) {
-    lbNB = CriaRotulo(QStringLiteral("lbNB"), msg::InfoNB);
+    lbNB = captura.Rotulo(QStringLiteral("lbNB"), msg::Texto(msg::InfoNB));
     EdNB = CriaCampo(QStringLiteral("EdNB"), 9, msg::MsgNB);
     EdDigito = CriaCampo(QStringLiteral("EdDigito"), 1, msg::MsgDigitoNB);
-    PosicionaLinha(0, lbNB, EdNB, 130);
-    PosicionaLinha(0, nullptr, EdDigito, 30);
+    captura.Linha(0, lbNB, {{EdNB, 130}, {EdDigito, 30}});
 }
 
 void TFrmCnsBnINSSNB::IniciaCamposForm() {

@@ -8,9 +8,9 @@
 TFrmCnsBnINSSNIT* FrmCnsBnINSSNIT = nullptr;
 
 TFrmCnsBnINSSNIT::TFrmCnsBnINSSNIT(QWidget* pai) : TFrmCnsBnINSS_Trn(pai, QStringLiteral("FrmCnsBnINSSNIT")) {
-    lbNIT = CriaRotulo(QStringLiteral("lbNIT"), msg::InfoNIT);
+    lbNIT = captura.Rotulo(QStringLiteral("lbNIT"), msg::Texto(msg::InfoNIT));
     EdNIT = CriaCampo(QStringLiteral("EdNIT"), 11, msg::MsgNIT);
-    PosicionaLinha(0, lbNIT, EdNIT, 150);
+    captura.Linha(0, lbNIT, EdNIT, 150);
 }
 
 void TFrmCnsBnINSSNIT::IniciaCamposForm() {

@@ -2,6 +2,7 @@
 
 #include "frame/Coletacampocartao.h"
 #include "frame/Contasaque.h"
+#include "frame/Partes.h"
 #include "host/Host.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
@@ -89,27 +90,23 @@ bool DataAceita(const QString& texto, QChar regra, const QDate& hoje) {
     return data.isValid() && data <= hoje;
 }
 
-CamposExtrato::CamposExtrato(QWidget* painel) {
-    const auto rotulo = [painel](const char* nome) {
-        auto* l = new QLabel(painel);
-        l->setObjectName(QLatin1String(nome));
-        return l;
-    };
-    const auto data = [painel](const char* nome) {
-        auto* e = new QLineEdit(painel);
-        e->setObjectName(QLatin1String(nome));
+CamposExtrato::CamposExtrato(Partes::Captura& captura, int primeira) {
+    const auto data = [&captura](const char* nome) {
+        QLineEdit* e = captura.Campo(QLatin1String(nome), 0, Partes::Entrada::Texto, QString());
         e->setInputMask(QLatin1String(kMascaraData));
-        e->setContextMenuPolicy(Qt::NoContextMenu);
         return e;
     };
-    lbDataInicial = rotulo("lbDataInicial");
+    lbDataInicial = captura.Rotulo(QStringLiteral("lbDataInicial"));
     edDataInicial = data("edDataInicial");
-    lbDataFinal = rotulo("lbDataFinal");
+    lbDataFinal = captura.Rotulo(QStringLiteral("lbDataFinal"));
     edDataFinal = data("edDataFinal");
-    lbTipoExtrato = rotulo("lbTipoExtrato");
-    cbTipoExtrato = new QComboBox(painel);
-    cbTipoExtrato->setObjectName(QStringLiteral("cbTipoExtrato"));
-    cbTipoExtrato->setFocusPolicy(Qt::StrongFocus);
+    lbTipoExtrato = captura.Rotulo(QStringLiteral("lbTipoExtrato"));
+    cbTipoExtrato =
+        captura.Lista(QStringLiteral("cbTipoExtrato"), msg::Texto(msg::MsgTipoExtrato) + QLatin1Char(' ') +
+                                                           msg::Texto(msg::MsgTecladoReduzido));
+    captura.Linha(primeira, lbDataInicial, edDataInicial, 120);
+    captura.Linha(primeira + 1, lbDataFinal, edDataFinal, 120);
+    captura.Linha(primeira + 2, lbTipoExtrato, cbTipoExtrato, 250);
 }
 
 void CamposExtrato::Inicia() {

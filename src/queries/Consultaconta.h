@@ -12,6 +12,9 @@
 
 class QComboBox;
 class QEvent;
+namespace Partes {
+class Captura;
+}
 class QLabel;
 class QLineEdit;
 class QObject;
@@ -47,8 +50,8 @@ struct CamposExtrato {
     QLabel* lbTipoExtrato = nullptr;
     QComboBox* cbTipoExtrato = nullptr;
 
-    // The six controls on painel, unplaced.
-    explicit CamposExtrato(QWidget* painel);
+    // The six controls on the capture panel, in rows primeira to primeira + 2.
+    CamposExtrato(Partes::Captura& captura, int primeira);
     // Labels; the type list from the statement-types record; the dates shown, empty, when the dates record
     // asks for both and "Período" is offered; the list hidden when it offers nothing.
     void Inicia();

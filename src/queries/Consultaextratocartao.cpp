@@ -5,21 +5,15 @@
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 
-#include <QComboBox>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 TFrmCnsExtrato_Crt* FrmCnsExtrato_Crt = nullptr;
 
 TFrmCnsExtrato_Crt::TFrmCnsExtrato_Crt(QWidget* pai)
-    : TFrmTrnCrt_Grp3(pai, QStringLiteral("FrmCnsExtrato_Crt")), Extrato(pnCaptura) {
-    PosicionaLinha(1, Extrato.lbDataInicial, Extrato.edDataInicial, 120);
-    PosicionaLinha(2, Extrato.lbDataFinal, Extrato.edDataFinal, 120);
-    PosicionaLinha(3, Extrato.lbTipoExtrato, Extrato.cbTipoExtrato);
-    DefineDica(Extrato.cbTipoExtrato,
-               msg::Texto(msg::MsgTipoExtrato) + QLatin1Char(' ') + msg::Texto(msg::MsgTecladoReduzido));
+    : TFrmTrnCrt_Grp3(pai, QStringLiteral("FrmCnsExtrato_Crt")), Extrato(captura, 1) {
+    // The dates' own filter makes a refused date's selection again when the focus returns.
     Extrato.edDataInicial->installEventFilter(this);
     Extrato.edDataFinal->installEventFilter(this);
     OrdemCaptura({cbTipoConta, Extrato.edDataInicial, Extrato.edDataFinal, Extrato.cbTipoExtrato});
@@ -50,8 +44,5 @@ bool TFrmCnsExtrato_Crt::GravaCamposHostlink() {
 
 bool TFrmCnsExtrato_Crt::eventFilter(QObject* objeto, QEvent* e) {
     Extrato.TrataFoco(objeto, e);
-    if (objeto == Extrato.cbTipoExtrato && e->type() == QEvent::KeyPress &&
-        TeclaDeLista(Extrato.cbTipoExtrato, static_cast<QKeyEvent*>(e)))
-        return true;
     return TFrmTrnCrt_Grp3::eventFilter(objeto, e);
 }

@@ -6,9 +6,7 @@
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 
-#include <QComboBox>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -22,13 +20,9 @@ constexpr int TIPO_SENHA_EXTRATO_CONTA = 5;
 } // namespace
 
 TFrmCnsExtrato_DConta::TFrmCnsExtrato_DConta(QWidget* pai)
-    : TFrmTrnDadosCta_Grp3(pai, QStringLiteral("FrmCnsExtrato_DConta")), Extrato(pnCaptura) {
-    // The account's five rows, then the period and the type: eight rows, the panel's all.
-    PosicionaLinha(5, Extrato.lbDataInicial, Extrato.edDataInicial, 120);
-    PosicionaLinha(6, Extrato.lbDataFinal, Extrato.edDataFinal, 120);
-    PosicionaLinha(7, Extrato.lbTipoExtrato, Extrato.cbTipoExtrato);
-    DefineDica(Extrato.cbTipoExtrato,
-               msg::Texto(msg::MsgTipoExtrato) + QLatin1Char(' ') + msg::Texto(msg::MsgTecladoReduzido));
+    : TFrmTrnDadosCta_Grp3(pai, QStringLiteral("FrmCnsExtrato_DConta")), Extrato(captura, 5) {
+    // The period and the type on rows 5 to 7, after the account's five: the panel's eight rows.
+    // The dates' own filter makes a refused date's selection again when the focus returns.
     Extrato.edDataInicial->installEventFilter(this);
     Extrato.edDataFinal->installEventFilter(this);
     OrdemCaptura({cbTipoConta, EdBanco, EdAgencia, EdC1, EdConta, EdDigito, Extrato.edDataInicial,
@@ -69,8 +63,5 @@ bool TFrmCnsExtrato_DConta::VerificaCapturaSenha() {
 
 bool TFrmCnsExtrato_DConta::eventFilter(QObject* objeto, QEvent* e) {
     Extrato.TrataFoco(objeto, e);
-    if (objeto == Extrato.cbTipoExtrato && e->type() == QEvent::KeyPress &&
-        TeclaDeLista(Extrato.cbTipoExtrato, static_cast<QKeyEvent*>(e)))
-        return true;
     return TFrmTrnDadosCta_Grp3::eventFilter(objeto, e);
 }
