@@ -39,9 +39,7 @@ TEST(Consultas, DataDoExtratoSegueARegraEHoje) {
 TEST(Consultas, TiposDeExtratoPelosBitsECodigoPeloTexto) {
     EXPECT_EQ(Consultaconta::TiposExtrato(5),
               QStringList({QStringLiteral("Período"), QStringLiteral("Extratos de 5 dias")}));
-    EXPECT_EQ(Consultaconta::TiposExtrato(0), QStringList());
     EXPECT_EQ(Consultaconta::CodigoTipoExtrato(QStringLiteral("Extratos de 5 dias")), QStringLiteral("3"));
-    EXPECT_EQ(Consultaconta::CodigoTipoExtrato(QStringLiteral("Últimos Lançamentos")), QStringLiteral("2"));
     EXPECT_EQ(Consultaconta::CodigoTipoExtrato(QStringLiteral("Outro")), QString());
     EXPECT_EQ(Consultaconta::TiposAceitos(QStringLiteral("01001")),
               QStringList({QStringLiteral("Conta Poupança"), QStringLiteral("Conta Empresa")}));
