@@ -40,6 +40,12 @@ bool EmUso(const QWidget* controle, const QWidget* painel) {
     return controle->isVisibleTo(controle->window()) && controle->isEnabledTo(painel);
 }
 
+// The whole text selected with the cursor at its start, where a masked edit takes what is typed next.
+void SelecionaDoInicio(QLineEdit* edit) {
+    const auto n = static_cast<int>(edit->text().size());
+    edit->setSelection(n, -n);
+}
+
 bool GravaOuLimpa(int campo, const QString& valor) {
     return valor.isEmpty() ? host::LimpaCampo(campo) == 0 : host::Grava(campo, valor);
 }
@@ -148,8 +154,7 @@ std::optional<CamposExtrato::Falha> CamposExtrato::Valida(const QWidget* painel,
 void CamposExtrato::SelecionaData(QWidget* controle) {
     if (controle != edDataInicial && controle != edDataFinal) return;
     auto* edit = static_cast<QLineEdit*>(controle);
-    const auto n = static_cast<int>(edit->text().size());
-    edit->setSelection(n, -n);
+    SelecionaDoInicio(edit);
     // The window takes the focus back from the message box afterwards, and the selection does not survive
     // it: it is made again then.
     selecionar_ = edit;
@@ -158,9 +163,7 @@ void CamposExtrato::SelecionaData(QWidget* controle) {
 bool CamposExtrato::TrataFoco(QObject* objeto, const QEvent* e) {
     if (e->type() != QEvent::FocusIn || objeto != selecionar_) return false;
     selecionar_ = nullptr;
-    auto* edit = static_cast<QLineEdit*>(objeto);
-    const auto n = static_cast<int>(edit->text().size());
-    edit->setSelection(n, -n);
+    SelecionaDoInicio(static_cast<QLineEdit*>(objeto));
     return false;
 }
 
