@@ -27,7 +27,7 @@ TFrmCancSaque_Chq::TFrmCancSaque_Chq(QWidget* pai)
     EdNsuVorta->setObjectName(QStringLiteral("EdNsuVorta"));
     EdNsuVorta->setMaxLength(13);
     EdNsuVorta->setContextMenuPolicy(Qt::NoContextMenu);
-    EdNsuVorta->installEventFilter(this);
+    Partes::SoDigitos(EdNsuVorta);
     DefineDica(EdNsuVorta, Texto(msg::MsgNSUVortaGenerico));
     PnCMC7->installEventFilter(this);
     PnDadosCheque->installEventFilter(this);
@@ -60,9 +60,6 @@ bool TFrmCancSaque_Chq::eventFilter(QObject* objeto, QEvent* e) {
     if ((objeto == PnCMC7 || objeto == PnDadosCheque) &&
         (e->type() == QEvent::Show || e->type() == QEvent::Hide))
         PosicionaNsu();
-    if (objeto == EdNsuVorta && e->type() == QEvent::KeyPress &&
-        Coletacampocartao::RecusaTeclaNumerica(static_cast<QKeyEvent*>(e)))
-        return true;
     return TFrmColetaDadosChq_Trn::eventFilter(objeto, e);
 }
 

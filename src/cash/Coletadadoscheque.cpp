@@ -101,20 +101,38 @@ QString ErroLinha(int linha, const QStringList& celulas) {
 
 using namespace Coletadadoscheque;
 
+namespace {
+
+// The type and the amount on two rows above the grids.
+Partes::Grade GradeCheques() {
+    Partes::Grade g(QRect(11, 52, 600, 240));
+    g.passo = 34;
+    g.xRotulo = 10;
+    g.larguraRotulo = 110;
+    g.xCampo = 120;
+    return g;
+}
+
+} // namespace
+
 TFrmColetaDadosChq::TFrmColetaDadosChq(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaDadosChq"), QRect(11, 52, 600, 240)) {
-    lbTipoEntrada = new QLabel(pnCaptura);
-    lbTipoEntrada->setObjectName(QStringLiteral("lbTipoEntrada"));
-    lbTipoEntrada->setGeometry(10, 8, 110, 26);
-    cbTipoEntrada = new QComboBox(pnCaptura);
-    cbTipoEntrada->setObjectName(QStringLiteral("cbTipoEntrada"));
-    cbTipoEntrada->setGeometry(120, 8, 300, 26);
-    lbValor = new QLabel(Texto(msg::InfoValorTransacao), pnCaptura);
-    lbValor->setObjectName(QStringLiteral("lbValor"));
-    lbValor->setGeometry(10, 42, 110, 26);
-    edValor = new QLineEdit(pnCaptura);
-    edValor->setObjectName(QStringLiteral("edValor"));
-    edValor->setGeometry(120, 42, 150, 26);
+    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaDadosChq"), GradeCheques()) {
+    lbTipoEntrada = captura.Rotulo(QStringLiteral("lbTipoEntrada"));
+    cbTipoEntrada = captura.Lista(QStringLiteral("cbTipoEntrada"), {});
+    // The prompt names the type chosen so far, and follows the list as it steps.
+    const auto dica = [this] {
+        const QString tipo =
+            cbTipoEntrada->currentIndex() >= 0 ? cbTipoEntrada->currentText() : Texto(msg::MsgTipoEntrada);
+        return tipo + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido);
+    };
+    DefineDica(cbTipoEntrada, dica);
+    connect(cbTipoEntrada, &QComboBox::currentIndexChanged, this, [this, dica] {
+        if (cbTipoEntrada->hasFocus() && cbTipoEntrada->currentIndex() >= 0) DefineMensagem(dica());
+    });
+    lbValor = captura.Rotulo(QStringLiteral("lbValor"), Texto(msg::InfoValorTransacao));
+    edValor = captura.Campo(QStringLiteral("edValor"), 0, Partes::Entrada::Texto, {});
+    captura.Linha(0, lbTipoEntrada, cbTipoEntrada, 300);
+    captura.Linha(1, lbValor, edValor, 150);
     sgColetaDadosChq = CriaGrade(pnCaptura, "sgColetaDadosChq",
                                  {kPrimeiraLinha[0], kPrimeiraLinha[1], kPrimeiraLinha[2], kPrimeiraLinha[3],
                                   kPrimeiraLinha[4], kPrimeiraLinha[5], kPrimeiraLinha[6], kPrimeiraLinha[7],
@@ -122,7 +140,7 @@ TFrmColetaDadosChq::TFrmColetaDadosChq(QWidget* pai)
     sgCMC7 = CriaGrade(pnCaptura, "sgCMC7", {kCMC7[0], kCMC7[1]});
     for (QWidget* w : {static_cast<QWidget*>(cbTipoEntrada), static_cast<QWidget*>(sgColetaDadosChq),
                        static_cast<QWidget*>(sgCMC7)})
-        w->installEventFilter(this);
+        Observa(w);
     DefineDica(sgColetaDadosChq, Texto(msg::MsgDadosCheques));
     DefineDica(sgCMC7, Texto(msg::MsgDadosCheques));
     CriaBotoes({cbTipoEntrada, sgColetaDadosChq, sgCMC7});
@@ -192,26 +210,12 @@ void TFrmColetaDadosChq::SaiTipoEntrada() {
 }
 
 bool TFrmColetaDadosChq::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == cbTipoEntrada) {
-        if (e->type() == QEvent::FocusIn) {
-            const QString tipo = cbTipoEntrada->currentIndex() >= 0 ? cbTipoEntrada->currentText()
-                                                                    : Texto(msg::MsgTipoEntrada);
-            DefineMensagem(tipo + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
-        } else if (e->type() == QEvent::KeyPress) {
-            auto* k = static_cast<QKeyEvent*>(e);
-            if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-                Protegido([this] { SaiTipoEntrada(); });
-                return true;
-            }
-            if (TeclaDeLista(cbTipoEntrada, k)) {
-                if (cbTipoEntrada->currentIndex() >= 0)
-                    DefineMensagem(cbTipoEntrada->currentText() + QLatin1Char(' ') +
-                                   Texto(msg::MsgTecladoReduzido));
-                return true;
-            }
-            // Backspace passes; nothing else is an answer to the list.
-            if (k->key() != Qt::Key_Backspace && !(k->modifiers() & Qt::AltModifier) && !k->text().isEmpty())
-                return true;
+    if (objeto == cbTipoEntrada && e->type() == QEvent::KeyPress) {
+        // Enter on the type opens its grid; the list's other keys are its own.
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+            Protegido([this] { SaiTipoEntrada(); });
+            return true;
         }
     } else if ((objeto == sgColetaDadosChq || objeto == sgCMC7) && e->type() == QEvent::KeyPress) {
         bool tomada = false;

@@ -86,7 +86,6 @@ CB_FABRICA(TFrmDinChq_Dep);
 
 namespace {
 
-constexpr char kNumerico[] = "cbNumerico";
 constexpr char kTipoConta[] = "Selecione o tipo de conta";
 
 long long Digitos(const QString& texto, long long padrao) {
@@ -98,7 +97,15 @@ long long Digitos(const QString& texto, long long padrao) {
 } // namespace
 
 TFrmDinChq_Dep::TFrmDinChq_Dep(QWidget* pai) : TFrmDeposito_Trn(pai, QStringLiteral("FrmDinChq_Dep")) {
-    pnCaptura->setGeometry(11, 48, 600, 246);
+    // A dense screen: the amounts side by side on the first rows, then the depositor's and the account's
+    // groups, each control at its place; only the base's amount row comes from the grid.
+    Partes::Grade grade(QRect(11, 48, 600, 246));
+    grade.topo = 6;
+    grade.xRotulo = 10;
+    grade.larguraRotulo = 60;
+    grade.xCampo = 70;
+    captura.Redefine(grade);
+    captura.Linha(0, lbValor, edValor, 110);
     pnBotoes->setGeometry(111, 306, 400, 50);
     const auto rotulo = [](QWidget* pn, const char* nome, QRect r) {
         auto* l = new QLabel(pn);
@@ -113,13 +120,10 @@ TFrmDinChq_Dep::TFrmDinChq_Dep(QWidget* pai) : TFrmDeposito_Trn(pai, QStringLite
         e->setMaxLength(tamanho);
         e->setGeometry(r);
         e->setContextMenuPolicy(Qt::NoContextMenu);
-        e->setProperty(kNumerico, numerico);
-        e->installEventFilter(this);
+        if (numerico) Partes::SoDigitos(e);
         if (dica) DefineDica(e, Texto(dica));
         return e;
     };
-    lbValor->setGeometry(10, 6, 60, 26);
-    edValor->setGeometry(70, 6, 110, 26);
     lbValorDinheiro = rotulo(pnCaptura, "lbValorDinheiro", QRect(190, 6, 110, 26));
     edValorDinheiro =
         edit(pnCaptura, "edValorDinheiro", 12, QRect(300, 6, 100, 26), msg::MsgValorDepositoDinheiro, false);
@@ -135,10 +139,9 @@ TFrmDinChq_Dep::TFrmDinChq_Dep(QWidget* pai) : TFrmDeposito_Trn(pai, QStringLite
     gbDepositante->setObjectName(QStringLiteral("gbDepositante"));
     gbDepositante->setGeometry(5, 66, 590, 76);
     lbTipoPessoa = rotulo(gbDepositante, "lbTipoPessoa", QRect(8, 18, 110, 24));
-    cbTipoPessoa = new QComboBox(gbDepositante);
+    cbTipoPessoa = new Partes::ListaTeclado(gbDepositante);
     cbTipoPessoa->setObjectName(QStringLiteral("cbTipoPessoa"));
     cbTipoPessoa->setGeometry(120, 18, 160, 24);
-    cbTipoPessoa->installEventFilter(this);
     DefineDica(cbTipoPessoa, Texto(msg::MsgTipoPessoa));
     lbCPFCGC = rotulo(gbDepositante, "lbCPFCGC", QRect(290, 18, 60, 24));
     edCPFCGC = edit(gbDepositante, "edCPFCGC", 32, QRect(350, 18, 200, 24), msg::MsgCpfCgc, false);
@@ -150,10 +153,9 @@ TFrmDinChq_Dep::TFrmDinChq_Dep(QWidget* pai) : TFrmDeposito_Trn(pai, QStringLite
     gbConta->setObjectName(QStringLiteral("gbConta"));
     gbConta->setGeometry(5, 146, 590, 94);
     lbTipoConta = rotulo(gbConta, "lbTipoConta", QRect(8, 18, 110, 24));
-    cbTipoConta = new QComboBox(gbConta);
+    cbTipoConta = new Partes::ListaTeclado(gbConta);
     cbTipoConta->setObjectName(QStringLiteral("cbTipoConta"));
     cbTipoConta->setGeometry(120, 18, 160, 24);
-    cbTipoConta->installEventFilter(this);
     DefineDica(cbTipoConta, QLatin1String(kTipoConta) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
     lbConta = rotulo(gbConta, "lbConta", QRect(290, 18, 60, 24));
     EdConta = edit(gbConta, "EdConta", 13, QRect(350, 18, 150, 24), msg::MsgConta);
@@ -232,14 +234,6 @@ bool TFrmDinChq_Dep::eventFilter(QObject* objeto, QEvent* e) {
             g->setStyleSheet(g->isAncestorOf(qobject_cast<QWidget*>(objeto))
                                  ? QStringLiteral("QGroupBox::title { color: #f0c040; }")
                                  : QString());
-    }
-    if (e->type() == QEvent::KeyPress) {
-        auto* k = static_cast<QKeyEvent*>(e);
-        if (objeto == cbTipoPessoa || objeto == cbTipoConta) {
-            if (TeclaDeLista(static_cast<QComboBox*>(objeto), k)) return true;
-        } else if (objeto->property(kNumerico).toBool() && Coletacampocartao::RecusaTeclaNumerica(k)) {
-            return true;
-        }
     }
     return TFrmDeposito_Trn::eventFilter(objeto, e);
 }

@@ -65,38 +65,27 @@ using namespace Coletacampocartao;
 
 TFrmColetaCampoCartao::TFrmColetaCampoCartao(QWidget* pai)
     : TFrmMod(pai, QStringLiteral("FrmColetaCampoCartao")) {
-    pnCartao = new QFrame(this);
+    Partes::Grade grade(QRect(111, 150, 400, 130));
+    grade.topo = 22;
+    grade.altura = 28;
+    grade.larguraRotulo = 70;
+    grade.xCampo = 95;
+    captura_ = std::make_unique<Partes::Captura>(*this, grade);
+    pnCartao = captura_->Painel();
     pnCartao->setObjectName(QStringLiteral("pnCartao"));
-    pnCartao->setFrameShape(QFrame::Box);
-    pnCartao->setGeometry(111, 150, 400, 130);
-
-    lbCartao = new QLabel(QStringLiteral("Cartão:"), pnCartao);
-    lbCartao->setObjectName(QStringLiteral("lbCartao"));
-    lbCartao->setGeometry(20, 22, 70, 28);
-
-    edCartao = new QLineEdit(pnCartao);
-    edCartao->setObjectName(QStringLiteral("edCartao"));
-    edCartao->setGeometry(95, 22, 285, 28);
-    edCartao->setMaxLength(19);
-    // Typed keys go through the host's routine (eventFilter); this also stops a paste or a drop of anything
-    // but digits.
+    lbCartao = captura_->Rotulo(QStringLiteral("lbCartao"), QStringLiteral("Cartão:"));
+    edCartao = captura_->Campo(QStringLiteral("edCartao"), 19, Partes::Entrada::Digitos,
+                               QString::fromUtf8(msg::MsgNumeroCartaoDigitado));
+    // The validator also stops a paste or a drop of anything but digits.
     edCartao->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edCartao));
-    edCartao->setContextMenuPolicy(Qt::NoContextMenu);
-
-    btConfirma = CriaBotao(QStringLiteral("btConfirma"), QStringLiteral("&1 - Confirma"),
-                           QRect(20, 80, 170, 32), pnCartao);
-    btRetorna = CriaBotao(QStringLiteral("btRetorna"), QStringLiteral("&9 - Retorna"),
-                          QRect(210, 80, 170, 32), pnCartao);
-    setTabOrder(edCartao, btConfirma);
-    setTabOrder(btConfirma, btRetorna);
-    LigaClique(btConfirma, [this] { btConfirmaClick(); });
-    LigaClique(btRetorna, [this] { btRetornaClick(); });
-
-    edCartao->installEventFilter(this);
-    DefineDica(edCartao, QString::fromUtf8(msg::MsgNumeroCartaoDigitado));
-    DefineDica(btConfirma, QString::fromUtf8(msg::MsgTecleEnterParaConfirmar));
-    DefineDica(btRetorna, QString::fromUtf8(msg::MsgTecleEnterParaRetornar));
+    captura_->Linha(0, lbCartao, edCartao, 285);
+    captura_->Monta();
+    const auto b = Partes::CriaConfirmaRetorna(
+        *this, pnCartao, QPoint(15, 80), msg::Texto(msg::InfoRetorna), [this] { btConfirmaClick(); },
+        [this] { btRetornaClick(); }, {edCartao});
+    btConfirma = b.confirma;
+    btRetorna = b.retorna;
 
     TClique = CriaClique([this] {
         if (ModalResult() == mrNone && btConfirma->isEnabled()) ClicaProprio(btConfirma);
@@ -115,13 +104,6 @@ void TFrmColetaCampoCartao::hideEvent(QHideEvent* e) {
     // window (a spontaneous hide) keeps what was typed.
     if (!e->spontaneous()) host::memLimpaEdit(edCartao);
     TFrmMod::hideEvent(e);
-}
-
-bool TFrmColetaCampoCartao::eventFilter(QObject* objeto, QEvent* e) {
-    if (e->type() == QEvent::KeyPress && objeto == edCartao) {
-        return RecusaTeclaNumerica(static_cast<QKeyEvent*>(e));
-    }
-    return TFrmMod::eventFilter(objeto, e);
 }
 
 void TFrmColetaCampoCartao::FormActivate() {

@@ -3,8 +3,10 @@
 #pragma once
 
 #include "frame/Modelolumo.h"
+#include "frame/Partes.h"
 
 #include <cstdint>
+#include <memory>
 
 class QFrame;
 class QKeyEvent;
@@ -45,9 +47,9 @@ public:
 
 protected:
     void FormActivate() override;
-    bool eventFilter(QObject* objeto, QEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
 private:
+    std::unique_ptr<Partes::Captura> captura_;
     void HabilitaCaptura(bool habilita);
 };

@@ -18,19 +18,26 @@ using msg::Texto;
 
 } // namespace
 
+namespace {
+
+Partes::Grade GradeCPF() {
+    Partes::Grade g(QRect(136, 150, 350, 80));
+    g.topo = 26;
+    g.altura = 28;
+    g.xRotulo = 30;
+    g.larguraRotulo = 60;
+    g.xCampo = 100;
+    return g;
+}
+
+} // namespace
+
 TFrmColetaCampoCPF::TFrmColetaCampoCPF(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaCampoCPF"), QRect(136, 150, 350, 80)) {
-    lbCPFCGC = new QLabel(Texto(msg::InfoCPF), pnCaptura);
-    lbCPFCGC->setObjectName(QStringLiteral("lbCPFCGC"));
-    lbCPFCGC->setGeometry(30, 26, 60, 28);
-
-    edCPFCGC = new QLineEdit(pnCaptura);
-    edCPFCGC->setObjectName(QStringLiteral("edCPFCGC"));
-    edCPFCGC->setGeometry(100, 26, 200, 28);
+    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaCampoCPF"), GradeCPF()) {
+    lbCPFCGC = captura.Rotulo(QStringLiteral("lbCPFCGC"), Texto(msg::InfoCPF));
+    edCPFCGC = captura.Campo(QStringLiteral("edCPFCGC"), 0, Partes::Entrada::Digitos, Texto(msg::MsgCpfCgc));
     edCPFCGC->setInputMask(QLatin1String(Coletavalortrn::MascaraCPF));
-    edCPFCGC->setContextMenuPolicy(Qt::NoContextMenu);
-    Observa(edCPFCGC);
-
+    captura.Linha(0, lbCPFCGC, edCPFCGC, 200);
     CriaBotoes({edCPFCGC});
 }
 
@@ -42,15 +49,6 @@ void TFrmColetaCampoCPF::IniciaCamposForm() {
     edCPFCGC->setText(cpf);
     // A CPF the host already knows is the customer's own: the operator only confirms it.
     edCPFCGC->setEnabled(cpf.isEmpty());
-}
-
-bool TFrmColetaCampoCPF::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == edCPFCGC) {
-        if (e->type() == QEvent::FocusIn) DefineMensagem(Texto(msg::MsgCpfCgc));
-        if (e->type() == QEvent::KeyPress)
-            return Coletacampocartao::RecusaTeclaNumerica(static_cast<QKeyEvent*>(e));
-    }
-    return TFrmColeta_Mod::eventFilter(objeto, e);
 }
 
 bool TFrmColetaCampoCPF::ValidaCamposForm() {

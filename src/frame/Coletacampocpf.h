@@ -21,5 +21,4 @@ public:
 
 protected:
     bool ConcluiConfirmacao() override;
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 };

@@ -19,23 +19,21 @@
 using namespace Coletacampocartao;
 
 TFrmColetaCampoCSEG::TFrmColetaCampoCSEG(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmColetaCampoCSEG")) {
-    pnCSeg = new QFrame(this);
+    Partes::Grade grade(QRect(161, 150, 300, 130));
+    grade.topo = 22;
+    grade.altura = 28;
+    grade.xRotulo = 60;
+    grade.larguraRotulo = 70;
+    grade.xCampo = 135;
+    captura_ = std::make_unique<Partes::Captura>(*this, grade);
+    pnCSeg = captura_->Painel();
     pnCSeg->setObjectName(QStringLiteral("pnCSeg"));
-    pnCSeg->setFrameShape(QFrame::Box);
-    pnCSeg->setGeometry(161, 150, 300, 130);
-
-    LbCSeg = new QLabel(QStringLiteral("C. Seg:"), pnCSeg);
-    LbCSeg->setObjectName(QStringLiteral("LbCSeg"));
-    LbCSeg->setGeometry(60, 22, 70, 28);
-
-    EdCSeg = new QLineEdit(pnCSeg);
-    EdCSeg->setObjectName(QStringLiteral("EdCSeg"));
-    EdCSeg->setGeometry(135, 22, 90, 28);
-    EdCSeg->setMaxLength(5);
+    LbCSeg = captura_->Rotulo(QStringLiteral("LbCSeg"), QStringLiteral("C. Seg:"));
+    EdCSeg = captura_->Campo(QStringLiteral("EdCSeg"), 5, Partes::Entrada::Digitos, {});
     EdCSeg->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), EdCSeg));
-    EdCSeg->setContextMenuPolicy(Qt::NoContextMenu);
-    EdCSeg->installEventFilter(this);
+    captura_->Linha(0, LbCSeg, EdCSeg, 90);
+    captura_->Monta();
 
     btConfirma = CriaBotao(QStringLiteral("btConfirma"), QStringLiteral("&1 - Confirma"),
                            QRect(15, 80, 130, 32), pnCSeg);
@@ -61,12 +59,6 @@ void TFrmColetaCampoCSEG::hideEvent(QHideEvent* e) {
         if (ModalResult() == mrCancel) host::LimpaCampo(10149);
     }
     TFrmMod::hideEvent(e);
-}
-
-bool TFrmColetaCampoCSEG::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == EdCSeg && e->type() == QEvent::KeyPress)
-        return RecusaTeclaNumerica(static_cast<QKeyEvent*>(e));
-    return TFrmMod::eventFilter(objeto, e);
 }
 
 void TFrmColetaCampoCSEG::RepeteCampo() {

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "frame/Modelolumo.h"
+#include "frame/Partes.h"
+
+#include <memory>
 
 class QFrame;
 class QLabel;
@@ -25,9 +28,9 @@ public:
     QPushButton* btCancela = nullptr;
 
 protected:
-    bool eventFilter(QObject* objeto, QEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
 private:
+    std::unique_ptr<Partes::Captura> captura_;
     void RepeteCampo();
 };

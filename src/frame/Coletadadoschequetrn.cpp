@@ -37,18 +37,28 @@ constexpr int kPosicaoTipo[] = {25, 26, 27};
 } // namespace
 
 TFrmColetaDadosChq_Trn::TFrmColetaDadosChq_Trn(QWidget* pai, const QString& nome) : TFrmTrn_Mod(pai, nome) {
-    pnCaptura->setGeometry(31, 56, 560, 240);
-    lbValor->setGeometry(20, 10, 80, 28);
-    edValor->setGeometry(160, 10, 270, 28);
-
-    lbTipoEntrada = new QLabel(Texto(msg::InfoTipoEntrada), pnCaptura);
-    lbTipoEntrada->setObjectName(QStringLiteral("lbTipoEntrada"));
-    lbTipoEntrada->setGeometry(20, 50, 130, 28);
-    cbTipoEntrada = new QComboBox(pnCaptura);
-    cbTipoEntrada->setObjectName(QStringLiteral("cbTipoEntrada"));
-    cbTipoEntrada->setGeometry(160, 50, 380, 28);
+    Partes::Grade grade(QRect(31, 56, 560, 240));
+    grade.topo = 10;
+    grade.passo = 40;
+    grade.altura = 28;
+    grade.larguraRotulo = 130;
+    grade.xCampo = 160;
+    captura.Redefine(grade);
+    lbTipoEntrada = captura.Rotulo(QStringLiteral("lbTipoEntrada"), Texto(msg::InfoTipoEntrada));
+    cbTipoEntrada = captura.Lista(QStringLiteral("cbTipoEntrada"), {});
     cbTipoEntrada->setProperty(kTag, 0);
+    // The prompt names the type chosen so far.
+    DefineDica(cbTipoEntrada, [this] {
+        const QString tipo =
+            cbTipoEntrada->currentIndex() >= 0 ? cbTipoEntrada->currentText() : Texto(msg::MsgTipoEntrada);
+        return tipo + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido);
+    });
+    Partes::AoSair(*this, cbTipoEntrada, [this] { cbTipoEntradaExit(); });
+    captura.Linha(0, lbValor, edValor, 270);
+    captura.Linha(1, lbTipoEntrada, cbTipoEntrada, 380);
 
+    // The two ways of naming the cheque are panels of their own under the type, one shown at a time; their
+    // fields sit side by side as on the cheque.
     const auto painel = [this](const char* nomePainel, int altura) {
         auto* p = new QFrame(pnCaptura);
         p->setObjectName(QLatin1String(nomePainel));
@@ -57,7 +67,7 @@ TFrmColetaDadosChq_Trn::TFrmColetaDadosChq_Trn(QWidget* pai, const QString& nome
         return p;
     };
     const auto campo = [this](QWidget* pn, const char* nomeRotulo, const char* rotulo, const char* nomeCampo,
-                              int tamanho, QRect posRotulo, QRect posCampo, QLabel*& lb) {
+                              int tamanho, QRect posRotulo, QRect posCampo, QLabel*& lb, const char* dica) {
         lb = new QLabel(QString::fromUtf8(rotulo), pn);
         lb->setObjectName(QLatin1String(nomeRotulo));
         lb->setGeometry(posRotulo);
@@ -65,33 +75,33 @@ TFrmColetaDadosChq_Trn::TFrmColetaDadosChq_Trn(QWidget* pai, const QString& nome
         ed->setObjectName(QLatin1String(nomeCampo));
         ed->setGeometry(posCampo);
         ed->setMaxLength(tamanho);
-        // Only typed digits get in (eventFilter); no paste from a context menu either.
         ed->setContextMenuPolicy(Qt::NoContextMenu);
-        ed->installEventFilter(this);
+        Partes::SoDigitos(ed);
+        DefineDica(ed, Texto(dica));
         return ed;
     };
 
     PnCMC7 = painel("PnCMC7", 60);
     EdCMC7 = campo(PnCMC7, "lbCMC7", "CMC7:", "EdCMC7", TAM_CMC7, QRect(10, 16, 60, 28),
-                   QRect(80, 16, 440, 28), lbCMC7);
+                   QRect(80, 16, 440, 28), lbCMC7, msg::MsgCMC7);
 
     PnDadosCheque = painel("PnDadosCheque", 136);
     EdComp = campo(PnDadosCheque, "lbComp", "Comp:", "EdComp", TAM_COMP, QRect(10, 20, 50, 28),
-                   QRect(62, 20, 50, 28), lbComp);
+                   QRect(62, 20, 50, 28), lbComp, msg::MsgCompensacao);
     EdBanco = campo(PnDadosCheque, "lbBanco", "Banco:", "EdBanco", TAM_BANCO, QRect(126, 20, 56, 28),
-                    QRect(184, 20, 50, 28), lbBanco);
+                    QRect(184, 20, 50, 28), lbBanco, msg::MsgBanco);
     EdAgencia = campo(PnDadosCheque, "lbAgencia", "Agência:", "EdAgencia", TAM_AGENCIA,
-                      QRect(248, 20, 72, 28), QRect(322, 20, 60, 28), lbAgencia);
+                      QRect(248, 20, 72, 28), QRect(322, 20, 60, 28), lbAgencia, msg::MsgAgencia);
     EdC1 = campo(PnDadosCheque, "lbC1", "C1:", "EdC1", TAM_DIGITO, QRect(420, 20, 34, 28),
-                 QRect(456, 20, 30, 28), lbC1);
+                 QRect(456, 20, 30, 28), lbC1, msg::MsgDigitoC1);
     EdConta = campo(PnDadosCheque, "lbConta", "Conta:", "EdConta", TAM_CONTA, QRect(10, 80, 50, 28),
-                    QRect(62, 80, 120, 28), lbConta);
+                    QRect(62, 80, 120, 28), lbConta, msg::MsgContaCorrente);
     EdC2 = campo(PnDadosCheque, "lbC2", "C2:", "EdC2", TAM_DIGITO, QRect(196, 80, 34, 28),
-                 QRect(232, 80, 30, 28), lbC2);
+                 QRect(232, 80, 30, 28), lbC2, msg::MsgDigitoC2);
     EdCheque = campo(PnDadosCheque, "lbCheque", "Cheque:", "EdCheque", TAM_CHEQUE, QRect(276, 80, 62, 28),
-                     QRect(340, 80, 80, 28), lbCheque);
+                     QRect(340, 80, 80, 28), lbCheque, msg::MsgCheque);
     EdC3 = campo(PnDadosCheque, "lbC3", "C3:", "EdC3", TAM_DIGITO, QRect(420, 80, 34, 28),
-                 QRect(456, 80, 30, 28), lbC3);
+                 QRect(456, 80, 30, 28), lbC3, msg::MsgDigitoC3);
 
     pnBotoes->setGeometry(111, 306, 400, 50);
 
@@ -101,7 +111,6 @@ TFrmColetaDadosChq_Trn::TFrmColetaDadosChq_Trn(QWidget* pai, const QString& nome
     for (size_t i = 1; i < std::size(ordem); ++i)
         setTabOrder(ordem[i - 1], ordem[i]);
 
-    cbTipoEntrada->installEventFilter(this);
     connect(cbTipoEntrada, &QComboBox::currentIndexChanged, this,
             [this] { Protegido([this] { cbTipoEntradaChange(); }); });
 
@@ -199,36 +208,6 @@ void TFrmColetaDadosChq_Trn::FormShow() {
         cbTipoEntrada->setFocus(Qt::OtherFocusReason);
 }
 
-void TFrmColetaDadosChq_Trn::cbTipoEntradaEnter() {
-    const QString tipo =
-        cbTipoEntrada->currentIndex() >= 0 ? cbTipoEntrada->currentText() : Texto(msg::MsgTipoEntrada);
-    DefineMensagem(tipo + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
-}
-
-bool TFrmColetaDadosChq_Trn::cbTipoEntradaKeyPress(const QKeyEvent* e) {
-    if (e->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
-    switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Backspace:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return false;
-    default:
-        break;
-    }
-    const QString texto = e->text();
-    // Keys that type nothing (arrows, Home, End) move through the list as usual.
-    if (texto.isEmpty()) return false;
-    if (texto.size() != 1 || !texto.at(0).isDigit() || texto.at(0).unicode() > 0x7F) return true;
-    char tecla = static_cast<char>(texto.at(0).unicode());
-    host::AvancaRetrocedeItemComboBox(cbTipoEntrada, tecla);
-    if (tecla == 0) return true;
-    // A list takes no text: another digit is the operator's choice of button, as anywhere on the dialog.
-    if (QAbstractButton* b = BotaoDoDigito(texto.at(0))) b->click();
-    return true;
-}
-
 void TFrmColetaDadosChq_Trn::cbTipoEntradaChange() {
     const int tipo = TipoEntradaSelecionado();
     if (tipo < 0) return;
@@ -240,39 +219,6 @@ void TFrmColetaDadosChq_Trn::cbTipoEntradaChange() {
 void TFrmColetaDadosChq_Trn::cbTipoEntradaExit() {
     const int tipo = TipoEntradaSelecionado();
     if (tipo >= 0) TipoEntrada = QString::number(tipo);
-}
-
-bool TFrmColetaDadosChq_Trn::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == cbTipoEntrada) {
-        if (e->type() == QEvent::FocusIn) Protegido([this] { cbTipoEntradaEnter(); });
-        if (e->type() == QEvent::FocusOut) Protegido([this] { cbTipoEntradaExit(); });
-        if (e->type() == QEvent::KeyPress) {
-            bool tomada = false;
-            Protegido([&] { tomada = cbTipoEntradaKeyPress(static_cast<QKeyEvent*>(e)); });
-            if (tomada) return true;
-        }
-        return TFrmTrn_Mod::eventFilter(objeto, e);
-    }
-    static const std::pair<QLineEdit * TFrmColetaDadosChq_Trn::*, const char*> prompts[] = {
-        {&TFrmColetaDadosChq_Trn::EdCMC7, msg::MsgCMC7},
-        {&TFrmColetaDadosChq_Trn::EdComp, msg::MsgCompensacao},
-        {&TFrmColetaDadosChq_Trn::EdBanco, msg::MsgBanco},
-        {&TFrmColetaDadosChq_Trn::EdAgencia, msg::MsgAgencia},
-        {&TFrmColetaDadosChq_Trn::EdC1, msg::MsgDigitoC1},
-        {&TFrmColetaDadosChq_Trn::EdConta, msg::MsgContaCorrente},
-        {&TFrmColetaDadosChq_Trn::EdC2, msg::MsgDigitoC2},
-        {&TFrmColetaDadosChq_Trn::EdCheque, msg::MsgCheque},
-        {&TFrmColetaDadosChq_Trn::EdC3, msg::MsgDigitoC3},
-    };
-    for (const auto& [membro, prompt] : prompts) {
-        if (objeto != this->*membro) continue;
-        if (e->type() == QEvent::FocusIn) DefineMensagem(Texto(prompt));
-        // EdCMC7KeyPress and EdKeyPress: digits, Backspace and Enter only.
-        if (e->type() == QEvent::KeyPress)
-            return Coletacampocartao::RecusaTeclaNumerica(static_cast<QKeyEvent*>(e));
-        break;
-    }
-    return TFrmTrn_Mod::eventFilter(objeto, e);
 }
 
 void TFrmColetaDadosChq_Trn::RepeteCampo(const char* mensagem, QWidget* controle) {

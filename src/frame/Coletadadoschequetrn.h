@@ -37,9 +37,6 @@ public:
     bool ValidaCamposForm() override;
     bool GravaCamposHostlink() override;
 
-    void cbTipoEntradaEnter();
-    // True when the key is taken here (stepped through the items, pressed a button or refused).
-    bool cbTipoEntradaKeyPress(const QKeyEvent* e);
     void cbTipoEntradaChange();
     void cbTipoEntradaExit();
 
@@ -73,7 +70,6 @@ public:
 
 protected:
     void FormShow() override;
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 
 private:
     // Shows the panel of the entry type (the CMC-7 line for 0 and 2, the first line's fields for 1).

@@ -31,47 +31,56 @@ constexpr char MascaraDocumento[] = "99999999999999;_";
 
 } // namespace
 
+namespace {
+
+// Four rows: the owner's kind and document, then the bearer's.
+Partes::Grade GradeBacen() {
+    Partes::Grade g(QRect(61, 70, 500, 220));
+    g.topo = 20;
+    g.passo = 48;
+    g.altura = 28;
+    g.xRotulo = 15;
+    g.larguraRotulo = 270;
+    g.xCampo = 290;
+    return g;
+}
+
+} // namespace
+
 TFrmColetaDadosBacen::TFrmColetaDadosBacen(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaDadosBacen"), QRect(61, 70, 500, 220)) {
-    const auto rotulo = [this](const char* nome, const char* texto, int y) {
-        auto* l = new QLabel(Texto(texto), pnCaptura);
-        l->setObjectName(QLatin1String(nome));
-        l->setGeometry(15, y, 270, 28);
-        return l;
+    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaDadosBacen"), GradeBacen()) {
+    const auto lista = [this](const char* nome, const char* dica) {
+        return captura.Lista(QLatin1String(nome),
+                             Texto(dica) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
     };
-    const auto documento = [this](const char* nome, int y) {
-        auto* ed = new QLineEdit(pnCaptura);
-        ed->setObjectName(QLatin1String(nome));
-        ed->setGeometry(290, y, 190, 28);
-        ed->setMaxLength(14);
-        // Typed keys go through the host's digit rule (eventFilter); the mask keeps anything else out of
-        // a drop.
-        ed->setContextMenuPolicy(Qt::NoContextMenu);
-        return ed;
+    // Typed keys go through the host's digit rule (eventFilter); the mask keeps anything else out of a drop.
+    const auto documento = [this](const char* nome) {
+        return captura.Campo(QLatin1String(nome), 14, Partes::Entrada::Texto, Texto(msg::MsgCpfCgc));
     };
-    const auto combo = [this](const char* nome, int y) {
-        auto* cb = new QComboBox(pnCaptura);
-        cb->setObjectName(QLatin1String(nome));
-        cb->setGeometry(290, y, 190, 28);
-        return cb;
+    const auto linha = [this](int n, const char* nome, const char* texto, QWidget* controle) {
+        QLabel* rotulo = captura.Rotulo(QLatin1String(nome), Texto(texto));
+        captura.Linha(n, rotulo, controle, 190);
+        return rotulo;
     };
 
-    lbTipoPessoaProprietario = rotulo("lbTipoPessoaProprietario", msg::InfoTipoPessoaProprietario, 20);
-    cbTipoPessoaProprietario = combo("cbTipoPessoaProprietario", 20);
-    lbCPFCGCProprietario = rotulo("lbCPFCGCProprietario", msg::InfoCPFCGCProprietario, 68);
-    edCPFCGCProprietario = documento("edCPFCGCProprietario", 68);
+    cbTipoPessoaProprietario = lista("cbTipoPessoaProprietario", msg::MsgTipoPessoaProprietario);
+    edCPFCGCProprietario = documento("edCPFCGCProprietario");
     edCPFCGCProprietario->setInputMask(QLatin1String(MascaraDocumento));
-    lbTipoPessoaPortador = rotulo("lbTipoPessoaPortador", msg::InfoPortadorProprietarioCPF, 116);
-    cbTipoPessoaPortador = combo("cbTipoPessoaPortador", 116);
-    lbCPFCGCPortador = rotulo("lbCPFCGCPortador", msg::InfoCPFPortador, 164);
-    edCPFCGCPortador = documento("edCPFCGCPortador", 164);
+    cbTipoPessoaPortador = lista("cbTipoPessoaPortador", msg::MsgTipoCPFPortador);
+    edCPFCGCPortador = documento("edCPFCGCPortador");
     edCPFCGCPortador->setInputMask(QLatin1String(MascaraCPF));
+    lbTipoPessoaProprietario =
+        linha(0, "lbTipoPessoaProprietario", msg::InfoTipoPessoaProprietario, cbTipoPessoaProprietario);
+    lbCPFCGCProprietario =
+        linha(1, "lbCPFCGCProprietario", msg::InfoCPFCGCProprietario, edCPFCGCProprietario);
+    lbTipoPessoaPortador =
+        linha(2, "lbTipoPessoaPortador", msg::InfoPortadorProprietarioCPF, cbTipoPessoaPortador);
+    lbCPFCGCPortador = linha(3, "lbCPFCGCPortador", msg::InfoCPFPortador, edCPFCGCPortador);
 
     CriaBotoes({cbTipoPessoaProprietario, edCPFCGCProprietario, cbTipoPessoaPortador, edCPFCGCPortador});
-    for (QWidget* w :
-         {static_cast<QWidget*>(cbTipoPessoaProprietario), static_cast<QWidget*>(edCPFCGCProprietario),
-          static_cast<QWidget*>(cbTipoPessoaPortador), static_cast<QWidget*>(edCPFCGCPortador)})
-        Observa(w);
+    Partes::AoSair(*this, cbTipoPessoaProprietario, [this] { cbTipoPessoaProprietarioExit(); });
+    Partes::AoSair(*this, edCPFCGCProprietario, [this] { edCPFCGCProprietarioExit(); });
+    Partes::AoSair(*this, cbTipoPessoaPortador, [this] { cbTipoPessoaPortadorExit(); });
 
     connect(cbTipoPessoaProprietario, &QComboBox::currentIndexChanged, this,
             [this] { Protegido([this] { cbTipoPessoaProprietarioChange(); }); });
@@ -165,43 +174,14 @@ void TFrmColetaDadosBacen::cbTipoPessoaPortadorExit() {
 }
 
 bool TFrmColetaDadosBacen::eventFilter(QObject* objeto, QEvent* e) {
-    const auto dica = [this](const char* texto) {
-        DefineMensagem(Texto(texto) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));
-    };
-    switch (e->type()) {
-    case QEvent::FocusIn:
-        if (objeto == cbTipoPessoaProprietario)
-            dica(msg::MsgTipoPessoaProprietario);
-        else if (objeto == cbTipoPessoaPortador)
-            dica(msg::MsgTipoCPFPortador);
-        else if (objeto == edCPFCGCProprietario || objeto == edCPFCGCPortador)
-            DefineMensagem(Texto(msg::MsgCpfCgc));
-        break;
-    case QEvent::FocusOut:
-        if (objeto == cbTipoPessoaProprietario)
-            Protegido([this] { cbTipoPessoaProprietarioExit(); });
-        else if (objeto == edCPFCGCProprietario)
-            Protegido([this] { edCPFCGCProprietarioExit(); });
-        else if (objeto == cbTipoPessoaPortador)
-            Protegido([this] { cbTipoPessoaPortadorExit(); });
-        break;
-    case QEvent::KeyPress: {
-        const auto* k = static_cast<QKeyEvent*>(e);
-        if (objeto == cbTipoPessoaProprietario || objeto == cbTipoPessoaPortador) {
-            bool consumida = false;
-            Protegido([&] { consumida = TeclaDeLista(static_cast<QComboBox*>(objeto), k); });
-            if (consumida) return true;
-        } else if (objeto == edCPFCGCProprietario || objeto == edCPFCGCPortador) {
-            // A company's CNPJ may carry letters: its mask takes them and upper-cases them.
-            const bool letraDeCnpj = objeto == edCPFCGCProprietario &&
-                                     cbTipoPessoaProprietario->currentIndex() == PESSOA_JURIDICA &&
-                                     k->text().size() == 1 && k->text().at(0).isLetter();
+    if (e->type() == QEvent::KeyPress && (objeto == edCPFCGCProprietario || objeto == edCPFCGCPortador)) {
+        const auto* k = static_cast<const QKeyEvent*>(e);
+        // A company's CNPJ may carry letters: its mask takes them and upper-cases them.
+        const bool letraDeCnpj = objeto == edCPFCGCProprietario &&
+                                 cbTipoPessoaProprietario->currentIndex() == PESSOA_JURIDICA &&
+                                 k->text().size() == 1 && k->text().at(0).isLetter();
+        if (!(k->modifiers() & (Qt::AltModifier | Qt::ControlModifier)))
             return !letraDeCnpj && Coletacampocartao::RecusaTeclaNumerica(k);
-        }
-        break;
-    }
-    default:
-        break;
     }
     return TFrmColeta_Mod::eventFilter(objeto, e);
 }

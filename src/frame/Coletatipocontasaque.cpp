@@ -33,32 +33,29 @@ QString MensagemTipoConta() {
 
 } // namespace
 
+Partes::Grade TFrmColetaTipoContaSaque::Grade() {
+    Partes::Grade g(QRect(111, 110, 400, 160));
+    g.topo = 26;
+    g.passo = 43;
+    g.altura = 28;
+    g.larguraRotulo = 120;
+    g.xCampo = 150;
+    return g;
+}
+
 TFrmColetaTipoContaSaque::TFrmColetaTipoContaSaque(QWidget* pai, const QString& nome)
-    : TFrmColeta_Mod(pai, nome, QRect(111, 110, 400, 160)) {
+    : TFrmColeta_Mod(pai, nome, Grade()) {
     edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
-
-    lbTipoConta = new QLabel(Texto(msg::InfoTipoConta), pnCaptura);
-    lbTipoConta->setObjectName(QStringLiteral("lbTipoConta"));
-    lbTipoConta->setGeometry(20, 70, 120, 28);
-    cbTipoConta = new QComboBox(pnCaptura);
-    cbTipoConta->setObjectName(QStringLiteral("cbTipoConta"));
-    cbTipoConta->setGeometry(150, 70, 230, 28);
-
-    lbCSeg = new QLabel(QStringLiteral("Cód. Segurança:"), pnCaptura);
-    lbCSeg->setObjectName(QStringLiteral("lbCSeg"));
-    lbCSeg->setGeometry(20, 112, 120, 28);
-    EdCSeg = new QLineEdit(pnCaptura);
-    EdCSeg->setObjectName(QStringLiteral("EdCSeg"));
-    EdCSeg->setGeometry(150, 112, 80, 28);
-    EdCSeg->setMaxLength(5);
-    EdCSeg->setEchoMode(QLineEdit::Password);
-    EdCSeg->setContextMenuPolicy(Qt::NoContextMenu);
-
-    Observa(cbTipoConta);
-    Observa(EdCSeg);
     DefineDica(edValor, Texto(msg::MsgValorTotal));
-    DefineDica(cbTipoConta, MensagemTipoConta());
-    DefineDica(EdCSeg, Texto(msg::MsgCodigoSeguranca));
+    lbTipoConta = captura.Rotulo(QStringLiteral("lbTipoConta"), Texto(msg::InfoTipoConta));
+    cbTipoConta = captura.Lista(QStringLiteral("cbTipoConta"), MensagemTipoConta());
+    lbCSeg = captura.Rotulo(QStringLiteral("lbCSeg"), QStringLiteral("Cód. Segurança:"));
+    EdCSeg =
+        captura.Campo(QStringLiteral("EdCSeg"), 5, Partes::Entrada::Digitos, Texto(msg::MsgCodigoSeguranca));
+    EdCSeg->setEchoMode(QLineEdit::Password);
+    captura.Linha(0, lbValor, edValor, 230);
+    captura.Linha(1, lbTipoConta, cbTipoConta, 230);
+    captura.Linha(2, lbCSeg, EdCSeg, 80);
 
     CriaBotoes({edValor, cbTipoConta, EdCSeg});
 }
@@ -85,15 +82,6 @@ void TFrmColetaTipoContaSaque::IniciaCamposForm() {
     host::memLimpaEdit(EdCSeg);
     lbCSeg->setVisible(cseg);
     EdCSeg->setVisible(cseg);
-}
-
-bool TFrmColetaTipoContaSaque::eventFilter(QObject* objeto, QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        const auto* tecla = static_cast<QKeyEvent*>(e);
-        if (objeto == cbTipoConta && TeclaDeLista(cbTipoConta, tecla)) return true;
-        if (objeto == EdCSeg && Coletacampocartao::RecusaTeclaNumerica(tecla)) return true;
-    }
-    return TFrmColeta_Mod::eventFilter(objeto, e);
 }
 
 void TFrmColetaTipoContaSaque::hideEvent(QHideEvent* e) {

@@ -15,6 +15,8 @@ class TFrmColetaTipoContaSaque : public TFrmColeta_Mod {
 public:
     explicit TFrmColetaTipoContaSaque(QWidget* pai,
                                       const QString& nome = QStringLiteral("FrmColetaTipoContaSaque"));
+    // The value, the account type and the security code, one under the other.
+    static Partes::Grade Grade();
 
     void IniciaCamposForm() override;
     bool ValidaCamposForm() override;
@@ -40,7 +42,6 @@ protected:
     // The last step once the bank has answered; its result closes the dialog (true) or keeps it open.
     virtual bool Concluida();
 
-    bool eventFilter(QObject* objeto, QEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
 private:

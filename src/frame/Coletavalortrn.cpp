@@ -74,6 +74,9 @@ void TFrmColeta_Mod::CriaBotoes(std::initializer_list<QWidget*> campos) {
         [this] { btRetornaClick(); }, campos);
     btConfirma = b.confirma;
     btRetorna = b.retorna;
+    // Shown with the form, once its fields are set: no button takes a key before that.
+    btConfirma->hide();
+    btRetorna->hide();
 }
 
 bool TFrmColeta_Mod::FormCreate() {
@@ -126,9 +129,10 @@ void TFrmColeta_Mod::btRetornaClick() {
 // TFrmColetaValor
 
 TFrmColetaValor::TFrmColetaValor(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaValor"), QRect(111, 150, 400, 80)) {
+    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaValor"), Partes::GradeValor(QRect(111, 150, 400, 80))) {
     edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
-    Observa(edValor);
+    DefineDica(edValor, Texto(msg::MsgValorTotal));
+    captura.Linha(0, lbValor, edValor, 270);
 
     CriaBotoes({edValor});
 }
@@ -151,11 +155,6 @@ void TFrmColetaValor::IniciaCamposForm() {
         DefineTitulo(Texto(msg::TituloDepositoCartaoPrePago));
     else if (funcao == QLatin1String(FUNCAO_TRANSFERENCIA))
         DefineTitulo(Texto(msg::TituloTransferenciaCartaoPrePago));
-}
-
-bool TFrmColetaValor::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == edValor && e->type() == QEvent::FocusIn) DefineMensagem(Texto(msg::MsgValorTotal));
-    return TFrmColeta_Mod::eventFilter(objeto, e);
 }
 
 bool TFrmColetaValor::ValidaCamposForm() {

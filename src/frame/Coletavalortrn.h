@@ -92,5 +92,4 @@ public:
 
 protected:
     bool ConcluiConfirmacao() override;
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 };

@@ -5,8 +5,6 @@
 #include "resources/Mensagens.h"
 
 #include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,11 +31,35 @@ public:
 
 // Between two controls of a row: the account and its digit.
 constexpr int kEntreControles = 9;
+// Runs an action when its control loses the focus; owned by the control.
+class FiltroSaida : public QObject {
+public:
+    FiltroSaida(TFrmMod& dono, QObject* controle, std::function<void()> acao)
+        : QObject(controle), dono_(dono), acao_(std::move(acao)) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::FocusOut) dono_.Protegido(acao_);
+        return false;
+    }
+
+private:
+    TFrmMod& dono_;
+    std::function<void()> acao_;
+};
+
 constexpr int kLarguraBotao = 170;
 constexpr int kAlturaBotao = 32;
 constexpr int kEntreBotoes = 30;
 
 } // namespace
+
+Grade GradeValor(const QRect& caixa) {
+    Grade g(caixa);
+    g.topo = 26;
+    g.altura = 28;
+    g.larguraRotulo = 80;
+    g.xCampo = 110;
+    return g;
+}
 
 void ListaTeclado::keyPressEvent(QKeyEvent* e) {
     if (auto* dono = qobject_cast<TFrmMod*>(window())) {
@@ -55,6 +77,10 @@ void ListaTeclado::keyPressEvent(QKeyEvent* e) {
 
 void SoDigitos(QLineEdit* edit) {
     edit->installEventFilter(new FiltroDigitos(edit));
+}
+
+void AoSair(TFrmMod& dono, QWidget* controle, std::function<void()> acao) {
+    controle->installEventFilter(new FiltroSaida(dono, controle, std::move(acao)));
 }
 
 Captura::Captura(TFrmMod& dono, const Grade& grade, QWidget* pai)
@@ -99,35 +125,17 @@ void Captura::Linha(int linha, QLabel* rotulo, std::initializer_list<std::pair<Q
 }
 
 void Captura::Monta() {
-    if (filas_.empty()) return;
-    delete painel_->layout();
-    auto* grade = new QGridLayout(painel_);
-    // The grid starts inside the box's border; the grade counts from its outer edge.
-    const int borda = painel_->frameWidth();
-    grade->setContentsMargins(grade_.xRotulo - borda, grade_.topo - borda, kEntreControles, grade_.topo);
-    grade->setHorizontalSpacing(grade_.xCampo - grade_.xRotulo - grade_.larguraRotulo);
-    grade->setVerticalSpacing(grade_.passo - grade_.altura);
-    grade->setColumnMinimumWidth(0, grade_.larguraRotulo);
-    grade->setColumnStretch(1, 1);
-    std::stable_sort(filas_.begin(), filas_.end(),
-                     [](const Fila& a, const Fila& b) { return a.linha < b.linha; });
-    int linha = 0;
+    // Every row keeps its place whether or not the rows above it are shown, as on a printed form.
     for (const Fila& f : filas_) {
-        f.rotulo->setFixedSize(grade_.larguraRotulo, grade_.altura);
-        grade->addWidget(f.rotulo, linha, 0);
-        auto* controles = new QHBoxLayout;
-        controles->setSpacing(kEntreControles);
+        const int y = grade_.topo + f.linha * grade_.passo;
+        f.rotulo->setGeometry(grade_.xRotulo, y, grade_.larguraRotulo, grade_.altura);
+        int x = grade_.xCampo;
         for (const auto& [controle, largura] : f.controles) {
-            controle->setFixedHeight(grade_.altura);
-            if (largura > 0) controle->setFixedWidth(largura);
-            controles->addWidget(controle);
+            const int w = largura > 0 ? largura : grade_.caixa.width() - x - kEntreControles;
+            controle->setGeometry(x, y, w, grade_.altura);
+            x += w + kEntreControles;
         }
-        controles->addStretch();
-        grade->addLayout(controles, linha, 1);
-        ++linha;
     }
-    // The rows keep their pitch at the top of the box whatever its height.
-    grade->setRowStretch(linha, 1);
 }
 
 Botoes CriaConfirmaRetorna(TFrmMod& dono, QWidget* painel, QPoint origem, const QString& textoRetorna,
@@ -138,7 +146,6 @@ Botoes CriaConfirmaRetorna(TFrmMod& dono, QWidget* painel, QPoint origem, const 
         b->setObjectName(QLatin1String(nome));
         b->setGeometry(x, origem.y(), kLarguraBotao, kAlturaBotao);
         b->setAutoDefault(false);
-        b->hide();
         return b;
     };
     Botoes b{cria("btConfirma", msg::Texto(msg::InfoConfirma), origem.x()),

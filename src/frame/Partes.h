@@ -33,6 +33,9 @@ struct Grade {
     int xCampo = 200;
 };
 
+// The usual box of a screen that asks for one amount: its row in the middle of the box.
+Grade GradeValor(const QRect& caixa);
+
 // What an edit takes from the keyboard: any text, or digits only (with Backspace and Enter).
 enum class Entrada { Texto, Digitos };
 
@@ -46,9 +49,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
-// The capture panel: a framed box at its place of the screen; its rows are laid out by a grid when the
-// dialog is built (Monta), in the order of their row numbers, so a derived form may put its rows before the
-// base's. A hidden row takes no room.
+// The capture panel: a framed box at its place of the screen whose rows fall on the grade's lines when the
+// dialog is built (Monta), so a derived form may move the base's rows before it lays them out. A hidden row
+// keeps its place.
 class Captura {
 public:
     Captura(TFrmMod& dono, const Grade& grade, QWidget* pai = nullptr);
@@ -83,8 +86,7 @@ private:
 };
 
 // Confirm and Return, made after the fields so that they follow them in the focus chain: the dialog opens on
-// its first field and Enter on the last one reaches Confirm. Both are hidden until the dialog shows them,
-// once its fields are set, so that no button takes a key before that.
+// its first field and Enter on the last one reaches Confirm.
 struct Botoes {
     QPushButton* confirma;
     QPushButton* retorna;
@@ -97,5 +99,9 @@ Botoes CriaConfirmaRetorna(TFrmMod& dono, QWidget* painel, QPoint origem, const 
 
 // Digits only (with Backspace, Enter and the keys that move the cursor) into an edit of any dialog.
 void SoDigitos(QLineEdit* edit);
+
+// Runs acao, under the dialog's guard, whenever the control loses the focus: a field that reports leaving
+// to the next one.
+void AoSair(TFrmMod& dono, QWidget* controle, std::function<void()> acao);
 
 } // namespace Partes

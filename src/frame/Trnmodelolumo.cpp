@@ -45,7 +45,8 @@ constexpr char ARQUIVO_RESTABELECE[] = "RestabeleceLimite.ini";
 } // namespace
 
 TFrmTrn_Mod::TFrmTrn_Mod(QWidget* pai, const QString& nome)
-    : TFrmMod(pai, nome), captura(*this, GradeValor()), pnCaptura(captura.Painel()) {
+    : TFrmMod(pai, nome), captura(*this, Partes::GradeValor(QRect(111, 130, 400, 80))),
+      pnCaptura(captura.Painel()) {
     edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
     DefineDica(edValor, Texto(msg::MsgValorTotal));
     captura.Linha(0, lbValor, edValor, 270);
@@ -58,21 +59,15 @@ TFrmTrn_Mod::TFrmTrn_Mod(QWidget* pai, const QString& nome)
         [this] { btRetornaClick(); }, {edValor});
     btConfirma = b.confirma;
     btRetorna = b.retorna;
+    // Shown with the form, once its fields are set: no button takes a key before that.
+    btConfirma->hide();
+    btRetorna->hide();
 
     TClique = CriaClique([this] {
         ProcessaMensagens();
         // A dialog whose fields were all preset confirms itself.
         if (ModalResult() == mrNone && btConfirma->isVisible() && btConfirma->isEnabled()) btConfirmaClick();
     });
-}
-
-Partes::Grade TFrmTrn_Mod::GradeValor() {
-    Partes::Grade g(QRect(111, 130, 400, 80));
-    g.topo = 26;
-    g.altura = 28;
-    g.larguraRotulo = 80;
-    g.xCampo = 110;
-    return g;
 }
 
 bool TFrmTrn_Mod::FormCreate() {

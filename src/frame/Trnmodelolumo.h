@@ -39,8 +39,6 @@ public:
     void btConfirmaClick();
     void btRetornaClick();
 
-    // The capture panel's usual box and rows: one row, the amount, in the middle of the screen.
-    static Partes::Grade GradeValor();
     // The capture panel, its first row the amount.
     Partes::Captura captura;
     QFrame* pnCaptura = nullptr;
