@@ -5,6 +5,7 @@
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
