@@ -315,10 +315,10 @@ cbwire::Resposta Servidor::ConsultaBeneficioINSS(const cbwire::Pedido& pedido) {
         const auto* contas = std::get_if<std::vector<ContaConsulta>>(&lidas);
         const ContaConsulta* conta = contas ? ContaDaChave(cenario_.raiz, *contas, id) : nullptr;
         if (!conta) return Recusa("14", Latin1(QStringLiteral("Conta não encontrada")));
-        // The benefit is paid into the account its card draws on.
-        confere = [this, conta](const Beneficio& b) {
+        // The benefit is paid into the account its card draws on (the name kept: the accounts read here go).
+        confere = [this, nome = conta->conta](const Beneficio& b) {
             return std::any_of(cenario_.cartoes.begin(), cenario_.cartoes.end(), [&](const CartaoCenario& c) {
-                return c.numero == b.cartao && c.conta == conta->conta;
+                return c.numero == b.cartao && c.conta == nome;
             });
         };
     } else {
