@@ -72,6 +72,39 @@ bool LeParte(const QJsonObject& o, const char* chave, Parte& p) {
 
 } // namespace
 
+std::optional<ContaCenario> ContaDaChave(const QJsonObject& raiz, const std::string& chave) {
+    if (chave.size() != 23) return std::nullopt;
+    const QJsonObject deps = raiz.value(QStringLiteral("depositos")).toObject();
+    const std::string banco = Latin1(deps.value(QStringLiteral("banco")).toString(QStringLiteral("237")));
+    if (chave.substr(0, 3) != banco) return std::nullopt;
+    // Numeric parts compare as numbers: "0001" and "1" are the same agency. Blanks are not digits.
+    const auto numero = [](const std::string& s) {
+        const std::string t = s.substr(0, s.find_last_not_of(' ') + 1);
+        return Digitos(t) && t.size() <= 15 ? std::stoll(t) : -1;
+    };
+    const QJsonArray contas =
+        raiz.value(QStringLiteral("saques")).toObject().value(QStringLiteral("contas")).toArray();
+    for (const QJsonValue& v : contas) {
+        const QJsonObject o = v.toObject();
+        ContaCenario c;
+        c.conta = Latin1(o.value(QStringLiteral("conta")).toString());
+        c.titular = Latin1(o.value(QStringLiteral("titular")).toString());
+        const auto espaco = c.conta.find(' '), traco = c.conta.find('-');
+        if (espaco == std::string::npos || traco == std::string::npos || traco < espaco) continue;
+        c.agencia = c.conta.substr(0, espaco);
+        c.numero = c.conta.substr(espaco + 1, traco - espaco - 1);
+        c.digito = c.conta.substr(traco + 1);
+        if (numero(c.agencia) == numero(chave.substr(3, 4)) &&
+            numero(c.numero) == numero(chave.substr(8, 13)) &&
+            numero(c.digito) == numero(chave.substr(21, 2))) {
+            for (const QJsonValue& t : o.value(QStringLiteral("tipos")).toArray())
+                c.tipos.push_back(Latin1(t.toString()));
+            return c;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string CodigoDeBarras(const std::string& documento) {
     if (!Digitos(documento)) return {};
     if (documento.size() == 44) {

@@ -1,4 +1,5 @@
-// The bills the simulated bank knows ("pagamentoContas" of a scenario) and the arithmetic of their codes.
+// The bills the simulated bank knows ("pagamentoContas" of a scenario) and the arithmetic of their codes, and
+// the lookup of its customers' accounts by the key the module sends.
 #pragma once
 
 #include <QDate>
@@ -83,6 +84,19 @@ std::string VencimentoDoFator(const std::string& fator, const QDate& hoje);
 std::string VencimentoDoCodigo(const std::string& codigo, const QDate& hoje);
 // The amount a bar code carries, in cents (0 when it carries none).
 long long ValorDoCodigo(const std::string& codigo);
+
+// An account of the scenario's "saques.contas": the one balance that withdrawals, deposits and transfers
+// move.
+struct ContaCenario {
+    std::string conta;   // as the scenario names it: "AAAA NNNNNNN-D"
+    std::string titular; // empty: the bank has no holder data for it
+    std::string agencia, numero, digito;
+    std::vector<std::string> tipos; // account-type codes "01" to "05" it answers to
+};
+
+// The scenario account a 23-character key names (bank, agency, C1, account, digit): the bank must be the
+// scenario's ("depositos.banco", "237" when left out) and agency, account and digit must match as numbers.
+std::optional<ContaCenario> ContaDaChave(const QJsonObject& raiz, const std::string& chave);
 
 // Zero-padded to the width, keeping the rightmost digits.
 std::string Numero(long long v, int largura);

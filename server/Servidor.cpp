@@ -350,6 +350,8 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         // Deposit, and the cancellations of withdrawals and deposits.
         {{242, "15", "3"}, &Servidor::ConsultaDeposito},
         {{242, "30", "3"}, &Servidor::Deposito},
+        {{242, "32", "3"}, &Servidor::ConsultaDepositoIdentificado},
+        {{242, "33", "3"}, &Servidor::Deposito},
         {{242, "17", "3"}, &Servidor::Cancelamento},
         {{242, "21", "3"}, &Servidor::Cancelamento},
         {{242, "31", "3"}, &Servidor::Cancelamento},
@@ -357,6 +359,9 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "14", "3"}, &Servidor::ConsultaConta},
         {{242, "13", "3"}, &Servidor::ConsultaConta},
         {{242, "11", "3"}, &Servidor::ConsultaBeneficioINSS},
+        // Transfer between accounts.
+        {{242, "28", "3"}, &Servidor::Transferencia},
+        {{242, "29", "3"}, &Servidor::Transferencia},
         // Withdrawal that pays bills.
         {{242, "22", "3"}, &Servidor::SaquePagamentoContas},
         // Prepaid card, group 7.

@@ -174,7 +174,12 @@ private:
     // 15, the deposit 30, the cancellations 17, 21 and 31, all of group 3.
     cbwire::Resposta ConsultaDeposito(const cbwire::Pedido& pedido);
     cbwire::Resposta Deposito(const cbwire::Pedido& pedido);
+    cbwire::Resposta ConsultaDepositoIdentificado(const cbwire::Pedido& pedido);
+    // The holder query's reply for an account key (blank for an unknown account), with a new reference.
+    cbwire::Resposta TitularDaConta(const std::string& chave, const std::string& cabecalho);
     cbwire::Resposta Cancelamento(const cbwire::Pedido& pedido);
+    // Transfer between accounts (TratadoresTransferencia.cpp): the query 28 and the transfer 29, of group 3.
+    cbwire::Resposta Transferencia(const cbwire::Pedido& pedido);
     // An approved withdrawal or deposit, kept under its NSU for its cancellation: the operation code, the
     // account whose balance moved (empty for none), the value and the kind's data (a receipt's number, a
     // cheque's line).
@@ -190,13 +195,14 @@ private:
     // named by the card's track or the typed account key, and the INSS benefit query 11.
     cbwire::Resposta ConsultaConta(const cbwire::Pedido& pedido);
     cbwire::Resposta ConsultaBeneficioINSS(const cbwire::Pedido& pedido);
-    // An approved movement of an account as a statement lists it: its NSU, operation, date (DDMMYYYY, the
-    // day it was approved) and value in cents.
+    // An approved movement of an account as a statement lists it: its NSU, description, date (DDMMYYYY, the
+    // day it was approved) and value in cents, negative for a debit.
     struct MovimentoDatado {
-        std::string nsu, operacao, data;
+        std::string nsu, descricao, data;
         long long valor = 0;
     };
-    // The movements of that account approved while the server runs and not cancelled, in NSU order.
+    // The movements of that account approved while the server runs and not cancelled, in NSU order: its
+    // withdrawals, deposits and transfers, sent or received.
     std::vector<MovimentoDatado> MovimentosDaConta(const std::string& conta) const;
     // The balance of an account of "saques.contas" as the withdrawals, deposits and cancellations left it.
     long long SaldoDaConta(const std::string& conta) const;

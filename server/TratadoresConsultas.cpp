@@ -1,8 +1,8 @@
 // Account queries of group 3: the balance (14) and the statement (13) of an account of "saques.contas", the
 // customer identified by the card's track or by the typed account key, and the INSS benefit query (11) by
 // benefit number, worker number or the account the benefit is paid into. The balance is the one the
-// withdrawals, deposits and cancellations move; the statement lists the account's "lancamentos" of the
-// scenario and the movements approved since the server started. Nothing here changes the bank: every
+// withdrawals, deposits, transfers and cancellations move; the statement lists the account's "lancamentos" of
+// the scenario and the movements approved since the server started. Nothing here changes the bank: every
 // approval only takes the next NSU.
 #include "Contas.h"
 #include "Servidor.h"
@@ -29,6 +29,9 @@ namespace {
 constexpr char kContaDigitada[] = "2";
 // The most entries a "last entries" statement lists.
 constexpr size_t kUltimosLancamentos = 10;
+// Operations whose movements a statement names: the deposit credits, the transfer moves between two accounts.
+constexpr char kDeposito[] = "30";
+constexpr char kTransferencia[] = "29";
 // Days a "five-day statement" covers, today included.
 constexpr int kDiasExtratoCurto = 5;
 
@@ -125,24 +128,14 @@ std::variant<std::vector<ContaConsulta>, std::string> LeContas(const QJsonObject
     return lista;
 }
 
-// The account a 23-character key names (bank 3, agency 4, C1 or a blank, account 13, digit 2): the bank must
-// be the scenario's ("depositos.banco", "237" when left out); agency, account and digit match as numbers.
+// The account of the list that a 23-character key names (contas::ContaDaChave); nullptr when none.
 const ContaConsulta* ContaDaChave(const QJsonObject& raiz, const std::vector<ContaConsulta>& contas,
                                   const std::string& chave) {
-    const std::string banco = Latin1(raiz.value(QStringLiteral("depositos"))
-                                         .toObject()
-                                         .value(QStringLiteral("banco"))
-                                         .toString(QStringLiteral("237")));
-    if (chave.size() != 23 || chave.substr(0, 3) != banco) return nullptr;
-    for (const ContaConsulta& c : contas) {
-        const auto espaco = c.conta.find(' '), traco = c.conta.find('-');
-        if (espaco == std::string::npos || traco == std::string::npos || traco < espaco) continue;
-        if (Numero(c.conta.substr(0, espaco)) == Numero(chave.substr(3, 4)) &&
-            Numero(c.conta.substr(espaco + 1, traco - espaco - 1)) == Numero(chave.substr(8, 13)) &&
-            Numero(c.conta.substr(traco + 1)) == Numero(chave.substr(21, 2)))
-            return &c;
-    }
-    return nullptr;
+    const auto conta = contas::ContaDaChave(raiz, chave);
+    if (!conta) return nullptr;
+    const auto it = std::find_if(contas.begin(), contas.end(),
+                                 [&conta](const ContaConsulta& c) { return c.conta == conta->conta; });
+    return it == contas.end() ? nullptr : &*it;
 }
 
 // "beneficiosINSS": [{cartao, nb, nit, titular, situacao, valor}].
@@ -185,14 +178,23 @@ std::vector<Servidor::MovimentoDatado> Servidor::MovimentosDaConta(const std::st
         if (chave.rfind("mov.", 0) != 0 || chave.find('.', 4) != std::string::npos) continue;
         const std::string nsu = chave.substr(4);
         const auto m = MovimentoDoNsu(nsu);
-        if (!m || m->conta != conta || Numero(nsu) < 0 || cenario_.estado.count(chave + ".cancelado"))
+        // A transfer (29) is the origin's movement and names its destination in its data.
+        const bool recebida = m && m->operacao == kTransferencia && m->dados == conta;
+        if (!m || (m->conta != conta && !recebida) || Numero(nsu) < 0 ||
+            cenario_.estado.count(chave + ".cancelado"))
             continue;
         const auto data = cenario_.estado.find(chave + ".data");
-        porNsu[Numero(nsu)] = {nsu, m->operacao,
+        const bool credito = m->operacao == kDeposito || recebida;
+        porNsu[Numero(nsu)] = {nsu,
+                               credito               ? (recebida ? "TRANSFERENCIA RECEBIDA" : "DEPOSITO")
+                               : m->operacao == "16" ? "SAQUE BENEFICIO INSS"
+                               : m->operacao == "18" ? "SAQUE CARTAO"
+                               : m->operacao == kTransferencia ? "TRANSFERENCIA ENVIADA"
+                                                               : "MOVIMENTO NSU " + nsu,
                                data != cenario_.estado.end()
                                    ? data->second
                                    : Latin1(QDate::currentDate().toString(QStringLiteral("ddMMyyyy"))),
-                               m->valor};
+                               credito ? m->valor : -m->valor};
     }
     std::vector<MovimentoDatado> lista;
     for (auto& [n, m] : porNsu)
@@ -242,15 +244,8 @@ cbwire::Resposta Servidor::ConsultaConta(const cbwire::Pedido& pedido) {
     r.codigo = "00";
     if (extrato) {
         std::vector<Lancamento> lancamentos = conta->lancamentos;
-        for (const auto& m : MovimentosDaConta(conta->conta)) {
-            const bool credito = m.operacao == "30";
-            lancamentos.push_back({DataDDMMYYYY(m.data),
-                                   m.operacao == "30"   ? "DEPOSITO"
-                                   : m.operacao == "16" ? "SAQUE BENEFICIO INSS"
-                                   : m.operacao == "18" ? "SAQUE CARTAO"
-                                                        : "MOVIMENTO NSU " + m.nsu,
-                                   credito ? m.valor : -m.valor});
-        }
+        for (const auto& m : MovimentosDaConta(conta->conta))
+            lancamentos.push_back({DataDDMMYYYY(m.data), m.descricao, m.valor});
         std::stable_sort(lancamentos.begin(), lancamentos.end(),
                          [](const Lancamento& a, const Lancamento& b) { return a.data < b.data; });
 

@@ -8,6 +8,8 @@
 #include "protocol/ServicosResposta.h"
 #include "queries/Demonstrativocreditobeneficio.h"
 #include "resources/Mensagens.h"
+#include "services/Consultatransferenciaentrecontas.h"
+#include "services/Efetivatransferenciacontas.h"
 #include "services/Pedidocartaodebito.h"
 #include "services/Revalidacaosenhainss.h"
 
@@ -56,13 +58,11 @@ bool TFrmOutrasFuncoes_Mnu::spOpcao2Click() {
         Encerra(QStringLiteral("FF"), QString::fromUtf8(msg::ErroOperacaoCancelada));
         return false;
     }
-    // The query and the effective transfer are dialogs of their own, still to come; their stand-ins end with
-    // a modal result, so the call closes as it will after them.
-    AbreSubstituto(this, "TFrmCnsTransf_DdCta");
+    AbreFormulario(FrmCnsTransf_DdCta, "FrmCnsTransf_DdCta");
     int codigo = host::LeCampoInteiro(1009, 0, 255);
     if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     if (codigo == 0) {
-        AbreSubstituto(this, "TFrmEfetTransf");
+        AbreFormulario(FrmEfetTransf, "FrmEfetTransf");
         codigo = host::LeCampoInteiro(1009, 0, 255);
         if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     }
