@@ -355,6 +355,10 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "17", "3"}, &Servidor::Cancelamento},
         {{242, "21", "3"}, &Servidor::Cancelamento},
         {{242, "31", "3"}, &Servidor::Cancelamento},
+        // Account queries: balance, statement, INSS benefit.
+        {{242, "14", "3"}, &Servidor::ConsultaConta},
+        {{242, "13", "3"}, &Servidor::ConsultaConta},
+        {{242, "11", "3"}, &Servidor::ConsultaBeneficioINSS},
         // Transfer between accounts.
         {{242, "28", "3"}, &Servidor::Transferencia},
         {{242, "29", "3"}, &Servidor::Transferencia},

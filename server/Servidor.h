@@ -191,6 +191,19 @@ private:
     };
     void RegistraMovimento(const std::string& nsu, const Movimento& m);
     std::optional<Movimento> MovimentoDoNsu(const std::string& nsu) const;
+    // Account queries (TratadoresConsultas.cpp), group 3: the balance 14 and the statement 13 of an account
+    // named by the card's track or the typed account key, and the INSS benefit query 11.
+    cbwire::Resposta ConsultaConta(const cbwire::Pedido& pedido);
+    cbwire::Resposta ConsultaBeneficioINSS(const cbwire::Pedido& pedido);
+    // An approved movement of an account as a statement lists it: its NSU, description, date (DDMMYYYY, the
+    // day it was approved) and value in cents, negative for a debit.
+    struct MovimentoDatado {
+        std::string nsu, descricao, data;
+        long long valor = 0;
+    };
+    // The movements of that account approved while the server runs and not cancelled, in NSU order: its
+    // withdrawals, deposits and transfers, sent or received.
+    std::vector<MovimentoDatado> MovimentosDaConta(const std::string& conta) const;
     // The balance of an account of "saques.contas" as the withdrawals, deposits and cancellations left it.
     long long SaldoDaConta(const std::string& conta) const;
     void DefineSaldoDaConta(const std::string& conta, long long saldo);

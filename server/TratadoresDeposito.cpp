@@ -10,6 +10,7 @@
 #include "Contas.h"
 #include "Servidor.h"
 
+#include <QDate>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
@@ -70,6 +71,9 @@ void Servidor::DefineSaldoDaConta(const std::string& conta, long long saldo) {
 void Servidor::RegistraMovimento(const std::string& nsu, const Movimento& m) {
     cenario_.estado["mov." + nsu] =
         m.operacao + "|" + m.conta + "|" + std::to_string(m.valor) + "|" + m.dados;
+    // The day it was approved, for the account's statement.
+    cenario_.estado["mov." + nsu + ".data"] =
+        Latin1(QDate::currentDate().toString(QStringLiteral("ddMMyyyy")));
 }
 
 std::optional<Servidor::Movimento> Servidor::MovimentoDoNsu(const std::string& nsu) const {

@@ -34,12 +34,6 @@ constexpr int TIPO_CAPTURA_GRUPO3 = 4;
 
 const QString kAuditToken = QStringLiteral("FrmColetaTipoConta.btConfirmaClick(Sender -> Tratamento Token");
 
-long long Inteiro(const QString& texto) {
-    bool ok = false;
-    const long long v = texto.trimmed().toLongLong(&ok);
-    return ok ? v : 0;
-}
-
 } // namespace
 
 namespace Coletatipoconta {
@@ -296,44 +290,13 @@ void TFrmTrnDadosCta_Grp3::IniciaCamposForm() {
     lbC1->setText(Texto(msg::InfoC1));
     lbConta->setText(Texto(msg::InfoConta));
 
-    // A field the host supplied is the customer's own: shown, not changed.
-    const auto preenche = [](QLineEdit* edit, int campo) {
-        edit->setText(host::LeCampo(campo).trimmed());
-        edit->setEnabled(edit->text().isEmpty());
-    };
-    // 10154 carries the bank's own code (set for the functions that serve only it) and whether the C1 is
-    // asked for; both are used once.
-    EdBanco->setEnabled(true);
-    const QString banco = host::LeCampo(10154, 0);
-    if (Inteiro(banco) > 0) {
-        EdBanco->setText(banco.trimmed());
-        EdBanco->setEnabled(false);
-    }
-    if (EdBanco->isEnabled()) preenche(EdBanco, 1029);
-    preenche(EdAgencia, 1030);
-    if (Inteiro(host::LeCampo(10154, 1)) == 0) {
-        EdC1->clear();
-        EdC1->setEnabled(false);
-    } else {
-        preenche(EdC1, 1031);
-    }
-    host::LimpaCampo(10154);
-    preenche(EdConta, 1032);
-    preenche(EdDigito, 1033);
+    Contasaque::PreencheContaDoHost({EdBanco, EdAgencia, EdC1, EdConta, EdDigito});
 }
 
 bool TFrmTrnDadosCta_Grp3::ValidaCamposForm() {
     if (!TFrmColetaTipoConta::ValidaCamposForm()) return false;
-    if (Inteiro(EdBanco->text()) == 0)
-        return RepeteCampo(msg::ErroBancoInvalido, EdBanco, QMessageBox::Warning);
-    if (Inteiro(EdAgencia->text()) == 0)
-        return RepeteCampo(msg::ErroAgenciaInvalida, EdAgencia, QMessageBox::Warning);
-    if (EdC1->isEnabledTo(pnCaptura) && EdC1->text().isEmpty())
-        return RepeteCampo(msg::ErroDigitoInvalido, EdC1, QMessageBox::Warning);
-    if (Inteiro(EdConta->text()) == 0)
-        return RepeteCampo(msg::ErroContaInvalida, EdConta, QMessageBox::Warning);
-    if (EdDigito->isEnabledTo(pnCaptura) && EdDigito->text().isEmpty())
-        return RepeteCampo(msg::ErroDigitoInvalido, EdDigito, QMessageBox::Warning);
+    if (const auto falha = Contasaque::ValidaConta({EdBanco, EdAgencia, EdC1, EdConta, EdDigito}, pnCaptura))
+        return RepeteCampo(falha->mensagem, falha->campo, QMessageBox::Warning);
     return true;
 }
 

@@ -12,6 +12,12 @@
 namespace Contasaque {
 namespace {
 
+long long Inteiro(const QString& texto) {
+    bool ok = false;
+    const long long v = texto.trimmed().toLongLong(&ok);
+    return ok ? v : 0;
+}
+
 struct TipoConta {
     const char* texto;
     const char* codigo;
@@ -96,6 +102,43 @@ QString ChaveConta(const QString& banco, const QString& agencia, const QString& 
     const QString c = c1.trimmed();
     return zeros(banco, 3) + zeros(agencia, 4) + (c.isEmpty() ? QStringLiteral(" ") : c.left(1)) +
            zeros(conta, 13) + zeros(digito, 2);
+}
+
+void PreencheContaDoHost(const EditsConta& e) {
+    // A field the host supplied is the customer's own: shown, not changed.
+    const auto preenche = [](QLineEdit* edit, int campo) {
+        edit->setText(host::LeCampo(campo).trimmed());
+        edit->setEnabled(edit->text().isEmpty());
+    };
+    // 10154 carries the bank's own code (set for the functions that serve only it) and whether the C1 is
+    // asked for; both are used once.
+    e.banco->setEnabled(true);
+    const QString banco = host::LeCampo(10154, 0);
+    if (Inteiro(banco) > 0) {
+        e.banco->setText(banco.trimmed());
+        e.banco->setEnabled(false);
+    }
+    if (e.banco->isEnabled()) preenche(e.banco, 1029);
+    preenche(e.agencia, 1030);
+    if (Inteiro(host::LeCampo(10154, 1)) == 0) {
+        e.c1->clear();
+        e.c1->setEnabled(false);
+    } else {
+        preenche(e.c1, 1031);
+    }
+    host::LimpaCampo(10154);
+    preenche(e.conta, 1032);
+    preenche(e.digito, 1033);
+}
+
+std::optional<FalhaConta> ValidaConta(const EditsConta& e, const QWidget* painel) {
+    if (Inteiro(e.banco->text()) == 0) return FalhaConta{msg::ErroBancoInvalido, e.banco};
+    if (Inteiro(e.agencia->text()) == 0) return FalhaConta{msg::ErroAgenciaInvalida, e.agencia};
+    if (e.c1->isEnabledTo(painel) && e.c1->text().isEmpty()) return FalhaConta{msg::ErroDigitoInvalido, e.c1};
+    if (Inteiro(e.conta->text()) == 0) return FalhaConta{msg::ErroContaInvalida, e.conta};
+    if (e.digito->isEnabledTo(painel) && e.digito->text().isEmpty())
+        return FalhaConta{msg::ErroDigitoInvalido, e.digito};
+    return std::nullopt;
 }
 
 } // namespace Contasaque

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QLineEdit;
+class QWidget;
 
 namespace Contasaque {
 
@@ -37,5 +40,26 @@ bool GravaCodigoSeguranca(QLineEdit* edit);
 // "0", the C1 as typed or one blank, the digit left-padded with "0" to 2.
 QString ChaveConta(const QString& banco, const QString& agencia, const QString& c1, const QString& conta,
                    const QString& digito);
+
+// The five edits of a typed bank account.
+struct EditsConta {
+    QLineEdit* banco;
+    QLineEdit* agencia;
+    QLineEdit* c1;
+    QLineEdit* conta;
+    QLineEdit* digito;
+};
+// Pre-fills them from the host, each locked when given: the bank from 10154/0 (the bank's own code) or 1029,
+// the agency 1030, the C1 1031 (locked empty when 10154/1 does not ask for it), the account 1032 and its
+// digit 1033. 10154 is used once and cleared.
+void PreencheContaDoHost(const EditsConta& edits);
+// The first of the account's checks that fails, in order: bank and agency not 0, the C1 when it is asked
+// for, account not 0, the digit when enabled; nothing when all pass. painel: the capture panel, whose own
+// enabling the checks ignore.
+struct FalhaConta {
+    const char* mensagem;
+    QLineEdit* campo;
+};
+std::optional<FalhaConta> ValidaConta(const EditsConta& edits, const QWidget* painel);
 
 } // namespace Contasaque
