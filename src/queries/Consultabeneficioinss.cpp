@@ -19,7 +19,7 @@ constexpr int FLAG_CONSULTA_BENEFICIO = 1;
 } // namespace
 
 TFrmCnsBnINSS_Trn::TFrmCnsBnINSS_Trn(QWidget* pai, const QString& nome)
-    : TFrmColeta_Mod(pai, nome, kPainel) {}
+    : TFrmColeta_Mod(pai, nome, {.caixa = kPainel}) {}
 
 bool TFrmCnsBnINSS_Trn::FormCreate() {
     // Every field exists now: the buttons follow them in the focus chain.
