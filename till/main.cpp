@@ -176,7 +176,7 @@ int main(int argc, char** argv) {
     }
     if (parser.isSet(script)) {
         Roteiro r({parser.value(script), parser.value(telas), parser.value(transcricao),
-                   parser.isSet(silencioso), arquivoCenario, parser.value(servidor)});
+                   parser.isSet(silencioso), arquivoCenario, parser.value(servidor), {}});
         return r.Executa();
     }
     ServidorSimulado servidorPagamentos;
