@@ -21,6 +21,12 @@ namespace cbbench {
 
 namespace {
 
+// The copy owns its texts: a text the module set from a literal points into the module's own memory, and a
+// copy may outlive the module (the scripts' floors are built once the script has unloaded it).
+QString propria(const QString& s) {
+    return QString(s.constData(), s.size());
+}
+
 // Edits, lists and grids are copied whole: their inner widgets (viewport, scroll bars, headers) are Qt's own
 // and come with the copy.
 void copiaFilhos(const QWidget* w, int pai, Planta& p, const QWidget* foco = nullptr,
@@ -30,7 +36,7 @@ void copiaFilhos(const QWidget* w, int pai, Planta& p, const QWidget* foco = nul
         if (!filho || filho->isWindow()) continue;
         Peca peca;
         peca.pai = pai;
-        peca.nome = filho->objectName();
+        peca.nome = propria(filho->objectName());
         peca.geometria = filho->geometry();
         peca.fonte = filho->font();
         peca.visivel = !filho->isHidden();
@@ -38,16 +44,16 @@ void copiaFilhos(const QWidget* w, int pai, Planta& p, const QWidget* foco = nul
         bool desce = true;
         if (auto* b = qobject_cast<QAbstractButton*>(filho)) {
             peca.tipo = Peca::Botao;
-            peca.texto = b->text();
+            peca.texto = propria(b->text());
             if (peca.texto.startsWith(QLatin1String("&9"))) p.temEncerra = true;
         } else if (auto* l = qobject_cast<QLabel*>(filho)) {
             peca.tipo = Peca::Rotulo;
-            peca.texto = l->text();
+            peca.texto = propria(l->text());
             peca.alinhamento = l->alignment();
             peca.forma = l->frameShape();
         } else if (auto* e = qobject_cast<QLineEdit*>(filho)) {
             peca.tipo = Peca::Edicao;
-            peca.texto = e->text();
+            peca.texto = propria(e->text());
             peca.alinhamento = e->alignment();
             peca.tamanhoMaximo = e->maxLength();
             peca.somenteLeitura = e->isReadOnly();
@@ -56,7 +62,7 @@ void copiaFilhos(const QWidget* w, int pai, Planta& p, const QWidget* foco = nul
         } else if (auto* lista = qobject_cast<QComboBox*>(filho)) {
             peca.tipo = Peca::Lista;
             for (int i = 0; i < lista->count(); ++i)
-                peca.itens << lista->itemText(i);
+                peca.itens << propria(lista->itemText(i));
             peca.atual = lista->currentIndex();
             desce = false;
         } else if (auto* g = qobject_cast<QTableWidget*>(filho)) {
@@ -67,11 +73,11 @@ void copiaFilhos(const QWidget* w, int pai, Planta& p, const QWidget* foco = nul
                 peca.larguras.push_back(g->columnWidth(c));
             for (int r = 0; r < peca.linhas; ++r)
                 for (int c = 0; c < peca.colunas; ++c)
-                    peca.itens << (g->item(r, c) ? g->item(r, c)->text() : QString());
+                    peca.itens << (g->item(r, c) ? propria(g->item(r, c)->text()) : QString());
             desce = false;
         } else if (auto* gb = qobject_cast<QGroupBox*>(filho)) {
             peca.tipo = Peca::Grupo;
-            peca.texto = gb->title();
+            peca.texto = propria(gb->title());
         } else if (qobject_cast<QAbstractScrollArea*>(filho)) {
             desce = false; // another view: its size and place only
         } else if (auto* q = qobject_cast<QFrame*>(filho)) {
@@ -92,7 +98,7 @@ Planta copiaMenu(const QWidget* menu) {
     Planta p;
     p.flags = menu->windowFlags();
     p.tamanho = menu->size();
-    p.titulo = menu->windowTitle();
+    p.titulo = propria(menu->windowTitle());
     p.fonte = menu->font();
     copiaFilhos(menu, -1, p);
     return p;
@@ -102,7 +108,7 @@ Planta copiaTela(const QWidget* tela) {
     Planta p;
     p.flags = tela->windowFlags();
     p.tamanho = tela->size();
-    p.titulo = tela->windowTitle();
+    p.titulo = propria(tela->windowTitle());
     p.fonte = tela->font();
     const QAbstractButton* escape = nullptr;
     if (auto* caixa = qobject_cast<const QMessageBox*>(tela)) {

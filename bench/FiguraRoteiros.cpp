@@ -266,12 +266,10 @@ int FiguraRoteiros(const QString& programa, const QString& pasta, const QString&
         filho.setStandardOutputFile(QProcess::nullDevice());
         filho.start(programa, {QStringLiteral("--script-child"), caminho, QStringLiteral("--child-out"),
                                saida, QStringLiteral("--floor-runs"), QString::number(rodadasPiso)});
-        std::printf("  %s ...", qPrintable(arquivo));
-        std::fflush(stdout);
         if (!filho.waitForFinished(kPrazoRoteiroMs)) {
             filho.kill();
             filho.waitForFinished();
-            std::printf(" did not end\n");
+            std::printf("  %s: did not end\n", qPrintable(arquivo));
             falhos << QStringLiteral("%1 (did not end)").arg(arquivo);
             continue;
         }
@@ -279,7 +277,8 @@ int FiguraRoteiros(const QString& programa, const QString& pasta, const QString&
         const QJsonObject r =
             f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).object() : QJsonObject();
         const QJsonArray lista = r.value(QStringLiteral("transicoes")).toArray();
-        std::printf(" %lld transitions\n", static_cast<long long>(lista.size()));
+        std::printf("  %s: %lld transitions\n", qPrintable(arquivo), static_cast<long long>(lista.size()));
+        std::fflush(stdout);
         if (filho.exitStatus() != QProcess::NormalExit || filho.exitCode() != 0 || r.isEmpty()) {
             falhos << QStringLiteral("%1 (exit %2)").arg(arquivo).arg(filho.exitCode());
             continue;

@@ -121,7 +121,7 @@ void confereWalk(const Esperado& e, const char* figura) {
     if (Lumomain::ServicoHzinho_EmpresaTEF.quantidade() != e.empresas ||
         std::string_view(r.data(), r.size()) != e.informacoesGerais)
         recusa(std::string(figura) +
-              ": the walk did not leave the load's company list and general information");
+               ": the walk did not leave the load's company list and general information");
 }
 
 void walk() {
@@ -216,7 +216,7 @@ FigurasProtocolo MedeProtocolo(int rodadas, const Prazo& prazo) {
     VortaSimDefineServidorLocal(nullptr, nullptr);
     if (!gravou || leCampo(1009) != "00")
         recusa("the parameter load of group 1 was not approved: 1009 \"" + leCampo(1009) + "\", 1027 \"" +
-              leCampo(1027) + "\"");
+               leCampo(1027) + "\"");
     const std::optional<cbwire::Pedido> pedido = cbwire::DecodificaPedido(gravador.pedido);
     const std::optional<cbwire::Resposta> resposta = cbwire::DecodificaResposta(gravador.resposta);
     if (!pedido || !resposta) recusa("the recorded frames of the parameter load do not decode");
@@ -241,7 +241,7 @@ FigurasProtocolo MedeProtocolo(int rodadas, const Prazo& prazo) {
         const auto t2 = Relogio::now();
         if (!ok || leCampo(1009) != "00")
             recusa("figure 5: the parameter load was not approved: 1009 \"" + leCampo(1009) + "\", 1027 \"" +
-                  leCampo(1027) + "\"");
+                   leCampo(1027) + "\"");
         confereWalk(esperadoResposta, "figure 5");
 
         const auto p0 = Relogio::now();

@@ -177,8 +177,8 @@ int main(int argc, char** argv) {
     opFilho.setFlags(QCommandLineOption::HiddenFromHelp);
     QCommandLineOption opSaidaFilho(QStringLiteral("child-out"), QString(), QStringLiteral("FILE"));
     opSaidaFilho.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({opRodadas, opChamadas, opRodadasProtocolo, opRoteiros, opRodadasPiso, opJson, opCompara,
-                       opFilho, opSaidaFilho});
+    parser.addOptions({opRodadas, opChamadas, opRodadasProtocolo, opRoteiros, opRodadasPiso, opJson,
+                       opCompara, opFilho, opSaidaFilho});
     parser.process(app);
     const int rodadas = leInteiro(parser, opRodadas, kRodadasPadrao);
     const int chamadas = leInteiro(parser, opChamadas, kChamadasPadrao);
