@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -83,7 +84,7 @@ public:
                 desde_ = Relogio::now();
             break;
         case QEvent::Show:
-            if (!alvo_ && o->isWidgetType() && o != origem_ && qobject_cast<QDialog*>(o))
+            if (!alvo_ && o != origem_ && qobject_cast<QDialog*>(o) && static_cast<QWidget*>(o)->isWindow())
                 alvo_ = static_cast<QWidget*>(o);
             break;
         case QEvent::Hide:
