@@ -350,6 +350,8 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         // Deposit, and the cancellations of withdrawals and deposits.
         {{242, "15", "3"}, &Servidor::ConsultaDeposito},
         {{242, "30", "3"}, &Servidor::Deposito},
+        {{242, "32", "3"}, &Servidor::ConsultaDepositoIdentificado},
+        {{242, "33", "3"}, &Servidor::Deposito},
         {{242, "17", "3"}, &Servidor::Cancelamento},
         {{242, "21", "3"}, &Servidor::Cancelamento},
         {{242, "31", "3"}, &Servidor::Cancelamento},

@@ -174,6 +174,9 @@ private:
     // 15, the deposit 30, the cancellations 17, 21 and 31, all of group 3.
     cbwire::Resposta ConsultaDeposito(const cbwire::Pedido& pedido);
     cbwire::Resposta Deposito(const cbwire::Pedido& pedido);
+    cbwire::Resposta ConsultaDepositoIdentificado(const cbwire::Pedido& pedido);
+    // The holder query's reply for an account key (blank for an unknown account), with a new reference.
+    cbwire::Resposta TitularDaConta(const std::string& chave, const std::string& cabecalho);
     cbwire::Resposta Cancelamento(const cbwire::Pedido& pedido);
     // Transfer between accounts (TratadoresTransferencia.cpp): the query 28 and the transfer 29, of group 3.
     cbwire::Resposta Transferencia(const cbwire::Pedido& pedido);

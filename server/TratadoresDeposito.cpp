@@ -1,10 +1,12 @@
-// Deposits of group 3 and the cancellations of withdrawals and deposits. The holder query (15) answers the
-// holder of an account of the scenario's "saques.contas" by its key (bank, agency, account and digit), or
-// blanks for an account the bank does not know, and hands out a reference that the deposit (30) must bring
-// back. An approved deposit credits the account's balance, the same balance the withdrawals draw on, takes
-// the next NSU and is recorded under it; a cheque listed in "depositos.chequesDevolvidos" refuses the
-// deposit with one return per cheque. A cancellation (17 INSS withdrawal, 21 cheque, receipt or card
-// withdrawal, 31 deposit) reverses the operation its NSU names, once.
+// Deposits of group 3 and the cancellations of withdrawals and deposits. The holder query (15, or 32 for an
+// identified deposit) answers the holder of an account of the scenario's "saques.contas" by its key (bank,
+// agency, account and digit), or blanks for an account the bank does not know, and hands out a reference that
+// the deposit (30 or 33) must bring back. The identified query also checks the depositor: a name (modality
+// 1), a numeric code (2), a card the bank knows or its typed codes (3), or the bill alone (4). An approved
+// deposit credits the account's balance, the same balance the withdrawals draw on, takes the next NSU and is
+// recorded under it; a cheque listed in "depositos.chequesDevolvidos" refuses the deposit with one return per
+// cheque. A cancellation (17 INSS withdrawal, 21 cheque, receipt or card withdrawal, 31 deposit) reverses the
+// operation its NSU names, once.
 #include "Contas.h"
 #include "Servidor.h"
 
@@ -95,14 +97,17 @@ std::optional<Servidor::Movimento> Servidor::MovimentoDoNsu(const std::string& n
 }
 
 cbwire::Resposta Servidor::ConsultaDeposito(const cbwire::Pedido& pedido) {
-    const std::string chave = Constante(pedido, 1);
     if (Centavos(Valor(pedido, 1003)) <= 0)
         return Recusa("13", Latin1(QStringLiteral("Valor de depósito inválido")));
+    return TitularDaConta(Constante(pedido, 1), "0015");
+}
+
+cbwire::Resposta Servidor::TitularDaConta(const std::string& chave, const std::string& cabecalho) {
     const auto conta = ContaDaChave(cenario_.raiz, chave);
     const std::string referencia = "REF" + Numero(++cenario_.consultas, 17);
     if (conta) cenario_.estado["deposito.ref." + referencia] = chave;
     // An account the bank does not know is answered with its account fields blank.
-    std::string a = "0015" + referencia;
+    std::string a = cabecalho + referencia;
     a += conta
              ? chave.substr(0, 3) + Numero(Inteiro(conta->agencia), 5) + Numero(Inteiro(conta->numero), 13) +
                    Numero(Inteiro(conta->digito), 2) + Ajusta(conta->titular, 35)
@@ -113,8 +118,36 @@ cbwire::Resposta Servidor::ConsultaDeposito(const cbwire::Pedido& pedido) {
     return r;
 }
 
+cbwire::Resposta Servidor::ConsultaDepositoIdentificado(const cbwire::Pedido& pedido) {
+    // The constants after the header: modality, account type, account key, then the depositor (1, 2) or
+    // the card's entry (3).
+    const std::string modalidade = Constante(pedido, 1);
+    const std::string depositante = Constante(pedido, 4);
+    if (Centavos(Valor(pedido, 1003)) <= 0)
+        return Recusa("13", Latin1(QStringLiteral("Valor de depósito inválido")));
+    if (modalidade == "1" && depositante.find_first_not_of(' ') == std::string::npos)
+        return Recusa("12", Latin1(QStringLiteral("Nome do depositante não informado")));
+    if (modalidade == "2" && (depositante.empty() || Inteiro(depositante) < 0))
+        return Recusa("12", Latin1(QStringLiteral("Código do depositante inválido")));
+    if (modalidade == "3" && depositante == "1" && !CartaoDoPedido(pedido))
+        return Recusa("14", Latin1(QStringLiteral("Cartão não cadastrado")));
+    if (modalidade == "3" && depositante != "1") {
+        for (uint16_t i = 0; i < 4; ++i)
+            if (Valor(pedido, 10102, i).empty())
+                return Recusa("12", Latin1(QStringLiteral("Dados do cartão incompletos")));
+    }
+    if (modalidade.size() != 1 || modalidade < "1" || modalidade > "4")
+        return Recusa("12", Latin1(QStringLiteral("Modalidade de depósito inválida")));
+    cbwire::Resposta r = TitularDaConta(Constante(pedido, 3), "0032");
+    // A note for the host on how the depositor was identified.
+    r.servicos.emplace_back('Q',
+                            std::vector<std::string>{"015DEPOSITO IDENTIFICADO MODALIDADE " + modalidade});
+    return r;
+}
+
 cbwire::Resposta Servidor::Deposito(const cbwire::Pedido& pedido) {
-    const std::string chave = Constante(pedido, 1);
+    // The identified deposit (33) sends its account type before the key.
+    const std::string chave = Constante(pedido, Valor(pedido, 10158) == "33" ? 2 : 1);
     const std::string referencia = Valor(pedido, 10240);
     const auto ref = cenario_.estado.find("deposito.ref." + referencia);
     if (ref == cenario_.estado.end() || ref->second != chave)

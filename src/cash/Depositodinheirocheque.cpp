@@ -9,6 +9,7 @@
 #include "host/Host.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
+#include "protocol/Variaveis.h"
 #include "resources/Mensagens.h"
 
 #include <QComboBox>
@@ -295,14 +296,7 @@ bool TFrmDinChq_Dep::GravaCamposHostlink() {
             ? (corrente ? QStringLiteral("01") : QStringLiteral("02"))
             : (cbTipoConta->currentIndex() == 0 ? QStringLiteral("01") : QStringLiteral("02"));
     if (!Grava(10102, tipo)) return false;
-    const QString chave = EdBanco->text().trimmed().rightJustified(3, QLatin1Char('0')) +
-                          EdAgencia->text().trimmed().rightJustified(4, QLatin1Char('0')) +
-                          (EdC1->text().isEmpty() ? QStringLiteral(" ") : EdC1->text().left(1)) +
-                          EdConta->text().trimmed().rightJustified(13, QLatin1Char('0')) +
-                          EdDigito->text().trimmed().rightJustified(2, QLatin1Char('0'));
-    acDadosContaDeposito.fill('\0');
-    const QByteArray bytes = chave.toLatin1().left(23);
-    std::memcpy(acDadosContaDeposito.data(), bytes.constData(), static_cast<size_t>(bytes.size()));
+    Tabelatrn::CopiaTexto(acDadosContaDeposito, ChaveConta());
     static const char* const pessoas[] = {"F", "J", "N"};
     const int qtde = QtdeCheques();
     if (!Grava(1006, QLatin1String(pessoas[std::max(0, cbTipoPessoa->currentIndex()) % 3])) ||
@@ -312,6 +306,22 @@ bool TFrmDinChq_Dep::GravaCamposHostlink() {
         return false;
     AjustesPedido.documentos = static_cast<uint16_t>(qtde);
     return true;
+}
+
+QString TFrmDinChq_Dep::ChaveConta() const {
+    return EdBanco->text().trimmed().rightJustified(3, QLatin1Char('0')) +
+           EdAgencia->text().trimmed().rightJustified(4, QLatin1Char('0')) +
+           (EdC1->text().isEmpty() ? QStringLiteral(" ") : EdC1->text().left(1)) +
+           EdConta->text().trimmed().rightJustified(13, QLatin1Char('0')) +
+           EdDigito->text().trimmed().rightJustified(2, QLatin1Char('0'));
+}
+
+const TTabelaTrn& TFrmDinChq_Dep::DescritorConsulta() const {
+    return TrnConsultaDeposito;
+}
+
+const TTabelaTrn& TFrmDinChq_Dep::DescritorDeposito() const {
+    return TrnDeposito;
 }
 
 void TFrmDinChq_Dep::btConfirmaClick() {
@@ -332,11 +342,17 @@ bool TFrmDinChq_Dep::VerificaExibeDadosConfirmacaoDeposito(const QString& respos
 void TFrmDinChq_Dep::ConfirmaDeposito() {
     DefineMensagem(Texto(msg::MsgEmProcessamento));
     Lumomain::ProcessaMensagens();
-    Descritor = &TrnConsultaDeposito;
+    if (!PreparaConsulta()) {
+        HabilitaControles(true);
+        FocaPrimeiroControle();
+        return;
+    }
+    Descritor = &DescritorConsulta();
     if (VerificaAutorizaTransacao() != 0) {
         Conclui();
         return;
     }
+    AposConsulta();
     // From here an abandoned deposit is the operator's.
     Grava(1027, Texto(msg::ErroFinalizadoOper));
     Grava(1009, QStringLiteral("255"));
@@ -361,18 +377,20 @@ void TFrmDinChq_Dep::ConfirmaDeposito() {
             return;
         }
     }
-    Grava(10158, QStringLiteral("30"));
+    Grava(10158, OperacaoDeposito());
     const long long dinheiro = host::LeCampoInteiro(10183, 0, 0);
     const long long cheque = host::LeCampoInteiro(10184, 0, -1);
     // A deposit of cheques alone brings no cash for the central bank's record.
-    if (!(dinheiro <= 0 && cheque > 0) && !VerificaColetaDadosCircularBacen(true)) {
+    if (dinheiro <= 0 && cheque > 0) {
+        SemDadosBacen();
+    } else if (!VerificaColetaDadosCircularBacen(true)) {
         Grava(1027, Texto(msg::ErroOperacaoCancelada));
         Grava(1009, QStringLiteral("FF"));
         HabilitaControles(true);
         FocaPrimeiroControle();
         return;
     }
-    Descritor = &TrnDeposito;
+    Descritor = &DescritorDeposito();
     DefineMensagem(Texto(msg::MsgEmProcessamento));
     if (VerificaAutorizaTransacao() != 0) {
         const QString recusa = host::deLatin1(host::LeCampoBytes(20010, 0, 355));

@@ -94,9 +94,22 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* e) override;
 
-private:
+    // What the identified deposit changes in the common flow: its requests and operation code, a step
+    // before its query (the depositor's card), one after it (the bank's note for the host), and the central
+    // bank's data left empty when there is no cash.
+    virtual const TTabelaTrn& DescritorConsulta() const;
+    virtual const TTabelaTrn& DescritorDeposito() const;
+    virtual QString OperacaoDeposito() const { return QStringLiteral("30"); }
+    virtual bool PreparaConsulta() { return true; }
+    virtual void AposConsulta() {}
+    virtual void SemDadosBacen() {}
+
     int QtdeCheques() const;
     bool RepeteCampo(const QString& mensagem, QWidget* controle);
+    // The account key (bank, agency, C1, account, digit) as the bank reads it, 23 characters.
+    QString ChaveConta() const;
+
+private:
     // Shows the queried account for the customer to confirm; false (1027 set) when the bank sent no account
     // or the operator cancelled.
     bool VerificaExibeDadosConfirmacaoDeposito(const QString& resposta);

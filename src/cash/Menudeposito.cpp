@@ -2,6 +2,7 @@
 
 #include "cash/Cancelamentodeposito.h"
 #include "cash/Depositodinheirocheque.h"
+#include "cash/Depositodinheirochequeidentificado.h"
 #include "frame/Fabricas.h"
 #include "frame/Passosmenu.h"
 #include "resources/Mensagens.h"
@@ -50,7 +51,6 @@ bool TFrmDeposito_Mnu::spOpcao2Click() {
     if (Lumomain::TrnCNC)
         AbreFormulario(FrmCancDep_Trn, "FrmCancDep_Trn");
     else
-        // The identified deposit's dialogs come later; until then its place is held.
-        AbreSubstituto(this, "TFrmDinChqIdentificado_Dep");
+        AbreFormulario(FrmDinChqIdentificado_Dep, "FrmDinChqIdentificado_Dep");
     return true;
 }

@@ -1,5 +1,7 @@
 // Deposit: the per-cheque returns a refused deposit leaves in 1120, the query reply's account, the
 // confirmation text, the typed cheque values and the cheque-row checks.
+#include "ItensPedido.h"
+#include "Servidor.h"
 #include "cash/Coletadadoscheque.h"
 #include "cash/Confirmacaodadosdeposito.h"
 #include "cash/Depositodinheirocheque.h"
@@ -7,6 +9,52 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The bank checks the depositor by modality before it answers the account's holder; the reference it hands
+// out is what the identified deposit must bring back.
+TEST(Deposito, BancoConfereODepositanteIdentificado) {
+    cbserver::Servidor s;
+    QString erro;
+    ASSERT_TRUE(s.CarregaCenarioJson(
+        QByteArray(R"({"saques": {"contas": [{"conta": "0001 0123456-7", "saldo": "0", "titular": "MARIA"}]},
+                       "cartoes": [{"numero": "5067220000123458", "validade": "2912", "rede": "805"}]})"),
+        QStringLiteral("."), &erro))
+        << erro.toStdString();
+    const std::string chave = "23700011000000012345607";
+    struct Caso {
+        const char *modalidade, *depositante, *trilha, *digitado, *codigo;
+    } casos[] = {
+        {"1", "JOAO", "", "", "00"},
+        {"1", "  ", "", "", "12"},
+        {"2", "778899", "", "", "00"},
+        {"2", "77A", "", "", "12"},
+        {"2", "", "", "", "12"},
+        {"3", "1", "5067220000123458=2912", "", "00"},
+        {"3", "1", "5067229999999992=2912", "", "14"},
+        {"3", "2", "", "12", "00"},
+        {"3", "2", "", "", "12"},
+        {"4", "", "", "", "00"},
+        {"5", "", "", "", "12"},
+    };
+    for (const auto& c : casos) {
+        cbwire::Pedido p;
+        p.codigo = 242;
+        p.itens = {Item(0, ""),          Item(10171, ""),    Item(10103, "3"),
+                   Item(10158, "32"),    Item(1003, "5000"), Item(0, c.modalidade),
+                   Item(0, "01"),        Item(0, chave),     Item(0, c.depositante),
+                   Item(10104, c.trilha)};
+        for (uint16_t i = 0; i < 4; ++i)
+            p.itens.push_back(Item(10102, c.digitado, i));
+        const auto r = cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(p)));
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->codigo, c.codigo) << c.modalidade << " " << c.depositante << ": " << r->mensagem;
+        if (r->codigo == "00") {
+            ASSERT_EQ(r->servicos.size(), 2u);
+            EXPECT_EQ(r->servicos.at(1).second.at(0),
+                      std::string("015DEPOSITO IDENTIFICADO MODALIDADE ") + c.modalidade);
+        }
+    }
+}
 
 TEST(Deposito, RetornosPorCheque) {
     struct Caso {

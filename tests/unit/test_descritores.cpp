@@ -331,11 +331,10 @@ void LimpaVariaveisDosDescritores() {
     namespace D = Depositodinheirochequeidentificado;
     namespace G = Pagtogenericolumo;
     namespace F = Pagtogenericofininvestlumo;
-    for (auto* v :
-         {&D::acTipoModalidade, &D::acDadosDepositante, &D::acTipoConta, &D::acTipoOperacao, &D::acTrilha2,
-          &D::acSequenciacartao, &D::acViacartao, &G::FormaPagtoTEF, &G::RedeTEF, &F::acPagamentoDinheiro,
-          &F::acPagamentoCheque, &F::acPagamentoTefDebito, &Consultacodigobarras::NUMERO_DOCUMENTO,
-          &Consultacodbarrasfininvest::NUMERO_DOCUMENTO, &Consultapagamento::NUMERO_DOCUMENTO})
+    for (auto* v : {&D::acTipoModalidade, &D::acDadosDepositante, &D::acTipoConta, &D::acTipoOperacao,
+                    &G::FormaPagtoTEF, &G::RedeTEF, &F::acPagamentoDinheiro, &F::acPagamentoCheque,
+                    &F::acPagamentoTefDebito, &Consultacodigobarras::NUMERO_DOCUMENTO,
+                    &Consultacodbarrasfininvest::NUMERO_DOCUMENTO, &Consultapagamento::NUMERO_DOCUMENTO})
         v->fill('\0');
     D::acDadosContaDeposito.fill('\0');
     Depositodinheirocheque::acDadosContaDeposito.fill('\0');
