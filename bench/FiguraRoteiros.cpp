@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <functional>
 #include <map>
 #include <optional>
@@ -107,7 +108,11 @@ protected:
         if (!janela || !janela->isExposed()) return; // the next expose posts another probe
         ativo_ = false;
         const double ms = emMs(Relogio::now() - desde_);
-        if (aoPintar) aoPintar(alvo_, ms);
+        try {
+            if (aoPintar) aoPintar(alvo_, ms);
+        } catch (const std::exception& ex) {
+            falha(std::string("copying a screen of the scripts: ") + ex.what());
+        }
     }
 
 private:
