@@ -1,5 +1,7 @@
 #include "FigurasProtocolo.h"
 
+#include "Comum.h"
+
 #include "EmProcesso.h"
 #include "Protocolo.h"
 #include "Servidor.h"
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <stdexcept>
@@ -26,8 +29,6 @@
 namespace cbbench {
 
 namespace {
-
-using Relogio = std::chrono::steady_clock;
 
 constexpr int kAquecimento = 20;
 // A run takes microseconds: the deadline is armed once per batch of runs, since waking the watchdog's thread
@@ -46,7 +47,8 @@ double emUs(Relogio::duration d) {
     return std::chrono::duration<double, std::micro>(d).count();
 }
 
-[[noreturn]] void falha(const std::string& motivo) {
+// A figure that cannot be taken throws: MedeProtocolo's caller ends the run with the reason.
+[[noreturn]] void recusa(const std::string& motivo) {
     throw std::runtime_error(motivo);
 }
 
@@ -58,14 +60,6 @@ void serie(int rodadas, const Prazo& prazo, const std::string& fase, Rodada&& ro
         rodada(i >= kAquecimento);
     }
     prazo.desarma();
-}
-
-std::string leCampo(int campo, int ocorrencia = 0) {
-    char buffer[256];
-    uint16_t tamanho = sizeof buffer;
-    const uint16_t st = HostlinkLeCampo(campo, ocorrencia, buffer, &tamanho);
-    if (st != HL_OK && st != HL_BUFFER_PEQUENO) return "(absent)";
-    return std::string(buffer, std::min<std::size_t>(tamanho, sizeof buffer));
 }
 
 // ---- The floor: the bytes of the h-records copied out of the host fields, nothing interpreted.
@@ -85,7 +79,7 @@ std::size_t copiaHzinho(std::vector<char>& destino) {
         const uint16_t st = HostlinkLeCampo(kCampoH, i, buffer, &n);
         if (st != HL_OK && st != HL_BUFFER_PEQUENO) continue;
         n = static_cast<uint16_t>(std::min<std::size_t>(n, kCapacidadeH - 1));
-        if (copiados + n > destino.size()) falha("the floor's copy outgrew the load it was sized for");
+        if (copiados + n > destino.size()) recusa("the floor's copy outgrew the load it was sized for");
         std::memcpy(destino.data() + copiados, buffer, n);
         copiados += n;
     }
@@ -102,7 +96,7 @@ std::string esperadoDaCopia(const std::vector<std::string>& registros) {
 
 void confereCopia(const std::vector<char>& destino, std::size_t copiados, const std::string& esperado) {
     if (copiados != esperado.size() || std::memcmp(destino.data(), esperado.data(), copiados) != 0)
-        falha("the floor's copy of the h-records does not hold the load's bytes");
+        recusa("the floor's copy of the h-records does not hold the load's bytes");
 }
 
 // ---- What a walk must have left: the company list and the last general-information record of the load.
@@ -126,8 +120,8 @@ void confereWalk(const Esperado& e, const char* figura) {
     const auto& r = Lumomain::ServicoHzinho_21_Informacoes_Gerais_CB.dados;
     if (Lumomain::ServicoHzinho_EmpresaTEF.quantidade() != e.empresas ||
         std::string_view(r.data(), r.size()) != e.informacoesGerais)
-        falha(std::string(figura) +
-              ": the walk did not leave the load's company list and general information");
+        recusa(std::string(figura) +
+               ": the walk did not leave the load's company list and general information");
 }
 
 void walk() {
@@ -140,7 +134,7 @@ void walk() {
 void gravaCamposCarga() {
     if (GravaCampoString(10112, 0, "") != 0 || GravaCampoString(10103, 0, "1") != 0 ||
         GravaCampoString(10158, 0, "00") != 0)
-        falha("cannot write the parameter load's request fields");
+        recusa("cannot write the parameter load's request fields");
 }
 
 bool autoriza() {
@@ -174,7 +168,7 @@ FigurasProtocolo MedeProtocolo(int rodadas, const Prazo& prazo) {
     // ---- 4. the walk of a large load, against a plain copy of its bytes
     const std::vector<std::string> carga = GeraRegistrosParametros(kMinimoRegistros, CB_PARAMETROS);
     if (carga.size() < kMinimoRegistros)
-        falha(std::string("cannot make a parameter load from ") + CB_PARAMETROS);
+        recusa(std::string("cannot make a parameter load from ") + CB_PARAMETROS);
     f.registrosCarga = carga.size();
     GravaRegistrosHzinho(carga);
     const Esperado esperadoCarga = esperadoDoWalk(carga);
@@ -204,14 +198,14 @@ FigurasProtocolo MedeProtocolo(int rodadas, const Prazo& prazo) {
               "figure 4: the walk of " + std::to_string(carga.size()) + " h-records and their floor's copy",
               rodadaWalk);
     } catch (const Lumomain::ErroConversao& e) {
-        falha(std::string("figure 4: the walk stopped: ") + e.what());
+        recusa(std::string("figure 4: the walk stopped: ") + e.what());
     }
 
     // ---- 5. a parameter load through the platform and the simulated server, against the frames' coding
     cbserver::Servidor servidor;
     QString erro;
     if (!servidor.CarregaCenario(QStringLiteral(CB_CENARIO), &erro))
-        falha("cannot load the scenario: " + erro.toStdString());
+        recusa("cannot load the scenario: " + erro.toStdString());
     VortaSimDefinePrazoServidor(kPrazoServidorMs);
 
     // The frames of one load, kept by a server that records them.
@@ -221,14 +215,14 @@ FigurasProtocolo MedeProtocolo(int rodadas, const Prazo& prazo) {
     const bool gravou = autoriza();
     VortaSimDefineServidorLocal(nullptr, nullptr);
     if (!gravou || leCampo(1009) != "00")
-        falha("the parameter load of group 1 was not approved: 1009 \"" + leCampo(1009) + "\", 1027 \"" +
-              leCampo(1027) + "\"");
+        recusa("the parameter load of group 1 was not approved: 1009 \"" + leCampo(1009) + "\", 1027 \"" +
+               leCampo(1027) + "\"");
     const std::optional<cbwire::Pedido> pedido = cbwire::DecodificaPedido(gravador.pedido);
     const std::optional<cbwire::Resposta> resposta = cbwire::DecodificaResposta(gravador.resposta);
-    if (!pedido || !resposta) falha("the recorded frames of the parameter load do not decode");
+    if (!pedido || !resposta) recusa("the recorded frames of the parameter load do not decode");
     if (cbwire::CodificaPedido(*pedido) != gravador.pedido ||
         cbwire::CodificaResposta(*resposta) != gravador.resposta)
-        falha("the recorded frames do not encode back to the same bytes");
+        recusa("the recorded frames do not encode back to the same bytes");
     f.bytesPedido = gravador.pedido.size();
     f.bytesResposta = gravador.resposta.size();
     f.registrosResposta = resposta->hRegistros.size();
@@ -246,8 +240,8 @@ FigurasProtocolo MedeProtocolo(int rodadas, const Prazo& prazo) {
         if (ok) walk();
         const auto t2 = Relogio::now();
         if (!ok || leCampo(1009) != "00")
-            falha("figure 5: the parameter load was not approved: 1009 \"" + leCampo(1009) + "\", 1027 \"" +
-                  leCampo(1027) + "\"");
+            recusa("figure 5: the parameter load was not approved: 1009 \"" + leCampo(1009) + "\", 1027 \"" +
+                   leCampo(1027) + "\"");
         confereWalk(esperadoResposta, "figure 5");
 
         const auto p0 = Relogio::now();
@@ -260,7 +254,7 @@ FigurasProtocolo MedeProtocolo(int rodadas, const Prazo& prazo) {
         const auto p2 = Relogio::now();
         if (quadroPedido != gravador.pedido || quadroResposta != gravador.resposta || pedidoLido != pedido ||
             respostaLida != resposta)
-            falha("figure 5's floor: the frames did not go through their coding unchanged");
+            recusa("figure 5's floor: the frames did not go through their coding unchanged");
         confereCopia(destinoResposta, copiados, bytesResposta);
         if (!conta) return;
         f.carga.push_back(emUs(t2 - t0));
@@ -276,10 +270,47 @@ FigurasProtocolo MedeProtocolo(int rodadas, const Prazo& prazo) {
             "figure 5: parameter loads through AutorizaTransacao and the in-process server, and their floor",
             rodadaCarga);
     } catch (const Lumomain::ErroConversao& e) {
-        falha(std::string("figure 5: the walk stopped: ") + e.what());
+        recusa(std::string("figure 5: the walk stopped: ") + e.what());
     }
     VortaSimDefinePrazoServidor(0);
     return f;
+}
+
+void ImprimeProtocolo(const FigurasProtocolo& protocolo) {
+    const Resumo rWalk = resume(protocolo.walk), rPisoWalk = resume(protocolo.pisoWalk);
+    const Resumo rCargaParam = resume(protocolo.carga), rPisoCargaParam = resume(protocolo.pisoCarga);
+    const Resumo rAutoriza = resume(protocolo.autoriza), rPisoQuadros = resume(protocolo.pisoQuadros);
+    const Resumo rWalkResposta = resume(protocolo.walkResposta), rPisoCopia = resume(protocolo.pisoCopia);
+    cabecalho("figure (us)");
+    linha("4 parameter walk (Inicia + Trata), h-records", rWalk, rWalk.mediana / rPisoWalk.mediana, "-");
+    linha("  floor: HostlinkLeCampo + memcpy, same bytes", rPisoWalk);
+    linha("  4 IniciaServicosHzinhoParametros alone", resume(protocolo.inicia));
+    linha("5 parameter load, AutorizaTransacao + walk", rCargaParam,
+          rCargaParam.mediana / rPisoCargaParam.mediana, "-");
+    linha("  floor: frames coded + copy of the h-records", rPisoCargaParam);
+    linha("  5 up to AutorizaTransacao's return", rAutoriza, rAutoriza.mediana / rPisoQuadros.mediana, "-");
+    linha("  floor: the four codings of the frames", rPisoQuadros);
+    linha("  5 walk of the reply's h-records", rWalkResposta, rWalkResposta.mediana / rPisoCopia.mediana,
+          "-");
+    linha("  floor: copy of the reply's h-records", rPisoCopia);
+    std::printf("\n");
+    std::printf(
+        "4: %zu h-records (%zu bytes read, each occurrence cut at 256 as the module reads it) in fields "
+        "20200/20310, made from the simulated\n"
+        "   bank's parameters; the floor reads the count and every occurrence into a 257-byte buffer and "
+        "copies "
+        "it out. %.2f us per record.\n",
+        protocolo.registrosCarga, protocolo.bytesCarga,
+        rWalk.mediana / static_cast<double>(protocolo.registrosCarga));
+    std::printf(
+        "5: group 1 of the scenario %s through the in-process server: fields 10112, 10103 and 10158 written, "
+        "request\n"
+        "   %zu bytes, reply %zu bytes with %zu h-records; the floor encodes and decodes the same request "
+        "and "
+        "reply frames\n"
+        "   (no transport, no host fields) and copies the reply's h-records as figure 4's floor does.\n",
+        CB_CENARIO, protocolo.bytesPedido, protocolo.bytesResposta, protocolo.registrosResposta);
+    std::printf("\n");
 }
 
 } // namespace cbbench

@@ -41,4 +41,7 @@ struct FigurasProtocolo {
 // cannot be taken (a scenario that does not load, a refused request, a walk whose result is not the load's).
 FigurasProtocolo MedeProtocolo(int rodadas, const Prazo& prazo);
 
+// Figures 4 and 5 as a table, with what each measured.
+void ImprimeProtocolo(const FigurasProtocolo& protocolo);
+
 } // namespace cbbench

@@ -19,7 +19,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonDocument>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -185,8 +184,8 @@ bool Macaco::Sessao(int numero, quint32 semente) {
     acoes_ = 0;
     abortando_ = false;
     impaciente_ = -1;
-    candidata_ = ultimaTratada_ = {-1, -1};
-    relogioAtivacao_.invalidate();
+    ultimaTratada_ = {-1, -1};
+    assentamento_ = {};
     QTimer relogio;
     relogio.setInterval(kIntervaloMs);
     connect(&relogio, &QTimer::timeout, this, &Macaco::Passo);
@@ -508,25 +507,10 @@ void Macaco::Passo() {
         relogioAborto_.start();
         return;
     }
-    if (!tela) return;
-    if (QApplication::activeWindow() != tela) {
-        if (!relogioAtivacao_.isValid()) {
-            relogioAtivacao_.start();
-        } else if (relogioAtivacao_.elapsed() > kAtivacaoMs) {
-            tela->activateWindow();
-            relogioAtivacao_.invalidate();
-        }
-        return;
-    }
-    relogioAtivacao_.invalidate();
+    if (!tela || !assentamento_.Ativa(tela)) return;
     // Now and then the operator does not wait for a screen acting by itself: keys typed ahead.
     if (impaciente_ < 0) impaciente_ = gerador_.bounded(10) == 0;
-    const QPair<int, int> chave = ChaveDe(tela);
-    if (chave != candidata_ || tela->property("ocupado").toBool()) {
-        candidata_ = chave;
-        relogioAssentamento_.start();
-    }
-    if (relogioAssentamento_.elapsed() < kAssentamentoMs && impaciente_ == 0) return;
+    if (!assentamento_.Quieta(tela, ChaveDe(tela)) && impaciente_ == 0) return;
     Age(tela);
 }
 
@@ -560,7 +544,7 @@ void Macaco::Age(QWidget* tela) {
     GravaRoteiro(false);
     ++acoes_;
     impaciente_ = -1;
-    relogioAssentamento_.start();
+    assentamento_.Recomeca();
 }
 
 void Macaco::Observador(const char* tipo, const char* texto, void* contexto) {

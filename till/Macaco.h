@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Segredos.h"
+#include "Teclado.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -94,8 +95,6 @@ private:
     int impaciente_ = -1; // whether the next action waits for the screen to settle; -1: not drawn yet
     QElapsedTimer relogioChamada_;
     QElapsedTimer relogioAborto_;
-    QElapsedTimer relogioAssentamento_;
-    QElapsedTimer relogioAtivacao_;
-    QPair<int, int> candidata_{-1, -1};
+    Teclado::Assentamento assentamento_;
     QPair<int, int> ultimaTratada_{-1, -1};
 };

@@ -1,21 +1,27 @@
 // Operator scripts: preset the host, call the module's entry points and drive its screens from the keyboard
-// as an operator would, checking what each screen shows. Every wait has a deadline.
+// as an operator would, checking what each screen shows. Every wait has a deadline. The script is read by
+// LeituraRoteiro, each screen checked by ConferenciaTela and the PIN pad scripted by PinpadRoteiro; this
+// runner sequences the calls and their steps.
 #pragma once
 
-#include "CartoesPinpad.h"
+#include "ConferenciaTela.h"
+#include "LeituraRoteiro.h"
+#include "PinpadRoteiro.h"
 #include "Segredos.h"
+#include "Teclado.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QList>
 #include <QObject>
-#include <QPointer>
+#include <QPair>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -38,6 +44,9 @@ public:
         bool silencioso = false;
         QString cenario;  // scenario of the in-process server, unless the script names one
         QString servidor; // HOST:PORT of an external server instead
+        // Called as a step acts on its screen, just before its keys are queued or the window is closed: the
+        // bench times from here to the next screen.
+        std::function<void(int chamada, int passo, QWidget* tela)> aoAgir;
     };
 
     explicit Roteiro(Opcoes opcoes);
@@ -50,26 +59,23 @@ protected:
     bool eventFilter(QObject* alvo, QEvent* evento) override;
 
 private:
-    bool PreparaHost(const QJsonObject& script);
+    bool PreparaHost(const QJsonObject& preparo);
     bool PreparaServidor(const QJsonObject& script);
     bool AjustaServidor(const QJsonObject& servidor, bool inicio);
+    bool AplicaPinpad(const QJsonObject& preparo, const QString& onde);
     void ConferePedidos(const QJsonArray& esperados, int indice);
-    bool ExecutaChamada(const QJsonObject& chamada, int indice);
-    bool Chama(const QJsonObject& chamada, int indice);
-    // The simulated PIN pad: the scenario's cards (and the script's own) on offer before every call, and the
-    // "pinpad" answers of the script or of a call.
+    bool ExecutaChamada(const ChamadaRoteiro& chamada, int indice);
+    bool Chama(const ChamadaRoteiro& chamada, int indice);
+    void ConfereResultado(const ChamadaRoteiro& chamada, int indice, int gravacoes);
+    // The scenario's cards, for the PIN pad.
     std::vector<cbserver::CartaoCenario> CartoesDoCenario();
-    void CarregaCartoes();
-    bool AplicaPinpad(const QJsonValue& pinpad, const QString& onde);
-    void ConfereEventosPinpad(const QJsonArray& esperados, int indice);
     void ConfereArquivos(const QJsonObject& esperados, int indice);
     void Passo();
-    bool ConfereTela(QWidget* tela, const QJsonObject& espera, QString& motivo) const;
-    bool ConfereDescricao(const QJsonObject& d, const QJsonObject& espera, QString& motivo) const;
+    // Checks the step against the screen and acts on it; false when the call is being aborted.
+    bool Age(const PassoRoteiro& passo, QWidget* tela, const RetratoTela& retrato);
     // A "relance" step: checked against a screen as it stood when it became active, for the screens that
     // confirm themselves before they settle.
-    bool TomaRelance(const QJsonObject& passo);
-    QJsonObject DescreveTela(QWidget* tela) const;
+    bool TomaRelance(const PassoRoteiro& passo);
     // Writes a transcript line, unless it holds a card number, track or PIN of the script: then a failure
     // that names what it held (not the secret) is written instead, and the result is false.
     bool Registra(const QJsonObject& linha);
@@ -90,26 +96,23 @@ private:
 
     // What the safety net looks for, and the PIN pad's cards as they stand.
     Segredos segredos_;
-    std::vector<cbserver::CartaoCenario> cartoesExtras_; // the script's own, after the scenario's
-    QList<CartaoPinpad> cartoes_;
-    int cartaoApresentado_ = -1;
+    PinpadRoteiro pinpad_;
     std::unique_ptr<cbserver::Servidor>
         cenarioCartoes_; // with an external server: its scenario, for the cards
 
     // State of the call being driven.
-    QJsonArray passos_;
+    QList<PassoRoteiro> passos_;
+    int chamadaAtual_ = 0;
     int proximoPasso_ = 0;
     bool abortando_ = false;
     bool emChamada_ = false;
     qint64 janelaEsperada_ = 0;
     QElapsedTimer relogioPasso_;
-    QElapsedTimer relogioAtivacao_;
-    QElapsedTimer relogioAssentamento_;
-    // A window appearance is (window id, activation count); each is acted on once.
-    QSet<QPair<int, int>> tratadas_;
-    QList<QPair<QPair<int, int>, QJsonObject>> relances_; // every screen of the call as it became active
-    QPair<int, int> candidata_{-1, -1};
-    QPair<int, int> ultimaTratada_{-1, -1};
+    Teclado::Assentamento assentamento_;
+    // Each window appearance is acted on once.
+    QSet<Teclado::Aparicao> tratadas_;
+    QList<QPair<Teclado::Aparicao, RetratoTela>> relances_; // every screen of the call as it became active
+    Teclado::Aparicao ultimaTratada_{-1, -1};
     QStringList telasVistas_;
     QStringList audit_;
     QJsonArray pedidos_; // requests sent during the call, as recorded

@@ -175,8 +175,13 @@ int main(int argc, char** argv) {
         return m.Executa();
     }
     if (parser.isSet(script)) {
-        Roteiro r({parser.value(script), parser.value(telas), parser.value(transcricao),
-                   parser.isSet(silencioso), arquivoCenario, parser.value(servidor)});
+        Roteiro r({parser.value(script),
+                   parser.value(telas),
+                   parser.value(transcricao),
+                   parser.isSet(silencioso),
+                   arquivoCenario,
+                   parser.value(servidor),
+                   {}});
         return r.Executa();
     }
     ServidorSimulado servidorPagamentos;

@@ -1,8 +1,10 @@
 // Fixture shared by the tests that touch the host stand-in: every test gets a fresh host (its own folder for
 // the INI files, the result file and the audit trail, and a store with no fields) and a way to drive the
-// modal dialogs that a call opens without ever hanging.
+// modal dialogs that a call opens without ever hanging. The keys and the waits are the operator's keyboard
+// driver's (till/Teclado.h), as the till and the bench use it.
 #pragma once
 
+#include "Teclado.h"
 #include "basekit.h"
 #include "frame/Lumomain.h"
 #include "hostlink.h"
@@ -68,58 +70,33 @@ struct ResultadoDialogos {
 // open further modal windows.
 using AcaoDialogo = std::function<void(QWidget*)>;
 
-// Types a key into the focused control of the window, as a keyboard would: the event starts at the focus
-// widget and, when that control does not take it, travels up to the dialog.
+// Types a key into the focused control of the window, as a keyboard would.
 inline void Tecla(QWidget* janela, int tecla, const QString& texto = {}) {
-    QWidget* alvo = janela->focusWidget() ? janela->focusWidget() : janela;
-    QKeyEvent press(QEvent::KeyPress, tecla, Qt::NoModifier, texto);
-    QApplication::sendEvent(alvo, &press);
-    QKeyEvent release(QEvent::KeyRelease, tecla, Qt::NoModifier, texto);
-    QApplication::sendEvent(janela->focusWidget() ? janela->focusWidget() : janela, &release);
+    Teclado::Envia(janela, Teclado::Tecla{tecla, Qt::NoModifier, texto});
 }
 
 // Types each character into the focused control, as the operator's keyboard would.
-inline void Digita(QWidget* janela, const std::string& texto) {
-    for (const char c : texto) {
-        int tecla = Qt::Key_unknown;
-        if (c >= '0' && c <= '9')
-            tecla = Qt::Key_0 + (c - '0');
-        else if (c >= 'a' && c <= 'z')
-            tecla = Qt::Key_A + (c - 'a');
-        else if (c == ' ')
-            tecla = Qt::Key_Space;
-        else if (c == '-')
-            tecla = Qt::Key_Minus;
-        else if (c == '/')
-            tecla = Qt::Key_Slash;
-        Tecla(janela, tecla, QString(QLatin1Char(c)));
-    }
-}
 inline void Digita(QWidget* janela, const QString& texto) {
-    Digita(janela, texto.toStdString());
+    Teclado::Digita(janela, texto);
+}
+inline void Digita(QWidget* janela, const std::string& texto) {
+    Teclado::Digita(janela, QString::fromStdString(texto));
 }
 inline void Digita(QWidget* janela, const char* texto) {
-    Digita(janela, std::string(texto));
+    Teclado::Digita(janela, QString::fromUtf8(texto));
 }
 
 inline void Enter(QWidget* janela) {
-    Tecla(janela, Qt::Key_Return, QStringLiteral("\r"));
+    Teclado::Envia(janela, Teclado::Interpreta(QStringList{QStringLiteral("<Enter>")}));
 }
 
 inline void Backspace(QWidget* janela, int vezes) {
     for (int i = 0; i < vezes; ++i)
-        Tecla(janela, Qt::Key_Backspace, QStringLiteral("\b"));
+        Teclado::Envia(janela, Teclado::Interpreta(QStringList{QStringLiteral("<Backspace>")}));
 }
 
-// Offscreen windows become active through the event queue; every wait has its deadline.
 inline bool EsperaAtiva(QWidget* w) {
-    QElapsedTimer relogio;
-    relogio.start();
-    while (!w->isActiveWindow() && relogio.elapsed() < 3000) {
-        w->activateWindow();
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return w->isActiveWindow();
+    return Teclado::EsperaAtiva(w);
 }
 
 // Creates a dialog of the module into its owner, shows it and waits until it is active; null when it could
@@ -141,33 +118,30 @@ inline AcaoDialogo Nada() {
 }
 
 inline AcaoDialogo PressionaDigito(char digito) {
-    return [digito](QWidget* w) { Tecla(w, Qt::Key_0 + (digito - '0'), QString(QLatin1Char(digito))); };
+    return [digito](QWidget* w) { Teclado::Envia(w, Teclado::DoCaractere(QLatin1Char(digito))); };
 }
 
 inline AcaoDialogo Fecha() {
     return [](QWidget* w) { w->close(); };
 }
 
-// Runs the call while a 10 ms timer watches for modal windows. Each new one is recorded and handed, once it
-// has settled (quiet for a moment and active, or visible for a while: offscreen activation can come late), to
-// the next action; a
-// window beyond the list of actions is closed. After the deadline every modal window still open is closed and
-// prazoEsgotado is set, so a call that waits for an operator who never comes fails instead of hanging.
-inline constexpr qint64 kAssentamentoMs = 30;
-
+// Runs the call while a timer watches for modal windows. Each new one is recorded and handed, once it has
+// settled as the till waits for a screen (Teclado::Assentamento: active, not acting by itself, quiet for a
+// moment), to the next action; a window beyond the list of actions is closed. After the deadline every modal
+// window still open is closed and prazoEsgotado is set, so a call that waits for an operator who never comes
+// fails instead of hanging.
 inline ResultadoDialogos FechaDialogos(const std::function<void()>& chamada,
                                        std::vector<AcaoDialogo> acoes = {},
                                        std::chrono::milliseconds prazo = std::chrono::seconds(10)) {
     ResultadoDialogos r;
     std::vector<QPointer<QWidget>> tratados;
     size_t proxima = 0;
-    QPointer<QWidget> candidato;
-    QElapsedTimer desdeVisivel;
+    Teclado::Assentamento assentamento;
     QElapsedTimer relogio;
     relogio.start();
 
     QTimer vigia;
-    vigia.setInterval(10);
+    vigia.setInterval(Teclado::kIntervaloMs);
     QObject::connect(&vigia, &QTimer::timeout, [&] {
         QWidget* w = QApplication::activeModalWidget();
         if (relogio.elapsed() > prazo.count()) {
@@ -183,14 +157,7 @@ inline ResultadoDialogos FechaDialogos(const std::function<void()>& chamada,
         }
         // A dialog acting by itself (a handler running, an automatic confirm pending) is not ours yet: it
         // is taken once it has been quiet for a moment, however slow the build.
-        if (candidato != w || w->property("ocupado").toBool()) {
-            candidato = w;
-            desdeVisivel.start();
-            return;
-        }
-        if (desdeVisivel.elapsed() < kAssentamentoMs ||
-            (!w->isActiveWindow() && desdeVisivel.elapsed() < 300))
-            return;
+        if (!assentamento.Assentou(w, {Teclado::IdDe(w), 0})) return;
         tratados.emplace_back(w);
         DialogoVisto visto{w->metaObject()->className(), w->windowTitle(), {}};
         if (auto* caixa = qobject_cast<QMessageBox*>(w)) visto.texto = caixa->text();

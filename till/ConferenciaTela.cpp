@@ -1,0 +1,156 @@
+#include "ConferenciaTela.h"
+
+#include "LeituraRoteiro.h"
+
+#include "basekit.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+// Text fields that hold card numbers, PINs or security codes are never written out.
+bool Sensivel(const QLineEdit* e) {
+    return e->echoMode() != QLineEdit::Normal || e->property("cbSensivel").toBool();
+}
+
+QString TextoDe(const QWidget* tela, const char* nome) {
+    const auto* l = tela->findChild<QLabel*>(QLatin1String(nome));
+    return l ? l->text() : QString();
+}
+
+QJsonObject DescreveCaixa(const QMessageBox* caixa) {
+    static const char* const icones[] = {"nenhum", "informacao", "aviso", "erro", "pergunta"};
+    QJsonArray botoes;
+    for (auto* b : caixa->buttons())
+        botoes << b->text();
+    return {
+        {QStringLiteral("tipo"), QStringLiteral("caixa")},
+        {QStringLiteral("classe"), ClasseDe(caixa)},
+        {QStringLiteral("icone"), QLatin1String(icones[std::clamp(static_cast<int>(caixa->icon()), 0, 4)])},
+        {QStringLiteral("titulo"), caixa->windowTitle()},
+        {QStringLiteral("texto"), caixa->text()},
+        {QStringLiteral("botoes"), botoes}};
+}
+
+QJsonObject Descreve(QWidget* tela) {
+    QJsonArray opcoes, habilitadas;
+    for (auto* b : tela->findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(tela)) continue;
+        opcoes << b->text();
+        if (b->isEnabled()) habilitadas << b->text();
+    }
+    QJsonObject campos;
+    for (auto* e : tela->findChildren<QLineEdit*>()) {
+        if (!e->isVisibleTo(tela)) continue;
+        campos.insert(e->objectName(), Sensivel(e) ? QString(e->text().size(), QLatin1Char('*')) : e->text());
+    }
+    // Shown, but out of the operator's reach: what the host supplied or the dialog fixed.
+    QJsonArray bloqueados;
+    for (auto* w : tela->findChildren<QWidget*>()) {
+        auto* e = qobject_cast<QLineEdit*>(w);
+        if ((!e && !qobject_cast<QComboBox*>(w)) || !w->isVisibleTo(tela)) continue;
+        if (!w->isEnabled() || (e && e->isReadOnly())) bloqueados << w->objectName();
+    }
+    QWidget* foco = tela->focusWidget();
+    QJsonObject d{{QStringLiteral("tipo"), QStringLiteral("tela")},
+                  {QStringLiteral("classe"), ClasseDe(tela)},
+                  {QStringLiteral("titulo"), TextoDe(tela, "lbTitulo")},
+                  {QStringLiteral("mensagem"), TextoDe(tela, "lbMensagem")},
+                  {QStringLiteral("opcoes"), opcoes},
+                  {QStringLiteral("habilitadas"), habilitadas},
+                  {QStringLiteral("foco"), foco ? foco->objectName() : QString()}};
+    if (!campos.isEmpty()) d.insert(QStringLiteral("campos"), campos);
+    if (!bloqueados.isEmpty()) d.insert(QStringLiteral("bloqueados"), bloqueados);
+    return d;
+}
+
+bool ConfereCampos(const QJsonObject& c, const QJsonObject& e, QString& motivo) {
+    for (auto ci = e.begin(); ci != e.end(); ++ci) {
+        // null: the edit is not shown.
+        const bool oculto = ci.value().isNull() && !c.contains(ci.key());
+        if (!oculto && c.value(ci.key()) != ci.value()) {
+            motivo = QStringLiteral("field %1 shows \"%2\", expected \"%3\"")
+                         .arg(ci.key(), c.value(ci.key()).toString(), ci.value().toString());
+            return false;
+        }
+    }
+    return true;
+}
+
+// Host fields as they stand while this screen is up (what the steps before it left for the host).
+bool ConfereHost(const QJsonObject& e, QString& motivo) {
+    for (auto ci = e.begin(); ci != e.end(); ++ci) {
+        int campo = 0, ocorrencia = 0;
+        const QJsonValue valor = ChaveCampo(ci.key(), campo, ocorrencia) ? LeCampoJson(campo, ocorrencia)
+                                                                         : QJsonValue(QJsonValue::Undefined);
+        if (valor != ci.value()) {
+            motivo = QStringLiteral("host field %1 is \"%2\", expected \"%3\"")
+                         .arg(ci.key(), valor.toString(), ci.value().toString());
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QString ClasseDe(const QWidget* w) {
+    return QString::fromLatin1(w->metaObject()->className());
+}
+
+QJsonValue LeCampoJson(int campo, int ocorrencia) {
+    const int n = LeCampo(nullptr, 0, campo, ocorrencia);
+    if (n < 0) return QJsonValue::Null;
+    QByteArray b(n + 1, '\0');
+    LeCampo(b.data(), n + 1, campo, ocorrencia);
+    b.truncate(n);
+    return QString::fromLatin1(b);
+}
+
+RetratoTela RetrataTela(QWidget* tela) {
+    RetratoTela r;
+    if (auto* caixa = qobject_cast<QMessageBox*>(tela)) {
+        r.descricao = DescreveCaixa(caixa);
+        return r;
+    }
+    r.descricao = Descreve(tela);
+    return r;
+}
+
+bool ConfereTela(const RetratoTela& tela, const QJsonObject& espera, QString& motivo) {
+    const QJsonObject& d = tela.descricao;
+    for (auto it = espera.begin(); it != espera.end(); ++it) {
+        const QString& chave = it.key();
+        bool ok = true;
+        if (chave == QLatin1String("campos")) {
+            ok = ConfereCampos(d.value(chave).toObject(), it.value().toObject(), motivo);
+        } else if (chave == QLatin1String("host")) {
+            ok = ConfereHost(it.value().toObject(), motivo);
+        } else {
+            const QJsonValue obtido = d.value(chave);
+            const bool nenhumBloqueado = chave == QLatin1String("bloqueados") && obtido.isUndefined() &&
+                                         it.value().toArray().isEmpty();
+            if (obtido != it.value() && !nenhumBloqueado) {
+                motivo = QStringLiteral("%1 is %2, expected %3; screen: %4")
+                             .arg(chave,
+                                  QString::fromUtf8(
+                                      QJsonDocument(QJsonArray{obtido}).toJson(QJsonDocument::Compact)),
+                                  QString::fromUtf8(
+                                      QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact)),
+                                  QString::fromUtf8(QJsonDocument(d).toJson(QJsonDocument::Compact)));
+                ok = false;
+            }
+        }
+        if (!ok) return false;
+    }
+    return true;
+}

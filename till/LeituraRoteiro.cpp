@@ -1,0 +1,95 @@
+#include "LeituraRoteiro.h"
+
+#include <QFile>
+#include <QJsonDocument>
+
+namespace {
+
+PassoRoteiro LePasso(const QJsonObject& p) {
+    PassoRoteiro passo;
+    passo.espera = p.value(QStringLiteral("espera")).toObject();
+    passo.teclas = p.value(QStringLiteral("teclas")).toArray();
+    passo.fechar = p.value(QStringLiteral("acao")).toString() == QLatin1String("fechar");
+    passo.mesmaTela = p.value(QStringLiteral("mesmaTela")).toBool();
+    passo.relance = p.value(QStringLiteral("relance")).toBool();
+    passo.prazoMs = p.value(QStringLiteral("prazo")).toInt(PassoRoteiro::kPrazoPadraoMs);
+    if (p.contains(QStringLiteral("servidor")))
+        passo.servidor = p.value(QStringLiteral("servidor")).toObject();
+    return passo;
+}
+
+ChamadaRoteiro LeChamada(const QJsonObject& c) {
+    ChamadaRoteiro chamada;
+    chamada.preparo = c;
+    chamada.entrada = c.value(QStringLiteral("entrada")).toString();
+    chamada.modo = c.value(QStringLiteral("modo")).toInt();
+    if (c.contains(QStringLiteral("janela"))) chamada.janela = c.value(QStringLiteral("janela")).toInteger();
+    for (const auto& p : c.value(QStringLiteral("passos")).toArray())
+        chamada.passos << LePasso(p.toObject());
+    chamada.resultado = c.value(QStringLiteral("resultado")).toObject();
+    chamada.gravacoes = c.value(QStringLiteral("gravacoes")).toInt(1);
+    chamada.audit = ListaTexto(c.value(QStringLiteral("audit")));
+    chamada.semAudit = ListaTexto(c.value(QStringLiteral("semAudit")));
+    if (c.contains(QStringLiteral("telas"))) chamada.telas = ListaTexto(c.value(QStringLiteral("telas")));
+    if (c.contains(QStringLiteral("pedidos"))) chamada.pedidos = c.value(QStringLiteral("pedidos")).toArray();
+    if (c.contains(QStringLiteral("eventosPinpad")))
+        chamada.eventosPinpad = c.value(QStringLiteral("eventosPinpad")).toArray();
+    if (c.contains(QStringLiteral("arquivosFinais")))
+        chamada.arquivosFinais = c.value(QStringLiteral("arquivosFinais")).toObject();
+    chamada.versao = c.value(QStringLiteral("versao")).toObject();
+    return chamada;
+}
+
+} // namespace
+
+std::optional<ScriptRoteiro> LeRoteiro(const QString& arquivo, QString& erro) {
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly)) {
+        erro = QStringLiteral("cannot read %1").arg(arquivo);
+        return std::nullopt;
+    }
+    QJsonParseError e{};
+    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &e);
+    if (!doc.isObject()) {
+        erro = QStringLiteral("%1: %2").arg(arquivo, e.errorString());
+        return std::nullopt;
+    }
+    ScriptRoteiro script;
+    script.preparo = doc.object();
+    const QJsonArray chamadas = script.preparo.value(QStringLiteral("chamadas")).toArray();
+    for (qsizetype i = 0; i < chamadas.size(); ++i) {
+        script.chamadas << LeChamada(chamadas.at(i).toObject());
+        const auto& passos = script.chamadas.back().passos;
+        for (qsizetype j = 0; j < passos.size(); ++j) {
+            // A glance is matched by class against the screens already seen: without one it takes nothing.
+            if (passos.at(j).relance &&
+                passos.at(j).espera.value(QStringLiteral("classe")).toString().isEmpty()) {
+                erro = QStringLiteral("%1: call %2, step %3: \"relance\" needs espera.classe")
+                           .arg(arquivo)
+                           .arg(i)
+                           .arg(j + 1);
+                return std::nullopt;
+            }
+        }
+    }
+    return script;
+}
+
+bool ChaveCampo(const QString& chave, int& campo, int& ocorrencia) {
+    const QStringList p = chave.split(QLatin1Char('.'));
+    bool ok1 = false, ok2 = true;
+    campo = p.value(0).toInt(&ok1);
+    ocorrencia = p.size() > 1 ? p.value(1).toInt(&ok2) : 0;
+    return ok1 && ok2 && p.size() <= 2;
+}
+
+QString Compacto(const QJsonValue& v) {
+    return QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+}
+
+QStringList ListaTexto(const QJsonValue& v) {
+    QStringList l;
+    for (const auto& e : v.toArray())
+        l << e.toString();
+    return l;
+}
