@@ -9,8 +9,11 @@
 #include "host/IniFile.h"
 #include "resources/Mensagens.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -167,6 +170,46 @@ void ProcessaMensagens() {
     QCoreApplication::processEvents();
 }
 
+namespace {
+
+// A message box answers its letter (the "N" of "Não") and Alt+letter with Qt's animated press, which clicks
+// only about 100 ms later: the operator waits for it, and a key typed meanwhile acts first. The filter
+// presses the button at once instead.
+class RespostaImediata : public QObject {
+public:
+    explicit RespostaImediata(QMessageBox& caixa) : QObject(&caixa), caixa_(caixa) {
+        caixa.installEventFilter(this);
+        for (QAbstractButton* b : caixa.buttons())
+            b->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* e) override {
+        if (e->type() == QEvent::Shortcut) {
+            auto* botao = qobject_cast<QAbstractButton*>(objeto);
+            if (!botao) return false;
+            botao->click();
+            return true;
+        }
+        if (objeto != &caixa_ || e->type() != QEvent::KeyPress) return false;
+        const auto* k = static_cast<const QKeyEvent*>(e);
+        if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+        for (QAbstractButton* b : caixa_.buttons()) {
+            const QKeySequence atalho = b->shortcut();
+            if (!atalho.isEmpty() && atalho[0].key() == k->key()) {
+                b->click();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QMessageBox& caixa_;
+};
+
+} // namespace
+
 void MostraMensagem(Icone icone, const QString& texto, QWidget* pai, const QString& titulo) {
     static constexpr QMessageBox::Icon icones[] = {QMessageBox::Information, QMessageBox::Warning,
                                                    QMessageBox::Critical, QMessageBox::Question,
@@ -174,6 +217,7 @@ void MostraMensagem(Icone icone, const QString& texto, QWidget* pai, const QStri
     QMessageBox caixa(icones[static_cast<int>(icone)], titulo.isEmpty() ? TituloAplicacao() : titulo, texto,
                       QMessageBox::Ok, pai ? pai : JanelaProprietaria());
     caixa.setWindowFlag(Qt::WindowStaysOnTopHint);
+    new RespostaImediata(caixa);
     caixa.exec();
 }
 
@@ -187,6 +231,7 @@ bool PerguntaSimNao(const QString& texto, const QString& titulo, QWidget* pai) {
     QMessageBox caixa(QMessageBox::Question, titulo.isEmpty() ? TituloAplicacao() : titulo, texto,
                       QMessageBox::Yes | QMessageBox::No, pai ? pai : JanelaProprietaria());
     caixa.setWindowFlag(Qt::WindowStaysOnTopHint);
+    new RespostaImediata(caixa);
     return caixa.exec() == QMessageBox::Yes;
 }
 
