@@ -121,7 +121,7 @@ void TFrmPgtGrupo4_Darf::IniciaCamposForm() {
 
 bool TFrmPgtGrupo4_Darf::ValidaCamposForm() {
     if (!TFrmPgtGrupo4_TrnVlJuros::ValidaCamposForm()) return false;
-    if (edPeriodoApuracao->isEnabled() && !DataValida(DigitosData(edPeriodoApuracao)))
+    if (edPeriodoApuracao->isEnabledTo(pnCaptura) && !DataValida(DigitosData(edPeriodoApuracao)))
         return RepeteCampo(msg::ErroDataInvalida, edPeriodoApuracao);
     if (cbTipoPessoa->currentIndex() < 0) return RepeteCampo(msg::ErroTipoPessoaInvalido, cbTipoPessoa);
     if (const char* erro = ErroDocumento(Documentos::Digitado(edCPFCGC))) return RepeteCampo(erro, edCPFCGC);
@@ -168,7 +168,7 @@ void TFrmPgtGrupo4_DarfPreto::IniciaCamposForm() {
 
 bool TFrmPgtGrupo4_DarfPreto::ValidaCamposForm() {
     if (!TFrmPgtGrupo4_Darf::ValidaCamposForm()) return false;
-    if (edVencimento->isEnabled() && !DataValida(DigitosData(edVencimento)))
+    if (edVencimento->isEnabledTo(pnCaptura) && !DataValida(DigitosData(edVencimento)))
         return RepeteCampo(msg::ErroDataInvalida, edVencimento);
     return true;
 }

@@ -54,7 +54,7 @@ bool TFrmPgtGrupo4_GPS::ValidaCamposForm() {
         return RepeteCampo(msg::ErroCodigoPagamentoInvalido, edCodigoPagamento);
     // A competência is a month: its first day must be a date.
     const QString competencia = DigitosData(edCompetencia);
-    if (edCompetencia->isEnabled() &&
+    if (edCompetencia->isEnabledTo(pnCaptura) &&
         (competencia.size() < 6 || !DataValida(QStringLiteral("01") + competencia)))
         return RepeteCampo(msg::ErroDataInvalida, edCompetencia);
     if (edIdentificador->text().trimmed().isEmpty())

@@ -37,7 +37,10 @@ QString DigitosData(const QLineEdit* edit) {
 }
 
 bool DataValida(const QString& digitos) {
-    return digitos.size() >= 8 && QDate::fromString(digitos.left(8), QStringLiteral("ddMMyyyy")).isValid();
+    // Read field by field: the text parser would take a month of "13" as "1" and the rest as the year.
+    if (digitos.size() < 8) return false;
+    const int ano = digitos.mid(4, 4).toInt();
+    return ano >= 1900 && QDate(ano, digitos.mid(2, 2).toInt(), digitos.mid(0, 2).toInt()).isValid();
 }
 
 } // namespace Pagtogrupo4
@@ -156,7 +159,7 @@ bool TFrmPgtGrupo4_TrnVlJuros::GravaValor(int campo, const QLineEdit* edit, bool
 }
 
 bool TFrmPgtGrupo4_TrnVlJuros::ValidaTipoConta() {
-    if (cbTipoConta->isVisibleTo(this) && cbTipoConta->isEnabled() && cbTipoConta->currentIndex() < 0)
+    if (cbTipoConta->isVisibleTo(this) && cbTipoConta->isEnabledTo(pnCaptura) && cbTipoConta->currentIndex() < 0)
         return RepeteCampo(msg::ErroTipoContaInvalida, cbTipoConta, Icone::Erro);
     return true;
 }
