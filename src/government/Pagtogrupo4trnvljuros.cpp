@@ -159,7 +159,8 @@ bool TFrmPgtGrupo4_TrnVlJuros::GravaValor(int campo, const QLineEdit* edit, bool
 }
 
 bool TFrmPgtGrupo4_TrnVlJuros::ValidaTipoConta() {
-    if (cbTipoConta->isVisibleTo(this) && cbTipoConta->isEnabledTo(pnCaptura) && cbTipoConta->currentIndex() < 0)
+    if (cbTipoConta->isVisibleTo(this) && cbTipoConta->isEnabledTo(pnCaptura) &&
+        cbTipoConta->currentIndex() < 0)
         return RepeteCampo(msg::ErroTipoContaInvalida, cbTipoConta, Icone::Erro);
     return true;
 }
