@@ -362,6 +362,19 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         // Transfer between accounts.
         {{242, "28", "3"}, &Servidor::Transferencia},
         {{242, "29", "3"}, &Servidor::Transferencia},
+        // DARF and GPS, group 4: payments in cash, by cheque and by debit card, and their cancellations.
+        {{242, "20", "4"}, &Servidor::Tributo},
+        {{242, "21", "4"}, &Servidor::Tributo},
+        {{242, "22", "4"}, &Servidor::Tributo},
+        {{242, "24", "4"}, &Servidor::Tributo},
+        {{242, "25", "4"}, &Servidor::Tributo},
+        {{242, "26", "4"}, &Servidor::Tributo},
+        {{242, "28", "4"}, &Servidor::Tributo},
+        {{242, "29", "4"}, &Servidor::Tributo},
+        {{242, "30", "4"}, &Servidor::Tributo},
+        {{242, "48", "4"}, &Servidor::CancelamentoTributo},
+        {{242, "49", "4"}, &Servidor::CancelamentoTributo},
+        {{242, "50", "4"}, &Servidor::CancelamentoTributo},
         // Withdrawal that pays bills.
         {{242, "22", "3"}, &Servidor::SaquePagamentoContas},
         // Prepaid card, group 7.

@@ -159,6 +159,9 @@ private:
     // The documents of the per-document group, each found and payable; empty with the refusal set otherwise.
     std::vector<DocumentoPago> DocumentosDoPedido(const cbwire::Pedido& pedido, const contas::Regras& regras,
                                                   cbwire::Resposta& recusa) const;
+    // DARF and GPS payments of group 4 and their cancellations by NSU (TratadoresTributos.cpp).
+    cbwire::Resposta Tributo(const cbwire::Pedido& pedido);
+    cbwire::Resposta CancelamentoTributo(const cbwire::Pedido& pedido);
     // Withdrawal that pays bills (TratadoresSaqueContas.cpp).
     cbwire::Resposta SaquePagamentoContas(const cbwire::Pedido& pedido);
     // The service A of the group-1 parameter load, when the scenario has bills: the most documents one

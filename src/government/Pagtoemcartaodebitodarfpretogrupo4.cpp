@@ -13,3 +13,12 @@ CB_DESCRITOR(Pagtoemcartaodebitodarfpretogrupo4, TrnPagamentoDebitoDarfPreto,
                         F(10544, "TOKEN:"), T3}));
 
 } // namespace Pagtoemcartaodebitodarfpretogrupo4
+
+TFrmPgtGrupo4DarfPreto_Crt* FrmPgtGrupo4DarfPreto_Crt = nullptr;
+
+TFrmPgtGrupo4DarfPreto_Crt::TFrmPgtGrupo4DarfPreto_Crt(QWidget* pai)
+    : TFrmPgtGrupo4_DarfPreto(pai, QStringLiteral("FrmPgtGrupo4DarfPreto_Crt")) {
+    DefinePagamento(Pagtogrupo4::Forma::Debito,
+                    Pagtoemcartaodebitodarfpretogrupo4::TrnPagamentoDebitoDarfPreto,
+                    "Pagamento DARF Preto com Cartão de Débito", "22");
+}

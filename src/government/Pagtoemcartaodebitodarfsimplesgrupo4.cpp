@@ -13,3 +13,12 @@ CB_DESCRITOR(Pagtoemcartaodebitodarfsimplesgrupo4, TrnPagamentoDebitoDarfSimples
                         F(10544, "TOKEN:"), T3}));
 
 } // namespace Pagtoemcartaodebitodarfsimplesgrupo4
+
+TFrmPgtGrupo4DarfSimples_Crt* FrmPgtGrupo4DarfSimples_Crt = nullptr;
+
+TFrmPgtGrupo4DarfSimples_Crt::TFrmPgtGrupo4DarfSimples_Crt(QWidget* pai)
+    : TFrmPgtGrupo4_DarfSimples(pai, QStringLiteral("FrmPgtGrupo4DarfSimples_Crt")) {
+    DefinePagamento(Pagtogrupo4::Forma::Debito,
+                    Pagtoemcartaodebitodarfsimplesgrupo4::TrnPagamentoDebitoDarfSimples,
+                    "Pagamento DARF Simples com Cartão de Débito", "26");
+}

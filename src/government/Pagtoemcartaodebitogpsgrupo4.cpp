@@ -12,3 +12,11 @@ CB_DESCRITOR(Pagtoemcartaodebitogpsgrupo4, TrnPagamentoDebitoGPS,
                         K("1"), F(10104), F(10146), F(10163), P3, F(10544, "TOKEN:"), T3}));
 
 } // namespace Pagtoemcartaodebitogpsgrupo4
+
+TFrmPgtGrupo4Gps_Crt* FrmPgtGrupo4Gps_Crt = nullptr;
+
+TFrmPgtGrupo4Gps_Crt::TFrmPgtGrupo4Gps_Crt(QWidget* pai)
+    : TFrmPgtGrupo4_GPS(pai, QStringLiteral("FrmPgtGrupo4Gps_Crt")) {
+    DefinePagamento(Pagtogrupo4::Forma::Debito, Pagtoemcartaodebitogpsgrupo4::TrnPagamentoDebitoGPS,
+                    "Pagamento GPS com Cartão de Débito", "30");
+}

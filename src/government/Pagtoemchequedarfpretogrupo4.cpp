@@ -12,3 +12,11 @@ CB_DESCRITOR(Pagtoemchequedarfpretogrupo4, TrnPagamentoChequeDarfPreto,
                         F(1243), F(1119), F(1096), F(1003), F(10102), F(10102, 1)}));
 
 } // namespace Pagtoemchequedarfpretogrupo4
+
+TFrmPgtGrupo4DarfPreto_Chq* FrmPgtGrupo4DarfPreto_Chq = nullptr;
+
+TFrmPgtGrupo4DarfPreto_Chq::TFrmPgtGrupo4DarfPreto_Chq(QWidget* pai)
+    : TFrmPgtGrupo4_DarfPreto(pai, QStringLiteral("FrmPgtGrupo4DarfPreto_Chq")) {
+    DefinePagamento(Pagtogrupo4::Forma::Cheque, Pagtoemchequedarfpretogrupo4::TrnPagamentoChequeDarfPreto,
+                    "Pagamento DARF Preto com Cheque", "21");
+}

@@ -1,5 +1,7 @@
 #include "government/Pagtoemchequegpsgrupo4.h"
 
+#include "government/Pagtoemchequegrupo4_trn.h"
+
 #include "protocol/Tabelatrn.h"
 
 namespace Pagtoemchequegpsgrupo4 {
@@ -12,3 +14,11 @@ CB_DESCRITOR(Pagtoemchequegpsgrupo4, TrnPagamentoChequeGPS,
                         F(1243), F(1119), F(1096), F(1003), F(10102), F(10102, 1)}));
 
 } // namespace Pagtoemchequegpsgrupo4
+
+TFrmPgtGrupo4Gps_Chq* FrmPgtGrupo4Gps_Chq = nullptr;
+
+TFrmPgtGrupo4Gps_Chq::TFrmPgtGrupo4Gps_Chq(QWidget* pai)
+    : TFrmPgtGrupo4_GPS(pai, QStringLiteral("FrmPgtGrupo4Gps_Chq")) {
+    DefinePagamento(Pagtogrupo4::Forma::Cheque, Pagtoemchequegrupo4_trn::TrnPagamentoChequeGPS,
+                    "Pagamento GPS com Cheque", "29");
+}

@@ -1,5 +1,6 @@
 #include "government/Pagtoemchequegrupo4_trn.h"
 
+#include "host/Host.h"
 #include "protocol/Tabelatrn.h"
 
 namespace Pagtoemchequegrupo4_trn {
@@ -20,3 +21,26 @@ CB_DESCRITOR(Pagtoemchequegrupo4_trn, TrnPagamentoChequeGPS,
                         F(10102), F(10102, 1)}));
 
 } // namespace Pagtoemchequegrupo4_trn
+
+TFrmTrnDadosCta_Grp4::TFrmTrnDadosCta_Grp4(QWidget* pai)
+    : TFrmColetaDadosChq_Trn(pai, QStringLiteral("FrmTrnDadosCta_Grp4")) {}
+
+void TFrmTrnDadosCta_Grp4::IniciaCamposForm() {
+    TFrmColetaDadosChq_Trn::IniciaCamposForm();
+    using namespace Pagtoemchequegrupo4_trn;
+    // The base flow stores the authentication number of the reply's service A in 1251 for group 4.
+    switch (host::LeCampoInteiro(10232, 0, 0)) {
+    case 2:
+        Descritor = &TrnPagamentoChequeDarfSimples;
+        DefineTitulo(QStringLiteral("Pagamento DARF Simples com Cheque"));
+        break;
+    case 3:
+        Descritor = &TrnPagamentoChequeGPS;
+        DefineTitulo(QStringLiteral("Pagamento GPS com Cheque"));
+        break;
+    default:
+        Descritor = &TrnPagamentoChequeDarfPreto;
+        DefineTitulo(QStringLiteral("Pagamento DARF Preto com Cheque"));
+        break;
+    }
+}

@@ -12,3 +12,12 @@ CB_DESCRITOR(Pagtoemdinheirodarfpretogrupo4, TrnPagamentoDinheiroDarfPreto,
                         F(1243), F(1119), F(1096), F(1003), F(10301), F(10301, 1)}));
 
 } // namespace Pagtoemdinheirodarfpretogrupo4
+
+TFrmPgtGrupo4DarfPreto_Din* FrmPgtGrupo4DarfPreto_Din = nullptr;
+
+TFrmPgtGrupo4DarfPreto_Din::TFrmPgtGrupo4DarfPreto_Din(QWidget* pai)
+    : TFrmPgtGrupo4_DarfPreto(pai, QStringLiteral("FrmPgtGrupo4DarfPreto_Din")) {
+    DefinePagamento(Pagtogrupo4::Forma::Dinheiro,
+                    Pagtoemdinheirodarfpretogrupo4::TrnPagamentoDinheiroDarfPreto,
+                    "Pagamento DARF Preto com Dinheiro", "20");
+}

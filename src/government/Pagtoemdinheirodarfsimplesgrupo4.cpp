@@ -12,3 +12,12 @@ CB_DESCRITOR(Pagtoemdinheirodarfsimplesgrupo4, TrnPagamentoDinheiroDarfSimples,
                         F(1119), F(1096), F(1003), F(10301), F(10301, 1)}));
 
 } // namespace Pagtoemdinheirodarfsimplesgrupo4
+
+TFrmPgtGrupo4DarfSimples_Din* FrmPgtGrupo4DarfSimples_Din = nullptr;
+
+TFrmPgtGrupo4DarfSimples_Din::TFrmPgtGrupo4DarfSimples_Din(QWidget* pai)
+    : TFrmPgtGrupo4_DarfSimples(pai, QStringLiteral("FrmPgtGrupo4DarfSimples_Din")) {
+    DefinePagamento(Pagtogrupo4::Forma::Dinheiro,
+                    Pagtoemdinheirodarfsimplesgrupo4::TrnPagamentoDinheiroDarfSimples,
+                    "Pagamento DARF Simples com Dinheiro", "24");
+}

@@ -1,5 +1,6 @@
 #include "menus/Menupagamentos.h"
 
+#include "government/Menupagamentodiversosgrupo4.h"
 #include "host/Host.h"
 #include "menus/Selecionadorcbfininvest.h"
 #include "payment/Consultacodigobarras.h"
@@ -70,7 +71,7 @@ bool TFrmPagtos_Mnu::spOpcao4Click() {
     if (!CarregaGrupo(this, "1")) return false;
     SalvaParametrosGrupo1();
     if (!CarregaGrupo(this, "4")) return false;
-    AbreSubstituto(this, "TFrmPagtoDivGrupo4_Mnu");
+    AbreFormulario(FrmPagtoDivGrupo4_Mnu, "FrmPagtoDivGrupo4_Mnu");
     return true;
 }
 
