@@ -7,6 +7,7 @@
 #include "payment/Estadocontas.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
+#include "protocol/Variaveis.h"
 #include "resources/Mensagens.h"
 
 #include <QApplication>
@@ -99,8 +100,7 @@ bool TFrmCAP_CCB::GravaCamposHostlink() {
     if (host::LeCampo(1041, IndiceAtual).trimmed().isEmpty() &&
         !Grava(1041, EdDoc->text().trimmed(), IndiceAtual))
         return false;
-    Consultacodigobarras::CopiaDocumento(Consultacodigobarras::NUMERO_DOCUMENTO,
-                                         host::LeCampo(1041, IndiceAtual).trimmed());
+    Tabelatrn::CopiaTexto(Consultacodigobarras::NUMERO_DOCUMENTO, host::LeCampo(1041, IndiceAtual).trimmed());
     return true;
 }
 

@@ -18,14 +18,6 @@ extern std::array<char, 64> NUMERO_DOCUMENTO;
 
 extern const TTabelaTrn TrnConsultaCodigoBarras;
 
-// Copies a document into a NUL-terminated buffer, cut to fit.
-template <std::size_t N> void CopiaDocumento(std::array<char, N>& destino, const QString& documento) {
-    destino.fill('\0');
-    const QByteArray b = documento.toLatin1();
-    std::copy_n(b.constData(), std::min<std::size_t>(static_cast<std::size_t>(b.size()), N - 1),
-                destino.begin());
-}
-
 } // namespace Consultacodigobarras
 
 class TFrmCAP_CCB : public TFrmCAP_Mod {

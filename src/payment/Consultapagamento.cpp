@@ -9,6 +9,7 @@
 #include "payment/Estadocontas.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
+#include "protocol/Variaveis.h"
 #include "resources/Mensagens.h"
 
 #include <QFrame>
@@ -575,8 +576,7 @@ void TFrmCPG_CAP::GravaMultaJurosContingencia(long long valorMulta, long long va
 bool TFrmCPG_CAP::GravaCamposHostlink() {
     if (!TFrmCAP_Mod::GravaCamposHostlink()) return false;
     if (!Grava(10158, QStringLiteral("32")) || !Grava(1040, edTpEntrada->text().trimmed())) return false;
-    Consultacodigobarras::CopiaDocumento(Consultapagamento::NUMERO_DOCUMENTO,
-                                         host::LeCampo(1041, IndiceAtual).trimmed());
+    Tabelatrn::CopiaTexto(Consultapagamento::NUMERO_DOCUMENTO, host::LeCampo(1041, IndiceAtual).trimmed());
     if (!Grava(10102, QString::number(QtdeDocsConsultadosOK + 1), 0)) return false;
 
     for (QLineEdit* e : {edValor, edAcrescimos, edDesconto})
