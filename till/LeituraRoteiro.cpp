@@ -1,9 +1,30 @@
 #include "LeituraRoteiro.h"
 
+#include <QDate>
 #include <QFile>
 #include <QJsonDocument>
+#include <QRegularExpression>
 
 namespace {
+
+// A script that checks dates relative to the day it runs writes them as {{data:+N:FORMAT}} (N days from
+// today, negative for the past; FORMAT as QDate::toString, e.g. ddMMyyyy): "tomorrow refused" stays true
+// on every day the suite runs.
+QByteArray ExpandeDatas(const QByteArray& bruto) {
+    static const QRegularExpression marca(QStringLiteral(R"(\{\{data:([+-]?\d+):([^}]+)\}\})"));
+    QString texto = QString::fromUtf8(bruto);
+    const QDate hoje = QDate::currentDate();
+    QString saida;
+    qsizetype inicio = 0;
+    for (auto it = marca.globalMatch(texto); it.hasNext();) {
+        const auto m = it.next();
+        saida += QStringView(texto).mid(inicio, m.capturedStart() - inicio);
+        saida += hoje.addDays(m.captured(1).toInt()).toString(m.captured(2));
+        inicio = m.capturedEnd();
+    }
+    saida += QStringView(texto).mid(inicio);
+    return saida.toUtf8();
+}
 
 PassoRoteiro LePasso(const QJsonObject& p) {
     PassoRoteiro passo;
@@ -49,7 +70,7 @@ std::optional<ScriptRoteiro> LeRoteiro(const QString& arquivo, QString& erro) {
         return std::nullopt;
     }
     QJsonParseError e{};
-    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &e);
+    const QJsonDocument doc = QJsonDocument::fromJson(ExpandeDatas(f.readAll()), &e);
     if (!doc.isObject()) {
         erro = QStringLiteral("%1: %2").arg(arquivo, e.errorString());
         return std::nullopt;
