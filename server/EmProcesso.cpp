@@ -5,6 +5,7 @@
 #include "vortasim.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <string_view>
 #include <thread>
@@ -13,8 +14,24 @@ namespace cbserver {
 
 namespace {
 
+std::atomic<long long> atendendoNs{0};
+
+// Adds the time of one exchange to the total, however it ends.
+class MedeAtendimento {
+public:
+    ~MedeAtendimento() {
+        atendendoNs +=
+            std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - inicio_)
+                .count();
+    }
+
+private:
+    std::chrono::steady_clock::time_point inicio_ = std::chrono::steady_clock::now();
+};
+
 int Atende(const char* pedido, int tamanho, int prazoMs, VortaSimRespondePedido responde, void* canal,
            void* contexto) {
+    const MedeAtendimento medida;
     try {
         auto* servidor = static_cast<Servidor*>(contexto);
         if (!servidor || !responde || tamanho < 0 || (!pedido && tamanho > 0))
@@ -46,6 +63,10 @@ int Atende(const char* pedido, int tamanho, int prazoMs, VortaSimRespondePedido 
 }
 
 } // namespace
+
+long long NanossegundosAtendendo() {
+    return atendendoNs.load();
+}
 
 ConexaoEmProcesso::ConexaoEmProcesso(Servidor& servidor) : servidor_(servidor) {
     VortaSimDefineServidorLocal(&Atende, &servidor_);

@@ -7,6 +7,10 @@ namespace cbserver {
 
 class Servidor;
 
+// Time spent answering in-process requests since the process started (handling, delays and silences), in
+// nanoseconds: what a screen transition waited on the bank rather than on the module.
+long long NanossegundosAtendendo();
+
 class ConexaoEmProcesso {
 public:
     explicit ConexaoEmProcesso(Servidor& servidor);
