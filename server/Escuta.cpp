@@ -28,6 +28,9 @@ constexpr auto kPrazoEscrita = std::chrono::seconds(10);
 // A request the fault switches leave unanswered holds its connection until the client gives up, but never
 // longer than this.
 constexpr auto kPrazoSilencio = std::chrono::minutes(10);
+// Connections served at once, and those the kernel queues beyond them.
+constexpr std::size_t kMaxAtendentes = 64;
+constexpr int kFilaConexoes = 128;
 
 enum class Espera { Pronto, Prazo, Parar };
 
@@ -101,7 +104,7 @@ bool Escuta::Inicia(const std::string& endereco, uint16_t porta, std::string* er
         if (fd < 0) continue;
         const int sim = 1;
         ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &sim, sizeof sim);
-        if (::bind(fd, a->ai_addr, a->ai_addrlen) == 0 && ::listen(fd, 16) == 0) {
+        if (::bind(fd, a->ai_addr, a->ai_addrlen) == 0 && ::listen(fd, kFilaConexoes) == 0) {
             escuta_ = fd;
         } else {
             motivo = endereco + ":" + servico + ": " + std::strerror(errno);
@@ -138,16 +141,53 @@ void Escuta::Para() {
 void Escuta::Laco() {
     for (;;) {
         const Espera e = Aguarda(escuta_, POLLIN, despertador_[0], Relogio::now() + std::chrono::hours(24));
-        if (e == Espera::Parar) return;
+        if (e == Espera::Parar) break;
         if (e != Espera::Pronto) continue;
         const int c = ::accept4(escuta_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (c < 0) continue;
-        try {
-            AtendeConexao(c);
-        } catch (const std::exception&) {
-            // Out of memory or the like: this connection is dropped, the next one is served.
-        }
+        Recolhe(false);
+        Despacha(c);
+    }
+    // Every wait of the serving threads watches the same wake-up: they end promptly.
+    Recolhe(true);
+}
+
+void Escuta::Despacha(int c) {
+    if (atendentes_.size() >= kMaxAtendentes) {
+        atendentes_.front().thread.join();
+        atendentes_.pop_front();
+    }
+    Atendente a{{}, std::make_shared<std::atomic<bool>>(false)};
+    try {
+        a.thread = std::thread([this, c, terminou = a.terminou] {
+            try {
+                AtendeConexao(c);
+            } catch (const std::exception&) {
+                // Out of memory or the like: this connection is dropped.
+            }
+            ::close(c);
+            *terminou = true;
+        });
+    } catch (const std::exception&) {
+        // No thread to be had: this connection is dropped, the next one is tried.
         ::close(c);
+        return;
+    }
+    try {
+        atendentes_.push_back(std::move(a));
+    } catch (const std::exception&) {
+        a.thread.join();
+    }
+}
+
+void Escuta::Recolhe(bool todos) {
+    for (auto it = atendentes_.begin(); it != atendentes_.end();) {
+        if (todos || *it->terminou) {
+            it->thread.join();
+            it = atendentes_.erase(it);
+        } else {
+            ++it;
+        }
     }
 }
 

@@ -1,9 +1,13 @@
 // The server on TCP: a listener in a thread of its own, one request per connection, frames as in
-// server/PROTOCOL.md. Connections are served one at a time, which is all a till needs.
+// server/PROTOCOL.md. Each connection is served on a thread of its own, as a bank serves many tills at once
+// (a slow or silent answer to one keeps no other waiting); the server's state has its own lock.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <list>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -28,6 +32,10 @@ public:
 
 private:
     void Laco();
+    // Serves the connection on a thread of its own; beyond kMaxAtendentes at once, the oldest is waited for.
+    void Despacha(int conexao);
+    // Joins the threads whose connection is over (all of them with todos, once serving stops).
+    void Recolhe(bool todos);
     void AtendeConexao(int conexao);
     // Waits until the client closes the connection (true; also when serving stops) or the limit passes.
     bool ClienteDesiste(int conexao, std::chrono::steady_clock::time_point limite);
@@ -38,6 +46,12 @@ private:
     int despertador_[2] = {-1, -1};
     uint16_t porta_ = 0;
     std::thread thread_;
+
+    struct Atendente {
+        std::thread thread;
+        std::shared_ptr<std::atomic<bool>> terminou;
+    };
+    std::list<Atendente> atendentes_; // touched by the listener's thread only
 };
 
 } // namespace cbserver
