@@ -1,11 +1,16 @@
 // Fifty tills at once against the bank over loopback TCP: each deposits into the shared account, withdraws
-// from it by card and cancels its withdrawal. Whatever the interleaving, every transaction is approved once
-// or refused for want of funds, no NSU is handed out twice and the account ends with exactly the deposits.
+// from it by card, cancels its withdrawal and tries to pay the one bill they all hold. Whatever the
+// interleaving, every transaction is approved once or refused (for want of funds, or the bill already paid),
+// no NSU is handed out twice, the bill is paid once and the account ends with exactly the deposits.
 #include "Escuta.h"
 #include "ItensPedido.h"
 #include "Protocolo.h"
 #include "Quadro.h"
 #include "Servidor.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +24,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -84,8 +90,26 @@ std::string Nsu(const cbwire::Resposta& r) {
     return {};
 }
 
+// A cash settlement of one bill, as the payment dialogs send it.
+struct Conta {
+    std::string codigoBarras;
+    std::string total; // cents
+};
+
+cbwire::Pedido Pagamento(const Conta& conta) {
+    cbwire::Pedido p;
+    p.codigo = 242;
+    p.indicador = 1;
+    p.itens = {Item(0, ""), Item(10171, ""), Item(10103, "1"), Item(10158, "16"), Item(10162, "", 1)};
+    for (const auto& i :
+         {Item(10163, conta.total), Item(10164, conta.total), Item(10165, "0"), Item(10166, "0"),
+          Item(10167, "1"), Item(10168, conta.codigoBarras), Item(10169, "07072026")})
+        p.itens.push_back(i);
+    return p;
+}
+
 struct Caixa {
-    int depositos = 0, saques = 0, semSaldo = 0, estornos = 0;
+    int depositos = 0, saques = 0, semSaldo = 0, estornos = 0, pagamentos = 0, jaPago = 0;
     std::vector<std::string> nsus;
     std::string falha; // the first answer that was neither an approval nor a refusal for funds
 
@@ -94,7 +118,17 @@ struct Caixa {
             falha = std::string(passo) + ": " + (r ? r->codigo + " " + r->mensagem : "no answer");
     }
 
-    void Atende(uint16_t porta) {
+    void Atende(uint16_t porta, const Conta& conta) {
+        const auto pagamento = Envia(porta, Pagamento(conta));
+        if (pagamento && pagamento->codigo == "26") {
+            ++jaPago;
+        } else if (pagamento && pagamento->codigo == "00") {
+            ++pagamentos;
+            nsus.push_back(Nsu(*pagamento));
+        } else {
+            return Anota("bill payment", pagamento);
+        }
+
         const auto consulta = Envia(porta, Pedido("15", kDeposito, {Item(0, kChave)}));
         if (!consulta || consulta->codigo != "00" || consulta->servicos.empty())
             return Anota("holder query", consulta);
@@ -123,17 +157,35 @@ struct Caixa {
 };
 
 TEST(ServidorConcorrente, CinquentaCaixasAoMesmoTempoFechamOCaixaDoBanco) {
+    // The default scenario's bills, and one account with its card.
+    QFile padrao(QStringLiteral(CB_CENARIOS "/default.json"));
+    ASSERT_TRUE(padrao.open(QIODevice::ReadOnly));
+    QJsonObject cenario = QJsonDocument::fromJson(padrao.readAll()).object();
+    const QJsonObject extra =
+        QJsonDocument::fromJson(
+            QStringLiteral(
+                R"({"saques": {"contas": [{"conta": "0001 0123456-7", "tipos": ["01"], "saldo": "%1",
+                                                      "titular": "MARIA"}]},
+                               "cartoes": [{"numero": "5067220000123458", "validade": "2912", "rede": "805",
+                                            "conta": "0001 0123456-7"}]})")
+                .arg(kSaldoInicial)
+                .toUtf8())
+            .object();
+    for (auto it = extra.begin(); it != extra.end(); ++it)
+        cenario.insert(it.key(), it.value());
     cbserver::Servidor servidor;
     QString erro;
-    ASSERT_TRUE(servidor.CarregaCenarioJson(
-        QStringLiteral(R"({"saques": {"contas": [{"conta": "0001 0123456-7", "tipos": ["01"], "saldo": "%1",
-                                                  "titular": "MARIA"}]},
-                           "cartoes": [{"numero": "5067220000123458", "validade": "2912", "rede": "805",
-                                        "conta": "0001 0123456-7"}]})")
-            .arg(kSaldoInicial)
-            .toUtf8(),
-        QStringLiteral("."), &erro))
+    ASSERT_TRUE(
+        servidor.CarregaCenarioJson(QJsonDocument(cenario).toJson(), QStringLiteral(CB_CENARIOS), &erro))
         << erro.toStdString();
+    // A bill of the scenario with nothing special to it: payable, no bounds.
+    const auto regras = cbserver::contas::LeRegras(cenario);
+    ASSERT_TRUE(std::holds_alternative<cbserver::contas::Regras>(regras));
+    Conta conta;
+    for (const auto& d : std::get<cbserver::contas::Regras>(regras).documentos)
+        if (conta.codigoBarras.empty() && !d.pago && !d.debitoForcado && !d.valorMinimo && !d.valorMaximo)
+            conta = {d.codigoBarras, std::to_string(d.Total())};
+    ASSERT_FALSE(conta.codigoBarras.empty()) << "the default scenario lacks a plain bill";
     cbserver::Escuta escuta(servidor);
     std::string motivo;
     ASSERT_TRUE(escuta.Inicia("127.0.0.1", 0, &motivo)) << motivo;
@@ -143,13 +195,13 @@ TEST(ServidorConcorrente, CinquentaCaixasAoMesmoTempoFechamOCaixaDoBanco) {
         std::latch largada(kCaixas);
         std::vector<std::jthread> threads;
         for (auto& caixa : caixas)
-            threads.emplace_back([&largada, &caixa, porta = escuta.Porta()] {
+            threads.emplace_back([&largada, &caixa, &conta, porta = escuta.Porta()] {
                 largada.arrive_and_wait();
-                caixa.Atende(porta);
+                caixa.Atende(porta, conta);
             });
     }
 
-    int depositos = 0, saques = 0, semSaldo = 0, estornos = 0;
+    int depositos = 0, saques = 0, semSaldo = 0, estornos = 0, pagamentos = 0, jaPago = 0;
     std::multiset<std::string> nsus;
     for (const auto& c : caixas) {
         EXPECT_EQ(c.falha, "");
@@ -157,8 +209,12 @@ TEST(ServidorConcorrente, CinquentaCaixasAoMesmoTempoFechamOCaixaDoBanco) {
         saques += c.saques;
         semSaldo += c.semSaldo;
         estornos += c.estornos;
+        pagamentos += c.pagamentos;
+        jaPago += c.jaPago;
         nsus.insert(c.nsus.begin(), c.nsus.end());
     }
+    EXPECT_EQ(pagamentos, 1) << "the bill is paid once";
+    EXPECT_EQ(jaPago, kCaixas - 1);
     EXPECT_EQ(depositos, kCaixas);
     EXPECT_EQ(saques + semSaldo, kCaixas);
     EXPECT_EQ(estornos, saques);
