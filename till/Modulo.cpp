@@ -43,6 +43,12 @@ void Modulo::Descarrega() {
 QString Modulo::CaminhoPadrao() {
     const QByteArray env = qgetenv("CB_MODULO");
     if (!env.isEmpty()) return QFile::decodeName(env);
+#ifdef CB_MODULO_INSTALADO
+    // Installed, the module sits in the library folder beside the programs' one.
+    const QString instalado =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(CB_MODULO_INSTALADO));
+    if (QFile::exists(instalado)) return instalado;
+#endif
 #ifdef CB_MODULO_PADRAO
     if (QFile::exists(QStringLiteral(CB_MODULO_PADRAO))) return QStringLiteral(CB_MODULO_PADRAO);
 #endif

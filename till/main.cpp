@@ -17,6 +17,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
@@ -149,8 +151,13 @@ int main(int argc, char** argv) {
     parser.addOptions({script, telas, transcricao, cenario, servidor, silencioso, fotoPinpad, prazoPinpad,
                        macaco, semente, saidaMacaco});
     parser.process(app);
-    const QString arquivoCenario =
-        parser.isSet(cenario) ? parser.value(cenario) : QStringLiteral(CB_CENARIO_PADRAO);
+    // Installed, the scenarios are in the data folder beside the programs' one; in the build tree, in the
+    // sources.
+    const QString cenarioInstalado =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(CB_CENARIO_INSTALADO));
+    const QString arquivoCenario = parser.isSet(cenario)             ? parser.value(cenario)
+                                   : QFile::exists(cenarioInstalado) ? cenarioInstalado
+                                                                     : QStringLiteral(CB_CENARIO_PADRAO);
     bool prazoValido = false;
     const int segundosPinpad = parser.value(prazoPinpad).toInt(&prazoValido);
     if (!prazoValido || segundosPinpad <= 0) {
