@@ -12,10 +12,13 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -43,6 +46,26 @@ QFont FonteNegrito(int tamanho) {
     f.setBold(true);
     return f;
 }
+
+} // namespace
+
+void Modelolumo::AqueceTelas() {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+    // Wide enough that no glyph is clipped away before the cache sees it.
+    QImage imagem(1600, 32, QImage::Format_ARGB32_Premultiplied);
+    QPainter pintor(&imagem);
+    static const QString kTexto = QStringLiteral(
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz 0123456789 ÁÉÍÓÚÂÊÔÃÕÇÀ áéíóúâêôãõçà "
+        "&-/:.,;()$%*?!'\"ª°º_+=");
+    // The application's font (buttons, edits, lists), the host theme's and the title and message lines'.
+    for (const QFont& fonte :
+         {QGuiApplication::font(), QFont(QStringLiteral("Arial"), 10), FonteNegrito(11), FonteNegrito(16)}) {
+        pintor.setFont(fonte);
+        pintor.drawText(0, 24, kTexto);
+    }
+}
+
+namespace {
 
 // Alt+digit is never text, in any edit or list of a dialog: it presses the button of that digit when there is
 // one, and is dropped otherwise. Installed on each control when the dialog is shown, after the dialog's own

@@ -14,6 +14,14 @@ namespace Lumomain {
 enum class Icone;
 }
 
+namespace Modelolumo {
+// Done once when the package loads, if the host already runs a Qt GUI: the font database, the engines of the
+// screens' fonts and the first drawing of the glyphs they print, which the first screen of the day would
+// otherwise pay for (three quarters of its time go to fontconfig reading its configuration, opening the
+// fonts and rasterising glyphs).
+void AqueceTelas();
+} // namespace Modelolumo
+
 class QAbstractButton;
 class QComboBox;
 class QEventLoop;

@@ -1,5 +1,7 @@
 #include "frame/Unidades.h"
 
+#include "frame/Modelolumo.h"
+
 #include <array>
 
 namespace Unidades {
@@ -13,8 +15,9 @@ struct Unidade {
 };
 
 // In load order; units are added here as they gain initialization or finalization work.
-std::array<Unidade, 1> unidades{{
+std::array<Unidade, 2> unidades{{
     {"Lumomain", &Lumomain::InicializaUnidade, &Lumomain::FinalizaUnidade, 0},
+    {"Modelolumo", &Modelolumo::AqueceTelas, nullptr, 0},
 }};
 
 } // namespace

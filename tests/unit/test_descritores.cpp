@@ -23,7 +23,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <filesystem>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -345,8 +344,8 @@ void LimpaVariaveisDosDescritores() {
 
 TEST(Descritores, CadaPedidoComoOServidorORecebe) {
     LimpaVariaveisDosDescritores();
-    QFile arquivo(
-        QString::fromStdString((std::filesystem::path(__FILE__).parent_path() / "pedidos.json").string()));
+    // Named by the build: __FILE__ is relative when a compiler cache rewrites paths.
+    QFile arquivo(QStringLiteral(CB_PEDIDOS));
     ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
     const QJsonObject esperados = QJsonDocument::fromJson(arquivo.readAll()).object();
     Tabelatrn::Ajustes dois;
