@@ -34,25 +34,25 @@ TEST(PagueFacil, RespostasNaLarguraDaPergunta) {
 
 TEST(PagueFacil, PerguntaLidaDoRegistro) {
     struct Caso {
-        const char* registro; // 0-2 zero, 3-4 code, 5-24 label, 25 type, 26-27 re-typing, 28-29 length
-        const char* rotulo;
+        const char* rotulo; // 0-2 zero, 3-4 code, 5-24 label, 25 type, 26-27 re-typing, 28-29 length
+        const char* resto;
         char tipo;
         bool redigita;
         int tamanho;
     };
     const Caso casos[] = {
-        {"00001NUMERO DA INSTALACAON0106", "NUMERO DA INSTALACAO", 'N', true, 6},
-        {"00002CODIGO             X0012", "CODIGO", 'X', false, 12},
-        {"00003PROTOCOLO          A02xx", "PROTOCOLO", 'A', false, 0},
+        {"NUMERO DA INSTALACAO", "N0106", 'N', true, 6},
+        {"  CODIGO", "X0012", 'X', false, 12},
+        {"PROTOCOLO", "A02xx", 'A', false, 0},
     };
     for (const auto& c : casos) {
         Registro<30> r;
-        r.atribui(c.registro);
+        r.atribui("00001" + (std::string(c.rotulo) + std::string(20, ' ')).substr(0, 20) + c.resto);
         const auto p = Capturasequencia::LePergunta(r);
-        EXPECT_EQ(p.rotulo, QLatin1String(c.rotulo));
-        EXPECT_EQ(p.tipo, QLatin1Char(c.tipo)) << c.registro;
-        EXPECT_EQ(p.redigita, c.redigita) << c.registro;
-        EXPECT_EQ(p.tamanho, c.tamanho) << c.registro;
+        EXPECT_EQ(p.rotulo, QString::fromLatin1(c.rotulo).trimmed());
+        EXPECT_EQ(p.tipo, QLatin1Char(c.tipo)) << c.rotulo;
+        EXPECT_EQ(p.redigita, c.redigita) << c.rotulo;
+        EXPECT_EQ(p.tamanho, c.tamanho) << c.rotulo;
     }
 }
 
