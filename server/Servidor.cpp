@@ -375,6 +375,17 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "48", "4"}, &Servidor::CancelamentoTributo},
         {{242, "49", "4"}, &Servidor::CancelamentoTributo},
         {{242, "50", "4"}, &Servidor::CancelamentoTributo},
+        // Pague Fácil, group 10: the catalogue pages and the payment.
+        {{242, "1", "10"}, &Servidor::ConsultaPagueFacil},
+        {{242, "2", "10"}, &Servidor::ConsultaPagueFacil},
+        {{242, "3", "10"}, &Servidor::ConsultaPagueFacil},
+        {{242, "4", "10"}, &Servidor::ConsultaPagueFacil},
+        {{242, "5", "10"}, &Servidor::ConsultaPagueFacil},
+        {{242, "6", "10"}, &Servidor::ConsultaPagueFacil},
+        {{242, "7", "10"}, &Servidor::PagamentoPagueFacil},
+        {{242, "8", "10"}, &Servidor::PagamentoPagueFacil},
+        // The typed account's debit names its group among the constants, not in 10103.
+        {{242, "8", ""}, &Servidor::PagamentoPagueFacil},
         // Withdrawal that pays bills.
         {{242, "22", "3"}, &Servidor::SaquePagamentoContas},
         // Prepaid card, group 7.

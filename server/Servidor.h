@@ -162,6 +162,10 @@ private:
     // DARF and GPS payments of group 4 and their cancellations by NSU (TratadoresTributos.cpp).
     cbwire::Resposta Tributo(const cbwire::Pedido& pedido);
     cbwire::Resposta CancelamentoTributo(const cbwire::Pedido& pedido);
+    // Pague Fácil, group 10 (TratadoresPagueFacil.cpp): the catalogue queries 1 to 6, paged, and the payment
+    // in cash 7 or by debit 8 of the entry whose values were asked last.
+    cbwire::Resposta ConsultaPagueFacil(const cbwire::Pedido& pedido);
+    cbwire::Resposta PagamentoPagueFacil(const cbwire::Pedido& pedido);
     // Withdrawal that pays bills (TratadoresSaqueContas.cpp).
     cbwire::Resposta SaquePagamentoContas(const cbwire::Pedido& pedido);
     // The service A of the group-1 parameter load, when the scenario has bills: the most documents one

@@ -13,6 +13,8 @@
 #include "menus/Menuconsultas.h"
 #include "menus/Menuoutrasfuncoes.h"
 #include "menus/Menupagamentos.h"
+#include "paguefacil/Paguefacilconsultasegmentogrupo6.h"
+#include "paguefacil/Paguefacilconsultaufgrupo6.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
@@ -142,12 +144,20 @@ bool TFrmSel_Mnu::spOpcao6Click() {
     if (host::GravaCampoString(10112, 0, QStringLiteral("805")) != 0) return false;
     if (!RealizaCargaParametros()) return false;
     if (Lumomain::ServicoHzinho_29_FormasColetaTipoContaAceita.vazio(22, 3)) return TransacaoNaoHabilitada();
-    // The segment query runs in its own dialog, which comes with the Pague Fácil screens. Its stand-in
-    // reports the function as not enabled and closes the chain, as a failed query does; only a query that
-    // leaves this menu open goes on to the states.
-    AbreSubstituto(this, "TFrmModPagueFacil_ConsSegmento");
-    if (ModalResult() == mrOk) return false;
-    AbreSubstituto(this, "TFrmPagueFacil_ConsultaUF");
+    // The segment query shows its own wait window; a failed one has reported itself to the point of sale.
+    std::unique_ptr<TFrmModPagueFacil_ConsSegmento> segmentos(
+        TFrmMod::Cria<TFrmModPagueFacil_ConsSegmento>(this));
+    if (!segmentos) {
+        FalhaCriacao(this, "FrmModPagueFacil_ConsSegmento");
+        return false;
+    }
+    const bool consultou = segmentos->Realiza_Consulta_Segmento();
+    segmentos.reset();
+    if (!consultou) {
+        setModalResult(mrOk);
+        return false;
+    }
+    AbreFormulario(FrmPagueFacil_ConsultaUF, "FrmPagueFacil_ConsultaUF");
     return true;
 }
 

@@ -13,3 +13,11 @@ CB_DESCRITOR(Pagtoemcartaodebitopaguefacilgrupo6, TrnPagamentoDebitoPagueFacil,
                         F(10544, "TOKEN:"), T3}));
 
 } // namespace Pagtoemcartaodebitopaguefacilgrupo6
+
+TFrmPgtGrupo6PagueFacil_Crt* FrmPgtGrupo6PagueFacil_Crt = nullptr;
+
+TFrmPgtGrupo6PagueFacil_Crt::TFrmPgtGrupo6PagueFacil_Crt(QWidget* pai)
+    : TFrmPgtGrupo6_PagueFacil(pai, QStringLiteral("FrmPgtGrupo6PagueFacil_Crt")) {
+    DefinePagamento(Pagtoemcartaodebitopaguefacilgrupo6::TrnPagamentoDebitoPagueFacil,
+                    "Pagamento Pague Fácil com Cartão de Débito", "8", true);
+}

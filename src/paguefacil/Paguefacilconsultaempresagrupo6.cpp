@@ -1,6 +1,10 @@
 #include "paguefacil/Paguefacilconsultaempresagrupo6.h"
 
+#include "frame/Lumomain.h"
+#include "frame/Passosmenu.h"
+#include "paguefacil/Paguefacilconsultaprodutogrupo6.h"
 #include "protocol/Tabelatrn.h"
+#include "resources/Mensagens.h"
 
 namespace Paguefacilconsultaempresagrupo6 {
 
@@ -11,3 +15,31 @@ CB_DESCRITOR(Paguefacilconsultaempresagrupo6, TrnConsultaEmpresa,
                        {F(10112), F(10171), K("06"), F(10103), F(10158), F(10287), F(1324), F(10287)}));
 
 } // namespace Paguefacilconsultaempresagrupo6
+
+TFrmPagueFacil_ConsultaEmpresa* FrmPagueFacil_ConsultaEmpresa = nullptr;
+
+namespace {
+
+// The step's own text when no catalogue came.
+constexpr char kSemEmpresa[] = "Sem Empresa";
+
+const TFrmModPagueFacil_ConsSegmento::Passo kPasso{"FrmPagueFacil_ConsultaEmpresa",
+                                                   "Pague Fácil - Consulta Empresa",
+                                                   "UF:",
+                                                   PagueFacil::Catalogo::UF,
+                                                   1324,
+                                                   2,
+                                                   &Paguefacilconsultaempresagrupo6::TrnConsultaEmpresa,
+                                                   "3",
+                                                   PagueFacil::Catalogo::Empresa,
+                                                   kSemEmpresa};
+
+} // namespace
+
+TFrmPagueFacil_ConsultaEmpresa::TFrmPagueFacil_ConsultaEmpresa(QWidget* pai)
+    : TFrmModPagueFacil_ConsSegmento(pai, kPasso) {}
+
+void TFrmPagueFacil_ConsultaEmpresa::AbreProximo() {
+    if (!CriaExecutaForm(this, FrmPagueFacil_ConsultaProduto))
+        MenusEntrada::FalhaCriacao(this, "FrmPagueFacil_ConsultaProduto");
+}
