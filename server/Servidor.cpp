@@ -377,6 +377,14 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "50", "4"}, &Servidor::CancelamentoTributo},
         // Withdrawal that pays bills.
         {{242, "22", "3"}, &Servidor::SaquePagamentoContas},
+        // Loans: pre-approved and payroll-deducted.
+        {{242, "12", "3"}, &Servidor::Emprestimo},
+        {{242, "40", "3"}, &Servidor::Emprestimo},
+        {{242, "41", "3"}, &Servidor::Emprestimo},
+        {{242, "42", "3"}, &Servidor::Emprestimo},
+        {{242, "43", "3"}, &Servidor::Emprestimo},
+        {{242, "44", "3"}, &Servidor::Emprestimo},
+        {{242, "45", "3"}, &Servidor::Emprestimo},
         // Prepaid card, group 7.
         {{242, "12", "7"}, &Servidor::ConsultaCartaoPrePago},
         {{242, "13", "7"}, &Servidor::ConsultaCartaoPrePago},

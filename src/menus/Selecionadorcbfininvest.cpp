@@ -8,6 +8,7 @@
 #include "frame/Indisponivel.h"
 #include "frame/Lumomain.h"
 #include "frame/Servicoscartao.h"
+#include "loans/Menuemprestimos.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
 #include "menus/Menuconsultas.h"
@@ -126,7 +127,7 @@ bool TFrmSel_Mnu::spOpcao4Click() {
 }
 
 bool TFrmSel_Mnu::spOpcao5Click() {
-    AbreSubstituto(this, "TFrmEmprestimos_Mnu");
+    AbreFormulario(FrmEmprestimos_Mnu, "FrmEmprestimos_Mnu");
     return true;
 }
 

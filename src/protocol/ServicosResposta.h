@@ -206,6 +206,18 @@ struct TServicoXSimulaEmprestimo {
     std::vector<Registro<92>> Opcoes;
 };
 extern TServicoXSimulaEmprestimo ServicoXSimulaEmprestimo;
+// Service A "0312", the pre-approved loan query: 27-28 number of credit limits, then the limits of 100
+// characters: code at 0 (3), available amount at 55 (12), minimum instalment at 72 (12), earliest and latest
+// first due date at 84 and 92 (DDMMYYYY).
+struct TServicoXConsultaEmprestimo {
+    Registro<29> Dados;
+    std::vector<Registro<100>> Limites;
+    void limpa() {
+        Dados.limpa();
+        Limites.clear();
+    }
+};
+extern TServicoXConsultaEmprestimo ServicoXConsultaEmprestimo;
 
 // ---- Data the module builds for the request.
 
@@ -278,6 +290,8 @@ bool TrataServicoX_PagueFacil_Entrada();
 
 bool TrataServicoXEmprestimoConsignado(int tipo, std::string_view texto);
 bool TrataServicoXEmprestimoSimula();
+// Reads the loan query record from the reply; false when the reply has none or 10104 cannot be written.
+bool TrataServicoXEmprestimo();
 
 // Replaces each CR LF by one blank, in place; at most 128 characters are kept. Returns the new length.
 int TrocaCRLFEspaco(char* buffer, int capacidade, int tamanho);
