@@ -385,6 +385,9 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "43", "3"}, &Servidor::Emprestimo},
         {{242, "44", "3"}, &Servidor::Emprestimo},
         {{242, "45", "3"}, &Servidor::Emprestimo},
+        // Cheque-book release.
+        {{242, "50", "3"}, &Servidor::DesbloqueioTalonario},
+        {{242, "51", "3"}, &Servidor::DesbloqueioTalonario},
         // Prepaid card, group 7.
         {{242, "12", "7"}, &Servidor::ConsultaCartaoPrePago},
         {{242, "13", "7"}, &Servidor::ConsultaCartaoPrePago},

@@ -220,6 +220,9 @@ private:
     std::variant<contas::ContaCenario, cbwire::Resposta> ClienteEmprestimo(const cbwire::Pedido& pedido);
     // The next contract number (nine digits).
     std::string ProximoContrato();
+    // Cheque-book release (TratadoresTalao.cpp), group 3: the blocked ranges of a typed account (50) and the
+    // release of one with the card of that account (51).
+    cbwire::Resposta DesbloqueioTalonario(const cbwire::Pedido& pedido);
 
     std::string AtendeCom(const Falhas& falhas, std::string_view quadroPedido);
     static cbwire::Resposta Recusa(const std::string& codigo, const std::string& texto);

@@ -2,7 +2,7 @@
 // customer identified by the card or account dialog before it.
 #pragma once
 
-#include "loans/Trnmodeloemprestimo.h"
+#include "frame/Trnmodeloemprestimo.h"
 
 class TFrmConsEmprest : public TFrmTrnEmpr_Mod {
     Q_OBJECT

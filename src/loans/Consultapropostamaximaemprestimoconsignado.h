@@ -2,7 +2,7 @@
 // agreement is chosen (the first active one preselected) and the bank answers with the proposal.
 #pragma once
 
-#include "loans/Trnmodeloemprestimo.h"
+#include "frame/Trnmodeloemprestimo.h"
 
 class QLabel;
 namespace Partes {

@@ -2,7 +2,7 @@
 // customer chose among the ones the simulation offered.
 #pragma once
 
-#include "loans/Trnmodeloemprestimo.h"
+#include "frame/Trnmodeloemprestimo.h"
 #include "resources/Mensagens.h"
 
 class QLabel;

@@ -2,8 +2,8 @@
 
 #include "frame/Contasaque.h"
 #include "frame/Fabricas.h"
+#include "frame/Trnmodeloemprestimo.h"
 #include "host/Host.h"
-#include "loans/Trnmodeloemprestimo.h"
 #include "resources/Mensagens.h"
 
 #include <QHideEvent>

@@ -1,8 +1,8 @@
 #include "loans/Emprestimodadosconta.h"
 
 #include "frame/Lumomain.h"
+#include "frame/Trnmodeloemprestimo.h"
 #include "host/Host.h"
-#include "loans/Trnmodeloemprestimo.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 

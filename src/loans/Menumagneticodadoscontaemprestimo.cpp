@@ -3,10 +3,10 @@
 #include "frame/Lumomain.h"
 #include "frame/Passosmenu.h"
 #include "frame/Servicoscartao.h"
+#include "frame/Trnmodeloemprestimo.h"
 #include "host/Host.h"
 #include "loans/Emprestimocartao.h"
 #include "loans/Emprestimodadosconta.h"
-#include "loans/Trnmodeloemprestimo.h"
 #include "protocol/ServicosResposta.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 // up to three simulations, checked against the limit the query returned before the request goes.
 #pragma once
 
-#include "loans/Trnmodeloemprestimo.h"
+#include "frame/Trnmodeloemprestimo.h"
 
 #include <QDate>
 #include <QString>

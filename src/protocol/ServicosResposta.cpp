@@ -79,6 +79,8 @@ Registro<68> ServicoXConsultaPropostaMaximaEmprestimoConsignado;
 Registro<32> ServicoXSimulaEmprestimoConsignado;
 TServicoXSimulaEmprestimo ServicoXSimulaEmprestimo;
 TServicoXConsultaEmprestimo ServicoXConsultaEmprestimo;
+Registro<1206> ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario;
+Registro<23> DadosConsultaDesbloqueioTalonario_Banco;
 
 Registro<55> Servico1;
 Registro<8202> DadosAdicionaisBoletoRegistradoContingencia;

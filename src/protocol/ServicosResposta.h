@@ -219,6 +219,13 @@ struct TServicoXConsultaEmprestimo {
 };
 extern TServicoXConsultaEmprestimo ServicoXConsultaEmprestimo;
 
+// Reply of the cheque-book query: the text of the "0350" occurrence of service A. 4-5 the number of blocked
+// ranges (two digits); range i from 6 + 12 * i, first and last cheque number of 6 digits each. The query
+// dialog fills it; the banking menu reads the count to decide whether the release follows.
+extern Registro<1206> ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario;
+// The account of that query: bank (3), agency (4), C1 (1), account (13), digit (2).
+extern Registro<23> DadosConsultaDesbloqueioTalonario_Banco;
+
 // ---- Data the module builds for the request.
 
 // Service 1: card/PIN collection control (first 43 characters go to field 20001).

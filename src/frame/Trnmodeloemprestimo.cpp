@@ -1,4 +1,4 @@
-#include "loans/Trnmodeloemprestimo.h"
+#include "frame/Trnmodeloemprestimo.h"
 
 #include "frame/Contasaque.h"
 #include "frame/Lumomain.h"

@@ -1,5 +1,5 @@
-// Base of the loan transaction dialogs (query, simulation, contracting) and of the cheque-book release: the
-// capture panel with Confirm and Return, and the one confirm flow of a loan request (validate, write the
+// Base of the loan transaction dialogs (query, simulation, contracting), shared with the cheque-book release:
+// the capture panel with Confirm and Return, and the one confirm flow of a loan request (validate, write the
 // fields, the PIN unless the account was typed, the chip data, the token of a card query, the authorisation
 // and what each function does with an approval).
 #pragma once
