@@ -187,8 +187,8 @@ std::vector<Servidor::MovimentoDatado> Servidor::MovimentosDaConta(const std::st
         const bool emprestimo = m->operacao == "EMP";
         const bool credito = m->operacao == kDeposito || recebida || emprestimo;
         porNsu[Numero(nsu)] = {nsu,
-                               emprestimo ? "CREDITO EMPRESTIMO"
-                               : credito  ? (recebida ? "TRANSFERENCIA RECEBIDA" : "DEPOSITO")
+                               emprestimo            ? "CREDITO EMPRESTIMO"
+                               : credito             ? (recebida ? "TRANSFERENCIA RECEBIDA" : "DEPOSITO")
                                : m->operacao == "16" ? "SAQUE BENEFICIO INSS"
                                : m->operacao == "18" ? "SAQUE CARTAO"
                                : m->operacao == kTransferencia ? "TRANSFERENCIA ENVIADA"
