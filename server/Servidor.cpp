@@ -388,6 +388,17 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "8", ""}, &Servidor::PagamentoPagueFacil},
         // Withdrawal that pays bills.
         {{242, "22", "3"}, &Servidor::SaquePagamentoContas},
+        // Loans: pre-approved and payroll-deducted.
+        {{242, "12", "3"}, &Servidor::Emprestimo},
+        {{242, "40", "3"}, &Servidor::Emprestimo},
+        {{242, "41", "3"}, &Servidor::Emprestimo},
+        {{242, "42", "3"}, &Servidor::Emprestimo},
+        {{242, "43", "3"}, &Servidor::Emprestimo},
+        {{242, "44", "3"}, &Servidor::Emprestimo},
+        {{242, "45", "3"}, &Servidor::Emprestimo},
+        // Cheque-book release.
+        {{242, "50", "3"}, &Servidor::DesbloqueioTalonario},
+        {{242, "51", "3"}, &Servidor::DesbloqueioTalonario},
         // Prepaid card, group 7.
         {{242, "12", "7"}, &Servidor::ConsultaCartaoPrePago},
         {{242, "13", "7"}, &Servidor::ConsultaCartaoPrePago},

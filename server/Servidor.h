@@ -217,6 +217,17 @@ private:
     // The scenario card whose number the track in field 10104 carries.
     const CartaoCenario* CartaoDoPedido(const cbwire::Pedido& pedido) const;
 
+    // Loans (TratadoresEmprestimo.cpp), group 3: the pre-approved query 12, simulation 40 and contracting
+    // 41, and the payroll query 42, largest proposal 43, simulation 44 and contracting 45.
+    cbwire::Resposta Emprestimo(const cbwire::Pedido& pedido);
+    // The account of the customer a loan request names (card track or typed key in 10290), or the refusal.
+    std::variant<contas::ContaCenario, cbwire::Resposta> ClienteEmprestimo(const cbwire::Pedido& pedido);
+    // The next contract number (nine digits).
+    std::string ProximoContrato();
+    // Cheque-book release (TratadoresTalao.cpp), group 3: the blocked ranges of a typed account (50) and the
+    // release of one with the card of that account (51).
+    cbwire::Resposta DesbloqueioTalonario(const cbwire::Pedido& pedido);
+
     std::string AtendeCom(const Falhas& falhas, std::string_view quadroPedido);
     static cbwire::Resposta Recusa(const std::string& codigo, const std::string& texto);
 
@@ -225,6 +236,10 @@ private:
     Falhas falhas_;
     int qtdePedidos_ = 0;
 };
+
+// The instalment of a loan of valor cents over that many months at a monthly rate in hundredths of a percent,
+// on the price table: valor * i / (1 - (1 + i)^-n), rounded to the cent; without interest, valor / n rounded up.
+long long ParcelaEmprestimo(long long valor, int taxaCentesimos, long long parcelas);
 
 // The value the request sent for a host field (its first item with that field and occurrence).
 std::optional<std::string> ValorDoPedido(const cbwire::Pedido& pedido, uint16_t campo,

@@ -184,9 +184,11 @@ std::vector<Servidor::MovimentoDatado> Servidor::MovimentosDaConta(const std::st
             cenario_.estado.count(chave + ".cancelado"))
             continue;
         const auto data = cenario_.estado.find(chave + ".data");
-        const bool credito = m->operacao == kDeposito || recebida;
+        const bool emprestimo = m->operacao == "EMP";
+        const bool credito = m->operacao == kDeposito || recebida || emprestimo;
         porNsu[Numero(nsu)] = {nsu,
-                               credito               ? (recebida ? "TRANSFERENCIA RECEBIDA" : "DEPOSITO")
+                               emprestimo            ? "CREDITO EMPRESTIMO"
+                               : credito             ? (recebida ? "TRANSFERENCIA RECEBIDA" : "DEPOSITO")
                                : m->operacao == "16" ? "SAQUE BENEFICIO INSS"
                                : m->operacao == "18" ? "SAQUE CARTAO"
                                : m->operacao == kTransferencia ? "TRANSFERENCIA ENVIADA"

@@ -5,11 +5,11 @@
 #include "cash/Menucancelamentosaque.h"
 #include "cash/Menudeposito.h"
 #include "cash/Menusaque.h"
-#include "frame/Indisponivel.h"
 #include "frame/Lumomain.h"
 #include "frame/Servicoscartao.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
+#include "loans/Menuemprestimos.h"
 #include "menus/Menuconsultas.h"
 #include "menus/Menuoutrasfuncoes.h"
 #include "menus/Menupagamentos.h"
@@ -17,18 +17,14 @@
 #include "paguefacil/Paguefacilconsultaufgrupo6.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
+#include "services/Consultadesbloqueiotalonariochequedadosconta.h"
+#include "services/Efetivadesbloqueiotalonariocheque.h"
 
 #include <QHideEvent>
 #include <QLabel>
 
-#include <memory>
-
 TFrmSel_Mnu* FrmSel_Mnu = nullptr;
 CB_FABRICA(TFrmSel_Mnu);
-
-namespace Lumomain {
-Registro<1206> ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario;
-} // namespace Lumomain
 
 using namespace Menumodelolumo;
 using namespace MenusEntrada;
@@ -128,7 +124,7 @@ bool TFrmSel_Mnu::spOpcao4Click() {
 }
 
 bool TFrmSel_Mnu::spOpcao5Click() {
-    AbreSubstituto(this, "TFrmEmprestimos_Mnu");
+    AbreFormulario(FrmEmprestimos_Mnu, "FrmEmprestimos_Mnu");
     return true;
 }
 
@@ -162,18 +158,7 @@ bool TFrmSel_Mnu::spOpcao6Click() {
 }
 
 void TFrmSel_Mnu::ChamaMenuDadosConta() {
-    // The account-data query of the cheque-book release is a later dialog; its stand-in holds the place and
-    // its modal result steers this menu as the dialog's will.
-    std::unique_ptr<TFrmIndisponivel> consulta(TFrmMod::Cria<TFrmIndisponivel>(this));
-    if (!consulta) {
-        FalhaCriacao(this, "FrmCnsDesbloqueio_DConta");
-        return;
-    }
-    consulta->DefineFormulario(QStringLiteral("TFrmCnsDesbloqueio_DConta"));
-    const int resultado = consulta->Executa();
-    consulta.reset();
-    Lumomain::ProcessaMensagens();
-    setModalResult(resultado);
+    AbreFormulario(FrmCnsDesbloqueio_DConta, "FrmCnsDesbloqueio_DConta");
 }
 
 bool TFrmSel_Mnu::spOpcao7Click() {
@@ -191,7 +176,7 @@ bool TFrmSel_Mnu::spOpcao7Click() {
             Encerra();
             return false;
         }
-        AbreSubstituto(this, "TFrmDesbloqueioTal_Crt");
+        AbreFormulario(FrmDesbloqueioTal_Crt, "FrmDesbloqueioTal_Crt");
         codigo = host::LeCampoInteiro(1009, 0, 255);
         if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     }

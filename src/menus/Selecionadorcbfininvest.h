@@ -39,9 +39,3 @@ private:
 
 extern TFrmSel_Mnu* FrmSel_Mnu;
 
-namespace Lumomain {
-// Reply of the cheque-book query: the text of the "0350" occurrence of service A. 4-5 the number of blocked
-// ranges (two digits); range i from 6 + 12 * i, first and last cheque number of 6 digits each. The query
-// dialog fills it; the banking menu reads the count to decide whether the release follows.
-extern Registro<1206> ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario;
-} // namespace Lumomain

@@ -78,6 +78,9 @@ TServicoXConsultaEmprestimoConsignado ServicoXConsultaEmprestimoConsignado;
 Registro<68> ServicoXConsultaPropostaMaximaEmprestimoConsignado;
 Registro<32> ServicoXSimulaEmprestimoConsignado;
 TServicoXSimulaEmprestimo ServicoXSimulaEmprestimo;
+TServicoXConsultaEmprestimo ServicoXConsultaEmprestimo;
+Registro<1206> ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario;
+Registro<23> DadosConsultaDesbloqueioTalonario_Banco;
 
 Registro<55> Servico1;
 Registro<8202> DadosAdicionaisBoletoRegistradoContingencia;
@@ -817,7 +820,22 @@ bool TrataServicoXEmprestimoSimula() {
     for (size_t pos = 71; static_cast<int>(r.Opcoes.size()) < n && pos < registro.size(); pos += 92)
         r.Opcoes.emplace_back().atribui(Fatia(registro, pos, 92));
     const bool gravou = host::GravaCampoBytes(10104, 0, Fatia(registro, 4, 23)) == 0;
+    // The account the query named is no longer the one the request carries.
+    if (!gravou) Copia(ServicoXConsultaEmprestimo.Dados, 4, {}, 23);
     return n > 0 && gravou;
+}
+
+bool TrataServicoXEmprestimo() {
+    auto& r = ServicoXConsultaEmprestimo;
+    r.limpa();
+    // Up to 99 limits of 100 characters after the 29 of the header.
+    const std::string registro = host::ProcuraServico(CAMPO_SERVICO_A, 'A', "0312", 29 + 99 * 100);
+    if (registro.empty()) return false;
+    r.Dados.atribui(registro);
+    const int n = Inteiro(Fatia(registro, 27, 2), 0);
+    for (size_t pos = 29; static_cast<int>(r.Limites.size()) < n && pos + 100 <= registro.size(); pos += 100)
+        r.Limites.emplace_back().atribui(Fatia(registro, pos, 100));
+    return host::GravaCampoBytes(10104, 0, Fatia(registro, 4, 23)) == 0;
 }
 
 // ---------------------------------------------------------------------------------------------------------------

@@ -206,6 +206,25 @@ struct TServicoXSimulaEmprestimo {
     std::vector<Registro<92>> Opcoes;
 };
 extern TServicoXSimulaEmprestimo ServicoXSimulaEmprestimo;
+// Service A "0312", the pre-approved loan query: 27-28 number of credit limits, then the limits of 100
+// characters: code at 0 (3), available amount at 55 (12), minimum instalment at 72 (12), earliest and latest
+// first due date at 84 and 92 (DDMMYYYY).
+struct TServicoXConsultaEmprestimo {
+    Registro<29> Dados;
+    std::vector<Registro<100>> Limites;
+    void limpa() {
+        Dados.limpa();
+        Limites.clear();
+    }
+};
+extern TServicoXConsultaEmprestimo ServicoXConsultaEmprestimo;
+
+// Reply of the cheque-book query: the text of the "0350" occurrence of service A. 4-5 the number of blocked
+// ranges (two digits); range i from 6 + 12 * i, first and last cheque number of 6 digits each. The query
+// dialog fills it; the banking menu reads the count to decide whether the release follows.
+extern Registro<1206> ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario;
+// The account of that query: bank (3), agency (4), C1 (1), account (13), digit (2).
+extern Registro<23> DadosConsultaDesbloqueioTalonario_Banco;
 
 // ---- Data the module builds for the request.
 
@@ -278,6 +297,8 @@ bool TrataServicoX_PagueFacil_Entrada();
 
 bool TrataServicoXEmprestimoConsignado(int tipo, std::string_view texto);
 bool TrataServicoXEmprestimoSimula();
+// Reads the loan query record from the reply; false when the reply has none or 10104 cannot be written.
+bool TrataServicoXEmprestimo();
 
 // Replaces each CR LF by one blank, in place; at most 128 characters are kept. Returns the new length.
 int TrocaCRLFEspaco(char* buffer, int capacidade, int tamanho);

@@ -1,0 +1,27 @@
+#include "loans/Consultaemprestimoconsignado.h"
+
+#include "frame/Fabricas.h"
+#include "host/Host.h"
+#include "protocol/ServicosResposta.h"
+#include "protocol/Tabelatrn.h"
+
+TFrmConsEmprestCons* FrmConsEmprestCons = nullptr;
+CB_FABRICA(TFrmConsEmprestCons);
+
+namespace Consultaemprestimoconsignado {
+
+bool TrataResposta(int tipo) {
+    const std::string chave = "03" + std::to_string(tipo);
+    const std::string registro = host::ProcuraServico(20010, 'A', chave, 1024);
+    return !registro.empty() && Lumomain::TrataServicoXEmprestimoConsignado(tipo, registro);
+}
+
+} // namespace Consultaemprestimoconsignado
+
+TFrmConsEmprestCons::TFrmConsEmprestCons(QWidget* pai)
+    : TFrmConsEmprest(pai, QStringLiteral("FrmConsEmprestCons")) {}
+
+void TFrmConsEmprestCons::IniciaCamposForm() {
+    TFrmConsEmprest::IniciaCamposForm();
+    Descritor = &Tabelatrn::TrnConsultaEmprestimoConsignado;
+}
