@@ -362,6 +362,9 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         // Transfer between accounts.
         {{242, "28", "3"}, &Servidor::Transferencia},
         {{242, "29", "3"}, &Servidor::Transferencia},
+        // Account opening: the registration query and the opening, group 5.
+        {{242, "10", "5"}, &Servidor::ConsultaDadosCadastrais},
+        {{242, "20", "5"}, &Servidor::ConsultaDadosCadastrais},
         // DARF and GPS, group 4: payments in cash, by cheque and by debit card, and their cancellations.
         {{242, "20", "4"}, &Servidor::Tributo},
         {{242, "21", "4"}, &Servidor::Tributo},

@@ -187,6 +187,11 @@ private:
     cbwire::Resposta Cancelamento(const cbwire::Pedido& pedido);
     // Transfer between accounts (TratadoresTransferencia.cpp): the query 28 and the transfer 29, of group 3.
     cbwire::Resposta Transferencia(const cbwire::Pedido& pedido);
+    // Account opening (TratadoresAberturaConta.cpp), group 5: the registration query 10 and the opening 20,
+    // which the query's checks lead to.
+    cbwire::Resposta ConsultaDadosCadastrais(const cbwire::Pedido& pedido);
+    cbwire::Resposta AberturaConta(const cbwire::Pedido& pedido, int titulares,
+                                   const std::string& chaveConsulta);
     // An approved withdrawal or deposit, kept under its NSU for its cancellation: the operation code, the
     // account whose balance moved (empty for none), the value and the kind's data (a receipt's number, a
     // cheque's line).

@@ -59,6 +59,9 @@ struct Pinpad {
     bool aberto = false;
     int porta = -1;
     unsigned contador = 0; // key serial number of the PIN blocks
+    // Every PIN block handed over: a copy the module keeps in another field (a new account's passwords) is
+    // still a PIN block, and is written out masked like 10146.
+    std::set<std::string> blocos;
     int qtdeLeituras = 0;
     int qtdeSenhas = 0;
 };
@@ -121,6 +124,8 @@ void gravaCampo(int campo, int ocorrencia, std::string valor);
 bool gravaArquivoResultado();
 // Fields that hold card data, track, PIN block, security code or key material: never written out in clear.
 bool campoSensivel(int campo);
+// The same for a value: a sensitive field's, or a PIN block the PIN pad handed over, wherever it is.
+bool valorSensivel(int campo, const std::string& valor);
 
 // Overwrites a string's bytes before it is dropped: card data and PINs leave no copy in freed memory.
 void apaga(std::string& s);

@@ -113,7 +113,8 @@ std::string DescrevePedido(const cbwire::Pedido& p) {
         s += std::to_string(i.campo);
         if (i.ocorrencia != 0) s += '.' + std::to_string(i.ocorrencia);
         s += '=';
-        s += Aspas(campoSensivel(i.campo) || PareceCartao(texto) ? std::string(texto.size(), '*') : texto);
+        s += Aspas(valorSensivel(i.campo, texto) || PareceCartao(texto) ? std::string(texto.size(), '*')
+                                                                        : texto);
     }
     return s;
 }

@@ -118,6 +118,11 @@ bool campoSensivel(int campo) {
     }
 }
 
+bool valorSensivel(int campo, const std::string& valor) {
+    std::lock_guard g(trava());
+    return campoSensivel(campo) || estado().pinpad.blocos.contains(valor);
+}
+
 bool gravaArquivoResultado() {
     std::lock_guard g(trava());
     auto& e = estado();
@@ -126,7 +131,7 @@ bool gravaArquivoResultado() {
     // reports from the other fields.
     for (const auto& [chave, valor] : e.campos)
         o << chave.first << '.' << chave.second << '='
-          << (campoSensivel(chave.first) ? std::string(valor.size(), '*') : escapa(valor)) << '\n';
+          << (valorSensivel(chave.first, valor) ? std::string(valor.size(), '*') : escapa(valor)) << '\n';
     const std::filesystem::path dir = diretorioHost();
     const auto destino = dir / VORTASIM_ARQUIVO_RESULTADO;
     const auto temporario = dir / (std::string(VORTASIM_ARQUIVO_RESULTADO) + ".tmp");

@@ -32,6 +32,7 @@ void limpaPinpad(Pinpad& p) {
     p.senhas.clear();
     apaga(p.senhaDigitada);
     p.senhaEntregue = false;
+    p.blocos.clear();
 }
 
 } // namespace vorta
@@ -204,6 +205,7 @@ uint16_t leSenha(const char* origem, const char* mensagem, const char* titulo) {
         std::lock_guard g(trava());
         const auto it = estado().campos.find({10104, 0});
         bloco = cbwire::BlocoDeSenha(senha, it != estado().campos.end() ? it->second : std::string_view());
+        if (!bloco.empty()) p.blocos.insert(bloco);
     }
     grava(10146, bloco);
     char ksn[17];

@@ -9,6 +9,7 @@
 #include "payment/Reimpressaofininvesttrn.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
+#include "services/Consultadadoscadastraisdadosconta.h"
 
 TFrmADM_Mnu* FrmADM_Mnu = nullptr;
 CB_FABRICA(TFrmADM_Mnu);
@@ -66,7 +67,7 @@ bool TFrmADM_Mnu::spOpcao4Click() {
     if (!OperadorValidado()) return true;
     if (!CarregaGrupo(this, "1") || !ConfereBanco(this)) return false;
     TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
-    AbreSubstituto(this, "TFrmCnsDdCad_DdCta");
+    AbreFormulario(FrmCnsDdCad_DdCta, "FrmCnsDdCad_DdCta");
     return true;
 }
 

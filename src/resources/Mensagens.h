@@ -132,6 +132,7 @@ inline constexpr char CNPJCPFCedente[] = "CPF/CNPJ Beneficiário: ";
 inline constexpr char CNPJCPFPagador[] = "CPF/CNPJ Pagador: ";
 inline constexpr char CNPJCPFSacador[] = "CPF/CNPJ Sacador: ";
 inline constexpr char MsgNomeTitular1[] = "Forneça o nome completo do primeiro titular";
+inline constexpr char MsgNomeTitular2[] = "Forneça o nome completo do segundo titular";
 inline constexpr char MsgNomeTitular3[] = "Forneça o nome completo do terceiro titular";
 inline constexpr char MsgNovoDocumento[] = "Gostaria de informar outro documento?";
 inline constexpr char MsgNumContrato[] = "Forneça o Número do Contrato";
