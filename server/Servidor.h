@@ -162,6 +162,9 @@ private:
     // DARF and GPS payments of group 4 and their cancellations by NSU (TratadoresTributos.cpp).
     cbwire::Resposta Tributo(const cbwire::Pedido& pedido);
     cbwire::Resposta CancelamentoTributo(const cbwire::Pedido& pedido);
+    // Mobile top-up, transaction 241 (TratadoresRecarga.cpp): branches, values and the top-up itself, told
+    // apart by the group in 10103.
+    cbwire::Resposta Recarga(const cbwire::Pedido& pedido);
     // Withdrawal that pays bills (TratadoresSaqueContas.cpp).
     cbwire::Resposta SaquePagamentoContas(const cbwire::Pedido& pedido);
     // The service A of the group-1 parameter load, when the scenario has bills: the most documents one
