@@ -331,6 +331,8 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "15", "7"}, &Servidor::CartaoPrePago},
         {{242, "16", "7"}, &Servidor::CartaoPrePago},
         {{242, "17", "7"}, &Servidor::CartaoPrePago},
+        // Mobile top-up: no operation code, the group says which step.
+        {{241, "", ""}, &Servidor::Recarga},
         // Bill payment.
         {{242, "31", ""}, &Servidor::ContinuaPagamento},
         {{242, "32", ""}, &Servidor::DadosPagamento},

@@ -166,6 +166,9 @@ private:
     // in cash 7 or by debit 8 of the entry whose values were asked last.
     cbwire::Resposta ConsultaPagueFacil(const cbwire::Pedido& pedido);
     cbwire::Resposta PagamentoPagueFacil(const cbwire::Pedido& pedido);
+    // Mobile top-up, transaction 241 (TratadoresRecarga.cpp): branches, values and the top-up itself, told
+    // apart by the group in 10103.
+    cbwire::Resposta Recarga(const cbwire::Pedido& pedido);
     // Withdrawal that pays bills (TratadoresSaqueContas.cpp).
     cbwire::Resposta SaquePagamentoContas(const cbwire::Pedido& pedido);
     // The service A of the group-1 parameter load, when the scenario has bills: the most documents one

@@ -7,6 +7,7 @@
 #include "payment/Menufininvest.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
+#include "topup/Menurecargacelular.h"
 
 TFrmPagtos_Mnu* FrmPagtos_Mnu = nullptr;
 
@@ -62,7 +63,7 @@ bool TFrmPagtos_Mnu::spOpcao3Click() {
     host::GravaCampoString(10527, 0, QStringLiteral("2"));
     if (!CarregaGrupo(this, "1")) return false;
     SalvaParametrosGrupo1();
-    AbreSubstituto(this, "TFrmRecCel_Mnu");
+    AbreFormulario(FrmRecCel_Mnu, "FrmRecCel_Mnu");
     return true;
 }
 

@@ -1,0 +1,12 @@
+#include "topup/Consultafiliaisgxs.h"
+
+#include "topup/Consultavaloresgxs.h"
+
+TFrmConsFiliaisGXS* FrmConsFiliaisGXS = nullptr;
+
+TFrmConsFiliaisGXS::TFrmConsFiliaisGXS(QWidget* pai)
+    : TFrmConsFiliais(pai, QStringLiteral("FrmConsFiliaisGXS"), Lumomain::RedeRecarga::GXS) {}
+
+bool TFrmConsFiliaisGXS::ExecutaConsultaValores() {
+    return AbreProximo(FrmConsValGXS, "FrmConsValGXS");
+}

@@ -1,0 +1,12 @@
+#include "topup/Consultafiliaishsbc.h"
+
+#include "topup/Consultavaloreshsbc.h"
+
+TFrmConsFiliaisHSBC* FrmConsFiliaisHSBC = nullptr;
+
+TFrmConsFiliaisHSBC::TFrmConsFiliaisHSBC(QWidget* pai)
+    : TFrmConsFiliais(pai, QStringLiteral("FrmConsFiliaisHSBC"), Lumomain::RedeRecarga::CorbanOS) {}
+
+bool TFrmConsFiliaisHSBC::ExecutaConsultaValores() {
+    return AbreProximo(FrmConsValHSBC, "FrmConsValHSBC");
+}
