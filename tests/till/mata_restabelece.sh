@@ -24,16 +24,18 @@ cat >"$dir/roteiro.json" <<FIM
                "passos": [], "resultado": {"1009": "00"}, "arquivosFinais": {"RestabeleceLimite.ini": null}}]}
 FIM
 
-# The file is whole: Quantidade = k and sections 0001..k holding the last k entries, in order.
+# The file is whole: Quantidade = k and sections 0001..k holding the last k entries, in order (the till's
+# preset writes "key=value", the module "key = value").
 integro() {
     local k
-    k=$(sed -n 's/^Quantidade = \([0-9]*\)$/\1/p' "$arquivo")
+    sed -i 's/ = /=/' "$arquivo"
+    k=$(sed -n 's/^Quantidade=\([0-9]*\)$/\1/p' "$arquivo")
     [ -n "$k" ] && [ "$k" -ge 1 ] && [ "$k" -le 5 ] || return 1
     [ "$(grep -c '^\[' "$arquivo")" -eq $((k + 1)) ] || return 1
     local esperado n
-    esperado=$(for ((n = 5 - k; n < 5; n++)); do echo "CodigodeBarras = ${codigos[n]}"; done)
-    [ "$(grep '^CodigodeBarras = ' "$arquivo")" = "$esperado" ] || return 1
-    [ "$(grep -c '^DataFiscal = 01022026$' "$arquivo")" -eq "$k" ]
+    esperado=$(for ((n = 5 - k; n < 5; n++)); do echo "CodigodeBarras=${codigos[n]}"; done)
+    [ "$(grep '^CodigodeBarras=' "$arquivo")" = "$esperado" ] || return 1
+    [ "$(grep -c '^DataFiscal=01022026$' "$arquivo")" -eq "$k" ]
 }
 
 inicio=$(date +%s%N)
