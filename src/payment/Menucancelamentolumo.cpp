@@ -25,22 +25,23 @@ using msg::Texto;
 
 namespace {
 
-bool Flag(const QString& registro, int posicao) {
-    return registro.mid(posicao, 1) == QLatin1String("1");
+template <class R> bool Flag(const R& registro, int posicao) {
+    return registro.texto(static_cast<size_t>(posicao), 1) == QLatin1String("1");
 }
 
 // Each method by the flag of the payment record that says it may be cancelled; the account options also by
-// the account-card service, and the split of several forms only in the card invoice.
+// the account-card service, and the split of several forms only in the card invoice. The flags are read one
+// by one: the network's record holds only its network and flags.
 bool Oferecida(int opcao, bool) {
-    const QString pagamento = ServicoHzinho_Pagamento.texto(0, 29);
+    const auto& pagamento = ServicoHzinho_Pagamento;
     switch (opcao) {
     case 1: return Flag(pagamento, 23);
     case 2: return Flag(pagamento, 24);
     case 3: return Flag(pagamento, 26);
     case 4: return Flag(pagamento, 25);
     case 5: return GrupoPagto == QLatin1String("2");
-    case 6: return Flag(pagamento, 27) && Flag(Contas::ServACP.texto(0, 78), 60);
-    case 7: return Flag(pagamento, 28) && Flag(Contas::ServACP.texto(0, 78), 61);
+    case 6: return Flag(pagamento, 27) && Flag(Contas::ServACP, 60);
+    case 7: return Flag(pagamento, 28) && Flag(Contas::ServACP, 61);
     default: return false;
     }
 }
