@@ -65,8 +65,9 @@ std::variant<Servidor::Liquidacao, cbwire::Resposta> Servidor::LiquidacaoDoPedid
     std::string codigo;
     std::string nsu;
     if (enviado.empty()) {
-        // The partner network names the payment by its receipt alone.
-        nsu = SemZeros(Valor(pedido, 1013));
+        // The partner network names the payment by its receipt alone (1013), the generic query by its NSU.
+        nsu = SemZeros(Valor(pedido, 10102));
+        if (nsu.empty()) nsu = SemZeros(Valor(pedido, 1013));
         const auto i = cenario_.estado.find("liqnsu." + nsu);
         if (nsu.empty() || i == cenario_.estado.end())
             return RecusaConta("25", Latin1(QStringLiteral("Pagamento não encontrado")));
