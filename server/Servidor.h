@@ -167,8 +167,8 @@ private:
         long long valor = 0;  // cents
         std::string data;     // DDMMYYYY, the day it was settled
     };
-    void RegistraLiquidacao(const std::string& codigoBarras, const std::string& operacao, const std::string& nsu,
-                            long long valor);
+    void RegistraLiquidacao(const std::string& codigoBarras, const std::string& operacao,
+                            const std::string& nsu, long long valor);
     // The settled document a cancellation names (by document, due date and NSU, or by the network's receipt),
     // or the refusal to send.
     std::variant<Liquidacao, cbwire::Resposta> LiquidacaoDoPedido(const cbwire::Pedido& pedido);

@@ -1,7 +1,7 @@
 // The administrative entry: the closing of the correspondent's settlement (82), with the day's settled total,
-// and the restoration of the credit limits of approved payments (197, its cancellation counterpart 198), which
-// the bank confirms once per entry: the same entry again is answered as already restored, so that a till that
-// sends it twice (stopped before it could drop the entry from its file) loses nothing.
+// and the restoration of the credit limits of approved payments (197, its cancellation counterpart 198),
+// which the bank confirms once per entry: the same entry again is answered as already restored, so that a
+// till that sends it twice (stopped before it could drop the entry from its file) loses nothing.
 #include "Contas.h"
 #include "Servidor.h"
 
@@ -35,8 +35,10 @@ cbwire::Resposta Servidor::FechamentoRepasse(const cbwire::Pedido& pedido) {
     cbwire::Resposta r;
     r.codigo = "00";
     r.mensagem = Latin1(QStringLiteral("Fechamento efetuado"));
-    r.servicos.emplace_back('A', std::vector<std::string>{"0082" + Numero(total, 12) + movimento + movimento});
-    r.servicos.emplace_back('I', std::vector<std::string>{"FECHAMENTO DE REPASSE", "TOTAL: " + Dinheiro(total)});
+    r.servicos.emplace_back('A',
+                            std::vector<std::string>{"0082" + Numero(total, 12) + movimento + movimento});
+    r.servicos.emplace_back('I',
+                            std::vector<std::string>{"FECHAMENTO DE REPASSE", "TOTAL: " + Dinheiro(total)});
     return r;
 }
 
@@ -52,8 +54,8 @@ cbwire::Resposta Servidor::RestabeleceLimite(const cbwire::Pedido& pedido) {
     for (const auto& v : recusados)
         if (Latin1(v.toString()) == codigo)
             return Recusa("51", Latin1(QStringLiteral("Limite indisponível para restabelecimento")));
-    const std::string chave = "restabelecido." + std::to_string(pedido.codigo) + "." + Valor(pedido, 10112) + "|" +
-                              Valor(pedido, 1003) + "|" + Valor(pedido, 1040) + "|" + codigo + "|" +
+    const std::string chave = "restabelecido." + std::to_string(pedido.codigo) + "." + Valor(pedido, 10112) +
+                              "|" + Valor(pedido, 1003) + "|" + Valor(pedido, 1040) + "|" + codigo + "|" +
                               Valor(pedido, 1020);
     cbwire::Resposta r;
     r.codigo = "00";

@@ -1,8 +1,8 @@
 // Bill payment, after the day's settlement: the same-day cancellation of a settled payment by each method
-// (cash 48, cheque 49, debit card 50, credit card 51, the generic card payment's query 36 and cancellation 53,
-// all of group 1), and the reprint of a receipt the bank issued (65). Every settled document is kept by the
-// settlement handler under its bar code ("liquidacao."), its payment's receipt under the NSU ("recibo."); a
-// cancellation reverses one document once.
+// (cash 48, cheque 49, debit card 50, credit card 51, the generic card payment's query 36 and cancellation
+// 53, all of group 1), and the reprint of a receipt the bank issued (65). Every settled document is kept by
+// the settlement handler under its bar code ("liquidacao."), its payment's receipt under the NSU ("recibo.");
+// a cancellation reverses one document once.
 #include "Contas.h"
 #include "Servidor.h"
 
@@ -55,12 +55,14 @@ bool MesmaForma(const std::string& cancelamento, const std::string& pagamento) {
 void Servidor::RegistraLiquidacao(const std::string& codigoBarras, const std::string& operacao,
                                   const std::string& nsu, long long valor) {
     const std::string hoje = Latin1(QDate::currentDate().toString(QStringLiteral("ddMMyyyy")));
-    cenario_.estado["liquidacao." + codigoBarras] = operacao + "|" + nsu + "|" + std::to_string(valor) + "|" + hoje;
+    cenario_.estado["liquidacao." + codigoBarras] =
+        operacao + "|" + nsu + "|" + std::to_string(valor) + "|" + hoje;
     cenario_.estado.emplace("liqnsu." + nsu, codigoBarras);
     cenario_.estado.erase("cancelado." + codigoBarras);
 }
 
-std::variant<Servidor::Liquidacao, cbwire::Resposta> Servidor::LiquidacaoDoPedido(const cbwire::Pedido& pedido) {
+std::variant<Servidor::Liquidacao, cbwire::Resposta>
+Servidor::LiquidacaoDoPedido(const cbwire::Pedido& pedido) {
     const std::string enviado = Valor(pedido, 10168);
     std::string codigo;
     std::string nsu;
@@ -126,8 +128,8 @@ cbwire::Resposta Servidor::CancelamentoPagamento(const cbwire::Pedido& pedido) {
     r.codigo = "00";
     r.mensagem = Latin1(QStringLiteral("Cancelamento efetuado"));
     r.servicos.emplace_back('I', std::vector<std::string>{"CANCELAMENTO DE PAGAMENTO", "DOC: " + l.codigo,
-                                                          "VALOR: " + Dinheiro(l.valor), "NSU ORIGINAL: " + l.nsu,
-                                                          "NSU: " + nsu});
+                                                          "VALOR: " + Dinheiro(l.valor),
+                                                          "NSU ORIGINAL: " + l.nsu, "NSU: " + nsu});
     return r;
 }
 
@@ -136,7 +138,8 @@ cbwire::Resposta Servidor::Reimpressao(const cbwire::Pedido& pedido) {
     const std::string nsu = SemZeros(Valor(pedido, 10102));
     const auto recibo = cenario_.estado.find("recibo." + nsu);
     // The receipt names every document it paid: the document sent must be one of them.
-    if (codigo.empty() || recibo == cenario_.estado.end() || recibo->second.find(": " + codigo) == std::string::npos)
+    if (codigo.empty() || recibo == cenario_.estado.end() ||
+        recibo->second.find(": " + codigo) == std::string::npos)
         return RecusaConta("25", Latin1(QStringLiteral("Comprovante não encontrado")));
     std::vector<std::string> linhas{"*** SEGUNDA VIA ***"};
     std::stringstream in(recibo->second);

@@ -27,8 +27,9 @@ TFrmRei_Trn* FrmRei_Trn = nullptr;
 
 TFrmRei_Trn::TFrmRei_Trn(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmRei_Trn")) {
     captura.Redefine({.caixa = QRect(31, 80, 560, 150), .topo = 12, .passo = 42, .altura = 28});
-    const auto linha = [this](int n, QLabel*& rotulo, const char* nomeRotulo, const char* texto, const char* nome,
-                              int tamanho, Partes::Entrada entrada, const char* dica, int largura) {
+    const auto linha = [this](int n, QLabel*& rotulo, const char* nomeRotulo, const char* texto,
+                              const char* nome, int tamanho, Partes::Entrada entrada, const char* dica,
+                              int largura) {
         rotulo = captura.Rotulo(QLatin1String(nomeRotulo), Texto(texto));
         auto* ed = captura.Campo(QLatin1String(nome), tamanho, entrada, dica ? Texto(dica) : QString());
         captura.Linha(n, rotulo, ed, largura);
@@ -38,8 +39,8 @@ TFrmRei_Trn::TFrmRei_Trn(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmRei
                         Partes::Entrada::Digitos, msg::MsgTpEntrada, 30);
     EdDoc = linha(1, lbDoc, "lbDoc", msg::InfoLBDocumento, "EdDoc", 48, Partes::Entrada::Digitos,
                   msg::MsgCodigoBarras, 0);
-    edNsuVorta = linha(2, lbNsuVorta, "lbNsuVorta", msg::InfoNSUVorta, "edNsuVorta", 13, Partes::Entrada::Digitos,
-                       msg::MsgNSUVortaGenerico, 250);
+    edNsuVorta = linha(2, lbNsuVorta, "lbNsuVorta", msg::InfoNSUVorta, "edNsuVorta", 13,
+                       Partes::Entrada::Digitos, msg::MsgNSUVortaGenerico, 250);
     // The receipt is named by the document alone: the screen asks no amount.
     lbValor->hide();
     edValor->hide();
@@ -74,9 +75,11 @@ bool TFrmRei_Trn::ValidaCamposForm() {
         ExibeMsgErroRepeteCampo(Texto(mensagem), edit, pnCaptura);
         return false;
     };
-    if (edTpEntrada->text().trimmed().isEmpty()) return repete(msg::MsgErroTpEntradaInvalido, edTpEntrada, true);
+    if (edTpEntrada->text().trimmed().isEmpty())
+        return repete(msg::MsgErroTpEntradaInvalido, edTpEntrada, true);
     if (EdDoc->text().trimmed().isEmpty()) return repete(msg::MsgErroDocumentoInvalido, EdDoc, true);
-    if (edNsuVorta->text().trimmed().isEmpty()) return repete(msg::MsgErroNumComprovanteInvalido, edNsuVorta, false);
+    if (edNsuVorta->text().trimmed().isEmpty())
+        return repete(msg::MsgErroNumComprovanteInvalido, edNsuVorta, false);
     return true;
 }
 

@@ -109,7 +109,8 @@ void TFrmMod_RestabeleceLimite::btConfirmaClick() {
     const QString texto = QString::fromUtf8(msg::MsgLimitesRestabelecidos)
                               .arg(restabelecidos)
                               .arg(static_cast<int>(pendentes.size()));
-    Encerra(pendentes.empty() ? QStringLiteral("00") : (recusa.isEmpty() ? QStringLiteral("255") : recusa), texto);
+    Encerra(pendentes.empty() ? QStringLiteral("00") : (recusa.isEmpty() ? QStringLiteral("255") : recusa),
+            texto);
 }
 
 namespace Restabelecelimitelumo {

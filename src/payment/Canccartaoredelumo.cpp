@@ -14,7 +14,8 @@ TFrmTrnRede_Crd::TFrmTrnRede_Crd(QWidget* pai, const QString& nome, const char* 
     : TFrmCncRede_Trn(pai, nome, titulo, descritor, funcao), modalidade_(std::move(modalidade)) {
     edDataTrn = Linha(2, lbDataTrn, "lbDataTrn", msg::InfoDataTrn, "edDataTrn", 0, msg::MsgDataTransacao,
                       "99/99/9999;_");
-    edNsuServ = Linha(3, lbNsuServ, "lbNsuServ", msg::InfoNsuServ, "edNsuServ", 12, msg::MsgNumeroComprovante);
+    edNsuServ =
+        Linha(3, lbNsuServ, "lbNsuServ", msg::InfoNsuServ, "edNsuServ", 12, msg::MsgNumeroComprovante);
 }
 
 void TFrmTrnRede_Crd::IniciaCamposForm() {

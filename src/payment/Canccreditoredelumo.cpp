@@ -21,4 +21,5 @@ TFrmCrdRede_Cnc* FrmCrdRede_Cnc = nullptr;
 
 TFrmCrdRede_Cnc::TFrmCrdRede_Cnc(QWidget* pai)
     : TFrmTrnRede_Crd(pai, QStringLiteral("FrmCrdRede_Cnc"), msg::TituloCancelamentoPagtoCartaoCredito,
-                      Canccreditoredelumo::TrnCancelamentoCreditoRede, "51", [] { return TFrmCnc_Trn::ModalidadeCredito(); }) {}
+                      Canccreditoredelumo::TrnCancelamentoCreditoRede, "51",
+                      [] { return TFrmCnc_Trn::ModalidadeCredito(); }) {}

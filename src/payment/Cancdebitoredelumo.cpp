@@ -21,4 +21,5 @@ TFrmDebRede_Cnc* FrmDebRede_Cnc = nullptr;
 
 TFrmDebRede_Cnc::TFrmDebRede_Cnc(QWidget* pai)
     : TFrmTrnRede_Crd(pai, QStringLiteral("FrmDebRede_Cnc"), msg::TituloCancelamentoPagtoCartaoDebito,
-                      Cancdebitoredelumo::TrnCancelamentoDebito, "50", [] { return QStringLiteral("035"); }) {}
+                      Cancdebitoredelumo::TrnCancelamentoDebito, "50", [] { return QStringLiteral("035"); }) {
+}

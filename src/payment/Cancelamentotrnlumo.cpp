@@ -19,11 +19,13 @@ TFrmCnc_Trn::TFrmCnc_Trn(QWidget* pai, const QString& nome, const char* titulo, 
     // Up to seven rows: the amount, the document's four, and the card sale's two.
     captura.Redefine({.caixa = QRect(31, 58, 560, 240), .topo = 4, .passo = 33, .altura = 27});
     captura.Linha(0, lbValor, edValor, 250);
-    edTpEntrada = Linha(1, lbTpEntrada, "lbTpEntrada", msg::InfoTipoEntrada, "edTpEntrada", 1, msg::MsgTpEntrada);
+    edTpEntrada =
+        Linha(1, lbTpEntrada, "lbTpEntrada", msg::InfoTipoEntrada, "edTpEntrada", 1, msg::MsgTpEntrada);
     EdDoc = Linha(2, lbDoc, "lbDoc", msg::InfoLBDocumento, "EdDoc", 48, msg::MsgCodigoBarras);
     EdDtVencimento = Linha(3, lbDtVencimento, "lbDtVencimento", msg::InfoVencimento, "EdDtVencimento", 0,
                            msg::MsgDataVencimento, "99/99/9999;_");
-    EdNsuVorta = Linha(4, lbNsuVorta, "lbNsuVorta", msg::InfoNSUVorta, "EdNsuVorta", 13, msg::MsgNSUVortaGenerico);
+    EdNsuVorta =
+        Linha(4, lbNsuVorta, "lbNsuVorta", msg::InfoNSUVorta, "EdNsuVorta", 13, msg::MsgNSUVortaGenerico);
     // The entry type is read (0) or typed (1), nothing else.
     connect(edTpEntrada, &QLineEdit::textEdited, this, [this](const QString& t) {
         if (t != QLatin1String("0") && t != QLatin1String("1")) edTpEntrada->clear();
@@ -99,5 +101,6 @@ bool TFrmCnc_Trn::GravaCamposHostlink() {
 }
 
 QString TFrmCnc_Trn::ModalidadeCredito() {
-    return host::LeCampo(10134).trimmed() == QLatin1String("1") ? QStringLiteral("055") : QStringLiteral("054");
+    return host::LeCampo(10134).trimmed() == QLatin1String("1") ? QStringLiteral("055")
+                                                                : QStringLiteral("054");
 }

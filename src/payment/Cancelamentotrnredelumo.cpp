@@ -16,7 +16,8 @@ TFrmCncRede_Trn::TFrmCncRede_Trn(QWidget* pai, const QString& nome, const char* 
     : TFrmTrn_Mod(pai, nome), titulo_(titulo), descritor_(&descritor), funcao_(funcao) {
     captura.Redefine({.caixa = QRect(61, 70, 500, 200), .topo = 8, .passo = 38, .altura = 28});
     captura.Linha(0, lbValor, edValor, 250);
-    EdNsuVorta = Linha(1, lbNsuVorta, "lbNsuVorta", msg::InfoNSUVorta, "EdNsuVorta", 13, msg::MsgNSUVortaGenerico);
+    EdNsuVorta =
+        Linha(1, lbNsuVorta, "lbNsuVorta", msg::InfoNSUVorta, "EdNsuVorta", 13, msg::MsgNSUVortaGenerico);
 }
 
 QLineEdit* TFrmCncRede_Trn::Linha(int linha, QLabel*& rotulo, const char* nomeRotulo, const char* texto,

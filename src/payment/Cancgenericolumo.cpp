@@ -40,7 +40,8 @@ bool GravaDadosTrnCancelamentoTEF() {
     for (const QChar c : venda)
         if (!c.isDigit()) return false;
     return Grava(1037, venda.mid(0, 4)) && Grava(10112, venda.mid(4, 3)) && Grava(1003, venda.mid(7, 12)) &&
-           Grava(1013, venda.mid(19, 12)) && Grava(1020, venda.mid(31, 8)) && Grava(10236, QStringLiteral("2"));
+           Grava(1013, venda.mid(19, 12)) && Grava(1020, venda.mid(31, 8)) &&
+           Grava(10236, QStringLiteral("2"));
 }
 
 TFrmGen_Cnc* FrmGen_Cnc = nullptr;
@@ -69,13 +70,17 @@ void TFrmGen_Cnc::btRetornaClick() {
 void TFrmGen_Cnc::btConfirmaClick() {
     Confirma([this] { return ValidaCamposForm() && GravaCamposHostlink(); },
              [this] {
-                 const auto abandona = [this] { Encerra(QStringLiteral("FF"), Texto(msg::ErroOperacaoCancelada)); };
+                 const auto abandona = [this] {
+                     Encerra(QStringLiteral("FF"), Texto(msg::ErroOperacaoCancelada));
+                 };
                  if (!VerificaColetaDadosCircularBacen()) return abandona();
                  DefineMensagem(Texto(msg::MsgEmProcessamento));
                  Descritor = &Cancgenericolumo::TrnConsultaCancelamentoGenerico;
                  host::AutorizaTransacao(Pedido(), lbMensagem, 0);
-                 if (host::LeCampoInteiro(1009, 0, 255) != 0 || !GravaDadosTrnCancelamentoTEF()) return abandona();
-                 // The host cancels the card sale first: a bill is never left unpaid while its card sale stands.
+                 if (host::LeCampoInteiro(1009, 0, 255) != 0 || !GravaDadosTrnCancelamentoTEF())
+                     return abandona();
+                 // The host cancels the card sale first: a bill is never left unpaid while its card sale
+                 // stands.
                  if (!Lumomain::RealizaTransacaoModuloTEF(FUNCAO_CANCELAMENTO_TEF, CANCELAMENTO_TEF_A,
                                                           CANCELAMENTO_TEF_B))
                      return Encerra();

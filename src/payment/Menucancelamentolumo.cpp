@@ -2,9 +2,9 @@
 
 #include "frame/Fabricas.h"
 #include "host/Host.h"
+#include "payment/Cancchequelumo.h"
 #include "payment/Canccreditolumo.h"
 #include "payment/Canccreditoredelumo.h"
-#include "payment/Cancchequelumo.h"
 #include "payment/Cancdebitolumo.h"
 #include "payment/Cancdebitoredelumo.h"
 #include "payment/Cancdinheirolumo.h"
@@ -35,14 +35,22 @@ template <class R> bool Flag(const R& registro, int posicao) {
 bool Oferecida(int opcao, bool) {
     const auto& pagamento = ServicoHzinho_Pagamento;
     switch (opcao) {
-    case 1: return Flag(pagamento, 23);
-    case 2: return Flag(pagamento, 24);
-    case 3: return Flag(pagamento, 26);
-    case 4: return Flag(pagamento, 25);
-    case 5: return GrupoPagto == QLatin1String("2");
-    case 6: return Flag(pagamento, 27) && Flag(Contas::ServACP, 60);
-    case 7: return Flag(pagamento, 28) && Flag(Contas::ServACP, 61);
-    default: return false;
+    case 1:
+        return Flag(pagamento, 23);
+    case 2:
+        return Flag(pagamento, 24);
+    case 3:
+        return Flag(pagamento, 26);
+    case 4:
+        return Flag(pagamento, 25);
+    case 5:
+        return GrupoPagto == QLatin1String("2");
+    case 6:
+        return Flag(pagamento, 27) && Flag(Contas::ServACP, 60);
+    case 7:
+        return Flag(pagamento, 28) && Flag(Contas::ServACP, 61);
+    default:
+        return false;
     }
 }
 
@@ -83,8 +91,8 @@ bool TFrmCnc_Mnu::ConsultaBins(const char* modo) {
     host::ResultadoBins r;
     // The query reads the card; the payment's network in 10112 stays what the request sends.
     const QString rede = host::LeCampo(10112);
-    const bool ok = host::FazConsultaBins(1, ServicoHzinho_EmpresaTEF.dados, ServicoHzinho_EmpresaTEF.quantidade(),
-                                          r, lbMensagem);
+    const bool ok = host::FazConsultaBins(1, ServicoHzinho_EmpresaTEF.dados,
+                                          ServicoHzinho_EmpresaTEF.quantidade(), r, lbMensagem);
     host::Grava(10112, rede);
     RedeDestinoTEF = r.redeDestino;
     EmpresaOriginal = r.empresaOriginal;
