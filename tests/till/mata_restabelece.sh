@@ -13,14 +13,18 @@ codigos=(23797150000000150750001234567890123456789012 82660000000874500150000123
     84890000001299001190000555444333222111000999 23790000000000000000000000000000000000000004
     23790000000000000000000000000000000000000005)
 
-inicial="[RESTABELECELIMITE]\\nQuantidade=5\\n"
-for n in 1 2 3 4 5; do
-    inicial+="[000$n]\\nRede=805\\nSequencial=0$n\\nValor=${n}00\\nFormadeEntrada=0\\nCodigodeBarras=${codigos[n - 1]}\\nDataFiscal=01022026\\n"
-done
+# The file each run starts from, written here before the till starts: only the module writes it during a run.
+inicial() {
+    printf '[RESTABELECELIMITE]\nQuantidade=5\n'
+    for n in 1 2 3 4 5; do
+        printf '[000%d]\nRede=805\nSequencial=0%d\nValor=%d00\nFormadeEntrada=0\nCodigodeBarras=%s\nDataFiscal=01022026\n' \
+            "$n" "$n" "$n" "${codigos[n - 1]}"
+    done
+}
 # The bank answers each restoration 40 ms late, so that the kills fall between confirmations too.
 cat >"$dir/roteiro.json" <<FIM
 {"descricao": "five restorations", "servidor": {"falhas": {"atrasoMs": 40}},
- "chamadas": [{"entrada": "ExecutaFuncaoADM", "modo": 9, "arquivos": {"RestabeleceLimite.ini": "$inicial"},
+ "chamadas": [{"entrada": "ExecutaFuncaoADM", "modo": 9,
                "passos": [], "resultado": {"1009": "00"}, "arquivosFinais": {"RestabeleceLimite.ini": null}}]}
 FIM
 
@@ -38,6 +42,7 @@ integro() {
     [ "$(grep -c '^DataFiscal=01022026$' "$arquivo")" -eq "$k" ]
 }
 
+inicial >"$arquivo"
 inicio=$(date +%s%N)
 CB_HOST_DIR="$dir" "$till" --script "$dir/roteiro.json" --quiet >/dev/null 2>&1 || { echo "the run fails on its own"; exit 1; }
 duracaoMs=$((($(date +%s%N) - inicio) / 1000000))
@@ -45,6 +50,7 @@ duracaoMs=$((($(date +%s%N) - inicio) / 1000000))
 torn=0
 parciais=0
 for ((i = 0; i < vezes; i++)); do
+    inicial >"$arquivo"
     CB_HOST_DIR="$dir" "$till" --script "$dir/roteiro.json" --quiet >/dev/null 2>&1 &
     pid=$!
     atraso=$((RANDOM % (duracaoMs + 1)))
