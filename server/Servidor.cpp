@@ -345,6 +345,17 @@ const std::map<Servidor::Chave, Servidor::Tratador>& Servidor::Tratadores() {
         {{242, "24", ""}, &Servidor::PagamentoContas},
         {{242, "28", ""}, &Servidor::PagamentoContas},
         // Withdrawals: the same operation codes in group 3.
+        {{242, "48", "1"}, &Servidor::CancelamentoPagamento},
+        {{242, "49", "1"}, &Servidor::CancelamentoPagamento},
+        {{242, "50", "1"}, &Servidor::CancelamentoPagamento},
+        {{242, "51", "1"}, &Servidor::CancelamentoPagamento},
+        {{242, "36", "1"}, &Servidor::CancelamentoPagamento},
+        {{242, "53", "1"}, &Servidor::CancelamentoPagamento},
+        {{242, "65", ""}, &Servidor::Reimpressao},
+        {{242, "82", ""}, &Servidor::FechamentoRepasse},
+        {{197, "", ""}, &Servidor::RestabeleceLimite},
+        {{198, "", ""}, &Servidor::RestabeleceLimite},
+
         {{242, "16", "3"}, &Servidor::Saque},
         {{242, "18", "3"}, &Servidor::Saque},
         {{242, "19", "3"}, &Servidor::Saque},

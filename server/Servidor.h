@@ -159,6 +159,24 @@ private:
     // The documents of the per-document group, each found and payable; empty with the refusal set otherwise.
     std::vector<DocumentoPago> DocumentosDoPedido(const cbwire::Pedido& pedido, const contas::Regras& regras,
                                                   cbwire::Resposta& recusa) const;
+    // Cancellation and reprint of settled bill payments (TratadoresCancelamentoPagamento.cpp).
+    struct Liquidacao {
+        std::string codigo;   // the document's bar code
+        std::string operacao; // the settlement's operation code (16 cash ... 28 generic)
+        std::string nsu;      // the payment's NSU, without leading zeros
+        long long valor = 0;  // cents
+        std::string data;     // DDMMYYYY, the day it was settled
+    };
+    void RegistraLiquidacao(const std::string& codigoBarras, const std::string& operacao,
+                            const std::string& nsu, long long valor);
+    // The settled document a cancellation names (by document, due date and NSU, or by the network's receipt),
+    // or the refusal to send.
+    std::variant<Liquidacao, cbwire::Resposta> LiquidacaoDoPedido(const cbwire::Pedido& pedido);
+    cbwire::Resposta CancelamentoPagamento(const cbwire::Pedido& pedido);
+    cbwire::Resposta Reimpressao(const cbwire::Pedido& pedido);
+    // Settlement closing and credit-limit restoration (TratadoresAdministracao.cpp).
+    cbwire::Resposta FechamentoRepasse(const cbwire::Pedido& pedido);
+    cbwire::Resposta RestabeleceLimite(const cbwire::Pedido& pedido);
     // DARF and GPS payments of group 4 and their cancellations by NSU (TratadoresTributos.cpp).
     cbwire::Resposta Tributo(const cbwire::Pedido& pedido);
     cbwire::Resposta CancelamentoTributo(const cbwire::Pedido& pedido);

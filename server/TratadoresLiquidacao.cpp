@@ -171,6 +171,7 @@ cbwire::Resposta Servidor::PagamentoContas(const cbwire::Pedido& pedido) {
     for (size_t k = 0; k < docs.size(); ++k) {
         const auto& d = docs[k];
         cenario_.estado["pago." + d.documento->codigoBarras] = nsu;
+        RegistraLiquidacao(d.documento->codigoBarras, operacao, nsu, d.total);
         soma += d.total;
         linhas.push_back("DOC " + std::to_string(k + 1) + ": " + d.documento->codigoBarras);
         linhas.push_back("VALOR: " + Dinheiro(d.total));
@@ -180,6 +181,11 @@ cbwire::Resposta Servidor::PagamentoContas(const cbwire::Pedido& pedido) {
     }
     linhas.push_back("TOTAL: " + Dinheiro(soma));
     linhas.push_back("NSU: " + nsu);
+    // Kept for a reprint, one line each.
+    std::string recibo;
+    for (const auto& l : linhas)
+        recibo += l + "\n";
+    cenario_.estado["recibo." + nsu] = recibo;
     r.servicos.emplace_back('I', std::move(linhas));
     return r;
 }

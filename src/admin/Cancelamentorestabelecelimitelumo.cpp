@@ -10,6 +10,7 @@ CB_FABRICA(TFrmMod_RestabeleceLimiteCnc);
 TFrmMod_RestabeleceLimiteCnc::TFrmMod_RestabeleceLimiteCnc(QWidget* pai)
     : TFrmMod_RestabeleceLimite(pai, QStringLiteral("FrmMod_RestabeleceLimiteCnc")) {
     DefineTitulo(QStringLiteral("Cancelamento Restabelece Limite"));
+    Descritor = &Cancelamentorestabelecelimitelumo::TrnRestabeleceLimite;
 }
 
 namespace Cancelamentorestabelecelimitelumo {

@@ -12,7 +12,9 @@ public:
     explicit TFrmMod_RestabeleceLimite(QWidget* pai,
                                        const QString& nome = QStringLiteral("FrmMod_RestabeleceLimite"));
 
-    // Start of the dialog: reports the restoration's result in fields 1009 and 1027 and the result file.
+    // Start of the dialog: one restoration request per entry of "RestabeleceLimite.ini", in its order; each
+    // entry the bank confirms leaves the file at once. Fields 1009 ("00" when none is left, else the bank's
+    // last refusal, "255" with no answer) and 1027 say how many were restored and how many remain.
     void btConfirmaClick();
     void IniciaSemOperador() override { btConfirmaClick(); }
 

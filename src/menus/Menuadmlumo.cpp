@@ -3,9 +3,11 @@
 #include "frame/Fabricas.h"
 
 #include "admin/Alteracaocestaservicos.h"
+#include "admin/Reimpressaolumo.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "menus/Selecionadorcbfininvest.h"
+#include "payment/Fechamentorepasse.h"
 #include "payment/Reimpressaofininvesttrn.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
@@ -48,7 +50,7 @@ bool TFrmADM_Mnu::spOpcao2Click() {
     if (!OperadorValidado()) return true;
     // The reprint follows the group of the last parameter load; any other group has nothing to reprint.
     if (Lumomain::GrupoPagto == QLatin1String("1"))
-        AbreSubstituto(this, "TFrmRei_Trn");
+        AbreFormulario(FrmRei_Trn, "FrmRei_Trn");
     else if (Lumomain::GrupoPagto == QLatin1String("2"))
         AbreFormulario(FrmRFN_Trn, "FrmRFN_Trn");
     return true;
@@ -59,7 +61,7 @@ bool TFrmADM_Mnu::spOpcao3Click() {
     if (!CarregaGrupo(this, "1")) return false;
     if (Lumomain::InformacoesFechamentoRepasse.texto(25, 1) == QLatin1String("0"))
         return TransacaoNaoHabilitada();
-    AbreSubstituto(this, "TFrmFech_Rep");
+    AbreFormulario(FrmFech_Rep, "FrmFech_Rep");
     return true;
 }
 

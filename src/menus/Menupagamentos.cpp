@@ -4,6 +4,7 @@
 #include "host/Host.h"
 #include "menus/Selecionadorcbfininvest.h"
 #include "payment/Consultacodigobarras.h"
+#include "payment/Menucancelamentolumo.h"
 #include "payment/Menufininvest.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
@@ -49,7 +50,7 @@ bool TFrmPagtos_Mnu::spOpcao1Click() {
     Lumomain::SalvaServicoAConsParam();
     Lumomain::SalvaDPCHIP();
     if (!Lumomain::TrnCNC) return AbreConsultaContas();
-    AbreSubstituto(this, "TFrmCnc_Mnu");
+    AbreFormulario(FrmCnc_Mnu, "FrmCnc_Mnu");
     return true;
 }
 
@@ -85,7 +86,7 @@ bool TFrmPagtos_Mnu::spOpcao5Click() {
     if (host::GravaCampoString(10112, 0, QStringLiteral("005")) != 0) return false;
     if (Lumomain::TrnCNC) {
         Lumomain::Grava_Tipo_5_ServicoHzinho_Pagamento_Rede();
-        AbreSubstituto(this, "TFrmCnc_Mnu");
+        AbreFormulario(FrmCnc_Mnu, "FrmCnc_Mnu");
     } else if (!AbreConsultaContas()) {
         return false;
     }

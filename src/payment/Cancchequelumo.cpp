@@ -12,3 +12,11 @@ CB_DESCRITOR(Cancchequelumo, TrnCancelamentoCheque,
                         F(10102)}));
 
 } // namespace Cancchequelumo
+
+#include "resources/Mensagens.h"
+
+TFrmChq_Cnc* FrmChq_Cnc = nullptr;
+
+TFrmChq_Cnc::TFrmChq_Cnc(QWidget* pai)
+    : TFrmCnc_Trn(pai, QStringLiteral("FrmChq_Cnc"), msg::TituloCancelamentoPagtoCheque,
+                  Cancchequelumo::TrnCancelamentoCheque, "49") {}

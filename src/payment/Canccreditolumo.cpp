@@ -13,3 +13,11 @@ CB_DESCRITOR(Canccreditolumo, TrnCancelamentoCredito,
                         F(1020).fmt(8), F(10149), T3}));
 
 } // namespace Canccreditolumo
+
+#include "resources/Mensagens.h"
+
+TFrmCrd_Cnc* FrmCrd_Cnc = nullptr;
+
+TFrmCrd_Cnc::TFrmCrd_Cnc(QWidget* pai)
+    : TFrmTrn_Crd(pai, QStringLiteral("FrmCrd_Cnc"), msg::TituloCancelamentoPagtoCartaoCredito,
+                  Canccreditolumo::TrnCancelamentoCredito, "51", [] { return ModalidadeCredito(); }) {}

@@ -13,3 +13,13 @@ CB_DESCRITOR(Canccreditoredelumo, TrnCancelamentoCreditoRede,
                         T3}));
 
 } // namespace Canccreditoredelumo
+
+#include "payment/Cancelamentotrnlumo.h"
+#include "resources/Mensagens.h"
+
+TFrmCrdRede_Cnc* FrmCrdRede_Cnc = nullptr;
+
+TFrmCrdRede_Cnc::TFrmCrdRede_Cnc(QWidget* pai)
+    : TFrmTrnRede_Crd(pai, QStringLiteral("FrmCrdRede_Cnc"), msg::TituloCancelamentoPagtoCartaoCredito,
+                      Canccreditoredelumo::TrnCancelamentoCreditoRede, "51",
+                      [] { return TFrmCnc_Trn::ModalidadeCredito(); }) {}

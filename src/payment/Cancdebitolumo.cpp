@@ -13,3 +13,11 @@ CB_DESCRITOR(Cancdebitolumo, TrnCancelamentoDebito,
                         F(1020).fmt(8), F(10149), T3}));
 
 } // namespace Cancdebitolumo
+
+#include "resources/Mensagens.h"
+
+TFrmDeb_Cnc* FrmDeb_Cnc = nullptr;
+
+TFrmDeb_Cnc::TFrmDeb_Cnc(QWidget* pai)
+    : TFrmTrn_Crd(pai, QStringLiteral("FrmDeb_Cnc"), msg::TituloCancelamentoPagtoCartaoDebito,
+                  Cancdebitolumo::TrnCancelamentoDebito, "50", [] { return QStringLiteral("035"); }) {}

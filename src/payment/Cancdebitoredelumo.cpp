@@ -13,3 +13,13 @@ CB_DESCRITOR(Cancdebitoredelumo, TrnCancelamentoDebito,
                         T3}));
 
 } // namespace Cancdebitoredelumo
+
+#include "host/Host.h"
+#include "resources/Mensagens.h"
+
+TFrmDebRede_Cnc* FrmDebRede_Cnc = nullptr;
+
+TFrmDebRede_Cnc::TFrmDebRede_Cnc(QWidget* pai)
+    : TFrmTrnRede_Crd(pai, QStringLiteral("FrmDebRede_Cnc"), msg::TituloCancelamentoPagtoCartaoDebito,
+                      Cancdebitoredelumo::TrnCancelamentoDebito, "50", [] { return QStringLiteral("035"); }) {
+}

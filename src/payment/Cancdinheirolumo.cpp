@@ -12,3 +12,11 @@ CB_DESCRITOR(Cancdinheirolumo, TrnCancelamentoDinheiro,
                         F(10102)}));
 
 } // namespace Cancdinheirolumo
+
+#include "resources/Mensagens.h"
+
+TFrmDin_Cnc* FrmDin_Cnc = nullptr;
+
+TFrmDin_Cnc::TFrmDin_Cnc(QWidget* pai)
+    : TFrmCnc_Trn(pai, QStringLiteral("FrmDin_Cnc"), msg::TituloCancelamentoPagtoDinheiro,
+                  Cancdinheirolumo::TrnCancelamentoDinheiro, "48") {}

@@ -12,3 +12,12 @@ CB_DESCRITOR(Cancdinheiroredelumo, TrnCancelamentoDinheiro,
                         F(1503, "NSUSERV:")}));
 
 } // namespace Cancdinheiroredelumo
+
+#include "host/Host.h"
+#include "resources/Mensagens.h"
+
+TFrmDinRede_Cnc* FrmDinRede_Cnc = nullptr;
+
+TFrmDinRede_Cnc::TFrmDinRede_Cnc(QWidget* pai)
+    : TFrmTrnRede_Crd(pai, QStringLiteral("FrmDinRede_Cnc"), msg::TituloCancelamentoPagtoDinheiro,
+                      Cancdinheiroredelumo::TrnCancelamentoDinheiro, "48") {}

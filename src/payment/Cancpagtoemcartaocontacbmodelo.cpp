@@ -12,3 +12,32 @@ CB_DESCRITOR(Cancpagtoemcartaocontacbmodelo, TrnCancPagtoCartaoContaCB,
                         F(10102), F(10102, 3), F(10104), F(10146), F(10102, 1), P3, T3}));
 
 } // namespace Cancpagtoemcartaocontacbmodelo
+
+#include "host/Host.h"
+#include "resources/Mensagens.h"
+
+TFrmPagtoDebitoContaCB_Cnc* FrmPagtoDebitoContaCB_Cnc = nullptr;
+TFrmPagtoCreditoContaCB_Cnc* FrmPagtoCreditoContaCB_Cnc = nullptr;
+
+TFrmCancPagtoContaCB_Mod::TFrmCancPagtoContaCB_Mod(QWidget* pai, const QString& nome, const char* titulo,
+                                                   const char* funcao, const char* operacao)
+    : TFrmTrn_Crd(pai, nome, titulo, Cancpagtoemcartaocontacbmodelo::TrnCancPagtoCartaoContaCB, funcao, {}),
+      operacao_(operacao) {}
+
+void TFrmCancPagtoContaCB_Mod::IniciaCamposForm() {
+    TFrmTrn_Crd::IniciaCamposForm();
+    // The account moves back: its holder authorises it with the PIN.
+    CapturaSenha = true;
+}
+
+bool TFrmCancPagtoContaCB_Mod::GravaCamposHostlink() {
+    return TFrmTrn_Crd::GravaCamposHostlink() && host::Grava(10102, QLatin1String(operacao_), 3);
+}
+
+TFrmPagtoDebitoContaCB_Cnc::TFrmPagtoDebitoContaCB_Cnc(QWidget* pai)
+    : TFrmCancPagtoContaCB_Mod(pai, QStringLiteral("FrmPagtoDebitoContaCB_Cnc"),
+                               msg::TituloCancelamentoPagtoCartaoDebitoCB, "50", "1") {}
+
+TFrmPagtoCreditoContaCB_Cnc::TFrmPagtoCreditoContaCB_Cnc(QWidget* pai)
+    : TFrmCancPagtoContaCB_Mod(pai, QStringLiteral("FrmPagtoCreditoContaCB_Cnc"),
+                               msg::TituloCancelamentoPagtoCartaoCreditoCB, "51", "2") {}

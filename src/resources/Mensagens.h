@@ -47,6 +47,8 @@ inline constexpr char MsgDataFinal[] = "Forneça a Data da Saída.";
 inline constexpr char MsgDataInicial[] = "Forneça a Data da Entrada.";
 inline constexpr char MsgDataNascimento[] = "Forneça a data de nascimento";
 inline constexpr char MsgDataVencimento[] = "Informe a data de vencimento do documento.";
+inline constexpr char MsgDataTransacao[] = "Informe a data da transação";
+inline constexpr char MsgDataMovimento[] = "Informe a data do movimento";
 inline constexpr char MsgDataVencimentoNovamente[] = "Informe novamente o Vencimento";
 inline constexpr char MsgDataVencimentoPrimParc[] = "Informe a data de vencimento da Primeira Parcela";
 inline constexpr char MsgDesbloqueioCheque[] = "Selecione o número de cheque inicial e final ";
@@ -123,6 +125,7 @@ inline constexpr char MsgModalidadeConta[] = "Selecione a modalidade da conta";
 inline constexpr char MsgNB[] = "Forneça o número do beneficiário (NB)";
 inline constexpr char MsgNIT[] = "Forneça o número de identificação do trabalhador beneficiário (NIT)";
 inline constexpr char MsgNSUVortaGenerico[] = "Informe o número do NSU Vorta";
+inline constexpr char MsgNumeroComprovante[] = "Informe o número do comprovante da venda com cartão";
 inline constexpr char MsgNomeCedente[] = "Nome Beneficiário: ";
 inline constexpr char MsgNomeDepositante[] = "Forneça o nome do depositante";
 inline constexpr char MsgNomeInstituicao[] = "Nome da Instituição: ";
@@ -549,5 +552,7 @@ inline constexpr char MsgInterfaceIndisponivel[] =
     "Interface gráfica indisponível para o Correspondente Bancário";
 inline constexpr char MsgSemLimiteRestabelecer[] = "Nenhum limite a restabelecer";
 inline constexpr char MsgRestabeleceLimiteIndisponivel[] = "Restabelecimento de limite indisponível";
+// How many entries of the limit-restoration file the bank confirmed in this run, and how many are left.
+inline constexpr char MsgLimitesRestabelecidos[] = "Limites restabelecidos: %1; pendentes: %2";
 
 } // namespace msg
