@@ -227,12 +227,24 @@ const bool avisosNaTela = (DefineMostraAviso([](const QString& texto, const QStr
                            }),
                            true);
 
-bool PerguntaSimNao(const QString& texto, const QString& titulo, QWidget* pai) {
-    QMessageBox caixa(QMessageBox::Question, titulo.isEmpty() ? TituloAplicacao() : titulo, texto,
-                      QMessageBox::Yes | QMessageBox::No, pai ? pai : JanelaProprietaria());
+namespace {
+
+int Pergunta(const QString& texto, const QString& titulo, QWidget* pai, QMessageBox::StandardButtons botoes) {
+    QMessageBox caixa(QMessageBox::Question, titulo.isEmpty() ? TituloAplicacao() : titulo, texto, botoes,
+                      pai ? pai : JanelaProprietaria());
     caixa.setWindowFlag(Qt::WindowStaysOnTopHint);
     new RespostaImediata(caixa);
-    return caixa.exec() == QMessageBox::Yes;
+    return caixa.exec();
+}
+
+} // namespace
+
+bool PerguntaSimNao(const QString& texto, const QString& titulo, QWidget* pai) {
+    return Pergunta(texto, titulo, pai, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+int PerguntaSimNaoCancela(const QString& texto, const QString& titulo, QWidget* pai) {
+    return Pergunta(texto, titulo, pai, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
 void ReportaFalha(const QString& texto) {

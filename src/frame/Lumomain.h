@@ -31,6 +31,8 @@ bool CarregaModulosLUMO(const QString& codigoModulo, int a, int b);
 enum class Icone { Informacao, Aviso, Erro, Pergunta, Nenhum };
 void MostraMensagem(Icone icone, const QString& texto, QWidget* pai = nullptr, const QString& titulo = {});
 bool PerguntaSimNao(const QString& texto, const QString& titulo = {}, QWidget* pai = nullptr);
+// The same with a third answer: QMessageBox::Yes, No or Cancel (also Esc and the close button).
+int PerguntaSimNaoCancela(const QString& texto, const QString& titulo = {}, QWidget* pai = nullptr);
 
 // Card and PIN capture. kind (tipo) selects the parameter record whose network applies; the label receives
 // the PIN pad's progress texts. False means the chain ends: the reason is already in the host fields.

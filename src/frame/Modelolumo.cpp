@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -491,6 +492,13 @@ void TFrmMod::FocaPrimeiroControle() {
 }
 
 void TFrmMod::DefineTitulo(const QString& titulo) {
+    // A long title (the account opening's runs to 52 capitals) takes a smaller size rather than lose its
+    // ends.
+    QFont fonte = FonteNegrito(16);
+    const int largura = lbTitulo->width() - 8;
+    while (fonte.pointSize() > 9 && QFontMetrics(fonte).horizontalAdvance(titulo) > largura)
+        fonte.setPointSize(fonte.pointSize() - 1);
+    lbTitulo->setFont(fonte);
     lbTitulo->setText(titulo);
 }
 void TFrmMod::DefineMensagem(const QString& mensagem) {

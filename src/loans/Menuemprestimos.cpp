@@ -139,10 +139,7 @@ bool TFrmEmprestimos_Mnu::spOpcao2Click() {
     }
     MostraResumo(this, true);
     const auto& proposta = Lumomain::ServicoXConsultaPropostaMaximaEmprestimoConsignado;
-    QMessageBox pergunta(QMessageBox::Question, Lumomain::TituloAplicacao(), Texto(kPerguntaPropostaMaxima),
-                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    pergunta.setWindowFlag(Qt::WindowStaysOnTopHint);
-    const int resposta = pergunta.exec();
+    const int resposta = Lumomain::PerguntaSimNaoCancela(Texto(kPerguntaPropostaMaxima), {}, this);
     if (resposta == QMessageBox::Yes) {
         TFrmEfetEmprestCons::Valor = proposta.texto(33, 12).trimmed();
         TFrmEfetEmprestCons::Parcelas = {QString::number(proposta.inteiro(27, 3, 0))};

@@ -225,7 +225,7 @@ TEST(CargaPeloHost, CarregaExecutaEDescarregaDuasVezes) {
             char interface_[32];
             char versao[32];
             m.ObtemVersao(interface_, versao);
-            EXPECT_STREQ(versao, "1.0.0.12");
+            EXPECT_STREQ(versao, "1.0.0.13");
         }
         {
             // The banking menu with more than one option, so it waits for the operator, who ends it with "9".

@@ -217,7 +217,7 @@ TEST_F(Hostlink, AuditUmaLinhaComCarimboPorChamada) {
 TEST_F(Hostlink, GetBuildInfoDoModulo) {
     char versao[32] = "lixo";
     EXPECT_EQ(GetBuildInfo(CB_MODULO, versao, sizeof versao), 8);
-    EXPECT_STREQ(versao, "1.0.0.12");
+    EXPECT_STREQ(versao, "1.0.0.13");
 
     char curto[4];
     EXPECT_EQ(GetBuildInfo(CB_MODULO, curto, sizeof curto), 8);
