@@ -2,6 +2,7 @@
 
 #include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
+#include "frame/Servicoscartao.h"
 #include "host/Host.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
@@ -163,10 +164,7 @@ bool TFrmAbertConta::ConcluiConfirmacao() {
     host::AutorizaTransacao(Pedido(), lbMensagem, 0);
     const QString texto = host::LeCampo(1027);
     if (!texto.isEmpty()) DefineMensagem(texto);
-    if (Lumomain::bPinpadCBAberto) {
-        host::FechaPinpadCB();
-        Lumomain::bPinpadCBAberto = false;
-    }
+    ServicosCartao::FechaPinpad();
     // The password blocks went with the request: the host's result keeps none of them.
     for (int i = 0; i <= 3; ++i)
         host::GravaCampoString(10167, i, QString());

@@ -2,6 +2,7 @@
 
 #include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
+#include "frame/Servicoscartao.h"
 #include "host/Host.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
@@ -88,12 +89,6 @@ QString Digitos(const QString& texto) {
     QString d = texto;
     d.removeIf([](QChar c) { return !c.isDigit(); });
     return d;
-}
-
-void FechaPinpadCorrespondente() {
-    if (!Lumomain::bPinpadCBAberto) return;
-    host::FechaPinpadCB();
-    Lumomain::bPinpadCBAberto = false;
 }
 
 } // namespace
@@ -300,12 +295,12 @@ bool TFrmCnsDdCad_DdTit::ConcluiConfirmacao() {
     const bool senhas = CapturaSenhasAberturaConta();
     bControlaKeyPreview = true;
     if (!senhas) {
-        FechaPinpadCorrespondente();
+        ServicosCartao::FechaPinpad();
         return ModalResult() != mrNone;
     }
     host::AutorizaTransacao(Pedido(), lbMensagem, 0);
     if (host::LeCampoInteiro(1009, 0, 255) != 0) {
-        FechaPinpadCorrespondente();
+        ServicosCartao::FechaPinpad();
         Encerra();
         return true;
     }
@@ -316,7 +311,7 @@ bool TFrmCnsDdCad_DdTit::ConcluiConfirmacao() {
         Lumomain::ReportaFalha(Lumomain::Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmAbertConta")}));
         setModalResult(mrOk);
     }
-    FechaPinpadCorrespondente();
+    ServicosCartao::FechaPinpad();
     if (ModalResult() != mrNone) return true;
     // Back from the address: the holders' data may be corrected and asked for again.
     HabilitaCaptura(true);
