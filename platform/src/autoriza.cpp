@@ -33,29 +33,7 @@ int prazoServidorPadrao() {
     return (*fim == '\0' && ms > 0 && ms <= 24L * 3600 * 1000) ? static_cast<int>(ms) : kPadraoMs;
 }
 
-} // namespace vorta
-
-using namespace vorta;
-
-namespace {
-
-using Relogio = std::chrono::steady_clock;
-
-std::string Latin1(const char* utf8) {
-    const QByteArray b = QString::fromUtf8(utf8).toLatin1();
-    return std::string(b.constData(), static_cast<size_t>(b.size()));
-}
-
-// Every letter a reply can carry: the ones with a host field. The other fields of the 20000 range belong to
-// the host (20036 is its pending-payment marker) and survive a reply.
-constexpr std::string_view kLetras = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZc";
-constexpr int kDistanciaContador = 110;
-constexpr int kCampoH = 20200;
-constexpr int kCampoQtdeH = 20310;
-
-// ---- The request as the observer sees it: one line, sensitive values masked.
-
-bool Luhn(std::string_view digitos) {
+static bool Luhn(std::string_view digitos) {
     int soma = 0;
     bool dobra = false;
     for (auto it = digitos.rbegin(); it != digitos.rend(); ++it) {
@@ -85,6 +63,28 @@ bool PareceCartao(std::string_view v) {
     }
     return confere();
 }
+
+} // namespace vorta
+
+using namespace vorta;
+
+namespace {
+
+using Relogio = std::chrono::steady_clock;
+
+std::string Latin1(const char* utf8) {
+    const QByteArray b = QString::fromUtf8(utf8).toLatin1();
+    return std::string(b.constData(), static_cast<size_t>(b.size()));
+}
+
+// Every letter a reply can carry: the ones with a host field. The other fields of the 20000 range belong to
+// the host (20036 is its pending-payment marker) and survive a reply.
+constexpr std::string_view kLetras = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZc";
+constexpr int kDistanciaContador = 110;
+constexpr int kCampoH = 20200;
+constexpr int kCampoQtdeH = 20310;
+
+// ---- The request as the observer sees it: one line, sensitive values masked.
 
 std::string Aspas(std::string_view v) {
     std::string s = "\"";
