@@ -209,7 +209,9 @@ void Gravador::NovoPasso(QWidget* tela, QWidget* foco) {
         if (foco && !foco->objectName().isEmpty()) espera.insert(QStringLiteral("foco"), foco->objectName());
     } else {
         const QJsonObject d = RetrataTela(tela).descricao;
-        for (const char* chave : {"classe", "titulo", "texto"}) {
+        // A message box by its text: its title carries the module's version.
+        const bool caixa = qobject_cast<QMessageBox*>(tela) != nullptr;
+        for (const char* chave : {"classe", caixa ? "texto" : "titulo"}) {
             const QString v = d.value(QLatin1String(chave)).toString();
             if (!v.isEmpty()) espera.insert(QLatin1String(chave), v);
         }
@@ -232,11 +234,12 @@ void Gravador::Registra(QWidget* tela, const QString& tecla) {
     QString t = tecla;
     if (Sensivel(foco) && !t.startsWith(QLatin1Char('<'))) {
         t = QStringLiteral("*");
-        avisos_ << QStringLiteral(
-                       "call %1, step %2: a key typed into %3, which hides its text, is written as *")
-                       .arg(chamadas_.size())
-                       .arg(passos_.size())
-                       .arg(foco->objectName());
+        const QString aviso =
+            QStringLiteral("call %1, step %2: keys typed into %3, which hides its text, are written as *")
+                .arg(chamadas_.size())
+                .arg(passos_.size())
+                .arg(foco->objectName());
+        if (!avisos_.contains(aviso)) avisos_ << aviso;
     }
     // Typed text stays one string, as scripts write it; special keys each their own.
     if (!t.startsWith(QLatin1Char('<')) && !teclas.isEmpty() &&
@@ -272,11 +275,17 @@ bool Gravador::eventFilter(QObject* alvo, QEvent* evento) {
         // A key travels from the focused control up to the window: it is counted where it starts.
         QWidget* foco = tela->focusWidget();
         if (foco ? w != foco : w != tela) break;
-        const QString tecla = Notacao(static_cast<QKeyEvent*>(evento));
+        const auto* k = static_cast<QKeyEvent*>(evento);
+        // A modifier alone types nothing: Shift before a capital, Alt before a button's digit.
+        if (k->key() == Qt::Key_Shift || k->key() == Qt::Key_Control || k->key() == Qt::Key_Alt ||
+            k->key() == Qt::Key_Meta || k->key() == Qt::Key_AltGr || k->key() == Qt::Key_CapsLock ||
+            k->key() == Qt::Key_NumLock)
+            break;
+        const QString tecla = Notacao(k);
         if (tecla.isEmpty()) {
             avisos_ << QStringLiteral("call %1: a key the scripts cannot type (code %2) was left out")
                            .arg(chamadas_.size())
-                           .arg(static_cast<QKeyEvent*>(evento)->key());
+                           .arg(k->key());
             break;
         }
         Registra(tela, tecla);

@@ -193,6 +193,8 @@ JanelaPrincipal::JanelaPrincipal(Modulo& modulo, ServidorSimulado& servidor, con
     tabela_->setHorizontalHeaderLabels(
         {QStringLiteral("Campo"), QStringLiteral("Ocorrência"), QStringLiteral("Valor")});
     tabela_->verticalHeader()->hide();
+    tabela_->verticalHeader()->setMinimumSectionSize(tabela_->fontMetrics().height() + 4);
+    tabela_->verticalHeader()->setDefaultSectionSize(tabela_->fontMetrics().height() + 4);
     tabela_->horizontalHeader()->setStretchLastSection(true);
     tabela_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabela_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -330,9 +332,8 @@ void JanelaPrincipal::MontaMenuCartoes(const QList<CartaoPinpad>& cartoes) {
     for (qsizetype i = 0; i < cartoes.size(); ++i) {
         const CartaoPinpad& c = cartoes.at(i);
         QAction* a = menuCartao_->addAction(
-            QStringLiteral("%1%2 - %3 (%4)")
-                .arg(i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QString(), c.descricao, c.numeroMascarado,
-                     c.chip ? QStringLiteral("chip") : QStringLiteral("tarja")));
+            QStringLiteral("%1%2 - %3")
+                .arg(i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QString(), c.descricao, c.numeroMascarado));
         a->setCheckable(true);
         a->setChecked(i == 0);
         grupoCartoes_->addAction(a);
@@ -501,6 +502,9 @@ void JanelaPrincipal::Chama(const QString& nome, const QString& entrada, int mod
     antesDaChamada_.clear();
     for (const Campo& c : campos_)
         antesDaChamada_.insert({c.campo, c.ocorrencia}, c.valor);
+    // Shown again against the new snapshot: nothing is new yet.
+    campos_.clear();
+    AtualizaCampos();
     if (gravador_) gravador_->IniciaChamada(entrada, modo, campos);
     situacao_->setText(QStringLiteral("%1: em andamento").arg(nome));
     const int antes = VortaSimQtdeGravaArquivo();
@@ -527,7 +531,7 @@ void JanelaPrincipal::MostraResultado(const QString& nome, int gravacoes) {
     const QString conteudo =
         arquivo.open(QIODevice::ReadOnly) ? QString::fromLatin1(arquivo.readAll()) : QString();
     resultado_->setPlainText(
-        QStringLiteral("%1: código (1009) %2, mensagem (1027) %3\n%4 gravado %5 vez(es):\n\n%6")
+        QStringLiteral("%1\nCódigo (1009): %2\nMensagem (1027): %3\n%4 gravado %5 vez(es):\n\n%6")
             .arg(nome, LeCampoTexto(1009), LeCampoTexto(1027), QStringLiteral(VORTASIM_ARQUIVO_RESULTADO))
             .arg(gravacoes)
             .arg(conteudo));

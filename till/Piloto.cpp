@@ -26,11 +26,17 @@ bool Piloto::eventFilter(QObject* alvo, QEvent* evento) {
 }
 
 void Piloto::Tique() {
-    if (Terminou() || !erro_.isEmpty()) {
-        relogio_.stop();
+    QWidget* tela = QApplication::activeModalWidget();
+    // A screen no step takes, or nothing to act on for too long: the screens are closed, as by an operator
+    // walking away, so that the call returns and nothing hangs.
+    if (erro_.isEmpty() && desdeAcao_.elapsed() > kPrazoMs && (tela || !Terminou()))
+        erro_ = Terminou() ? QStringLiteral("a screen was left after the last step")
+                           : QStringLiteral("step %1 waited %2 ms").arg(proximo_ + 1).arg(kPrazoMs);
+    if (!erro_.isEmpty()) {
+        if (tela) tela->close();
         return;
     }
-    QWidget* tela = QApplication::activeModalWidget();
+    if (Terminou()) return;
     if (!tela || tela->property(Teclado::kJanelaDoCaixa).toBool() || !assentamento_.Ativa(tela)) return;
     // An appearance is the window and how many times it has been activated, as the runner counts them.
     const Teclado::Aparicao aparicao{Teclado::IdDe(tela), tela->property("cbPilotoAtivacoes").toInt()};

@@ -16,6 +16,8 @@
 class Piloto : public QObject {
     Q_OBJECT
 public:
+    static constexpr int kPrazoMs = 10000;
+
     struct Passo {
         QString classe; // of the screen awaited (a new appearance); ignored with mesmaTela
         QStringList teclas;
@@ -26,9 +28,13 @@ public:
     ~Piloto() override;
 
     // Starts watching the screens; the steps run inside whatever modal loops the module opens.
-    void Inicia() { relogio_.start(); }
+    void Inicia() {
+        desdeAcao_.start();
+        relogio_.start();
+    }
     bool Terminou() const { return proximo_ >= passos_.size(); }
-    // The first screen that was not the one a step awaited, described; empty while none.
+    // The first screen that was not the one a step awaited, or a step that waited kPrazoMs, described; empty
+    // while none.
     QString Erro() const { return erro_; }
 
 protected:

@@ -165,6 +165,8 @@ int FotografaJanela(const QString& pasta, const QString& cenario) {
         salva(Composicao(janela, nullptr, nullptr), QStringLiteral("janela.png"));
         for (const char* nome : {"menuCenario", "menuFalhas", "menuCartao"}) {
             auto* menu = janela.findChild<QMenu*>(QLatin1String(nome));
+            // One switch on, to show how the menu reads then.
+            if (qstrcmp(nome, "menuFalhas") == 0) menu->actions().constFirst()->setChecked(true);
             menu->popup(janela.menuBar()->mapToGlobal(
                 janela.menuBar()->actionGeometry(menu->menuAction()).bottomLeft()));
             QApplication::processEvents();

@@ -21,6 +21,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -49,7 +50,8 @@ TEST(Gravador, OQueOOperadorFazNaJanelaSeReproduz) {
     VortaSimReinicia();
     QFile ini(QDir(pasta.path()).filePath(QStringLiteral("ClienteTrn.ini")));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[CorrespondenteBancario]\nPagamentoDiversosCB=1\n");
+    ini.write(
+        "[CorrespondenteBancario]\nConsultaSaldoCB=1\nDepositoCB=1\nSaqueCB=1\nPagamentoDiversosCB=1\n");
     ini.close();
     ServidorSimulado servidor;
     QString erro;
@@ -63,6 +65,9 @@ TEST(Gravador, OQueOOperadorFazNaJanelaSeReproduz) {
                                &gravador);
         janela.show();
         ASSERT_TRUE(Teclado::EsperaAtiva(&janela));
+        // Each bill brings its own amount: the host clears what the last call left.
+        janela.findChild<QPlainTextEdit*>(QStringLiteral("camposEntrada"))
+            ->setPlainText(QStringLiteral("1040=\n1041=\n1003="));
         // The customer at the PIN pad: swipes the card the menu picked, types the PIN, confirms.
         JanelaPinpad* pinpad = janela.Pinpad();
         QObject::connect(pinpad, &JanelaPinpad::pedidoIniciado, pinpad, [pinpad](int pedido) {
@@ -104,6 +109,7 @@ TEST(Gravador, OQueOOperadorFazNaJanelaSeReproduz) {
     EXPECT_EQ(chamadas.at(1)[QStringLiteral("resultado")][QStringLiteral("1009")], QStringLiteral("00"));
     const QJsonValue pinpad = chamadas.at(1)[QStringLiteral("pinpad")];
     EXPECT_EQ(pinpad[QStringLiteral("cartao")], QStringLiteral("Débito Bradesco (tarja)"));
+    EXPECT_EQ(chamadas.at(1)[QStringLiteral("campos")][QStringLiteral("1003")], QStringLiteral(""));
     EXPECT_EQ(pinpad[QStringLiteral("senhas")], QJsonArray{QLatin1String(Gravador::kSenhaGravada)});
 
     // The replay: a fresh host folder, the same screens, keys and results.
