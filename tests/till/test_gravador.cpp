@@ -9,6 +9,7 @@
 #include "ServidorSimulado.h"
 #include "Teclado.h"
 
+#include "basekit.h"
 #include "vortasim.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,8 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <map>
+#include <string>
 
 namespace {
 
@@ -121,6 +124,34 @@ TEST(Gravador, OQueOOperadorFazNaJanelaSeReproduz) {
     ASSERT_TRUE(till.waitForFinished(60000));
     EXPECT_EQ(till.exitCode(), 0)
         << (till.readAllStandardOutput() + till.readAllStandardError()).toStdString() << texto.toStdString();
+}
+
+// The window's field panel reads the fields as the transcript shows them: a secret field, or any value that
+// looks like a card number, as one '*' per byte; the rest as it is.
+TEST(Gravador, PainelDeCamposMascaraComoATranscricao) {
+    VortaSimReinicia();
+    const struct {
+        int campo;
+        const char* valor;
+        const char* mostrado;
+    } casos[] = {{10146, "0123456789ABCDEF", "****************"},
+                 {10290, "12345", "*****"},
+                 {20018, "CARTAO: 4174 0000 1234 5676", "***************************"},
+                 {1041, "4174000012345676", "****************"},
+                 {1003, "8745", "8745"},
+                 {1027, "Pagamento efetuado", "Pagamento efetuado"}};
+    for (const auto& c : casos)
+        GravaCampoString(c.campo, 0, c.valor);
+    std::map<int, std::string> vistos;
+    VortaSimVisitaCamposMascarados(
+        [](int campo, int, const char* valor, int tamanho, void* contexto) {
+            (*static_cast<std::map<int, std::string>*>(contexto))[campo].assign(valor,
+                                                                                static_cast<size_t>(tamanho));
+        },
+        &vistos);
+    for (const auto& c : casos)
+        EXPECT_EQ(vistos[c.campo], c.mostrado) << c.campo;
+    VortaSimReinicia();
 }
 
 } // namespace
