@@ -46,7 +46,7 @@ static bool Luhn(std::string_view digitos) {
 }
 
 // A run of 13 to 19 digits (single blanks or hyphens between groups allowed) that passes the Luhn check.
-bool PareceCartao(std::string_view v) {
+bool pareceCartao(std::string_view v) {
     std::string digitos;
     auto confere = [&] { return digitos.size() >= 13 && digitos.size() <= 19 && Luhn(digitos); };
     for (size_t i = 0; i < v.size(); ++i) {
@@ -113,7 +113,7 @@ std::string DescrevePedido(const cbwire::Pedido& p) {
         s += std::to_string(i.campo);
         if (i.ocorrencia != 0) s += '.' + std::to_string(i.ocorrencia);
         s += '=';
-        s += Aspas(valorSensivel(i.campo, texto) || PareceCartao(texto) ? std::string(texto.size(), '*')
+        s += Aspas(valorSensivel(i.campo, texto) || pareceCartao(texto) ? std::string(texto.size(), '*')
                                                                         : texto);
     }
     return s;

@@ -104,7 +104,7 @@ int VortaSimVisitaCamposMascarados(VortaSimVisitaCampo visita, void* contexto) {
     for (const auto& [chave, valor] : estado().campos) {
         if (visita) {
             // The clear value is never handed out when it is a secret: only as many '*' as it has bytes.
-            const bool sensivel = valorSensivel(chave.first, valor) || PareceCartao(valor);
+            const bool sensivel = valorSensivel(chave.first, valor) || pareceCartao(valor);
             const std::string mostrado = sensivel ? std::string(valor.size(), '*') : std::string();
             const std::string& v = sensivel ? mostrado : valor;
             visita(chave.first, chave.second, v.data(), static_cast<int>(v.size()), contexto);
