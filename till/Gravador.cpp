@@ -262,7 +262,11 @@ void Gravador::Fecha(QWidget* tela) {
 bool Gravador::eventFilter(QObject* alvo, QEvent* evento) {
     if (!emChamada_ || !alvo->isWidgetType()) return false;
     auto* w = static_cast<QWidget*>(alvo);
-    QWidget* tela = w->window();
+    QWidget* janela = w->window();
+    // A combo box's list is a popup of its own: what is typed there belongs to the screen under it.
+    QWidget* tela = janela->windowType() == Qt::Popup && janela->parentWidget()
+                        ? janela->parentWidget()->window()
+                        : janela;
     if (DoCaixa(tela)) return false;
     switch (evento->type()) {
     case QEvent::WindowActivate:
@@ -273,8 +277,8 @@ bool Gravador::eventFilter(QObject* alvo, QEvent* evento) {
         break;
     case QEvent::KeyPress: {
         // A key travels from the focused control up to the window: it is counted where it starts.
-        QWidget* foco = tela->focusWidget();
-        if (foco ? w != foco : w != tela) break;
+        QWidget* foco = janela->focusWidget();
+        if (foco ? w != foco : w != janela) break;
         const auto* k = static_cast<QKeyEvent*>(evento);
         // A modifier alone types nothing: Shift before a capital, Alt before a button's digit.
         if (k->key() == Qt::Key_Shift || k->key() == Qt::Key_Control || k->key() == Qt::Key_Alt ||
