@@ -364,10 +364,14 @@ void JanelaPrincipal::AplicaFalhas() {
     if (!s || !falhas) return;
     s->DefineFalhas(*falhas);
     if (gravador_) gravador_->DefineServidor(cenario_, falhas_);
+    QStringList ligadas;
+    for (QAction* a : menuFalhas_->actions()) {
+        if (a->isCheckable() && falhas_.contains(a->data().toString()))
+            ligadas << a->text().remove(QLatin1Char('&'));
+    }
     situacao_->setText(
-        falhas_.isEmpty()
-            ? QStringLiteral("Servidor sem falhas")
-            : QStringLiteral("Falhas do servidor: %1").arg(falhas_.keys().join(QStringLiteral(", "))));
+        ligadas.isEmpty() ? QStringLiteral("Servidor sem falhas")
+                          : QStringLiteral("Falhas do servidor: %1").arg(ligadas.join(QStringLiteral("; "))));
 }
 
 bool JanelaPrincipal::ValidaSupervisor(uintptr_t, const char* nivel, void* contexto) {
