@@ -1,0 +1,278 @@
+// cb-contrato: writes the host contract (docs/CONTRATO.md) from the module's own data: the descriptors as
+// they registered themselves, the table of functions beside the menus and the message catalogue. Which fields
+// the result file leaves out or shows as '*' is not declared anywhere: it is found by running the end of a
+// call over a store with every field set and reading the file it writes.
+//
+//   cb-contrato                 the contract on standard output
+//   cb-contrato --write FILE    the contract into FILE
+
+#include "host/Host.h"
+#include "menus/Contrato.h"
+#include "protocol/Tabelatrn.h"
+#include "vortasim.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using Campos = std::set<int>;
+
+constexpr int kCampoOperacao = 10158;
+
+struct Mascaras {
+    Campos ausentes;   // cleared by the module before the file is written
+    Campos asteriscos; // written as '*', one per byte
+};
+
+// Every field from 1 to 65534 set, one call ended: what the host's file then shows of each.
+Mascaras SondaArquivoResultado() {
+    Mascaras m;
+    QTemporaryDir dir;
+    if (!dir.isValid()) return m;
+    qputenv("CB_HOST_DIR", QFile::encodeName(dir.path()));
+    VortaSimReinicia();
+    host::InicioDeChamada(false);
+    constexpr int kUltimo = CAMPOTRN_IGNORADO - 1;
+    for (int campo = 1; campo <= kUltimo; ++campo)
+        host::GravaCampoBytes(campo, 0, "12");
+    host::FimDeChamada();
+    QFile arquivo(QDir(dir.path()).filePath(QStringLiteral(VORTASIM_ARQUIVO_RESULTADO)));
+    std::map<int, std::string> vistos;
+    if (arquivo.open(QIODevice::ReadOnly)) {
+        while (!arquivo.atEnd()) {
+            const QByteArray linha = arquivo.readLine().trimmed();
+            const qsizetype ponto = linha.indexOf('.');
+            const qsizetype igual = linha.indexOf('=');
+            if (ponto <= 0 || igual < ponto) continue;
+            vistos[linha.left(ponto).toInt()] = linha.mid(igual + 1).toStdString();
+        }
+    }
+    for (int campo = 1; campo <= kUltimo; ++campo) {
+        const auto v = vistos.find(campo);
+        if (v == vistos.end())
+            m.ausentes.insert(campo);
+        else if (v->second == "**")
+            m.asteriscos.insert(campo);
+    }
+    VortaSimReinicia();
+    return m;
+}
+
+std::string Lista(const Campos& campos) {
+    if (campos.empty()) return "none";
+    std::string s;
+    for (const int c : campos)
+        s += (s.empty() ? "" : ", ") + std::to_string(c);
+    return s;
+}
+
+std::string Lista(const std::vector<int>& campos) {
+    return Lista(Campos(campos.begin(), campos.end()));
+}
+
+// A Markdown code span that holds any text, backticks and blanks included.
+std::string Codigo(std::string_view texto) {
+    const std::string cerca = texto.find('`') == std::string_view::npos ? "`" : "`` ";
+    const std::string fim = cerca == "`" ? "`" : " ``";
+    return cerca + std::string(texto) + fim;
+}
+
+std::string Entrada(const TCampoTrn& e) {
+    std::string s;
+    if (e.Campo == 0) {
+        // Module variables are empty until a dialog fills them: the name of the variable is in the table.
+        s = e.Texto == nullptr ? "\"\"" : Codigo("\"" + std::string(e.Texto) + "\"");
+        if (e.Texto != nullptr && e.Texto[0] == '\0') s = "\"\" (constant or module variable)";
+    } else {
+        s = std::to_string(e.Campo);
+        if (e.Ocorrencia != 0 && e.Bloco == 0) s += "." + std::to_string(e.Ocorrencia);
+        if (e.Texto != nullptr) s = Codigo(e.Texto) + " " + s;
+    }
+    if (e.Formato != 0) s += " fmt " + std::to_string(e.Formato);
+    if (e.Separador != 0) s += " sep " + std::to_string(e.Separador);
+    return s;
+}
+
+// The entries in the order they go, a per-document block as [ ... ] after its head.
+std::string Entradas(const TTabelaTrn& t) {
+    std::string s;
+    int restantesBloco = 0;
+    for (const TCampoTrn& e : t.Campos) {
+        if (e.Campo == CAMPOTRN_IGNORADO) continue;
+        if (!s.empty()) s += restantesBloco > 0 && s.back() == '[' ? "" : ", ";
+        if (e.Bloco > 0) {
+            s += Entrada(e) + " (documents) [";
+            restantesBloco = e.Bloco;
+            continue;
+        }
+        s += Entrada(e);
+        if (restantesBloco > 0 && --restantesBloco == 0) s += "] per document";
+    }
+    return s;
+}
+
+Campos CamposEnviados(const TTabelaTrn& t) {
+    Campos c;
+    for (const TCampoTrn& e : t.Campos)
+        if (e.Campo != 0 && e.Campo != CAMPOTRN_IGNORADO) c.insert(e.Campo);
+    return c;
+}
+
+std::string Ancora(std::string_view nome) {
+    std::string a;
+    for (const char ch : nome)
+        if (std::isalnum(static_cast<unsigned char>(ch))) a += static_cast<char>(std::tolower(ch));
+    return a;
+}
+
+struct Gerador {
+    std::ostringstream o;
+    std::map<std::string, const TTabelaTrn*> descritores;
+    std::set<std::string> usados;
+    Mascaras mascaras;
+    int erros = 0;
+
+    const TTabelaTrn* Descritor(const char* nome) {
+        const auto d = descritores.find(nome);
+        if (d != descritores.end()) return d->second;
+        std::fprintf(stderr, "cb-contrato: no descriptor registered as %s\n", nome);
+        ++erros;
+        return nullptr;
+    }
+
+    void Resultados(const std::vector<contrato::Resultado>& resultados) {
+        if (resultados.empty()) return;
+        o << "\n| 1009 | 1027 | Catalogue name |\n|---|---|---|\n";
+        for (const auto& r : resultados) {
+            if (r.texto == nullptr)
+                o << "| the bank's code | the bank's text | |\n";
+            else
+                o << "| " << r.codigo << " | " << Codigo(r.texto) << " | " << r.nome << " |\n";
+        }
+    }
+
+    Campos Pedidos(const std::vector<contrato::Pedido>& pedidos) {
+        Campos enviados;
+        if (pedidos.empty()) return enviados;
+        o << "\n| Request | Transaction | Indicator | 10158 |\n|---|---|---|---|\n";
+        for (const auto& p : pedidos) {
+            const TTabelaTrn* t = Descritor(p.descritor);
+            if (t == nullptr) continue;
+            usados.insert(p.descritor);
+            const Campos c = CamposEnviados(*t);
+            enviados.insert(c.begin(), c.end());
+            // The table states the operation code exactly for the requests that carry one.
+            if (c.contains(kCampoOperacao) != (p.operacao != nullptr)) {
+                std::fprintf(stderr,
+                             "cb-contrato: %s %s field %d but the table %s an operation code for it\n",
+                             p.descritor, p.operacao ? "sends no" : "sends", kCampoOperacao,
+                             p.operacao ? "gives" : "gives no");
+                ++erros;
+            }
+            o << "| [" << p.descritor << "](#" << Ancora(p.descritor) << ") | " << t->CodigoTransacao << " | "
+              << t->Indicador << " | " << (p.operacao ? Codigo(p.operacao) : "not sent") << " |\n";
+        }
+        return enviados;
+    }
+
+    void Funcao(const contrato::Funcao& f, const Campos& comuns) {
+        o << "\n### " << f.caminho << "\n\nCall: " << Codigo(f.chamada) << ".\n";
+        const Campos enviados = Pedidos(f.pedidos);
+        const Campos gravados(f.gravados.begin(), f.gravados.end());
+        Campos doHost;
+        for (const int c : f.lidos)
+            if (!gravados.contains(c) && !comuns.contains(c)) doHost.insert(c);
+        o << "\nReads: " << Lista(f.lidos)
+          << ".\n\nOf them, written by no step of this function (the host, or a "
+          << "reply, puts them there): " << Lista(doHost) << ".\n\nWrites: " << Lista(f.gravados) << ".\n";
+        Resultados(f.resultados);
+        Campos tocados = enviados;
+        tocados.insert(f.lidos.begin(), f.lidos.end());
+        tocados.insert(gravados.begin(), gravados.end());
+        Campos ausentes, asteriscos;
+        for (const int c : tocados) {
+            if (mascaras.ausentes.contains(c)) ausentes.insert(c);
+            if (mascaras.asteriscos.contains(c)) asteriscos.insert(c);
+        }
+        o << "\nIn the result file: never " << Lista(ausentes) << "; as `*` " << Lista(asteriscos) << ".\n";
+    }
+
+    void Escreve() {
+        for (const auto& r : Tabelatrn::Registrados())
+            descritores.emplace(r.nome, r.descritor);
+        mascaras = SondaArquivoResultado();
+
+        o << "# The host contract\n\n"
+             "Written by `cb-contrato` (tools/contrato) from the module's own data: the request descriptors "
+             "as "
+             "they register themselves, the table of functions in src/menus/Contrato.cpp and the message "
+             "catalogue. Do not edit it: change those and run `cmake --build build --target contrato`, which "
+             "rewrites this file. The test `contrato` fails while the file differs from what the program "
+             "writes.\n\n"
+             "Fields are host field numbers; `12.3` is occurrence 3 of field 12. \"Reads\" and \"Writes\" "
+             "are the "
+             "fields the function's own dialogs read and write through the host layer; every written field "
+             "stays in the host's store, and so in the result file, unless listed below.\n\n"
+             "## The result file\n\n"
+             "Every call ends with one result file. Before it is written the module clears "
+          << Lista(mascaras.ausentes) << ": they never reach it. The file shows these as `*`, one per byte: "
+          << Lista(mascaras.asteriscos) << ".\n\n## Every call\n";
+        const contrato::Funcao& comum = contrato::Comum();
+        Funcao(comum, {});
+        const Campos comuns(comum.gravados.begin(), comum.gravados.end());
+
+        o << "\n## Functions\n";
+        for (const auto& f : contrato::Funcoes())
+            Funcao(f, comuns);
+
+        o << "\n## Requests\n\nEvery descriptor of the module, by the name it registered, with its fields in "
+             "the "
+             "order they are sent. A quoted text before a field is its prefix; a quoted text alone is a "
+             "constant; `fmt` and `sep` are the entry's format and separator; a block's head field holds the "
+             "number of documents and the block's entries go once per document.\n";
+        for (const auto& [nome, t] : descritores) {
+            o << "\n### " << nome << "\n\nTransaction " << t->CodigoTransacao << ", indicator "
+              << t->Indicador << (usados.contains(nome) ? "" : "; named by no function above") << ".\n\n"
+              << Entradas(*t) << "\n";
+        }
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const char* destino = nullptr;
+    if (argc == 3 && std::strcmp(argv[1], "--write") == 0) {
+        destino = argv[2];
+    } else if (argc != 1) {
+        std::fprintf(stderr, "usage: cb-contrato [--write FILE]\n");
+        return 2;
+    }
+    Gerador g;
+    g.Escreve();
+    if (g.erros > 0) return 1;
+    const std::string texto = g.o.str();
+    if (destino == nullptr) {
+        std::fwrite(texto.data(), 1, texto.size(), stdout);
+        return 0;
+    }
+    QFile arquivo(QFile::decodeName(destino));
+    if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        arquivo.write(texto.data(), static_cast<qint64>(texto.size())) != static_cast<qint64>(texto.size())) {
+        std::fprintf(stderr, "cb-contrato: cannot write %s\n", destino);
+        return 1;
+    }
+    return 0;
+}
