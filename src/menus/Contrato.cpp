@@ -3,10 +3,7 @@
 #include "resources/Mensagens.h"
 
 // The catalogue constant by name and text, so that the contract shows which one it is.
-#define CB_TEXTO(codigo, nome)                                                                               \
-    Resultado {                                                                                              \
-        codigo, #nome, msg::nome                                                                             \
-    }
+#define CB_TEXTO(codigo, nome) (Resultado{codigo, #nome, msg::nome})
 
 namespace contrato {
 
@@ -23,8 +20,8 @@ const Funcao& Comum() {
     static const Funcao comum{
         "(toda chamada)",
         "ExecutaGenerico, ExecutaFuncaoADM",
-        // The parameter load of a group, which most menu options run before their dialog opens.
-        // and the security-device query of the functions that may ask for a token.
+        // The parameter load of a group, which most menu options run before their dialog opens, and the
+        // security-device query of the functions that may ask for a token.
         {{"Cargaparametropagto::TrnConsultaCargaParamentros", "00"},
          {"Tabelatrn::TrnConsultaDispositivoSegurancaToken", nullptr}},
         {1003,  1009,  1027,  1040,  1041,  1356,  10102, 10104, 10107, 10108,

@@ -92,9 +92,7 @@ std::string Codigo(std::string_view texto) {
 std::string Entrada(const TCampoTrn& e) {
     std::string s;
     if (e.Campo == 0) {
-        // Module variables are empty until a dialog fills them: the name of the variable is in the table.
-        s = e.Texto == nullptr ? "\"\"" : Codigo("\"" + std::string(e.Texto) + "\"");
-        if (e.Texto != nullptr && e.Texto[0] == '\0') s = "\"\" (constant or module variable)";
+        s = Codigo("\"" + std::string(e.Texto == nullptr ? "" : e.Texto) + "\"");
     } else {
         s = std::to_string(e.Campo);
         if (e.Ocorrencia != 0 && e.Bloco == 0) s += "." + std::to_string(e.Ocorrencia);
@@ -133,7 +131,8 @@ Campos CamposEnviados(const TTabelaTrn& t) {
 std::string Ancora(std::string_view nome) {
     std::string a;
     for (const char ch : nome)
-        if (std::isalnum(static_cast<unsigned char>(ch))) a += static_cast<char>(std::tolower(ch));
+        if (std::isalnum(static_cast<unsigned char>(ch)) || ch == '_')
+            a += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     return a;
 }
 
@@ -215,19 +214,17 @@ struct Gerador {
         mascaras = SondaArquivoResultado();
 
         o << "# The host contract\n\n"
-             "Written by `cb-contrato` (tools/contrato) from the module's own data: the request descriptors "
-             "as "
-             "they register themselves, the table of functions in src/menus/Contrato.cpp and the message "
-             "catalogue. Do not edit it: change those and run `cmake --build build --target contrato`, which "
-             "rewrites this file. The test `contrato` fails while the file differs from what the program "
-             "writes.\n\n"
-             "Fields are host field numbers; `12.3` is occurrence 3 of field 12. \"Reads\" and \"Writes\" "
-             "are the "
-             "fields the function's own dialogs read and write through the host layer; every written field "
-             "stays in the host's store, and so in the result file, unless listed below.\n\n"
-             "## The result file\n\n"
-             "Every call ends with one result file. Before it is written the module clears "
-          << Lista(mascaras.ausentes) << ": they never reach it. The file shows these as `*`, one per byte: "
+             "Written by `cb-contrato` (tools/contrato) from the module's own data: the request "
+             "descriptors as they register themselves, the table of functions in "
+             "src/menus/Contrato.cpp and the message catalogue. Do not edit it: change those and run "
+             "`cmake --build build --target contrato`, which rewrites this file. The test `contrato` "
+             "fails while the file differs from what the program writes.\n\nFields are host field "
+             "numbers; `12.3` is occurrence 3 of field 12. \"Reads\" and \"Writes\" are the fields "
+             "the function's own dialogs read and write through the host layer; every written field "
+             "stays in the host's store, and so in the result file, unless listed below.\n\n## The "
+             "result file\n\nEvery call ends with one result file. Before it is written the module "
+             "clears ";
+        o << Lista(mascaras.ausentes) << ": they never reach it. The file shows these as `*`, one per byte: "
           << Lista(mascaras.asteriscos) << ".\n\n## Every call\n";
         const contrato::Funcao& comum = contrato::Comum();
         Funcao(comum, {});
@@ -237,11 +234,12 @@ struct Gerador {
         for (const auto& f : contrato::Funcoes())
             Funcao(f, comuns);
 
-        o << "\n## Requests\n\nEvery descriptor of the module, by the name it registered, with its fields in "
-             "the "
-             "order they are sent. A quoted text before a field is its prefix; a quoted text alone is a "
-             "constant; `fmt` and `sep` are the entry's format and separator; a block's head field holds the "
-             "number of documents and the block's entries go once per document.\n";
+        o << "\n## Requests\n\n"
+             "Every descriptor of the module, by the name it registered, with its fields in the order "
+             "they are sent. A quoted text before a field is its prefix; a quoted text alone is a "
+             "constant (empty: an empty constant, or a module variable the dialog fills before it "
+             "sends); `fmt` and `sep` are the entry's format and separator; a block's head field "
+             "holds the number of documents and the block's entries go once per document.\n";
         for (const auto& [nome, t] : descritores) {
             o << "\n### " << nome << "\n\nTransaction " << t->CodigoTransacao << ", indicator "
               << t->Indicador << (usados.contains(nome) ? "" : "; named by no function above") << ".\n\n"
