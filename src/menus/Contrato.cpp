@@ -10,7 +10,7 @@ namespace contrato {
 namespace {
 
 // The bank's reply: its code in 1009 and its text in 1027, as they came.
-constexpr Resultado kRespostaBanco{"(banco)", nullptr, nullptr};
+constexpr Resultado kRespostaBanco{"(bank)", nullptr, nullptr};
 const Resultado kCancelada = CB_TEXTO("FF", ErroOperacaoCancelada);
 const Resultado kFinalizado = CB_TEXTO("FF", ErroFinalizadoOper);
 
@@ -18,7 +18,7 @@ const Resultado kFinalizado = CB_TEXTO("FF", ErroFinalizadoOper);
 
 const Funcao& Comum() {
     static const Funcao comum{
-        "(toda chamada)",
+        "(every call)",
         "ExecutaGenerico, ExecutaFuncaoADM",
         // The parameter load of a group, which most menu options run before their dialog opens, and the
         // security-device query of the functions that may ask for a token.
@@ -85,7 +85,7 @@ const std::vector<Funcao>& Funcoes() {
          "ExecutaGenerico 0",
          {{"Consultafiliaisrecargalumo::TrnConsultaFiliais", nullptr},
           {"Consultavaloresrecargalumo::TrnConsultaValores", nullptr},
-          {"Recargadinheirolumo::TrnRecargaDinheiro", "11"},
+          {"Recargadinheirolumo::TrnRecargaDinheiro", nullptr},
           {"Recargatefdebitolumo::TrnRecargaTEFDebito", nullptr}},
          {1003, 1009, 1027, 1038, 1039, 1090, 1254, 1256, 10103, 10158, 10323},
          {1003, 1009, 1027,  1038,  1039,  1090,  1122,  1205,  1253,  1254,
@@ -218,7 +218,7 @@ const std::vector<Funcao>& Funcoes() {
          {1009, 1027, 1038, 1039, 1283, 1284, 10103, 10104, 10112, 10134, 10146, 10154, 10158, 10229, 10298,
           10340, 10527},
          {kCancelada, kFinalizado}},
-        {"(pagamento pendente em 20036)",
+        {"(a pending payment: mode 16, or field 20036 set)",
          "ExecutaGenerico 16",
          {{"Continuarpagamento::TrnContinuarPagamento", "31"}},
          {1009, 20036},
@@ -249,7 +249,7 @@ const std::vector<Funcao>& Funcoes() {
          {1009, 1027, 10158},
          {1009, 1027, 10102, 10103, 10134, 10158},
          {}},
-        {"Opções Administrativas > 1 Operações Bancárias > 1 Pagamentos > 1 Pagto. Contas (cancelamento)",
+        {"Opções Administrativas > 1 Operações Bancárias > 1 Pagamentos > 1 Pagto. Contas (cancellation mode)",
          "ExecutaFuncaoADM 1",
          {{"Cancgenericolumo::TrnConsultaCancelamentoGenerico", "36"},
           {"Cancgenericolumo::TrnCancelamentoGenerico", "53"},
@@ -262,7 +262,7 @@ const std::vector<Funcao>& Funcoes() {
          {1009, 1013, 1020, 1027, 1040, 1041, 10112, 10134, 10404, 20010},
          {1003, 1013, 1020, 1037, 10102, 10107, 10112, 10148, 10158, 10167, 10168, 10169, 10236, 10237},
          {kCancelada}},
-        {"Opções Administrativas > 1 Operações Bancárias > 1 Pagamentos > 5 Pagto. Rede (cancelamento)",
+        {"Opções Administrativas > 1 Operações Bancárias > 1 Pagamentos > 5 Pagto. Rede (cancellation mode)",
          "ExecutaFuncaoADM 1",
          {{"Cancdinheiroredelumo::TrnCancelamentoDinheiro", "48"},
           {"Cancdebitoredelumo::TrnCancelamentoDebito", "50"},
@@ -270,7 +270,7 @@ const std::vector<Funcao>& Funcoes() {
          {1020, 1503, 10404},
          {1013, 1020, 1503, 10102, 10148, 10158},
          {}},
-        {"Opções Administrativas > 1 Operações Bancárias > 1 Pagamentos > 4 Pagto. Diversos (cancelamento)",
+        {"Opções Administrativas > 1 Operações Bancárias > 1 Pagamentos > 4 Pagto. Diversos (cancellation mode)",
          "ExecutaFuncaoADM 1",
          {{"Cancelamentopagamentodiversosgrupo4_din::TrnCancelamentoDinheiro", "48"},
           {"Cancelamentopagamentodiversosgrupo4_cheque::TrnCancelamentoCheque", "49"},
@@ -278,20 +278,20 @@ const std::vector<Funcao>& Funcoes() {
          {1006, 1007, 1258, 10232},
          {1006, 1007, 1258, 10154, 10158},
          {kCancelada}},
-        {"Opções Administrativas > 1 Operações Bancárias > 3 Depósitos (cancelamento)",
+        {"Opções Administrativas > 1 Operações Bancárias > 3 Depósitos (cancellation mode)",
          "ExecutaFuncaoADM 1",
          {{"Cancelamentodeposito::TrnCancelamentoDeposito", "31"}},
          {},
          {10102, 10158, 10189},
          {}},
-        {"Opções Administrativas > 1 Operações Bancárias > 4 Saque (cancelamento)",
+        {"Opções Administrativas > 1 Operações Bancárias > 4 Saque (cancellation mode)",
          "ExecutaFuncaoADM 1",
          {{"Tabelatrn::TrnCancelamentoSaqueChequeReciboCartMag", "21"},
           {"Cancelamentosaquebeneficioinss::TrnCancelamentoSaqueINSS", "17"}},
          {10102},
          {10102, 10103, 10112, 10158, 10212},
          {kCancelada}},
-        {"(restabelecimento de limite, sem operador)",
+        {"(credit-limit restoration batch, no operator)",
          "ExecutaFuncaoADM 9",
          {{"Restabelecelimitelumo::TrnRestabeleceLimite", nullptr},
           {"Cancelamentorestabelecelimitelumo::TrnRestabeleceLimite", nullptr}},

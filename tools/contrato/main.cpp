@@ -187,7 +187,8 @@ struct Gerador {
     }
 
     void Funcao(const contrato::Funcao& f, const Campos& comuns) {
-        o << "\n### " << f.caminho << "\n\nCall: " << Codigo(f.chamada) << ".\n";
+        if (&f != &contrato::Comum()) o << "\n### " << f.caminho << "\n";
+        o << "\nCall: " << Codigo(f.chamada) << ".\n";
         const Campos enviados = Pedidos(f.pedidos);
         const Campos gravados(f.gravados.begin(), f.gravados.end());
         Campos doHost;
