@@ -249,7 +249,8 @@ const std::vector<Funcao>& Funcoes() {
          {1009, 1027, 10158},
          {1009, 1027, 10102, 10103, 10134, 10158},
          {}},
-        {"Opções Administrativas > 1 Operações Bancárias > 1 Pagamentos > 1 Pagto. Contas (cancellation mode)",
+        {"Opções Administrativas > 1 Operações Bancárias > "
+         "1 Pagamentos > 1 Pagto. Contas (cancellation mode)",
          "ExecutaFuncaoADM 1",
          {{"Cancgenericolumo::TrnConsultaCancelamentoGenerico", "36"},
           {"Cancgenericolumo::TrnCancelamentoGenerico", "53"},
@@ -262,7 +263,8 @@ const std::vector<Funcao>& Funcoes() {
          {1009, 1013, 1020, 1027, 1040, 1041, 10112, 10134, 10404, 20010},
          {1003, 1013, 1020, 1037, 10102, 10107, 10112, 10148, 10158, 10167, 10168, 10169, 10236, 10237},
          {kCancelada}},
-        {"Opções Administrativas > 1 Operações Bancárias > 1 Pagamentos > 5 Pagto. Rede (cancellation mode)",
+        {"Opções Administrativas > 1 Operações Bancárias > "
+         "1 Pagamentos > 5 Pagto. Rede (cancellation mode)",
          "ExecutaFuncaoADM 1",
          {{"Cancdinheiroredelumo::TrnCancelamentoDinheiro", "48"},
           {"Cancdebitoredelumo::TrnCancelamentoDebito", "50"},
@@ -270,7 +272,8 @@ const std::vector<Funcao>& Funcoes() {
          {1020, 1503, 10404},
          {1013, 1020, 1503, 10102, 10148, 10158},
          {}},
-        {"Opções Administrativas > 1 Operações Bancárias > 1 Pagamentos > 4 Pagto. Diversos (cancellation mode)",
+        {"Opções Administrativas > 1 Operações Bancárias > "
+         "1 Pagamentos > 4 Pagto. Diversos (cancellation mode)",
          "ExecutaFuncaoADM 1",
          {{"Cancelamentopagamentodiversosgrupo4_din::TrnCancelamentoDinheiro", "48"},
           {"Cancelamentopagamentodiversosgrupo4_cheque::TrnCancelamentoCheque", "49"},
@@ -278,13 +281,15 @@ const std::vector<Funcao>& Funcoes() {
          {1006, 1007, 1258, 10232},
          {1006, 1007, 1258, 10154, 10158},
          {kCancelada}},
-        {"Opções Administrativas > 1 Operações Bancárias > 3 Depósitos (cancellation mode)",
+        {"Opções Administrativas > 1 Operações Bancárias > "
+         "3 Depósitos (cancellation mode)",
          "ExecutaFuncaoADM 1",
          {{"Cancelamentodeposito::TrnCancelamentoDeposito", "31"}},
          {},
          {10102, 10158, 10189},
          {}},
-        {"Opções Administrativas > 1 Operações Bancárias > 4 Saque (cancellation mode)",
+        {"Opções Administrativas > 1 Operações Bancárias > "
+         "4 Saque (cancellation mode)",
          "ExecutaFuncaoADM 1",
          {{"Tabelatrn::TrnCancelamentoSaqueChequeReciboCartMag", "21"},
           {"Cancelamentosaquebeneficioinss::TrnCancelamentoSaqueINSS", "17"}},
