@@ -9,8 +9,9 @@ namespace contrato {
 
 namespace {
 
-// The bank's reply: its code in 1009 and its text in 1027, as they came.
+// The bank's reply: its code in 1009 and its text in 1027, as they came; and no reply at all.
 constexpr Resultado kRespostaBanco{"(bank)", nullptr, nullptr};
+constexpr Resultado kSemResposta{"255", nullptr, nullptr};
 const Resultado kCancelada = CB_TEXTO("FF", ErroOperacaoCancelada);
 const Resultado kFinalizado = CB_TEXTO("FF", ErroFinalizadoOper);
 
@@ -30,12 +31,13 @@ const Funcao& Comum() {
         {1003,  1009,  1027,  1251,  10102, 10103, 10104, 10107, 10109, 10112, 10146, 10154,
          10158, 10217, 10218, 10227, 10232, 10236, 10243, 10261, 10262, 10264, 10275, 10290,
          10313, 10314, 10315, 10401, 10404, 10439, 10447, 10527, 10544, 20001, 20003},
-        {kRespostaBanco, kFinalizado, kCancelada, CB_TEXTO("FF", MsgOperacaoNaoConfirmadaPinpad),
-         CB_TEXTO("255", ErroFinalizadoOper), CB_TEXTO("255", MsgInterfaceIndisponivel),
-         CB_TEXTO("255", MsgErroInesperado), CB_TEXTO("255", ErroCriaFormulario),
-         CB_TEXTO("255", MsgTransacaoNaoHabilitada), CB_TEXTO("255", ErroBancoInvalido),
-         CB_TEXTO("255", MsgParametrosIndefinidos), CB_TEXTO("255", MSG_FALHA_MODULO),
-         CB_TEXTO("FF", MSG_CARTAO_INVALIDO), CB_TEXTO("FF", MSG_FALTA_PIN_TRN)},
+        {kRespostaBanco, kSemResposta, kFinalizado, kCancelada,
+         CB_TEXTO("FF", MsgOperacaoNaoConfirmadaPinpad), CB_TEXTO("255", ErroFinalizadoOper),
+         CB_TEXTO("255", MsgInterfaceIndisponivel), CB_TEXTO("255", MsgErroInesperado),
+         CB_TEXTO("255", ErroCriaFormulario), CB_TEXTO("255", MsgTransacaoNaoHabilitada),
+         CB_TEXTO("255", ErroBancoInvalido), CB_TEXTO("255", MsgParametrosIndefinidos),
+         CB_TEXTO("255", MSG_FALHA_MODULO), CB_TEXTO("FF", MSG_CARTAO_INVALIDO),
+         CB_TEXTO("FF", MSG_FALTA_PIN_TRN)},
     };
     return comum;
 }

@@ -17,8 +17,8 @@ struct Pedido {
 };
 
 struct Resultado {
-    const char* codigo; // field 1009
-    const char* nome;   // catalogue name of the text left in field 1027; nullptr: the bank's own text
+    const char* codigo; // field 1009; "(bank)": the bank's own code
+    const char* nome;   // catalogue name of the text left in field 1027; nullptr: not the module's text
     const char* texto;
 };
 

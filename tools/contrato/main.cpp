@@ -155,8 +155,10 @@ struct Gerador {
         if (resultados.empty()) return;
         o << "\n| 1009 | 1027 | Catalogue name |\n|---|---|---|\n";
         for (const auto& r : resultados) {
-            if (r.texto == nullptr)
+            if (r.texto == nullptr && r.nome == nullptr && std::string_view(r.codigo) == "(bank)")
                 o << "| the bank's code | the bank's text | |\n";
+            else if (r.texto == nullptr)
+                o << "| " << r.codigo << " | the reason the host's authorisation gives | |\n";
             else
                 o << "| " << r.codigo << " | " << Codigo(r.texto) << " | " << r.nome << " |\n";
         }
