@@ -96,7 +96,7 @@ std::string Entrada(const TCampoTrn& e) {
     } else {
         s = std::to_string(e.Campo);
         if (e.Ocorrencia != 0 && e.Bloco == 0) s += "." + std::to_string(e.Ocorrencia);
-        if (e.Texto != nullptr) s = Codigo(e.Texto) + " " + s;
+        if (e.Texto != nullptr) s = Codigo("\"" + std::string(e.Texto) + "\"") + " " + s;
     }
     if (e.Formato != 0) s += " fmt " + std::to_string(e.Formato);
     if (e.Separador != 0) s += " sep " + std::to_string(e.Separador);
