@@ -22,8 +22,15 @@ struct Resultado {
     const char* texto;
 };
 
+// One step of a menu path: the option's number and caption; number 0 for the first menu's title, or for a
+// call that opens no menu.
+struct Opcao {
+    int numero;
+    const char* texto;
+};
+
 struct Funcao {
-    const char* caminho; // menu captions from the first menu of the call, " > " between them
+    std::vector<Opcao> caminho;
     const char* chamada; // entry point and mode
     std::vector<Pedido> pedidos;
     std::vector<int> lidos;    // host fields the function's own dialogs read

@@ -82,6 +82,16 @@ std::string Lista(const std::vector<int>& campos) {
     return Lista(Campos(campos.begin(), campos.end()));
 }
 
+std::string Caminho(const std::vector<contrato::Opcao>& caminho) {
+    std::string s;
+    for (const auto& [numero, texto] : caminho) {
+        if (!s.empty()) s += " > ";
+        if (numero > 0) s += std::to_string(numero) + " ";
+        s += texto;
+    }
+    return s;
+}
+
 // A Markdown code span that holds any text, backticks and blanks included.
 std::string Codigo(std::string_view texto) {
     const std::string cerca = texto.find('`') == std::string_view::npos ? "`" : "`` ";
@@ -189,7 +199,7 @@ struct Gerador {
     }
 
     void Funcao(const contrato::Funcao& f, const Campos& comuns) {
-        if (&f != &contrato::Comum()) o << "\n### " << f.caminho << "\n";
+        if (&f != &contrato::Comum()) o << "\n### " << Caminho(f.caminho) << "\n";
         o << "\nCall: " << Codigo(f.chamada) << ".\n";
         const Campos enviados = Pedidos(f.pedidos);
         const Campos gravados(f.gravados.begin(), f.gravados.end());
