@@ -1,5 +1,5 @@
 # Fails, with the differences, when the committed contract is not what cb-contrato writes now.
-execute_process(COMMAND ${GERADOR} --write ${SAIDA} RESULT_VARIABLE rc)
+execute_process(COMMAND ${GERADOR} --fontes ${FONTES} --write ${SAIDA} RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "cb-contrato failed (${rc})")
 endif()

@@ -21,6 +21,16 @@ const Funcao& Comum() {
     static const Funcao comum{
         {{0, "(every call)"}},
         "ExecutaGenerico, ExecutaFuncaoADM",
+        "frame/Lumomain host/Host host/Pinpad frame/Cargaparametropagto frame/Menumodelolumo "
+        "frame/Passosmenu frame/Modelolumo frame/Trnmodelolumo frame/Cartao frame/Servicoscartao "
+        "frame/Contasaque frame/Coletacampocartao frame/Coletacampocseg frame/Consdispsegtoken "
+        "frame/Coletavalortrn frame/Coletacampocpf frame/Coletatipoconta "
+        "frame/Coletatipocontasaque frame/Coletadadoschequetrn frame/Coletadadoscircularbacentrn "
+        "frame/Cancelamentogrupo3trn frame/Trnmodeloemprestimo frame/Produto frame/Partes "
+        "frame/EdicaoValor protocol/Estado protocol/Formata protocol/ServicosRecarga "
+        "protocol/ServicosResposta protocol/Tabelatrn protocol/Tiposentradacheque "
+        "menus/Menuadmlumo menus/Menuconsultas menus/Menuoutrasfuncoes menus/Menupagamentos "
+        "menus/Selecionadorcbfininvest",
         // The parameter load of a group, which most menu options run before their dialog opens, and the
         // security-device query of the functions that may ask for a token.
         {{"Cargaparametropagto::TrnConsultaCargaParamentros", "00"},
@@ -49,6 +59,19 @@ const std::vector<Funcao>& Funcoes() {
     static const std::vector<Funcao> funcoes{
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {1, "Pagamentos"}, {1, "Pagto. Contas"}},
          "ExecutaGenerico 0",
+         "payment/Capturacodigobarras payment/Consultacodigobarras payment/Consultapagamento "
+         "payment/Capturavalortotalmodelo "
+         "payment/Coletacampocpfcnpjdadosadicionaisboletoregistrado "
+         "payment/Coletacpfcnpjdtnascimentopagador payment/Menuformaspagto "
+         "payment/Pagtoemcartaocontacbmodelo payment/Pagtoemcartaocredito "
+         "payment/Pagtoemcartaocreditocontacb payment/Pagtoemcartaocreditofininvest "
+         "payment/Pagtoemcartaodebito payment/Pagtoemcartaodebitocontacb "
+         "payment/Pagtoemcartaodebitofininvest payment/Pagtoemcheque "
+         "payment/Pagtoemchequefininvest payment/Pagtoemchequetrn payment/Pagtoemdinheiro "
+         "payment/Pagtoemdinheirofininvest payment/Pagtochequemultiplasformas "
+         "payment/Pagtodebitomultiplasformas payment/Pagtodinheiromultiplasformas "
+         "payment/Pagtogenericofininvestlumo payment/Pagtogenericolumo payment/Liquidacaocontas "
+         "payment/Estadocontas cash/Saquecartaomagneticopagamentocontas",
          {{"Consultacodigobarras::TrnConsultaCodigoBarras", "33"},
           {"Consultapagamento::TrnConsultaPagamento", "32"},
           {"Pagtoemdinheiro::TrnPagamentoDinheiro", "16"},
@@ -82,12 +105,20 @@ const std::vector<Funcao>& Funcoes() {
         // Both options of the Fininvest menu show that the transaction is not enabled.
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {1, "Pagamentos"}, {2, "Pag. Fininvest"}},
          "ExecutaGenerico 0",
+         "payment/Menufininvest frame/Indisponivel",
          {},
          {},
          {},
          {CB_TEXTO("255", MsgTransacaoNaoHabilitada)}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {1, "Pagamentos"}, {3, "Recarga Celular"}},
          "ExecutaGenerico 0",
+         "topup/Capturacelular topup/Consultafiliaisbradesco topup/Consultafiliaisgxs "
+         "topup/Consultafiliaishsbc topup/Consultafiliaisrecargalumo topup/Consultavaloresbradesco "
+         "topup/Consultavaloresgxs topup/Consultavaloreshsbc topup/Consultavaloresrecargalumo "
+         "topup/Formaspagtorecarga topup/Menucelmodelo topup/Menurecargacelular "
+         "topup/Recargadinheirolumo topup/Recargatefdebitolumo topup/Selecaocategorialumo "
+         "topup/Selecaocategoriamod topup/Selecaovalorcatalogo topup/Selecaovalorrecarga "
+         "topup/Trncelmodelo topup/Valorvariavelcelular",
          {{"Consultafiliaisrecargalumo::TrnConsultaFiliais", nullptr},
           {"Consultavaloresrecargalumo::TrnConsultaValores", nullptr},
           {"Recargadinheirolumo::TrnRecargaDinheiro", nullptr},
@@ -99,6 +130,10 @@ const std::vector<Funcao>& Funcoes() {
           CB_TEXTO("FF", MsgErroValoresRecargaFilialIndefinidos)}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {1, "Pagamentos"}, {4, "Pagto. Diversos"}, {1, msg::OpcaoDarfPreto}},
          "ExecutaGenerico 0",
+         "government/Menupagamentodiversosgrupo4 government/Menuformaspagtogrupo4 "
+         "government/Pagtogrupo4darf government/Pagtogrupo4trnvljuros "
+         "government/Pagtoemdinheirodarfpretogrupo4 government/Pagtoemchequedarfpretogrupo4 "
+         "government/Pagtoemchequegrupo4_trn government/Pagtoemcartaodebitodarfpretogrupo4",
          {{"Pagtoemdinheirodarfpretogrupo4::TrnPagamentoDinheiroDarfPreto", "20"},
           {"Pagtoemchequedarfpretogrupo4::TrnPagamentoChequeDarfPreto", "21"},
           {"Pagtoemchequegrupo4_trn::TrnPagamentoChequeDarfPreto", "21"},
@@ -108,6 +143,10 @@ const std::vector<Funcao>& Funcoes() {
          {}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {1, "Pagamentos"}, {4, "Pagto. Diversos"}, {2, msg::OpcaoDarfSimples}},
          "ExecutaGenerico 0",
+         "government/Menupagamentodiversosgrupo4 government/Menuformaspagtogrupo4 "
+         "government/Pagtogrupo4darf government/Pagtogrupo4trnvljuros "
+         "government/Pagtoemdinheirodarfsimplesgrupo4 government/Pagtoemchequedarfsimplesgrupo4 "
+         "government/Pagtoemchequegrupo4_trn government/Pagtoemcartaodebitodarfsimplesgrupo4",
          {{"Pagtoemdinheirodarfsimplesgrupo4::TrnPagamentoDinheiroDarfSimples", "24"},
           {"Pagtoemchequegrupo4_trn::TrnPagamentoChequeDarfSimples", "25"},
           {"Pagtoemcartaodebitodarfsimplesgrupo4::TrnPagamentoDebitoDarfSimples", "26"}},
@@ -116,6 +155,10 @@ const std::vector<Funcao>& Funcoes() {
          {}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {1, "Pagamentos"}, {4, "Pagto. Diversos"}, {3, msg::OpcaoGPS}},
          "ExecutaGenerico 0",
+         "government/Menupagamentodiversosgrupo4 government/Menuformaspagtogrupo4 "
+         "government/Pagtogrupo4gps government/Pagtogrupo4trnvljuros "
+         "government/Pagtoemdinheirogpsgrupo4 government/Pagtoemchequegpsgrupo4 "
+         "government/Pagtoemchequegrupo4_trn government/Pagtoemcartaodebitogpsgrupo4",
          {{"Pagtoemdinheirogpsgrupo4::TrnPagamentoDinheiroGPS", "28"},
           {"Pagtoemchequegpsgrupo4::TrnPagamentoChequeGPS", "29"},
           {"Pagtoemchequegrupo4_trn::TrnPagamentoChequeGPS", "29"},
@@ -125,6 +168,9 @@ const std::vector<Funcao>& Funcoes() {
          {}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {1, "Pagamentos"}, {5, "Pagto. Rede"}},
          "ExecutaGenerico 0",
+         "payment/Capturacodigobarras payment/Consultacodigobarras payment/Consultapagamento "
+         "payment/Menuformaspagto payment/Pagtoemdinheiro payment/Pagtoemcartaocredito "
+         "payment/Pagtoemcartaodebito payment/Liquidacaocontas payment/Estadocontas",
          {{"Consultacodigobarras::TrnConsultaCodigoBarras", "33"},
           {"Consultapagamento::TrnConsultaPagamento", "32"},
           {"Pagtoemdinheiro::TrnPagamentoDinheiro", "16"},
@@ -138,24 +184,33 @@ const std::vector<Funcao>& Funcoes() {
          {CB_TEXTO("FF", ErroRedenaopermitida)}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {2, "Consultas"}, {1, "Consulta Saldo"}},
          "ExecutaGenerico 0",
+         "queries/Menuconsultasaldo queries/Menumagneticodadosconta queries/Consultasaldocartao "
+         "queries/Consultasaldodadosconta queries/Consultaconta",
          {{"Tabelatrn::TrnConsultaSaldo", "14"}},
          {10102, 10109},
          {1283, 1284, 10134, 10158, 10163, 10290},
          {kCancelada}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {2, "Consultas"}, {2, "Consulta Extrato"}},
          "ExecutaGenerico 0",
+         "queries/Menuconsultaextrato queries/Menumagneticodadosconta "
+         "queries/Consultaextratocartao queries/Consultaextratodadosconta queries/Consultaconta",
          {{"Tabelatrn::TrnConsultaExtrato", "13"}},
          {10102, 10109},
          {1283, 1284, 10134, 10158, 10163, 10290},
          {kCancelada}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {2, "Consultas"}, {3, "Consl Benef INSS"}},
          "ExecutaGenerico 0",
+         "queries/Menuconsultabeneficioinss queries/Consultabeneficioinss "
+         "queries/Consultabeneficioinssagenciaconta queries/Consultabeneficioinssnb "
+         "queries/Consultabeneficioinssnit",
          {{"Tabelatrn::TrnConsultaBeneficioINSS", "11"}},
          {},
          {10102, 10158, 10167, 10290},
          {}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {3, "Depósitos"}, {1, msg::OpcaoDeposito}},
          "ExecutaGenerico 0",
+         "cash/Menudeposito cash/Depositodinheirocheque cash/Confirmacaodadosdeposito "
+         "cash/Coletadadoscheque",
          {{"Depositodinheirocheque::TrnConsultaDeposito", "15"},
           {"Depositodinheirocheque::TrnDeposito", "15"}},
          {1003, 1005, 10183, 10184, 10189, 20010, 20013},
@@ -164,6 +219,8 @@ const std::vector<Funcao>& Funcoes() {
          {CB_TEXTO("255", ErroSemDadosFavorecido)}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {3, "Depósitos"}, {2, msg::OpcaoDepositoIdentificado}},
          "ExecutaGenerico 0",
+         "cash/Menudeposito cash/Depositodinheirocheque cash/Depositodinheirochequeidentificado "
+         "cash/Confirmacaodadosdeposito cash/Coletadadoscheque",
          {{"Depositodinheirochequeidentificado::TrnConsultaDadosDepositoIdentificadoModalidade12", "32"},
           {"Depositodinheirochequeidentificado::TrnConsultaDadosDepositoIdentificadoModalidade34", "32"},
           {"Depositodinheirochequeidentificado::TrnDepositoIdentificado", "32"}},
@@ -173,30 +230,37 @@ const std::vector<Funcao>& Funcoes() {
          {CB_TEXTO("255", ErroSemDadosFavorecido)}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {4, "Saque"}, {1, msg::OpcaoBeneficioINSS}},
          "ExecutaGenerico 0",
+         "cash/Menusaque cash/Saquebeneficioinss",
          {{"Saquebeneficioinss::TrnSaqueINSS", "16"}},
          {},
          {10107, 10149, 10158},
          {kCancelada}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {4, "Saque"}, {2, msg::OpcaoSaqueCartaoMagnetico}},
          "ExecutaGenerico 0",
+         "cash/Menusaque cash/Saquecartaomagnetico",
          {{"Saquecartaomagnetico::TrnSaqueCartaoMag", "18"}},
          {},
          {10107, 10158},
          {kCancelada}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {4, "Saque"}, {3, msg::OpcaoSaqueCheque}},
          "ExecutaGenerico 0",
+         "cash/Menusaque cash/Saquecheque cash/Coletadadoscheque",
          {{"Saquecheque::TrnSaqueCheque", "19"}},
          {1005, 10184, 10189},
          {10107, 10158, 10163, 10164, 10165},
          {kCancelada}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {4, "Saque"}, {4, msg::OpcaoReciboRetirada}},
          "ExecutaGenerico 0",
+         "cash/Menusaque cash/Saquecomreciboretirada",
          {{"Saquecomreciboretirada::TrnSaqueReciboRetirada", "20"}},
          {},
          {1003, 10102, 10107, 10158},
          {kCancelada}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {5, "Empréstimos"}, {1, msg::OpcaoEmprestimoPreAprovado}},
          "ExecutaGenerico 0",
+         "loans/Menuemprestimos loans/Menumagneticodadoscontaemprestimo loans/Emprestimocartao "
+         "loans/Emprestimodadosconta loans/Consultaemprestimo loans/Simulaemprestimo "
+         "loans/Efetivaemprestimo loans/Imprimeconsultasimulacaoemprestimo",
          {{"Tabelatrn::TrnConsultaEmprestimo", "12"},
           {"Tabelatrn::TrnSimulaEmprestimo", "40"},
           {"Tabelatrn::TrnEfetivaEmprestimo", "41"}},
@@ -205,6 +269,10 @@ const std::vector<Funcao>& Funcoes() {
          {kFinalizado, kCancelada}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {5, "Empréstimos"}, {2, msg::OpcaoEmprestimoConsignado}},
          "ExecutaGenerico 0",
+         "loans/Menuemprestimos loans/Consultaemprestimoconsignado "
+         "loans/Consultapropostamaximaemprestimoconsignado loans/Simulaemprestimoconsignado "
+         "loans/Efetivaemprestimoconsignado loans/Simulaemprestimo "
+         "loans/Imprimeconsultasimulacaoemprestimo",
          {{"Tabelatrn::TrnConsultaEmprestimoConsignado", "42"},
           {"Tabelatrn::TrnConsultaPropostaMaximaEmprestimoConsignado", "43"},
           {"Tabelatrn::TrnSimulaEmprestimoConsignado", "44"},
@@ -214,6 +282,14 @@ const std::vector<Funcao>& Funcoes() {
          {kFinalizado}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {6, "Pague Fácil"}},
          "ExecutaGenerico 0",
+         "paguefacil/Capturasequenciamodelo paguefacil/Imprimepaguefacil "
+         "paguefacil/Menuconsultapaguefacil paguefacil/Menupagtogrupo6paguefacil "
+         "paguefacil/Pagtoemcartaodebitopaguefacilgrupo6 "
+         "paguefacil/Pagtoemdinheiropaguefacilgrupo6 paguefacil/Pagtogrupo6paguefacil "
+         "paguefacil/Paguefacilconsultaempresagrupo6 paguefacil/Paguefacilconsultaentradagrupo6 "
+         "paguefacil/Paguefacilconsultaprodutogrupo6 paguefacil/Paguefacilconsultasegmentogrupo6 "
+         "paguefacil/Paguefacilconsultaufgrupo6 paguefacil/Paguefacilconsultavaloresgrupo6 "
+         "paguefacil/Paguefacildadosconta",
          {{"Paguefacilconsultasegmentogrupo6::TrnConsultaSegmento", "1"},
           {"Paguefacilconsultaufgrupo6::TrnConsultaUF", "2"},
           {"Paguefacilconsultaempresagrupo6::TrnConsultaEmpresa", "3"},
@@ -228,24 +304,29 @@ const std::vector<Funcao>& Funcoes() {
          {kCancelada, kFinalizado}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {7, "Desbloqueio Cheques"}},
          "ExecutaGenerico 0",
+         "services/Consultadesbloqueiotalonariochequedadosconta "
+         "services/Efetivadesbloqueiotalonariocheque",
          {{"Tabelatrn::TrnConsultaDesbloqueioTalonario", "50"}, {"Tabelatrn::TrnDesbloqueioTalonario", "51"}},
          {1009, 10155},
          {10134, 10154, 10158, 10290},
          {}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {8, "Outras funções"}, {1, "Revalidação Senha Cartao INSS"}},
          "ExecutaGenerico 0",
+         "services/Revalidacaosenhainss",
          {{"Tabelatrn::TrnRevalidacaoSenhaCartaoINSS", "70"}},
          {},
          {10134, 10158, 10167, 10544},
          {}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {8, "Outras funções"}, {2, "Transferência entre Contas"}},
          "ExecutaGenerico 0",
+         "services/Consultatransferenciaentrecontas services/Efetivatransferenciacontas",
          {{"Tabelatrn::TrnConsultaTransferencia", "28"}, {"Tabelatrn::TrnEfetivaTransferencia", "29"}},
          {1009, 10102, 20036},
          {1003, 1009, 1027, 10149, 10158, 10163, 10164, 10290},
          {kCancelada, kFinalizado}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {8, "Outras funções"}, {3, "Demonstrativo Crédito Benefícios"}},
          "ExecutaGenerico 0",
+         "queries/Demonstrativocreditobeneficio queries/Consultadatasdemonstrativosdisponiveis",
          {{"Consultadatasdemonstrativosdisponiveis::TrnCnsDtDemDsp", "72"},
           {"Tabelatrn::TrnConsultaDemonstrativoCredBeneficios", "73"}},
          {1009, 1027},
@@ -253,12 +334,16 @@ const std::vector<Funcao>& Funcoes() {
          {kFinalizado}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {8, "Outras funções"}, {4, "Pedido de Cartão de Débito"}},
          "ExecutaGenerico 0",
+         "services/Pedidocartaodebito",
          {{"Tabelatrn::TrnPedido2aViaCartaoDebito", "71"}},
          {},
          {10102, 10158, 10203, 10341},
          {}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {8, "Outras funções"}, {5, "Cartão Pré-Pago"}, {1, msg::OpcaoSaque}},
          "ExecutaGenerico 0",
+         "prepaid/Menupagamentogrupo7cartaoprepago prepaid/Menuidentificacaoclientecartaoprepago "
+         "prepaid/Coletadadoscelulartrn prepaid/Consultaidentificacaoclientecartaoprepago "
+         "prepaid/Saquepagamentodiversosgrupo7_cartaoprepagolumo prepaid/Transacaocartaoprepago",
          {{"Tabelatrn::TrnConsIdCliSaqueCartaoPrePago", "10"},
           {"Saquepagamentodiversosgrupo7_cartaoprepagolumo::TrnSaqueCartaoPrePago", "11"}},
          {1009, 1027, 1038, 1039, 10104, 10154, 10229, 10298},
@@ -267,6 +352,9 @@ const std::vector<Funcao>& Funcoes() {
          {kCancelada, kFinalizado}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {8, "Outras funções"}, {5, "Cartão Pré-Pago"}, {2, msg::OpcaoDeposito}},
          "ExecutaGenerico 0",
+         "prepaid/Menupagamentogrupo7cartaoprepago prepaid/Menuidentificacaoclientecartaoprepago "
+         "prepaid/Coletadadoscelulartrn prepaid/Consultaidentificacaoclientecartaoprepago "
+         "prepaid/Depositotransferenciacartaoprepago prepaid/Transacaocartaoprepago",
          {{"Tabelatrn::TrnConsIdCliDepositoCartaoPrePago", "14"},
           {"Tabelatrn::TrnDepositoCartaoPrePago", "15"}},
          {1009, 1027, 1038, 1039, 10104, 10154, 10229, 10298},
@@ -275,12 +363,16 @@ const std::vector<Funcao>& Funcoes() {
          {kCancelada, kFinalizado}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {8, "Outras funções"}, {5, "Cartão Pré-Pago"}, {3, msg::OpcaoSaldo}},
          "ExecutaGenerico 0",
+         "prepaid/Menupagamentogrupo7cartaoprepago prepaid/Consultacartaoprepago "
+         "prepaid/Impressaoconsultacartaoprepago",
          {{"Tabelatrn::TrnConsultaSaldoCartaoPrePago", "12"}},
          {1003, 1007, 1038, 1039, 10154, 10229, 10298},
          {1009, 1027, 10112, 10154, 10158, 10298, 10527},
          {kCancelada}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {8, "Outras funções"}, {5, "Cartão Pré-Pago"}, {4, msg::OpcaoExtrato}},
          "ExecutaGenerico 0",
+         "prepaid/Menupagamentogrupo7cartaoprepago prepaid/Consultacartaoprepago "
+         "prepaid/Consultaextratocartaoprepago prepaid/Impressaoconsultacartaoprepago",
          {{"Tabelatrn::TrnConsultaExtratoCartaoPrePago", "13"}},
          {1003, 1007, 1038, 1039, 10154, 10229, 10298},
          {1009, 1027, 1283, 1284, 10112, 10154, 10158, 10298, 10527},
@@ -290,6 +382,9 @@ const std::vector<Funcao>& Funcoes() {
           {5, "Cartão Pré-Pago"},
           {5, msg::OpcaoTransferencia}},
          "ExecutaGenerico 0",
+         "prepaid/Menupagamentogrupo7cartaoprepago prepaid/Menuidentificacaoclientecartaoprepago "
+         "prepaid/Coletadadoscelulartrn prepaid/Consultatransferenciacartaoprepago "
+         "prepaid/Depositotransferenciacartaoprepago prepaid/Transacaocartaoprepago",
          {{"Consultatransferenciacartaoprepago::TrnConsultaDadosTransf", "16"},
           {"Tabelatrn::TrnTransferenciaCartaoPrePago", "17"}},
          {1009, 1027, 1038, 1039, 10104, 10154, 10229, 10298},
@@ -297,24 +392,29 @@ const std::vector<Funcao>& Funcoes() {
          {kCancelada, kFinalizado}},
         {{{0, "(a pending payment: mode 16, or field 20036 set)"}},
          "ExecutaGenerico 16",
+         "payment/Continuarpagamento",
          {{"Continuarpagamento::TrnContinuarPagamento", "31"}},
          {1009, 20036},
          {10102, 10112, 10158},
          {}},
         {{{0, "Opções Administrativas"}, {2, "Reimpressão"}},
          "ExecutaFuncaoADM 1",
+         "admin/Reimpressaolumo payment/Reimpressaofininvest payment/Reimpressaofininvesttrn",
          {{"Reimpressaolumo::TrnReimpressao", "65"}, {"Reimpressaofininvest::TrnReimpressaoFin", "76"}},
          {1027, 1040, 1041},
          {1112, 10102, 10148, 10158, 10167, 10168, 10216},
          {}},
         {{{0, "Opções Administrativas"}, {3, "Fechamento de Repasse"}},
          "ExecutaFuncaoADM 0",
+         "payment/Fechamentorepasse",
          {{"Fechamentorepasse::TrnFechamentoRepasse", "82"}},
          {1027, 1041, 20010},
          {1040, 1041, 1250, 1251, 1252, 10112, 10158},
          {}},
         {{{0, "Opções Administrativas"}, {4, "Abertura de Conta"}},
          "ExecutaFuncaoADM 0",
+         "services/Aberturaconta services/Consultadadoscadastraisdadosconta "
+         "services/Consultadadoscadastraisdadostitulares",
          {{"Tabelatrn::TrnConsultaDadosCadastrais", "10"}, {"Tabelatrn::TrnAberturaConta", "20"}},
          {1009, 1027, 10102, 10146, 10254},
          {1009,  1027,  1088,  1089,  1090,  1091,  1092,  1192,  10102, 10103, 10134,
@@ -322,12 +422,17 @@ const std::vector<Funcao>& Funcoes() {
          {kFinalizado}},
         {{{0, "Opções Administrativas"}, {5, "Manutenção Cesta Serviços"}},
          "ExecutaFuncaoADM 0",
+         "admin/Alteracaocestaservicos frame/Consultacestaservicos",
          {{"Tabelatrn::TrnConsultaCestaServicos", "74"}, {"Tabelatrn::TrnAlteracaoCestaServicos", "75"}},
          {1009, 1027, 10158},
          {1009, 1027, 10102, 10103, 10134, 10158},
          {}},
         {{{0, "Opções Administrativas"}, {1, "Operações Bancárias"}, {1, "Pagamentos"}, {1, "Pagto. Contas"}},
          "ExecutaFuncaoADM 1",
+         "payment/Menucancelamentolumo payment/Canccartaolumo payment/Cancchequelumo "
+         "payment/Canccreditolumo payment/Cancdebitolumo payment/Cancdinheirolumo "
+         "payment/Cancelamentotrnlumo payment/Cancgenericolumo "
+         "payment/Cancpagtoemcartaocontacbmodelo",
          {{"Cancgenericolumo::TrnConsultaCancelamentoGenerico", "36"},
           {"Cancgenericolumo::TrnCancelamentoGenerico", "53"},
           {"Cancdinheirolumo::TrnCancelamentoDinheiro", "48"},
@@ -341,6 +446,8 @@ const std::vector<Funcao>& Funcoes() {
          {kCancelada}},
         {{{0, "Opções Administrativas"}, {1, "Operações Bancárias"}, {1, "Pagamentos"}, {5, "Pagto. Rede"}},
          "ExecutaFuncaoADM 1",
+         "payment/Menucancelamentolumo payment/Canccartaoredelumo payment/Canccreditoredelumo "
+         "payment/Cancdebitoredelumo payment/Cancdinheiroredelumo payment/Cancelamentotrnredelumo",
          {{"Cancdinheiroredelumo::TrnCancelamentoDinheiro", "48"},
           {"Cancdebitoredelumo::TrnCancelamentoDebito", "50"},
           {"Canccreditoredelumo::TrnCancelamentoCreditoRede", "51"}},
@@ -352,6 +459,11 @@ const std::vector<Funcao>& Funcoes() {
           {1, "Pagamentos"},
           {4, "Pagto. Diversos"}},
          "ExecutaFuncaoADM 1",
+         "government/Menupagamentodiversosgrupo4 government/Menuformaspagtogrupo4 "
+         "government/Cancelamentopagamentodiversosgrupo4_cheque "
+         "government/Cancelamentopagamentodiversosgrupo4_debcb "
+         "government/Cancelamentopagamentodiversosgrupo4_din "
+         "government/Cancelamentopagamentodiversosgrupo4_trn",
          {{"Cancelamentopagamentodiversosgrupo4_din::TrnCancelamentoDinheiro", "48"},
           {"Cancelamentopagamentodiversosgrupo4_cheque::TrnCancelamentoCheque", "49"},
           {"Cancelamentopagamentodiversosgrupo4_debcb::TrnCancelamentoDebitoCB", "50"}},
@@ -360,12 +472,16 @@ const std::vector<Funcao>& Funcoes() {
          {kCancelada}},
         {{{0, "Opções Administrativas"}, {1, "Operações Bancárias"}, {3, "Depósitos"}},
          "ExecutaFuncaoADM 1",
+         "cash/Menudeposito cash/Cancelamentodeposito",
          {{"Cancelamentodeposito::TrnCancelamentoDeposito", "31"}},
          {},
          {10102, 10158, 10189},
          {}},
         {{{0, "Opções Administrativas"}, {1, "Operações Bancárias"}, {4, "Saque"}},
          "ExecutaFuncaoADM 1",
+         "cash/Menucancelamentosaque cash/Cancelamentosaquebeneficioinss "
+         "cash/Cancelamentosaquecartaomagnetico cash/Cancelamentosaquecheque "
+         "cash/Cancelamentosaquereciboretirada cash/Cancelamentogrupo3",
          {{"Tabelatrn::TrnCancelamentoSaqueChequeReciboCartMag", "21"},
           {"Cancelamentosaquebeneficioinss::TrnCancelamentoSaqueINSS", "17"}},
          {10102},
@@ -373,6 +489,7 @@ const std::vector<Funcao>& Funcoes() {
          {kCancelada}},
         {{{0, "(credit-limit restoration batch, no operator)"}},
          "ExecutaFuncaoADM 9",
+         "admin/Restabelecelimitelumo admin/Cancelamentorestabelecelimitelumo",
          {{"Restabelecelimitelumo::TrnRestabeleceLimite", nullptr},
           {"Cancelamentorestabelecelimitelumo::TrnRestabeleceLimite", nullptr}},
          {1009},

@@ -31,10 +31,11 @@ struct Opcao {
 
 struct Funcao {
     std::vector<Opcao> caminho;
-    const char* chamada; // entry point and mode
+    const char* chamada;  // entry point and mode
+    const char* unidades; // the units whose host fields follow: paths under src/ without ".cpp", by blanks
     std::vector<Pedido> pedidos;
-    std::vector<int> lidos;    // host fields the function's own dialogs read
-    std::vector<int> gravados; // host fields they write, left in the store (and the result file) after
+    std::vector<int> lidos;    // host fields those units read
+    std::vector<int> gravados; // host fields they write or clear: left in the store (and the result file)
     std::vector<Resultado> resultados;
 };
 

@@ -3,8 +3,9 @@
 // the result file leaves out or shows as '*' is not declared anywhere: it is found by running the end of a
 // call over a store with every field set and reading the file it writes.
 //
-//   cb-contrato                 the contract on standard output
-//   cb-contrato --write FILE    the contract into FILE
+//   cb-contrato [--fontes SRC] [--write FILE]
+// writes the contract to standard output, or into FILE; with SRC (the module's src/) it also fails when a
+// function's declared fields are not exactly those its units read and write.
 
 #include "host/Host.h"
 #include "menus/Contrato.h"
@@ -13,12 +14,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -68,6 +72,38 @@ Mascaras SondaArquivoResultado() {
     }
     VortaSimReinicia();
     return m;
+}
+
+struct Acessos {
+    Campos lidos;
+    Campos gravados;
+};
+
+// The host fields a unit's source reads and writes through the host layer: each call of a reader
+// (Le...) or of a writer or clearer (Grava..., Limpa...) whose first argument is a field number, or a
+// constant the unit defines as one.
+Acessos AcessosDoFonte(const QString& fonte) {
+    static const QRegularExpression constante(QStringLiteral(R"(constexpr int (k[A-Za-z]+) = (\d+);)"));
+    static const QRegularExpression chamada(
+        QStringLiteral(R"(\b(Le[A-Z][A-Za-z]*|HostlinkLe[A-Za-z]*|Grava[A-Za-z]*|Limpa[A-Za-z]*|)"
+                       R"(HostlinkGrava[A-Za-z]*|HostlinkLimpa[A-Za-z]*)\(\s*(\d{4,5}|k[A-Za-z]+)\b)"));
+    std::map<QString, int> constantes;
+    for (const auto& m : constante.globalMatch(fonte))
+        constantes[m.captured(1)] = m.captured(2).toInt();
+    Acessos a;
+    for (const auto& m : chamada.globalMatch(fonte)) {
+        const QString argumento = m.captured(2);
+        const auto c = constantes.find(argumento);
+        const int campo = argumento.startsWith(QLatin1Char('k')) ? (c == constantes.end() ? 0 : c->second)
+                                                                 : argumento.toInt();
+        // Host fields are numbered from 1000; smaller constants are sizes and offsets.
+        if (campo < 1000 || campo >= CAMPOTRN_IGNORADO) continue;
+        const QString nome = m.captured(1);
+        (nome.startsWith(QLatin1String("Le")) || nome.startsWith(QLatin1String("HostlinkLe")) ? a.lidos
+                                                                                              : a.gravados)
+            .insert(campo);
+    }
+    return a;
 }
 
 std::string Lista(const Campos& campos) {
@@ -151,7 +187,37 @@ struct Gerador {
     std::map<std::string, const TTabelaTrn*> descritores;
     std::set<std::string> usados;
     Mascaras mascaras;
+    QString fontes; // src/, when the declared fields are to be checked against it
     int erros = 0;
+
+    // With the sources at hand, the fields a function declares are those its units touch, no more, no less.
+    void Confere(const contrato::Funcao& f) {
+        Acessos a;
+        const QStringList unidades =
+            QString::fromUtf8(f.unidades).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString& unidade : unidades) {
+            QFile arquivo(QDir(fontes).filePath(unidade + QLatin1String(".cpp")));
+            if (!arquivo.open(QIODevice::ReadOnly)) {
+                std::fprintf(stderr, "cb-contrato: no unit %s\n", qPrintable(arquivo.fileName()));
+                ++erros;
+                continue;
+            }
+            const Acessos u = AcessosDoFonte(QString::fromUtf8(arquivo.readAll()));
+            a.lidos.insert(u.lidos.begin(), u.lidos.end());
+            a.gravados.insert(u.gravados.begin(), u.gravados.end());
+        }
+        const auto compara = [&](const char* que, const Campos& declarados, const Campos& achados) {
+            if (declarados == achados) return;
+            Campos faltam, sobram;
+            std::ranges::set_difference(achados, declarados, std::inserter(faltam, faltam.end()));
+            std::ranges::set_difference(declarados, achados, std::inserter(sobram, sobram.end()));
+            std::fprintf(stderr, "cb-contrato: %s: %s: missing %s; not in the units %s\n",
+                         Caminho(f.caminho).c_str(), que, Lista(faltam).c_str(), Lista(sobram).c_str());
+            ++erros;
+        };
+        compara("reads", Campos(f.lidos.begin(), f.lidos.end()), a.lidos);
+        compara("writes", Campos(f.gravados.begin(), f.gravados.end()), a.gravados);
+    }
 
     const TTabelaTrn* Descritor(const char* nome) {
         const auto d = descritores.find(nome);
@@ -200,7 +266,8 @@ struct Gerador {
 
     void Funcao(const contrato::Funcao& f, const Campos& comuns) {
         if (&f != &contrato::Comum()) o << "\n### " << Caminho(f.caminho) << "\n";
-        o << "\nCall: " << Codigo(f.chamada) << ".\n";
+        if (!fontes.isEmpty()) Confere(f);
+        o << "\nCall: " << Codigo(f.chamada) << ". Units: " << f.unidades << ".\n";
         const Campos enviados = Pedidos(f.pedidos);
         const Campos gravados(f.gravados.begin(), f.gravados.end());
         Campos doHost;
@@ -265,13 +332,22 @@ struct Gerador {
 
 int main(int argc, char** argv) {
     const char* destino = nullptr;
-    if (argc == 3 && std::strcmp(argv[1], "--write") == 0) {
-        destino = argv[2];
-    } else if (argc != 1) {
-        std::fprintf(stderr, "usage: cb-contrato [--write FILE]\n");
+    const char* fontes = nullptr;
+    bool uso = argc % 2 == 1;
+    for (int i = 1; uso && i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--write") == 0)
+            destino = argv[i + 1];
+        else if (std::strcmp(argv[i], "--fontes") == 0)
+            fontes = argv[i + 1];
+        else
+            uso = false;
+    }
+    if (!uso) {
+        std::fprintf(stderr, "usage: cb-contrato [--fontes SRC_DIR] [--write FILE]\n");
         return 2;
     }
     Gerador g;
+    if (fontes != nullptr) g.fontes = QFile::decodeName(fontes);
     g.Escreve();
     if (g.erros > 0) return 1;
     const std::string texto = g.o.str();
