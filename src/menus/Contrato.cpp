@@ -71,7 +71,7 @@ const std::vector<Funcao>& Funcoes() {
          "payment/Pagtoemdinheirofininvest payment/Pagtochequemultiplasformas "
          "payment/Pagtodebitomultiplasformas payment/Pagtodinheiromultiplasformas "
          "payment/Pagtogenericofininvestlumo payment/Pagtogenericolumo payment/Liquidacaocontas "
-         "payment/Estadocontas cash/Saquecartaomagneticopagamentocontas",
+         "payment/Estadocontas cash/Saquecartaomagneticopagamentocontas payment/Valoresmultiplasformas",
          {{"Consultacodigobarras::TrnConsultaCodigoBarras", "33"},
           {"Consultapagamento::TrnConsultaPagamento", "32"},
           {"Pagtoemdinheiro::TrnPagamentoDinheiro", "16"},
@@ -96,11 +96,11 @@ const std::vector<Funcao>& Funcoes() {
           {"Pagtochequemultiplasformas::TrnPagtoDeb_Din_Chq_Fin", "17"},
           {"Pagtodebitomultiplasformas::TrnPagtoDeb_Din_Fin", "18"}},
          {1003,  1009,  1017,  1040,  1041,  1103,  1113,  1121,  1288,  10104, 10107,
-          10112, 10154, 10158, 10185, 10404, 20001, 20010, 20013, 20017, 20022},
-         {1003,  1009,  1013,  1017,  1020,  1027,  1037,  1040,  1041,  1103,  1112,  1120,
-          1121,  1173,  1250,  1331,  1385,  1386,  1387,  1388,  1389,  1599,  10102, 10103,
-          10107, 10112, 10149, 10154, 10156, 10158, 10163, 10164, 10165, 10166, 10167, 10168,
-          10169, 10172, 10188, 10217, 10227, 10236, 10237, 10275, 10313, 10314, 10315, 10446},
+          10112, 10154, 10158, 10185, 10188, 10404, 20001, 20010, 20013, 20017, 20022},
+         {1003,  1009,  1013,  1017,  1020,  1027,  1037,  1040,  1041,  1103,  1112,  1120,  1121,
+          1173,  1250,  1331,  1385,  1386,  1387,  1388,  1389,  1599,  10102, 10103, 10107, 10112,
+          10149, 10154, 10156, 10158, 10163, 10164, 10165, 10166, 10167, 10168, 10169, 10172, 10187,
+          10188, 10189, 10217, 10227, 10236, 10237, 10275, 10313, 10314, 10315, 10446},
          {CB_TEXTO("FF", ErroRedenaopermitida)}},
         // Both options of the Fininvest menu show that the transaction is not enabled.
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {1, "Pagamentos"}, {2, "Pag. Fininvest"}},

@@ -219,6 +219,32 @@ struct Gerador {
         compara("writes", Campos(f.gravados.begin(), f.gravados.end()), a.gravados);
     }
 
+    // No unit that touches host fields is left out of every function.
+    void ConfereUnidades() {
+        std::set<QString> nomeadas;
+        const auto nomeia = [&](const contrato::Funcao& f) {
+            for (const QString& u : QString::fromUtf8(f.unidades).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                nomeadas.insert(u);
+        };
+        nomeia(contrato::Comum());
+        for (const auto& f : contrato::Funcoes())
+            nomeia(f);
+        const QDir raiz(fontes);
+        for (const QString& pasta : raiz.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+            for (const QString& nome :
+                 QDir(raiz.filePath(pasta)).entryList({QStringLiteral("*.cpp")}, QDir::Files, QDir::Name)) {
+                const QString unidade = pasta + QLatin1Char('/') + nome.chopped(4);
+                QFile arquivo(raiz.filePath(unidade + QLatin1String(".cpp")));
+                if (nomeadas.contains(unidade) || !arquivo.open(QIODevice::ReadOnly)) continue;
+                const Acessos a = AcessosDoFonte(QString::fromUtf8(arquivo.readAll()));
+                if (a.lidos.empty() && a.gravados.empty()) continue;
+                std::fprintf(stderr, "cb-contrato: %s touches host fields and no function names it\n",
+                             qPrintable(unidade));
+                ++erros;
+            }
+        }
+    }
+
     const TTabelaTrn* Descritor(const char* nome) {
         const auto d = descritores.find(nome);
         if (d != descritores.end()) return d->second;
@@ -313,6 +339,7 @@ struct Gerador {
         o << "\n## Functions\n";
         for (const auto& f : contrato::Funcoes())
             Funcao(f, comuns);
+        if (!fontes.isEmpty()) ConfereUnidades();
 
         o << "\n## Requests\n\n"
              "Every descriptor of the module, by the name it registered, with its fields in the order "
