@@ -3,7 +3,7 @@
 // with the operation code its dialog writes to field 10158), the host fields it reads and those it leaves
 // behind, and the results it can end on. Nothing in the module runs from it: cb-contrato lays it out, with
 // the descriptors themselves and the catalogue texts, as docs/CONTRATO.md, and a test keeps that file in
-// step.
+// step; the same test checks the fields against the sources of the units each function names.
 #pragma once
 
 #include <vector>

@@ -326,10 +326,11 @@ struct Gerador {
              "`cmake --build build --target contrato`, which rewrites this file. The test `contrato` "
              "fails while the file differs from what the program writes.\n\nFields are host field "
              "numbers; `12.3` is occurrence 3 of field 12. \"Reads\" and \"Writes\" are the fields "
-             "the function's own dialogs read and write through the host layer; every written field "
-             "stays in the host's store, and so in the result file, unless listed below.\n\n## The "
-             "result file\n\nEvery call ends with one result file. Before it is written the module "
-             "clears ";
+             "the function's units (named with it) read, and write or clear, through the host layer, "
+             "checked against their sources by the same test; every written field stays in the host's "
+             "store, and so in the result file, unless listed below. `ExecutaFuncaoADM 1` is the "
+             "cancellation mode.\n\n## The result file\n\nEvery call ends with one result file. "
+             "Before it is written the module clears ";
         o << Lista(mascaras.ausentes) << ": they never reach it. The file shows these as `*`, one per byte: "
           << Lista(mascaras.asteriscos) << ".\n\n## Every call\n";
         const contrato::Funcao& comum = contrato::Comum();
