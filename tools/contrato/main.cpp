@@ -300,8 +300,9 @@ struct Gerador {
         for (const int c : f.lidos)
             if (!gravados.contains(c) && !comuns.contains(c)) doHost.insert(c);
         o << "\nReads: " << Lista(f.lidos)
-          << ".\n\nOf them, written by no step of this function (the host, or a "
-          << "reply, puts them there): " << Lista(doHost) << ".\n\nWrites: " << Lista(f.gravados) << ".\n";
+          << ".\n\nOf them, written neither by these units nor by the shared "
+          << "steps (the host or a reply puts them there): " << Lista(doHost)
+          << ".\n\nWrites: " << Lista(f.gravados) << ".\n";
         Resultados(f.resultados);
         Campos tocados = enviados;
         tocados.insert(f.lidos.begin(), f.lidos.end());
@@ -311,7 +312,8 @@ struct Gerador {
             if (mascaras.ausentes.contains(c)) ausentes.insert(c);
             if (mascaras.asteriscos.contains(c)) asteriscos.insert(c);
         }
-        o << "\nIn the result file: never " << Lista(ausentes) << "; as `*` " << Lista(asteriscos) << ".\n";
+        o << "\nOf the fields it reads, writes or sends, left out of the result file: " << Lista(ausentes)
+          << "; shown there as `*`: " << Lista(asteriscos) << ".\n";
     }
 
     void Escreve() {
