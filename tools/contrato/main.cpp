@@ -24,6 +24,7 @@
 #include <cstring>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -40,11 +41,12 @@ struct Mascaras {
     Campos asteriscos; // written as '*', one per byte
 };
 
-// Every field from 1 to 65534 set, one call ended: what the host's file then shows of each.
-Mascaras SondaArquivoResultado() {
+// Every field from 1 to 65534 set, one call ended: what the host's file then shows of each; nothing when no
+// file could be written and read.
+std::optional<Mascaras> SondaArquivoResultado() {
     Mascaras m;
     QTemporaryDir dir;
-    if (!dir.isValid()) return m;
+    if (!dir.isValid()) return std::nullopt;
     qputenv("CB_HOST_DIR", QFile::encodeName(dir.path()));
     VortaSimReinicia();
     host::InicioDeChamada(false);
@@ -63,6 +65,8 @@ Mascaras SondaArquivoResultado() {
             vistos[linha.left(ponto).toInt()] = linha.mid(igual + 1).toStdString();
         }
     }
+    VortaSimReinicia();
+    if (vistos.empty()) return std::nullopt;
     for (int campo = 1; campo <= kUltimo; ++campo) {
         const auto v = vistos.find(campo);
         if (v == vistos.end())
@@ -70,7 +74,6 @@ Mascaras SondaArquivoResultado() {
         else if (v->second == "**")
             m.asteriscos.insert(campo);
     }
-    VortaSimReinicia();
     return m;
 }
 
@@ -319,7 +322,12 @@ struct Gerador {
     void Escreve() {
         for (const auto& r : Tabelatrn::Registrados())
             descritores.emplace(r.nome, r.descritor);
-        mascaras = SondaArquivoResultado();
+        const auto sonda = SondaArquivoResultado();
+        if (!sonda) {
+            std::fprintf(stderr, "cb-contrato: the result file of a call could not be written and read\n");
+            ++erros;
+        }
+        mascaras = sonda.value_or(Mascaras{});
 
         o << "# The host contract\n\n"
              "Written by `cb-contrato` (tools/contrato) from the module's own data: the request "
