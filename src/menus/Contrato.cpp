@@ -55,6 +55,9 @@ const Funcao& Comum() {
     return comum;
 }
 
+// A new dialog's unit joins the function whose menu reaches it; the contract's test then names the fields it
+// reads or writes that the function does not declare yet, and any unit that touches host fields but belongs
+// to no function.
 const std::vector<Funcao>& Funcoes() {
     static const std::vector<Funcao> funcoes{
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {1, "Pagamentos"}, {1, "Pagto. Contas"}},
