@@ -2,6 +2,7 @@
 
 #include "frame/Lumomain.h"
 #include "host/Host.h"
+#include "protocol/CargaParametros.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
@@ -46,34 +47,7 @@ void TFrmMod_Par::TrataCamposServicoHzinho() {
 
 bool TFrmMod_Par::Executa_Carrega_parametros_LUMO() {
     Descritor = &Cargaparametropagto::TrnConsultaCargaParamentros;
-    const QString& grupo = Lumomain::GrupoPagto;
-    // Pague Fácil loads through its own network; every other group leaves the network to the server.
-    if (host::GravaCampoString(10112, 0, grupo == QLatin1String("06") ? QStringLiteral("805") : QString()) !=
-            0 ||
-        host::GravaCampoString(10103, 0, grupo) != 0 ||
-        host::GravaCampoString(10158, 0, QStringLiteral("00")) != 0)
-        return false;
-    host::AutorizaTransacao(Pedido(), lbMensagem, 0);
-    if (host::LeCampoInteiro(1009, 0, 255) != 0) return false;
-
-    TrataCamposServicoHzinho();
-    Lumomain::SalvaValorReferencia();
-    bool numerico = false;
-    const int grupoNumerico = grupo.toInt(&numerico);
-    const auto tipo = [](const auto& registro) { return registro.texto(0, 2); };
-    if (numerico && grupoNumerico == 1 &&
-        (tipo(Lumomain::ServicoHzinho_Coleta_Trilha) == QLatin1String("16") ||
-         tipo(Lumomain::ServicoHzinho_Coleta_Senha) == QLatin1String("17"))) {
-        Lumomain::Converte_ServicosHzinho_Em_ServicosA();
-        Lumomain::SalvaDPCHIP();
-    }
-    if (grupo == QLatin1String("06") || grupo == QLatin1String("7"))
-        Lumomain::Converte_ServicoA_Em_Servico3();
-
-    // The load is no transaction of the host's own: an abandonment from here on is the operator's.
-    host::GravaCampoString(1027, 0, QString::fromUtf8(msg::ErroFinalizadoOper));
-    host::GravaCampoString(1009, 0, QStringLiteral("FF"));
-    return true;
+    return Lumomain::ExecutaCargaParametros(Pedido(), lbMensagem);
 }
 
 bool TFrmMod_Par::Carrega_parametros_LUMO() {

@@ -31,8 +31,6 @@ namespace Lumomain {
 
 namespace {
 
-// The host's window, installed as owner for the duration of an entry point.
-uintptr_t janelaAplicacao = 0;
 // The application object when the module had to create it (a host without Qt); kept until Finalize.
 QApplication* aplicacaoPropria = nullptr;
 const char kPropriedadeJanela[] = "cbJanelaProprietaria";
@@ -147,10 +145,6 @@ void ExecutaSemOperador(const char* classe, const char* nomeForm) {
 
 } // namespace
 
-uintptr_t JanelaAplicacao() {
-    return janelaAplicacao;
-}
-
 QWidget* JanelaProprietaria() {
     return janelaAplicacao ? QWidget::find(static_cast<WId>(janelaAplicacao)) : nullptr;
 }
@@ -164,10 +158,6 @@ void DefineTituloAplicacao(const QString& titulo) {
     const std::string b = host::paraLatin1(titulo);
     TITULO_APLICACAO.fill('\0');
     std::memcpy(TITULO_APLICACAO.data(), b.data(), std::min(b.size(), TITULO_APLICACAO.size() - 1));
-}
-
-void ProcessaMensagens() {
-    QCoreApplication::processEvents();
 }
 
 namespace {

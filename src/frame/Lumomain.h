@@ -3,19 +3,16 @@
 #pragma once
 
 #include "frame/Modelolumo.h"
+#include "protocol/Cartao.h"
 #include "protocol/Estado.h"
 
 #include <QString>
-
-class QLabel;
 
 #include <array>
 #include <cstdint>
 
 namespace Lumomain {
 
-// The owner window of the module's windows while an entry point runs (the host's window handle).
-uintptr_t JanelaAplicacao();
 // Parent for a new top-level dialog: the host's window when it is one of this process's widgets.
 QWidget* JanelaProprietaria();
 
@@ -34,20 +31,10 @@ bool PerguntaSimNao(const QString& texto, const QString& titulo = {}, QWidget* p
 // The same with a third answer: QMessageBox::Yes, No or Cancel (also Esc and the close button).
 int PerguntaSimNaoCancela(const QString& texto, const QString& titulo = {}, QWidget* pai = nullptr);
 
-// Card and PIN capture. kind (tipo) selects the parameter record whose network applies; the label receives
-// the PIN pad's progress texts. False means the chain ends: the reason is already in the host fields.
-QString VerificaCodigoRedeCB(int tipo);
-int VerificaPortaPinpad(bool portaCB);
-bool VerificaPinpadCBNaoBradescoHabilitado(int tipo);
-bool LeAnalisaCartaoCB(int tipo, QLabel* mensagem);
-bool LeAnalisaCartaoCBGenerico(int tipo, QLabel* mensagem);
-bool LeSenhaCB(bool abrePinpad, const QString& titulo, int tipo, QLabel* mensagem,
-               const QString& textoPinpad);
-bool VerificaRealizaConsultaBinsHabilitaLibEmv(int& flags, QLabel* mensagem, int tipo);
-bool VerificaRealizaConsultaBinsBradescoCBEmv(QLabel* mensagem, int tipo);
-bool VerificaCapturaToken(bool abrePinpad, const QString& titulo, int tipo, QLabel* mensagem,
+// Card and PIN steps of a form (protocol/Cartao.h has those below every screen).
+bool VerificaCapturaToken(bool abrePinpad, const QString& titulo, int tipo, QObject* mensagem,
                           const QString& textoPinpad, TFrmMod* form);
-bool TrataDispositivoSeguranca(bool abrePinpad, const QString& titulo, int tipo, QLabel* mensagem,
+bool TrataDispositivoSeguranca(bool abrePinpad, const QString& titulo, int tipo, QObject* mensagem,
                                const QString& textoPinpad, TFrmMod* form);
 void FechaPinpadFechaFormGravaArquivo(TFrmMod* form);
 // Runs the security-code dialog; false only when it was cancelled.
@@ -68,16 +55,9 @@ bool VerificaIdentificacaoClienteDepositoTransfCartaoPrePago();
 bool ImprimeConsultaCartaoPrePago();
 // Destination of a prepaid-card transfer: runs its query dialog; false when the operator returned.
 bool VerificaIdentificacaoClienteTransferenciaCartaoPrePago();
-// Results of the BIN query, for the payment dialogs.
-extern QString RedeDestinoTEF;
-extern QString EmpresaOriginal;
-extern QString CodigoEmpresaTEF;
 
 // Reports an unexpected failure to the host: 1009 "255", the text in 1027 and the result file.
 void ReportaFalha(const QString& texto);
-
-// Lets pending window events run (the status line repaints during long steps).
-void ProcessaMensagens();
 
 } // namespace Lumomain
 

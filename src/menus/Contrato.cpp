@@ -21,8 +21,10 @@ const Funcao& Comum() {
     static const Funcao comum{
         {{0, "(every call)"}},
         "ExecutaGenerico, ExecutaFuncaoADM",
-        "frame/Lumomain host/Host host/Pinpad frame/Cargaparametropagto frame/Menumodelolumo "
-        "frame/Passosmenu frame/Modelolumo frame/Trnmodelolumo frame/Cartao frame/Servicoscartao "
+        "frame/Lumomain host/Host host/Pinpad frame/Cargaparametropagto protocol/CargaParametros "
+        "frame/Menumodelolumo "
+        "frame/Passosmenu frame/Modelolumo frame/Trnmodelolumo frame/Cartao protocol/Cartao "
+        "frame/Servicoscartao "
         "frame/Contasaque frame/Coletacampocartao frame/Coletacampocseg frame/Consdispsegtoken "
         "frame/Coletavalortrn frame/Coletacampocpf frame/Coletatipoconta "
         "frame/Coletatipocontasaque frame/Coletadadoschequetrn frame/Coletadadoscircularbacentrn "

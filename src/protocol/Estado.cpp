@@ -13,6 +13,7 @@ QString GrupoPagto;
 QString VERSAO_DO_MODULO;
 std::array<char, 129> TITULO_APLICACAO{};
 QString VERSAO_DO_VORTA_CB;
+uintptr_t janelaAplicacao = 0;
 bool bPinpadCBAberto = false;
 bool bPinpadCBNaoBradescoHabilitado = false;
 int NumeroLinhaRecorteAqui = 0;

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cstdint>
 
 namespace Lumomain {
 
@@ -26,6 +27,12 @@ extern std::array<char, 129> TITULO_APLICACAO;
 // Server-side version of the correspondent function, from the parameter load.
 extern QString VERSAO_DO_VORTA_CB;
 extern bool bPinpadCBAberto;
+// The host's window, installed as owner of the module's windows for the duration of an entry point (the
+// host's window handle; the PIN pad's dialogs take it too).
+extern uintptr_t janelaAplicacao;
+inline uintptr_t JanelaAplicacao() {
+    return janelaAplicacao;
+}
 extern bool bPinpadCBNaoBradescoHabilitado;
 // Receipt layout returned by another payment module.
 extern int NumeroLinhaRecorteAqui;
