@@ -71,9 +71,11 @@ bool Banco::AbreNaFila(const QString& arquivo, const QString& impressao, const Q
     QSqlQuery q(db);
     // Exclusive locking keeps other processes out for as long as the server runs; the write-ahead log with
     // a full sync puts each commit on disk before the approval it records is sent.
-    if (!Executa(q, QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"), erro) ||
-        !Executa(q, QStringLiteral("PRAGMA journal_mode = WAL"), erro))
+    if (!Executa(q, QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"), erro)) return false;
+    if (!Executa(q, QStringLiteral("PRAGMA journal_mode = WAL"), erro)) {
+        *erro = QStringLiteral("cannot take the file, is another server using it? (%1)").arg(*erro);
         return false;
+    }
     if (!q.next() || q.value(0).toString() != QLatin1String("wal")) {
         *erro = QStringLiteral("the file is in use by another server, or not an SQLite database");
         return false;

@@ -121,13 +121,14 @@ inline QJsonObject CenarioComConta(long long saldo) {
     return cenario;
 }
 
-// The scenario's bills with nothing special to them: payable, no bounds.
+// The scenario's bills with nothing special to them: payable in cash at the amount of their code, no bounds.
 inline std::vector<Conta> ContasSimples(const QJsonObject& cenario) {
     std::vector<Conta> lista;
     const auto regras = cbserver::contas::LeRegras(cenario);
     if (const auto* r = std::get_if<cbserver::contas::Regras>(&regras))
         for (const auto& d : r->documentos)
-            if (!d.pago && !d.debitoForcado && !d.valorMinimo && !d.valorMaximo)
+            if (!d.pago && !d.debitoForcado && !d.valorMinimo && !d.valorMaximo && d.Total() > 0 &&
+                d.codigoRecusaLiquidacao.empty() && !d.registrado && d.formas[0] == '1')
                 lista.push_back({d.codigoBarras, std::to_string(d.Total())});
     return lista;
 }

@@ -56,12 +56,11 @@ TEST(ServidorBanco, ReabertoNoMesmoArquivoContinuaDeOndeParou) {
         const auto deposito = Deposita(b.escuta.Porta(), "1000");
         ASSERT_TRUE(deposito && deposito->codigo == "00");
         nsuDeposito = Nsu(*deposito);
-        Banco outro(cenario, arquivo);
-        EXPECT_FALSE(outro.aberto) << "two servers on one file";
     }
     {
         Banco b(cenario, arquivo);
         ASSERT_TRUE(b.aberto) << b.erro.toStdString();
+        EXPECT_FALSE(Banco(cenario, arquivo).aberto) << "two servers on one file";
         EXPECT_EQ(b.Codigo(Pagamento(conta)), "26") << "paid twice";
         EXPECT_EQ(b.Codigo(CancelaConta(nsuPago)), "00");
         EXPECT_EQ(b.Codigo(Saque("101000"), &nsuSaque), "00") << "the deposit was lost";
