@@ -1,11 +1,13 @@
 #include "Banco.h"
 
+#include <QMap>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
 #include <future>
+#include <utility>
 
 namespace cbserver {
 

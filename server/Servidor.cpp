@@ -318,12 +318,20 @@ bool Servidor::AbreBanco(const QString& arquivo, QString* erro) {
         if (erro) *erro = QStringLiteral("the server already has a database");
         return false;
     }
+    if (qtdePedidos_ > 0) {
+        if (erro) *erro = QStringLiteral("the database must be opened before the first request");
+        return false;
+    }
     Banco::Conteudo conteudo;
     auto banco = Banco::Abre(arquivo, cenario_.impressao, cenario_.origem, conteudo, erro);
     if (!banco) return false;
     cenario_.estado.Substitui(std::move(conteudo.estado));
     cenario_.nsu = conteudo.nsu;
     cenario_.consultas = conteudo.consultas;
+    const std::string prefixo = kContaAberta;
+    for (auto i = cenario_.estado.lower_bound(prefixo);
+         i != cenario_.estado.end() && i->first.compare(0, prefixo.size(), prefixo) == 0; ++i)
+        IncluiConta(QJsonDocument::fromJson(QByteArray::fromStdString(i->second)).object());
     banco_ = std::move(banco);
     return true;
 }
@@ -512,8 +520,10 @@ cbwire::Resposta Servidor::ConsultaDispositivoSeguranca(const cbwire::Pedido& pe
 
 cbwire::Resposta Servidor::AtendePedido(const Falhas& falhas, std::string_view quadroPedido) {
     const int nsu = cenario_.nsu, consultas = cenario_.consultas;
+    const QJsonObject raiz = cenario_.raiz; // shared, not copied, unless an account is opened
     cenario_.estado.Inicia();
     const auto desfaz = [&] {
+        cenario_.raiz = raiz;
         cenario_.estado.Desfaz();
         cenario_.nsu = nsu;
         cenario_.consultas = consultas;

@@ -227,6 +227,10 @@ private:
     cbwire::Resposta ConsultaDadosCadastrais(const cbwire::Pedido& pedido);
     cbwire::Resposta AberturaConta(const cbwire::Pedido& pedido, int titulares,
                                    const std::string& chaveConsulta);
+    // An account opened here joins the scenario's accounts ("saques.contas"); its state key holds it as
+    // compact JSON, so a server that starts from a database opens it again.
+    static constexpr char kContaAberta[] = "conta.aberta.";
+    void IncluiConta(const QJsonObject& conta);
     // An approved withdrawal or deposit, kept under its NSU for its cancellation: the operation code, the
     // account whose balance moved (empty for none), the value and the kind's data (a receipt's number, a
     // cheque's line).

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
+#include <iterator>
 #include <map>
 #include <mutex>
 #include <thread>

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <string>
 
 namespace {
 
