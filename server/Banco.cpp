@@ -30,19 +30,19 @@ Banco::Banco() : conexao_(QStringLiteral("cbserver.banco.%1").arg(reinterpret_ca
     fila_.setExpiryTimeout(-1);
 }
 
+template <typename F> auto Banco::NaFila(F f) -> decltype(f()) {
+    std::packaged_task<decltype(f())()> tarefa(std::move(f));
+    auto resultado = tarefa.get_future();
+    fila_.start([&tarefa] { tarefa(); });
+    return resultado.get();
+}
+
 Banco::~Banco() {
     NaFila([this] {
         QSqlDatabase::database(conexao_, false).close();
         QSqlDatabase::removeDatabase(conexao_);
     });
     fila_.waitForDone();
-}
-
-template <typename F> auto Banco::NaFila(F f) -> decltype(f()) {
-    std::packaged_task<decltype(f())()> tarefa(std::move(f));
-    auto resultado = tarefa.get_future();
-    fila_.start([&tarefa] { tarefa(); });
-    return resultado.get();
 }
 
 std::unique_ptr<Banco> Banco::Abre(const QString& arquivo, const QString& impressaoCenario,

@@ -19,7 +19,7 @@ public:
     // A key and its new value; none when the request removed it.
     using Alteracoes = std::vector<std::pair<std::string, std::optional<std::string>>>;
 
-    // Writes go through these three, so none escapes the note; reads see the map as it stands.
+    // Every write goes through these, so none escapes the note; reads see the map as it stands.
     std::string& operator[](const std::string& chave) {
         Anota(chave);
         return mapa_[chave];

@@ -81,8 +81,8 @@ public:
 
     // From now on keeps the bank (what the handlers changed and the counters) in an SQLite file, created
     // when missing, and starts from what it holds: a restart loses no approved transaction. The scenario
-    // must be loaded first, and the file must have been created with the same scenario; after it, the
-    // scenario cannot change. On failure nothing changes and erro says why.
+    // must be loaded first and no request answered yet, and the file must have been created with the same
+    // scenario; after it, the scenario cannot change. On failure nothing changes and erro says why.
     bool AbreBanco(const QString& arquivo, QString* erro = nullptr);
 
     // The cards of the scenario, in the order it lists them.
@@ -121,7 +121,7 @@ private:
             std::make_shared<const std::variant<contas::Regras, std::string>>(
                 contas::LeRegras(QJsonObject{}));
         // What the handlers change as they answer (a customer's basket, a card already reissued...), by key
-        // of the handler's own making; it starts empty with every scenario.
+        // of the handler's own making; it starts empty with every scenario, or as its database left it.
         Estado estado;
         // Sequence number (NSU) of the last approved transaction.
         int nsu = 0;
