@@ -102,10 +102,16 @@ cbwire::Resposta Servidor::CancelamentoPagamento(const cbwire::Pedido& pedido) {
     const auto achado = LiquidacaoDoPedido(pedido);
     if (const auto* r = std::get_if<cbwire::Resposta>(&achado)) return *r;
     const Liquidacao& l = std::get<Liquidacao>(achado);
-    if (!MesmaForma(operacao, l.operacao))
+    // The correspondent's card on the customer's account (10102 occurrence 3) reverses a payment made the
+    // same way, authorised by the customer's PIN instead of the card sale's receipt.
+    const bool contaCartao = !Valor(pedido, 10102, 3).empty();
+    if (contaCartao ? l.operacao != "20" : !MesmaForma(operacao, l.operacao))
         return RecusaConta("30", Latin1(QStringLiteral("Forma de pagamento não confere")));
+    if (contaCartao && Valor(pedido, 10146).empty())
+        return RecusaConta("55", Latin1(QStringLiteral("Senha não informada")));
     // A card payment's receipt is the payment's NSU, on the day it was made.
-    const bool cartao = operacao == "50" || operacao == "51" || !Valor(pedido, 1020).empty();
+    const bool cartao =
+        !contaCartao && (operacao == "50" || operacao == "51" || !Valor(pedido, 1020).empty());
     if (cartao && (SemZeros(Valor(pedido, 1013)) != l.nsu || Digitos(Valor(pedido, 1020)) != l.data))
         return RecusaConta("31", Latin1(QStringLiteral("Comprovante ou data da venda não confere")));
     const std::string valor = Digitos(Valor(pedido, 1003));

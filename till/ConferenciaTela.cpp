@@ -53,6 +53,9 @@ QJsonObject Descreve(QWidget* tela) {
         if (!e->isVisibleTo(tela)) continue;
         campos.insert(e->objectName(), Sensivel(e) ? QString(e->text().size(), QLatin1Char('*')) : e->text());
     }
+    // A list shows its chosen item (an editable one is already there through its edit).
+    for (auto* c : tela->findChildren<QComboBox*>())
+        if (c->isVisibleTo(tela) && !c->isEditable()) campos.insert(c->objectName(), c->currentText());
     // Shown, but out of the operator's reach: what the host supplied or the dialog fixed.
     QJsonArray bloqueados;
     for (auto* w : tela->findChildren<QWidget*>()) {

@@ -164,6 +164,14 @@ void JanelaPinpad::Desinstala() {
     instalado_ = false;
 }
 
+void JanelaPinpad::EscolheCartao(int linha) {
+    if (linha >= 0 && linha < lista_->count()) lista_->setCurrentRow(linha);
+}
+
+int JanelaPinpad::CartaoEscolhido() const {
+    return lista_->currentRow();
+}
+
 int JanelaPinpad::PedidoAtual() const {
     return espera_ ? espera_->pedido : 0;
 }
@@ -221,6 +229,7 @@ int JanelaPinpad::Atende(int pedido, const QString& visor) {
 
     Espera espera{pedido, semResposta};
     espera_ = &espera;
+    apresentado_.clear();
     ApagaSenha();
     if (pedido == VORTASIM_PINPAD_SENHA) {
         const QString mensagem = LinhasDoVisor(visor).at(0);
@@ -250,6 +259,10 @@ int JanelaPinpad::Atende(int pedido, const QString& visor) {
     if (pedido == VORTASIM_PINPAD_SENHA) linha2_->clear();
     AtualizaControles();
     MostraModal(false);
+    emit pedidoTerminado(pedido, espera.resultado,
+                         pedido == VORTASIM_PINPAD_CARTAO && espera.resultado == VORTASIM_PINPAD_OK
+                             ? apresentado_
+                             : QString());
     return espera.resultado;
 }
 
@@ -305,6 +318,7 @@ void JanelaPinpad::Apresenta() {
     if (PedidoAtual() != VORTASIM_PINPAD_CARTAO || linha < 0 || linha >= cartoes_.size()) return;
     const CartaoPinpad& c = cartoes_.at(linha);
     VortaSimPinpadApresentaCartao(c.indice);
+    apresentado_ = c.descricao;
     situacao_->setText(
         (c.chip ? QStringLiteral("Cartão inserido: %1 %2") : QStringLiteral("Cartão passado: %1 %2"))
             .arg(c.descricao, c.numeroMascarado));

@@ -40,6 +40,10 @@ public:
     void Instala();
     void Desinstala();
 
+    // The card the customer holds ready (a row of the list), as the till's card menu picks it.
+    void EscolheCartao(int linha);
+    int CartaoEscolhido() const;
+
     // The request waiting for the customer (VORTASIM_PINPAD_CARTAO, _SENHA, _CONFIRMACAO), 0 when none.
     int PedidoAtual() const;
     QString Linha1() const;
@@ -52,6 +56,9 @@ public:
 signals:
     // A card read, PIN entry or confirmation has started and waits for the customer.
     void pedidoIniciado(int pedido);
+    // It ended with this result (VORTASIM_PINPAD_OK, _ANULADO, _SEM_CARTAO); cartao is the description of the
+    // card presented, for a card read that found one. Nothing the customer typed is told.
+    void pedidoTerminado(int pedido, int resultado, const QString& cartao);
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
@@ -86,6 +93,7 @@ private:
     std::array<QPushButton*, 10> teclas_{};
 
     QList<CartaoPinpad> cartoes_;
+    QString apresentado_; // the card presented to the read under way
     std::chrono::milliseconds prazo_ = kPrazoPadrao;
     Espera* espera_ = nullptr;
     bool instalado_ = false;

@@ -54,3 +54,16 @@ void ServidorSimulado::Encerra() {
 int ServidorSimulado::PortaTcp() const {
     return escuta_ ? escuta_->Porta() : 0;
 }
+
+QList<CartaoPinpad> CartoesNoPinpad(const ServidorSimulado& servidor, const QString& cenario) {
+    std::vector<cbserver::CartaoCenario> cartoes;
+    if (servidor.Servidor()) {
+        cartoes = servidor.Servidor()->Cartoes();
+    } else {
+        cbserver::Servidor leitor;
+        if (leitor.CarregaCenario(cenario)) cartoes = leitor.Cartoes();
+    }
+    QList<CartaoPinpad> lista = CarregaCartoesPinpad(cartoes);
+    ApagaCartoes(cartoes);
+    return lista;
+}

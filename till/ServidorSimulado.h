@@ -2,6 +2,9 @@
 // of its own on loopback, or an external server (cb-server) at HOST:PORT.
 #pragma once
 
+#include "CartoesPinpad.h"
+
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -38,3 +41,7 @@ private:
     std::unique_ptr<cbserver::Escuta> escuta_;
     bool externo_ = false;
 };
+
+// The scenario's cards, put on offer in the simulated PIN pad: those of the server of this process, or with
+// an external server those of the scenario file.
+QList<CartaoPinpad> CartoesNoPinpad(const ServidorSimulado& servidor, const QString& cenario);

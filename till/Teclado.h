@@ -25,6 +25,10 @@ inline constexpr int kAssentamentoMs = 30;
 inline constexpr int kAtivacaoMs = 100;
 inline constexpr int kPrazoAbortoMs = 10000;
 
+// The property that marks the till's own windows (its main window, the PIN pad, the supervisor's password):
+// they are not the module's screens, and the drivers and the recorder leave them alone.
+inline constexpr char kJanelaDoCaixa[] = "cbJanelaDoCaixa";
+
 // A number that names the window for as long as it lives, the same each time it is asked.
 int IdDe(QWidget* w);
 

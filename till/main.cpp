@@ -1,13 +1,17 @@
 // cb-till: the stand-in host. With --script it runs an operator script headless and prints its transcript;
 // with --monkey it plays random operator sessions headless; with --pinpad-screenshot it saves a picture of
-// the PIN pad during a PIN entry; otherwise it opens the till's window.
+// the PIN pad during a PIN entry, with --window-screenshots pictures of the window; otherwise it opens the
+// till's window (--record writing what the operator does there as an operator script).
 #include "CartoesPinpad.h"
+#include "Gravador.h"
 #include "JanelaPinpad.h"
 #include "JanelaPrincipal.h"
 #include "Macaco.h"
 #include "Modulo.h"
+#include "Piloto.h"
 #include "Roteiro.h"
 #include "ServidorSimulado.h"
+#include "Teclado.h"
 
 #include "Servidor.h"
 
@@ -21,27 +25,19 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
-
-// The scenario's cards on the simulated PIN pad; with an external server, those of the scenario file.
-QList<CartaoPinpad> CartoesNoPinpad(const ServidorSimulado& servidor, const QString& cenario) {
-    std::vector<cbserver::CartaoCenario> cartoes;
-    if (servidor.Servidor()) {
-        cartoes = servidor.Servidor()->Cartoes();
-    } else {
-        cbserver::Servidor leitor;
-        if (leitor.CarregaCenario(cenario)) cartoes = leitor.Cartoes();
-    }
-    QList<CartaoPinpad> lista = CarregaCartoesPinpad(cartoes);
-    ApagaCartoes(cartoes);
-    return lista;
-}
 
 // The PIN pad as a person sees it during a PIN entry: a chip card of the scenario inserted, four digits
 // typed, the display showing "****". Saved as an image, then the entry is confirmed and the card removed.
@@ -97,13 +93,100 @@ int FotografaPinpad(const QString& arquivo, const QString& cenario) {
     return salvo ? 0 : 1;
 }
 
+// A picture of the window beside a module screen, or with one of its menus open, as the README shows them.
+QPixmap Composicao(QMainWindow& janela, QWidget* tela, QMenu* menu) {
+    const QPixmap fundo = janela.grab();
+    const QPixmap extra = tela ? tela->grab() : QPixmap();
+    QPixmap quadro(fundo.width() + (tela ? extra.width() + 16 : 0), std::max(fundo.height(), extra.height()));
+    quadro.fill(QColor(0x50, 0x50, 0x58));
+    QPainter p(&quadro);
+    p.drawPixmap(0, 0, fundo);
+    if (tela) p.drawPixmap(fundo.width() + 16, 0, extra);
+    if (menu) {
+        const QRect r = janela.menuBar()->actionGeometry(menu->menuAction());
+        p.drawPixmap(janela.menuBar()->mapTo(&janela, r.bottomLeft()), menu->grab());
+    }
+    return quadro;
+}
+
+// The window through a bill paid in cash, typed into the module's screens as an operator would: one picture
+// beside the payment-method screen, one after the call with the host fields, the request and reply and the
+// result file on their panels, and one per menu open. The host folder's ClienteTrn.ini says what the menus
+// offer.
+int FotografaJanela(const QString& pasta, const QString& cenario) {
+    ServidorSimulado servidor;
+    QString erro;
+    if (!servidor.Inicia(cenario, false, &erro)) {
+        std::fprintf(stderr, "cb-till: %s\n", qPrintable(erro));
+        return 1;
+    }
+    Modulo modulo(Modulo::CaminhoPadrao());
+    if (!modulo.Carrega()) {
+        std::fprintf(stderr, "cb-till: %s\n", qPrintable(modulo.Erro()));
+        return 1;
+    }
+    QDir().mkpath(pasta);
+    int salvas = 0, esperadas = 0;
+    auto salva = [&](const QPixmap& imagem, const QString& nome) {
+        ++esperadas;
+        if (imagem.save(QDir(pasta).filePath(nome)))
+            ++salvas;
+        else
+            std::fprintf(stderr, "cb-till: could not save %s\n", qPrintable(nome));
+    };
+    {
+        JanelaPrincipal janela(modulo, servidor, cenario, std::chrono::seconds(10));
+        janela.show();
+        Teclado::EsperaAtiva(&janela);
+        janela.findChild<QPlainTextEdit*>(QStringLiteral("camposEntrada"))
+            ->setPlainText(QStringLiteral("1040=\n1041=\n1003="));
+        QList<Piloto::Passo> passos =
+            PassosAteFormaDePagamento(QStringLiteral("82660000000874500150000123456789012345678901"));
+        passos << Piloto::Passo{QStringLiteral("TFrmMnu_For"), {QStringLiteral("1")}}
+               << Piloto::Passo{QStringLiteral("TFrmPgt_Din"),
+                                {QStringLiteral("100,00"), QStringLiteral("<Enter>")}}
+               << Piloto::Passo{{}, {QStringLiteral("<Enter>")}, true};
+        Piloto piloto(passos, [&](int passo, QWidget* tela) {
+            if (passo != 11) return;
+            janela.AtualizaCampos();
+            salva(Composicao(janela, tela, nullptr), QStringLiteral("janela-chamada.png"));
+        });
+        piloto.Inicia();
+        // The operator starts the call from the keyboard: the button's key press and release.
+        auto* botao = janela.findChild<QPushButton*>(QStringLiteral("btGenerico"));
+        botao->setFocus();
+        Teclado::Envia(&janela, Teclado::Tecla{Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")});
+        if (!piloto.Terminou() || !piloto.Erro().isEmpty()) {
+            std::fprintf(stderr, "cb-till: the window's tour stopped: %s\n",
+                         qPrintable(piloto.Erro().isEmpty() ? QStringLiteral("steps left") : piloto.Erro()));
+            return 1;
+        }
+        QApplication::processEvents();
+        salva(Composicao(janela, nullptr, nullptr), QStringLiteral("janela.png"));
+        for (const char* nome : {"menuCenario", "menuFalhas", "menuCartao"}) {
+            auto* menu = janela.findChild<QMenu*>(QLatin1String(nome));
+            // One switch on, to show how the menu reads then.
+            if (qstrcmp(nome, "menuFalhas") == 0) menu->actions().constFirst()->setChecked(true);
+            menu->popup(janela.menuBar()->mapToGlobal(
+                janela.menuBar()->actionGeometry(menu->menuAction()).bottomLeft()));
+            QApplication::processEvents();
+            salva(Composicao(janela, nullptr, menu),
+                  QStringLiteral("janela-%1.png").arg(QString::fromLatin1(nome + 4).toLower()));
+            menu->hide();
+        }
+    }
+    modulo.Descarrega();
+    return salvas == esperadas ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     bool roteiro = false;
     for (int i = 1; i < argc; ++i)
         roteiro = roteiro || qstrcmp(argv[i], "--script") == 0 || qstrcmp(argv[i], "--monkey") == 0 ||
-                  qstrcmp(argv[i], "--pinpad-screenshot") == 0;
+                  qstrcmp(argv[i], "--pinpad-screenshot") == 0 ||
+                  qstrcmp(argv[i], "--window-screenshots") == 0;
     // Scripts run headless unless a platform is chosen explicitly.
     if (roteiro && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
@@ -148,8 +231,18 @@ int main(int argc, char** argv) {
     QCommandLineOption saidaMacaco(QStringLiteral("monkey-out"),
                                    QStringLiteral("Folder for --monkey's replay scripts (default: here)."),
                                    QStringLiteral("DIR"), QStringLiteral("."));
+    QCommandLineOption fotosJanela(
+        QStringLiteral("window-screenshots"),
+        QStringLiteral("Save pictures of the window, during and after a bill payment and with each menu open "
+                       "(headless), and exit."),
+        QStringLiteral("DIR"));
+    QCommandLineOption grava(
+        QStringLiteral("record"),
+        QStringLiteral("Write what the operator does in the window as an operator script "
+                       "that --script replays."),
+        QStringLiteral("FILE"));
     parser.addOptions({script, telas, transcricao, cenario, servidor, silencioso, fotoPinpad, prazoPinpad,
-                       macaco, semente, saidaMacaco});
+                       macaco, semente, saidaMacaco, fotosJanela, grava});
     parser.process(app);
     // Installed, the scenarios are in the data folder beside the programs' one; in the build tree, in the
     // sources.
@@ -166,6 +259,7 @@ int main(int argc, char** argv) {
     }
 
     if (parser.isSet(fotoPinpad)) return FotografaPinpad(parser.value(fotoPinpad), arquivoCenario);
+    if (parser.isSet(fotosJanela)) return FotografaJanela(parser.value(fotosJanela), arquivoCenario);
 
     if (parser.isSet(macaco)) {
         bool ok = false, sementeOk = true;
@@ -205,10 +299,22 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cb-till: %s\n", qPrintable(modulo.Erro()));
         return 1;
     }
-    JanelaPrincipal janela(modulo, CartoesNoPinpad(servidorPagamentos, arquivoCenario),
-                           std::chrono::seconds(segundosPinpad));
-    janela.show();
-    const int rc = app.exec();
+    std::unique_ptr<Gravador> gravador;
+    if (parser.isSet(grava)) {
+        char dir[4096];
+        VortaSimDiretorioHost(dir, sizeof dir);
+        gravador = std::make_unique<Gravador>(parser.value(grava), QFile::decodeName(dir));
+    }
+    int rc = 0;
+    {
+        JanelaPrincipal janela(modulo, servidorPagamentos, arquivoCenario,
+                               std::chrono::seconds(segundosPinpad), gravador.get());
+        janela.show();
+        rc = app.exec();
+    }
     modulo.Descarrega();
+    if (gravador && !gravador->Avisos().isEmpty())
+        std::fprintf(stderr, "cb-till: %s: review before replaying:\n  %s\n", qPrintable(gravador->Arquivo()),
+                     qPrintable(gravador->Avisos().join(QStringLiteral("\n  "))));
     return rc;
 }

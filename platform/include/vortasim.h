@@ -93,6 +93,9 @@ VORTA_EXPORT void VortaSimDefineObservador(VortaSimObservador observador, void* 
 typedef void (*VortaSimVisitaCampo)(int campo, int ocorrencia, const char* valor, int tamanho,
                                     void* contexto);
 VORTA_EXPORT int VortaSimVisitaCampos(VortaSimVisitaCampo visita, void* contexto);
+/* The same with each value as the observer's request lines show it: card and account data, PIN blocks,
+ * security codes and anything that looks like a card number as '*', one per byte. */
+VORTA_EXPORT int VortaSimVisitaCamposMascarados(VortaSimVisitaCampo visita, void* contexto);
 
 /* The simulated PIN pad (padkit) and BIN table (binkit). */
 enum { VORTASIM_CARTAO_MAGNETICO = 0, VORTASIM_CARTAO_CHIP = 1 };

@@ -8,6 +8,7 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -126,6 +127,8 @@ bool gravaArquivoResultado();
 bool campoSensivel(int campo);
 // The same for a value: a sensitive field's, or a PIN block the PIN pad handed over, wherever it is.
 bool valorSensivel(int campo, const std::string& valor);
+// A run of 13 to 19 digits (single blanks or hyphens between groups allowed) that passes the Luhn check.
+bool pareceCartao(std::string_view v);
 
 // Overwrites a string's bytes before it is dropped: card data and PINs leave no copy in freed memory.
 void apaga(std::string& s);

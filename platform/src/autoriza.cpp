@@ -33,6 +33,37 @@ int prazoServidorPadrao() {
     return (*fim == '\0' && ms > 0 && ms <= 24L * 3600 * 1000) ? static_cast<int>(ms) : kPadraoMs;
 }
 
+static bool Luhn(std::string_view digitos) {
+    int soma = 0;
+    bool dobra = false;
+    for (auto it = digitos.rbegin(); it != digitos.rend(); ++it) {
+        int d = *it - '0';
+        if (dobra && (d *= 2) > 9) d -= 9;
+        soma += d;
+        dobra = !dobra;
+    }
+    return soma % 10 == 0;
+}
+
+// A run of 13 to 19 digits (single blanks or hyphens between groups allowed) that passes the Luhn check.
+bool pareceCartao(std::string_view v) {
+    std::string digitos;
+    auto confere = [&] { return digitos.size() >= 13 && digitos.size() <= 19 && Luhn(digitos); };
+    for (size_t i = 0; i < v.size(); ++i) {
+        const char c = v[i];
+        if (c >= '0' && c <= '9') {
+            digitos.push_back(c);
+            continue;
+        }
+        const bool separador = (c == ' ' || c == '-') && !digitos.empty() && i + 1 < v.size() &&
+                               v[i + 1] >= '0' && v[i + 1] <= '9';
+        if (separador) continue;
+        if (confere()) return true;
+        digitos.clear();
+    }
+    return confere();
+}
+
 } // namespace vorta
 
 using namespace vorta;
@@ -54,37 +85,6 @@ constexpr int kCampoH = 20200;
 constexpr int kCampoQtdeH = 20310;
 
 // ---- The request as the observer sees it: one line, sensitive values masked.
-
-bool Luhn(std::string_view digitos) {
-    int soma = 0;
-    bool dobra = false;
-    for (auto it = digitos.rbegin(); it != digitos.rend(); ++it) {
-        int d = *it - '0';
-        if (dobra && (d *= 2) > 9) d -= 9;
-        soma += d;
-        dobra = !dobra;
-    }
-    return soma % 10 == 0;
-}
-
-// A run of 13 to 19 digits (single blanks or hyphens between groups allowed) that passes the Luhn check.
-bool PareceCartao(std::string_view v) {
-    std::string digitos;
-    auto confere = [&] { return digitos.size() >= 13 && digitos.size() <= 19 && Luhn(digitos); };
-    for (size_t i = 0; i < v.size(); ++i) {
-        const char c = v[i];
-        if (c >= '0' && c <= '9') {
-            digitos.push_back(c);
-            continue;
-        }
-        const bool separador = (c == ' ' || c == '-') && !digitos.empty() && i + 1 < v.size() &&
-                               v[i + 1] >= '0' && v[i + 1] <= '9';
-        if (separador) continue;
-        if (confere()) return true;
-        digitos.clear();
-    }
-    return confere();
-}
 
 std::string Aspas(std::string_view v) {
     std::string s = "\"";
@@ -113,7 +113,7 @@ std::string DescrevePedido(const cbwire::Pedido& p) {
         s += std::to_string(i.campo);
         if (i.ocorrencia != 0) s += '.' + std::to_string(i.ocorrencia);
         s += '=';
-        s += Aspas(valorSensivel(i.campo, texto) || PareceCartao(texto) ? std::string(texto.size(), '*')
+        s += Aspas(valorSensivel(i.campo, texto) || pareceCartao(texto) ? std::string(texto.size(), '*')
                                                                         : texto);
     }
     return s;

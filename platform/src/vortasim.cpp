@@ -98,4 +98,20 @@ int VortaSimVisitaCampos(VortaSimVisitaCampo visita, void* contexto) {
     return n;
 }
 
+int VortaSimVisitaCamposMascarados(VortaSimVisitaCampo visita, void* contexto) {
+    std::lock_guard g(trava());
+    int n = 0;
+    for (const auto& [chave, valor] : estado().campos) {
+        if (visita) {
+            // The clear value is never handed out when it is a secret: only as many '*' as it has bytes.
+            const bool sensivel = valorSensivel(chave.first, valor) || pareceCartao(valor);
+            const std::string mostrado = sensivel ? std::string(valor.size(), '*') : std::string();
+            const std::string& v = sensivel ? mostrado : valor;
+            visita(chave.first, chave.second, v.data(), static_cast<int>(v.size()), contexto);
+        }
+        ++n;
+    }
+    return n;
+}
+
 } // extern "C"

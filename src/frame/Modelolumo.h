@@ -133,6 +133,9 @@ public:
     // A digit typed on a list: "2" and "8" step through it and any other digit presses that digit's button,
     // since a list takes no text. False when the key is not a plain digit and goes on as usual.
     bool TeclaDeLista(QComboBox* lista, const QKeyEvent* e);
+    // First control in tab order that can take the focus.
+    QWidget* PrimeiroControle() const;
+    void FocaPrimeiroControle();
 
 protected:
     // The creation step: frame texts, theme, audit line. Derived forms extend it; false means the form could
@@ -153,9 +156,6 @@ protected:
     void ClicaProprio(QAbstractButton* botao);
     // Gives a "TClique" of the base another action, under the same rules.
     void RedefineClique(QTimer* clique, std::function<void()> acao);
-    // First control in tab order that can take the focus.
-    QWidget* PrimeiroControle() const;
-    void FocaPrimeiroControle();
 
     void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;

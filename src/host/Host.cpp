@@ -211,6 +211,7 @@ namespace {
 struct ResultadoDaChamada {
     bool emChamada = false;
     std::optional<std::pair<int, std::string>> erroPDV;
+    QStringList impressao;
 };
 ResultadoDaChamada resultado;
 
@@ -218,6 +219,23 @@ constexpr int kCampoRecibo = 20018;     // service I: the receipt lines, with th
 constexpr int kCampoQtdeRecibo = 20128; // their count
 
 } // namespace
+
+// Appends lines to the receipt the result file carries (service I and its five-digit count).
+void AcrescentaAoRecibo(const QStringList& linhas) {
+    const int n = std::max(LeCampoInteiro(kCampoQtdeRecibo, 0, 0), 0);
+    for (qsizetype i = 0; i < linhas.size(); ++i)
+        GravaCampoBytes(kCampoRecibo, n + static_cast<int>(i), paraLatin1(linhas.at(i)));
+    GravaCampoBytes(
+        kCampoQtdeRecibo, 0,
+        QString::number(n + linhas.size()).rightJustified(5, QLatin1Char('0')).toLatin1().toStdString());
+}
+
+void ImprimeNoResultado(const QStringList& linhas) {
+    if (resultado.emChamada)
+        resultado.impressao += linhas;
+    else
+        AcrescentaAoRecibo(linhas);
+}
 
 uint16_t GravaArquivo() {
     if (!resultado.emChamada) return HostlinkGravaArquivo();
@@ -253,7 +271,9 @@ void FimDeChamada() noexcept {
         HostlinkLimpaCampo(campo);
     blocoSenhaNovo = false;
     const auto erro = std::move(resultado.erroPDV);
+    const QStringList impressao = std::move(resultado.impressao);
     resultado = ResultadoDaChamada{};
+    if (!impressao.isEmpty()) AcrescentaAoRecibo(impressao);
     if (erro)
         ::EnviaArquivoErroPDV(erro->first, erro->second.c_str());
     else

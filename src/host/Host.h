@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -60,6 +61,10 @@ bool AutorizaTransacao(const TTabelaTrn& descritor, QObject* status, int flag = 
 // call: the host gets one result file per call, with the result the call ended on.
 uint16_t GravaArquivo();
 uint16_t EnviaArquivoErroPDV(int codigo, const QString& mensagem);
+// Lines the operator printed during the call (a summary shown before a later transaction): the host prints
+// what the result file carries, and a later reply replaces the receipt, so they are kept aside and added
+// after the call's receipt when the file is written. Outside a call they go to the receipt at once.
+void ImprimeNoResultado(const QStringList& linhas);
 // Starts a call: the result code and text of the call before are gone, and so is its receipt unless the call
 // continues that one (mantemRecibo).
 void InicioDeChamada(bool mantemRecibo);

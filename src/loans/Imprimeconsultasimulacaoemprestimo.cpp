@@ -9,7 +9,6 @@
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 
 using msg::Texto;
 
@@ -18,9 +17,7 @@ bool TFrmCnsSimEmpr_Impr::Consignado = false;
 
 namespace {
 
-// Reply service I (the receipt the host prints) and its line count.
-constexpr int CAMPO_SERVICO_I = 20018;
-constexpr int CAMPO_QTDE_SERVICO_I = 20128;
+// Width of the printed summary: the receipt printer's line.
 constexpr int LARGURA = 38;
 
 QString Centraliza(const QString& texto) {
@@ -43,11 +40,16 @@ QString Taxa(int centesimos) {
 }
 
 // The account block (bank 3, agency 4, C1, account 13, digit 2) as the customer knows it.
+// The account as the bank's receipts print it: "AG 0001 CONTA 0123456-7" (the record pads the number to 13
+// digits and the check digit to 2).
 QString Conta(const QString& bloco) {
     if (bloco.trimmed().isEmpty()) return {};
-    return QStringLiteral("AG %1 CONTA %2-%3")
-        .arg(bloco.mid(3, 4), bloco.mid(8, 13).remove(QRegularExpression(QStringLiteral("^0+"))),
-             bloco.mid(21, 2));
+    QString digito = bloco.mid(21, 2).trimmed();
+    if (digito.size() == 2 && digito.startsWith(QLatin1Char('0'))) digito.remove(0, 1);
+    QString numero = bloco.mid(8, 13).trimmed();
+    while (numero.size() > 7 && numero.startsWith(QLatin1Char('0')))
+        numero.remove(0, 1);
+    return QStringLiteral("AG %1 CONTA %2-%3").arg(bloco.mid(3, 4), numero, digito);
 }
 
 } // namespace
@@ -123,11 +125,9 @@ bool TFrmCnsSimEmpr_Impr::FormCreate() {
 }
 
 void TFrmCnsSimEmpr_Impr::btImprimeClick() {
-    const QStringList linhas = Imprimeconsultasimulacaoemprestimo::Linhas(Consignado);
-    host::LimpaCampo(CAMPO_SERVICO_I);
-    for (qsizetype i = 0; i < linhas.size(); ++i)
-        host::Grava(CAMPO_SERVICO_I, linhas.at(i), static_cast<int>(i));
-    host::Grava(CAMPO_QTDE_SERVICO_I, QString::number(linhas.size()).rightJustified(5, QLatin1Char('0')));
+    // The simulation and the contract replies that follow bring receipts of their own: the summary is printed
+    // with whatever receipt the call ends on.
+    host::ImprimeNoResultado(Imprimeconsultasimulacaoemprestimo::Linhas(Consignado));
     btContinuaClick();
 }
 

@@ -1,5 +1,5 @@
-// Base of every network cancellation member: the receipt number with the sale's date and the network's own
-// NSU ("NSU Serv:").
+// Base of every network cancellation member: the receipt number with the sale's date and time and the
+// network's own NSU ("NSU Serv:").
 #pragma once
 
 #include "payment/Cancelamentotrnredelumo.h"
@@ -18,6 +18,8 @@ public:
 
     QLabel* lbDataTrn = nullptr;
     QLineEdit* edDataTrn = nullptr;
+    QLabel* lbHoraTrn = nullptr;
+    QLineEdit* edHoraTrn = nullptr;
     QLabel* lbNsuServ = nullptr;
     QLineEdit* edNsuServ = nullptr;
 

@@ -2,7 +2,7 @@
 // receipt number (NSU) alone.
 #pragma once
 
-#include "frame/Trnmodelolumo.h"
+#include "payment/Cancelamentotrnlumo.h"
 
 #include <vector>
 
@@ -24,8 +24,11 @@ public:
 protected:
     // A row of digits (or of the mask given) on the capture panel, chained after the earlier rows.
     QLineEdit* Linha(int linha, QLabel*& rotulo, const char* nomeRotulo, const char* texto, const char* nome,
-                     int tamanho, const char* dica, const char* mascara = nullptr);
-    bool Repete(const char* mensagem, QLineEdit* edit);
+                     int tamanho, const char* dica, const char* mascara = nullptr) {
+        return Cancelamento::Linha(*this, campos_, linha, rotulo, nomeRotulo, texto, nome, tamanho, dica,
+                                   mascara, 250);
+    }
+    bool Repete(const char* mensagem, QLineEdit* edit) { return Cancelamento::Repete(*this, mensagem, edit); }
 
 private:
     std::vector<QWidget*> campos_;

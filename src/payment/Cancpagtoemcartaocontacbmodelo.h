@@ -1,9 +1,12 @@
 // Cancellation of a bill paid with a card on the correspondent's account (debit or credit to the account):
-// the card cancellation with the customer's PIN, the card read by the cancellation menu.
+// the card cancellation with the account type the payment moved and the customer's PIN, the card read by the
+// cancellation menu.
 #pragma once
 
 #include "basekit.h"
 #include "payment/Canccartaolumo.h"
+
+class QComboBox;
 
 namespace Cancpagtoemcartaocontacbmodelo {
 
@@ -19,7 +22,11 @@ public:
     TFrmCancPagtoContaCB_Mod(QWidget* pai, const QString& nome, const char* titulo, const char* funcao,
                              const char* operacao);
     void IniciaCamposForm() override;
+    bool ValidaCamposForm() override;
     bool GravaCamposHostlink() override;
+
+    QLabel* lbTipoConta = nullptr;
+    QComboBox* cbTipoConta = nullptr;
 
 private:
     const char* operacao_;

@@ -2,6 +2,7 @@
 
 #include "frame/Lumomain.h"
 #include "host/Host.h"
+#include "payment/Blocoscodigobarras.h"
 #include "payment/Estadocontas.h"
 #include "payment/Menuformaspagto.h"
 #include "protocol/ServicosResposta.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,32 +78,17 @@ TFrmCAP_Mod::TFrmCAP_Mod(QWidget* pai, const QString& nome)
         captura.Campo(QStringLiteral("edTpEntrada"), 1, Partes::Entrada::Texto, Texto(msg::MsgTpEntrada));
     captura.Linha(0, LbTpEntrada, edTpEntrada, 30);
 
-    // The document row holds either the scanned bar code or the typed line: three blocks, the general check
-    // digit and the fourth block of a boleto, or the fourth block of a collection in place of the last two.
-    // The blocks sit closer than the controls of a row, so they share one control of the row.
+    // The document row holds either the scanned bar code or the typed line in blocks.
     lbDoc = captura.Rotulo(QStringLiteral("lbDoc"), Texto(msg::InfoLBDocumento));
-    const int altura = GradeCodigo({}).altura;
-    auto* linha = new QWidget(pnCaptura);
-    auto* blocos = new QHBoxLayout(linha);
-    blocos->setContentsMargins(0, 0, 0, 0);
-    blocos->setSpacing(4);
-    const auto criaBloco = [&](const char* nomeBloco, int tamanho, int largura) {
-        QLineEdit* e = captura.Campo(QLatin1String(nomeBloco), tamanho, Partes::Entrada::Texto,
-                                     Texto(msg::MsgCodigoBarras));
-        e->setParent(linha);
-        e->setFixedSize(largura, altura);
-        blocos->addWidget(e);
-        return e;
-    };
-    EdDoc = criaBloco("EdDoc", 48, 470);
-    ed_bloco1 = criaBloco("ed_bloco1", 12, 100);
-    ed_bloco2 = criaBloco("ed_bloco2", 12, 104);
-    ed_bloco3 = criaBloco("ed_bloco3", 12, 104);
-    ed_digito = criaBloco("ed_digito", 1, 20);
-    ed_bloco4_14 = criaBloco("ed_bloco4_14", 14, 126);
-    ed_bloco4_12 = criaBloco("ed_bloco4_12", 12, 104);
-    blocos->addStretch();
-    captura.Linha(1, lbDoc, linha, 470);
+    blocos = new BlocosCodigoBarras(*this, captura, GradeCodigo({}).altura, edTpEntrada, focoProprio_);
+    EdDoc = blocos->EdDoc;
+    ed_bloco1 = blocos->ed_bloco1;
+    ed_bloco2 = blocos->ed_bloco2;
+    ed_bloco3 = blocos->ed_bloco3;
+    ed_digito = blocos->ed_digito;
+    ed_bloco4_14 = blocos->ed_bloco4_14;
+    ed_bloco4_12 = blocos->ed_bloco4_12;
+    captura.Linha(1, lbDoc, blocos->Linha(), 470);
 
     pnBotoes = new QFrame(this);
     pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
@@ -114,19 +99,12 @@ TFrmCAP_Mod::TFrmCAP_Mod(QWidget* pai, const QString& nome)
         {edTpEntrada, EdDoc, ed_bloco1, ed_bloco2, ed_bloco3, ed_digito, ed_bloco4_14, ed_bloco4_12});
     btConfirma = b.confirma;
     btRetorna = b.retorna;
+    blocos->retorna = btRetorna;
 
     QWidget* ordem[] = {edTpEntrada, EdDoc,        ed_bloco1,    ed_bloco2,  ed_bloco3,
                         ed_digito,   ed_bloco4_14, ed_bloco4_12, btConfirma, btRetorna};
     for (QWidget* w : ordem)
         w->installEventFilter(this);
-    for (QLineEdit* bloco : {ed_bloco1, ed_bloco2, ed_bloco3}) {
-        connect(bloco, &QLineEdit::textEdited, this,
-                [this, bloco] { Protegido([&] { ed_blocoChange(bloco); }); });
-    }
-    connect(ed_digito, &QLineEdit::textEdited, this, [this](const QString& texto) {
-        if (!texto.isEmpty()) Foca(ed_bloco4_14);
-    });
-    LimpaBlocoCB(1);
 }
 
 bool TFrmCAP_Mod::FormCreate() {
@@ -163,41 +141,7 @@ void TFrmCAP_Mod::IniciaCamposForm() {
 }
 
 void TFrmCAP_Mod::LimpaBlocoCB(int modo) {
-    QLineEdit* blocos[] = {ed_bloco1, ed_bloco2, ed_bloco3, ed_digito, ed_bloco4_14, ed_bloco4_12};
-    const bool proprio = focoProprio_;
-    focoProprio_ = true;
-    switch (modo) {
-    case 0:
-        for (QLineEdit* b : blocos)
-            b->clear();
-        break;
-    case 1:
-        EdDoc->show();
-        for (QLineEdit* b : blocos)
-            b->hide();
-        break;
-    case 2:
-        EdDoc->hide();
-        for (QLineEdit* b : blocos)
-            b->setVisible(b != ed_bloco4_12);
-        break;
-    default:
-        break;
-    }
-    focoProprio_ = proprio;
-}
-
-void TFrmCAP_Mod::AjustaLayoutBlocos(bool convenio) {
-    // A collection (first digit 8): 4 blocks of 11 digits and their check digits. A boleto: 10 + 11 + 11
-    // digits, the general check digit and the 14 digits of due-date factor and amount.
-    ed_bloco1->setMaxLength(convenio ? 12 : 10);
-    ed_bloco2->setMaxLength(convenio ? 12 : 11);
-    ed_bloco3->setMaxLength(convenio ? 12 : 11);
-    ed_bloco4_12->setMaxLength(12);
-    ed_bloco4_14->setMaxLength(14);
-    ed_bloco4_14->setVisible(!convenio);
-    ed_digito->setVisible(!convenio);
-    ed_bloco4_12->setVisible(convenio);
+    blocos->Limpa(modo);
 }
 
 void TFrmCAP_Mod::Foca(QWidget* controle) {
@@ -247,7 +191,6 @@ bool TFrmCAP_Mod::eventFilter(QObject* objeto, QEvent* e) {
         }
         // Only digits make a bar code; a key that types nothing only moves the caret.
         if (!t.isEmpty() && !Digito(t)) return true;
-        if (edit == ed_bloco1 && Digito(t)) ed_bloco1KeyPress(k);
         break;
     }
     case QEvent::KeyRelease:
@@ -261,10 +204,7 @@ bool TFrmCAP_Mod::eventFilter(QObject* objeto, QEvent* e) {
 
 void TFrmCAP_Mod::SaidaDeControle(QWidget* controle, QWidget* proximo) {
     if (qobject_cast<QPushButton*>(proximo) && controle == edTpEntrada) return;
-    if (controle == edTpEntrada)
-        edTpEntradaExit(proximo);
-    else if (controle == ed_bloco4_14 || controle == ed_bloco4_12)
-        ed_bloco4Exit(proximo);
+    if (controle == edTpEntrada) edTpEntradaExit(proximo);
 }
 
 void TFrmCAP_Mod::edTpEntradaExit(QWidget* /*proximo*/) {
@@ -276,104 +216,13 @@ void TFrmCAP_Mod::edTpEntradaExit(QWidget* /*proximo*/) {
         return;
     }
     if (!edTpEntrada->isEnabled()) return;
-    if (tipo == QLatin1String("1")) {
-        if (Contas::Digitado) {
-            LimpaBlocoCB(2);
-            LimpaBlocoCB(0);
-            bControlaKeyPreview = false;
-            Foca(ed_bloco1);
-        }
-    } else if (tipo == QLatin1String("0")) {
-        LimpaBlocoCB(1);
-        bControlaKeyPreview = false;
-        Foca(EdDoc);
-    }
-}
-
-void TFrmCAP_Mod::ed_bloco1KeyPress(QKeyEvent* e) {
-    // Called before the key reaches the edit: a digit typed at the start is the first of the line and says
-    // whether a collection or a boleto is being typed.
-    if (ed_bloco1->cursorPosition() != 0) return;
-    AjustaLayoutBlocos(e->text() == QLatin1String("8"));
-}
-
-void TFrmCAP_Mod::ed_blocoChange(QLineEdit* bloco) {
-    if (bloco->text().size() != bloco->maxLength()) return;
-    if (Capturacodigobarras::ValidaBloco(ed_bloco1->text(), bloco->text())) {
-        if (bloco == ed_bloco1)
-            Foca(ed_bloco2);
-        else if (bloco == ed_bloco2)
-            Foca(ed_bloco3);
-        else
-            Foca(ed_bloco4_12->isVisibleTo(this) ? ed_bloco4_12 : ed_digito);
-        return;
-    }
-    const char* mensagem = bloco == ed_bloco1   ? msg::MsgErroBloco1Invalido
-                           : bloco == ed_bloco2 ? msg::MsgErroBloco2Invalido
-                                                : msg::MsgErroBloco3Invalido;
-    focoProprio_ = true;
-    MostraMensagem(Icone::Aviso, Texto(mensagem), this);
-    bloco->clear();
-    Foca(bloco);
-    focoProprio_ = false;
-}
-
-void TFrmCAP_Mod::ed_bloco4Exit(QWidget* proximo) {
-    if (proximo == btRetorna) return;
-    ValidaCodigoBarrasDigitado();
+    if (tipo == QLatin1String("1") && !Contas::Digitado) return;
+    if (tipo == QLatin1String("0") || tipo == QLatin1String("1")) bControlaKeyPreview = false;
+    blocos->MostraConformeTipo(tipo);
 }
 
 bool TFrmCAP_Mod::ValidaCodigoBarrasDigitado() {
-    const bool proprio = focoProprio_;
-    focoProprio_ = true;
-    const auto sai = [&](bool r) {
-        focoProprio_ = proprio;
-        return r;
-    };
-    for (QLineEdit* b : {ed_bloco1, ed_bloco2, ed_bloco3}) {
-        if (b->text().size() < b->maxLength()) {
-            MostraMensagem(Icone::Aviso, Texto(msg::MsgErroCodigoBarras), this);
-            pnCaptura->setEnabled(true);
-            Foca(edTpEntrada);
-            return sai(false);
-        }
-    }
-    QString linha;
-    bool valida = false;
-    if (ed_digito->isVisibleTo(this)) {
-        if (ed_digito->text().trimmed().isEmpty()) {
-            MostraMensagem(Icone::Aviso, Texto(msg::ErroDigitoGeralInvalido), this);
-            Foca(ed_digito);
-            return sai(false);
-        }
-        // A short fourth block is the amount without leading zeros: the line is checked with them.
-        const QString bloco4 = ed_bloco4_14->text().trimmed().rightJustified(14, QLatin1Char('0'));
-        linha = ed_bloco1->text() + ed_bloco2->text() + ed_bloco3->text() + ed_digito->text() + bloco4;
-        valida = host::ValidaCodigoBarrasCompletoTitulo(linha);
-    } else {
-        if (ed_bloco1->text().startsWith(QLatin1Char('8')) && ed_bloco4_12->text().size() < 12) {
-            MostraMensagem(Icone::Aviso, Texto(msg::MsgErroBloco4Invalido), this);
-            ed_bloco4_12->clear();
-            Foca(ed_bloco4_12);
-            return sai(false);
-        }
-        linha = ed_bloco1->text() + ed_bloco2->text() + ed_bloco3->text() + ed_bloco4_12->text();
-        valida = host::ValidaCodigoBarrasCompletoConvenio(linha);
-    }
-    if (!valida) {
-        MostraMensagem(Icone::Aviso, Texto(msg::MsgErroCodigoBarras), this);
-        pnCaptura->setEnabled(true);
-        LimpaBlocoCB(2);
-        // The fourth block follows the layout of the line being typed.
-        AjustaLayoutBlocos(ed_bloco1->text().startsWith(QLatin1Char('8')));
-        Foca(ed_bloco1);
-        return sai(false);
-    }
-    LimpaBlocoCB(1);
-    EdDoc->raise();
-    // The line as checked (a short fourth block padded): the server reads a full-length line.
-    EdDoc->setText(linha);
-    return sai(true);
+    return blocos->Valida();
 }
 
 bool TFrmCAP_Mod::ValidaCamposForm() {

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+class BlocosCodigoBarras;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -74,6 +75,7 @@ public:
     QLineEdit* ed_digito = nullptr;
     QLineEdit* ed_bloco4_14 = nullptr;
     QLineEdit* ed_bloco4_12 = nullptr;
+    BlocosCodigoBarras* blocos = nullptr;
     QFrame* pnBotoes = nullptr;
     QPushButton* btConfirma = nullptr;
     QPushButton* btRetorna = nullptr;
@@ -115,8 +117,4 @@ private:
     void TrataRecusa();
     void TrataAutorizada();
     void edTpEntradaExit(QWidget* proximo);
-    void ed_bloco1KeyPress(QKeyEvent* e);
-    void ed_blocoChange(QLineEdit* bloco);
-    void ed_bloco4Exit(QWidget* proximo);
-    void AjustaLayoutBlocos(bool convenio);
 };

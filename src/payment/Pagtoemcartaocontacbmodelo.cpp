@@ -22,15 +22,20 @@ CB_DESCRITOR(Pagtoemcartaocontacbmodelo, TrnPagamentoCB,
 
 } // namespace Pagtoemcartaocontacbmodelo
 
-namespace {
-
 using msg::Texto;
 
-QString MensagemTipoConta() {
+QString Pagtoemcartaocontacbmodelo::MensagemTipoConta() {
     return QStringLiteral("Selecione o tipo de conta ") + Texto(msg::MsgTecladoReduzido);
 }
 
-} // namespace
+QComboBox* Pagtoemcartaocontacbmodelo::ListaTipoConta(Partes::Captura& captura) {
+    QComboBox* lista = captura.Lista(QStringLiteral("cbTipoConta"), MensagemTipoConta());
+    lista->addItem(Texto(msg::InfoTipoContaCorrente), QStringLiteral("01"));
+    lista->addItem(Texto(msg::InfoTipoContaContaPoupanca), QStringLiteral("02"));
+    return lista;
+}
+
+using Pagtoemcartaocontacbmodelo::MensagemTipoConta;
 
 TFrmPgtContaCB_Mod::TFrmPgtContaCB_Mod(QWidget* pai, const QString& nome) : TFrmTrn_Mod(pai, nome) {
     const Partes::Grade grade{.caixa = QRect(111, 110, 400, 150),
@@ -42,9 +47,7 @@ TFrmPgtContaCB_Mod::TFrmPgtContaCB_Mod(QWidget* pai, const QString& nome) : TFrm
     captura.Redefine(grade);
     captura.Linha(0, lbValor, edValor, 200);
     lbTipoConta = captura.Rotulo(QStringLiteral("lbTipoConta"), Texto(msg::InfoTipoConta));
-    cbTipoConta = captura.Lista(QStringLiteral("cbTipoConta"), MensagemTipoConta());
-    cbTipoConta->addItem(Texto(msg::InfoTipoContaCorrente), QStringLiteral("01"));
-    cbTipoConta->addItem(Texto(msg::InfoTipoContaContaPoupanca), QStringLiteral("02"));
+    cbTipoConta = Pagtoemcartaocontacbmodelo::ListaTipoConta(captura);
     captura.Linha(1, lbTipoConta, cbTipoConta, 200);
     lbCSeg = captura.Rotulo(QStringLiteral("lbCSeg"), QStringLiteral("Cód. Segurança:"));
     EdCSeg =

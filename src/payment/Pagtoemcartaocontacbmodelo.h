@@ -11,6 +11,11 @@ namespace Pagtoemcartaocontacbmodelo {
 
 extern const TTabelaTrn TrnPagamentoCB;
 
+// The account the card moves: checking ("01") or savings ("02"), chosen from the numeric keyboard; the
+// payment and its cancellation ask the same.
+QComboBox* ListaTipoConta(Partes::Captura& captura);
+QString MensagemTipoConta();
+
 } // namespace Pagtoemcartaocontacbmodelo
 
 class TFrmPgtContaCB_Mod : public TFrmTrn_Mod {

@@ -1,0 +1,10 @@
+# Fails, with the differences, when the committed contract is not what cb-contrato writes now.
+execute_process(COMMAND ${GERADOR} --fontes ${FONTES} --write ${SAIDA} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "cb-contrato failed (${rc})")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${DOCUMENTO} ${SAIDA} RESULT_VARIABLE diferente)
+if(diferente)
+    execute_process(COMMAND diff -u ${DOCUMENTO} ${SAIDA})
+    message(FATAL_ERROR "docs/CONTRATO.md is out of date: cmake --build build --target contrato")
+endif()
