@@ -38,6 +38,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION libs)
 set(CPACK_STRIP_FILES ON)
 # The run-time libraries the binaries need, as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# cb-server --db loads Qt's SQLite driver as a plugin, which no library dependency names.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libqt6sql6-sqlite)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/pacote)
 include(CPack)

@@ -1,5 +1,9 @@
 #include "Servidor.h"
 
+#include "Banco.h"
+
+#include <QCryptographicHash>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -205,6 +209,9 @@ static bool LeCartoes(const QJsonValue& v, std::vector<CartaoCenario>& cartoes, 
     return true;
 }
 
+Servidor::Servidor() = default;
+Servidor::~Servidor() = default;
+
 bool Servidor::CarregaCenario(const QString& arquivo, QString* erro) {
     QFile f(arquivo);
     if (!f.open(QIODevice::ReadOnly)) {
@@ -212,7 +219,11 @@ bool Servidor::CarregaCenario(const QString& arquivo, QString* erro) {
         return false;
     }
     QString e;
-    if (CarregaCenarioJson(f.readAll(), QFileInfo(arquivo).absolutePath(), &e)) return true;
+    if (CarregaCenarioJson(f.readAll(), QFileInfo(arquivo).absolutePath(), &e)) {
+        std::lock_guard g(trava_);
+        cenario_.origem = QFileInfo(arquivo).absoluteFilePath();
+        return true;
+    }
     if (erro) *erro = arquivo + QStringLiteral(": ") + e;
     return false;
 }
@@ -228,6 +239,11 @@ bool Servidor::CarregaCenarioJson(const QByteArray& json, const QString& pasta, 
     const QJsonObject raiz = doc.object();
     Cenario c;
     c.raiz = raiz;
+    c.origem = QStringLiteral("JSON");
+    c.impressao =
+        QString::fromLatin1(QCryptographicHash::hash(QJsonDocument(raiz).toJson(QJsonDocument::Compact),
+                                                     QCryptographicHash::Sha256)
+                                .toHex());
     c.regras = std::make_shared<const std::variant<contas::Regras, std::string>>(contas::LeRegras(raiz));
 
     // The parameter records of each group, inline or in a file of their own beside the scenario.
@@ -286,8 +302,37 @@ bool Servidor::CarregaCenarioJson(const QByteArray& json, const QString& pasta, 
         if (!f) return false;
     }
     std::lock_guard g(trava_);
+    // The database's state was made with the scenario it holds.
+    if (banco_) {
+        if (erro) *erro = QStringLiteral("the scenario of a server with a database cannot change");
+        return false;
+    }
     cenario_ = std::move(c);
     falhas_ = *f;
+    return true;
+}
+
+bool Servidor::AbreBanco(const QString& arquivo, QString* erro) {
+    std::lock_guard g(trava_);
+    if (banco_) {
+        if (erro) *erro = QStringLiteral("the server already has a database");
+        return false;
+    }
+    if (qtdePedidos_ > 0) {
+        if (erro) *erro = QStringLiteral("the database must be opened before the first request");
+        return false;
+    }
+    Banco::Conteudo conteudo;
+    auto banco = Banco::Abre(arquivo, cenario_.impressao, cenario_.origem, conteudo, erro);
+    if (!banco) return false;
+    cenario_.estado.Substitui(std::move(conteudo.estado));
+    cenario_.nsu = conteudo.nsu;
+    cenario_.consultas = conteudo.consultas;
+    const std::string prefixo = kContaAberta;
+    for (auto i = cenario_.estado.lower_bound(prefixo);
+         i != cenario_.estado.end() && i->first.compare(0, prefixo.size(), prefixo) == 0; ++i)
+        IncluiConta(QJsonDocument::fromJson(QByteArray::fromStdString(i->second)).object());
+    banco_ = std::move(banco);
     return true;
 }
 
@@ -473,9 +518,16 @@ cbwire::Resposta Servidor::ConsultaDispositivoSeguranca(const cbwire::Pedido& pe
     return r;
 }
 
-std::string Servidor::AtendeCom(const Falhas& falhas, std::string_view quadroPedido) {
-    std::lock_guard g(trava_);
-    ++qtdePedidos_;
+cbwire::Resposta Servidor::AtendePedido(const Falhas& falhas, std::string_view quadroPedido) {
+    const int nsu = cenario_.nsu, consultas = cenario_.consultas;
+    const QJsonObject raiz = cenario_.raiz; // shared, not copied, unless an account is opened
+    cenario_.estado.Inicia();
+    const auto desfaz = [&] {
+        cenario_.raiz = raiz;
+        cenario_.estado.Desfaz();
+        cenario_.nsu = nsu;
+        cenario_.consultas = consultas;
+    };
     cbwire::Resposta r;
     try {
         const auto pedido = cbwire::DecodificaPedido(quadroPedido);
@@ -505,11 +557,28 @@ std::string Servidor::AtendeCom(const Falhas& falhas, std::string_view quadroPed
                                       .arg(Aspas(operacao), Aspas(ValorDoPedido(*pedido, 10103)))));
             }
         }
+        const auto alteracoes = cenario_.estado.Alteradas();
+        QString erro;
+        if (banco_ && (!alteracoes.empty() || cenario_.nsu != nsu || cenario_.consultas != consultas) &&
+            !banco_->Grava(alteracoes, cenario_.nsu, cenario_.consultas, &erro)) {
+            // Nothing of it reached the disk: nor does it stay in memory, nor is it approved.
+            qWarning("cb-server: the database did not take a request: %s", qPrintable(erro));
+            desfaz();
+            r = Recusa("96", Latin1(QStringLiteral("Erro interno do servidor: transação não gravada")));
+        }
     } catch (const std::exception& e) {
+        desfaz();
         r = Recusa(
             "96",
             Latin1(QStringLiteral("Erro interno do servidor: %1").arg(QString::fromLocal8Bit(e.what()))));
     }
+    return r;
+}
+
+std::string Servidor::AtendeCom(const Falhas& falhas, std::string_view quadroPedido) {
+    std::lock_guard g(trava_);
+    ++qtdePedidos_;
+    cbwire::Resposta r = AtendePedido(falhas, quadroPedido);
     if (falhas.servicoMalformado) r.servicos.emplace_back('?', std::vector<std::string>{"servico sem campo"});
     std::string quadro = cbwire::CodificaResposta(r);
     if (quadro.empty())

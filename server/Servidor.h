@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Contas.h"
+#include "Estado.h"
 #include "Protocolo.h"
 
 #include <QByteArray>
@@ -64,9 +65,12 @@ struct CartaoCenario {
     bool token = false;       // the customer has a security token
 };
 
+class Banco;
+
 class Servidor {
 public:
-    Servidor() = default;
+    Servidor();
+    ~Servidor();
     Servidor(const Servidor&) = delete;
     Servidor& operator=(const Servidor&) = delete;
 
@@ -74,6 +78,12 @@ public:
     bool CarregaCenario(const QString& arquivo, QString* erro = nullptr);
     // The same from JSON text; file names inside it are relative to pasta.
     bool CarregaCenarioJson(const QByteArray& json, const QString& pasta, QString* erro = nullptr);
+
+    // From now on keeps the bank (what the handlers changed and the counters) in an SQLite file, created
+    // when missing, and starts from what it holds: a restart loses no approved transaction. The scenario
+    // must be loaded first and no request answered yet, and the file must have been created with the same
+    // scenario; after it, the scenario cannot change. On failure nothing changes and erro says why.
+    bool AbreBanco(const QString& arquivo, QString* erro = nullptr);
 
     // The cards of the scenario, in the order it lists them.
     std::vector<CartaoCenario> Cartoes() const;
@@ -99,6 +109,10 @@ private:
     struct Cenario {
         std::map<std::string, Parametros> parametros; // by group, as sent in field 10103
         std::vector<CartaoCenario> cartoes;
+        // Where it came from, and a print of its content (whatever its spacing and key order): a database
+        // belongs to one scenario.
+        QString origem;
+        QString impressao;
         // The whole scenario: each family of handlers reads its own keys from it.
         QJsonObject raiz;
         // The bill-payment rules, read once with the scenario (or why they could not be read): every
@@ -107,8 +121,8 @@ private:
             std::make_shared<const std::variant<contas::Regras, std::string>>(
                 contas::LeRegras(QJsonObject{}));
         // What the handlers change as they answer (a customer's basket, a card already reissued...), by key
-        // of the handler's own making; it starts empty with every scenario.
-        std::map<std::string, std::string> estado;
+        // of the handler's own making; it starts empty with every scenario, or as its database left it.
+        Estado estado;
         // Sequence number (NSU) of the last approved transaction.
         int nsu = 0;
         // Deposit holder queries answered, for their references.
@@ -213,6 +227,10 @@ private:
     cbwire::Resposta ConsultaDadosCadastrais(const cbwire::Pedido& pedido);
     cbwire::Resposta AberturaConta(const cbwire::Pedido& pedido, int titulares,
                                    const std::string& chaveConsulta);
+    // An account opened here joins the scenario's accounts ("saques.contas"); its state key holds it as
+    // compact JSON, so a server that starts from a database opens it again.
+    static constexpr char kContaAberta[] = "conta.aberta.";
+    void IncluiConta(const QJsonObject& conta);
     // An approved withdrawal or deposit, kept under its NSU for its cancellation: the operation code, the
     // account whose balance moved (empty for none), the value and the kind's data (a receipt's number, a
     // cheque's line).
@@ -255,16 +273,21 @@ private:
     cbwire::Resposta DesbloqueioTalonario(const cbwire::Pedido& pedido);
 
     std::string AtendeCom(const Falhas& falhas, std::string_view quadroPedido);
+    // The handler's answer, with what it changed undone when it failed or, with a database, could not be
+    // written: a refusal then goes out instead.
+    cbwire::Resposta AtendePedido(const Falhas& falhas, std::string_view quadroPedido);
     static cbwire::Resposta Recusa(const std::string& codigo, const std::string& texto);
 
     mutable std::mutex trava_;
     Cenario cenario_;
     Falhas falhas_;
     int qtdePedidos_ = 0;
+    std::unique_ptr<Banco> banco_;
 };
 
 // The instalment of a loan of valor cents over that many months at a monthly rate in hundredths of a percent,
-// on the price table: valor * i / (1 - (1 + i)^-n), rounded to the cent; without interest, valor / n rounded up.
+// on the price table: valor * i / (1 - (1 + i)^-n), rounded to the cent; without interest, valor / n rounded
+// up.
 long long ParcelaEmprestimo(long long valor, int taxaCentesimos, long long parcelas);
 
 // The value the request sent for a host field (its first item with that field and occurrence).

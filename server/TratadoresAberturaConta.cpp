@@ -5,6 +5,7 @@
 #include "Servidor.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
 
@@ -126,15 +127,15 @@ cbwire::Resposta Servidor::AberturaConta(const cbwire::Pedido& pedido, int titul
     const std::string conta =
         chave.substr(3, 4) + " " + numero(chave.substr(8, 13)) + "-" + numero(chave.substr(21, 2));
     const std::string titular = Valor(pedido, 10166);
-    QJsonObject saques = cenario_.raiz.value(QStringLiteral("saques")).toObject();
-    QJsonArray contas = saques.value(QStringLiteral("contas")).toArray();
-    contas.append(
-        QJsonObject{{QStringLiteral("conta"), QString::fromLatin1(conta.c_str())},
-                    {QStringLiteral("titular"), QString::fromLatin1(titular.c_str())},
-                    {QStringLiteral("tipos"), QJsonArray{QString::fromLatin1(Valor(pedido, 10102).c_str())}},
-                    {QStringLiteral("saldo"), QStringLiteral("0")}});
-    saques.insert(QStringLiteral("contas"), contas);
-    cenario_.raiz.insert(QStringLiteral("saques"), saques);
+    const QJsonObject aberta{
+        {QStringLiteral("conta"), QString::fromLatin1(conta.c_str())},
+        {QStringLiteral("titular"), QString::fromLatin1(titular.c_str())},
+        {QStringLiteral("tipos"), QJsonArray{QString::fromLatin1(Valor(pedido, 10102).c_str())}},
+        {QStringLiteral("saldo"), QStringLiteral("0")}};
+    // Kept in the state too, where a database finds it at the next start.
+    cenario_.estado[kContaAberta + conta] =
+        QJsonDocument(aberta).toJson(QJsonDocument::Compact).toStdString();
+    IncluiConta(aberta);
     cenario_.estado.erase(chaveConsulta);
 
     const std::string nsu = std::to_string(++cenario_.nsu);
@@ -144,6 +145,14 @@ cbwire::Resposta Servidor::AberturaConta(const cbwire::Pedido& pedido, int titul
     r.servicos.emplace_back('I', std::vector<std::string>{"ABERTURA DE CONTA", "AG/CONTA: " + conta,
                                                           "TITULAR: " + titular, "NSU: " + nsu});
     return r;
+}
+
+void Servidor::IncluiConta(const QJsonObject& conta) {
+    QJsonObject saques = cenario_.raiz.value(QStringLiteral("saques")).toObject();
+    QJsonArray contas = saques.value(QStringLiteral("contas")).toArray();
+    contas.append(conta);
+    saques.insert(QStringLiteral("contas"), contas);
+    cenario_.raiz.insert(QStringLiteral("saques"), saques);
 }
 
 } // namespace cbserver

@@ -100,12 +100,12 @@ cbwire::Resposta Aprovada(std::vector<std::string> recibo, int nsu) {
 
 namespace {
 
-long long SaldoDe(const std::map<std::string, std::string>& estado, const PortadorPrePago& p) {
+long long SaldoDe(const Estado& estado, const PortadorPrePago& p) {
     const auto e = estado.find("prepago." + p.numero);
     return e == estado.end() ? p.saldo : std::stoll(e->second);
 }
 
-void DefineSaldo(std::map<std::string, std::string>& estado, const PortadorPrePago& p, long long saldo) {
+void DefineSaldo(Estado& estado, const PortadorPrePago& p, long long saldo) {
     estado["prepago." + p.numero] = std::to_string(saldo);
 }
 

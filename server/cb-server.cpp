@@ -1,6 +1,7 @@
 // cb-server: the simulated payment server on TCP, for a till or a test in another process.
-//   cb-server --listen 127.0.0.1:PORT --scenario FILE
-// Port 0 picks a free port. The address it listens on is printed as the first line of standard output
+//   cb-server --listen 127.0.0.1:PORT --scenario FILE [--db FILE]
+// Port 0 picks a free port. With --db the bank lives in that SQLite file, so a restart loses nothing;
+// without it, in memory. The address it listens on is printed as the first line of standard output
 // ("HOST:PORT"); it serves until SIGINT or SIGTERM.
 #include "Escuta.h"
 #include "Servidor.h"
@@ -30,7 +31,10 @@ int main(int argc, char** argv) {
                                     QStringLiteral("HOST:PORT"));
     const QCommandLineOption cenario(QStringLiteral("scenario"), QStringLiteral("Bank scenario (JSON)."),
                                      QStringLiteral("FILE"));
-    parser.addOptions({escuta, cenario});
+    const QCommandLineOption banco(
+        QStringLiteral("db"), QStringLiteral("Keep the bank in this SQLite file (created when missing)."),
+        QStringLiteral("FILE"));
+    parser.addOptions({escuta, cenario, banco});
     parser.process(app);
     if (!parser.isSet(escuta) || !parser.isSet(cenario)) {
         std::fprintf(stderr, "cb-server: --listen and --scenario are required\n");
@@ -52,6 +56,10 @@ int main(int argc, char** argv) {
     cbserver::Servidor servidor;
     QString erro;
     if (!servidor.CarregaCenario(parser.value(cenario), &erro)) {
+        std::fprintf(stderr, "cb-server: %s\n", qPrintable(erro));
+        return 1;
+    }
+    if (parser.isSet(banco) && !servidor.AbreBanco(parser.value(banco), &erro)) {
         std::fprintf(stderr, "cb-server: %s\n", qPrintable(erro));
         return 1;
     }

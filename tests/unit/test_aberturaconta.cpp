@@ -12,7 +12,9 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -139,9 +141,17 @@ struct Abertura {
 };
 
 TEST(AberturaConta, BancoConsultaEAbreAConta) {
-    cbserver::Servidor s;
-    QString erro;
-    ASSERT_TRUE(s.CarregaCenarioJson(QByteArray(kCenario), QStringLiteral("."), &erro)) << erro.toStdString();
+    // The bank kept in a file: the account opened is still there after a restart.
+    QTemporaryDir pasta;
+    const auto abre = [&pasta](std::unique_ptr<cbserver::Servidor>& s) {
+        s = std::make_unique<cbserver::Servidor>();
+        QString erro;
+        ASSERT_TRUE(s->CarregaCenarioJson(QByteArray(kCenario), QStringLiteral("."), &erro) &&
+                    s->AbreBanco(pasta.filePath(QStringLiteral("banco.db")), &erro))
+            << erro.toStdString();
+    };
+    std::unique_ptr<cbserver::Servidor> s;
+    ASSERT_NO_FATAL_FAILURE(abre(s));
     const std::string nova = "23700011000000765432100", outra = "23700011000000000999900";
     const std::vector<std::string> dois{"52998224725", "12345678909"}, datas{"15031980", "01012000"};
     const Abertura casos[] = {
@@ -200,7 +210,7 @@ TEST(AberturaConta, BancoConsultaEAbreAConta) {
         if (c.completa)
             for (const uint16_t campo : {10167, 1088, 1192, 1089, 1091, 1092})
                 p.itens.push_back(Item(campo, "X", campo == 10167 ? 3 : 0));
-        const auto r = cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(p)));
+        const auto r = cbwire::DecodificaResposta(s->Atende(cbwire::CodificaPedido(p)));
         ASSERT_TRUE(r);
         EXPECT_EQ(r->codigo, c.codigo) << r->mensagem;
         if (r->codigo != "00" || std::string(c.operacao) != "10") continue;
@@ -214,11 +224,13 @@ TEST(AberturaConta, BancoConsultaEAbreAConta) {
         EXPECT_EQ(d.nomes, (QStringList{QStringLiteral("MARIA SOUZA"), QString()}));
     }
     // The balance query finds the account opened.
+    s.reset();
+    ASSERT_NO_FATAL_FAILURE(abre(s));
     cbwire::Pedido saldo;
     saldo.codigo = 242;
     saldo.itens = {Item(10103, "3"), Item(10158, "14"), Item(10134, "2"), Item(10290, nova),
                    Item(10146, "B")};
-    const auto r = cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(saldo)));
+    const auto r = cbwire::DecodificaResposta(s->Atende(cbwire::CodificaPedido(saldo)));
     ASSERT_TRUE(r);
     EXPECT_EQ(r->codigo, "00") << r->mensagem;
 }
