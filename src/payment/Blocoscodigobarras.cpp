@@ -55,13 +55,13 @@ BlocosCodigoBarras::BlocosCodigoBarras(TFrmMod& form, Partes::Captura& captura, 
         e->installEventFilter(this);
         return e;
     };
-    EdDoc = criaBloco("EdDoc", 48, 470);
-    ed_bloco1 = criaBloco("ed_bloco1", 12, 100);
-    ed_bloco2 = criaBloco("ed_bloco2", 12, 104);
-    ed_bloco3 = criaBloco("ed_bloco3", 12, 104);
+    EdDoc = criaBloco("EdDoc", 48, 454);
+    ed_bloco1 = criaBloco("ed_bloco1", 12, 96);
+    ed_bloco2 = criaBloco("ed_bloco2", 12, 100);
+    ed_bloco3 = criaBloco("ed_bloco3", 12, 100);
     ed_digito = criaBloco("ed_digito", 1, 20);
-    ed_bloco4_14 = criaBloco("ed_bloco4_14", 14, 126);
-    ed_bloco4_12 = criaBloco("ed_bloco4_12", 12, 104);
+    ed_bloco4_14 = criaBloco("ed_bloco4_14", 14, 122);
+    ed_bloco4_12 = criaBloco("ed_bloco4_12", 12, 100);
     blocos->addStretch();
     for (QLineEdit* bloco : {ed_bloco1, ed_bloco2, ed_bloco3})
         connect(bloco, &QLineEdit::textEdited, this,

@@ -62,13 +62,13 @@ TFrmCnc_Trn::TFrmCnc_Trn(QWidget* pai, const QString& nome, const char* titulo, 
     : TFrmTrn_Mod(pai, nome), titulo_(titulo), descritor_(&descritor), funcao_(funcao) {
     // Up to eight rows: the amount, the document's four, the card sale's two and an account's type.
     // The typed line's blocks need the width of the screen, so the labels are narrow.
-    captura.Redefine({.caixa = QRect(11, 58, 600, 240),
+    captura.Redefine({.caixa = QRect(5, 58, 612, 240),
                       .topo = 4,
                       .passo = 30,
                       .altura = 26,
-                      .xRotulo = 6,
-                      .larguraRotulo = 116,
-                      .xCampo = 124});
+                      .xRotulo = 5,
+                      .larguraRotulo = 131,
+                      .xCampo = 137});
     captura.Linha(0, lbValor, edValor, 250);
     edTpEntrada =
         Linha(1, lbTpEntrada, "lbTpEntrada", msg::InfoTipoEntrada, "edTpEntrada", 1, msg::MsgTpEntrada);
