@@ -9,6 +9,8 @@
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
+#include <QLabel>
+
 TFrmCancSaque_Mnu* FrmCancSaque_Mnu = nullptr;
 CB_FABRICA(TFrmCancSaque_Mnu);
 

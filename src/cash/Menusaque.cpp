@@ -9,6 +9,8 @@
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
+#include <QLabel>
+
 TFrmSaque_Mnu* FrmSaque_Mnu = nullptr;
 
 namespace {

@@ -16,6 +16,8 @@
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
+#include <QLabel>
+
 TFrmPagtoGrupo4DarfPreto_Mnu* FrmPagtoGrupo4DarfPreto_Mnu = nullptr;
 TFrmPagtoGrupo4DarfSimples_Mnu* FrmPagtoGrupo4DarfSimples_Mnu = nullptr;
 TFrmPagtoGrupo4GPS_Mnu* FrmPagtoGrupo4GPS_Mnu = nullptr;

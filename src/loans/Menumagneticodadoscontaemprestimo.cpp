@@ -11,6 +11,8 @@
 
 #include <memory>
 
+#include <QLabel>
+
 using host::Grava;
 using msg::Texto;
 

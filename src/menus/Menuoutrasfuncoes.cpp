@@ -13,6 +13,8 @@
 #include "services/Pedidocartaodebito.h"
 #include "services/Revalidacaosenhainss.h"
 
+#include <QLabel>
+
 TFrmOutrasFuncoes_Mnu* FrmOutrasFuncoes_Mnu = nullptr;
 
 using namespace Menumodelolumo;

@@ -7,6 +7,8 @@
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
+#include <QLabel>
+
 TFrmCnsPagueFacil_Mnu* FrmCnsPagueFacil_Mnu = nullptr;
 
 using namespace Menumodelolumo;

@@ -6,6 +6,8 @@
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
+#include <QLabel>
+
 namespace Menumagneticodadosconta {
 
 bool OpcaoHabilitada(int opcao, bool temModo, int modo, bool coletaCartao, bool coletaConta) {

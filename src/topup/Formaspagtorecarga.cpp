@@ -10,6 +10,7 @@
 #include "topup/Recargadinheirolumo.h"
 #include "topup/Recargatefdebitolumo.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 using msg::Texto;
