@@ -162,7 +162,7 @@ void FiguraFria(const QString& programa, int processos) {
     if (!pasta.isValid()) falha("cannot create a temporary folder");
     const QString saida = pasta.filePath(QStringLiteral("filho.json"));
     const char* const chaves[] = {"carga", "menu", "inicioMenu", "pagamento"};
-    std::vector<double> modulo[4], piso[4];
+    std::vector<double> modulo[5], piso[5];
     // Module and floor in turn, the module first: its first process writes the copies.
     for (int i = 0; i < processos; ++i) {
         for (const char* modo : {"module", "floor"}) {
@@ -173,17 +173,26 @@ void FiguraFria(const QString& programa, int processos) {
                 (ehModulo ? modulo : piso)[k].push_back(r->value(QLatin1String(chaves[k])).toDouble(NAN));
         }
     }
+    // Load + Initialize and the first menu together: what Initialize warms up for the first menu is not
+    // hidden by taking the two apart.
+    for (auto* v : {modulo, piso})
+        for (std::size_t i = 0; i < v[0].size(); ++i)
+            v[4].push_back(v[0][i] + v[1][i]);
     const char* const nomes[] = {"8 cold: dlopen+dlsym+Initialize", "8 cold: ExecutaGenerico -> first menu",
+                                 "8 cold: load + Initialize + first menu",
                                  "8 cold: process start -> first menu",
                                  "8 cold: first bill payment, whole call"};
     const char* const pisos[] = {"  floor: dlopen(RTLD_LAZY)+dlclose", "  floor: bare copy, exec()",
-                                 "  floor: process start -> bare copy", "  floor: bare copies, same keys"};
+                                 "  floor: dlopen + bare copy", "  floor: process start -> bare copy",
+                                 "  floor: bare copies, same keys"};
+    const int ordem[] = {0, 1, 4, 2, 3};
     cabecalho();
-    for (int k = 0; k < 4; ++k) {
-        const Resumo r = resume(modulo[k]), rPiso = resume(piso[k]);
+    for (int k = 0; k < 5; ++k) {
+        const int i = ordem[k];
+        const Resumo r = resume(modulo[i]), rPiso = resume(piso[i]);
         const double razao = r.mediana / rPiso.mediana;
         const std::string alvo =
-            k == 1 ? std::string("<= 2.0 ") + (razao <= kAlvoRazaoMenu ? "(met)" : "(ABOVE)") : "-";
+            i == 1 ? std::string("<= 2.0 ") + (razao <= kAlvoRazaoMenu ? "(met)" : "(ABOVE)") : "-";
         linha(nomes[k], r, razao, alvo.c_str());
         linha(pisos[k], rPiso);
     }
