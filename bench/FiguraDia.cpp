@@ -122,7 +122,11 @@ int FiguraDia(const QString& pastaScripts, int chamadas) {
     std::printf("  heap in use (malloc): %.2f MB -> %.2f MB, %+.1f bytes per call (target 0); second half of "
                 "the day %+.1f bytes per call; Qt's pixmap cache held %.2f MB at the end\n",
                 antes.heapMb, depois.heapMb, heapPorChamada, heapSegundaMetade, cacheMb);
-    std::printf("  scripts of a round:");
+    // The heap along the day, at the end of every tenth of it: a steady climb is a growth, a saw is a cache.
+    std::printf("  heap in use along the day (MB):");
+    for (int d = 0; d <= 10; ++d)
+        std::printf(" %.3f", heap[static_cast<std::size_t>(d) * (heap.size() - 1) / 10]);
+    std::printf("\n  scripts of a round:");
     for (std::size_t i = 0; i < std::size(kScriptsDia); ++i)
         std::printf(" %s (%d)", kScriptsDia[i], chamadasPorScript[i]);
     std::printf(
