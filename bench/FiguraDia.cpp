@@ -126,6 +126,9 @@ int FiguraDia(const QString& pastaScripts, int chamadas) {
     std::printf("  heap in use along the day (MB):");
     for (int d = 0; d <= 10; ++d)
         std::printf(" %.3f", heap[static_cast<std::size_t>(d) * (heap.size() - 1) / 10]);
+    std::printf("\n  resident memory along the day (MB):");
+    for (int d = 0; d <= 10; ++d)
+        std::printf(" %.2f", rss[static_cast<std::size_t>(d) * (rss.size() - 1) / 10]);
     std::printf("\n  scripts of a round:");
     for (std::size_t i = 0; i < std::size(kScriptsDia); ++i)
         std::printf(" %s (%d)", kScriptsDia[i], chamadasPorScript[i]);
