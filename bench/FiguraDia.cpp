@@ -13,6 +13,7 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -40,11 +41,15 @@ struct Rodada {
     int falhas = 0;
 };
 
-Rodada rodada(const QDir& pasta, const std::vector<int>& chamadasPorScript) {
+Rodada rodada(const QDir& pasta, const std::vector<int>& chamadasPorScript, const QString& pastaHost) {
     Rodada r;
     for (std::size_t i = 0; i < std::size(kScriptsDia); ++i) {
-        // Each replay in a fresh host folder of its own, as the runner makes one when none is set.
-        qunsetenv("CB_HOST_DIR");
+        // Each replay in an empty host folder, always the same one: the runner would otherwise make a
+        // temporary folder of its own and put its name in the environment, and glibc keeps every value
+        // CB_HOST_DIR ever had (about 60 bytes a replay that are the runner's, not the module's).
+        QDir host(pastaHost);
+        if (!host.removeRecursively() || !QDir().mkpath(pastaHost))
+            falha("cannot empty the host folder " + pastaHost.toStdString());
         Roteiro::Opcoes opcoes;
         opcoes.script = pasta.filePath(QLatin1String(kScriptsDia[i]));
         opcoes.silencioso = true;
@@ -56,7 +61,6 @@ Rodada rodada(const QDir& pasta, const std::vector<int>& chamadasPorScript) {
         }
         r.chamadas += chamadasPorScript[i];
     }
-    qunsetenv("CB_HOST_DIR");
     descansa();
     return r;
 }
@@ -69,6 +73,8 @@ double porChamada(double mb, int chamadas) {
 
 int FiguraDia(const QString& pastaScripts, int chamadas) {
     const QDir pasta(pastaScripts);
+    const QString pastaHost = qEnvironmentVariable("CB_HOST_DIR");
+    if (pastaHost.isEmpty()) falha("the day needs a host folder (CB_HOST_DIR)");
     std::vector<int> chamadasPorScript;
     for (const char* nome : kScriptsDia) {
         QString erro;
@@ -83,13 +89,18 @@ int FiguraDia(const QString& pastaScripts, int chamadas) {
     if (!residente) falha("dlopen failed");
 
     const auto inicio = Relogio::now();
-    const Rodada aquecimento = rodada(pasta, chamadasPorScript);
+    const Rodada aquecimento = rodada(pasta, chamadasPorScript, pastaHost);
     int falhas = aquecimento.falhas;
+    // Room for every round's reading beforehand, so that the readings do not grow the heap they measure.
+    std::vector<double> heap, rss;
+    heap.reserve(static_cast<std::size_t>(chamadas / std::max(1, aquecimento.chamadas) + 2));
+    rss.reserve(heap.capacity());
     const Memoria antes = leMemoria();
-    std::vector<double> heap{antes.heapMb}, rss{antes.rssMb};
+    heap.push_back(antes.heapMb);
+    rss.push_back(antes.rssMb);
     int feitas = 0, rodadas = 0;
     while (feitas < chamadas) {
-        const Rodada r = rodada(pasta, chamadasPorScript);
+        const Rodada r = rodada(pasta, chamadasPorScript, pastaHost);
         feitas += r.chamadas;
         falhas += r.falhas;
         ++rodadas;
