@@ -144,14 +144,15 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("cb-bench"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Figures of the banking-correspondent module, loaded as "
-                                                    "a host loads it: load + Initialize, entry point to "
-                                                    "the first menu on screen, resident memory over many "
-                                                    "calls, the server protocol, a key in the banking "
-                                                    "menu to the payments menu on screen, a whole bill "
-                                                    "payment; or every screen transition of the operator "
-                                                    "scripts of a folder. Offscreen "
-                                                    "unless -platform or -display is given."));
+    parser.setApplicationDescription(
+        QStringLiteral("Figures of the banking-correspondent module, loaded as "
+                       "a host loads it: load + Initialize, entry point to "
+                       "the first menu on screen, resident memory over many "
+                       "calls, the server protocol, a key in the banking "
+                       "menu to the payments menu on screen, a whole bill "
+                       "payment, the first calls cold; or every screen transition of the operator "
+                       "scripts of a folder. Offscreen "
+                       "unless -platform or -display is given."));
     parser.addHelpOption();
     const QCommandLineOption opRodadas(
         QStringLiteral("runs"),
@@ -168,7 +169,7 @@ int main(int argc, char** argv) {
         QStringLiteral("N"));
     const QCommandLineOption opRoteiros(
         QStringLiteral("scripts"),
-        QStringLiteral("Replay every operator script (*.json) of DIR instead of the seven figures, timing "
+        QStringLiteral("Replay every operator script (*.json) of DIR instead of the figures, timing "
                        "every screen transition."),
         QStringLiteral("DIR"));
     const QCommandLineOption opRodadasPiso(
