@@ -119,6 +119,7 @@ int FiguraDia(const QString& pastaScripts, int chamadas) {
     const double heapPorChamada = porChamada(depois.heapMb - antes.heapMb, feitas);
     const double heapSegundaMetade = porChamada(heap.back() - heap[meio], chamadasSegundaMetade);
     const double crescimentoRss = depois.rssMb - antes.rssMb;
+    const double rssSegundaMetade = rss.back() - rss[meio];
     const double heapComCache = heapEmUsoMb();
     QPixmapCache::clear();
     const double cacheMb = heapComCache - heapEmUsoMb();
@@ -127,9 +128,11 @@ int FiguraDia(const QString& pastaScripts, int chamadas) {
         "9 a day at the till: %d calls in %d rounds of %zu scripts after a warm-up round of %d calls, "
         "%.1f s, %d replays failed\n",
         feitas, rodadas, std::size(kScriptsDia), aquecimento.chamadas, duracaoS, falhas);
-    std::printf("  resident memory (VmRSS): %.1f MB -> %.1f MB, growth %+.2f MB (target < %.0f MB: %s)\n",
-                antes.rssMb, depois.rssMb, crescimentoRss, kAlvoResidenteMb,
-                crescimentoRss < kAlvoResidenteMb ? "met" : "ABOVE");
+    std::printf(
+        "  resident memory (VmRSS): %.1f MB -> %.1f MB, growth %+.2f MB (target < %.0f MB: %s); second "
+        "half of the day %+.2f MB\n",
+        antes.rssMb, depois.rssMb, crescimentoRss, kAlvoResidenteMb,
+        crescimentoRss < kAlvoResidenteMb ? "met" : "ABOVE", rssSegundaMetade);
     std::printf("  heap in use (malloc): %.2f MB -> %.2f MB, %+.1f bytes per call (target 0); second half of "
                 "the day %+.1f bytes per call; Qt's pixmap cache held %.2f MB at the end\n",
                 antes.heapMb, depois.heapMb, heapPorChamada, heapSegundaMetade, cacheMb);
@@ -150,6 +153,7 @@ int FiguraDia(const QString& pastaScripts, int chamadas) {
     valor("9 day: resident memory growth", crescimentoRss, "MB");
     valor("9 day: heap growth per call", heapPorChamada, "B");
     valor("9 day: heap growth per call, second half", heapSegundaMetade, "B");
+    valor("9 day: resident memory growth, second half", rssSegundaMetade, "MB");
     std::fflush(stdout);
     return falhas;
 }
