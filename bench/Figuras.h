@@ -106,9 +106,9 @@ void FiguraFria(const QString& programa, int processos);
 // The child's part: modo "module" or "floor", its times written as JSON to saida.
 int FriaFilho(const QString& modo, const QString& saida);
 
-// ---- 9. a day at the till: the operator scripts of diaScripts replayed over and over in this process
-// through the till's runner, to chamadas calls; the heap and resident memory after a warm-up round and at the
-// end. Returns the number of replays that failed.
+// ---- 9. a day at the till: a list of operator scripts of the folder pasta (FiguraDia.cpp names them)
+// replayed over and over in this process through the till's runner, to chamadas calls; the heap and resident
+// memory after a warm-up round and along the day. Returns the number of replays that failed.
 int FiguraDia(const QString& pasta, int chamadas);
 
 // ---- every operator script of a folder replayed, every screen transition timed beside a bare copy of the
