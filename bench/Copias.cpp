@@ -5,7 +5,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDataStream>
 #include <QDialog>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -238,6 +240,74 @@ QDialog* constroiPiso(const Planta& p, const char* nome, QWidget* janelaPai,
     }
     if (feitosSaida) *feitosSaida = std::move(feitos);
     return d;
+}
+
+namespace {
+
+QDataStream& operator<<(QDataStream& s, const Peca& p) {
+    s << static_cast<qint32>(p.tipo) << p.pai << p.nome << p.texto << p.geometria << p.fonte
+      << static_cast<qint32>(p.alinhamento) << static_cast<qint32>(p.forma) << p.visivel << p.habilitado
+      << p.tamanhoMaximo << p.somenteLeitura << static_cast<qint32>(p.eco) << p.itens << p.linhas << p.colunas
+      << p.atual << static_cast<qint32>(p.larguras.size());
+    for (int l : p.larguras)
+        s << l;
+    return s;
+}
+
+QDataStream& operator>>(QDataStream& s, Peca& p) {
+    qint32 tipo = 0, alinhamento = 0, forma = 0, eco = 0, larguras = 0;
+    s >> tipo >> p.pai >> p.nome >> p.texto >> p.geometria >> p.fonte >> alinhamento >> forma >> p.visivel >>
+        p.habilitado >> p.tamanhoMaximo >> p.somenteLeitura >> eco >> p.itens >> p.linhas >> p.colunas >>
+        p.atual >> larguras;
+    p.tipo = static_cast<Peca::Tipo>(tipo);
+    p.alinhamento = Qt::Alignment(alinhamento);
+    p.forma = static_cast<QFrame::Shape>(forma);
+    p.eco = static_cast<QLineEdit::EchoMode>(eco);
+    p.larguras.clear();
+    for (qint32 i = 0; i < larguras && s.status() == QDataStream::Ok; ++i) {
+        int l = 0;
+        s >> l;
+        p.larguras.push_back(l);
+    }
+    return s;
+}
+
+} // namespace
+
+bool gravaPlantas(const QString& arquivo, const std::vector<Planta>& plantas) {
+    QFile f(arquivo);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    QDataStream s(&f);
+    s << static_cast<qint32>(plantas.size());
+    for (const Planta& p : plantas) {
+        s << static_cast<qint32>(p.flags.toInt()) << p.tamanho << p.titulo << p.fonte << p.temEncerra
+          << p.foco << p.escape << static_cast<qint32>(p.pecas.size());
+        for (const Peca& peca : p.pecas)
+            s << peca;
+    }
+    return s.status() == QDataStream::Ok && f.flush();
+}
+
+bool lePlantas(const QString& arquivo, std::vector<Planta>& plantas) {
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    QDataStream s(&f);
+    qint32 n = 0;
+    s >> n;
+    plantas.clear();
+    for (qint32 i = 0; i < n && s.status() == QDataStream::Ok; ++i) {
+        Planta p;
+        qint32 flags = 0, pecas = 0;
+        s >> flags >> p.tamanho >> p.titulo >> p.fonte >> p.temEncerra >> p.foco >> p.escape >> pecas;
+        p.flags = Qt::WindowFlags(flags);
+        for (qint32 k = 0; k < pecas && s.status() == QDataStream::Ok; ++k) {
+            Peca peca;
+            s >> peca;
+            p.pecas.push_back(std::move(peca));
+        }
+        plantas.push_back(std::move(p));
+    }
+    return s.status() == QDataStream::Ok && static_cast<qint32>(plantas.size()) == n;
 }
 
 } // namespace cbbench

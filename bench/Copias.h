@@ -77,4 +77,9 @@ QDialog* constroiPiso(const Planta& p, const char* nome = kNomePiso, QWidget* ja
                       std::function<void(QDialog*)> opcao1 = {},
                       std::vector<QWidget*>* feitosSaida = nullptr);
 
+// Copies written to a file and read back, so that a fresh process can build the floors of screens it never
+// showed (the cold figure). lePlantas returns false when the file is missing or cut short.
+bool gravaPlantas(const QString& arquivo, const std::vector<Planta>& plantas);
+bool lePlantas(const QString& arquivo, std::vector<Planta>& plantas);
+
 } // namespace cbbench

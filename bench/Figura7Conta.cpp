@@ -109,7 +109,7 @@ telasPagamentoConta(const std::function<std::function<bool(const QWidget*)>(std:
 constexpr const char* kNomesPisoConta[] = {"cbBenchPisoConta1", "cbBenchPisoConta2", "cbBenchPisoConta3",
                                            "cbBenchPisoConta4", "cbBenchPisoConta5", "cbBenchPisoConta6",
                                            "cbBenchPisoConta7"};
-constexpr std::size_t kTelasConta = std::size(kNomesPisoConta);
+static_assert(kTelasConta == std::size(kNomesPisoConta));
 
 // The bill payment's walk on bare copies of its screens. The button that the key leaving a copy presses (its
 // "&N", the "&1" that Enter reaches, a message box's escape button) runs the next copy with exec() over it,
@@ -181,10 +181,56 @@ private:
     bool encerra_ = false;
 };
 
+// Screens that come once the one before is closed: the question after the bill query, the payment-method menu
+// after the question.
+const std::vector<bool> kSubstitui{false, false, false, false, true, true, false};
+
+} // namespace
+
+std::vector<Tela> telasContaModulo(const std::string& onde) {
+    return telasPagamentoConta(
+        [](std::size_t i) -> std::function<bool(const QWidget*)> {
+            static const char* const classes[] = {kClasseMenu,     kClassePagamentos, kClasseCaptura,
+                                                  kClasseConsulta, nullptr,           kClasseFormas,
+                                                  kClasseDinheiro};
+            if (!classes[i])
+                return [](const QWidget* w) {
+                    auto* caixa = qobject_cast<const QMessageBox*>(w);
+                    return caixa && caixa->text() == QLatin1String(kOutroDocumento);
+                };
+            return Bancada::daClasse(classes[i]);
+        },
+        onde);
+}
+
+std::vector<Tela> telasContaPiso(const std::string& onde) {
+    return telasPagamentoConta([](std::size_t i) { return Bancada::doNome(kNomesPisoConta[i]); }, onde);
+}
+
+BancoConta::BancoConta() = default;
+BancoConta::~BancoConta() = default;
+
+void BancoConta::renova(Bancada& b) {
+    conexao_.reset();
+    VortaSimReinicia();
+    VortaSimDefineObservador(&observa, &b);
+    servidor_ = std::make_unique<cbserver::Servidor>();
+    QString erro;
+    if (!servidor_->CarregaCenario(QStringLiteral(CB_CENARIO), &erro))
+        falha("figure 7: cannot load the scenario " CB_CENARIO ": " + erro.toStdString());
+    conexao_ = std::make_unique<cbserver::ConexaoEmProcesso>(*servidor_);
+    VortaSimDefinePrazoServidor(kPrazoServidorMs);
+}
+
+void BancoConta::encerra() {
+    conexao_.reset();
+    servidor_.reset();
+}
+
 // The same walk on the floor's bare copies (PisoConta).
 std::vector<double> chamaPisoPagamentoConta(Bancada& b, const std::vector<Planta>& plantas,
-                                            std::vector<Tela> telas, const std::vector<bool>& substitui,
-                                            double* total = nullptr) {
+                                            std::vector<Tela> telas, double* total) {
+    const std::vector<bool>& substitui = kSubstitui;
     const std::vector<Tela> copia = telas;
     b.observador.prepara(std::move(telas), true, true);
     b.vigia.arma("the floor's copy of the banking menu never appeared");
@@ -209,7 +255,7 @@ std::vector<double> chamaPisoPagamentoConta(Bancada& b, const std::vector<Planta
 // outside them ending the run. Returns the time of each transition: from the key that left a screen to
 // the next one on screen, and from the key that left the last one to the call's return.
 std::vector<double> chamaPagamentoConta(Bancada& b, std::vector<Tela> telas, const char* contexto,
-                                        double* total = nullptr) {
+                                        double* total) {
     const std::string c = std::string(" (") + contexto + ")";
     const std::size_t n = telas.size();
     std::vector<std::string> nomes;
@@ -236,8 +282,6 @@ std::vector<double> chamaPagamentoConta(Bancada& b, std::vector<Tela> telas, con
     return t;
 }
 
-} // namespace
-
 // The walk on the module's screens and on their copies, a fresh host and bank per payment.
 void FiguraConta(Vigia& vigia, Observador& observador, int rodadas) {
     qApp->installEventFilter(&observador);
@@ -247,33 +291,8 @@ void FiguraConta(Vigia& vigia, Observador& observador, int rodadas) {
     vigia.desarma();
     // Each payment starts from a fresh host and a freshly loaded bank, as the till's next customer would: the
     // document fields of the last payment, and a bill the bank has seen paid, are not carried over.
-    std::unique_ptr<cbserver::Servidor> servidor;
-    std::unique_ptr<cbserver::ConexaoEmProcesso> conexao;
-    const auto novoCliente = [&] {
-        conexao.reset();
-        VortaSimReinicia();
-        VortaSimDefineObservador(&observa, &conta);
-        servidor = std::make_unique<cbserver::Servidor>();
-        QString erro;
-        if (!servidor->CarregaCenario(QStringLiteral(CB_CENARIO), &erro))
-            falha("figure 7: cannot load the scenario " CB_CENARIO ": " + erro.toStdString());
-        conexao = std::make_unique<cbserver::ConexaoEmProcesso>(*servidor);
-        VortaSimDefinePrazoServidor(kPrazoServidorMs);
-    };
-    const auto daTela = [](std::size_t i) -> std::function<bool(const QWidget*)> {
-        static const char* const classes[] = {kClasseMenu, kClassePagamentos, kClasseCaptura, kClasseConsulta,
-                                              nullptr,     kClasseFormas,     kClasseDinheiro};
-        if (!classes[i])
-            return [](const QWidget* w) {
-                auto* caixa = qobject_cast<const QMessageBox*>(w);
-                return caixa && caixa->text() == QLatin1String(kOutroDocumento);
-            };
-        return Bancada::daClasse(classes[i]);
-    };
-    const auto daCopia = [](std::size_t i) { return Bancada::doNome(kNomesPisoConta[i]); };
-    // Screens that come once the one before is closed: the question after the bill query, the payment-method
-    // menu after the question.
-    const std::vector<bool> substitui{false, false, false, false, true, true, false};
+    BancoConta banco;
+    const auto novoCliente = [&] { banco.renova(conta); };
 
     std::vector<Planta> plantasConta;
     std::vector<std::string> origensConta;
@@ -283,9 +302,8 @@ void FiguraConta(Vigia& vigia, Observador& observador, int rodadas) {
     };
     novoCliente();
     double totalPrimeira = 0;
-    const std::vector<double> primeiraConta =
-        chamaPagamentoConta(conta, telasPagamentoConta(daTela, " (figure 7, first payment)"),
-                            "first bill payment", &totalPrimeira);
+    const std::vector<double> primeiraConta = chamaPagamentoConta(
+        conta, telasContaModulo(" (figure 7, first payment)"), "first bill payment", &totalPrimeira);
     observador.aoMostrar = nullptr;
     const std::string modulo = arquivoDoModulo();
     if (plantasConta.size() != kTelasConta) falha("figure 7: the first payment did not copy every screen");
@@ -295,17 +313,17 @@ void FiguraConta(Vigia& vigia, Observador& observador, int rodadas) {
             falha("figure 7: the class of screen " + std::to_string(i + 1) + " came from " + origensConta[i] +
                   ", not from the loaded module " + modulo);
     }
-    const std::vector<double> primeiroPisoConta = chamaPisoPagamentoConta(
-        conta, plantasConta, telasPagamentoConta(daCopia, " (figure 7's floor)"), substitui);
+    const std::vector<double> primeiroPisoConta =
+        chamaPisoPagamentoConta(conta, plantasConta, telasContaPiso(" (figure 7's floor)"));
     std::vector<std::vector<double>> tConta(kTelasConta), tPisoConta(kTelasConta);
     std::vector<double> tContaTodas, tPisoContaTodas, tContaTotal, tPisoContaTotal;
     for (int r = 0; r < rodadas; ++r) {
         novoCliente();
         double total = 0, totalPiso = 0;
-        const auto m = chamaPagamentoConta(conta, telasPagamentoConta(daTela, " (figure 7, timed payment)"),
+        const auto m = chamaPagamentoConta(conta, telasContaModulo(" (figure 7, timed payment)"),
                                            "timed bill payment", &total);
-        const auto f = chamaPisoPagamentoConta(
-            conta, plantasConta, telasPagamentoConta(daCopia, " (figure 7's floor)"), substitui, &totalPiso);
+        const auto f =
+            chamaPisoPagamentoConta(conta, plantasConta, telasContaPiso(" (figure 7's floor)"), &totalPiso);
         for (std::size_t i = 0; i < kTelasConta; ++i) {
             tConta[i].push_back(m[i]);
             tPisoConta[i].push_back(f[i]);
@@ -316,8 +334,7 @@ void FiguraConta(Vigia& vigia, Observador& observador, int rodadas) {
         tPisoContaTotal.push_back(totalPiso);
     }
     vigia.arma("Finalize + dlclose (figure 7)");
-    conexao.reset();
-    servidor.reset();
+    banco.encerra();
     conta.modulo.finalize();
     fechaModulo(conta.modulo);
     vigia.desarma();

@@ -10,8 +10,14 @@
 #include <QString>
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
+
+namespace cbserver {
+class Servidor;
+class ConexaoEmProcesso;
+} // namespace cbserver
 
 namespace cbbench {
 
@@ -66,6 +72,44 @@ void ImprimePagamentos(const FiguraPagamentos& f, const std::string& modulo);
 // ---- 7. a whole bill payment against the in-process server, transition by transition, beside bare copies
 // of its screens. Loads the module anew and leaves it unloaded.
 void FiguraConta(Vigia& vigia, Observador& observador, int rodadas);
+
+// Figure 7's walk, shared with the cold figure: its screens on the module (telasContaModulo) and on the
+// floor's copies (telasContaPiso), onde added to what each wait names.
+inline constexpr std::size_t kTelasConta = 7;
+std::vector<Tela> telasContaModulo(const std::string& onde);
+std::vector<Tela> telasContaPiso(const std::string& onde);
+// The next customer: fresh host fields and a freshly loaded in-process bank (default scenario).
+class BancoConta {
+public:
+    BancoConta();
+    ~BancoConta();
+    void renova(Bancada& b);
+    void encerra();
+
+private:
+    std::unique_ptr<cbserver::Servidor> servidor_;
+    std::unique_ptr<cbserver::ConexaoEmProcesso> conexao_;
+};
+// One ExecutaGenerico(0, 0) walked through a whole bill payment, each message box outside the walk ending the
+// run: the time of each transition, from the key that left a screen to the next one on screen (the last one
+// to the call's return), and the whole call in total.
+std::vector<double> chamaPagamentoConta(Bancada& b, std::vector<Tela> telas, const char* contexto,
+                                        double* total = nullptr);
+// The same keys on the bare copies of the payment's screens.
+std::vector<double> chamaPisoPagamentoConta(Bancada& b, const std::vector<Planta>& plantas,
+                                            std::vector<Tela> telas, double* total = nullptr);
+
+// ---- 8. cold: load + Initialize, the first menu and the first whole bill payment in fresh processes (each a
+// child of programa, run with --cold-child), beside the same in fresh processes of bare copies; medians over
+// processos pairs.
+void FiguraFria(const QString& programa, int processos);
+// The child's part: modo "module" or "floor", its times written as JSON to saida.
+int FriaFilho(const QString& modo, const QString& saida);
+
+// ---- 9. a day at the till: a list of operator scripts of the folder pasta (FiguraDia.cpp names them)
+// replayed over and over in this process through the till's runner, to chamadas calls; the heap and resident
+// memory after a warm-up round and along the day. Returns the number of replays that failed.
+int FiguraDia(const QString& pasta, int chamadas);
 
 // ---- every operator script of a folder replayed, every screen transition timed beside a bare copy of the
 // screen it came to. Each script runs in a child process of its own (programa, with --script-child), as the

@@ -10,7 +10,11 @@
 //      copies of both menus, the first running the second with exec() on its "&1";
 //   7. a whole bill payment in cash against the in-process simulated server, each screen transition timed
 //      from the operator's key to the next screen on screen, beside the same keys on bare copies of those
-//      screens.
+//      screens;
+//   8. the same first calls cold: load + Initialize, the first menu and the first bill payment, each in a
+//      fresh process, beside fresh processes of bare copies (FiguraFria.cpp; --cold runs it alone).
+// With --day [N] it plays a day at the till instead (FiguraDia.cpp): N calls (10,000 by default) of mixed
+// operator scripts in one process, with the heap and resident memory they leave behind.
 // With --scripts DIR it replays every operator script of the folder instead, timing every screen transition
 // (FiguraRoteiros.cpp). --json FILE writes the figures as JSON as well; --compare FILE prints each figure's
 // ratio to the same figure of an earlier run's JSON file.
@@ -43,6 +47,8 @@ constexpr int kRodadasPadrao = 50;
 constexpr int kChamadasPadrao = 1000;
 constexpr int kRodadasProtocoloPadrao = 200;
 constexpr int kRodadasPisoPadrao = 5;
+constexpr int kProcessosFriosPadrao = 10;
+constexpr int kChamadasDiaPadrao = 10000;
 
 // The offscreen platform says, for every message box it shows, that it cannot pass on size hints: figure 7
 // shows one per payment, and the line says nothing about the module.
@@ -119,6 +125,10 @@ void figurasDoModulo(Vigia& vigia, int rodadas, int chamadas, int rodadasProtoco
     FiguraConta(vigia, observador, rodadas);
 }
 
+QString pastaScripts() {
+    return QStringLiteral(CB_FONTE "/tests/sessions");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -134,14 +144,15 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("cb-bench"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Figures of the banking-correspondent module, loaded as "
-                                                    "a host loads it: load + Initialize, entry point to "
-                                                    "the first menu on screen, resident memory over many "
-                                                    "calls, the server protocol, a key in the banking "
-                                                    "menu to the payments menu on screen, a whole bill "
-                                                    "payment; or every screen transition of the operator "
-                                                    "scripts of a folder. Offscreen "
-                                                    "unless -platform or -display is given."));
+    parser.setApplicationDescription(
+        QStringLiteral("Figures of the banking-correspondent module, loaded as "
+                       "a host loads it: load + Initialize, entry point to "
+                       "the first menu on screen, resident memory over many "
+                       "calls, the server protocol, a key in the banking "
+                       "menu to the payments menu on screen, a whole bill "
+                       "payment, the first calls cold; or every screen transition of the operator "
+                       "scripts of a folder. Offscreen "
+                       "unless -platform or -display is given."));
     parser.addHelpOption();
     const QCommandLineOption opRodadas(
         QStringLiteral("runs"),
@@ -158,7 +169,7 @@ int main(int argc, char** argv) {
         QStringLiteral("N"));
     const QCommandLineOption opRoteiros(
         QStringLiteral("scripts"),
-        QStringLiteral("Replay every operator script (*.json) of DIR instead of the seven figures, timing "
+        QStringLiteral("Replay every operator script (*.json) of DIR instead of the figures, timing "
                        "every screen transition."),
         QStringLiteral("DIR"));
     const QCommandLineOption opRodadasPiso(
@@ -166,6 +177,19 @@ int main(int argc, char** argv) {
         QStringLiteral("With --scripts: bare copies shown per screen for its floor (default %1).")
             .arg(kRodadasPisoPadrao),
         QStringLiteral("N"));
+    const QCommandLineOption opFria(
+        QStringLiteral("cold"), QStringLiteral("Only figure 8, the cold first calls in fresh processes."));
+    const QCommandLineOption opProcessosFrios(
+        QStringLiteral("cold-runs"),
+        QStringLiteral("Fresh processes of figure 8, of the module and of its floor each (default %1).")
+            .arg(kProcessosFriosPadrao),
+        QStringLiteral("N"));
+    const QCommandLineOption opDia(
+        QStringLiteral("day"),
+        QStringLiteral(
+            "A day at the till instead of the figures: N calls (the argument, default %1) of mixed "
+            "operator scripts in this process, with the memory they leave behind.")
+            .arg(kChamadasDiaPadrao));
     const QCommandLineOption opJson(
         QStringLiteral("json"), QStringLiteral("Write the figures as JSON to FILE."), QStringLiteral("FILE"));
     const QCommandLineOption opCompara(
@@ -175,15 +199,30 @@ int main(int argc, char** argv) {
     // The child process of --scripts: one script, its transitions written to a file.
     QCommandLineOption opFilho(QStringLiteral("script-child"), QString(), QStringLiteral("FILE"));
     opFilho.setFlags(QCommandLineOption::HiddenFromHelp);
+    // The child process of figure 8: "module" or "floor", its times written to --child-out.
+    QCommandLineOption opFriaFilho(QStringLiteral("cold-child"), QString(), QStringLiteral("MODE"));
+    opFriaFilho.setFlags(QCommandLineOption::HiddenFromHelp);
     QCommandLineOption opSaidaFilho(QStringLiteral("child-out"), QString(), QStringLiteral("FILE"));
     opSaidaFilho.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({opRodadas, opChamadas, opRodadasProtocolo, opRoteiros, opRodadasPiso, opJson,
-                       opCompara, opFilho, opSaidaFilho});
+    parser.addPositionalArgument(QStringLiteral("N"), QStringLiteral("With --day: the calls of the day."),
+                                 QStringLiteral("[N]"));
+    parser.addOptions({opRodadas, opChamadas, opRodadasProtocolo, opRoteiros, opRodadasPiso, opFria,
+                       opProcessosFrios, opDia, opJson, opCompara, opFilho, opFriaFilho, opSaidaFilho});
     parser.process(app);
     const int rodadas = leInteiro(parser, opRodadas, kRodadasPadrao);
     const int chamadas = leInteiro(parser, opChamadas, kChamadasPadrao);
     const int rodadasProtocolo = leInteiro(parser, opRodadasProtocolo, kRodadasProtocoloPadrao);
     const int rodadasPiso = leInteiro(parser, opRodadasPiso, kRodadasPisoPadrao);
+    const int processosFrios = leInteiro(parser, opProcessosFrios, kProcessosFriosPadrao);
+    int chamadasDia = kChamadasDiaPadrao;
+    if (const QStringList posicionais = parser.positionalArguments(); !posicionais.isEmpty()) {
+        bool ok = false;
+        chamadasDia = posicionais.constFirst().toInt(&ok);
+        if (!parser.isSet(opDia) || posicionais.size() > 1 || !ok || chamadasDia < 1) {
+            std::fprintf(stderr, "cb-bench: a number of calls is only taken after --day\n");
+            return 2;
+        }
+    }
 
     if (parser.isSet(opFilho))
         return RoteiroFilho(parser.value(opFilho), QStringLiteral(CB_CENARIO), parser.value(opSaidaFilho),
@@ -212,10 +251,12 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (parser.isSet(opFriaFilho)) return FriaFilho(parser.value(opFriaFilho), parser.value(opSaidaFilho));
+
     std::printf("cb-bench: module %s\n", CB_MODULO);
     std::printf("cb-bench: Qt %s, platform %s, build %s, host folder %s\n", qVersion(),
                 qPrintable(QGuiApplication::platformName()), CB_BENCH_CONFIG, pastaHostMantida.c_str());
-    if (!parser.isSet(opRoteiros))
+    if (!parser.isSet(opRoteiros) && !parser.isSet(opFria) && !parser.isSet(opDia))
         std::printf(
             "cb-bench: %d runs for figures 1, 2, 6 and 7, %d calls for figure 3, %d runs for figures 4 "
             "and 5\n",
@@ -229,9 +270,16 @@ int main(int argc, char** argv) {
     if (parser.isSet(opRoteiros)) {
         falhas = FiguraRoteiros(QCoreApplication::applicationFilePath(), parser.value(opRoteiros),
                                 QStringLiteral(CB_CENARIO), rodadasPiso);
+    } else if (parser.isSet(opDia)) {
+        falhas = FiguraDia(pastaScripts(), chamadasDia);
+    } else if (parser.isSet(opFria)) {
+        FiguraFria(QCoreApplication::applicationFilePath(), processosFrios);
     } else {
-        Vigia vigia(pastaHostMantida);
-        figurasDoModulo(vigia, rodadas, chamadas, rodadasProtocolo);
+        {
+            Vigia vigia(pastaHostMantida);
+            figurasDoModulo(vigia, rodadas, chamadas, rodadasProtocolo);
+        }
+        FiguraFria(QCoreApplication::applicationFilePath(), processosFrios);
     }
 
     QString erro;
