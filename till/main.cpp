@@ -109,6 +109,13 @@ QPixmap Composicao(QMainWindow& janela, QWidget* tela, QMenu* menu) {
     return quadro;
 }
 
+// Loads the module as the host does; false (with the reason on stderr) when it cannot.
+bool CarregaModulo(Modulo& modulo) {
+    if (modulo.Carrega()) return true;
+    std::fprintf(stderr, "cb-till: %s\n", qPrintable(modulo.Erro()));
+    return false;
+}
+
 // The window through a bill paid in cash, typed into the module's screens as an operator would: one picture
 // beside the payment-method screen, one after the call with the host fields, the request and reply and the
 // result file on their panels, and one per menu open. The host folder's ClienteTrn.ini says what the menus
@@ -121,10 +128,7 @@ int FotografaJanela(const QString& pasta, const QString& cenario) {
         return 1;
     }
     Modulo modulo(Modulo::CaminhoPadrao());
-    if (!modulo.Carrega()) {
-        std::fprintf(stderr, "cb-till: %s\n", qPrintable(modulo.Erro()));
-        return 1;
-    }
+    if (!CarregaModulo(modulo)) return 1;
     QDir().mkpath(pasta);
     int salvas = 0, esperadas = 0;
     auto salva = [&](const QPixmap& imagem, const QString& nome) {
@@ -295,10 +299,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     Modulo modulo(Modulo::CaminhoPadrao());
-    if (!modulo.Carrega()) {
-        std::fprintf(stderr, "cb-till: %s\n", qPrintable(modulo.Erro()));
-        return 1;
-    }
+    if (!CarregaModulo(modulo)) return 1;
     std::unique_ptr<Gravador> gravador;
     if (parser.isSet(grava)) {
         char dir[4096];
