@@ -40,6 +40,9 @@ public:
     bool Valida();
     // The entry type the operator chose: "1" (typed) shows the empty blocks, "0" (read) the bar-code edit.
     void MostraConformeTipo(const QString& tipo);
+    // A control of the form still able to take the focus gets it (else the form's first), as the form's own
+    // change.
+    void Foca(QWidget* controle);
 
     QLineEdit* EdDoc = nullptr;
     QLineEdit* ed_bloco1 = nullptr;
@@ -55,8 +58,6 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* e) override;
 
 private:
-    // A control still able to take the focus gets it, as the form's own change.
-    void Foca(QWidget* controle);
     void BlocoAlterado(QLineEdit* bloco);
     void Aviso(const char* mensagem);
 

@@ -145,14 +145,7 @@ void TFrmCAP_Mod::LimpaBlocoCB(int modo) {
 }
 
 void TFrmCAP_Mod::Foca(QWidget* controle) {
-    const bool proprio = focoProprio_;
-    focoProprio_ = true;
-    if (controle && controle->isVisibleTo(this) && controle->isEnabled() &&
-        controle->focusPolicy() != Qt::NoFocus)
-        controle->setFocus(Qt::OtherFocusReason);
-    else
-        FocaPrimeiroControle();
-    focoProprio_ = proprio;
+    blocos->Foca(controle);
 }
 
 void TFrmCAP_Mod::HabilitaControles(bool habilita) {
