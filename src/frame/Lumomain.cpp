@@ -17,6 +17,8 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include <dlfcn.h>
+
 #include <cstring>
 #include <exception>
 #include <memory>
@@ -53,6 +55,19 @@ bool PlataformaDisponivel() {
         return QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + QString::fromLatin1(numero));
     }
     return true;
+}
+
+// Qt keeps the records of the types it has met for as long as it stays loaded, and some of them live in this
+// library's data (a table cell's alignment, the forms' own types). When the host keeps Qt loaded (it links Qt
+// itself) and unloads the module, the next load would meet records that point into unmapped memory and crash:
+// in such a host the module stays mapped once loaded, and each load still runs Initialize and Finalize. A host
+// without Qt of its own unloads Qt together with the module, and nothing is kept.
+void FicaResidenteSeQtFicar() {
+    static bool residente = false;
+    if (residente || !dlsym(RTLD_DEFAULT, "qVersion")) return;
+    Dl_info info{};
+    if (dladdr(kVersionInfo, &info) && info.dli_fname)
+        residente = dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE) != nullptr;
 }
 
 bool GarantaAplicacao() {
@@ -380,6 +395,7 @@ CB_EXPORT void CB_CALL ObtemVersao(char* versaoInterface, char* versaoModulo) {
 
 CB_EXPORT void CB_CALL Initialize(void) {
     try {
+        FicaResidenteSeQtFicar();
         Unidades::Inicializa();
     } catch (...) {
     }
