@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -57,8 +58,12 @@ void Roteiro::Observador(const char* tipo, const char* texto, void* contexto) {
         r->Registra(RespostaDaDescricao(texto));
         return;
     }
-    const QString t = QString::fromLatin1(texto);
+    QString t = QString::fromLatin1(texto);
     if (qstrcmp(tipo, "pinpad") == 0) {
+        // What the operator reads on the screen while the PIN pad holds the call goes with the event.
+        const QWidget* tela = QApplication::activeModalWidget();
+        const auto* linha = tela ? tela->findChild<QLabel*>(QStringLiteral("lbMensagem")) : nullptr;
+        if (linha && !linha->text().isEmpty()) t += QStringLiteral(" | tela: ") + linha->text();
         r->eventosPinpad_ << t;
         r->Registra({{QStringLiteral("tipo"), QStringLiteral("pinpad")}, {QStringLiteral("texto"), t}});
         return;
