@@ -31,7 +31,7 @@ void limpaPinpad(Pinpad& p) {
         apaga(s.digitos);
     p.senhas.clear();
     apaga(p.senhaDigitada);
-    p.senhaEntregue = false;
+    // Whether a PIN was handed over is set afresh by every capture, before it asks.
     p.blocos.clear();
 }
 

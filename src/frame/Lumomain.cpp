@@ -18,6 +18,7 @@
 #include <QPointer>
 
 #include <dlfcn.h>
+#include <malloc.h>
 
 #include <cstring>
 #include <exception>
@@ -130,6 +131,9 @@ template <class F> void ExecutaEntrada(uint32_t janela, bool continuacao, F&& co
         // Even the report failed (no memory, no folder): the host must still get control back.
     }
     host::FimDeChamada();
+    // A screen's paint buffer is about a megabyte: once freed, the allocator keeps such blocks in the heap,
+    // resident, instead of returning them to the system. The till runs all day; what the call freed goes back.
+    malloc_trim(0);
 }
 
 void MensagemFalhaCriacao(const char* nomeForm) {

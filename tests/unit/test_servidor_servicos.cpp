@@ -78,6 +78,11 @@ TEST_F(BancoServicos, ChecagensDoBancoAntesDeAprovar) {
     EXPECT_EQ(semData.codigo, "25");
     EXPECT_EQ(semData.mensagem, Latin1("Demonstrativo não disponível para a data 05/04/2025"));
     EXPECT_EQ(Pede("72", {{"10290", "6362970000009999999"}}).codigo, "14");
+    // A statement asked straight for a card the bank knows but that pays no benefit.
+    const auto naoINSS =
+        Pede("73", {{"10104", "5067220000123458=2912101"}, {"10146", "AB"}, {"10165", "05032025"}});
+    EXPECT_EQ(naoINSS.codigo, "57");
+    EXPECT_EQ(naoINSS.mensagem, Latin1("Cartão não é de benefício INSS"));
     // A second copy of a debit card whose number has no account at the bank.
     const auto semConta = Pede("71", {{"10102", "01"}, {"10290", kVisa}, {"10341", "1"}, {"10146", "AB"}});
     EXPECT_EQ(semConta.codigo, "57");
