@@ -56,6 +56,14 @@ QJsonObject Descreve(QWidget* tela) {
     // A list shows its chosen item (an editable one is already there through its edit).
     for (auto* c : tela->findChildren<QComboBox*>())
         if (c->isVisibleTo(tela) && !c->isEditable()) campos.insert(c->objectName(), c->currentText());
+    // A named label says what a field is for; the title and the message line have keys of their own.
+    for (auto* l : tela->findChildren<QLabel*>()) {
+        const QString nome = l->objectName();
+        if (nome.isEmpty() || nome == QLatin1String("lbTitulo") || nome == QLatin1String("lbMensagem") ||
+            !l->isVisibleTo(tela))
+            continue;
+        campos.insert(nome, l->text());
+    }
     // Shown, but out of the operator's reach: what the host supplied or the dialog fixed.
     QJsonArray bloqueados;
     for (auto* w : tela->findChildren<QWidget*>()) {

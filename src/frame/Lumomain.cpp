@@ -61,8 +61,8 @@ bool PlataformaDisponivel() {
 // Qt keeps the records of the types it has met for as long as it stays loaded, and some of them live in this
 // library's data (a table cell's alignment, the forms' own types). When the host keeps Qt loaded (it links Qt
 // itself) and unloads the module, the next load would meet records that point into unmapped memory and crash:
-// in such a host the module stays mapped once loaded, and each load still runs Initialize and Finalize. A host
-// without Qt of its own unloads Qt together with the module, and nothing is kept.
+// in such a host the module stays mapped once loaded, and each load still runs Initialize and Finalize. A
+// host without Qt of its own unloads Qt together with the module, and nothing is kept.
 void FicaResidenteSeQtFicar() {
     static bool residente = false;
     if (residente || !dlsym(RTLD_DEFAULT, "qVersion")) return;
@@ -132,7 +132,8 @@ template <class F> void ExecutaEntrada(uint32_t janela, bool continuacao, F&& co
     }
     host::FimDeChamada();
     // A screen's paint buffer is about a megabyte: once freed, the allocator keeps such blocks in the heap,
-    // resident, instead of returning them to the system. The till runs all day; what the call freed goes back.
+    // resident, instead of returning them to the system. The till runs all day; what the call freed goes
+    // back.
     malloc_trim(0);
 }
 

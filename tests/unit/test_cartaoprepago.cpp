@@ -91,15 +91,16 @@ TEST_F(BancoPrePago, DepositoETransferenciaMovemOsSaldos) {
         "00");
     // Maria sends him 100,00 with her PIN on his card; he can then take it out.
     const std::string pinMaria = Bloco("7391", trilhaJoao);
-    const auto transferencia = [&](const std::string& op) {
+    const auto transferencia = [&](const std::string& op, const char* valor = "10000") {
         return Pede(
             op,
-            {{1003, "10000"}, {10340, "1"}, {10348, CELULAR_MARIA}, {10104, trilhaJoao}, {10146, pinMaria}});
+            {{1003, valor}, {10340, "1"}, {10348, CELULAR_MARIA}, {10104, trilhaJoao}, {10146, pinMaria}});
     };
     const auto destino = transferencia("16");
     ASSERT_EQ(destino.codigo, "00");
     ASSERT_EQ(destino.hRegistros.size(), 1u);
     EXPECT_TRUE(destino.hRegistros[0].compare(2, 16, joao) == 0);
+    EXPECT_EQ(transferencia("17", "999999999").codigo, "51") << "more than Maria has";
     EXPECT_EQ(transferencia("17").codigo, "00");
     EXPECT_EQ(
         Pede("11", {{1003, "10001"}, {10134, "1"}, {10104, trilhaJoao}, {10146, Bloco("2468", trilhaJoao)}})
