@@ -47,21 +47,21 @@ bool TFrmCancSaque_Mnu::spOpcao1Click() {
         Encerra(QStringLiteral("FF"), msg::Texto(msg::ErroOperacaoCancelada));
         return false;
     }
-    AbreFormulario(FrmCancSaque_INSS, "FrmCancSaque_INSS");
+    AbreFormulario(FrmCancSaque_INSS);
     return true;
 }
 
 bool TFrmCancSaque_Mnu::spOpcao2Click() {
-    AbreFormulario(FrmCancSaque_Chq, "FrmCancSaque_Chq");
+    AbreFormulario(FrmCancSaque_Chq);
     return true;
 }
 
 bool TFrmCancSaque_Mnu::spOpcao3Click() {
-    AbreFormulario(FrmCancSaque_RecRet, "FrmCancSaque_RecRet");
+    AbreFormulario(FrmCancSaque_RecRet);
     return true;
 }
 
 bool TFrmCancSaque_Mnu::spOpcao4Click() {
-    AbreFormulario(FrmCancSaque_CartMag, "FrmCancSaque_CartMag");
+    AbreFormulario(FrmCancSaque_CartMag);
     return true;
 }

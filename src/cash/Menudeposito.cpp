@@ -38,9 +38,9 @@ bool TFrmDeposito_Mnu::CarregaVerificaDeposito() {
 bool TFrmDeposito_Mnu::spOpcao1Click() {
     if (!CarregaVerificaDeposito()) return false;
     if (Lumomain::TrnCNC)
-        AbreFormulario(FrmCancDep_Trn, "FrmCancDep_Trn");
+        AbreFormulario(FrmCancDep_Trn);
     else
-        AbreFormulario(FrmDinChq_Dep, "FrmDinChq_Dep");
+        AbreFormulario(FrmDinChq_Dep);
     return true;
 }
 
@@ -49,8 +49,8 @@ bool TFrmDeposito_Mnu::spOpcao2Click() {
     TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
     if (!CarregaVerificaDeposito()) return false;
     if (Lumomain::TrnCNC)
-        AbreFormulario(FrmCancDep_Trn, "FrmCancDep_Trn");
+        AbreFormulario(FrmCancDep_Trn);
     else
-        AbreFormulario(FrmDinChqIdentificado_Dep, "FrmDinChqIdentificado_Dep");
+        AbreFormulario(FrmDinChqIdentificado_Dep);
     return true;
 }

@@ -67,7 +67,7 @@ bool TFrmSaque_Mnu::spOpcao1Click() {
     Lumomain::RecuperaServicoAConsParam();
     if (!LeCartao()) return false;
     Lumomain::RecuperaServicoHzinho_21_Informacoes_Gerais_CB();
-    AbreFormulario(FrmSaque_INSS, "FrmSaque_INSS");
+    AbreFormulario(FrmSaque_INSS);
     return true;
 }
 
@@ -75,16 +75,16 @@ bool TFrmSaque_Mnu::spOpcao2Click() {
     Lumomain::TrataGravacao_SEQ_CB();
     Lumomain::RecuperaServicoAConsParam();
     if (!LeCartao()) return false;
-    AbreFormulario(FrmSaque_CMag, "FrmSaque_CMag");
+    AbreFormulario(FrmSaque_CMag);
     return true;
 }
 
 bool TFrmSaque_Mnu::spOpcao3Click() {
-    AbreFormulario(FrmSaque_Chq, "FrmSaque_Chq");
+    AbreFormulario(FrmSaque_Chq);
     return true;
 }
 
 bool TFrmSaque_Mnu::spOpcao4Click() {
-    AbreFormulario(FrmSaque_ReciboRetirada, "FrmSaque_ReciboRetirada");
+    AbreFormulario(FrmSaque_ReciboRetirada);
     return true;
 }

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 class IniFile;
@@ -123,9 +124,15 @@ protected:
     // handler to return.
     bool TransacaoNaoHabilitada();
     // Opens the next screen with this menu as its caller; one that cannot be created is reported under
-    // nomeForm.
+    // nomeForm, by default the form's class name without its "T".
     template <class T> void AbreFormulario(T*& form, const char* nomeForm) {
         if (!CriaExecutaForm(this, form)) MenusEntrada::FalhaCriacao(this, nomeForm);
+    }
+    template <class T> void AbreFormulario(T*& form) {
+        // A class without its own meta-object would be reported under its base's name.
+        static_assert(std::is_same_v<decltype(&T::metaObject), const QMetaObject* (T::*)() const>,
+                      "the form declares Q_OBJECT");
+        AbreFormulario(form, T::staticMetaObject.className() + 1);
     }
 
 private:

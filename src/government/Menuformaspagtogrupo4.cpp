@@ -68,31 +68,31 @@ void TFrmPagtoGrupo4Formas_Mnu::IniciaFormularioMenu() {
 void TFrmPagtoGrupo4Formas_Mnu::AbrePagamento(int forma) {
     switch (tipo_ * 3 + forma) {
     case 3:
-        AbreFormulario(FrmPgtGrupo4DarfPreto_Din, "FrmPgtGrupo4DarfPreto_Din");
+        AbreFormulario(FrmPgtGrupo4DarfPreto_Din);
         break;
     case 4:
-        AbreFormulario(FrmPgtGrupo4DarfPreto_Chq, "FrmPgtGrupo4DarfPreto_Chq");
+        AbreFormulario(FrmPgtGrupo4DarfPreto_Chq);
         break;
     case 5:
-        AbreFormulario(FrmPgtGrupo4DarfPreto_Crt, "FrmPgtGrupo4DarfPreto_Crt");
+        AbreFormulario(FrmPgtGrupo4DarfPreto_Crt);
         break;
     case 6:
-        AbreFormulario(FrmPgtGrupo4DarfSimples_Din, "FrmPgtGrupo4DarfSimples_Din");
+        AbreFormulario(FrmPgtGrupo4DarfSimples_Din);
         break;
     case 7:
-        AbreFormulario(FrmPgtGrupo4DarfSimples_Chq, "FrmPgtGrupo4DarfSimples_Chq");
+        AbreFormulario(FrmPgtGrupo4DarfSimples_Chq);
         break;
     case 8:
-        AbreFormulario(FrmPgtGrupo4DarfSimples_Crt, "FrmPgtGrupo4DarfSimples_Crt");
+        AbreFormulario(FrmPgtGrupo4DarfSimples_Crt);
         break;
     case 9:
-        AbreFormulario(FrmPgtGrupo4Gps_Din, "FrmPgtGrupo4Gps_Din");
+        AbreFormulario(FrmPgtGrupo4Gps_Din);
         break;
     case 10:
-        AbreFormulario(FrmPgtGrupo4Gps_Chq, "FrmPgtGrupo4Gps_Chq");
+        AbreFormulario(FrmPgtGrupo4Gps_Chq);
         break;
     default:
-        AbreFormulario(FrmPgtGrupo4Gps_Crt, "FrmPgtGrupo4Gps_Crt");
+        AbreFormulario(FrmPgtGrupo4Gps_Crt);
         break;
     }
 }
@@ -103,7 +103,7 @@ bool TFrmPagtoGrupo4Formas_Mnu::spOpcao1Click() {
         return true;
     }
     if (!Grava(10158, QStringLiteral("48"))) return false;
-    AbreFormulario(FrmCancPagtoDiv_Din, "FrmCancPagtoDiv_Din");
+    AbreFormulario(FrmCancPagtoDiv_Din);
     return true;
 }
 
@@ -113,7 +113,7 @@ bool TFrmPagtoGrupo4Formas_Mnu::spOpcao2Click() {
         return true;
     }
     if (!Grava(10158, QStringLiteral("49"))) return false;
-    AbreFormulario(FrmCancPagtoDiv_Chq, "FrmCancPagtoDiv_Chq");
+    AbreFormulario(FrmCancPagtoDiv_Chq);
     return true;
 }
 
@@ -128,7 +128,7 @@ bool TFrmPagtoGrupo4Formas_Mnu::spOpcao3Click() {
     // The read leaves its own kind in 10232; the forms after it read the document's.
     if (!Grava(10232, QString::number(tipo_))) return false;
     if (cancela)
-        AbreFormulario(FrmCancPagtoDiv_DebCB, "FrmCancPagtoDiv_DebCB");
+        AbreFormulario(FrmCancPagtoDiv_DebCB);
     else
         AbrePagamento(2);
     return true;

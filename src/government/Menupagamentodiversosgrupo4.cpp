@@ -26,18 +26,18 @@ TFrmPagtoDivGrupo4_Mnu::TFrmPagtoDivGrupo4_Mnu(QWidget* pai)
 // The document kind goes to 10232 before its menu: every form after it reads the kind from there.
 bool TFrmPagtoDivGrupo4_Mnu::spOpcao1Click() {
     if (!host::Grava(10232, QStringLiteral("1"))) return false;
-    AbreFormulario(FrmPagtoGrupo4DarfPreto_Mnu, "FrmPagtoGrupo4DarfPreto_Mnu");
+    AbreFormulario(FrmPagtoGrupo4DarfPreto_Mnu);
     return true;
 }
 
 bool TFrmPagtoDivGrupo4_Mnu::spOpcao2Click() {
     if (!host::Grava(10232, QStringLiteral("2"))) return false;
-    AbreFormulario(FrmPagtoGrupo4DarfSimples_Mnu, "FrmPagtoGrupo4DarfSimples_Mnu");
+    AbreFormulario(FrmPagtoGrupo4DarfSimples_Mnu);
     return true;
 }
 
 bool TFrmPagtoDivGrupo4_Mnu::spOpcao3Click() {
     if (!host::Grava(10232, QStringLiteral("3"))) return false;
-    AbreFormulario(FrmPagtoGrupo4GPS_Mnu, "FrmPagtoGrupo4GPS_Mnu");
+    AbreFormulario(FrmPagtoGrupo4GPS_Mnu);
     return true;
 }

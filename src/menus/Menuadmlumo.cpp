@@ -42,7 +42,7 @@ TFrmADM_Mnu::TFrmADM_Mnu(QWidget* pai)
     : TFrmMnu_Mod(pai, QStringLiteral("FrmADM_Mnu"), "Opções Administrativas", kOpcoes) {}
 
 bool TFrmADM_Mnu::spOpcao1Click() {
-    AbreFormulario(FrmSel_Mnu, "FrmSel_Mnu");
+    AbreFormulario(FrmSel_Mnu);
     return true;
 }
 
@@ -50,9 +50,9 @@ bool TFrmADM_Mnu::spOpcao2Click() {
     if (!OperadorValidado()) return true;
     // The reprint follows the group of the last parameter load; any other group has nothing to reprint.
     if (Lumomain::GrupoPagto == QLatin1String("1"))
-        AbreFormulario(FrmRei_Trn, "FrmRei_Trn");
+        AbreFormulario(FrmRei_Trn);
     else if (Lumomain::GrupoPagto == QLatin1String("2"))
-        AbreFormulario(FrmRFN_Trn, "FrmRFN_Trn");
+        AbreFormulario(FrmRFN_Trn);
     return true;
 }
 
@@ -61,7 +61,7 @@ bool TFrmADM_Mnu::spOpcao3Click() {
     if (!CarregaGrupo(this, "1")) return false;
     if (Lumomain::InformacoesFechamentoRepasse.texto(25, 1) == QLatin1String("0"))
         return TransacaoNaoHabilitada();
-    AbreFormulario(FrmFech_Rep, "FrmFech_Rep");
+    AbreFormulario(FrmFech_Rep);
     return true;
 }
 
@@ -69,7 +69,7 @@ bool TFrmADM_Mnu::spOpcao4Click() {
     if (!OperadorValidado()) return true;
     if (!CarregaGrupo(this, "1") || !ConfereBanco(this)) return false;
     TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
-    AbreFormulario(FrmCnsDdCad_DdCta, "FrmCnsDdCad_DdCta");
+    AbreFormulario(FrmCnsDdCad_DdCta);
     return true;
 }
 
@@ -85,6 +85,6 @@ bool TFrmADM_Mnu::spOpcao5Click() {
     if ((Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(57, 3, 0) & 3) == 0)
         return TransacaoNaoHabilitada();
     Lumomain::SalvaServicoAConsParam();
-    AbreFormulario(FrmAltCstSrv, "FrmAltCstSrv");
+    AbreFormulario(FrmAltCstSrv);
     return true;
 }

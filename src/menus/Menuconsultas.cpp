@@ -47,14 +47,14 @@ bool TFrmConsultas_Mnu::CarregaParametrosConta() {
 bool TFrmConsultas_Mnu::spOpcao1Click() {
     if (!CarregaParametrosConta()) return false;
     if (!ConsultaPermitida(27, 25, 26)) return TransacaoNaoHabilitada();
-    AbreFormulario(FrmCnsSld_Mnu, "FrmCnsSld_Mnu");
+    AbreFormulario(FrmCnsSld_Mnu);
     return true;
 }
 
 bool TFrmConsultas_Mnu::spOpcao2Click() {
     if (!CarregaGrupo(this, "3")) return false;
     if (!ConsultaPermitida(30, 29, 30)) return TransacaoNaoHabilitada();
-    AbreFormulario(FrmCnsExtrato_Mnu, "FrmCnsExtrato_Mnu");
+    AbreFormulario(FrmCnsExtrato_Mnu);
     return true;
 }
 
@@ -63,6 +63,6 @@ bool TFrmConsultas_Mnu::spOpcao3Click() {
     // Bit 0 or bit 1 of the INSS code: one of the benefit queries is offered.
     if ((Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(63, 3, 0) & 3) == 0)
         return TransacaoNaoHabilitada();
-    AbreFormulario(FrmCnsBnINSS_Mnu, "FrmCnsBnINSS_Mnu");
+    AbreFormulario(FrmCnsBnINSS_Mnu);
     return true;
 }

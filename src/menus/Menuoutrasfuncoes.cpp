@@ -44,7 +44,7 @@ bool VerificaBotaoOutrasFuncoesHabilitadas() {
 bool TFrmOutrasFuncoes_Mnu::spOpcao1Click() {
     if (!CarregaGrupo(this, "3")) return false;
     Lumomain::TrataVersaoVortaCB();
-    AbreFormulario(FrmRevSenhaINSS_Crt, "FrmRevSenhaINSS_Crt");
+    AbreFormulario(FrmRevSenhaINSS_Crt);
     return true;
 }
 
@@ -60,11 +60,11 @@ bool TFrmOutrasFuncoes_Mnu::spOpcao2Click() {
         Encerra(QStringLiteral("FF"), QString::fromUtf8(msg::ErroOperacaoCancelada));
         return false;
     }
-    AbreFormulario(FrmCnsTransf_DdCta, "FrmCnsTransf_DdCta");
+    AbreFormulario(FrmCnsTransf_DdCta);
     int codigo = host::LeCampoInteiro(1009, 0, 255);
     if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     if (codigo == 0) {
-        AbreFormulario(FrmEfetTransf, "FrmEfetTransf");
+        AbreFormulario(FrmEfetTransf);
         codigo = host::LeCampoInteiro(1009, 0, 255);
         if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     }
@@ -80,7 +80,7 @@ bool TFrmOutrasFuncoes_Mnu::spOpcao3Click() {
     TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
     if (!CarregaGrupo(this, "3")) return false;
     Lumomain::SalvaServicoAConsParam();
-    AbreFormulario(FrmCnsDtDemDsp, "FrmCnsDtDemDsp");
+    AbreFormulario(FrmCnsDtDemDsp);
     return true;
 }
 
@@ -88,7 +88,7 @@ bool TFrmOutrasFuncoes_Mnu::spOpcao4Click() {
     if (!CarregaGrupo(this, "1")) return false;
     TrataDadosColetadoServicoHzinho_Informacoes_Gerais_CB();
     if (!CarregaGrupo(this, "3")) return false;
-    AbreFormulario(FrmPedCrtDeb, "FrmPedCrtDeb");
+    AbreFormulario(FrmPedCrtDeb);
     return true;
 }
 
@@ -96,6 +96,6 @@ bool TFrmOutrasFuncoes_Mnu::spOpcao5Click() {
     if (!CarregaGrupo(this, "1")) return false;
     SalvaParametrosGrupo1();
     if (!CarregaGrupo(this, "7")) return false;
-    AbreFormulario(FrmCartaoPrePagoGrupo7_Mnu, "FrmCartaoPrePagoGrupo7_Mnu");
+    AbreFormulario(FrmCartaoPrePagoGrupo7_Mnu);
     return true;
 }

@@ -37,7 +37,7 @@ TFrmPagtos_Mnu::TFrmPagtos_Mnu(QWidget* pai)
 bool TFrmPagtos_Mnu::AbreConsultaContas() {
     if (host::GravaCampoString(10439, 0, QStringLiteral("1")) != 0) return false;
     host::GravaCampoString(10527, 0, QStringLiteral("1"));
-    AbreFormulario(FrmCAP_CCB, "FrmCAP_CCB");
+    AbreFormulario(FrmCAP_CCB);
     // Back to the banking menu unless the bill chain closed the call.
     if (ModalResult() != mrOk) Volta();
     return true;
@@ -50,13 +50,13 @@ bool TFrmPagtos_Mnu::spOpcao1Click() {
     Lumomain::SalvaServicoAConsParam();
     Lumomain::SalvaDPCHIP();
     if (!Lumomain::TrnCNC) return AbreConsultaContas();
-    AbreFormulario(FrmCnc_Mnu, "FrmCnc_Mnu");
+    AbreFormulario(FrmCnc_Mnu);
     return true;
 }
 
 bool TFrmPagtos_Mnu::spOpcao2Click() {
     host::GravaCampoString(10527, 0, QStringLiteral("1"));
-    AbreFormulario(FrmFin_Mnu, "FrmFin_Mnu");
+    AbreFormulario(FrmFin_Mnu);
     return true;
 }
 
@@ -64,7 +64,7 @@ bool TFrmPagtos_Mnu::spOpcao3Click() {
     host::GravaCampoString(10527, 0, QStringLiteral("2"));
     if (!CarregaGrupo(this, "1")) return false;
     SalvaParametrosGrupo1();
-    AbreFormulario(FrmRecCel_Mnu, "FrmRecCel_Mnu");
+    AbreFormulario(FrmRecCel_Mnu);
     return true;
 }
 
@@ -73,7 +73,7 @@ bool TFrmPagtos_Mnu::spOpcao4Click() {
     if (!CarregaGrupo(this, "1")) return false;
     SalvaParametrosGrupo1();
     if (!CarregaGrupo(this, "4")) return false;
-    AbreFormulario(FrmPagtoDivGrupo4_Mnu, "FrmPagtoDivGrupo4_Mnu");
+    AbreFormulario(FrmPagtoDivGrupo4_Mnu);
     return true;
 }
 
@@ -86,7 +86,7 @@ bool TFrmPagtos_Mnu::spOpcao5Click() {
     if (host::GravaCampoString(10112, 0, QStringLiteral("005")) != 0) return false;
     if (Lumomain::TrnCNC) {
         Lumomain::Grava_Tipo_5_ServicoHzinho_Pagamento_Rede();
-        AbreFormulario(FrmCnc_Mnu, "FrmCnc_Mnu");
+        AbreFormulario(FrmCnc_Mnu);
     } else if (!AbreConsultaContas()) {
         return false;
     }

@@ -93,18 +93,18 @@ void TFrmSel_Mnu::FormClose() {
 }
 
 bool TFrmSel_Mnu::spOpcao1Click() {
-    AbreFormulario(FrmPagtos_Mnu, "FrmPagtos_Mnu");
+    AbreFormulario(FrmPagtos_Mnu);
     return true;
 }
 
 bool TFrmSel_Mnu::spOpcao2Click() {
-    AbreFormulario(FrmConsultas_Mnu, "FrmConsultas_Mnu");
+    AbreFormulario(FrmConsultas_Mnu);
     return true;
 }
 
 bool TFrmSel_Mnu::spOpcao3Click() {
     host::GravaCampoString(10527, 0, QStringLiteral("3"));
-    AbreFormulario(FrmDeposito_Mnu, "FrmDeposito_Mnu");
+    AbreFormulario(FrmDeposito_Mnu);
     return true;
 }
 
@@ -117,14 +117,14 @@ bool TFrmSel_Mnu::spOpcao4Click() {
     // No network for the account types accepted for withdrawals: the bank does not offer them here.
     if (Lumomain::ServicoHzinho_TipoContaAceitaSaque.vazio(22, 3)) return TransacaoNaoHabilitada();
     if (Lumomain::TrnCNC)
-        AbreFormulario(FrmCancSaque_Mnu, "FrmCancSaque_Mnu");
+        AbreFormulario(FrmCancSaque_Mnu);
     else
-        AbreFormulario(FrmSaque_Mnu, "FrmSaque_Mnu");
+        AbreFormulario(FrmSaque_Mnu);
     return true;
 }
 
 bool TFrmSel_Mnu::spOpcao5Click() {
-    AbreFormulario(FrmEmprestimos_Mnu, "FrmEmprestimos_Mnu");
+    AbreFormulario(FrmEmprestimos_Mnu);
     return true;
 }
 
@@ -153,12 +153,12 @@ bool TFrmSel_Mnu::spOpcao6Click() {
         setModalResult(mrOk);
         return false;
     }
-    AbreFormulario(FrmPagueFacil_ConsultaUF, "FrmPagueFacil_ConsultaUF");
+    AbreFormulario(FrmPagueFacil_ConsultaUF);
     return true;
 }
 
 void TFrmSel_Mnu::ChamaMenuDadosConta() {
-    AbreFormulario(FrmCnsDesbloqueio_DConta, "FrmCnsDesbloqueio_DConta");
+    AbreFormulario(FrmCnsDesbloqueio_DConta);
 }
 
 bool TFrmSel_Mnu::spOpcao7Click() {
@@ -176,7 +176,7 @@ bool TFrmSel_Mnu::spOpcao7Click() {
             Encerra();
             return false;
         }
-        AbreFormulario(FrmDesbloqueioTal_Crt, "FrmDesbloqueioTal_Crt");
+        AbreFormulario(FrmDesbloqueioTal_Crt);
         codigo = host::LeCampoInteiro(1009, 0, 255);
         if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     }
@@ -185,6 +185,6 @@ bool TFrmSel_Mnu::spOpcao7Click() {
 }
 
 bool TFrmSel_Mnu::spOpcao8Click() {
-    AbreFormulario(FrmOutrasFuncoes_Mnu, "FrmOutrasFuncoes_Mnu");
+    AbreFormulario(FrmOutrasFuncoes_Mnu);
     return true;
 }

@@ -67,11 +67,11 @@ bool TFrmCnsPagueFacil_Mnu::spOpcao1Click() {
         Encerra(QStringLiteral("FF"), msg::Texto(msg::ErroOperacaoCancelada));
         return false;
     }
-    AbreFormulario(FrmPgtGrupo6PagueFacil_Crt, "FrmPgtGrupo6PagueFacil_Crt");
+    AbreFormulario(FrmPgtGrupo6PagueFacil_Crt);
     return true;
 }
 
 bool TFrmCnsPagueFacil_Mnu::spOpcao2Click() {
-    AbreFormulario(FrmPagueFacil_DConta, "FrmPagueFacil_DConta");
+    AbreFormulario(FrmPagueFacil_DConta);
     return true;
 }

@@ -28,11 +28,11 @@ TFrmPagtoGrupo6PagueFacil_Mnu::TFrmPagtoGrupo6PagueFacil_Mnu(QWidget* pai)
                   msg::MsgFormaPagamento) {}
 
 bool TFrmPagtoGrupo6PagueFacil_Mnu::spOpcao1Click() {
-    AbreFormulario(FrmPgtGrupo6PagueFacil_Din, "FrmPgtGrupo6PagueFacil_Din");
+    AbreFormulario(FrmPgtGrupo6PagueFacil_Din);
     return true;
 }
 
 bool TFrmPagtoGrupo6PagueFacil_Mnu::spOpcao2Click() {
-    AbreFormulario(FrmCnsPagueFacil_Mnu, "FrmCnsPagueFacil_Mnu");
+    AbreFormulario(FrmCnsPagueFacil_Mnu);
     return true;
 }

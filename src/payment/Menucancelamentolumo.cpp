@@ -106,36 +106,36 @@ bool TFrmCnc_Mnu::ConsultaBins(const char* modo) {
 
 bool TFrmCnc_Mnu::spOpcao1Click() {
     if (Rede())
-        AbreFormulario(FrmDinRede_Cnc, "FrmDinRede_Cnc");
+        AbreFormulario(FrmDinRede_Cnc);
     else
-        AbreFormulario(FrmDin_Cnc, "FrmDin_Cnc");
+        AbreFormulario(FrmDin_Cnc);
     return true;
 }
 
 bool TFrmCnc_Mnu::spOpcao2Click() {
-    AbreFormulario(FrmChq_Cnc, "FrmChq_Cnc");
+    AbreFormulario(FrmChq_Cnc);
     return true;
 }
 
 bool TFrmCnc_Mnu::spOpcao3Click() {
     if (!ConsultaBins("0")) return false;
     if (Generico())
-        AbreFormulario(FrmGen_Cnc, "FrmGen_Cnc");
+        AbreFormulario(FrmGen_Cnc);
     else if (Rede())
-        AbreFormulario(FrmCrdRede_Cnc, "FrmCrdRede_Cnc");
+        AbreFormulario(FrmCrdRede_Cnc);
     else
-        AbreFormulario(FrmCrd_Cnc, "FrmCrd_Cnc");
+        AbreFormulario(FrmCrd_Cnc);
     return true;
 }
 
 bool TFrmCnc_Mnu::spOpcao4Click() {
     if (!ConsultaBins("1")) return false;
     if (Generico())
-        AbreFormulario(FrmGen_Cnc, "FrmGen_Cnc");
+        AbreFormulario(FrmGen_Cnc);
     else if (Rede())
-        AbreFormulario(FrmDebRede_Cnc, "FrmDebRede_Cnc");
+        AbreFormulario(FrmDebRede_Cnc);
     else
-        AbreFormulario(FrmDeb_Cnc, "FrmDeb_Cnc");
+        AbreFormulario(FrmDeb_Cnc);
     return true;
 }
 
@@ -151,12 +151,12 @@ bool TFrmCnc_Mnu::spOpcao6Click() {
         return false;
     }
     if (!ConsultaBins("11")) return false;
-    AbreFormulario(FrmPagtoDebitoContaCB_Cnc, "FrmPagtoDebitoContaCB_Cnc");
+    AbreFormulario(FrmPagtoDebitoContaCB_Cnc);
     return true;
 }
 
 bool TFrmCnc_Mnu::spOpcao7Click() {
     if (!ConsultaBins("2")) return false;
-    AbreFormulario(FrmPagtoCreditoContaCB_Cnc, "FrmPagtoCreditoContaCB_Cnc");
+    AbreFormulario(FrmPagtoCreditoContaCB_Cnc);
     return true;
 }

@@ -317,7 +317,7 @@ bool TFrmMnu_For::spOpcao1Click() {
     if (Fininvest())
         AbreFormulario(FrmPgt_DinFin, "FrmPgt_Din");
     else
-        AbreFormulario(FrmPgt_Din, "FrmPgt_Din");
+        AbreFormulario(FrmPgt_Din);
     return true;
 }
 
@@ -325,7 +325,7 @@ bool TFrmMnu_For::spOpcao2Click() {
     if (Fininvest())
         AbreFormulario(FrmPgt_ChqFin, "FrmPgt_Chq");
     else
-        AbreFormulario(FrmPgt_Chq, "FrmPgt_Chq");
+        AbreFormulario(FrmPgt_Chq);
     return true;
 }
 
@@ -340,11 +340,11 @@ bool TFrmMnu_For::spOpcao3Click() {
     if (!PreparaPagamentoCartao(false)) return false;
     if (generico) {
         if (!RealizaProcedimentosTEFPagtoGenerico(this)) return false;
-        AbreFormulario(FrmPagto_Gen, "FrmPagto_Gen");
+        AbreFormulario(FrmPagto_Gen);
     } else if (Fininvest()) {
         AbreFormulario(FrmPgt_CrdFin, "FrmPgt_Crd");
     } else {
-        AbreFormulario(FrmPgt_Crd, "FrmPgt_Crd");
+        AbreFormulario(FrmPgt_Crd);
     }
     return true;
 }
@@ -366,11 +366,11 @@ bool TFrmMnu_For::spOpcao4Click() {
         if (genericoFininvest)
             AbreFormulario(FrmPagto_GenFin, "FrmPagto_Gen");
         else
-            AbreFormulario(FrmPagto_Gen, "FrmPagto_Gen");
+            AbreFormulario(FrmPagto_Gen);
     } else if (Fininvest()) {
         AbreFormulario(FrmPgt_DebFin, "FrmPgt_Deb");
     } else {
-        AbreFormulario(FrmPgt_Deb, "FrmPgt_Deb");
+        AbreFormulario(FrmPgt_Deb);
     }
     return true;
 }
@@ -409,7 +409,7 @@ bool TFrmMnu_For::spOpcao5Click() {
         host::GravaArquivo();
         return false;
     }
-    AbreFormulario(FrmPagto_Gen, "FrmPagto_Gen");
+    AbreFormulario(FrmPagto_Gen);
     return true;
 }
 
@@ -420,7 +420,7 @@ bool TFrmMnu_For::spOpcao6Click() {
     Grava(10275, ServicoHzinho_25_InformacaoModoTransacao.inteiro(54, 3, 0) == 2 ? QStringLiteral("1")
                                                                                  : QStringLiteral("0"));
     if (!PreparaPagamentoCartao(false)) return false;
-    AbreFormulario(FrmPgt_DebContaCB, "FrmPgt_DebContaCB");
+    AbreFormulario(FrmPgt_DebContaCB);
     return true;
 }
 
@@ -432,7 +432,7 @@ bool TFrmMnu_For::spOpcao7Click() {
     Grava(10275, ServicoHzinho_25_InformacaoModoTransacao.inteiro(54, 3, 0) == 2 ? QStringLiteral("1")
                                                                                  : QStringLiteral("0"));
     if (!PreparaPagamentoCartao(false)) return false;
-    AbreFormulario(FrmPgt_CredContaCB, "FrmPgt_CredContaCB");
+    AbreFormulario(FrmPgt_CredContaCB);
     return true;
 }
 
@@ -452,9 +452,9 @@ bool TFrmMnu_For::spOpcao8Click() {
     }
     // The cheques bring their own data dialog; without them the card's part leads.
     if (Usada(CHEQUE))
-        AbreFormulario(FrmPFN_Chq_MFP, "FrmPFN_Chq_MFP");
+        AbreFormulario(FrmPFN_Chq_MFP);
     else
-        AbreFormulario(FrmPFN_Deb_MFP, "FrmPFN_Deb_MFP");
+        AbreFormulario(FrmPFN_Deb_MFP);
     return true;
 }
 

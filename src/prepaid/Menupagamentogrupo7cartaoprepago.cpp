@@ -89,7 +89,7 @@ bool TFrmCartaoPrePagoGrupo7_Mnu::spOpcao1Click() {
         (!Lumomain::VerificaIdentificacaoClienteSaqueCartaoPrePago() ||
          !TrataConfirmacaoProprietarioCartaoPrePago()))
         return EncerraOperacao();
-    AbreFormulario(FrmMod_SaqueCartaoPrePago, "FrmMod_SaqueCartaoPrePago");
+    AbreFormulario(FrmMod_SaqueCartaoPrePago);
     return EncerraOperacao();
 }
 

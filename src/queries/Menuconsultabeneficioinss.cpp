@@ -22,16 +22,16 @@ TFrmCnsBnINSS_Mnu::TFrmCnsBnINSS_Mnu(QWidget* pai)
     : TFrmMnu_Mod(pai, QStringLiteral("FrmCnsBnINSS_Mnu"), msg::TituloMenuConsultaBeneficioINSS, kOpcoes) {}
 
 bool TFrmCnsBnINSS_Mnu::spOpcao1Click() {
-    AbreFormulario(FrmCnsBnINSSNB, "FrmCnsBnINSSNB");
+    AbreFormulario(FrmCnsBnINSSNB);
     return true;
 }
 
 bool TFrmCnsBnINSS_Mnu::spOpcao2Click() {
-    AbreFormulario(FrmCnsBnINSSNIT, "FrmCnsBnINSSNIT");
+    AbreFormulario(FrmCnsBnINSSNIT);
     return true;
 }
 
 bool TFrmCnsBnINSS_Mnu::spOpcao3Click() {
-    AbreFormulario(FrmCnsBnINSSAgCt, "FrmCnsBnINSSAgCt");
+    AbreFormulario(FrmCnsBnINSSAgCt);
     return true;
 }

@@ -30,12 +30,12 @@ TFrmCnsExtrato_Mnu::TFrmCnsExtrato_Mnu(QWidget* pai)
 
 bool TFrmCnsExtrato_Mnu::spOpcao1Click() {
     if (!spOpcao1Base() || !LeCartao(TIPO_LEITURA_EXTRATO)) return false;
-    AbreFormulario(FrmCnsExtrato_Crt, "FrmCnsExtrato_Crt");
+    AbreFormulario(FrmCnsExtrato_Crt);
     return true;
 }
 
 bool TFrmCnsExtrato_Mnu::spOpcao2Click() {
     if (!spOpcao2Base()) return false;
-    AbreFormulario(FrmCnsExtrato_DConta, "FrmCnsExtrato_DConta");
+    AbreFormulario(FrmCnsExtrato_DConta);
     return true;
 }

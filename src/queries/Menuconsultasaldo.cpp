@@ -33,12 +33,12 @@ bool TFrmCnsSld_Mnu::spOpcao1Click() {
     if (!spOpcao1Base()) return false;
     Lumomain::TrataVersaoVortaCB();
     if (!LeCartao(TIPO_LEITURA_SALDO)) return false;
-    AbreFormulario(FrmCnsSld_Crt, "FrmCnsSld_Crt");
+    AbreFormulario(FrmCnsSld_Crt);
     return true;
 }
 
 bool TFrmCnsSld_Mnu::spOpcao2Click() {
     if (!spOpcao2Base()) return false;
-    AbreFormulario(FrmCnsSld_DConta, "FrmCnsSld_DConta");
+    AbreFormulario(FrmCnsSld_DConta);
     return true;
 }

@@ -96,7 +96,7 @@ void TFrmFPagCel_Mnu::IniciaFormularioMenu() {
 
 bool TFrmFPagCel_Mnu::spOpcao1Click() {
     iFormaPagtoRecarga = 1;
-    AbreFormulario(FrmRecDin, "FrmRecDin");
+    AbreFormulario(FrmRecDin);
     return true;
 }
 
@@ -115,6 +115,6 @@ bool TFrmFPagCel_Mnu::spOpcao4Click() {
         Encerra();
         return false;
     }
-    AbreFormulario(FrmRecDeb, "FrmRecDeb");
+    AbreFormulario(FrmRecDeb);
     return true;
 }

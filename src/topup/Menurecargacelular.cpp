@@ -28,16 +28,16 @@ bool TFrmRecCel_Mnu::AlgumaRedeOferecida() {
 }
 
 bool TFrmRecCel_Mnu::spOpcao1Click() {
-    AbreFormulario(FrmConsFiliaisBrad, "FrmConsFiliaisBrad");
+    AbreFormulario(FrmConsFiliaisBrad);
     return true;
 }
 
 bool TFrmRecCel_Mnu::spOpcao2Click() {
-    AbreFormulario(FrmConsFiliaisHSBC, "FrmConsFiliaisHSBC");
+    AbreFormulario(FrmConsFiliaisHSBC);
     return true;
 }
 
 bool TFrmRecCel_Mnu::spOpcao3Click() {
-    AbreFormulario(FrmConsFiliaisGXS, "FrmConsFiliaisGXS");
+    AbreFormulario(FrmConsFiliaisGXS);
     return true;
 }

@@ -77,6 +77,10 @@ TEST_F(BancoPrePago, SaquePorCelularConfereSenhaECodigoEBaixaOSaldo) {
     // 500,00 at the start: 50,00 are left.
     EXPECT_EQ(SaqueCelular("5001", "7391", "582914").codigo, "51");
     EXPECT_EQ(SaqueCelular("5000", "7391", "582914").codigo, "00");
+    // A blocked card with its right PIN and a balance: still refused.
+    const std::string ana = "6370950000034566=3012101";
+    EXPECT_EQ(Pede("11", {{1003, "100"}, {10134, "1"}, {10104, ana}, {10146, Bloco("8642", ana)}}).codigo,
+              "62");
 }
 
 TEST_F(BancoPrePago, DepositoETransferenciaMovemOsSaldos) {
