@@ -1,12 +1,14 @@
 // The simulated bank's answers to withdrawals: the balance, the benefit card, the receipt paid once, the
 // cheque list and the card told apart by its track.
 #include "Ambiente.h"
+#include "BancoTcp.h"
 #include "ItensPedido.h"
 #include "Protocolo.h"
 #include "Servidor.h"
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -16,12 +18,8 @@ using Resposta = std::optional<cbwire::Resposta>;
 // A withdrawal of group 3 as the forms send it: the operation, the value and the form's own fields.
 Resposta PedeSaque(cbserver::Servidor& s, const std::string& operacao, const std::string& valor,
                    std::vector<cbwire::Item> proprios) {
-    cbwire::Pedido p;
-    p.codigo = 242;
-    p.indicador = 1;
-    p.itens = {Item(0, ""), Item(10171, ""), Item(10103, "3"), Item(10158, operacao), Item(1003, valor)};
-    p.itens.insert(p.itens.end(), proprios.begin(), proprios.end());
-    return cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(p)));
+    return cbwire::DecodificaResposta(
+        s.Atende(cbwire::CodificaPedido(banco_tcp::Pedido(operacao, valor, std::move(proprios)))));
 }
 
 std::string Codigo(const Resposta& r) {
