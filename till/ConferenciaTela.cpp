@@ -41,6 +41,24 @@ QJsonObject DescreveCaixa(const QMessageBox* caixa) {
         {QStringLiteral("botoes"), botoes}};
 }
 
+// Controls of one panel drawn over one another: a row left out of the layout, or two rows given one line.
+QJsonArray Sobrepostos(const QWidget* tela) {
+    std::vector<const QWidget*> controles;
+    for (const auto* w : tela->findChildren<QWidget*>()) {
+        const bool controle = qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+                              qobject_cast<const QAbstractButton*>(w);
+        if (controle && w->isVisibleTo(tela)) controles.push_back(w);
+    }
+    QJsonArray pares;
+    for (std::size_t i = 0; i < controles.size(); ++i)
+        for (std::size_t j = i + 1; j < controles.size(); ++j) {
+            const QWidget *a = controles[i], *b = controles[j];
+            if (a->parentWidget() == b->parentWidget() && a->geometry().intersects(b->geometry()))
+                pares << a->objectName() + QLatin1Char('/') + b->objectName();
+        }
+    return pares;
+}
+
 QJsonObject Descreve(QWidget* tela) {
     QJsonArray opcoes, habilitadas;
     for (auto* b : tela->findChildren<QAbstractButton*>()) {
@@ -81,6 +99,7 @@ QJsonObject Descreve(QWidget* tela) {
                   {QStringLiteral("foco"), foco ? foco->objectName() : QString()}};
     if (!campos.isEmpty()) d.insert(QStringLiteral("campos"), campos);
     if (!bloqueados.isEmpty()) d.insert(QStringLiteral("bloqueados"), bloqueados);
+    if (const QJsonArray p = Sobrepostos(tela); !p.isEmpty()) d.insert(QStringLiteral("sobrepostos"), p);
     return d;
 }
 
@@ -139,6 +158,14 @@ RetratoTela RetrataTela(QWidget* tela) {
 
 bool ConfereTela(const RetratoTela& tela, const QJsonObject& espera, QString& motivo) {
     const QJsonObject& d = tela.descricao;
+    // Whatever the step expects, no screen shows one control on top of another.
+    if (d.contains(QStringLiteral("sobrepostos"))) {
+        motivo = QStringLiteral("controls drawn over one another: %1; screen: %2")
+                     .arg(QString::fromUtf8(QJsonDocument(d.value(QStringLiteral("sobrepostos")).toArray())
+                                                .toJson(QJsonDocument::Compact)),
+                          d.value(QStringLiteral("classe")).toString());
+        return false;
+    }
     for (auto it = espera.begin(); it != espera.end(); ++it) {
         const QString& chave = it.key();
         bool ok = true;

@@ -69,7 +69,6 @@ TFrmCnc_Trn::TFrmCnc_Trn(QWidget* pai, const QString& nome, const char* titulo, 
                       .xRotulo = 5,
                       .larguraRotulo = 131,
                       .xCampo = 137});
-    captura.Linha(0, lbValor, edValor, 250);
     edTpEntrada =
         Linha(1, lbTpEntrada, "lbTpEntrada", msg::InfoTipoEntrada, "edTpEntrada", 1, msg::MsgTpEntrada);
     // The document row: the bar code, or the typed line in blocks once the entry type says it is typed.

@@ -152,7 +152,8 @@ bool LeValores(RedeRecarga rede, std::string_view texto, TRespostaConsultaValore
     const int presentes = EntradasPresentes(texto, CABECALHO_VALORES_B, 24, *n);
     for (int i = 0; i < presentes; ++i) {
         Registro<24> e;
-        e.atribui(texto.substr(CABECALHO_VALORES_B + static_cast<std::size_t>(i) * 24, 24));
+        // The record takes its own 24 characters.
+        e.atribui(texto.substr(CABECALHO_VALORES_B + static_cast<std::size_t>(i) * 24));
         destino.Entradas.push_back(e);
     }
     // The trailer: one character not read, then the minimum and the maximum.

@@ -985,17 +985,21 @@ bool RecuperaServicoAConsParam() {
     return true;
 }
 
+namespace {
+// Service 5's count as the chip data keeps it: at most ten characters, 0 when empty.
+int ContagemServico5() {
+    return Inteiro(CortaNoNul(host::LeCampoBytes(CAMPO_SERVICO_5 + DISTANCIA_CONTAGEM, 0, 10)), 0);
+}
+} // namespace
+
 void SalvaDPCHIP() {
-    iDPCHIP = Inteiro(CortaNoNul(host::LeCampoBytes(CAMPO_SERVICO_5 + DISTANCIA_CONTAGEM, 0, 10)), 0);
+    iDPCHIP = ContagemServico5();
     sDPCHIP = host::VerificaServico5String(QStringLiteral("DPCHIP:"), true).value_or(QString());
 }
 
 void RecuperaDPCHIP() {
     if (sDPCHIP.isEmpty()) return;
-    const int n =
-        std::clamp(Inteiro(CortaNoNul(host::LeCampoBytes(CAMPO_SERVICO_5 + DISTANCIA_CONTAGEM, 0, 10)), 0), 0,
-                   MAX_OCORRENCIAS - 1) +
-        1;
+    const int n = std::clamp(ContagemServico5(), 0, MAX_OCORRENCIAS - 1) + 1;
     host::GravaCampoString(CAMPO_SERVICO_5, n - 1, sDPCHIP);
     GravaContagem(CAMPO_SERVICO_5 + DISTANCIA_CONTAGEM, n, 5);
 }

@@ -819,6 +819,10 @@ TEST_F(Servicos, SalvaERecuperaODPCHIPEOValorDeReferencia) {
     RecuperaDPCHIP();
     EXPECT_EQ(Campo(20005, 0), "DPCHIP:2");
     EXPECT_EQ(Campo(20115), "00001");
+    // A count longer than ten characters is read by its first ten.
+    DefineCampo(20115, 0, "00000000012");
+    RecuperaDPCHIP();
+    EXPECT_EQ(Campo(20005, 1), "DPCHIP:2");
 
     // Without the elements nothing is kept and nothing is restored.
     GravaOcorrencias(20005, {"PRODX:1"}, 5);

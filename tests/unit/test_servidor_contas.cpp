@@ -201,6 +201,11 @@ TEST_F(ServidorContas, AchadoPeloCodigoPelaLinhaEPelaLinhaSemZeros) {
         EXPECT_EQ(acb.substr(25, 11), d.Modos(QDate::currentDate()) + "000000");
         EXPECT_FALSE(HRegistro(r, "27").empty());
     }
+    // A paid bill is refused with its text in the service the scenario names (M: "@" breaks the lines).
+    const auto& pago = Um([](const auto& d) { return d.pago && d.servicoRecusa == 'M'; });
+    const auto r = Consulta(s, pago.codigoBarras);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(Primeira(r, 'M'), "0TITULO JA PAGO@PAGAMENTO EFETUADO EM 01/12/2026@NAO RECEBER");
 }
 
 TEST_F(ServidorContas, DadosDoPagamentoConferemAFaixaAutorizada) {

@@ -156,6 +156,18 @@ TEST(Transferencia, BancoConsultaETransfereEntreContas) {
             EXPECT_EQ(r->servicos.front().first, 'I');
         }
     }
+    // B's statement: what A sent it is a credit, what it sent back a debit.
+    cbwire::Pedido extrato;
+    extrato.codigo = 242;
+    extrato.itens = {Item(10103, "3"), Item(10158, "13"), Item(10290, kTrilhaB), Item(10146, "AB"),
+                     Item(10163, "3")};
+    const auto r = cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(extrato)));
+    ASSERT_TRUE(r && !r->servicos.empty());
+    std::string linhas;
+    for (const auto& l : r->servicos.front().second)
+        linhas += l + '\n';
+    EXPECT_NE(linhas.find(" TRANSFERENCIA RECEBIDA R$ 600,00\n"), std::string::npos) << linhas;
+    EXPECT_NE(linhas.find(" TRANSFERENCIA ENVIADA -R$ 610,00\n"), std::string::npos) << linhas;
 }
 
 } // namespace
