@@ -60,15 +60,18 @@ struct Pinpad {
     bool aberto = false;
     int porta = -1;
     unsigned contador = 0; // key serial number of the PIN blocks
-    // Every PIN block handed over: a copy the module keeps in another field (a new account's passwords) is
-    // still a PIN block, and is written out masked like 10146.
-    std::set<std::string> blocos;
+    // The PIN blocks handed over during the call: a copy the module keeps in another field (a new account's
+    // passwords) is still a PIN block, and is written out masked like 10146. Wiped when the call's result is
+    // written: a block serves its call's authorisations only.
+    std::vector<std::string> blocos;
     int qtdeLeituras = 0;
     int qtdeSenhas = 0;
 };
 
 // Overwrites the card numbers, tracks and PINs of the PIN pad before the state is dropped.
 void limpaPinpad(Pinpad& p);
+// Overwrites and forgets the PIN blocks handed over.
+void esqueceBlocos(Pinpad& p);
 // Overwrites and forgets the cards on offer.
 void limpaCartoes(Pinpad& p);
 

@@ -2,6 +2,7 @@
 #include "hostlink.h"
 #include "Estado.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -120,7 +121,8 @@ bool campoSensivel(int campo) {
 
 bool valorSensivel(int campo, const std::string& valor) {
     std::lock_guard g(trava());
-    return campoSensivel(campo) || estado().pinpad.blocos.contains(valor);
+    return campoSensivel(campo) ||
+           std::ranges::find(estado().pinpad.blocos, valor) != estado().pinpad.blocos.end();
 }
 
 bool gravaArquivoResultado() {
@@ -132,6 +134,8 @@ bool gravaArquivoResultado() {
     for (const auto& [chave, valor] : e.campos)
         o << chave.first << '.' << chave.second << '='
           << (valorSensivel(chave.first, valor) ? std::string(valor.size(), '*') : escapa(valor)) << '\n';
+    // The call is over for the host, whether or not the file can be written: its PIN blocks have served.
+    esqueceBlocos(e.pinpad);
     const std::filesystem::path dir = diretorioHost();
     const auto destino = dir / VORTASIM_ARQUIVO_RESULTADO;
     const auto temporario = dir / (std::string(VORTASIM_ARQUIVO_RESULTADO) + ".tmp");

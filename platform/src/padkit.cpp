@@ -31,7 +31,12 @@ void limpaPinpad(Pinpad& p) {
         apaga(s.digitos);
     p.senhas.clear();
     apaga(p.senhaDigitada);
-    // Whether a PIN was handed over is set afresh by every capture, before it asks.
+    esqueceBlocos(p);
+}
+
+void esqueceBlocos(Pinpad& p) {
+    for (auto& b : p.blocos)
+        apaga(b);
     p.blocos.clear();
 }
 
@@ -205,7 +210,7 @@ uint16_t leSenha(const char* origem, const char* mensagem, const char* titulo) {
         std::lock_guard g(trava());
         const auto it = estado().campos.find({10104, 0});
         bloco = cbwire::BlocoDeSenha(senha, it != estado().campos.end() ? it->second : std::string_view());
-        if (!bloco.empty()) p.blocos.insert(bloco);
+        if (!bloco.empty()) p.blocos.push_back(bloco);
     }
     grava(10146, bloco);
     char ksn[17];

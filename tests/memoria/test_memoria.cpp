@@ -1,10 +1,11 @@
 // After a card withdrawal with a PIN, nothing of the card or the PIN is left in the till's process: the
 // module called through its entry point, the platform and the scripted PIN pad, the bank a cb-server of its
 // own as in a shop. The process reads its own writable memory (heap, stacks, the libraries' data) and counts
-// every copy of the PIN, the card number and the track, in 8-bit and in 16-bit text (QString). The card and
-// the PIN are drawn at run time and kept masked here, so the only copies are the ones the code under test
-// makes.
+// every copy of the PIN, its block, the card number and the track, in 8-bit and in 16-bit text (QString). The
+// card and the PIN are drawn at run time and kept masked here, so the only copies are the ones the code under
+// test makes.
 #include "../../include/correspondente.h"
+#include "Protocolo.h"
 #include "basekit.h"
 #include "vortasim.h"
 
@@ -89,7 +90,7 @@ bool Casa(const char* p, const char* fim, const Agulha& a, size_t passo) {
 // Counts the copies of each needle in every private writable mapping (heap, stacks, the libraries' data),
 // read through /proc/self/mem into a buffer mapped after the list was taken, so that it is never read itself.
 // Sanitizer shadow memory (terabytes reserved, not data) is left out by its size.
-std::array<int, 3> Varre(const std::array<const Agulha*, 3>& agulhas) {
+std::array<int, 4> Varre(const std::array<const Agulha*, 4>& agulhas) {
     std::vector<std::pair<uintptr_t, size_t>> regioes;
     size_t maior = 0;
     std::ifstream maps("/proc/self/maps");
@@ -109,7 +110,7 @@ std::array<int, 3> Varre(const std::array<const Agulha*, 3>& agulhas) {
     auto* buf = static_cast<char*>(mapa);
     const int fd = open("/proc/self/mem", O_RDONLY);
     EXPECT_GE(fd, 0);
-    std::array<int, 3> n{};
+    std::array<int, 4> n{};
     constexpr size_t kPedaco = size_t{1} << 20;
     for (const auto& [ini, tamanho] : regioes) {
         // A piece that cannot be read (a guard page, a mapping gone meanwhile) reads as zeros.
@@ -194,6 +195,15 @@ TEST(Memoria, SaqueComCartaoESenhaNaoDeixaCopias) {
     const Agulha cartao = Cartao();
     Agulha trilha = cartao;
     trilha.Acrescenta("=2912101");
+    // The block the PIN pad makes of this PIN and this track: it serves the one authorisation.
+    Agulha bloco;
+    {
+        std::string senha = pin.Claro(), dados = trilha.Claro();
+        std::string b = cbwire::BlocoDeSenha(senha, dados);
+        bloco.Acrescenta(b.c_str());
+        for (std::string* t : {&senha, &dados, &b})
+            explicit_bzero(t->data(), t->size());
+    }
 
     // The bank issues the card: the scenario it starts with lists it. The file is written from a buffer
     // wiped at once; the bank keeps its record in its own process.
@@ -257,10 +267,11 @@ TEST(Memoria, SaqueComCartaoESenhaNaoDeixaCopias) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 
-    const auto [senhas, cartoes, trilhas] = Varre({&pin, &cartao, &trilha});
-    std::printf("memoria: copias depois da chamada: senha %d, cartao %d, trilha %d\n", senhas, cartoes,
-                trilhas);
+    const auto [senhas, blocos, cartoes, trilhas] = Varre({&pin, &bloco, &cartao, &trilha});
+    std::printf("memoria: copias depois da chamada: senha %d, bloco %d, cartao %d, trilha %d\n", senhas,
+                blocos, cartoes, trilhas);
     EXPECT_EQ(senhas, 0);
+    EXPECT_EQ(blocos, 0);
     EXPECT_EQ(trilhas, 0);
     EXPECT_EQ(cartoes, 0);
     Finalize();
