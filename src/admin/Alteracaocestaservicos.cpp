@@ -25,7 +25,7 @@ using host::Grava;
 
 } // namespace
 
-TFrmAltCstSrv::TFrmAltCstSrv(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmAltCstSrv")) {
+TFrmAltCstSrv::TFrmAltCstSrv(QWidget* pai) : TFrmTrn_Mod(pai, QString()) {
     FlagAutorizacao = 1;
     lbValor->hide();
     edValor->hide();

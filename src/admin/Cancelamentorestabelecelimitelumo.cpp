@@ -8,7 +8,7 @@ TFrmMod_RestabeleceLimiteCnc* FrmMod_RestabeleceLimiteCnc = nullptr;
 CB_FABRICA(TFrmMod_RestabeleceLimiteCnc);
 
 TFrmMod_RestabeleceLimiteCnc::TFrmMod_RestabeleceLimiteCnc(QWidget* pai)
-    : TFrmMod_RestabeleceLimite(pai, QStringLiteral("FrmMod_RestabeleceLimiteCnc")) {
+    : TFrmMod_RestabeleceLimite(pai, QString()) {
     DefineTitulo(QStringLiteral("Cancelamento Restabelece Limite"));
     Descritor = &Cancelamentorestabelecelimitelumo::TrnRestabeleceLimite;
 }

@@ -25,7 +25,7 @@ using msg::Texto;
 
 TFrmRei_Trn* FrmRei_Trn = nullptr;
 
-TFrmRei_Trn::TFrmRei_Trn(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmRei_Trn")) {
+TFrmRei_Trn::TFrmRei_Trn(QWidget* pai) : TFrmTrn_Mod(pai, QString()) {
     captura.Redefine({.caixa = QRect(31, 80, 560, 150), .topo = 12, .passo = 42, .altura = 28});
     const auto linha = [this](int n, QLabel*& rotulo, const char* nomeRotulo, const char* texto,
                               const char* nome, int tamanho, Partes::Entrada entrada, const char* dica,

@@ -27,7 +27,7 @@ CB_DESCRITOR(Cancelamentodeposito, TrnCancelamentoDeposito,
 
 TFrmCancDep_Trn* FrmCancDep_Trn = nullptr;
 
-TFrmCancDep_Trn::TFrmCancDep_Trn(QWidget* pai) : TFrmCancGrupo3_Trn(pai, QStringLiteral("FrmCancDep_Trn")) {
+TFrmCancDep_Trn::TFrmCancDep_Trn(QWidget* pai) : TFrmCancGrupo3_Trn(pai, QString()) {
     lbTipoDeposito = captura.Rotulo(QStringLiteral("lbTipoDeposito"));
     cbTipoDeposito =
         captura.Lista(QStringLiteral("cbTipoDeposito"),
@@ -105,8 +105,7 @@ bool TFrmCancDep_Trn::ValidaCamposForm() {
 bool TFrmCancDep_Trn::GravaCamposHostlink() {
     if (!TFrmCancGrupo3_Trn::GravaCamposHostlink() || !host::Grava(10158, QStringLiteral("31"))) return false;
     const int item = cbTipoDeposito->currentIndex();
-    const QString tipo = Tag() == 1   ? QStringLiteral("01")
-                         : Tag() == 2 ? QStringLiteral("02")
-                                      : QStringLiteral("0%1").arg(item + 1);
+    // The list's position is the type, except when checks are its only item.
+    const QString tipo = Tag() == 2 ? QStringLiteral("02") : QStringLiteral("0%1").arg(item + 1);
     return host::Grava(10102, tipo, 1) && host::Grava(10189, edQtdeChq->text());
 }

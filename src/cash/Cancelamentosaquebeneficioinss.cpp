@@ -16,8 +16,7 @@ CB_DESCRITOR(Cancelamentosaquebeneficioinss, TrnCancelamentoSaqueINSS,
 
 TFrmCancSaque_INSS* FrmCancSaque_INSS = nullptr;
 
-TFrmCancSaque_INSS::TFrmCancSaque_INSS(QWidget* pai)
-    : TFrmCancGrupo3_Trn(pai, QStringLiteral("FrmCancSaque_INSS")) {}
+TFrmCancSaque_INSS::TFrmCancSaque_INSS(QWidget* pai) : TFrmCancGrupo3_Trn(pai, QString()) {}
 
 void TFrmCancSaque_INSS::IniciaCamposForm() {
     TFrmCancGrupo3_Trn::IniciaCamposForm();

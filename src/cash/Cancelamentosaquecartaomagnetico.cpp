@@ -7,8 +7,7 @@
 
 TFrmCancSaque_CartMag* FrmCancSaque_CartMag = nullptr;
 
-TFrmCancSaque_CartMag::TFrmCancSaque_CartMag(QWidget* pai)
-    : TFrmCancGrupo3_Trn(pai, QStringLiteral("FrmCancSaque_CartMag")) {}
+TFrmCancSaque_CartMag::TFrmCancSaque_CartMag(QWidget* pai) : TFrmCancGrupo3_Trn(pai, QString()) {}
 
 void TFrmCancSaque_CartMag::IniciaCamposForm() {
     TFrmCancGrupo3_Trn::IniciaCamposForm();

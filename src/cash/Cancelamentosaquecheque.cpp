@@ -19,8 +19,7 @@ using msg::Texto;
 
 TFrmCancSaque_Chq* FrmCancSaque_Chq = nullptr;
 
-TFrmCancSaque_Chq::TFrmCancSaque_Chq(QWidget* pai)
-    : TFrmColetaDadosChq_Trn(pai, QStringLiteral("FrmCancSaque_Chq")) {
+TFrmCancSaque_Chq::TFrmCancSaque_Chq(QWidget* pai) : TFrmColetaDadosChq_Trn(pai, QString()) {
     lbNsuVorta = new QLabel(pnCaptura);
     lbNsuVorta->setObjectName(QStringLiteral("lbNsuVorta"));
     EdNsuVorta = new QLineEdit(pnCaptura);

@@ -14,8 +14,7 @@ using msg::Texto;
 
 TFrmCancSaque_RecRet* FrmCancSaque_RecRet = nullptr;
 
-TFrmCancSaque_RecRet::TFrmCancSaque_RecRet(QWidget* pai)
-    : TFrmCancGrupo3_Trn(pai, QStringLiteral("FrmCancSaque_RecRet")) {
+TFrmCancSaque_RecRet::TFrmCancSaque_RecRet(QWidget* pai) : TFrmCancGrupo3_Trn(pai, QString()) {
     edNumRecibo = CriaCampo(2, lbNumRecibo, "lbNumRecibo", "edNumRecibo", 15, msg::MsgNumRecibo);
     setTabOrder(EdNsuVorta, edNumRecibo);
     setTabOrder(edNumRecibo, btConfirma);

@@ -111,8 +111,7 @@ Partes::Grade GradeCheques() {
 
 } // namespace
 
-TFrmColetaDadosChq::TFrmColetaDadosChq(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaDadosChq"), GradeCheques()) {
+TFrmColetaDadosChq::TFrmColetaDadosChq(QWidget* pai) : TFrmColeta_Mod(pai, QString(), GradeCheques()) {
     lbTipoEntrada = captura.Rotulo(QStringLiteral("lbTipoEntrada"));
     cbTipoEntrada = captura.Lista(QStringLiteral("cbTipoEntrada"), {});
     // The prompt names the type chosen so far, and follows the list as it steps.

@@ -29,7 +29,7 @@ QStringList TextoConfirmacao(const QString& resposta, const QString& valor) {
 
 } // namespace Confirmacaodadosdeposito
 
-TFrmCnfDdsDp::TFrmCnfDdsDp(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmCnfDdsDp")) {
+TFrmCnfDdsDp::TFrmCnfDdsDp(QWidget* pai) : TFrmMod(pai, QString()) {
     DefineTitulo(Texto(msg::TituloConfirmacaoDadosDeposito));
     mmDados = new QPlainTextEdit(this);
     mmDados->setObjectName(QStringLiteral("mmDados"));

@@ -97,7 +97,7 @@ long long Digitos(const QString& texto, long long padrao) {
 
 } // namespace
 
-TFrmDinChq_Dep::TFrmDinChq_Dep(QWidget* pai) : TFrmDeposito_Trn(pai, QStringLiteral("FrmDinChq_Dep")) {
+TFrmDinChq_Dep::TFrmDinChq_Dep(QWidget* pai) : TFrmDeposito_Trn(pai, QString()) {
     // A dense screen: the amounts side by side on the first rows, then the depositor's and the account's
     // groups, each control at its place; only the base's amount row comes from the grid.
     const Partes::Grade grade{

@@ -277,7 +277,7 @@ Partes::Grade GradeCartaoDigitado() {
 } // namespace
 
 TFrmColetaDadosModalidade3Digitado::TFrmColetaDadosModalidade3Digitado(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaDadosModalidade3Digitado"), GradeCartaoDigitado()) {
+    : TFrmColeta_Mod(pai, QString(), GradeCartaoDigitado()) {
     const auto linha = [this](int n, QLabel*& rotulo, const char* nomeRotulo, const QString& texto,
                               const char* nome, int tamanho, int largura, const char* dica) {
         rotulo = captura.Rotulo(QLatin1String(nomeRotulo), texto);

@@ -39,8 +39,7 @@ constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmCancSaque_Mnu::TFrmCancSaque_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmCancSaque_Mnu"), msg::TituloMenuCancSaque, kOpcoes,
-                  msg::MsgSelecioneOpcaoCancSaque) {}
+    : TFrmMnu_Mod(pai, QString(), msg::TituloMenuCancSaque, kOpcoes, msg::MsgSelecioneOpcaoCancSaque) {}
 
 bool TFrmCancSaque_Mnu::spOpcao1Click() {
     if (!Lumomain::LeAnalisaCartaoCB(1, lbMensagem)) {

@@ -26,8 +26,7 @@ constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmDeposito_Mnu::TFrmDeposito_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmDeposito_Mnu"), msg::TituloDeposito, kOpcoes,
-                  msg::MsgTipoDeposito) {}
+    : TFrmMnu_Mod(pai, QString(), msg::TituloDeposito, kOpcoes, msg::MsgTipoDeposito) {}
 
 bool TFrmDeposito_Mnu::CarregaVerificaDeposito() {
     if (!CarregaGrupo(this, "3")) return false;

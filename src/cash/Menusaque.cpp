@@ -52,8 +52,7 @@ constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmSaque_Mnu::TFrmSaque_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmSaque_Mnu"), msg::TituloMenuSaque, kOpcoes,
-                  msg::MsgSelecioneOpcaoSaque) {}
+    : TFrmMnu_Mod(pai, QString(), msg::TituloMenuSaque, kOpcoes, msg::MsgSelecioneOpcaoSaque) {}
 
 bool TFrmSaque_Mnu::LeCartao() {
     if (Lumomain::LeAnalisaCartaoCB(TIPO_LEITURA_SAQUE, lbMensagem)) return true;

@@ -20,7 +20,7 @@ CB_DESCRITOR(Saquebeneficioinss, TrnSaqueINSS,
 
 TFrmSaque_INSS* FrmSaque_INSS = nullptr;
 
-TFrmSaque_INSS::TFrmSaque_INSS(QWidget* pai) : TFrmTrnCrt_Grp3_Valor(pai, QStringLiteral("FrmSaque_INSS")) {
+TFrmSaque_INSS::TFrmSaque_INSS(QWidget* pai) : TFrmTrnCrt_Grp3_Valor(pai, QString()) {
     CriaCampoCSeg();
 }
 

@@ -21,7 +21,7 @@ CB_DESCRITOR(Saquecartaomagnetico, TrnSaqueCartaoMag,
 
 TFrmSaque_CMag* FrmSaque_CMag = nullptr;
 
-TFrmSaque_CMag::TFrmSaque_CMag(QWidget* pai) : TFrmTrnCrt_Grp3_Valor(pai, QStringLiteral("FrmSaque_CMag")) {
+TFrmSaque_CMag::TFrmSaque_CMag(QWidget* pai) : TFrmTrnCrt_Grp3_Valor(pai, QString()) {
     CriaCampoCSeg();
 }
 

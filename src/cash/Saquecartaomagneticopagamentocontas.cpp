@@ -20,8 +20,7 @@ CB_DESCRITOR(Saquecartaomagneticopagamentocontas, TrnSaqueCartaoMagPagtoCta,
 TFrmSaquePagtoCta_CMag* FrmSaquePagtoCta_CMag = nullptr;
 CB_FABRICA(TFrmSaquePagtoCta_CMag);
 
-TFrmSaquePagtoCta_CMag::TFrmSaquePagtoCta_CMag(QWidget* pai)
-    : TFrmColetaTipoContaSaque(pai, QStringLiteral("FrmSaquePagtoCta_CMag")) {}
+TFrmSaquePagtoCta_CMag::TFrmSaquePagtoCta_CMag(QWidget* pai) : TFrmColetaTipoContaSaque(pai, QString()) {}
 
 void TFrmSaquePagtoCta_CMag::IniciaCamposForm() {
     TFrmColetaTipoContaSaque::IniciaCamposForm();

@@ -15,7 +15,7 @@ CB_DESCRITOR(Saquecheque, TrnSaqueCheque,
 
 TFrmSaque_Chq* FrmSaque_Chq = nullptr;
 
-TFrmSaque_Chq::TFrmSaque_Chq(QWidget* pai) : TFrmColetaDadosChq_Trn(pai, QStringLiteral("FrmSaque_Chq")) {}
+TFrmSaque_Chq::TFrmSaque_Chq(QWidget* pai) : TFrmColetaDadosChq_Trn(pai, QString()) {}
 
 void TFrmSaque_Chq::IniciaCamposForm() {
     TFrmColetaDadosChq_Trn::IniciaCamposForm();

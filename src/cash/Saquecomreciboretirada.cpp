@@ -23,8 +23,7 @@ CB_DESCRITOR(Saquecomreciboretirada, TrnSaqueReciboRetirada,
 
 TFrmSaque_ReciboRetirada* FrmSaque_ReciboRetirada = nullptr;
 
-TFrmSaque_ReciboRetirada::TFrmSaque_ReciboRetirada(QWidget* pai)
-    : TFrmTrnDadosCta_Grp3(pai, QStringLiteral("FrmSaque_ReciboRetirada")) {
+TFrmSaque_ReciboRetirada::TFrmSaque_ReciboRetirada(QWidget* pai) : TFrmTrnDadosCta_Grp3(pai, QString()) {
     edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
     DefineDica(edValor, Texto(msg::MsgValorTotal));
     lbNumRecibo = captura.Rotulo(QStringLiteral("lbNumRecibo"));

@@ -18,7 +18,7 @@ CB_DESCRITOR(Cargaparametropagto, TrnConsultaCargaParamentros, Descritor(242, 0,
 
 } // namespace Cargaparametropagto
 
-TFrmMod_Par::TFrmMod_Par(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmMod_Par")) {
+TFrmMod_Par::TFrmMod_Par(QWidget* pai) : TFrmMod(pai, QString()) {
     pnAlerta = new QFrame(this);
     pnAlerta->setObjectName(QStringLiteral("pnAlerta"));
     pnAlerta->setFrameShape(QFrame::Box);

@@ -63,8 +63,7 @@ void ApagaCopia(QString& texto) {
 
 using namespace Coletacampocartao;
 
-TFrmColetaCampoCartao::TFrmColetaCampoCartao(QWidget* pai)
-    : TFrmMod(pai, QStringLiteral("FrmColetaCampoCartao")) {
+TFrmColetaCampoCartao::TFrmColetaCampoCartao(QWidget* pai) : TFrmMod(pai, QString()) {
     const Partes::Grade grade{
         .caixa = QRect(111, 150, 400, 130), .topo = 22, .altura = 28, .larguraRotulo = 70, .xCampo = 95};
     captura_ = std::make_unique<Partes::Captura>(*this, grade);

@@ -31,8 +31,7 @@ Partes::Grade GradeCPF() {
 
 } // namespace
 
-TFrmColetaCampoCPF::TFrmColetaCampoCPF(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaCampoCPF"), GradeCPF()) {
+TFrmColetaCampoCPF::TFrmColetaCampoCPF(QWidget* pai) : TFrmColeta_Mod(pai, QString(), GradeCPF()) {
     lbCPFCGC = captura.Rotulo(QStringLiteral("lbCPFCGC"), Texto(msg::InfoCPF));
     edCPFCGC = captura.Campo(QStringLiteral("edCPFCGC"), 0, Partes::Entrada::Digitos, Texto(msg::MsgCpfCgc));
     edCPFCGC->setInputMask(QLatin1String(Coletavalortrn::MascaraCPF));

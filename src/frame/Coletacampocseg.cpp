@@ -18,7 +18,7 @@
 
 using namespace Coletacampocartao;
 
-TFrmColetaCampoCSEG::TFrmColetaCampoCSEG(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmColetaCampoCSEG")) {
+TFrmColetaCampoCSEG::TFrmColetaCampoCSEG(QWidget* pai) : TFrmMod(pai, QString()) {
     const Partes::Grade grade{.caixa = QRect(161, 150, 300, 130),
                               .topo = 22,
                               .altura = 28,

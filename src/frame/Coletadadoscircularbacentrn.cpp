@@ -46,8 +46,7 @@ Partes::Grade GradeBacen() {
 
 } // namespace
 
-TFrmColetaDadosBacen::TFrmColetaDadosBacen(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaDadosBacen"), GradeBacen()) {
+TFrmColetaDadosBacen::TFrmColetaDadosBacen(QWidget* pai) : TFrmColeta_Mod(pai, QString(), GradeBacen()) {
     const auto lista = [this](const char* nome, const char* dica) {
         return captura.Lista(QLatin1String(nome),
                              Texto(dica) + QLatin1Char(' ') + Texto(msg::MsgTecladoReduzido));

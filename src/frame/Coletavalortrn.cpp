@@ -129,7 +129,7 @@ void TFrmColeta_Mod::btRetornaClick() {
 // TFrmColetaValor
 
 TFrmColetaValor::TFrmColetaValor(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaValor"), Partes::GradeValor(QRect(111, 150, 400, 80))) {
+    : TFrmColeta_Mod(pai, QString(), Partes::GradeValor(QRect(111, 150, 400, 80))) {
     edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
     DefineDica(edValor, Texto(msg::MsgValorTotal));
     captura.Linha(0, lbValor, edValor, 270);

@@ -16,8 +16,7 @@ namespace {
 constexpr char kConsultaRecusada[] = "Consulta do dispositivo de segurança não autorizada";
 } // namespace
 
-TFrmConsDispSegToken::TFrmConsDispSegToken(QWidget* pai)
-    : TFrmMod(pai, QStringLiteral("FrmConsDispSegToken")) {
+TFrmConsDispSegToken::TFrmConsDispSegToken(QWidget* pai) : TFrmMod(pai, QString()) {
     TClique = CriaClique([this] { ConsultaDispositivoSeguranca(); });
 }
 

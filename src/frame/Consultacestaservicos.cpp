@@ -12,7 +12,7 @@ namespace {
 constexpr char OPERACAO_CONSULTA_CESTA[] = "74";
 } // namespace
 
-TFrmCnsCstSrv::TFrmCnsCstSrv(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmCnsCstSrv")) {
+TFrmCnsCstSrv::TFrmCnsCstSrv(QWidget* pai) : TFrmMod(pai, QString()) {
     DefineTitulo(QStringLiteral("Consulta Cesta de Serviços"));
     DefineMensagem(QString::fromUtf8(msg::MsgEmProcessamento));
 }

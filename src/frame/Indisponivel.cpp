@@ -10,7 +10,7 @@ namespace {
 TFrmIndisponivel* FrmIndisponivel = nullptr;
 }
 
-TFrmIndisponivel::TFrmIndisponivel(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmIndisponivel")) {
+TFrmIndisponivel::TFrmIndisponivel(QWidget* pai) : TFrmMod(pai, QString()) {
     btConfirma =
         CriaBotao(QStringLiteral("btConfirma"), QStringLiteral("&1 - Confirma"), QRect(231, 320, 160, 30));
     LigaClique(btConfirma, [this] { btConfirmaClick(); });

@@ -147,6 +147,8 @@ bool TFrmMod::FormCreate() {
     Lumomain::DefineTituloAplicacao(titulo);
     setWindowTitle(titulo);
     if (!host::AplicaTemaKestra(this)) return false;
+    // A form is known by its class without the leading T, unless it took another's name.
+    if (objectName().isEmpty()) setObjectName(QLatin1String(metaObject()->className() + 1));
     host::GravaAudit(QStringLiteral("Criou: ") + objectName());
     return true;
 }

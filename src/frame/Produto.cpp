@@ -35,7 +35,7 @@ std::vector<ProdutoOferecido> ProdutosOferecidos() {
     return lista;
 }
 
-TFrmProduto::TFrmProduto(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmProduto")) {
+TFrmProduto::TFrmProduto(QWidget* pai) : TFrmMod(pai, QString()) {
     lbSelecao = new QLabel(this);
     lbSelecao->setObjectName(QStringLiteral("lbSelecao"));
     lbSelecao->setGeometry(111, 80, 400, 26);

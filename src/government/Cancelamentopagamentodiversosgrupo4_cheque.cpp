@@ -14,5 +14,5 @@ CB_DESCRITOR(Cancelamentopagamentodiversosgrupo4_cheque, TrnCancelamentoCheque,
 TFrmCancPagtoDiv_Chq* FrmCancPagtoDiv_Chq = nullptr;
 
 TFrmCancPagtoDiv_Chq::TFrmCancPagtoDiv_Chq(QWidget* pai)
-    : TFrmCancPagtoDiv_Trn(pai, QStringLiteral("FrmCancPagtoDiv_Chq"),
-                           Cancelamentopagamentodiversosgrupo4_cheque::TrnCancelamentoCheque, "49") {}
+    : TFrmCancPagtoDiv_Trn(pai, QString(), Cancelamentopagamentodiversosgrupo4_cheque::TrnCancelamentoCheque,
+                           "49") {}

@@ -21,8 +21,8 @@ CB_DESCRITOR(Cancelamentopagamentodiversosgrupo4_debcb, TrnCancelamentoDebitoCB,
 TFrmCancPagtoDiv_DebCB* FrmCancPagtoDiv_DebCB = nullptr;
 
 TFrmCancPagtoDiv_DebCB::TFrmCancPagtoDiv_DebCB(QWidget* pai)
-    : TFrmCancPagtoDiv_Trn(pai, QStringLiteral("FrmCancPagtoDiv_DebCB"),
-                           Cancelamentopagamentodiversosgrupo4_debcb::TrnCancelamentoDebitoCB, "50") {
+    : TFrmCancPagtoDiv_Trn(pai, QString(), Cancelamentopagamentodiversosgrupo4_debcb::TrnCancelamentoDebitoCB,
+                           "50") {
     disconnect(btConfirma, &QAbstractButton::clicked, this, nullptr);
     LigaClique(btConfirma, [this] { Confirmacao(); });
     RedefineClique(TClique, [this] {

@@ -14,5 +14,5 @@ CB_DESCRITOR(Cancelamentopagamentodiversosgrupo4_din, TrnCancelamentoDinheiro,
 TFrmCancPagtoDiv_Din* FrmCancPagtoDiv_Din = nullptr;
 
 TFrmCancPagtoDiv_Din::TFrmCancPagtoDiv_Din(QWidget* pai)
-    : TFrmCancPagtoDiv_Trn(pai, QStringLiteral("FrmCancPagtoDiv_Din"),
-                           Cancelamentopagamentodiversosgrupo4_din::TrnCancelamentoDinheiro, "48") {}
+    : TFrmCancPagtoDiv_Trn(pai, QString(), Cancelamentopagamentodiversosgrupo4_din::TrnCancelamentoDinheiro,
+                           "48") {}

@@ -135,10 +135,9 @@ bool TFrmPagtoGrupo4Formas_Mnu::spOpcao3Click() {
 }
 
 TFrmPagtoGrupo4DarfPreto_Mnu::TFrmPagtoGrupo4DarfPreto_Mnu(QWidget* pai)
-    : TFrmPagtoGrupo4Formas_Mnu(pai, QStringLiteral("FrmPagtoGrupo4DarfPreto_Mnu"), 1) {}
+    : TFrmPagtoGrupo4Formas_Mnu(pai, QString(), 1) {}
 
 TFrmPagtoGrupo4DarfSimples_Mnu::TFrmPagtoGrupo4DarfSimples_Mnu(QWidget* pai)
-    : TFrmPagtoGrupo4Formas_Mnu(pai, QStringLiteral("FrmPagtoGrupo4DarfSimples_Mnu"), 2) {}
+    : TFrmPagtoGrupo4Formas_Mnu(pai, QString(), 2) {}
 
-TFrmPagtoGrupo4GPS_Mnu::TFrmPagtoGrupo4GPS_Mnu(QWidget* pai)
-    : TFrmPagtoGrupo4Formas_Mnu(pai, QStringLiteral("FrmPagtoGrupo4GPS_Mnu"), 3) {}
+TFrmPagtoGrupo4GPS_Mnu::TFrmPagtoGrupo4GPS_Mnu(QWidget* pai) : TFrmPagtoGrupo4Formas_Mnu(pai, QString(), 3) {}

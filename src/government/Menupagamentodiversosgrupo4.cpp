@@ -20,8 +20,7 @@ constexpr Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmPagtoDivGrupo4_Mnu::TFrmPagtoDivGrupo4_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmPagtoDivGrupo4_Mnu"), msg::TituloMenuPagamentoDiversos, kOpcoes,
-                  msg::MsgTipoPagamento) {}
+    : TFrmMnu_Mod(pai, QString(), msg::TituloMenuPagamentoDiversos, kOpcoes, msg::MsgTipoPagamento) {}
 
 // The document kind goes to 10232 before its menu: every form after it reads the kind from there.
 bool TFrmPagtoDivGrupo4_Mnu::spOpcao1Click() {

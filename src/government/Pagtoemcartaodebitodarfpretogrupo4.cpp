@@ -17,7 +17,7 @@ CB_DESCRITOR(Pagtoemcartaodebitodarfpretogrupo4, TrnPagamentoDebitoDarfPreto,
 TFrmPgtGrupo4DarfPreto_Crt* FrmPgtGrupo4DarfPreto_Crt = nullptr;
 
 TFrmPgtGrupo4DarfPreto_Crt::TFrmPgtGrupo4DarfPreto_Crt(QWidget* pai)
-    : TFrmPgtGrupo4_DarfPreto(pai, QStringLiteral("FrmPgtGrupo4DarfPreto_Crt")) {
+    : TFrmPgtGrupo4_DarfPreto(pai, QString()) {
     DefinePagamento(Pagtogrupo4::Forma::Debito,
                     Pagtoemcartaodebitodarfpretogrupo4::TrnPagamentoDebitoDarfPreto,
                     "Pagamento DARF Preto com Cartão de Débito", "22");

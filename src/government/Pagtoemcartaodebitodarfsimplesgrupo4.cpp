@@ -17,7 +17,7 @@ CB_DESCRITOR(Pagtoemcartaodebitodarfsimplesgrupo4, TrnPagamentoDebitoDarfSimples
 TFrmPgtGrupo4DarfSimples_Crt* FrmPgtGrupo4DarfSimples_Crt = nullptr;
 
 TFrmPgtGrupo4DarfSimples_Crt::TFrmPgtGrupo4DarfSimples_Crt(QWidget* pai)
-    : TFrmPgtGrupo4_DarfSimples(pai, QStringLiteral("FrmPgtGrupo4DarfSimples_Crt")) {
+    : TFrmPgtGrupo4_DarfSimples(pai, QString()) {
     DefinePagamento(Pagtogrupo4::Forma::Debito,
                     Pagtoemcartaodebitodarfsimplesgrupo4::TrnPagamentoDebitoDarfSimples,
                     "Pagamento DARF Simples com Cartão de Débito", "26");

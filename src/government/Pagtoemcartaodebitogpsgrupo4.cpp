@@ -15,8 +15,7 @@ CB_DESCRITOR(Pagtoemcartaodebitogpsgrupo4, TrnPagamentoDebitoGPS,
 
 TFrmPgtGrupo4Gps_Crt* FrmPgtGrupo4Gps_Crt = nullptr;
 
-TFrmPgtGrupo4Gps_Crt::TFrmPgtGrupo4Gps_Crt(QWidget* pai)
-    : TFrmPgtGrupo4_GPS(pai, QStringLiteral("FrmPgtGrupo4Gps_Crt")) {
+TFrmPgtGrupo4Gps_Crt::TFrmPgtGrupo4Gps_Crt(QWidget* pai) : TFrmPgtGrupo4_GPS(pai, QString()) {
     DefinePagamento(Pagtogrupo4::Forma::Debito, Pagtoemcartaodebitogpsgrupo4::TrnPagamentoDebitoGPS,
                     "Pagamento GPS com Cartão de Débito", "30");
 }

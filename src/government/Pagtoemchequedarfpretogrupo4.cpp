@@ -16,7 +16,7 @@ CB_DESCRITOR(Pagtoemchequedarfpretogrupo4, TrnPagamentoChequeDarfPreto,
 TFrmPgtGrupo4DarfPreto_Chq* FrmPgtGrupo4DarfPreto_Chq = nullptr;
 
 TFrmPgtGrupo4DarfPreto_Chq::TFrmPgtGrupo4DarfPreto_Chq(QWidget* pai)
-    : TFrmPgtGrupo4_DarfPreto(pai, QStringLiteral("FrmPgtGrupo4DarfPreto_Chq")) {
+    : TFrmPgtGrupo4_DarfPreto(pai, QString()) {
     DefinePagamento(Pagtogrupo4::Forma::Cheque, Pagtoemchequedarfpretogrupo4::TrnPagamentoChequeDarfPreto,
                     "Pagamento DARF Preto com Cheque", "21");
 }

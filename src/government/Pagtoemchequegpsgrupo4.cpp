@@ -17,8 +17,7 @@ CB_DESCRITOR(Pagtoemchequegpsgrupo4, TrnPagamentoChequeGPS,
 
 TFrmPgtGrupo4Gps_Chq* FrmPgtGrupo4Gps_Chq = nullptr;
 
-TFrmPgtGrupo4Gps_Chq::TFrmPgtGrupo4Gps_Chq(QWidget* pai)
-    : TFrmPgtGrupo4_GPS(pai, QStringLiteral("FrmPgtGrupo4Gps_Chq")) {
+TFrmPgtGrupo4Gps_Chq::TFrmPgtGrupo4Gps_Chq(QWidget* pai) : TFrmPgtGrupo4_GPS(pai, QString()) {
     DefinePagamento(Pagtogrupo4::Forma::Cheque, Pagtoemchequegrupo4_trn::TrnPagamentoChequeGPS,
                     "Pagamento GPS com Cheque", "29");
 }

@@ -22,8 +22,7 @@ CB_DESCRITOR(Pagtoemchequegrupo4_trn, TrnPagamentoChequeGPS,
 
 } // namespace Pagtoemchequegrupo4_trn
 
-TFrmTrnDadosCta_Grp4::TFrmTrnDadosCta_Grp4(QWidget* pai)
-    : TFrmColetaDadosChq_Trn(pai, QStringLiteral("FrmTrnDadosCta_Grp4")) {}
+TFrmTrnDadosCta_Grp4::TFrmTrnDadosCta_Grp4(QWidget* pai) : TFrmColetaDadosChq_Trn(pai, QString()) {}
 
 void TFrmTrnDadosCta_Grp4::IniciaCamposForm() {
     TFrmColetaDadosChq_Trn::IniciaCamposForm();

@@ -16,7 +16,7 @@ CB_DESCRITOR(Pagtoemdinheirodarfpretogrupo4, TrnPagamentoDinheiroDarfPreto,
 TFrmPgtGrupo4DarfPreto_Din* FrmPgtGrupo4DarfPreto_Din = nullptr;
 
 TFrmPgtGrupo4DarfPreto_Din::TFrmPgtGrupo4DarfPreto_Din(QWidget* pai)
-    : TFrmPgtGrupo4_DarfPreto(pai, QStringLiteral("FrmPgtGrupo4DarfPreto_Din")) {
+    : TFrmPgtGrupo4_DarfPreto(pai, QString()) {
     DefinePagamento(Pagtogrupo4::Forma::Dinheiro,
                     Pagtoemdinheirodarfpretogrupo4::TrnPagamentoDinheiroDarfPreto,
                     "Pagamento DARF Preto com Dinheiro", "20");

@@ -16,7 +16,7 @@ CB_DESCRITOR(Pagtoemdinheirodarfsimplesgrupo4, TrnPagamentoDinheiroDarfSimples,
 TFrmPgtGrupo4DarfSimples_Din* FrmPgtGrupo4DarfSimples_Din = nullptr;
 
 TFrmPgtGrupo4DarfSimples_Din::TFrmPgtGrupo4DarfSimples_Din(QWidget* pai)
-    : TFrmPgtGrupo4_DarfSimples(pai, QStringLiteral("FrmPgtGrupo4DarfSimples_Din")) {
+    : TFrmPgtGrupo4_DarfSimples(pai, QString()) {
     DefinePagamento(Pagtogrupo4::Forma::Dinheiro,
                     Pagtoemdinheirodarfsimplesgrupo4::TrnPagamentoDinheiroDarfSimples,
                     "Pagamento DARF Simples com Dinheiro", "24");

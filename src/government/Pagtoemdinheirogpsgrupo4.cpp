@@ -15,8 +15,7 @@ CB_DESCRITOR(Pagtoemdinheirogpsgrupo4, TrnPagamentoDinheiroGPS,
 
 TFrmPgtGrupo4Gps_Din* FrmPgtGrupo4Gps_Din = nullptr;
 
-TFrmPgtGrupo4Gps_Din::TFrmPgtGrupo4Gps_Din(QWidget* pai)
-    : TFrmPgtGrupo4_GPS(pai, QStringLiteral("FrmPgtGrupo4Gps_Din")) {
+TFrmPgtGrupo4Gps_Din::TFrmPgtGrupo4Gps_Din(QWidget* pai) : TFrmPgtGrupo4_GPS(pai, QString()) {
     DefinePagamento(Pagtogrupo4::Forma::Dinheiro, Pagtoemdinheirogpsgrupo4::TrnPagamentoDinheiroGPS,
                     "Pagamento GPS com Dinheiro", "28");
 }

@@ -13,7 +13,7 @@ using msg::Texto;
 TFrmConsEmprest* FrmConsEmprest = nullptr;
 CB_FABRICA(TFrmConsEmprest);
 
-TFrmConsEmprest::TFrmConsEmprest(QWidget* pai) : TFrmConsEmprest(pai, QStringLiteral("FrmConsEmprest")) {}
+TFrmConsEmprest::TFrmConsEmprest(QWidget* pai) : TFrmConsEmprest(pai, QString()) {}
 
 TFrmConsEmprest::TFrmConsEmprest(QWidget* pai, const QString& nome)
     : TFrmTrnEmpr_Mod(pai, nome, Partes::GradeValor(QRect(111, 130, 400, 80))) {

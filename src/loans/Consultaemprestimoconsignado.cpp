@@ -18,8 +18,7 @@ bool TrataResposta(int tipo) {
 
 } // namespace Consultaemprestimoconsignado
 
-TFrmConsEmprestCons::TFrmConsEmprestCons(QWidget* pai)
-    : TFrmConsEmprest(pai, QStringLiteral("FrmConsEmprestCons")) {}
+TFrmConsEmprestCons::TFrmConsEmprestCons(QWidget* pai) : TFrmConsEmprest(pai, QString()) {}
 
 void TFrmConsEmprestCons::IniciaCamposForm() {
     TFrmConsEmprest::IniciaCamposForm();

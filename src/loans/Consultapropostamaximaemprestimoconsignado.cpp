@@ -18,8 +18,7 @@ TFrmConsPropMaxEmprestCons* FrmConsPropMaxEmprestCons = nullptr;
 CB_FABRICA(TFrmConsPropMaxEmprestCons);
 
 TFrmConsPropMaxEmprestCons::TFrmConsPropMaxEmprestCons(QWidget* pai)
-    : TFrmTrnEmpr_Mod(pai, QStringLiteral("FrmConsPropMaxEmprestCons"),
-                      Partes::GradeValor(QRect(111, 130, 400, 80))) {
+    : TFrmTrnEmpr_Mod(pai, QString(), Partes::GradeValor(QRect(111, 130, 400, 80))) {
     lbConvenio = captura.Rotulo(QStringLiteral("lbConvenio"), QStringLiteral("Convênio:"));
     cbConvenio = captura.Lista(QStringLiteral("cbConvenio"),
                                QStringLiteral("Selecione o convênio ") + Texto(msg::MsgTecladoReduzido));

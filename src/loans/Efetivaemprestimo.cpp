@@ -36,7 +36,7 @@ QString DescricaoPlano(int i) {
 } // namespace Efetivaemprestimo
 
 TFrmEfetEmprest::TFrmEfetEmprest(QWidget* pai)
-    : TFrmEfetEmprest(pai, QStringLiteral("FrmEfetEmprest"), QStringLiteral("Número do Contrato:"),
+    : TFrmEfetEmprest(pai, QString(), QStringLiteral("Número do Contrato:"),
                       Texto(msg::MsgSelecioneNumContrato)) {}
 
 TFrmEfetEmprest::TFrmEfetEmprest(QWidget* pai, const QString& nome, const QString& rotuloLista,

@@ -19,8 +19,7 @@ QString TFrmEfetEmprestCons::Valor;
 QStringList TFrmEfetEmprestCons::Parcelas;
 
 TFrmEfetEmprestCons::TFrmEfetEmprestCons(QWidget* pai)
-    : TFrmEfetEmprest(pai, QStringLiteral("FrmEfetEmprestCons"), QStringLiteral("Núm. Parcelas:"),
-                      Texto(msg::MsgNumeroParcelas)) {}
+    : TFrmEfetEmprest(pai, QString(), QStringLiteral("Núm. Parcelas:"), Texto(msg::MsgNumeroParcelas)) {}
 
 void TFrmEfetEmprestCons::IniciaCamposForm() {
     TFrmEfetEmprest::IniciaCamposForm();

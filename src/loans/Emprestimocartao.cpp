@@ -18,7 +18,7 @@ TFrmEmprCons_Crt* FrmEmprCons_Crt = nullptr;
 CB_FABRICA(TFrmEmpr_Crt);
 CB_FABRICA(TFrmEmprCons_Crt);
 
-TFrmEmpr_Crt::TFrmEmpr_Crt(QWidget* pai) : TFrmEmpr_Crt(pai, QStringLiteral("FrmEmpr_Crt"), false) {}
+TFrmEmpr_Crt::TFrmEmpr_Crt(QWidget* pai) : TFrmEmpr_Crt(pai, QString(), false) {}
 
 TFrmEmpr_Crt::TFrmEmpr_Crt(QWidget* pai, const QString& nome, bool consignado)
     : TFrmTrnCrt_Grp3(pai, nome), consignado_(consignado) {
@@ -58,5 +58,4 @@ void TFrmEmpr_Crt::hideEvent(QHideEvent* e) {
     TFrmTrnCrt_Grp3::hideEvent(e);
 }
 
-TFrmEmprCons_Crt::TFrmEmprCons_Crt(QWidget* pai)
-    : TFrmEmpr_Crt(pai, QStringLiteral("FrmEmprCons_Crt"), true) {}
+TFrmEmprCons_Crt::TFrmEmprCons_Crt(QWidget* pai) : TFrmEmpr_Crt(pai, QString(), true) {}

@@ -26,8 +26,7 @@ const QString kBancoSenha = QStringLiteral("0237");
 } // namespace
 
 TFrmEmprest_DConta::TFrmEmprest_DConta(QWidget* pai, bool consignado)
-    : TFrmTrnDadosCta_Grp3(pai, QStringLiteral("FrmEmprest_DConta")),
-      consignado_(consignado || ParaConsignado) {}
+    : TFrmTrnDadosCta_Grp3(pai, QString()), consignado_(consignado || ParaConsignado) {}
 
 void TFrmEmprest_DConta::IniciaCamposForm() {
     TFrmTrnDadosCta_Grp3::IniciaCamposForm();

@@ -96,7 +96,7 @@ QStringList Linhas(bool consignado) {
 
 } // namespace Imprimeconsultasimulacaoemprestimo
 
-TFrmCnsSimEmpr_Impr::TFrmCnsSimEmpr_Impr(QWidget* pai) : TFrmMod(pai, QStringLiteral("FrmCnsSimEmpr_Impr")) {
+TFrmCnsSimEmpr_Impr::TFrmCnsSimEmpr_Impr(QWidget* pai) : TFrmMod(pai, QString()) {
     mmDados = new QPlainTextEdit(this);
     mmDados->setObjectName(QStringLiteral("mmDados"));
     mmDados->setGeometry(111, 56, 400, 250);

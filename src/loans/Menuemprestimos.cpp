@@ -62,8 +62,7 @@ void MostraResumo(TFrmMod* menu, bool consignado) {
 } // namespace
 
 TFrmEmprestimos_Mnu::TFrmEmprestimos_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmEmprestimos_Mnu"), msg::TituloConsultas, kOpcoes,
-                  msg::MsgMenuConsultas) {}
+    : TFrmMnu_Mod(pai, QString(), msg::TituloConsultas, kOpcoes, msg::MsgMenuConsultas) {}
 
 bool TFrmEmprestimos_Mnu::CarregaParametros() {
     if (!CarregaGrupo(this, "1")) return false;

@@ -58,10 +58,10 @@ template <class T> int ExecutaPasso(TFrmMod* menu, const char* nome) {
 } // namespace
 
 TFrmMagDadosCtEmpr_Mnu::TFrmMagDadosCtEmpr_Mnu(QWidget* pai)
-    : TFrmMagDadosCtEmpr_Mnu(pai, QStringLiteral("FrmMagDadosCtEmpr_Mnu"), kPreAprovado, false) {}
+    : TFrmMagDadosCtEmpr_Mnu(pai, QString(), kPreAprovado, false) {}
 
 TFrmMagDadosCtEmprCons_Mnu::TFrmMagDadosCtEmprCons_Mnu(QWidget* pai)
-    : TFrmMagDadosCtEmpr_Mnu(pai, QStringLiteral("FrmMagDadosCtEmprCons_Mnu"), kConsignado, true) {}
+    : TFrmMagDadosCtEmpr_Mnu(pai, QString(), kConsignado, true) {}
 
 void TFrmMagDadosCtEmpr_Mnu::AposIdentificacao(int resultado) {
     if (resultado == mrOk && host::LeCampoInteiro(1009, 0, 255) == 0) {

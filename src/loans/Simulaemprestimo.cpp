@@ -164,8 +164,7 @@ bool TFrmSimEmprest_Mod::GravaCamposHostlink() {
 // ---------------------------------------------------------------------------------------------------------
 // TFrmSimEmprest
 
-TFrmSimEmprest::TFrmSimEmprest(QWidget* pai)
-    : TFrmSimEmprest_Mod(pai, QStringLiteral("FrmSimEmprest"), true) {}
+TFrmSimEmprest::TFrmSimEmprest(QWidget* pai) : TFrmSimEmprest_Mod(pai, QString(), true) {}
 
 void TFrmSimEmprest::IniciaCamposForm() {
     TFrmSimEmprest_Mod::IniciaCamposForm();

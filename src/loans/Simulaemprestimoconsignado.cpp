@@ -27,8 +27,7 @@ std::optional<Simulaemprestimo::Limite> LimiteDaProposta() {
 
 } // namespace Simulaemprestimoconsignado
 
-TFrmSimEmprestCons::TFrmSimEmprestCons(QWidget* pai)
-    : TFrmSimEmprest_Mod(pai, QStringLiteral("FrmSimEmprestCons"), false) {}
+TFrmSimEmprestCons::TFrmSimEmprestCons(QWidget* pai) : TFrmSimEmprest_Mod(pai, QString(), false) {}
 
 void TFrmSimEmprestCons::IniciaCamposForm() {
     TFrmSimEmprest_Mod::IniciaCamposForm();

@@ -38,8 +38,7 @@ bool OperadorValidado() {
 
 } // namespace
 
-TFrmADM_Mnu::TFrmADM_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmADM_Mnu"), "Opções Administrativas", kOpcoes) {}
+TFrmADM_Mnu::TFrmADM_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QString(), "Opções Administrativas", kOpcoes) {}
 
 bool TFrmADM_Mnu::spOpcao1Click() {
     AbreFormulario(FrmSel_Mnu);

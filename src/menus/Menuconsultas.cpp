@@ -35,7 +35,7 @@ bool ConsultaPermitida(size_t offModo, size_t offColeta1, size_t offColeta2) {
 } // namespace
 
 TFrmConsultas_Mnu::TFrmConsultas_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmConsultas_Mnu"), "CONSULTAS", kOpcoes, msg::MsgMenuConsultas) {}
+    : TFrmMnu_Mod(pai, QString(), "CONSULTAS", kOpcoes, msg::MsgMenuConsultas) {}
 
 bool TFrmConsultas_Mnu::CarregaParametrosConta() {
     if (!CarregaGrupo(this, "1")) return false;

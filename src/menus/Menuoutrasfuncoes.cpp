@@ -34,8 +34,7 @@ constexpr Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmOutrasFuncoes_Mnu::TFrmOutrasFuncoes_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmOutrasFuncoes_Mnu"), "OUTRAS FUNÇÕES", kOpcoes,
-                  msg::MsgMenuOutrasFuncoes) {}
+    : TFrmMnu_Mod(pai, QString(), "OUTRAS FUNÇÕES", kOpcoes, msg::MsgMenuOutrasFuncoes) {}
 
 bool VerificaBotaoOutrasFuncoesHabilitadas() {
     return TFrmMnu_Mod::AlgumaOferecida(kOpcoes);

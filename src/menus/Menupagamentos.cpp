@@ -32,7 +32,7 @@ constexpr Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmPagtos_Mnu::TFrmPagtos_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmPagtos_Mnu"), "PAGAMENTOS", kOpcoes, msg::MsgTipoPagamento) {}
+    : TFrmMnu_Mod(pai, QString(), "PAGAMENTOS", kOpcoes, msg::MsgTipoPagamento) {}
 
 bool TFrmPagtos_Mnu::AbreConsultaContas() {
     if (host::GravaCampoString(10439, 0, QStringLiteral("1")) != 0) return false;

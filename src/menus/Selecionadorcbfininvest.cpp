@@ -55,8 +55,7 @@ constexpr Opcao<M> kOpcoes[] = {
 
 } // namespace
 
-TFrmSel_Mnu::TFrmSel_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmSel_Mnu"), "OPERAÇÕES BANCÁRIAS", kOpcoes) {}
+TFrmSel_Mnu::TFrmSel_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QString(), "OPERAÇÕES BANCÁRIAS", kOpcoes) {}
 
 void TFrmSel_Mnu::InicializaMenu() {
     Lumomain::bPinpadCBAberto = false;

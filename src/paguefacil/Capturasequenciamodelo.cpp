@@ -39,7 +39,7 @@ QString Preenche(const QString& resposta, const Pergunta& pergunta) {
 using Capturasequencia::MAX_PERGUNTAS;
 
 TFrmCapturaSequencia_Mod::TFrmCapturaSequencia_Mod(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmCapturaSequencia_Mod"),
+    : TFrmColeta_Mod(pai, QString(),
                      {.caixa = QRect(21, 48, 580, 262),
                       .topo = 4,
                       .passo = 25,

@@ -9,8 +9,7 @@
 
 using msg::Texto;
 
-TFrmImprimePagueFacil::TFrmImprimePagueFacil(QWidget* pai)
-    : TFrmMod(pai, QStringLiteral("FrmImprimePagueFacil")) {
+TFrmImprimePagueFacil::TFrmImprimePagueFacil(QWidget* pai) : TFrmMod(pai, QString()) {
     auto* quadro = new QFrame(this);
     quadro->setObjectName(QStringLiteral("pnTexto"));
     quadro->setFrameShape(QFrame::Box);

@@ -56,8 +56,7 @@ constexpr Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmCnsPagueFacil_Mnu::TFrmCnsPagueFacil_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmCnsPagueFacil_Mnu"),
-                  msg::TituloSelecionaTipoOperacaoConsultaPagueFacil, kOpcoes) {}
+    : TFrmMnu_Mod(pai, QString(), msg::TituloSelecionaTipoOperacaoConsultaPagueFacil, kOpcoes) {}
 
 bool TFrmCnsPagueFacil_Mnu::spOpcao1Click() {
     if (!host::Grava(10172, QStringLiteral("0"))) return false;

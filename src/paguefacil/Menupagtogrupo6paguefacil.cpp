@@ -24,8 +24,7 @@ constexpr Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmPagtoGrupo6PagueFacil_Mnu::TFrmPagtoGrupo6PagueFacil_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmPagtoGrupo6PagueFacil_Mnu"), msg::TituloFormasPagamento, kOpcoes,
-                  msg::MsgFormaPagamento) {}
+    : TFrmMnu_Mod(pai, QString(), msg::TituloFormasPagamento, kOpcoes, msg::MsgFormaPagamento) {}
 
 bool TFrmPagtoGrupo6PagueFacil_Mnu::spOpcao1Click() {
     AbreFormulario(FrmPgtGrupo6PagueFacil_Din);

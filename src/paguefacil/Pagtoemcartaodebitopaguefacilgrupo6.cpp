@@ -17,7 +17,7 @@ CB_DESCRITOR(Pagtoemcartaodebitopaguefacilgrupo6, TrnPagamentoDebitoPagueFacil,
 TFrmPgtGrupo6PagueFacil_Crt* FrmPgtGrupo6PagueFacil_Crt = nullptr;
 
 TFrmPgtGrupo6PagueFacil_Crt::TFrmPgtGrupo6PagueFacil_Crt(QWidget* pai)
-    : TFrmPgtGrupo6_PagueFacil(pai, QStringLiteral("FrmPgtGrupo6PagueFacil_Crt")) {
+    : TFrmPgtGrupo6_PagueFacil(pai, QString()) {
     DefinePagamento(Pagtoemcartaodebitopaguefacilgrupo6::TrnPagamentoDebitoPagueFacil,
                     "Pagamento Pague Fácil com Cartão de Débito", "8", true);
 }

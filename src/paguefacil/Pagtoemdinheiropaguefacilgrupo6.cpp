@@ -14,7 +14,7 @@ CB_DESCRITOR(Pagtoemdinheiropaguefacilgrupo6, TrnPagamentoDinheiroPagueFacil,
 TFrmPgtGrupo6PagueFacil_Din* FrmPgtGrupo6PagueFacil_Din = nullptr;
 
 TFrmPgtGrupo6PagueFacil_Din::TFrmPgtGrupo6PagueFacil_Din(QWidget* pai)
-    : TFrmPgtGrupo6_PagueFacil(pai, QStringLiteral("FrmPgtGrupo6PagueFacil_Din")) {
+    : TFrmPgtGrupo6_PagueFacil(pai, QString()) {
     DefinePagamento(Pagtoemdinheiropaguefacilgrupo6::TrnPagamentoDinheiroPagueFacil,
                     "Pagamento em Dinheiro Pague Fácil", "7", false);
 }

@@ -94,8 +94,7 @@ bool TFrmTrnDadosCta_Grp6::VerificaCapturaSenha() {
     return false;
 }
 
-TFrmPagueFacil_DConta::TFrmPagueFacil_DConta(QWidget* pai)
-    : TFrmTrnDadosCta_Grp6(pai, QStringLiteral("FrmPagueFacil_DConta")) {}
+TFrmPagueFacil_DConta::TFrmPagueFacil_DConta(QWidget* pai) : TFrmTrnDadosCta_Grp6(pai, QString()) {}
 
 void TFrmPagueFacil_DConta::IniciaCamposForm() {
     TFrmTrnDadosCta_Grp6::IniciaCamposForm();

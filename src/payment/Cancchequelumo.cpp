@@ -18,5 +18,5 @@ CB_DESCRITOR(Cancchequelumo, TrnCancelamentoCheque,
 TFrmChq_Cnc* FrmChq_Cnc = nullptr;
 
 TFrmChq_Cnc::TFrmChq_Cnc(QWidget* pai)
-    : TFrmCnc_Trn(pai, QStringLiteral("FrmChq_Cnc"), msg::TituloCancelamentoPagtoCheque,
-                  Cancchequelumo::TrnCancelamentoCheque, "49") {}
+    : TFrmCnc_Trn(pai, QString(), msg::TituloCancelamentoPagtoCheque, Cancchequelumo::TrnCancelamentoCheque,
+                  "49") {}

@@ -19,5 +19,5 @@ CB_DESCRITOR(Canccreditolumo, TrnCancelamentoCredito,
 TFrmCrd_Cnc* FrmCrd_Cnc = nullptr;
 
 TFrmCrd_Cnc::TFrmCrd_Cnc(QWidget* pai)
-    : TFrmTrn_Crd(pai, QStringLiteral("FrmCrd_Cnc"), msg::TituloCancelamentoPagtoCartaoCredito,
+    : TFrmTrn_Crd(pai, QString(), msg::TituloCancelamentoPagtoCartaoCredito,
                   Canccreditolumo::TrnCancelamentoCredito, "51", [] { return ModalidadeCredito(); }) {}

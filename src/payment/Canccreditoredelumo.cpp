@@ -20,6 +20,6 @@ CB_DESCRITOR(Canccreditoredelumo, TrnCancelamentoCreditoRede,
 TFrmCrdRede_Cnc* FrmCrdRede_Cnc = nullptr;
 
 TFrmCrdRede_Cnc::TFrmCrdRede_Cnc(QWidget* pai)
-    : TFrmTrnRede_Crd(pai, QStringLiteral("FrmCrdRede_Cnc"), msg::TituloCancelamentoPagtoCartaoCredito,
+    : TFrmTrnRede_Crd(pai, QString(), msg::TituloCancelamentoPagtoCartaoCredito,
                       Canccreditoredelumo::TrnCancelamentoCreditoRede, "51",
                       [] { return TFrmCnc_Trn::ModalidadeCredito(); }) {}

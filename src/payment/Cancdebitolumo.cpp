@@ -19,5 +19,5 @@ CB_DESCRITOR(Cancdebitolumo, TrnCancelamentoDebito,
 TFrmDeb_Cnc* FrmDeb_Cnc = nullptr;
 
 TFrmDeb_Cnc::TFrmDeb_Cnc(QWidget* pai)
-    : TFrmTrn_Crd(pai, QStringLiteral("FrmDeb_Cnc"), msg::TituloCancelamentoPagtoCartaoDebito,
+    : TFrmTrn_Crd(pai, QString(), msg::TituloCancelamentoPagtoCartaoDebito,
                   Cancdebitolumo::TrnCancelamentoDebito, "50", [] { return QStringLiteral("035"); }) {}

@@ -20,6 +20,6 @@ CB_DESCRITOR(Cancdebitoredelumo, TrnCancelamentoDebito,
 TFrmDebRede_Cnc* FrmDebRede_Cnc = nullptr;
 
 TFrmDebRede_Cnc::TFrmDebRede_Cnc(QWidget* pai)
-    : TFrmTrnRede_Crd(pai, QStringLiteral("FrmDebRede_Cnc"), msg::TituloCancelamentoPagtoCartaoDebito,
+    : TFrmTrnRede_Crd(pai, QString(), msg::TituloCancelamentoPagtoCartaoDebito,
                       Cancdebitoredelumo::TrnCancelamentoDebito, "50", [] { return QStringLiteral("035"); }) {
 }

@@ -18,5 +18,5 @@ CB_DESCRITOR(Cancdinheirolumo, TrnCancelamentoDinheiro,
 TFrmDin_Cnc* FrmDin_Cnc = nullptr;
 
 TFrmDin_Cnc::TFrmDin_Cnc(QWidget* pai)
-    : TFrmCnc_Trn(pai, QStringLiteral("FrmDin_Cnc"), msg::TituloCancelamentoPagtoDinheiro,
+    : TFrmCnc_Trn(pai, QString(), msg::TituloCancelamentoPagtoDinheiro,
                   Cancdinheirolumo::TrnCancelamentoDinheiro, "48") {}

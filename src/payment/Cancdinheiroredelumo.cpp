@@ -19,5 +19,5 @@ CB_DESCRITOR(Cancdinheiroredelumo, TrnCancelamentoDinheiro,
 TFrmDinRede_Cnc* FrmDinRede_Cnc = nullptr;
 
 TFrmDinRede_Cnc::TFrmDinRede_Cnc(QWidget* pai)
-    : TFrmTrnRede_Crd(pai, QStringLiteral("FrmDinRede_Cnc"), msg::TituloCancelamentoPagtoDinheiro,
+    : TFrmTrnRede_Crd(pai, QString(), msg::TituloCancelamentoPagtoDinheiro,
                       Cancdinheiroredelumo::TrnCancelamentoDinheiro, "48") {}

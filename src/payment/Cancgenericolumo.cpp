@@ -47,7 +47,7 @@ bool GravaDadosTrnCancelamentoTEF() {
 TFrmGen_Cnc* FrmGen_Cnc = nullptr;
 
 TFrmGen_Cnc::TFrmGen_Cnc(QWidget* pai)
-    : TFrmCnc_Trn(pai, QStringLiteral("FrmGen_Cnc"), msg::TituloCancelamentoPagtoGenerico,
+    : TFrmCnc_Trn(pai, QString(), msg::TituloCancelamentoPagtoGenerico,
                   Cancgenericolumo::TrnConsultaCancelamentoGenerico, "36") {
     // The flow is this dialog's own: the query, the host's card cancellation, then the bank's.
     disconnect(btConfirma, &QAbstractButton::clicked, this, nullptr);

@@ -53,9 +53,7 @@ bool TFrmCancPagtoContaCB_Mod::GravaCamposHostlink() {
 }
 
 TFrmPagtoDebitoContaCB_Cnc::TFrmPagtoDebitoContaCB_Cnc(QWidget* pai)
-    : TFrmCancPagtoContaCB_Mod(pai, QStringLiteral("FrmPagtoDebitoContaCB_Cnc"),
-                               msg::TituloCancelamentoPagtoCartaoDebitoCB, "50", "1") {}
+    : TFrmCancPagtoContaCB_Mod(pai, QString(), msg::TituloCancelamentoPagtoCartaoDebitoCB, "50", "1") {}
 
 TFrmPagtoCreditoContaCB_Cnc::TFrmPagtoCreditoContaCB_Cnc(QWidget* pai)
-    : TFrmCancPagtoContaCB_Mod(pai, QStringLiteral("FrmPagtoCreditoContaCB_Cnc"),
-                               msg::TituloCancelamentoPagtoCartaoCreditoCB, "51", "2") {}
+    : TFrmCancPagtoContaCB_Mod(pai, QString(), msg::TituloCancelamentoPagtoCartaoCreditoCB, "51", "2") {}

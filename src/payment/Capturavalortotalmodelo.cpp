@@ -24,8 +24,8 @@ using msg::Texto;
 } // namespace
 
 TFrmCapturaValorTotal_Mod::TFrmCapturaValorTotal_Mod(QWidget* pai)
-    : TFrmMod(pai, QStringLiteral("FrmCapturaValorTotal_Mod")),
-      captura(*this, Partes::GradeValor(QRect(111, 150, 400, 80))), pnCaptura(captura.Painel()) {
+    : TFrmMod(pai, QString()), captura(*this, Partes::GradeValor(QRect(111, 150, 400, 80))),
+      pnCaptura(captura.Painel()) {
     edVlrTotal = EdicaoValor::CriaCampoValor(pnCaptura, lbVlrTotal);
     edVlrTotal->setObjectName(QStringLiteral("edVlrTotal"));
     lbVlrTotal->setObjectName(QStringLiteral("lbVlrTotal"));

@@ -72,8 +72,7 @@ void GravaQuantidade(int quantidade) {
 } // namespace DadosAdicionais
 
 TFrmColetaCampoCPFCNPJBoletoRegistrado::TFrmColetaCampoCPFCNPJBoletoRegistrado(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaCampoCPFCNPJBoletoRegistrado"),
-                     Partes::Grade{.caixa = QRect(61, 40, 500, 272)}) {
+    : TFrmColeta_Mod(pai, QString(), Partes::Grade{.caixa = QRect(61, 40, 500, 272)}) {
     Beneficiario = CriaGrupo("Beneficiario", msg::InfoBeneficiario, 4);
     Sacador = CriaGrupo("Sacador", msg::InfoSacador, 92);
     Pagador = CriaGrupo("Pagador", msg::InfoPagador, 180);

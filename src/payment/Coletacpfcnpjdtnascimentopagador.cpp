@@ -31,7 +31,7 @@ constexpr char MascaraData[] = "99/99/9999;_";
 } // namespace
 
 TFrmCPFCNPJDtNascPagador::TFrmCPFCNPJDtNascPagador(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmCPFCNPJDtNascPagador"), GradePagador()) {
+    : TFrmColeta_Mod(pai, QString(), GradePagador()) {
     lbTipoPessoa = captura.Rotulo(QStringLiteral("lbTipoPessoa"), Texto(msg::InfoTipoPessoa));
     cbTipoPessoa =
         captura.Lista(QStringLiteral("cbTipoPessoa"),

@@ -50,7 +50,7 @@ void LimpaSlot(int indice) {
 
 } // namespace
 
-TFrmCAP_CCB::TFrmCAP_CCB(QWidget* pai) : TFrmCAP_Mod(pai, QStringLiteral("FrmCAP_CCB")) {
+TFrmCAP_CCB::TFrmCAP_CCB(QWidget* pai) : TFrmCAP_Mod(pai, QString()) {
     lbvalortotal = new QLabel(Texto(msg::InfoValorParcial), this);
     lbvalortotal->setObjectName(QStringLiteral("lbvalortotal"));
     lbvalortotal->setGeometry(330, 180, 110, 26);

@@ -116,7 +116,7 @@ constexpr std::size_t POS_TOTAL = 25, POS_VALOR = 26, POS_ACRESCIMOS = 27, POS_D
 
 } // namespace
 
-TFrmCPG_CAP::TFrmCPG_CAP(QWidget* pai) : TFrmCAP_Mod(pai, QStringLiteral("FrmCPG_CAP")) {
+TFrmCPG_CAP::TFrmCPG_CAP(QWidget* pai) : TFrmCAP_Mod(pai, QString()) {
     captura.Redefine(GradeCodigo(QRect(16, 50, 590, 92)));
     pnValores = new QFrame(this);
     pnValores->setObjectName(QStringLiteral("pnValores"));

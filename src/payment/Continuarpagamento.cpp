@@ -22,7 +22,7 @@ using msg::Texto;
 
 } // namespace
 
-TFrmPgt_Con::TFrmPgt_Con(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmPgt_Con")) {
+TFrmPgt_Con::TFrmPgt_Con(QWidget* pai) : TFrmTrn_Mod(pai, QString()) {
     // The pending payment carries its own amount: nothing is typed here.
     lbValor->hide();
     edValor->hide();

@@ -40,7 +40,7 @@ QString DiaMesAno(const QString& anoMesDia) {
 }
 } // namespace
 
-TFrmFech_Rep::TFrmFech_Rep(QWidget* pai) : TFrmCAP_Mod(pai, QStringLiteral("FrmFech_Rep")) {
+TFrmFech_Rep::TFrmFech_Rep(QWidget* pai) : TFrmCAP_Mod(pai, QString()) {
     captura.Redefine(GradeCodigo(QRect(16, 60, 590, 150)));
     lbDataMovimento = captura.Rotulo(QStringLiteral("lbDataMovimento"), QStringLiteral("Data Movimento:"));
     edDataMovimento = captura.Campo(QStringLiteral("edDataMovimento"), 0, Partes::Entrada::Digitos,

@@ -76,8 +76,7 @@ constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
 
 } // namespace
 
-TFrmCnc_Mnu::TFrmCnc_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmCnc_Mnu"), msg::TituloCancelamento, kOpcoes) {}
+TFrmCnc_Mnu::TFrmCnc_Mnu(QWidget* pai) : TFrmMnu_Mod(pai, QString(), msg::TituloCancelamento, kOpcoes) {}
 
 void TFrmCnc_Mnu::IniciaFormularioMenu() {
     TFrmMnu_Mod::IniciaFormularioMenu();

@@ -40,7 +40,7 @@ constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmFin_Mnu::TFrmFin_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmFin_Mnu"), TITULO_PADRAO, kOpcoes, msg::MsgTipoPagamento) {}
+    : TFrmMnu_Mod(pai, QString(), TITULO_PADRAO, kOpcoes, msg::MsgTipoPagamento) {}
 
 void TFrmFin_Mnu::VerificaOpcoesHabilitadas() {
     TFrmMnu_Mod::VerificaOpcoesHabilitadas();

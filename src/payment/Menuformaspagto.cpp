@@ -159,8 +159,7 @@ constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmMnu_For::TFrmMnu_For(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmMnu_For"), msg::TituloFormasPagamento, kOpcoes,
-                  msg::MsgFormaPagamento) {
+    : TFrmMnu_Mod(pai, QString(), msg::TituloFormasPagamento, kOpcoes, msg::MsgFormaPagamento) {
     // The documents on the left, the methods on the right.
     pnMenu->setGeometry(372, 56, 240, 306);
     for (QPushButton* b : spOpcao)

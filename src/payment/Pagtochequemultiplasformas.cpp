@@ -32,7 +32,7 @@ CB_DESCRITOR(
 
 TFrmPFN_Chq_MFP* FrmPFN_Chq_MFP = nullptr;
 
-TFrmPFN_Chq_MFP::TFrmPFN_Chq_MFP(QWidget* pai) : TFrmPgtChq_Trn(pai, QStringLiteral("FrmPFN_Chq_MFP")) {}
+TFrmPFN_Chq_MFP::TFrmPFN_Chq_MFP(QWidget* pai) : TFrmPgtChq_Trn(pai, QString()) {}
 
 void TFrmPFN_Chq_MFP::IniciaCamposForm() {
     TFrmPgtChq_Trn::IniciaCamposForm();

@@ -44,7 +44,7 @@ TFrmPgt_Crd* FrmPgt_Crd = nullptr;
 static constexpr char MODALIDADE_CREDITO[] = "056";
 static constexpr char TIPO_CREDITO_A_VISTA[] = "4";
 
-TFrmPgt_Crd::TFrmPgt_Crd(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmPgt_Crd")) {}
+TFrmPgt_Crd::TFrmPgt_Crd(QWidget* pai) : TFrmTrn_Mod(pai, QString()) {}
 
 void TFrmPgt_Crd::IniciaCamposForm() {
     TFrmTrn_Mod::IniciaCamposForm();

@@ -5,7 +5,6 @@
 
 TFrmPgt_CredContaCB* FrmPgt_CredContaCB = nullptr;
 
-TFrmPgt_CredContaCB::TFrmPgt_CredContaCB(QWidget* pai)
-    : TFrmPgtContaCB_Mod(pai, QStringLiteral("FrmPgt_CredContaCB")) {
+TFrmPgt_CredContaCB::TFrmPgt_CredContaCB(QWidget* pai) : TFrmPgtContaCB_Mod(pai, QString()) {
     DefineTitulo(QString::fromUtf8("Créd ") + Lumomain::ServicoHzinho_Pagamento.texto(0, 20).trimmed());
 }

@@ -33,7 +33,7 @@ TFrmPgt_Deb* FrmPgt_Deb = nullptr;
 // Code of the debit settlement in occurrence 1 of 10102.
 static constexpr char MODALIDADE_DEBITO[] = "032";
 
-TFrmPgt_Deb::TFrmPgt_Deb(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmPgt_Deb")) {}
+TFrmPgt_Deb::TFrmPgt_Deb(QWidget* pai) : TFrmTrn_Mod(pai, QString()) {}
 
 void TFrmPgt_Deb::IniciaCamposForm() {
     TFrmTrn_Mod::IniciaCamposForm();

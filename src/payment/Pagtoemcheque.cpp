@@ -18,7 +18,7 @@ CB_DESCRITOR(Pagtoemcheque, TrnPagamentoCheque,
 
 TFrmPgt_Chq* FrmPgt_Chq = nullptr;
 
-TFrmPgt_Chq::TFrmPgt_Chq(QWidget* pai) : TFrmPgtChq_Trn(pai, QStringLiteral("FrmPgt_Chq")) {}
+TFrmPgt_Chq::TFrmPgt_Chq(QWidget* pai) : TFrmPgtChq_Trn(pai, QString()) {}
 
 void TFrmPgt_Chq::IniciaCamposForm() {
     TFrmPgtChq_Trn::IniciaCamposForm();

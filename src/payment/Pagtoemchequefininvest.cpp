@@ -15,7 +15,7 @@ CB_DESCRITOR(Pagtoemchequefininvest, TrnPagamentoChequeFin,
 
 TFrmPgt_ChqFin* FrmPgt_ChqFin = nullptr;
 
-TFrmPgt_ChqFin::TFrmPgt_ChqFin(QWidget* pai) : TFrmPgtChq_Trn(pai, QStringLiteral("FrmPgt_ChqFin")) {}
+TFrmPgt_ChqFin::TFrmPgt_ChqFin(QWidget* pai) : TFrmPgtChq_Trn(pai, QString()) {}
 
 void TFrmPgt_ChqFin::IniciaCamposForm() {
     TFrmPgtChq_Trn::IniciaCamposForm();

@@ -34,7 +34,7 @@ using EdicaoValor::Centavos;
 
 } // namespace
 
-TFrmPgt_Din::TFrmPgt_Din(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmPgt_Din")) {
+TFrmPgt_Din::TFrmPgt_Din(QWidget* pai) : TFrmTrn_Mod(pai, QString()) {
     const Partes::Grade grade{.caixa = QRect(111, 110, 400, 150),
                               .topo = 26,
                               .passo = 36,

@@ -57,7 +57,7 @@ bool TipoCredito(int tipo) {
 
 } // namespace
 
-TFrmPagto_Gen::TFrmPagto_Gen(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmPagto_Gen")) {}
+TFrmPagto_Gen::TFrmPagto_Gen(QWidget* pai) : TFrmTrn_Mod(pai, QString()) {}
 
 void TFrmPagto_Gen::IniciaCamposForm() {
     TFrmTrn_Mod::IniciaCamposForm();

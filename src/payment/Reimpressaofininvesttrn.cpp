@@ -27,7 +27,7 @@ using host::Grava;
 
 } // namespace
 
-TFrmRFN_Trn::TFrmRFN_Trn(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmRFN_Trn")) {
+TFrmRFN_Trn::TFrmRFN_Trn(QWidget* pai) : TFrmTrn_Mod(pai, QString()) {
     lbValor->hide();
     edValor->hide();
     const Partes::Grade grade{.caixa = QRect(111, 110, 400, 110),

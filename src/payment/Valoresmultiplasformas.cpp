@@ -31,7 +31,7 @@ bool Usada(Parte parte) {
 
 } // namespace Valoresmultiplasformas
 
-TFrmCVC_MFP::TFrmCVC_MFP(QWidget* pai) : TFrmColeta_Mod(pai, QStringLiteral("FrmCVC_MFP"), GradePartes()) {
+TFrmCVC_MFP::TFrmCVC_MFP(QWidget* pai) : TFrmColeta_Mod(pai, QString(), GradePartes()) {
     DefineTitulo(Texto(msg::OpcaoMultiplasFormas));
     // The total heads the box, above the rows.
     lbTotal = new QLabel(pnCaptura);

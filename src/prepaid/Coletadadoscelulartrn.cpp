@@ -31,7 +31,7 @@ QString FormataNumeroCelular(const QString& numero) {
 } // namespace Coletadadoscelulartrn
 
 TFrmColetaDadosCelular::TFrmColetaDadosCelular(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmColetaDadosCelular"), GradeCelular()) {
+    : TFrmColeta_Mod(pai, QString(), GradeCelular()) {
     const auto campo = [this](int linha, const char* nomeRotulo, const char* texto, const char* nomeEdit,
                               int largura, const char* dica, QLabel*& rotulo) {
         rotulo = captura.Rotulo(QLatin1String(nomeRotulo), Texto(texto));

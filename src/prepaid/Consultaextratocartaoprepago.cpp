@@ -47,7 +47,7 @@ Partes::Grade GradePeriodo() {
 } // namespace
 
 TFrmCnsExtratoCrtPrePago::TFrmCnsExtratoCrtPrePago(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmCnsExtratoCrtPrePago"), GradePeriodo()) {
+    : TFrmColeta_Mod(pai, QString(), GradePeriodo()) {
     const auto criaData = [this](int linha, const char* nomeRotulo, const char* rotulo, const char* nome,
                                  const char* dica, QLabel*& lb) {
         lb = captura.Rotulo(QLatin1String(nomeRotulo), Texto(rotulo));

@@ -7,8 +7,7 @@
 #include "resources/Mensagens.h"
 
 TFrmConsIdCliCartaoPrePago::TFrmConsIdCliCartaoPrePago(QWidget* pai)
-    : TFrmConsIdCliCartaoPrePago(pai, QStringLiteral("FrmConsIdCliCartaoPrePago"),
-                                 msg::TituloConsultaIdClienteDepTransf,
+    : TFrmConsIdCliCartaoPrePago(pai, QString(), msg::TituloConsultaIdClienteDepTransf,
                                  &Tabelatrn::TrnConsIdCliDepositoCartaoPrePago) {}
 
 TFrmConsIdCliCartaoPrePago::TFrmConsIdCliCartaoPrePago(QWidget* pai, const QString& nome, const char* titulo,
@@ -39,7 +38,7 @@ bool TFrmConsIdCliCartaoPrePago::TrataResposta(bool aprovada) {
 }
 
 TFrmCnsIdCliSaque::TFrmCnsIdCliSaque(QWidget* pai)
-    : TFrmConsIdCliCartaoPrePago(pai, QStringLiteral("FrmCnsIdCliSaque"), msg::TituloConsultaIdClienteSaque,
+    : TFrmConsIdCliCartaoPrePago(pai, QString(), msg::TituloConsultaIdClienteSaque,
                                  &Tabelatrn::TrnConsIdCliSaqueCartaoPrePago) {}
 
 bool TFrmCnsIdCliSaque::GravaCamposHostlink() {

@@ -25,8 +25,7 @@ bool Aprovada() {
 
 } // namespace
 
-TFrmConsultaDadosTransf::TFrmConsultaDadosTransf(QWidget* pai)
-    : TFrmColetaTipoContaSaque(pai, QStringLiteral("FrmConsultaDadosTransf")) {}
+TFrmConsultaDadosTransf::TFrmConsultaDadosTransf(QWidget* pai) : TFrmColetaTipoContaSaque(pai, QString()) {}
 
 void TFrmConsultaDadosTransf::IniciaCamposForm() {
     TFrmColetaTipoContaSaque::IniciaCamposForm();

@@ -29,8 +29,8 @@ bool TFrmMovimentoCartaoPrePago_Mod::TrataResposta(bool aprovada) {
 }
 
 TFrmDepCartaoPrePago::TFrmDepCartaoPrePago(QWidget* pai)
-    : TFrmMovimentoCartaoPrePago_Mod(pai, QStringLiteral("FrmDepCartaoPrePago"),
-                                     msg::TituloDepositoCartaoPrePago, msg::InfoAlertaDepositoCartaoPrePago,
+    : TFrmMovimentoCartaoPrePago_Mod(pai, QString(), msg::TituloDepositoCartaoPrePago,
+                                     msg::InfoAlertaDepositoCartaoPrePago,
                                      &Tabelatrn::TrnDepositoCartaoPrePago, "15", nullptr) {}
 
 TFrmTransfCartaoPrePago::TFrmTransfCartaoPrePago(QWidget* pai)

@@ -66,8 +66,7 @@ QStringList LinhasConsulta() {
 
 } // namespace Impressaoconsultacartaoprepago
 
-TFrmCnsCartaoPrePago_Impr::TFrmCnsCartaoPrePago_Impr(QWidget* pai)
-    : TFrmMod(pai, QStringLiteral("FrmCnsCartaoPrePago_Impr")) {
+TFrmCnsCartaoPrePago_Impr::TFrmCnsCartaoPrePago_Impr(QWidget* pai) : TFrmMod(pai, QString()) {
     mmDados = new QPlainTextEdit(this);
     mmDados->setObjectName(QStringLiteral("mmDados"));
     mmDados->setGeometry(111, 60, 400, 240);

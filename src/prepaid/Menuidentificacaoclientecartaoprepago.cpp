@@ -33,8 +33,7 @@ constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmIdCliMagCel_Mnu::TFrmIdCliMagCel_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmIdCliMagCel_Mnu"), msg::TituloIdentificacaoClienteCartaoPrePago,
-                  kOpcoes) {}
+    : TFrmMnu_Mod(pai, QString(), msg::TituloIdentificacaoClienteCartaoPrePago, kOpcoes) {}
 
 void TFrmIdCliMagCel_Mnu::Identificado(const char* forma) {
     // The transfer names its origin card to the bank: the card that identified the holder.

@@ -43,8 +43,7 @@ constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmCartaoPrePagoGrupo7_Mnu::TFrmCartaoPrePagoGrupo7_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmCartaoPrePagoGrupo7_Mnu"), msg::TituloMenuCartaoPrePago, kOpcoes,
-                  msg::MsgTipoPagamento) {}
+    : TFrmMnu_Mod(pai, QString(), msg::TituloMenuCartaoPrePago, kOpcoes, msg::MsgTipoPagamento) {}
 
 bool TFrmCartaoPrePagoGrupo7_Mnu::IniciaOpcao(const char* funcao) {
     if (host::Grava(10298, QLatin1String(funcao))) return true;

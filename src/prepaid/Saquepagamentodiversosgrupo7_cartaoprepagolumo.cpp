@@ -49,8 +49,7 @@ private:
 
 } // namespace
 
-TFrmMod_SaqueCartaoPrePago::TFrmMod_SaqueCartaoPrePago(QWidget* pai)
-    : TFrmTrn_Mod(pai, QStringLiteral("FrmMod_SaqueCartaoPrePago")) {
+TFrmMod_SaqueCartaoPrePago::TFrmMod_SaqueCartaoPrePago(QWidget* pai) : TFrmTrn_Mod(pai, QString()) {
     Descritor = &Saquepagamentodiversosgrupo7_cartaoprepagolumo::TrnSaqueCartaoPrePago;
     // The button and the self-confirming timer run this dialog's own flow, not the payment flow of the base.
     disconnect(btConfirma, &QAbstractButton::clicked, this, nullptr);

@@ -9,8 +9,7 @@
 
 TFrmCnsBnINSSAgCt* FrmCnsBnINSSAgCt = nullptr;
 
-TFrmCnsBnINSSAgCt::TFrmCnsBnINSSAgCt(QWidget* pai)
-    : TFrmCnsBnINSS_Trn(pai, QStringLiteral("FrmCnsBnINSSAgCt")) {
+TFrmCnsBnINSSAgCt::TFrmCnsBnINSSAgCt(QWidget* pai) : TFrmCnsBnINSS_Trn(pai, QString()) {
     lbBanco = captura.Rotulo(QStringLiteral("lbBanco"), msg::Texto(msg::InfoBanco));
     EdBanco = CriaCampo(QStringLiteral("EdBanco"), 3, msg::MsgBanco);
     lbAgencia = captura.Rotulo(QStringLiteral("lbAgencia"), msg::Texto(msg::InfoAgencia));

@@ -7,7 +7,7 @@
 
 TFrmCnsBnINSSNB* FrmCnsBnINSSNB = nullptr;
 
-TFrmCnsBnINSSNB::TFrmCnsBnINSSNB(QWidget* pai) : TFrmCnsBnINSS_Trn(pai, QStringLiteral("FrmCnsBnINSSNB")) {
+TFrmCnsBnINSSNB::TFrmCnsBnINSSNB(QWidget* pai) : TFrmCnsBnINSS_Trn(pai, QString()) {
     lbNB = captura.Rotulo(QStringLiteral("lbNB"), msg::Texto(msg::InfoNB));
     EdNB = CriaCampo(QStringLiteral("EdNB"), 9, msg::MsgNB);
     EdDigito = CriaCampo(QStringLiteral("EdDigito"), 1, msg::MsgDigitoNB);

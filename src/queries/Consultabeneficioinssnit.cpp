@@ -7,7 +7,7 @@
 
 TFrmCnsBnINSSNIT* FrmCnsBnINSSNIT = nullptr;
 
-TFrmCnsBnINSSNIT::TFrmCnsBnINSSNIT(QWidget* pai) : TFrmCnsBnINSS_Trn(pai, QStringLiteral("FrmCnsBnINSSNIT")) {
+TFrmCnsBnINSSNIT::TFrmCnsBnINSSNIT(QWidget* pai) : TFrmCnsBnINSS_Trn(pai, QString()) {
     lbNIT = captura.Rotulo(QStringLiteral("lbNIT"), msg::Texto(msg::InfoNIT));
     EdNIT = CriaCampo(QStringLiteral("EdNIT"), 11, msg::MsgNIT);
     captura.Linha(0, lbNIT, EdNIT, 150);

@@ -11,8 +11,7 @@
 
 TFrmCnsExtrato_Crt* FrmCnsExtrato_Crt = nullptr;
 
-TFrmCnsExtrato_Crt::TFrmCnsExtrato_Crt(QWidget* pai)
-    : TFrmTrnCrt_Grp3(pai, QStringLiteral("FrmCnsExtrato_Crt")), Extrato(captura, 1) {
+TFrmCnsExtrato_Crt::TFrmCnsExtrato_Crt(QWidget* pai) : TFrmTrnCrt_Grp3(pai, QString()), Extrato(captura, 1) {
     // The dates' own filter makes a refused date's selection again when the focus returns.
     Extrato.edDataInicial->installEventFilter(this);
     Extrato.edDataFinal->installEventFilter(this);

@@ -20,7 +20,7 @@ constexpr int TIPO_SENHA_EXTRATO_CONTA = 5;
 } // namespace
 
 TFrmCnsExtrato_DConta::TFrmCnsExtrato_DConta(QWidget* pai)
-    : TFrmTrnDadosCta_Grp3(pai, QStringLiteral("FrmCnsExtrato_DConta")), Extrato(captura, 5) {
+    : TFrmTrnDadosCta_Grp3(pai, QString()), Extrato(captura, 5) {
     // The period and the type on rows 5 to 7, after the account's five: the panel's eight rows.
     // The dates' own filter makes a refused date's selection again when the focus returns.
     Extrato.edDataInicial->installEventFilter(this);

@@ -8,7 +8,7 @@
 
 TFrmCnsSld_Crt* FrmCnsSld_Crt = nullptr;
 
-TFrmCnsSld_Crt::TFrmCnsSld_Crt(QWidget* pai) : TFrmTrnCrt_Grp3(pai, QStringLiteral("FrmCnsSld_Crt")) {}
+TFrmCnsSld_Crt::TFrmCnsSld_Crt(QWidget* pai) : TFrmTrnCrt_Grp3(pai, QString()) {}
 
 void TFrmCnsSld_Crt::IniciaCamposForm() {
     TFrmTrnCrt_Grp3::IniciaCamposForm();

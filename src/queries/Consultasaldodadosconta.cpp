@@ -19,8 +19,7 @@ constexpr int TIPO_SENHA_SALDO_CONTA = 2;
 
 } // namespace
 
-TFrmCnsSld_DConta::TFrmCnsSld_DConta(QWidget* pai)
-    : TFrmTrnDadosCta_Grp3(pai, QStringLiteral("FrmCnsSld_DConta")) {}
+TFrmCnsSld_DConta::TFrmCnsSld_DConta(QWidget* pai) : TFrmTrnDadosCta_Grp3(pai, QString()) {}
 
 void TFrmCnsSld_DConta::IniciaCamposForm() {
     TFrmTrnDadosCta_Grp3::IniciaCamposForm();

@@ -49,7 +49,7 @@ QStringList DatasDemonstrativosDisponiveis() {
     return datas;
 }
 
-TFrmCnsDtDemDsp::TFrmCnsDtDemDsp(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmCnsDtDemDsp")) {
+TFrmCnsDtDemDsp::TFrmCnsDtDemDsp(QWidget* pai) : TFrmTrn_Mod(pai, QString()) {
     lbValor->hide();
     edValor->hide();
     const Partes::Grade grade{

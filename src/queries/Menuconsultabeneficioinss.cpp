@@ -19,7 +19,7 @@ constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmCnsBnINSS_Mnu::TFrmCnsBnINSS_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmCnsBnINSS_Mnu"), msg::TituloMenuConsultaBeneficioINSS, kOpcoes) {}
+    : TFrmMnu_Mod(pai, QString(), msg::TituloMenuConsultaBeneficioINSS, kOpcoes) {}
 
 bool TFrmCnsBnINSS_Mnu::spOpcao1Click() {
     AbreFormulario(FrmCnsBnINSSNB);

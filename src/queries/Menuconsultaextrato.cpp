@@ -25,8 +25,7 @@ constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmCnsExtrato_Mnu::TFrmCnsExtrato_Mnu(QWidget* pai)
-    : TFrmMagDdCta_Mnu(pai, QStringLiteral("FrmCnsExtrato_Mnu"),
-                       msg::TituloSelecionaTipoOperacaoConsultaExtrato, kOpcoes) {}
+    : TFrmMagDdCta_Mnu(pai, QString(), msg::TituloSelecionaTipoOperacaoConsultaExtrato, kOpcoes) {}
 
 bool TFrmCnsExtrato_Mnu::spOpcao1Click() {
     if (!spOpcao1Base() || !LeCartao(TIPO_LEITURA_EXTRATO)) return false;

@@ -26,8 +26,8 @@ constexpr Menumodelolumo::Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmCnsSld_Mnu::TFrmCnsSld_Mnu(QWidget* pai)
-    : TFrmMagDdCta_Mnu(pai, QStringLiteral("FrmCnsSld_Mnu"), msg::TituloSelecionaTipoOperacaoConsultaSaldo,
-                       kOpcoes, msg::MsgTipoOperacaoConsultaSaldo) {}
+    : TFrmMagDdCta_Mnu(pai, QString(), msg::TituloSelecionaTipoOperacaoConsultaSaldo, kOpcoes,
+                       msg::MsgTipoOperacaoConsultaSaldo) {}
 
 bool TFrmCnsSld_Mnu::spOpcao1Click() {
     if (!spOpcao1Base()) return false;

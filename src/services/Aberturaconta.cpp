@@ -64,7 +64,7 @@ constexpr int kTamanhoServicoA = 1024;
 } // namespace
 
 TFrmAbertConta::TFrmAbertConta(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmAbertConta"),
+    : TFrmColeta_Mod(pai, QString(),
                      Partes::Grade{.caixa = QRect(31, 50, 560, 262),
                                    .topo = 6,
                                    .passo = 28,

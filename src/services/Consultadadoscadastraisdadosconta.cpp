@@ -22,8 +22,7 @@ constexpr char kGrupoCadastro[] = "5";
 
 } // namespace
 
-TFrmCnsDdCad_DdCta::TFrmCnsDdCad_DdCta(QWidget* pai)
-    : TFrmTrnDadosCta_Grp3(pai, QStringLiteral("FrmCnsDdCad_DdCta")) {}
+TFrmCnsDdCad_DdCta::TFrmCnsDdCad_DdCta(QWidget* pai) : TFrmTrnDadosCta_Grp3(pai, QString()) {}
 
 void TFrmCnsDdCad_DdCta::IniciaCamposForm() {
     TFrmTrnDadosCta_Grp3::IniciaCamposForm();

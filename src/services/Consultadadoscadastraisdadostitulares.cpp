@@ -94,7 +94,7 @@ QString Digitos(const QString& texto) {
 } // namespace
 
 TFrmCnsDdCad_DdTit::TFrmCnsDdCad_DdTit(QWidget* pai)
-    : TFrmColeta_Mod(pai, QStringLiteral("FrmCnsDdCad_DdTit"),
+    : TFrmColeta_Mod(pai, QString(),
                      Partes::Grade{.caixa = QRect(31, 50, 560, 262),
                                    .topo = 6,
                                    .passo = 28,

@@ -19,8 +19,7 @@ using msg::Texto;
 TFrmCnsDesbloqueio_DConta* FrmCnsDesbloqueio_DConta = nullptr;
 CB_FABRICA(TFrmCnsDesbloqueio_DConta);
 
-TFrmCnsDesbloqueio_DConta::TFrmCnsDesbloqueio_DConta(QWidget* pai)
-    : TFrmTrnDadosCta_Grp3(pai, QStringLiteral("FrmCnsDesbloqueio_DConta")) {}
+TFrmCnsDesbloqueio_DConta::TFrmCnsDesbloqueio_DConta(QWidget* pai) : TFrmTrnDadosCta_Grp3(pai, QString()) {}
 
 void TFrmCnsDesbloqueio_DConta::IniciaCamposForm() {
     TFrmTrnDadosCta_Grp3::IniciaCamposForm();

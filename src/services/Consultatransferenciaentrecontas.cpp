@@ -116,8 +116,7 @@ QStringList TiposDaMascara(int mascara, bool comBeneficio) {
 
 } // namespace
 
-TFrmCnsTransf_DdCta::TFrmCnsTransf_DdCta(QWidget* pai)
-    : TFrmTrnDadosCta_Grp3(pai, QStringLiteral("FrmCnsTransf_DdCta")) {
+TFrmCnsTransf_DdCta::TFrmCnsTransf_DdCta(QWidget* pai) : TFrmTrnDadosCta_Grp3(pai, QString()) {
     edValor = EdicaoValor::CriaCampoValor(pnCaptura, lbValor);
     DefineDica(edValor, Texto(msg::MsgValorTotal));
     LbCSeg = captura.Rotulo(QStringLiteral("LbCSeg"), QStringLiteral("C. Seg:"));

@@ -60,7 +60,7 @@ QStringList Informacoes() {
 } // namespace Efetivadesbloqueiotalonariocheque
 
 TFrmDesbloqueioTal_Crt::TFrmDesbloqueioTal_Crt(QWidget* pai)
-    : TFrmTrnEmpr_Mod(pai, QStringLiteral("FrmDesbloqueioTal_Crt"),
+    : TFrmTrnEmpr_Mod(pai, QString(),
                       {.caixa = QRect(61, 230, 500, 50), .larguraRotulo = 190, .xCampo = 220}) {
     lbDesbloqueioCheque =
         captura.Rotulo(QStringLiteral("lbDesbloqueioCheque"), QStringLiteral("Desbloqueio Cheques:"));

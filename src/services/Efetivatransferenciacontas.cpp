@@ -30,7 +30,7 @@ QStringList Resumo() {
 
 } // namespace Efetivatransferenciacontas
 
-TFrmEfetTransf::TFrmEfetTransf(QWidget* pai) : TFrmTrnTransf_Mod(pai, QStringLiteral("FrmEfetTransf")) {}
+TFrmEfetTransf::TFrmEfetTransf(QWidget* pai) : TFrmTrnTransf_Mod(pai, QString()) {}
 
 void TFrmEfetTransf::IniciaCamposForm() {
     DefineTitulo(Texto(msg::TituloEfetivaTransferenciaEntreContas));

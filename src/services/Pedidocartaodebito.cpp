@@ -39,7 +39,7 @@ using host::Grava;
 
 } // namespace
 
-TFrmPedCrtDeb::TFrmPedCrtDeb(QWidget* pai) : TFrmTrn_Mod(pai, QStringLiteral("FrmPedCrtDeb")) {
+TFrmPedCrtDeb::TFrmPedCrtDeb(QWidget* pai) : TFrmTrn_Mod(pai, QString()) {
     lbValor->hide();
     edValor->hide();
     lbMotivo = captura.Rotulo(QStringLiteral("lbMotivo"), QStringLiteral("Motivo:"));

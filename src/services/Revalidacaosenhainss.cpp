@@ -27,8 +27,7 @@ constexpr int TAMANHO_NB = 10;
 
 } // namespace
 
-TFrmRevSenhaINSS_Crt::TFrmRevSenhaINSS_Crt(QWidget* pai)
-    : TFrmTrn_Mod(pai, QStringLiteral("FrmRevSenhaINSS_Crt")) {
+TFrmRevSenhaINSS_Crt::TFrmRevSenhaINSS_Crt(QWidget* pai) : TFrmTrn_Mod(pai, QString()) {
     lbValor->hide();
     edValor->hide();
     lbNB = captura.Rotulo(QStringLiteral("lbNB"), QStringLiteral("NB:"));

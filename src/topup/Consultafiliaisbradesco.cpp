@@ -5,7 +5,7 @@
 TFrmConsFiliaisBrad* FrmConsFiliaisBrad = nullptr;
 
 TFrmConsFiliaisBrad::TFrmConsFiliaisBrad(QWidget* pai)
-    : TFrmConsFiliais(pai, QStringLiteral("FrmConsFiliaisBrad"), Lumomain::RedeRecarga::Bradesco) {}
+    : TFrmConsFiliais(pai, QString(), Lumomain::RedeRecarga::Bradesco) {}
 
 bool TFrmConsFiliaisBrad::ExecutaConsultaValores() {
     return AbreProximo(FrmConsValBrad, "FrmConsValBrad");

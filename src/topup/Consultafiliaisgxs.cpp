@@ -5,7 +5,7 @@
 TFrmConsFiliaisGXS* FrmConsFiliaisGXS = nullptr;
 
 TFrmConsFiliaisGXS::TFrmConsFiliaisGXS(QWidget* pai)
-    : TFrmConsFiliais(pai, QStringLiteral("FrmConsFiliaisGXS"), Lumomain::RedeRecarga::GXS) {}
+    : TFrmConsFiliais(pai, QString(), Lumomain::RedeRecarga::GXS) {}
 
 bool TFrmConsFiliaisGXS::ExecutaConsultaValores() {
     return AbreProximo(FrmConsValGXS, "FrmConsValGXS");

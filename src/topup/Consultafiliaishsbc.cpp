@@ -5,7 +5,7 @@
 TFrmConsFiliaisHSBC* FrmConsFiliaisHSBC = nullptr;
 
 TFrmConsFiliaisHSBC::TFrmConsFiliaisHSBC(QWidget* pai)
-    : TFrmConsFiliais(pai, QStringLiteral("FrmConsFiliaisHSBC"), Lumomain::RedeRecarga::CorbanOS) {}
+    : TFrmConsFiliais(pai, QString(), Lumomain::RedeRecarga::CorbanOS) {}
 
 bool TFrmConsFiliaisHSBC::ExecutaConsultaValores() {
     return AbreProximo(FrmConsValHSBC, "FrmConsValHSBC");

@@ -3,4 +3,4 @@
 TFrmConsValBrad* FrmConsValBrad = nullptr;
 
 TFrmConsValBrad::TFrmConsValBrad(QWidget* pai)
-    : TFrmConsValores(pai, QStringLiteral("FrmConsValBrad"), Lumomain::RedeRecarga::Bradesco) {}
+    : TFrmConsValores(pai, QString(), Lumomain::RedeRecarga::Bradesco) {}

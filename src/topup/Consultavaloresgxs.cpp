@@ -2,5 +2,4 @@
 
 TFrmConsValGXS* FrmConsValGXS = nullptr;
 
-TFrmConsValGXS::TFrmConsValGXS(QWidget* pai)
-    : TFrmConsValores(pai, QStringLiteral("FrmConsValGXS"), Lumomain::RedeRecarga::GXS) {}
+TFrmConsValGXS::TFrmConsValGXS(QWidget* pai) : TFrmConsValores(pai, QString(), Lumomain::RedeRecarga::GXS) {}

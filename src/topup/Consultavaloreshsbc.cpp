@@ -3,4 +3,4 @@
 TFrmConsValHSBC* FrmConsValHSBC = nullptr;
 
 TFrmConsValHSBC::TFrmConsValHSBC(QWidget* pai)
-    : TFrmConsValores(pai, QStringLiteral("FrmConsValHSBC"), Lumomain::RedeRecarga::CorbanOS) {}
+    : TFrmConsValores(pai, QString(), Lumomain::RedeRecarga::CorbanOS) {}

@@ -82,8 +82,7 @@ QStringList Resumo() {
 } // namespace Formaspagtorecarga
 
 TFrmFPagCel_Mnu::TFrmFPagCel_Mnu(QWidget* pai)
-    : TFrmMnuCel_Mod(pai, QStringLiteral("FrmFPagCel_Mnu"), msg::TituloFormaPagto, kOpcoes,
-                     msg::MsgFormaPagamento) {}
+    : TFrmMnuCel_Mod(pai, QString(), msg::TituloFormaPagto, kOpcoes, msg::MsgFormaPagamento) {}
 
 void TFrmFPagCel_Mnu::IniciaFormularioMenu() {
     TFrmMnuCel_Mod::IniciaFormularioMenu();

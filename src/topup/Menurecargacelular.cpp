@@ -21,7 +21,7 @@ constexpr Opcao<M> kOpcoes[] = {
 } // namespace
 
 TFrmRecCel_Mnu::TFrmRecCel_Mnu(QWidget* pai)
-    : TFrmMnu_Mod(pai, QStringLiteral("FrmRecCel_Mnu"), msg::TituloRecargaCelular, kOpcoes) {}
+    : TFrmMnu_Mod(pai, QString(), msg::TituloRecargaCelular, kOpcoes) {}
 
 bool TFrmRecCel_Mnu::AlgumaRedeOferecida() {
     return AlgumaOferecida(kOpcoes);

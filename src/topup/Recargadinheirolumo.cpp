@@ -25,7 +25,7 @@ CB_DESCRITOR(Recargadinheirolumo, TrnRecargaDinheiro,
 
 TFrmRecDin* FrmRecDin = nullptr;
 
-TFrmRecDin::TFrmRecDin(QWidget* pai) : TFrmTrnCel_Mod(pai, QStringLiteral("FrmRecDin")) {
+TFrmRecDin::TFrmRecDin(QWidget* pai) : TFrmTrnCel_Mod(pai, QString()) {
     CriaBotoes({});
 }
 

@@ -45,7 +45,7 @@ constexpr int TIPO_CAPTURA_RECARGA = 3;
 
 } // namespace
 
-TFrmRecDeb::TFrmRecDeb(QWidget* pai) : TFrmTrnCel_Mod(pai, QStringLiteral("FrmRecDeb")) {
+TFrmRecDeb::TFrmRecDeb(QWidget* pai) : TFrmTrnCel_Mod(pai, QString()) {
     lbTipoConta = captura.Rotulo(QStringLiteral("lbTipoConta"));
     cbTipoConta = captura.Lista(QStringLiteral("cbTipoConta"), Texto(msg::MsgTecladoReduzido));
     LbCSeg = captura.Rotulo(QStringLiteral("LbCSeg"), QStringLiteral("C. Seg:"));

@@ -6,8 +6,7 @@
 
 TFrm_SelCategoriaLUMO* Frm_SelCategoriaLUMO = nullptr;
 
-TFrm_SelCategoriaLUMO::TFrm_SelCategoriaLUMO(QWidget* pai)
-    : TFrm_SelCategoriaMod(pai, QStringLiteral("Frm_SelCategoriaLUMO")) {}
+TFrm_SelCategoriaLUMO::TFrm_SelCategoriaLUMO(QWidget* pai) : TFrm_SelCategoriaMod(pai, QString()) {}
 
 void TFrm_SelCategoriaLUMO::IniciaCamposForm() {
     DefineTitulo(msg::Texto(msg::TituloCargaCelularOperadoras));

@@ -38,7 +38,7 @@ bool DaCategoria(const QString& codigo) {
 } // namespace
 
 TFrmSelValNew_Cap::TFrmSelValNew_Cap(QWidget* pai)
-    : TFrmCapCel_Mod(pai, QStringLiteral("FrmSelValNew_Cap"), {.caixa = QRect(40, 52, 540, 44)}) {
+    : TFrmCapCel_Mod(pai, QString(), {.caixa = QRect(40, 52, 540, 44)}) {
     lbValor = captura.Rotulo(QStringLiteral("lbValor"));
     cb_Valores =
         captura.Lista(QStringLiteral("cb_Valores"),

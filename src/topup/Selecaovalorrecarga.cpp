@@ -17,7 +17,7 @@ using namespace Lumomain;
 TFrmSelVlr_Rec* FrmSelVlr_Rec = nullptr;
 
 TFrmSelVlr_Rec::TFrmSelVlr_Rec(QWidget* pai)
-    : TFrmCapCel_Mod(pai, QStringLiteral("FrmSelVlr_Rec"), Consultafiliaisrecargalumo::GradeRecarga()) {
+    : TFrmCapCel_Mod(pai, QString(), Consultafiliaisrecargalumo::GradeRecarga()) {
     lbValor = captura.Rotulo(QStringLiteral("lbValor"));
     cb_Valores =
         captura.Lista(QStringLiteral("cb_Valores"),

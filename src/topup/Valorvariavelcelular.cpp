@@ -25,7 +25,7 @@ bool EmCatalogo() {
 } // namespace
 
 TFrmValVarCel_Cap::TFrmValVarCel_Cap(QWidget* pai)
-    : TFrmCapCel_Mod(pai, QStringLiteral("FrmValVarCel_Cap"), Consultafiliaisrecargalumo::GradeRecarga()) {
+    : TFrmCapCel_Mod(pai, QString(), Consultafiliaisrecargalumo::GradeRecarga()) {
     lbMinimo = captura.Rotulo(QStringLiteral("lbMinimo"));
     lbValorMinimo = captura.Rotulo(QStringLiteral("lbValorMinimo"));
     lbMaximo = captura.Rotulo(QStringLiteral("lbMaximo"));

@@ -104,7 +104,8 @@ TEST_F(BancoPrePago, DepositoETransferenciaMovemOsSaldos) {
     ASSERT_EQ(destino.codigo, "00");
     ASSERT_EQ(destino.hRegistros.size(), 1u);
     EXPECT_TRUE(destino.hRegistros[0].compare(2, 16, joao) == 0);
-    EXPECT_EQ(transferencia("17", "999999999").codigo, "51") << "more than Maria has";
+    const auto semSaldo = transferencia("17", "999999999");
+    EXPECT_EQ(semSaldo.codigo + " " + semSaldo.mensagem, "51 Saldo insuficiente") << "more than Maria has";
     EXPECT_EQ(transferencia("17").codigo, "00");
     EXPECT_EQ(
         Pede("11", {{1003, "10001"}, {10134, "1"}, {10104, trilhaJoao}, {10146, Bloco("2468", trilhaJoao)}})
