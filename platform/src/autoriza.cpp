@@ -115,6 +115,12 @@ std::string DescrevePedido(const cbwire::Pedido& p) {
         s += '=';
         s += Aspas(valorSensivel(i.campo, texto) || pareceCartao(texto) ? std::string(texto.size(), '*')
                                                                         : texto);
+        // A field's fixed label ("NSPIN:", "CSEG:") goes before its value on the wire: shown as "field:".
+        if (i.campo != 0 && !i.prefixo.empty()) {
+            s += ' ' + std::to_string(i.campo);
+            if (i.ocorrencia != 0) s += '.' + std::to_string(i.ocorrencia);
+            s += ":=" + Aspas(i.prefixo);
+        }
     }
     return s;
 }

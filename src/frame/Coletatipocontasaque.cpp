@@ -92,7 +92,6 @@ bool TFrmColetaTipoContaSaque::ValidaCamposForm() {
     // The capture panel is disabled while the confirmation runs: the list's own state is what counts.
     if (cbTipoConta->isVisible() && cbTipoConta->isEnabledTo(pnCaptura) && cbTipoConta->currentIndex() < 0) {
         MostraMensagem(Icone::Erro, Texto(msg::ErroTipoContaInvalida), this);
-        pnCaptura->setEnabled(true);
         cbTipoConta->setFocus(Qt::OtherFocusReason);
         return false;
     }
