@@ -130,8 +130,6 @@ void TFrmCnc_Trn::IniciaCamposForm() {
     const QString documento = host::LeCampo(1041, Lumomain::IndiceAtual).trimmed();
     EdDoc->setText(documento);
     EdDoc->setEnabled(documento.isEmpty());
-    EdDtVencimento->clear();
-    EdNsuVorta->clear();
 }
 
 QString TFrmCnc_Trn::DataValida(const QLineEdit* edit, bool ateHoje) {
