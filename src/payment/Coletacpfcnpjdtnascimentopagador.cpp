@@ -62,11 +62,6 @@ Partes::Grade TFrmCPFCNPJDtNascPagador::GradePagador() {
 
 void TFrmCPFCNPJDtNascPagador::IniciaCamposForm() {
     DefineTitulo(Texto(msg::TituloDadosDoPagador));
-    btConfirma->setText(Texto(msg::InfoConfirma));
-    btRetorna->setText(Texto(msg::InfoRetorna));
-    lbTipoPessoa->setText(Texto(msg::InfoTipoPessoa));
-    lbCPFCGC->setText(Texto(msg::InfoCPF));
-    lbDataNascimento->setText(Texto(msg::InfoDataNascimento2));
     {
         const QSignalBlocker b(cbTipoPessoa);
         cbTipoPessoa->clear();

@@ -1094,8 +1094,8 @@ void Grava_Tipo_5_ServicoHzinho_Pagamento_Rede() {
 
 void TrataPrefixoDADICPAGCB() {
     static constexpr size_t kCabecalho = 2, kEntrada = 82;
-    static constexpr size_t kOffset[7] = {0, 13, 26, 41, 56, 71, 80};
-    static constexpr size_t kLargura[7] = {13, 13, 15, 15, 15, 9, 2};
+    // Each part runs up to the next one; the last to the entry's end.
+    static constexpr size_t kOffset[8] = {0, 13, 26, 41, 56, 71, 80, kEntrada};
     const int n = std::clamp(IndiceDadosAdicionais, 0, 100);
     QStringList entradas;
     for (int e = 0; e < n; ++e) {
@@ -1103,7 +1103,7 @@ void TrataPrefixoDADICPAGCB() {
         bool algum = false;
         for (size_t i = 0; i < 7; ++i) {
             f[i] = Apara(DadosAdicionaisBoletoRegistradoContingencia.texto(
-                kCabecalho + static_cast<size_t>(e) * kEntrada + kOffset[i], kLargura[i]));
+                kCabecalho + static_cast<size_t>(e) * kEntrada + kOffset[i], kOffset[i + 1] - kOffset[i]));
             if (i < 6 && !f[i].isEmpty()) algum = true;
         }
         if (!algum) continue;
