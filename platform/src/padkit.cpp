@@ -213,6 +213,7 @@ uint16_t leSenha(const char* origem, const char* mensagem, const char* titulo) {
         if (!bloco.empty()) p.blocos.push_back(bloco);
     }
     grava(10146, bloco);
+    apaga(bloco);
     char ksn[17];
     std::snprintf(ksn, sizeof ksn, "FFFF%012X", ++p.contador);
     grava(10243, ksn);
