@@ -129,8 +129,8 @@ bool TFrmConsFiliais::ConcluiConfirmacao() {
         return true;
     }
     if (ExecutaConsultaValores()) return true;
+    // Back from the values: the confirmation's end turns the capture on again, focus on the first field.
     edDDD->setEnabled(true);
     edNumCelular->setEnabled(true);
-    Retoma();
     return false;
 }

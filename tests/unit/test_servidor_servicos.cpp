@@ -88,6 +88,9 @@ TEST_F(BancoServicos, ChecagensDoBancoAntesDeAprovar) {
     EXPECT_EQ(semConta.codigo, "57");
     EXPECT_EQ(semConta.mensagem, Latin1("Cartão sem conta de débito neste banco"));
     EXPECT_EQ(Pede("76", {{"10102", "47a1"}, {"1112", "10022025"}}).codigo, "12");
+    // A basket of services the bank does not sell.
+    const auto cesta = Pede("75", {{"10104", "5067220000123458=2912101"}, {"10146", "AB"}, {"10294", "999"}});
+    EXPECT_EQ(cesta.codigo + " " + cesta.mensagem, Latin1("12 Cesta de serviços inexistente"));
     // NSUs compare as numbers; each approval gets a sequence number of its own.
     const auto a = Pede("76", {{"10102", "0004711"}, {"1112", "10022025"}});
     const auto b = Pede("73", {{"10104", trilha}, {"10146", "AB"}, {"10165", "05032025"}});
