@@ -73,11 +73,11 @@ bool VerificaSeCartaoLidoCHIP() {
     return host::CartaoProcessaChip();
 }
 
-bool GravaDadosCartao() {
+bool GravaDadosCartao(int campo, bool exigido) {
     QString cartao = host::LeCampo(10109);
-    if (cartao.isEmpty()) return false;
+    if (cartao.isEmpty()) return !exigido;
     // Card data go through the wiping write, so no copy is left behind.
-    const bool ok = Coletacampocartao::GravaCampoSigiloso(10104, cartao) == 0;
+    const bool ok = Coletacampocartao::GravaCampoSigiloso(campo, cartao) == 0;
     Coletacampocartao::ApagaCopia(cartao);
     return ok;
 }

@@ -28,9 +28,9 @@ bool RedeExigeCodigoSeguranca();
 // The card of the last read was read from its chip.
 bool VerificaSeCartaoLidoCHIP();
 
-// Copies the card data of the last read (10109) to the request's 10104 and wipes the local copy; false when
-// there are none or the write fails.
-bool GravaDadosCartao();
+// Copies the card data of the last read (10109) to the request's field (10104 unless another is named) and
+// wipes the local copy; false when the write fails, or when there are none and they are required.
+bool GravaDadosCartao(int campo = 10104, bool exigido = true);
 
 // Sends the security code of a visible edit in 10149 through the wiping write and leaves only its length on
 // screen ("*" per character); a hidden edit clears 10149. False when the write fails (the edit is emptied).

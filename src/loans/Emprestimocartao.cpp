@@ -43,9 +43,8 @@ bool TFrmEmpr_Crt::ValidaCamposForm() {
 }
 
 bool TFrmEmpr_Crt::GravaCamposHostlink() {
-    if (!TFrmTrnCrt_Grp3::GravaCamposHostlink() || !Contasaque::GravaCodigoSeguranca(EdCSeg)) return false;
-    const QString cartao = host::LeCampo(10109);
-    return cartao.isEmpty() || Grava(10290, cartao);
+    return TFrmTrnCrt_Grp3::GravaCamposHostlink() && Contasaque::GravaCodigoSeguranca(EdCSeg) &&
+           Contasaque::GravaDadosCartao(10290, false);
 }
 
 bool TFrmEmpr_Crt::ConcluiConfirmacao() {

@@ -192,7 +192,7 @@ const std::vector<Funcao>& Funcoes() {
          "queries/Menuconsultasaldo queries/Menumagneticodadosconta queries/Consultasaldocartao "
          "queries/Consultasaldodadosconta queries/Consultaconta",
          {{"Tabelatrn::TrnConsultaSaldo", "14"}},
-         {10102, 10109},
+         {10102},
          {1283, 1284, 10134, 10158, 10163, 10290},
          {kCancelada}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {2, "Consultas"}, {2, "Consulta Extrato"}},
@@ -200,7 +200,7 @@ const std::vector<Funcao>& Funcoes() {
          "queries/Menuconsultaextrato queries/Menumagneticodadosconta "
          "queries/Consultaextratocartao queries/Consultaextratodadosconta queries/Consultaconta",
          {{"Tabelatrn::TrnConsultaExtrato", "13"}},
-         {10102, 10109},
+         {10102},
          {1283, 1284, 10134, 10158, 10163, 10290},
          {kCancelada}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {2, "Consultas"}, {3, "Consl Benef INSS"}},
@@ -269,7 +269,7 @@ const std::vector<Funcao>& Funcoes() {
          {{"Tabelatrn::TrnConsultaEmprestimo", "12"},
           {"Tabelatrn::TrnSimulaEmprestimo", "40"},
           {"Tabelatrn::TrnEfetivaEmprestimo", "41"}},
-         {1003, 1009, 10102, 10109, 10131},
+         {1003, 1009, 10102, 10131},
          {1003, 1009, 1027, 10102, 10131, 10134, 10158, 10169, 10252, 10253, 10290},
          {kFinalizado, kCancelada}},
         {{{0, "OPERAÇÕES BANCÁRIAS"}, {5, "Empréstimos"}, {2, msg::OpcaoEmprestimoConsignado}},

@@ -1,6 +1,5 @@
 #include "queries/Consultaconta.h"
 
-#include "frame/Coletacampocartao.h"
 #include "frame/Contasaque.h"
 #include "frame/Partes.h"
 #include "host/Host.h"
@@ -61,12 +60,7 @@ QStringList TiposAceitos(const QString& flags) {
 }
 
 bool GravaIdentificacaoCartao() {
-    QString cartao = host::LeCampo(10109);
-    if (cartao.isEmpty()) return false;
-    // The track goes through the wiping write, so no copy is left behind.
-    const bool ok = Coletacampocartao::GravaCampoSigiloso(10290, cartao) == 0;
-    Coletacampocartao::ApagaCopia(cartao);
-    return ok;
+    return Contasaque::GravaDadosCartao(10290);
 }
 
 bool GravaIdentificacaoConta(const QString& agencia, const QString& conta, const QString& digito) {
