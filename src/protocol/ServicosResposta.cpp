@@ -1144,9 +1144,8 @@ bool GravaDadosColetaSenha(const QString& banco, const QString& agencia, const Q
     const long long numeroConta = conta.trimmed().toLongLong(&ok);
     QString textoConta = QString::number(ok ? numeroConta : 0);
     textoConta = textoConta.size() < 8 ? textoConta.rightJustified(7, QLatin1Char('0')) : textoConta.left(7);
-    const QString d = digito.trimmed();
-    const int numeroDigito = d.isEmpty() ? 0 : d.left(1).toInt(&ok);
-    const QString textoDigito = QString::number(d.isEmpty() || !ok ? 0 : numeroDigito);
+    // A digit that is not one (or none) reads as 0.
+    const QString textoDigito = QString::number(digito.trimmed().left(1).toInt());
     QString texto = banco.trimmed().rightJustified(4, QLatin1Char('0')) +
                     agencia.trimmed().rightJustified(4, QLatin1Char('0')) + textoConta + textoDigito;
     std::string bytes = host::paraLatin1(texto);
