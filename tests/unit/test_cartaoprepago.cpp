@@ -100,6 +100,12 @@ TEST_F(BancoPrePago, DepositoETransferenciaMovemOsSaldos) {
             op,
             {{1003, valor}, {10340, "1"}, {10348, CELULAR_MARIA}, {10104, trilhaJoao}, {10146, pinMaria}});
     };
+    const auto senhaErrada = Pede("16", {{1003, "10000"},
+                                         {10340, "1"},
+                                         {10348, CELULAR_MARIA},
+                                         {10104, trilhaJoao},
+                                         {10146, Bloco("0000", trilhaJoao)}});
+    EXPECT_EQ(senhaErrada.codigo + " " + senhaErrada.mensagem, "55 Senha inv\xe1lida");
     const auto destino = transferencia("16");
     ASSERT_EQ(destino.codigo, "00");
     ASSERT_EQ(destino.hRegistros.size(), 1u);
