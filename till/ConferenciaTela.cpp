@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QStringList>
 
 #include <algorithm>
@@ -74,6 +75,9 @@ QJsonObject Descreve(QWidget* tela) {
     // A list shows its chosen item (an editable one is already there through its edit).
     for (auto* c : tela->findChildren<QComboBox*>())
         if (c->isVisibleTo(tela) && !c->isEditable()) campos.insert(c->objectName(), c->currentText());
+    // A memo shows its lines joined by line breaks.
+    for (auto* m : tela->findChildren<QPlainTextEdit*>())
+        if (m->isVisibleTo(tela)) campos.insert(m->objectName(), m->toPlainText());
     // A named label says what a field is for; the title and the message line have keys of their own.
     for (auto* l : tela->findChildren<QLabel*>()) {
         const QString nome = l->objectName();

@@ -90,7 +90,7 @@ void TFrmMod_RestabeleceLimite::btConfirmaClick() {
             !host::Grava(1041, e.codigo) || !host::Grava(1020, e.data))
             break;
         host::AutorizaTransacao(Pedido(), lbMensagem, 0);
-        const int resultado = host::LeCampoInteiro(1009, 0, 255);
+        const int resultado = host::CodigoResultado();
         if (resultado == 0) {
             // Confirmed (or already restored): the entry leaves the file before the next one goes.
             pendentes.erase(pendentes.begin() + static_cast<std::ptrdiff_t>(i));

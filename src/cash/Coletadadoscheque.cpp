@@ -77,11 +77,12 @@ long long CentavosDigitados(const QString& texto) {
     const qsizetype sep = t.indexOf(QRegularExpression(QStringLiteral("[,.]")));
     const QString inteiro = sep < 0 ? t : t.left(sep);
     const QString fracao = sep < 0 ? QString() : t.mid(sep + 1);
-    const QString centavos = (fracao + QStringLiteral("00")).left(2);
-    bool ok = false;
-    const long long v = (inteiro.isEmpty() ? QStringLiteral("0") : inteiro + centavos).toLongLong(&ok);
-    if (!ok) return -1;
-    return inteiro.isEmpty() ? centavos.toLongLong() : v;
+    // ",99" reads as "0,99".
+    const QString digitos =
+        (inteiro.isEmpty() ? QStringLiteral("0") : inteiro) + (fracao + QStringLiteral("00")).left(2);
+    bool ok; // always set by the conversion
+    const long long v = digitos.toLongLong(&ok);
+    return ok ? v : -1;
 }
 
 QString ErroLinha(int linha, const QStringList& celulas) {

@@ -293,7 +293,7 @@ bool RealizaTransacaoModuloTEF(int funcao, int a, int b) {
     }
     ProcessaMensagens();
     host::GravaCampoBytes(10218, 0, funcaoSalva);
-    if (host::LeCampoInteiro(1009, 0, 255) != 0) return false;
+    if (!host::Aprovada()) return false;
     NumeroLinhaRecorteAqui = host::LeCampoInteiro(10170, 0, 0);
     NumeroLinhasCupomTEF = host::LeCampoInteiro(20128, 0, 0);
     return true;

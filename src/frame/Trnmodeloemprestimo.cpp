@@ -107,7 +107,7 @@ void TFrmTrnEmpr_Mod::Autoriza() {
         host::VerificaServico5String(QStringLiteral("DPCHIP:"), true).value_or(QString()).toInt();
     host::AutorizaTransacao(Pedido(), lbMensagem);
     Lumomain::ProcessaMensagens();
-    const int codigo = host::LeCampoInteiro(1009, 0, 255);
+    const int codigo = host::CodigoResultado();
     const auto chip = [this, dpchip] {
         host::TrataMensagensCartaoCHIP(dpchip, lbMensagem,
                                        [this](bool marca) { return EnviaTransacaoAdviceOffLine(marca); });

@@ -146,7 +146,7 @@ int TFrmTrn_Mod::VerificaAutorizaTransacao() {
         return 255;
     }
     host::AutorizaTransacao(Pedido(), lbMensagem, FlagAutorizacao);
-    return host::LeCampoInteiro(1009, 0, 255);
+    return host::CodigoResultado();
 }
 
 bool TFrmTrn_Mod::VerificaSePagamentoGenericoOuProcessaCHIP() {
@@ -310,7 +310,7 @@ void TFrmTrn_Mod::ConfirmaTransacao() {
         DefineMensagem(texto);
         ProcessaMensagens();
     }
-    const int resultado = host::LeCampoInteiro(1009, 0, 255);
+    const int resultado = host::CodigoResultado();
     if (generico && (modo == QLatin1String("0") || modo == QLatin1String("1")) && resultado != 0) {
         // The card part of a refused generic payment is undone by the host.
         Grava(10112, RedeDestinoTEF);

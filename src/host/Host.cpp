@@ -86,6 +86,10 @@ int LeCampoInteiro(int campo, int ocorrencia, int padrao) {
     return ok ? v : padrao;
 }
 
+int CodigoResultado() {
+    return LeCampoInteiro(1009, 0, 255);
+}
+
 uint16_t GravaCampoString(int campo, int ocorrencia, const QString& texto) {
     return ::GravaCampoString(campo, ocorrencia, paraLatin1(texto).c_str());
 }

@@ -94,7 +94,7 @@ bool TFrmEmprestimos_Mnu::IdentificaCliente(bool consignado) {
 }
 
 bool TFrmEmprestimos_Mnu::Prossegue(int resultado) {
-    if (resultado == mrOk && host::LeCampoInteiro(1009, 0, 255) == 0) return true;
+    if (resultado == mrOk && host::Aprovada()) return true;
     // Left by the operator after the bank approved a step: no loan was made.
     if (resultado == mrCancel) {
         Grava(1009, QStringLiteral("FF"));

@@ -64,7 +64,7 @@ TFrmMagDadosCtEmprCons_Mnu::TFrmMagDadosCtEmprCons_Mnu(QWidget* pai)
     : TFrmMagDadosCtEmpr_Mnu(pai, QString(), kConsignado, true) {}
 
 void TFrmMagDadosCtEmpr_Mnu::AposIdentificacao(int resultado) {
-    if (resultado == mrOk && host::LeCampoInteiro(1009, 0, 255) == 0) {
+    if (resultado == mrOk && host::Aprovada()) {
         identificado_ = true;
         // Until the bank answers, leaving is the operator's.
         Grava(1009, QStringLiteral("FF"));

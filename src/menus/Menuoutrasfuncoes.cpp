@@ -60,11 +60,11 @@ bool TFrmOutrasFuncoes_Mnu::spOpcao2Click() {
         return false;
     }
     AbreFormulario(FrmCnsTransf_DdCta);
-    int codigo = host::LeCampoInteiro(1009, 0, 255);
+    int codigo = host::CodigoResultado();
     if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     if (codigo == 0) {
         AbreFormulario(FrmEfetTransf);
-        codigo = host::LeCampoInteiro(1009, 0, 255);
+        codigo = host::CodigoResultado();
         if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     }
     ServicosCartao::FechaPinpad();

@@ -165,7 +165,7 @@ bool TFrmSel_Mnu::spOpcao7Click() {
     if (Lumomain::ServicoHzinho_25_InformacaoModoTransacao.inteiro(45, 3, -1) == 0)
         return TransacaoNaoHabilitada();
     ChamaMenuDadosConta();
-    int codigo = host::LeCampoInteiro(1009, 0, 255);
+    int codigo = host::CodigoResultado();
     const int faixas = Lumomain::ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario.inteiro(4, 2, 0);
     // A query that was abandoned, failed or found no blocked range ends the call here.
     if (EncerraAposDialogo(this, codigo) || faixas <= 0) {
@@ -176,7 +176,7 @@ bool TFrmSel_Mnu::spOpcao7Click() {
             return false;
         }
         AbreFormulario(FrmDesbloqueioTal_Crt);
-        codigo = host::LeCampoInteiro(1009, 0, 255);
+        codigo = host::CodigoResultado();
         if (EncerraAposDialogo(this, codigo)) Lumomain::FechaPinpadFechaFormGravaArquivo(this);
     }
     ServicosCartao::FechaPinpad();

@@ -156,7 +156,7 @@ int ConsultaPaginada(const TTabelaTrn& descritor, const char* modalidade, Catalo
     int pagina = 1;
     for (int volta = 0; volta < kMaxPaginas; ++volta) {
         host::AutorizaTransacao(descritor, status);
-        codigo = host::LeCampoInteiro(1009, 0, 255);
+        codigo = host::CodigoResultado();
         if (codigo != 0) break;
         const bool lida = destino == Catalogo::Entrada
                               ? Lumomain::TrataServicoX_PagueFacil_Entrada()

@@ -77,7 +77,7 @@ void TFrmGen_Cnc::btConfirmaClick() {
                  DefineMensagem(Texto(msg::MsgEmProcessamento));
                  Descritor = &Cancgenericolumo::TrnConsultaCancelamentoGenerico;
                  host::AutorizaTransacao(Pedido(), lbMensagem, 0);
-                 if (host::LeCampoInteiro(1009, 0, 255) != 0 || !GravaDadosTrnCancelamentoTEF())
+                 if (!host::Aprovada() || !GravaDadosTrnCancelamentoTEF())
                      return abandona();
                  // The host cancels the card sale first: a bill is never left unpaid while its card sale
                  // stands.

@@ -249,7 +249,7 @@ int TFrmCAP_Mod::VerificaAutorizaTransacao() {
         return 255;
     }
     host::AutorizaTransacao(Pedido(), lbMensagem, 0);
-    return host::LeCampoInteiro(1009, 0, 255);
+    return host::CodigoResultado();
 }
 
 void TFrmCAP_Mod::RejeitaDocumento(const QString& texto) {

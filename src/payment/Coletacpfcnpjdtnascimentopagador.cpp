@@ -71,9 +71,8 @@ void TFrmCPFCNPJDtNascPagador::IniciaCamposForm() {
     Coletavalortrn::AplicaMascara(edCPFCGC, Coletavalortrn::MascaraCPF);
     edCPFCGC->clear();
     edDataNascimento->clear();
-    // The parties dialog may already have the payer's document in the current record.
+    // The parties dialog may already have the payer's document in the current record (none before the first).
     const bool pedeDocumento =
-        IndiceDadosAdicionais == 0 ||
         DadosAdicionais::Le(IndiceDadosAdicionais, DadosAdicionais::OFF_PAGADOR, 15).isEmpty();
     for (QWidget* w : {static_cast<QWidget*>(lbTipoPessoa), static_cast<QWidget*>(cbTipoPessoa),
                        static_cast<QWidget*>(lbCPFCGC), static_cast<QWidget*>(edCPFCGC)})

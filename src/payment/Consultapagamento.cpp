@@ -157,6 +157,11 @@ TFrmCPG_CAP::TFrmCPG_CAP(QWidget* pai) : TFrmCAP_Mod(pai, QString()) {
         e->setEnabled(false);
 }
 
+QString TFrmCPG_CAP::DataVencimento() const {
+    return Modo(POS_DATA) == 3 ? DataDoServidor(Contas::ServACB.texto(16, 8))
+                               : host::RemoveFormato(edVencimento->text());
+}
+
 int TFrmCPG_CAP::Modo(std::size_t posicao) {
     const char c = Contas::ServACB.dados[posicao];
     return c >= '0' && c <= '9' ? c - '0' : 0;
@@ -590,8 +595,7 @@ bool TFrmCPG_CAP::GravaCamposHostlink() {
     if (Centavos(edValorTotal) == 0)
         MostraValor(edValorTotal, Centavos(edValor) + Centavos(edAcrescimos) - Centavos(edDesconto));
 
-    const QString dataVenc = Modo(POS_DATA) == 3 ? DataDoServidor(Contas::ServACB.texto(16, 8))
-                                                 : host::RemoveFormato(edVencimento->text());
+    const QString dataVenc = DataVencimento();
     const QString valores[] = {QString::number(Centavos(edValorTotal)), QString::number(ValorDocumento()),
                                QString::number(Centavos(edAcrescimos)), QString::number(Centavos(edDesconto)),
                                dataVenc};
@@ -650,8 +654,7 @@ void TFrmCPG_CAP::TransacaoAutorizada() {
         Grava(1173, QString::number(s1), IndiceAtual);
         Grava(1121, Texto(Contas::STATUS_CONSULTA_OK), IndiceAtual);
         const int k = QtdeDocsConsultadosOK - 1;
-        const QString dataVenc = Modo(POS_DATA) == 3 ? DataDoServidor(Contas::ServACB.texto(16, 8))
-                                                     : host::RemoveFormato(edVencimento->text());
+        const QString dataVenc = DataVencimento();
         Grava(10154, QString::number(s1), k);
         // Amounts reach the host as digits in cents, like every other amount field.
         Grava(10163, QString::number(Centavos(edValorTotal)), k);

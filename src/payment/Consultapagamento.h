@@ -83,6 +83,8 @@ private:
     static int Modo(std::size_t posicao);
     // The bill's value in cents: the server's when the operator does not capture it.
     long long ValorDocumento() const;
+    // The due date sent on (DDMMYYYY): the server's when the dialog hides it, else the edit's.
+    QString DataVencimento() const;
     // Double entry: false when the operator must type the amount (again).
     bool DuplaEntrada(QLineEdit* edit, long long& primeira, int modo, const char* pedeNovamente,
                       const char* naoConfere);

@@ -63,7 +63,7 @@ void TFrmPgt_Con::btConfirmaClick() {
     HabilitaControles(false);
     if (GravaCamposHostlink()) {
         VerificaAutorizaTransacao();
-        iResultado = host::LeCampoInteiro(1009, 0, 255);
+        iResultado = host::CodigoResultado();
     } else {
         host::GravaAudit(QStringLiteral("Saiu Erro: ContinuarPagamento."));
     }

@@ -404,7 +404,7 @@ bool TFrmMnu_For::spOpcao5Click() {
     // A PIN the customer did not give has already been reported.
     if (!bStatusCapturaSenha) return false;
     // Only an approved withdrawal pays the bills; a refusal goes to the host as the bank gave it.
-    if (host::LeCampoInteiro(1009, 0, 255) != 0 || !GravaDadosSaquePagamentoContas()) {
+    if (!host::Aprovada() || !GravaDadosSaquePagamentoContas()) {
         host::GravaArquivo();
         return false;
     }

@@ -20,7 +20,7 @@ CB_DESCRITOR(Consultatransferenciacartaoprepago, TrnConsultaDadosTransf,
 namespace {
 
 bool Aprovada() {
-    return host::LeCampoInteiro(1009, 0, 255) == 0;
+    return host::Aprovada();
 }
 
 } // namespace

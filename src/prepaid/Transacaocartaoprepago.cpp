@@ -50,7 +50,7 @@ void TFrmTrnCartaoPrePago_Mod::ExecutaTransacao() {
         host::AutorizaTransacao(Pedido(), lbMensagem, 0);
         const QString texto = host::LeCampo(1027);
         if (!texto.isEmpty()) DefineMensagem(texto);
-        sucesso_ = TrataResposta(host::LeCampoInteiro(1009, 0, 255) == 0);
+        sucesso_ = TrataResposta(host::Aprovada());
     } else {
         Cancela();
     }

@@ -16,7 +16,7 @@ bool ExecutaCargaParametros(const TTabelaTrn& pedido, QObject* status) {
         host::GravaCampoString(10158, 0, QStringLiteral("00")) != 0)
         return false;
     host::AutorizaTransacao(pedido, status, 0);
-    if (host::LeCampoInteiro(1009, 0, 255) != 0) return false;
+    if (!host::Aprovada()) return false;
 
     TrataServicosHzinhoParametros();
     SalvaValorReferencia();

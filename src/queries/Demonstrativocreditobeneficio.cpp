@@ -96,7 +96,7 @@ void TFrmCnsDtDemDsp::hideEvent(QHideEvent* e) {
 }
 
 bool TFrmCnsDtDemDsp::ValidaCamposForm() {
-    if (!TFrmTrn_Mod::ValidaCamposForm()) return false;
+    // The form has no value: nothing of the base's to check.
     if (cbDatas->isHidden()) {
         // First confirmation: the dialog stays open on the dates, unless the chain ended.
         ConsultaDatasDisponiveis();
@@ -125,7 +125,7 @@ bool TFrmCnsDtDemDsp::ConsultaDatasDisponiveis() {
     }
     const QString texto = host::LeCampo(1027);
     if (!texto.isEmpty()) DefineMensagem(texto);
-    if (host::LeCampoInteiro(1009, 0, 255) != 0) {
+    if (!host::Aprovada()) {
         EncerraComFalha(this);
         return false;
     }

@@ -299,7 +299,7 @@ bool TFrmCnsDdCad_DdTit::ConcluiConfirmacao() {
         return ModalResult() != mrNone;
     }
     host::AutorizaTransacao(Pedido(), lbMensagem, 0);
-    if (host::LeCampoInteiro(1009, 0, 255) != 0) {
+    if (!host::Aprovada()) {
         ServicosCartao::FechaPinpad();
         Encerra();
         return true;

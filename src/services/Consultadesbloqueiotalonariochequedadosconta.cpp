@@ -41,7 +41,7 @@ bool TFrmCnsDesbloqueio_DConta::GravaCamposHostlink() {
 bool TFrmCnsDesbloqueio_DConta::ConcluiConfirmacao() {
     host::AutorizaTransacao(Pedido(), lbMensagem);
     Lumomain::ProcessaMensagens();
-    if (host::LeCampoInteiro(1009, 0, 255) == 0) {
+    if (host::Aprovada()) {
         auto& faixas = Lumomain::ServicoX_TipoRegistro050_ConsultaDesbloqueioTalonario;
         auto& conta = Lumomain::DadosConsultaDesbloqueioTalonario_Banco;
         faixas.limpa();

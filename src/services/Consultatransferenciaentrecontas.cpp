@@ -253,7 +253,7 @@ bool TFrmCnsTransf_DdCta::ConcluiConfirmacao() {
     // The PIN block and the code served this authorisation: the transfer that follows goes without them.
     for (const int campo : {10146, 10149, 10242, 10243, 10244})
         host::LimpaCampo(campo);
-    if (host::LeCampoInteiro(1009, 0, 255) != 0) {
+    if (!host::Aprovada()) {
         host::GravaArquivo();
         return true;
     }

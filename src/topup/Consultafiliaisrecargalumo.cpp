@@ -116,7 +116,7 @@ bool TFrmConsFiliais::TrataRespostaConsultaFiliais() {
 
 bool TFrmConsFiliais::ConcluiConfirmacao() {
     host::AutorizaTransacao(Pedido(), lbMensagem);
-    if (host::LeCampoInteiro(1009, 0, 255) != 0) {
+    if (!host::Aprovada()) {
         DefineMensagem(host::LeCampo(1027));
         Encerra();
         return true;

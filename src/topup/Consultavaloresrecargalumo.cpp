@@ -46,7 +46,8 @@ TFrmConsValores::TFrmConsValores(QWidget* pai, const QString& nome, RedeRecarga 
     captura.Linha(1, lbInfoUF, lbUF, 60);
     if (PedeCEP()) {
         lbCEP = captura.Rotulo(QStringLiteral("lbCEP"));
-        edCEP = captura.Campo(QStringLiteral("edCEP"), 9, Partes::Entrada::Texto, Texto(msg::MsgCEP));
+        // The mask alone sets its length.
+        edCEP = captura.Campo(QStringLiteral("edCEP"), 0, Partes::Entrada::Texto, Texto(msg::MsgCEP));
         edCEP->setInputMask(QStringLiteral("99999-999;_"));
         captura.Linha(2, lbCEP, edCEP, 110);
         CriaBotoes({cb_Filiais, edCEP});
@@ -128,7 +129,7 @@ bool TFrmConsValores::TrataRespostaConsultaValores() {
 
 bool TFrmConsValores::ConcluiConfirmacao() {
     host::AutorizaTransacao(Pedido(), lbMensagem);
-    if (host::LeCampoInteiro(1009, 0, 255) != 0) {
+    if (!host::Aprovada()) {
         DefineMensagem(host::LeCampo(1027));
         Encerra();
         return true;
@@ -156,7 +157,6 @@ bool TFrmConsValores::ConcluiConfirmacao() {
         Encerra(QStringLiteral("FF"), Texto(msg::MsgErroValoresRecargaFilialIndefinidos));
         return true;
     }
-    MontaResumo();
     if (!VerificaTrataTarifaRecarga(tarifa)) return true;
     if (AbreSelecaoValor()) return true;
     Retoma();

@@ -104,7 +104,7 @@ bool TFrmTrnCel_Mod::ConcluiConfirmacao() {
     }
     if (!AutorizaTransacaoCartao()) return true;
     TrataRespostaRecarga();
-    if (host::LeCampoInteiro(1009, 0, 255) == 0) GravaRedeConcessionariaRecarga();
+    if (host::Aprovada()) GravaRedeConcessionariaRecarga();
     host::GravaArquivo();
     return true;
 }

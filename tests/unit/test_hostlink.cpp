@@ -1,6 +1,7 @@
 // The host stand-in as the module and a host see it: fields, the result file, the audit trail, build
 // information, other payment modules and operator validation.
 #include "Ambiente.h"
+#include "host/Host.h"
 #include "opkit.h"
 
 #include <QFileInfo>
@@ -61,6 +62,15 @@ TEST_F(Hostlink, GravaELeExatamenteOsBytes) {
 
     EXPECT_EQ(GravaCampoString(-1, 0, "x"), HL_PARAMETRO_INVALIDO);
     EXPECT_EQ(HostlinkGravaCampo(1009, -1, "x", 1), HL_PARAMETRO_INVALIDO);
+}
+
+// Every answer check reads 1009 through one place: anything but a number counts as no answer (255).
+TEST_F(Hostlink, CodigoResultadoLido) {
+    for (const auto& [valor, codigo] : {std::pair{"00", 0}, {" 5 ", 5}, {"", 255}, {"FF", 255}}) {
+        DefineCampo(1009, 0, valor);
+        EXPECT_EQ(host::CodigoResultado(), codigo) << valor;
+        EXPECT_EQ(host::Aprovada(), codigo == 0) << valor;
+    }
 }
 
 TEST_F(Hostlink, LeCampoComCapacidadeCurtaSegueSnprintf) {

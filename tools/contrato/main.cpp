@@ -84,7 +84,7 @@ struct Acessos {
 
 // The host fields a unit's source reads and writes through the host layer: each call of a reader
 // (Le...) or of a writer or clearer (Grava..., Limpa...) whose first argument is a field number, or a
-// constant the unit defines as one.
+// constant the unit defines as one, and the answer code's readers.
 Acessos AcessosDoFonte(const QString& fonte) {
     static const QRegularExpression constante(QStringLiteral(R"(constexpr int (k[A-Za-z]+) = (\d+);)"));
     static const QRegularExpression chamada(
@@ -106,6 +106,9 @@ Acessos AcessosDoFonte(const QString& fonte) {
                                                                                               : a.gravados)
             .insert(campo);
     }
+    // The answer code is read through its own two helpers.
+    static const QRegularExpression resultado(QStringLiteral(R"(\b(CodigoResultado|Aprovada)\(\))"));
+    if (resultado.match(fonte).hasMatch()) a.lidos.insert(1009);
     return a;
 }
 
