@@ -46,6 +46,13 @@ constexpr const char* kCabecalhoA = "0300";
 // records by the type at 4-5 ("01", "02"): a "0" here with a limit of 10 to 29 would pass for one.
 constexpr const char* kAntesDoLimite = "9";
 
+// The network 005's payment-type record (its name and the flags of the account options, which it does not
+// offer) and its ticket-control record.
+void RegistrosRede(cbwire::Resposta& r) {
+    r.hRegistros.push_back("05" + Campo("PAGAMENTO REDE", 20) + "005" + "121122");
+    r.hRegistros.push_back("4610000");
+}
+
 } // namespace
 
 cbwire::Resposta Servidor::RecusaConta(const std::string& codigo, const std::string& texto, char servico) {
@@ -137,8 +144,7 @@ cbwire::Resposta Servidor::ConsultaCodigoBarras(const cbwire::Pedido& pedido) {
                                 std::vector<std::string>{"082" + Numero(v.juros, 12) + Numero(v.multa, 12) +
                                                          Numero(acrescimos, 12) + Numero(v.desconto, 12) +
                                                          Numero(total, 12) + Numero(v.resumo, 2) + "0"});
-        r.hRegistros.push_back("05" + Campo("PAGAMENTO REDE", 20) + "005" + "121122");
-        r.hRegistros.push_back("4610000");
+        RegistrosRede(r);
     } else {
         r.servicos.emplace_back('A', std::vector<std::string>{inicio + "000000" + "0"});
     }
@@ -168,6 +174,8 @@ cbwire::Resposta Servidor::DadosPagamento(const cbwire::Pedido& pedido) {
     cbwire::Resposta r;
     r.codigo = "00";
     r.mensagem = Latin1(QStringLiteral("Dados do pagamento aceitos"));
+    // Every reply of the network's payment brings its payment-type and ticket records again.
+    if (ValorDoPedido(pedido, 10112) == "005") RegistrosRede(r);
     const long long autorizado = doc.valorAutorizado > 0 ? doc.valorAutorizado : total;
     r.servicos.emplace_back('A', std::vector<std::string>{kCabecalhoA + Numero(autorizado, 12) + doc.formas +
                                                           std::string(40, '0') + doc.contaCartao +

@@ -125,7 +125,8 @@ cbwire::Resposta Servidor::Tributo(const cbwire::Pedido& pedido) {
             if (!vencimento.isValid()) return Recusa("12", Latin1("Data de vencimento inválida"));
             if (vencimento < hoje && multa + juros == 0)
                 return Recusa("12", Latin1("DARF vencido: informe multa e juros"));
-        } else if (op.forma != 2 && (Parcela(Valor(pedido, 1185)) <= 0 || Parcela(Valor(pedido, 1194)) <= 0)) {
+        } else if (op.forma != 2 &&
+                   (Parcela(Valor(pedido, 1185)) <= 0 || Parcela(Valor(pedido, 1194)) <= 0)) {
             // The debit's message has DARF Preto's layout: it carries neither.
             return Recusa("12", Latin1("Receita bruta ou percentual inválido"));
         }

@@ -1,4 +1,5 @@
 #include "host/Host.h"
+#include "host/Resultado.h"
 
 #include "basekit.h"
 #include "hostlink.h"

@@ -17,6 +17,7 @@ CB_DESCRITOR(Cancgenericolumo, TrnConsultaCancelamentoGenerico,
 
 #include "frame/Lumomain.h"
 #include "host/Host.h"
+#include "host/Resultado.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
@@ -77,8 +78,7 @@ void TFrmGen_Cnc::btConfirmaClick() {
                  DefineMensagem(Texto(msg::MsgEmProcessamento));
                  Descritor = &Cancgenericolumo::TrnConsultaCancelamentoGenerico;
                  host::AutorizaTransacao(Pedido(), lbMensagem, 0);
-                 if (!host::Aprovada() || !GravaDadosTrnCancelamentoTEF())
-                     return abandona();
+                 if (!host::Aprovada() || !GravaDadosTrnCancelamentoTEF()) return abandona();
                  // The host cancels the card sale first: a bill is never left unpaid while its card sale
                  // stands.
                  if (!Lumomain::RealizaTransacaoModuloTEF(FUNCAO_CANCELAMENTO_TEF, CANCELAMENTO_TEF_A,

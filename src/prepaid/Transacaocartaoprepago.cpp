@@ -2,6 +2,7 @@
 
 #include "frame/Lumomain.h"
 #include "host/Host.h"
+#include "host/Resultado.h"
 #include "resources/Mensagens.h"
 
 #include <QLabel>

@@ -4,6 +4,7 @@
 #include "frame/EdicaoValor.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
+#include "host/Resultado.h"
 #include "protocol/Estado.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
