@@ -425,7 +425,6 @@ bool TFrmMnu_For::spOpcao6Click() {
 }
 
 bool TFrmMnu_For::spOpcao7Click() {
-    Grava(10102, QStringLiteral("SEQ_CB:1"));
     Grava(10107, QStringLiteral("10"));
     TrataGravacao_SEQ_CB();
     Grava(10217, ServicoHzinho_Pagamento.texto(0, 20));
