@@ -4,7 +4,6 @@
 
 #include "host/Host.h"
 #include "host/IniFile.h"
-#include "host/Resultado.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
 

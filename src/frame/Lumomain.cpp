@@ -7,7 +7,6 @@
 #include "frame/Unidades.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
-#include "host/Resultado.h"
 #include "resources/Mensagens.h"
 
 #include <QAbstractButton>

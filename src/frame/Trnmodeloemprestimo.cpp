@@ -3,7 +3,6 @@
 #include "frame/Contasaque.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
-#include "host/Resultado.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 

@@ -6,7 +6,6 @@
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
-#include "host/Resultado.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 

@@ -1,5 +1,4 @@
 #include "host/Host.h"
-#include "host/Resultado.h"
 
 #include "basekit.h"
 #include "hostlink.h"

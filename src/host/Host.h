@@ -28,6 +28,11 @@ QString LeCampo(int campo, int ocorrencia = 0);
 std::optional<QString> LeCampoPresente(int campo, int ocorrencia = 0);
 std::string LeCampoBytes(int campo, int ocorrencia = 0, int maxLen = 0xFFFF);
 int LeCampoInteiro(int campo, int ocorrencia, int padrao);
+// The server's answer code (field 1009) as a number; 255, the code of "no answer", when it is not one.
+int CodigoResultado();
+inline bool Aprovada() {
+    return CodigoResultado() == 0;
+}
 uint16_t GravaCampoString(int campo, int ocorrencia, const QString& texto);
 // The same write as a success flag, for request writers that stop at the first failure.
 inline bool Grava(int campo, const QString& valor, int ocorrencia = 0) {

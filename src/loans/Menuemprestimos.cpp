@@ -5,7 +5,6 @@
 #include "frame/Passosmenu.h"
 #include "frame/Servicoscartao.h"
 #include "host/Host.h"
-#include "host/Resultado.h"
 #include "loans/Consultaemprestimo.h"
 #include "loans/Consultaemprestimoconsignado.h"
 #include "loans/Consultapropostamaximaemprestimoconsignado.h"

@@ -5,7 +5,6 @@
 #include "frame/Servicoscartao.h"
 #include "frame/Trnmodeloemprestimo.h"
 #include "host/Host.h"
-#include "host/Resultado.h"
 #include "loans/Emprestimocartao.h"
 #include "loans/Emprestimodadosconta.h"
 #include "protocol/ServicosResposta.h"

@@ -3,7 +3,6 @@
 #include "frame/Lumomain.h"
 #include "frame/Servicoscartao.h"
 #include "host/Host.h"
-#include "host/Resultado.h"
 #include "menus/Selecionadorcbfininvest.h"
 #include "prepaid/Menupagamentogrupo7cartaoprepago.h"
 #include "protocol/ServicosResposta.h"

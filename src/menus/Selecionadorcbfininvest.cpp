@@ -9,7 +9,6 @@
 #include "frame/Servicoscartao.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
-#include "host/Resultado.h"
 #include "loans/Menuemprestimos.h"
 #include "menus/Menuconsultas.h"
 #include "menus/Menuoutrasfuncoes.h"

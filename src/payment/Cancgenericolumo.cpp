@@ -17,7 +17,6 @@ CB_DESCRITOR(Cancgenericolumo, TrnConsultaCancelamentoGenerico,
 
 #include "frame/Lumomain.h"
 #include "host/Host.h"
-#include "host/Resultado.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 

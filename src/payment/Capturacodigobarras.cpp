@@ -2,7 +2,6 @@
 
 #include "frame/Lumomain.h"
 #include "host/Host.h"
-#include "host/Resultado.h"
 #include "payment/Blocoscodigobarras.h"
 #include "payment/Estadocontas.h"
 #include "payment/Menuformaspagto.h"

@@ -5,7 +5,6 @@
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "host/IniFile.h"
-#include "host/Resultado.h"
 #include "payment/Estadocontas.h"
 #include "payment/Liquidacaocontas.h"
 #include "payment/Pagtochequemultiplasformas.h"

@@ -1,7 +1,6 @@
 #include "protocol/CargaParametros.h"
 
 #include "host/Host.h"
-#include "host/Resultado.h"
 #include "protocol/Estado.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"

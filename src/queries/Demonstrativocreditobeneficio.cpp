@@ -3,7 +3,6 @@
 #include "frame/Lumomain.h"
 #include "frame/Servicoscartao.h"
 #include "host/Host.h"
-#include "host/Resultado.h"
 #include "protocol/Tabelatrn.h"
 #include "queries/Consultadatasdemonstrativosdisponiveis.h"
 #include "resources/Mensagens.h"

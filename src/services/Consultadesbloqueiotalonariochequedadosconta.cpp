@@ -3,7 +3,6 @@
 #include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
-#include "host/Resultado.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"

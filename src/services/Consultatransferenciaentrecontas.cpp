@@ -4,7 +4,6 @@
 #include "frame/EdicaoValor.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
-#include "host/Resultado.h"
 #include "protocol/Estado.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"

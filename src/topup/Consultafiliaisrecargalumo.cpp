@@ -1,7 +1,6 @@
 #include "topup/Consultafiliaisrecargalumo.h"
 
 #include "host/Host.h"
-#include "host/Resultado.h"
 #include "protocol/Estado.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"

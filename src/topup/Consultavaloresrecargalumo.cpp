@@ -1,7 +1,6 @@
 #include "topup/Consultavaloresrecargalumo.h"
 
 #include "host/Host.h"
-#include "host/Resultado.h"
 #include "protocol/Estado.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"

@@ -2,7 +2,6 @@
 // information, other payment modules and operator validation.
 #include "Ambiente.h"
 #include "host/Host.h"
-#include "host/Resultado.h"
 #include "opkit.h"
 
 #include <QFileInfo>
