@@ -42,20 +42,39 @@ QJsonObject DescreveCaixa(const QMessageBox* caixa) {
         {QStringLiteral("botoes"), botoes}};
 }
 
-// Controls of one panel drawn over one another: a row left out of the layout, or two rows given one line.
+// Where a caption's text lies in its parent: the label's box is often wider than what it writes.
+QRect AreaDoTexto(const QLabel* l) {
+    const QRect texto =
+        l->fontMetrics().boundingRect(l->contentsRect(), static_cast<int>(l->alignment()), l->text());
+    return texto.translated(l->pos()).intersected(l->geometry());
+}
+
+// Controls and captions of one panel drawn over one another: a row left out of the layout, or two rows
+// given one line. Two captions may share a box (a caption and the value written beside it).
 QJsonArray Sobrepostos(const QWidget* tela) {
-    std::vector<const QWidget*> controles;
+    struct Item {
+        const QWidget* w;
+        QRect area;
+        bool rotulo;
+    };
+    std::vector<Item> itens;
     for (const auto* w : tela->findChildren<QWidget*>()) {
-        const bool controle = qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
-                              qobject_cast<const QAbstractButton*>(w);
-        if (controle && w->isVisibleTo(tela)) controles.push_back(w);
+        if (!w->isVisibleTo(tela)) continue;
+        if (const auto* l = qobject_cast<const QLabel*>(w)) {
+            if (!l->text().isEmpty() && !l->objectName().isEmpty())
+                itens.push_back({w, AreaDoTexto(l), true});
+        } else if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+                   qobject_cast<const QAbstractButton*>(w)) {
+            itens.push_back({w, w->geometry(), false});
+        }
     }
     QJsonArray pares;
-    for (std::size_t i = 0; i < controles.size(); ++i)
-        for (std::size_t j = i + 1; j < controles.size(); ++j) {
-            const QWidget *a = controles[i], *b = controles[j];
-            if (a->parentWidget() == b->parentWidget() && a->geometry().intersects(b->geometry()))
-                pares << a->objectName() + QLatin1Char('/') + b->objectName();
+    for (std::size_t i = 0; i < itens.size(); ++i)
+        for (std::size_t j = i + 1; j < itens.size(); ++j) {
+            const Item &a = itens[i], &b = itens[j];
+            if ((!a.rotulo || !b.rotulo) && a.w->parentWidget() == b.w->parentWidget() &&
+                a.area.intersects(b.area))
+                pares << a.w->objectName() + QLatin1Char('/') + b.w->objectName();
         }
     return pares;
 }

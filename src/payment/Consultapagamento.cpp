@@ -140,8 +140,8 @@ TFrmCPG_CAP::TFrmCPG_CAP(QWidget* pai) : TFrmCAP_Mod(pai, QString()) {
     gbDescontos->setObjectName(QStringLiteral("gbDescontos"));
     gbDescontos->setGeometry(8, 70, 286, 70);
     lbDescontos = Rotulo(gbDescontos, "lbDescontos", msg::InfoValorDescontos, QRect(6, 32, 46, 24));
-    edDesconto = CampoValor(gbDescontos, "edDesconto", QRect(52, 32, 88, 24));
-    lbPorcentagem = Rotulo(gbDescontos, "lbPorcentagem", msg::InfoPorcentagem, QRect(146, 32, 90, 24));
+    edDesconto = CampoValor(gbDescontos, "edDesconto", QRect(52, 32, 76, 24));
+    lbPorcentagem = Rotulo(gbDescontos, "lbPorcentagem", msg::InfoPorcentagem, QRect(132, 32, 100, 24));
     edPorcentagem = CampoValor(gbDescontos, "edPorcentagem", QRect(234, 32, 46, 24));
     lbValorTotal = Rotulo(pnValores, "lbValorTotal", msg::InfoValorAutorizado, QRect(300, 130, 120, 24));
     edValorTotal = CampoValor(pnValores, "edValorTotal", QRect(430, 130, 130, 24));
