@@ -69,6 +69,10 @@ QJsonArray Sobrepostos(const QWidget* tela) {
         }
     }
     QJsonArray pares;
+    // A control that leaves its panel is cut off where the panel ends.
+    for (const Item& a : itens)
+        if (!a.rotulo && !a.w->parentWidget()->rect().contains(a.area))
+            pares << a.w->objectName() + QStringLiteral("/") + a.w->parentWidget()->objectName();
     for (std::size_t i = 0; i < itens.size(); ++i)
         for (std::size_t j = i + 1; j < itens.size(); ++j) {
             const Item &a = itens[i], &b = itens[j];
