@@ -51,6 +51,7 @@ ChamadaRoteiro LeChamada(const QJsonObject& c) {
     chamada.gravacoes = c.value(QStringLiteral("gravacoes")).toInt(1);
     chamada.audit = ListaTexto(c.value(QStringLiteral("audit")));
     chamada.semAudit = ListaTexto(c.value(QStringLiteral("semAudit")));
+    chamada.mensagens = ListaTexto(c.value(QStringLiteral("mensagens")));
     if (c.contains(QStringLiteral("telas"))) chamada.telas = ListaTexto(c.value(QStringLiteral("telas")));
     if (c.contains(QStringLiteral("pedidos"))) chamada.pedidos = c.value(QStringLiteral("pedidos")).toArray();
     if (c.contains(QStringLiteral("eventosPinpad")))

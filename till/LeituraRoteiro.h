@@ -33,6 +33,7 @@ struct ChamadaRoteiro {
     QJsonObject resultado;
     int gravacoes = 1;
     QStringList audit, semAudit;
+    QStringList mensagens; // texts the message lines must have shown during the call
     std::optional<QStringList> telas;
     std::optional<QJsonArray> pedidos;
     std::optional<QJsonArray> eventosPinpad;

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -32,6 +33,11 @@ int AparicaoDe(QWidget* w) {
     return w->property("cbRoteiroAparicao").toInt();
 }
 
+// The script being run, for the Qt message handler (a plain function), and the handler it stands in for.
+Roteiro* roteiroAtivo = nullptr;
+QtMessageHandler handlerAnterior = nullptr;
+constexpr char kCategoriaMensagem[] = "cb.tela.mensagem";
+
 QString Linha(const QJsonObject& o) {
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
@@ -43,7 +49,22 @@ Roteiro::Roteiro(Opcoes opcoes)
 
 Roteiro::~Roteiro() {
     VortaSimDefineObservador(nullptr, nullptr);
+    if (roteiroAtivo == this) {
+        qInstallMessageHandler(handlerAnterior);
+        QLoggingCategory::setFilterRules(QString());
+        roteiroAtivo = nullptr;
+    }
     if (transcricao_) std::fclose(transcricao_);
+}
+
+void Roteiro::MensagemQt(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
+    if (roteiroAtivo && qstrcmp(contexto.category, kCategoriaMensagem) == 0) {
+        roteiroAtivo->mensagens_ << texto;
+        roteiroAtivo->Registra(
+            {{QStringLiteral("tipo"), QStringLiteral("mensagem")}, {QStringLiteral("texto"), texto}});
+    } else if (handlerAnterior) {
+        handlerAnterior(tipo, contexto, texto);
+    }
 }
 
 void Roteiro::Observador(const char* tipo, const char* texto, void* contexto) {
@@ -133,6 +154,9 @@ int Roteiro::Executa() {
     }
     VortaSimReinicia();
     VortaSimDefineObservador(&Roteiro::Observador, this);
+    roteiroAtivo = this;
+    handlerAnterior = qInstallMessageHandler(&Roteiro::MensagemQt);
+    QLoggingCategory::setFilterRules(QStringLiteral("%1.debug=true").arg(QLatin1String(kCategoriaMensagem)));
     if (!PreparaServidor(script->preparo) || !PreparaHost(script->preparo)) return 2;
     pinpad_.CarregaCartoes();
     if (!AplicaPinpad(script->preparo, QStringLiteral("pinpad"))) return 2;
@@ -394,6 +418,7 @@ bool Roteiro::Chama(const ChamadaRoteiro& chamada, int indice) {
     proximoPasso_ = 0;
     abortando_ = false;
     audit_.clear();
+    mensagens_.clear();
     telasVistas_.clear();
     relances_.clear();
     const qint64 janela = chamada.janela.value_or(static_cast<qint64>(janelaHost_->winId()));
@@ -471,6 +496,10 @@ void Roteiro::ConfereResultado(const ChamadaRoteiro& chamada, int indice, int fe
     for (const QString& linha : chamada.audit) {
         if (!audit_.contains(linha))
             Falha(QStringLiteral("call %1: audit line missing: %2").arg(indice).arg(linha));
+    }
+    for (const QString& texto : chamada.mensagens) {
+        if (!mensagens_.contains(texto))
+            Falha(QStringLiteral("call %1: the message line never showed: %2").arg(indice).arg(texto));
     }
     for (const QString& linha : chamada.semAudit) {
         if (audit_.contains(linha))

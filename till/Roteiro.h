@@ -85,6 +85,7 @@ private:
     void Fotografa(QWidget* tela);
 
     static void Observador(const char* tipo, const char* texto, void* contexto);
+    static void MensagemQt(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto);
 
     Opcoes opcoes_;
     std::unique_ptr<ServidorSimulado> servidor_;
@@ -115,7 +116,8 @@ private:
     Teclado::Aparicao ultimaTratada_{-1, -1};
     QStringList telasVistas_;
     QStringList audit_;
-    QJsonArray pedidos_; // requests sent during the call, as recorded
+    QStringList mensagens_; // every text the message lines showed during the call
+    QJsonArray pedidos_;    // requests sent during the call, as recorded
     QStringList eventosPinpad_;
     int numeroTela_ = 0;
 };

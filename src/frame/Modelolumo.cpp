@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -30,6 +31,10 @@
 #include <optional>
 
 namespace {
+
+// What the message line said, in order: off unless asked for (a driver of the dialogs turns it on), it keeps
+// a text that a dialog closing in the same event never got to paint.
+Q_LOGGING_CATEGORY(lcMensagem, "cb.tela.mensagem", QtWarningMsg)
 
 constexpr int kLargura = 622;
 constexpr int kAltura = 423;
@@ -505,6 +510,7 @@ void TFrmMod::DefineTitulo(const QString& titulo) {
 }
 void TFrmMod::DefineMensagem(const QString& mensagem) {
     lbMensagem->setText(mensagem);
+    if (!mensagem.isEmpty()) qCDebug(lcMensagem).noquote() << mensagem;
 }
 
 void TFrmMod::DefineDica(QWidget* controle, const QString& texto) {
