@@ -3,8 +3,10 @@
 #include "Ambiente.h"
 #include "frame/Lumomain.h"
 
+#include <QLineEdit>
 #include <QMessageBox>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -96,3 +98,37 @@ TEST_F(ModuloTEF, ExcecaoDoOutroModuloEContida) {
 }
 
 } // namespace
+
+// The security-code dialog: a code of 3 or more digits, or "0" (none) or "1" (unreadable), goes to 10149 and
+// leaves the dialog; a shorter one is cleared for another try; cancelling clears 10149.
+TEST_F(Ambiente, CodigoDeSegurancaValidoRepetidoOuCancelado) {
+    struct Caso {
+        std::vector<const char*> tentativas; // each typed and confirmed; the last null: cancelled
+        bool retorno;
+        std::optional<std::string> campo;
+    } casos[] = {{{"123"}, true, "123"},
+                 {{"0"}, true, "0"},
+                 {{"1"}, true, "1"},
+                 {{"12", "4567"}, true, "4567"},
+                 {{"12", nullptr}, false, std::nullopt}};
+    for (const auto& c : casos) {
+        // The codes are secrets: a failure names the case, never the code.
+        SCOPED_TRACE(&c - casos);
+        DefineCampo(10149, 0, "999");
+        std::vector<AcaoDialogo> acoes{[&c](QWidget* w) {
+            for (const char* t : c.tentativas) {
+                auto* ed = w->findChild<QLineEdit*>(QStringLiteral("EdCSeg"));
+                EXPECT_TRUE(ed && ed->text().isEmpty() && ed->hasFocus());
+                if (!t) return Teclado::Envia(w, Teclado::Tecla{Qt::Key_9, Qt::AltModifier, {}});
+                Digita(w, t);
+                Teclado::Envia(w, Teclado::Tecla{Qt::Key_1, Qt::AltModifier, {}});
+            }
+        }};
+        bool retorno = !c.retorno;
+        const auto r = FechaDialogos([&] { retorno = Lumomain::ColetaValorCSEG(); }, acoes);
+        EXPECT_FALSE(r.prazoEsgotado);
+        EXPECT_EQ(retorno, c.retorno);
+        EXPECT_TRUE(Campo(10149) == c.campo);
+        EXPECT_TRUE(AuditTem(c.retorno ? "Saiu: ColetaValorCSEG." : "Saiu Erro: ColetaValorCSEG."));
+    }
+}
