@@ -16,7 +16,6 @@ namespace {
 using Simulaemprestimo::Campo;
 
 struct CasoSimulacao {
-    const char* nome;
     long long valor;
     bool comLimite;
     int diasVencimento; // from today; the limit's window is 10 to 40 days
@@ -28,69 +27,35 @@ struct CasoSimulacao {
 TEST(Emprestimo, SimulacaoValidadaNaOrdem) {
     const QDate hoje = QDate::currentDate();
     const Simulaemprestimo::Limite limite{500000, 5000, hoje.addDays(10), hoje.addDays(40), 0};
+    // In the order the checks run: value, limit, due date (its window's edges), the three instalment counts.
     const CasoSimulacao casos[] = {
-        {"valor zero", 0, true, 10, {"12", "", ""}, Campo::Valor, "Forneça o valor do Empréstimo"},
-        {"sem limite", 100, false, 10, {"12", "", ""}, Campo::Limite, "Selecione o Código do Limite"},
-        {"um centavo acima",
-         500001,
-         true,
-         10,
-         {"12", "", ""},
-         Campo::Valor,
-         "Valor acima do limite disponível"},
-        {"no limite, primeiro dia", 500000, true, 10, {"12", "", ""}, std::nullopt, ""},
-        {"último dia", 500000, true, 40, {"12", "", ""}, std::nullopt, ""},
-        {"véspera do primeiro dia", 500000, true, 9, {"12", "", ""}, Campo::Vencimento, "Data inválida"},
-        {"dia seguinte ao último", 500000, true, 41, {"12", "", ""}, Campo::Vencimento, "Data inválida"},
-        {"S1 vazia",
-         500000,
-         true,
-         10,
-         {"", "12", ""},
-         Campo::S1,
-         "Forneça o número de parcelas para 1ª simulação"},
-        {"contagem zero", 500000, true, 10, {"0", "", ""}, Campo::S1, "Número de Parcelas Inválido"},
-        {"parcela abaixo do mínimo",
-         500000,
-         true,
-         10,
-         {"101", "", ""},
-         Campo::S1,
-         "Valor da parcela menor que o mínimo (50,00)"},
-        {"parcela igual ao mínimo", 500000, true, 10, {"100", "", ""}, std::nullopt, ""},
-        {"S2 igual a S1",
-         500000,
-         true,
-         10,
-         {"12", "12", ""},
-         Campo::S2,
-         "Forneça o número de parcelas para 2ª simulação"},
-        {"S3 igual a S1",
-         500000,
-         true,
-         10,
-         {"12", "", "12"},
-         Campo::S3,
-         "Forneça o número de parcelas para 3ª simulação"},
-        {"S3 igual a S2",
-         500000,
-         true,
-         10,
-         {"12", "24", "24"},
-         Campo::S3,
-         "Forneça o número de parcelas para 3ª simulação"},
-        {"três distintas", 500000, true, 10, {"12", "24", "36"}, std::nullopt, ""},
+        {0, true, 10, {"12", "", ""}, Campo::Valor, "Forneça o valor do Empréstimo"},
+        {100, false, 10, {"12", "", ""}, Campo::Limite, "Selecione o Código do Limite"},
+        {500001, true, 10, {"12", "", ""}, Campo::Valor, "Valor acima do limite disponível"},
+        {500000, true, 10, {"12", "", ""}, std::nullopt, ""},
+        {500000, true, 40, {"12", "", ""}, std::nullopt, ""},
+        {500000, true, 9, {"12", "", ""}, Campo::Vencimento, "Data inválida"},
+        {500000, true, 41, {"12", "", ""}, Campo::Vencimento, "Data inválida"},
+        {500000, true, 10, {"", "12", ""}, Campo::S1, "Forneça o número de parcelas para 1ª simulação"},
+        {500000, true, 10, {"0", "", ""}, Campo::S1, "Número de Parcelas Inválido"},
+        {500000, true, 10, {"101", "", ""}, Campo::S1, "Valor da parcela menor que o mínimo (50,00)"},
+        {500000, true, 10, {"100", "", ""}, std::nullopt, ""},
+        {500000, true, 10, {"12", "12", ""}, Campo::S2, "Forneça o número de parcelas para 2ª simulação"},
+        {500000, true, 10, {"12", "", "12"}, Campo::S3, "Forneça o número de parcelas para 3ª simulação"},
+        {500000, true, 10, {"12", "24", "24"}, Campo::S3, "Forneça o número de parcelas para 3ª simulação"},
+        {500000, true, 10, {"12", "24", "36"}, std::nullopt, ""},
     };
     for (const auto& c : casos) {
+        SCOPED_TRACE(&c - casos);
         const auto falha =
             Simulaemprestimo::Valida(c.valor, c.comLimite ? std::optional(limite) : std::nullopt,
                                      hoje.addDays(c.diasVencimento).toString(QStringLiteral("ddMMyyyy")),
                                      {QString::fromUtf8(c.parcelas[0]), QString::fromUtf8(c.parcelas[1]),
                                       QString::fromUtf8(c.parcelas[2])});
-        ASSERT_EQ(falha.has_value(), c.campo.has_value()) << c.nome;
+        ASSERT_EQ(falha.has_value(), c.campo.has_value());
         if (!falha) continue;
-        EXPECT_EQ(falha->campo, *c.campo) << c.nome;
-        EXPECT_EQ(falha->mensagem, QString::fromUtf8(c.mensagem)) << c.nome;
+        EXPECT_EQ(falha->campo, *c.campo);
+        EXPECT_EQ(falha->mensagem, QString::fromUtf8(c.mensagem));
     }
 }
 

@@ -11,6 +11,8 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -47,38 +49,27 @@ std::string copia(const char* origem, const char* inicio, char delimitador) {
 
 // ------------------------------------------------------------------------------------------------ Dollar
 
-TEST(Dollar, PadsShortAmountsToCents) {
+// Short amounts padded to cents, thousands grouped, leading zeros dropped, only digits read, any length.
+TEST(Dollar, Formata) {
     EXPECT_EQ(dollar(""), "0,00");
     EXPECT_EQ(dollar(nullptr), "0,00");
     EXPECT_EQ(dollar("0"), "0,00");
     EXPECT_EQ(dollar("5"), "0,05");
     EXPECT_EQ(dollar("12"), "0,12");
     EXPECT_EQ(dollar("123"), "1,23");
-}
-
-TEST(Dollar, GroupsThousands) {
     EXPECT_EQ(dollar("12345"), "123,45");
     EXPECT_EQ(dollar("123456"), "1.234,56");
     EXPECT_EQ(dollar("1234567"), "12.345,67");
     EXPECT_EQ(dollar("12345678"), "123.456,78");
     EXPECT_EQ(dollar("100000000"), "1.000.000,00");
-}
-
-TEST(Dollar, DropsLeadingZeros) {
     EXPECT_EQ(dollar("000000000000"), "0,00");
     EXPECT_EQ(dollar("000000000005"), "0,05");
     EXPECT_EQ(dollar("000000123456"), "1.234,56");
-}
-
-TEST(Dollar, ReadsOnlyTheDigits) {
     EXPECT_EQ(dollar("R$ 1.234,56"), "1.234,56");
     EXPECT_EQ(dollar("1.234,5"), "123,45"); // the digits are cents, not a decimal reading
     EXPECT_EQ(dollar("-12"), "0,12");
     EXPECT_EQ(dollar("abc"), "0,00");
     EXPECT_EQ(dollar("1\xB2\xB3"), "0,01"); // Latin-1 superscript two and three are not digits
-}
-
-TEST(Dollar, FormatsAmountsBeyondAnyIntegerType) {
     EXPECT_EQ(dollar("12345678901234567890"), "123.456.789.012.345.678,90");
     EXPECT_EQ(dollar("999999999999999999999999999999"), "9.999.999.999.999.999.999.999.999.999,99");
 }
@@ -93,7 +84,7 @@ TEST(RemoveFormato, KeepsDigitsOnly) {
     EXPECT_EQ(removeFormato(nullptr), "");
 }
 
-TEST(Replicate, RepeatsTheCharacter) {
+TEST(Replicate, RepeteOCaractere) {
     EXPECT_EQ(replicate('*', 5), "*****");
     EXPECT_EQ(replicate('-', 1), "-");
     EXPECT_EQ(replicate('*', 0), "");
@@ -101,9 +92,6 @@ TEST(Replicate, RepeatsTheCharacter) {
     // A Latin-1 character arrives as 0xC7 or, promoted from a signed char, as -57.
     EXPECT_EQ(replicate(0xC7, 2), "\xC7\xC7");
     EXPECT_EQ(replicate(static_cast<char>(0xC7), 2), "\xC7\xC7");
-}
-
-TEST(Replicate, LongCountIntoShortBuffer) {
     std::array<char, 8> buffer{};
     EXPECT_EQ(Replicate('0', 1000000, buffer.data(), static_cast<int>(buffer.size())), 1000000);
     EXPECT_STREQ(buffer.data(), "0000000");
@@ -130,7 +118,8 @@ TEST(RightString, KeepsTheTail) {
     EXPECT_EQ(right(nullptr, 3), "");
 }
 
-TEST(CopiaSubStringDelimitador, TakesTrimmedValueAfterMarker) {
+// The trimmed value after the marker, Latin-1 letters kept; empty when the marker is missing.
+TEST(CopiaSubStringDelimitador, ValorDepoisDoMarcador) {
     EXPECT_EQ(copia("NOME= Joao da Silva ;IDADE=30", "NOME=", ';'), "Joao da Silva");
     EXPECT_EQ(copia("NOME=Joao;IDADE= 30 ", "IDADE=", ';'), "30"); // no delimiter: up to the end
     EXPECT_EQ(copia("a;K=v;w", "K=", ';'), "v");                   // delimiter searched after the marker
@@ -139,15 +128,9 @@ TEST(CopiaSubStringDelimitador, TakesTrimmedValueAfterMarker) {
     EXPECT_EQ(copia("A=   ;B=2", "A=", ';'), "");
     EXPECT_EQ(copia("K=1;2", "K=", '\0'), "1;2");
     EXPECT_EQ(copia("K=valor\r\nX=1", "K=", '\n'), "valor"); // the CR of a CRLF line goes with the blanks
-}
-
-TEST(CopiaSubStringDelimitador, KeepsLatin1Text) {
     // Bytes 0x80 and up are letters, not blanks, even where char is signed.
     EXPECT_EQ(copia("N=\xC9rico \xE7;", "N=", ';'), "\xC9rico \xE7");
     EXPECT_EQ(copia("\xC7\xC3O= x", "\xC7\xC3O=", ';'), "x");
-}
-
-TEST(CopiaSubStringDelimitador, EmptyWhenMarkerMissing) {
     EXPECT_EQ(copia("NOME=Joao", "IDADE=", ';'), "");
     EXPECT_EQ(copia("NOME=Joao", "", ';'), "");
     EXPECT_EQ(copia("NOME=Joao", nullptr, ';'), "");
@@ -215,38 +198,40 @@ TEST(ContratoSnprintf, NegativeCapacityWritesNothing) {
 
 // ------------------------------------------------------------------------------------------ key filters
 
-TEST(ValKeyBoard, NormalisesEnterAndErase) {
-    char tecla = '\n';
-    EXPECT_EQ(ValKeyBoard(&tecla), 13);
-    EXPECT_EQ(tecla, 13);
-    tecla = 127;
-    EXPECT_EQ(ValKeyBoard(&tecla), 8);
-    EXPECT_EQ(tecla, 8);
-}
-
-TEST(ValKeyBoard, LeavesOtherKeysAlone) {
-    for (char original : {'5', 'a', ',', ' ', '\r', '\b', '\t', static_cast<char>(0xE7)}) {
-        char tecla = original;
-        EXPECT_EQ(ValKeyBoard(&tecla), original);
-        EXPECT_EQ(tecla, original);
+// Each key in, the key it becomes (in the result and in place); 0: swallowed.
+TEST(FiltrosDeTecla, ValKeyBoardEPermiteNumerico) {
+    using Filtro = decltype(&ValKeyBoard);
+    const char latin1 = static_cast<char>(0xE7), sobrescrito = static_cast<char>(0xB2);
+    const std::vector<std::tuple<Filtro, char, char>> casos = {
+        // Enter and erase normalised, other keys left alone.
+        {ValKeyBoard, '\n', 13},
+        {ValKeyBoard, 127, 8},
+        {ValKeyBoard, '5', '5'},
+        {ValKeyBoard, 'a', 'a'},
+        {ValKeyBoard, ',', ','},
+        {ValKeyBoard, ' ', ' '},
+        {ValKeyBoard, '\r', '\r'},
+        {ValKeyBoard, '\b', '\b'},
+        {ValKeyBoard, '\t', '\t'},
+        {ValKeyBoard, latin1, latin1},
+        // Digits, backspace and Enter pass; everything else is swallowed.
+        {PermiteNumerico_BS_Enter, '0', '0'},
+        {PermiteNumerico_BS_Enter, '9', '9'},
+        {PermiteNumerico_BS_Enter, '\b', '\b'},
+        {PermiteNumerico_BS_Enter, '\r', '\r'},
+        {PermiteNumerico_BS_Enter, '/', 0},
+        {PermiteNumerico_BS_Enter, ':', 0},
+        {PermiteNumerico_BS_Enter, 'a', 0},
+        {PermiteNumerico_BS_Enter, ',', 0},
+        {PermiteNumerico_BS_Enter, '\n', 0},
+        {PermiteNumerico_BS_Enter, '\x7F', 0},
+        {PermiteNumerico_BS_Enter, sobrescrito, 0}};
+    for (const auto& [filtro, entrada, saida] : casos) {
+        char tecla = entrada;
+        EXPECT_EQ(filtro(&tecla), saida) << static_cast<int>(entrada);
+        EXPECT_EQ(tecla, saida) << static_cast<int>(entrada);
     }
     EXPECT_EQ(ValKeyBoard(nullptr), 0);
-}
-
-TEST(PermiteNumerico_BS_Enter, LetsDigitsBackspaceAndEnterThrough) {
-    for (char original : {'0', '1', '5', '9', '\b', '\r'}) {
-        char tecla = original;
-        EXPECT_EQ(PermiteNumerico_BS_Enter(&tecla), original);
-        EXPECT_EQ(tecla, original);
-    }
-}
-
-TEST(PermiteNumerico_BS_Enter, SwallowsEverythingElse) {
-    for (char original : {'/', ':', 'a', ',', '.', ' ', '\n', '\x7F', static_cast<char>(0xB2)}) {
-        char tecla = original;
-        EXPECT_EQ(PermiteNumerico_BS_Enter(&tecla), 0);
-        EXPECT_EQ(tecla, 0);
-    }
     EXPECT_EQ(PermiteNumerico_BS_Enter(nullptr), 0);
 }
 
