@@ -20,6 +20,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -160,6 +162,42 @@ TEST(ServidorContasCenarios, FatorDeVencimentoNoCicloMaisProximo) {
     EXPECT_EQ(contas::VencimentoDoFator("9999", hoje), "20250221");
     EXPECT_EQ(contas::VencimentoDoFator("0000", hoje), "00000000");
     EXPECT_EQ(contas::VencimentoDoFator("1000", QDate(2001, 1, 1)), "20000703");
+}
+
+// A scenario's bills with a value out of shape are refused naming the place, so a script writer finds it.
+TEST(ServidorContasCenarios, ContaMalformadaDizOnde) {
+    const std::string doc = R"("codigoBarras": "23797150000000150750001234567890123456789012")";
+    const std::pair<std::string, const char*> casos[] = {
+        {R"("limiteDocumentos": 0)", "pagamentoContas.limiteDocumentos"},
+        {R"("limiteDocumentos": 100)", "pagamentoContas.limiteDocumentos"},
+        {R"("chequesRecusados": ["12a"])", "pagamentoContas.chequesRecusados"},
+        {R"("documentos": [{"valor": "1"}])", "pagamentoContas.documentos[0]"},
+        {R"("documentos": [{"codigoBarras": "2379715"}])", "pagamentoContas.documentos[0].codigoBarras"},
+        {R"("documentos": [{)" + doc + R"(, "linhaDigitavel": "1"}])", "documentos[0].linhaDigitavel"},
+        {R"("documentos": [{)" + doc + R"(, "modos": "1234"}])", "pagamentoContas.documentos[0]"},
+        {R"("documentos": [{)" + doc + R"(, "formasPagamento": "11"}])", "pagamentoContas.documentos[0]"},
+        {R"("documentos": [{)" + doc + R"(, "situacao": "x"}])", "pagamentoContas.documentos[0]"},
+        {R"("documentos": [{)" + doc + R"(, "servicoRecusa": "X"}])", "pagamentoContas.documentos[0]"},
+        {R"("documentos": [{)" + doc + R"(, "debitoForcado": "sim"}])", "documentos[0].debitoForcado"},
+        {R"("documentos": [{)" + doc + R"(, "codigoDebitoForcado": "FB"}])",
+         "documentos[0].codigoDebitoForcado"},
+        {R"("documentos": [{)" + doc + R"(, "recusaLiquidacao": {"codigo": "00"}}])", "[0].recusaLiquidacao"},
+        {R"("documentos": [{)" + doc + R"(, "boletoRegistrado": {"indicadores": "1"}}])",
+         "[0].boletoRegistrado"},
+        {R"("documentos": [{)" + doc + R"(, "rede": {"resumo": 100}}])",
+         "pagamentoContas.documentos[0].rede"}};
+    for (const auto& [json, onde] : casos) {
+        const auto r = contas::LeRegras(
+            QJsonDocument::fromJson(QByteArray::fromStdString(R"({"pagamentoContas": {)" + json + "}}"))
+                .object());
+        ASSERT_TRUE(std::holds_alternative<std::string>(r)) << json;
+        EXPECT_NE(std::get<std::string>(r).find(std::string(onde) + " malformado"), std::string::npos)
+            << std::get<std::string>(r);
+    }
+    EXPECT_TRUE(std::holds_alternative<contas::Regras>(contas::LeRegras(
+        QJsonDocument::fromJson(
+            QByteArray::fromStdString(R"({"pagamentoContas": {"documentos": [{)" + doc + "}]}}"))
+            .object())));
 }
 
 TEST(ServidorContasCenarios, CargaDoGrupo1TrazOLimiteDeDocumentos) {
