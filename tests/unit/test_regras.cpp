@@ -1,6 +1,6 @@
-// Rules of the dialogs that are pure functions: amounts and documents as the screens show them, the payment
-// forms in common with the server, the bar-code blocks, the cheque entry types offered, the withdrawal
-// options and account key, the payer's birth date, the numeric key filter and the catalogue's formatting.
+// Rules of the dialogs that are pure functions: amounts and documents as the screens show them, the bar-code
+// blocks, the cheque entry types offered, the withdrawal options and account key, the payer's birth date, the
+// numeric key filter and the catalogue's formatting.
 #include "Ambiente.h"
 #include "cash/Menusaque.h"
 #include "frame/Coletacampocartao.h"
@@ -9,7 +9,6 @@
 #include "payment/Capturacodigobarras.h"
 #include "payment/Coletacpfcnpjdtnascimentopagador.h"
 #include "payment/Consultapagamento.h"
-#include "payment/Estadocontas.h"
 #include "protocol/Tiposentradacheque.h"
 
 #include <QDate>
@@ -46,39 +45,6 @@ TEST(FormataCpfCnpj, GroupsElevenAndFourteenDigitsOnly) {
     EXPECT_EQ(FormataCpfCnpj(QStringLiteral(" 11222333000181 ")), QStringLiteral("11.222.333/0001-81"));
     EXPECT_EQ(FormataCpfCnpj(QStringLiteral("1234567890")), QStringLiteral("1234567890"));
     EXPECT_EQ(FormataCpfCnpj(QStringLiteral("")), QStringLiteral(""));
-}
-
-class FormaPagto : public ::testing::Test {
-protected:
-    void Define(const char* servidor, const char* permitidas) {
-        Contas::ServACP.limpa();
-        std::string a(16, '0');
-        a += servidor;
-        Contas::ServACP.atribui(a);
-        std::copy_n(permitidas, 4, Lumomain::Forma_Pagto.begin());
-    }
-    std::string Formas() const {
-        return std::string(Lumomain::Forma_Pagto.begin(), Lumomain::Forma_Pagto.end());
-    }
-};
-
-TEST_F(FormaPagto, FirstCommonFormTakesTheServersFlags) {
-    Define("0110", "1111");
-    EXPECT_TRUE(TFrmCAP_Mod::SetaFormaPagto());
-    EXPECT_EQ(Formas(), "0110");
-    // Only the last form in common, and the server's flags replace the ones allowed before.
-    Define("1001", "0011");
-    EXPECT_TRUE(TFrmCAP_Mod::SetaFormaPagto());
-    EXPECT_EQ(Formas(), "1001");
-}
-
-TEST_F(FormaPagto, NothingInCommonLeavesTheFormsAlone) {
-    Define("1100", "0011");
-    EXPECT_FALSE(TFrmCAP_Mod::SetaFormaPagto());
-    EXPECT_EQ(Formas(), "0011");
-    Define("", "1111"); // no reply: nothing enabled
-    EXPECT_FALSE(TFrmCAP_Mod::SetaFormaPagto());
-    EXPECT_EQ(Formas(), "1111");
 }
 
 TEST(ValidaBloco, ModuleFollowsTheValueIdentifierOfBlockOne) {
