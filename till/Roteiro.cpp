@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -497,6 +498,19 @@ void Roteiro::ConfereResultado(const ChamadaRoteiro& chamada, int indice, int fe
         if (!audit_.contains(linha))
             Falha(QStringLiteral("call %1: audit line missing: %2").arg(indice).arg(linha));
     }
+    // Every form the call created is gone when it returns: one left behind holds the host's window and
+    // memory.
+    QMap<QString, int> vivos;
+    for (const QString& linha : audit_) {
+        if (linha.startsWith(QLatin1String("Criou: "))) ++vivos[linha.mid(7)];
+        if (linha.startsWith(QLatin1String("Destruiu: "))) --vivos[linha.mid(10)];
+    }
+    for (auto it = vivos.cbegin(); it != vivos.cend(); ++it)
+        if (it.value() > 0)
+            Falha(QStringLiteral("call %1: form %2 created %3 time(s) more than destroyed")
+                      .arg(indice)
+                      .arg(it.key())
+                      .arg(it.value()));
     for (const QString& texto : chamada.mensagens) {
         if (!mensagens_.contains(texto))
             Falha(QStringLiteral("call %1: the message line never showed: %2").arg(indice).arg(texto));
