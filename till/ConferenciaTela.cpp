@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
@@ -109,6 +110,9 @@ QJsonObject Descreve(QWidget* tela) {
             continue;
         campos.insert(nome, l->text());
     }
+    // A named frame's title says what its fields are for, as a caption does.
+    for (auto* g : tela->findChildren<QGroupBox*>())
+        if (!g->objectName().isEmpty() && g->isVisibleTo(tela)) campos.insert(g->objectName(), g->title());
     // Shown, but out of the operator's reach: what the host supplied or the dialog fixed.
     QJsonArray bloqueados;
     for (auto* w : tela->findChildren<QWidget*>()) {
