@@ -48,7 +48,6 @@ bool TFrmCnsBnINSS_Trn::GravaIdentificacao(const char* tipo, const QString& iden
 bool TFrmCnsBnINSS_Trn::ConcluiConfirmacao() {
     bControlaKeyPreview = false;
     host::AutorizaTransacao(Tabelatrn::TrnConsultaBeneficioINSS, lbMensagem, FLAG_CONSULTA_BENEFICIO);
-    bControlaKeyPreview = true;
-    // The host reads the outcome from its fields, approved or not.
+    // The host reads the outcome from its fields, approved or not: the dialog closes, keys and all.
     return true;
 }
