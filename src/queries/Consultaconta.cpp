@@ -120,7 +120,8 @@ void CamposExtrato::Inicia() {
     lbTipoExtrato->setVisible(!tipos.isEmpty());
     cbTipoExtrato->setVisible(!tipos.isEmpty());
     const auto& datas = Lumomain::ServicoHzinho_Campos_Data_Consulta_Extrato;
-    const bool mostra = datas.texto(25, 1) > QLatin1String("0") && datas.texto(26, 1) > QLatin1String("0") &&
+    // Each date: 1 mandatory, 2 optional, 0 or less not shown.
+    const bool mostra = datas.inteiro(25, 1, 0) > 0 && datas.inteiro(26, 1, 0) > 0 &&
                         tipos.contains(QString::fromUtf8(kTiposExtrato[0].texto));
     for (QWidget* w : {static_cast<QWidget*>(lbDataInicial), static_cast<QWidget*>(edDataInicial),
                        static_cast<QWidget*>(lbDataFinal), static_cast<QWidget*>(edDataFinal)}) {
