@@ -551,9 +551,7 @@ void MontaServico1_FormataColetaDadosBradescoEMV() {
 namespace {
 
 template <size_t E>
-void LeEntradasQ028(TTabelaServicoQ_028<E>& tabela, std::string_view qtde, int n, std::string_view registro,
-                    size_t& pos) {
-    tabela.Quantidade.atribui(qtde);
+void LeEntradasQ028(TTabelaServicoQ_028<E>& tabela, int n, std::string_view registro, size_t& pos) {
     while (static_cast<int>(tabela.Entradas.size()) < n && pos < registro.size()) {
         tabela.Entradas.emplace_back().atribui(Fatia(registro, pos, E));
         pos += E;
@@ -599,13 +597,13 @@ bool TrataServicoQ_028() {
     const int n = Inteiro(qtde, 0);
     if (n <= 0) return false;
     if (tipo == "01")
-        LeEntradasQ028(Tabela_ServicoQ_028, qtde, n, registro, pos);
+        LeEntradasQ028(Tabela_ServicoQ_028, n, registro, pos);
     else if (tipo == "02")
-        LeEntradasQ028(Tabela_ServicoQ_028_UF, qtde, n, registro, pos);
+        LeEntradasQ028(Tabela_ServicoQ_028_UF, n, registro, pos);
     else if (tipo == "03" || tipo == "04")
-        LeEntradasQ028(Tabela_ServicoQ_028_Empresa_Produto, qtde, n, registro, pos);
+        LeEntradasQ028(Tabela_ServicoQ_028_Empresa_Produto, n, registro, pos);
     else if (tipo == "06")
-        LeEntradasQ028(Tabela_ServicoQ_028_Valores, qtde, n, registro, pos);
+        LeEntradasQ028(Tabela_ServicoQ_028_Valores, n, registro, pos);
     return host::GravaCampoString(10155, 1, QString::number(n)) == 0;
 }
 
@@ -740,7 +738,6 @@ bool TrataServicoQ_PagueFacil_Entrada(std::string_view texto, int qtdeOcorrencia
     qtdeOcorrencias = std::clamp(qtdeOcorrencias, 0, MAX_OCORRENCIAS);
     texto = texto.substr(0, std::min<size_t>(texto.size(), MAX_TEXTO_QX));
     const std::string cabecalho = std::to_string(qtdeOcorrencias);
-    ConsultaEntradaServicoQ.Quantidade.atribui(cabecalho);
     // The entries start at the 1-based position given by the number of digits of the occurrence count.
     size_t pos = cabecalho.size() - 1;
     char flag = '\0';

@@ -140,14 +140,10 @@ extern Registro<12> acValorTarifa;
 // The page as found (up to 16384 characters).
 extern std::array<char, 16385> acServicoQ;
 
-// The entries of the page just parsed: the two-character count as received and the entries read.
+// The entries of the page just parsed.
 template <std::size_t E> struct TTabelaServicoQ_028 {
-    Registro<2> Quantidade;
     std::vector<Registro<E>> Entradas;
-    void limpa() {
-        Quantidade.limpa();
-        Entradas.clear();
-    }
+    void limpa() { Entradas.clear(); }
 };
 extern TTabelaServicoQ_028<43> Tabela_ServicoQ_028;                 // 01: code (3) + name (40)
 extern TTabelaServicoQ_028<42> Tabela_ServicoQ_028_UF;              // 02: UF (2) + name (40)
@@ -178,12 +174,8 @@ struct TEntradaServicoQ {
     std::vector<Registro<30>> Perguntas;
 };
 struct TConsultaEntradaServicoQ {
-    Registro<3> Quantidade; // decimal text
     std::vector<TEntradaServicoQ> Entradas;
-    void limpa() {
-        Quantidade.limpa();
-        Entradas.clear();
-    }
+    void limpa() { Entradas.clear(); }
 };
 extern TConsultaEntradaServicoQ ConsultaEntradaServicoQ;
 

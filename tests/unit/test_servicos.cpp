@@ -485,7 +485,6 @@ TEST_F(Servicos, Q028SegmentosEmDuasPaginas) {
     ASSERT_TRUE(TrataServicoQ_028());
     EXPECT_EQ(Campo(10155, 1), "2");
     ASSERT_EQ(Tabela_ServicoQ_028.Entradas.size(), 2u);
-    EXPECT_EQ(Tabela_ServicoQ_028.Quantidade.texto(0, 2), QStringLiteral("02"));
     EXPECT_EQ(cFlagContinuacao, '1');
     ASSERT_TRUE(GravaDadosServicoQ_028());
     EXPECT_EQ(Campo(10155, 0), "2");
@@ -593,7 +592,6 @@ TEST_F(Servicos, EntradasPagueFacilComPerguntas) {
         Entrada("123", '1', "CONTA DE AGUA", {p1, p2}) + Entrada("456", '0', "TAXA", {});
     ASSERT_TRUE(TrataServicoQ_PagueFacil_Entrada(texto, 2));
     const auto& c = ConsultaEntradaServicoQ;
-    EXPECT_EQ(c.Quantidade.texto(0, 3), QStringLiteral("2"));
     ASSERT_EQ(c.Entradas.size(), 2u);
     EXPECT_EQ(c.Entradas[0].Dados.texto(8, 3), QStringLiteral("123"));
     EXPECT_EQ(c.Entradas[0].Dados.texto(11, 20).trimmed(), QStringLiteral("CONTA DE AGUA"));
@@ -623,7 +621,6 @@ TEST_F(Servicos, EntradasPagueFacilDoServicoX) {
     GravaOcorrencias(20033, {"Q" + e1 + "  ", "H45" + std::string(361, ' '), "Q" + e2}, 5);
     ASSERT_TRUE(TrataServicoX_PagueFacil_Entrada());
     // Three X occurrences: the header says 3 and at most three entries are read.
-    EXPECT_EQ(ConsultaEntradaServicoQ.Quantidade.texto(0, 3), QStringLiteral("3"));
     ASSERT_EQ(ConsultaEntradaServicoQ.Entradas.size(), 2u);
     EXPECT_EQ(ConsultaEntradaServicoQ.Entradas[1].Dados.texto(8, 3), QStringLiteral("456"));
     EXPECT_EQ(Campo(10286), "1");
