@@ -27,15 +27,14 @@ TFrmCnsDdCad_DdCta::TFrmCnsDdCad_DdCta(QWidget* pai) : TFrmTrnDadosCta_Grp3(pai,
 void TFrmCnsDdCad_DdCta::IniciaCamposForm() {
     TFrmTrnDadosCta_Grp3::IniciaCamposForm();
     DefineTitulo(Texto(msg::TituloConsultaDadosCadastraisAberturaConta));
-    // Nothing to choose until the group's parameters say what may be opened.
-    cbTipoConta->setEnabled(!carregou_);
 }
 
 void TFrmCnsDdCad_DdCta::FormActivate() {
     if (carregando_) return;
     if (!carregou_) {
-        // Loaded once the form is up, so that the screen does not wait for the bank; a failed load has
-        // reported itself and closes the chain.
+        // Loaded once the form is up, so that the screen does not wait for the bank; the capture stays
+        // disabled until the group's parameters say what may be opened. A failed load has reported itself
+        // and closes the chain.
         carregando_ = true;
         HabilitaCaptura(false);
         Lumomain::GrupoPagto = QLatin1String(kGrupoCadastro);
