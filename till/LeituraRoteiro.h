@@ -1,4 +1,4 @@
-// The operator scripts' format (tests/sessions/README.md) read into calls and steps, so that the runner
+// The operator scripts' format (docs/ROTEIROS.md) read into calls and steps, so that the runner
 // works on what a script says rather than on its JSON.
 #pragma once
 
