@@ -344,38 +344,36 @@ TEST_F(Cartao, AdviceRecusadoFechaACadeia) {
     EXPECT_EQ(Campo(1009), "255");
 }
 
-} // namespace
-
-namespace {
-
 // ---- Security token
 
 class Token : public Cartao {
 protected:
-    // Reads the card and its PIN, then captures the token as a withdrawal does.
-    bool Captura(const char* token) {
+    // Reads the card presented and its PIN, then captures the token as a withdrawal does. By default the
+    // query dialog closes itself and any message box is acknowledged.
+    bool Captura(const char* token, std::vector<AcaoDialogo> acoes = {Nada()}) {
         Banco();
-        Apresenta(false);
         VortaSimPinpadDefineSenha(kSenha);
         EXPECT_TRUE(Lumomain::LeAnalisaCartaoCB(1, &rotulo_));
         EXPECT_TRUE(Lumomain::LeSenhaCB(false, QStringLiteral("Saque"), 1, &rotulo_, {}));
         blocoSenha_ = Campo(10146).value_or("");
+        senhas_ = VortaSimPinpadQtdeSenhas();
         VortaSimPinpadDefineSenha(token);
         bool ok = false;
-        // The query dialog closes itself; any message box is acknowledged.
         dialogos_ = FechaDialogos(
             [&] {
                 ok = Lumomain::TrataDispositivoSeguranca(false, QStringLiteral("Saque"), 4, &rotulo_,
                                                          QStringLiteral("Digite o Token"), form_);
             },
-            {[](QWidget*) {}});
+            std::move(acoes));
         return ok;
     }
     std::string blocoSenha_;
+    int senhas_ = 0; // PIN entries before the token's
     ResultadoDialogos dialogos_;
 };
 
 TEST_F(Token, TokenCapturadoVaiDo10146Para10544) {
+    Apresenta(false);
     ASSERT_TRUE(Captura("135790"));
     EXPECT_FALSE(dialogos_.prazoEsgotado);
     const auto bloco = Campo(10146);
@@ -390,6 +388,7 @@ TEST_F(Token, TokenCapturadoVaiDo10146Para10544) {
 }
 
 TEST_F(Token, TokenCanceladoFechaACadeiaComOResultado) {
+    Apresenta(false);
     EXPECT_FALSE(Captura(nullptr));
     EXPECT_FALSE(Campo(10544).has_value());
     EXPECT_EQ(form_->ModalResult(), TFrmMod::mrOk);
@@ -398,24 +397,12 @@ TEST_F(Token, TokenCanceladoFechaACadeiaComOResultado) {
 }
 
 TEST_F(Token, ClienteSemTokenNaoCapturaNada) {
-    // The scenario's magnetic card has no token.
-    Lumomain::ServicoHzinho_Pagamento.atribui("PAGAMENTO DE CONTAS 805111111");
-    Banco();
-    const int i =
-        VortaSimPinpadAdicionaCartao("5067220000123458", "", "2912", "101", VORTASIM_CARTAO_MAGNETICO, "805");
-    VortaSimPinpadApresentaCartao(i);
-    VortaSimPinpadDefineSenha(kSenha);
-    ASSERT_TRUE(Lumomain::LeAnalisaCartaoCB(1, &rotulo_));
-    ASSERT_TRUE(Lumomain::LeSenhaCB(false, QStringLiteral("Saque"), 1, &rotulo_, {}));
-    const int senhas = VortaSimPinpadQtdeSenhas();
-    bool ok = true;
-    const auto r = FechaDialogos([&] {
-        ok = Lumomain::TrataDispositivoSeguranca(false, QStringLiteral("Saque"), 4, &rotulo_,
-                                                 QStringLiteral("Digite o Token"), form_);
-    });
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(r.prazoEsgotado);
-    EXPECT_EQ(VortaSimPinpadQtdeSenhas(), senhas) << "no token is asked for";
+    // The scenario's magnetic card has no token; every dialog is closed.
+    VortaSimPinpadApresentaCartao(VortaSimPinpadAdicionaCartao("5067220000123458", "", "2912", "101",
+                                                               VORTASIM_CARTAO_MAGNETICO, "805"));
+    EXPECT_FALSE(Captura(nullptr, {}));
+    EXPECT_FALSE(dialogos_.prazoEsgotado);
+    EXPECT_EQ(VortaSimPinpadQtdeSenhas(), senhas_) << "no token is asked for";
     EXPECT_EQ(Campo(1009), "57");
     EXPECT_EQ(form_->ModalResult(), TFrmMod::mrOk);
     EXPECT_TRUE(AuditTem("Erro: TrataDispositivoSeguranca -> VerificaHabilitaConsultaDispositivoSeguranca"));

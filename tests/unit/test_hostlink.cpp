@@ -10,6 +10,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -92,40 +93,30 @@ TEST_F(Hostlink, BufferCurto) {
 
 TEST_F(Hostlink, LeCampoMaxLenIgnoraORestoDoCampo) {
     DefineCampo(10290, 0, "ABCDEFGHIJ");
-    char buffer[32];
-    uint16_t tamanho = sizeof buffer;
-    EXPECT_EQ(HostlinkLeCampoMaxLen(10290, 0, buffer, &tamanho, 4), HL_OK);
-    EXPECT_EQ(std::string(buffer, tamanho), "ABCD");
-
-    tamanho = sizeof buffer;
-    EXPECT_EQ(HostlinkLeCampoMaxLen(10290, 0, buffer, &tamanho, 1025), HL_OK);
-    EXPECT_EQ(std::string(buffer, tamanho), "ABCDEFGHIJ");
-
-    // The limit does not make a short buffer acceptable.
-    char dois[2];
-    tamanho = sizeof dois;
-    EXPECT_EQ(HostlinkLeCampoMaxLen(10290, 0, dois, &tamanho, 4), HL_BUFFER_PEQUENO);
-    EXPECT_EQ(std::string(dois, sizeof dois), "AB");
-
-    tamanho = sizeof buffer;
-    EXPECT_EQ(HostlinkLeCampoMaxLen(10291, 0, buffer, &tamanho, 4), HL_CAMPO_AUSENTE);
-    EXPECT_EQ(tamanho, 0);
+    // Field, buffer size, limit; the result and the bytes read (a short buffer: all of it). The limit does
+    // not make a short buffer acceptable.
+    const std::tuple<int, uint16_t, int, int, const char*> casos[] = {{10290, 32, 4, HL_OK, "ABCD"},
+                                                                      {10290, 32, 1025, HL_OK, "ABCDEFGHIJ"},
+                                                                      {10290, 2, 4, HL_BUFFER_PEQUENO, "AB"},
+                                                                      {10291, 32, 4, HL_CAMPO_AUSENTE, ""}};
+    for (const auto& [campo, capacidade, limite, codigo, lido] : casos) {
+        std::vector<char> buffer(capacidade); // of its exact size, so that a write past it is caught
+        uint16_t tamanho = capacidade;
+        EXPECT_EQ(HostlinkLeCampoMaxLen(campo, 0, buffer.data(), &tamanho, limite), codigo) << lido;
+        EXPECT_EQ(std::string(buffer.data(), codigo == HL_BUFFER_PEQUENO ? capacidade : tamanho), lido);
+    }
 }
 
 TEST_F(Hostlink, LimpaCampoRemoveTodasAsOcorrenciasSoDaqueleCampo) {
-    DefineCampo(10153, 0, "antes");
-    DefineCampo(10154, 0, " ");
-    DefineCampo(10154, 1, "3");
-    DefineCampo(10154, 7, "x");
-    DefineCampo(10155, 0, "depois");
-    DefineCampo(10155, 2, "depois2");
+    const std::tuple<int, int, const char*> campos[] = {{10153, 0, "antes"},  {10154, 0, " "},
+                                                        {10154, 1, "3"},      {10154, 7, "x"},
+                                                        {10155, 0, "depois"}, {10155, 2, "depois2"}};
+    for (const auto& [campo, ocorrencia, valor] : campos)
+        DefineCampo(campo, ocorrencia, valor);
     EXPECT_EQ(HostlinkLimpaCampo(10154), HL_OK);
-    EXPECT_EQ(Campo(10154, 0), std::nullopt);
-    EXPECT_EQ(Campo(10154, 1), std::nullopt);
-    EXPECT_EQ(Campo(10154, 7), std::nullopt);
-    EXPECT_EQ(Campo(10153, 0), "antes");
-    EXPECT_EQ(Campo(10155, 0), "depois");
-    EXPECT_EQ(Campo(10155, 2), "depois2");
+    for (const auto& [campo, ocorrencia, valor] : campos)
+        EXPECT_EQ(Campo(campo, ocorrencia), campo == 10154 ? std::nullopt : std::optional<std::string>(valor))
+            << campo << '.' << ocorrencia;
     // Clearing an absent field is no error.
     EXPECT_EQ(HostlinkLimpaCampo(10154), HL_OK);
     EXPECT_EQ(HostlinkLimpaCampo(4242), HL_OK);
@@ -224,30 +215,24 @@ TEST_F(Hostlink, AuditUmaLinhaComCarimboPorChamada) {
 
 // ---- build information ----
 
-TEST_F(Hostlink, GetBuildInfoDoModulo) {
-    char versao[32] = "lixo";
-    EXPECT_EQ(GetBuildInfo(CB_MODULO, versao, sizeof versao), 8);
-    EXPECT_STREQ(versao, "1.0.0.13");
-
-    char curto[4];
-    EXPECT_EQ(GetBuildInfo(CB_MODULO, curto, sizeof curto), 8);
-    EXPECT_STREQ(curto, "1.0");
-}
-
-TEST_F(Hostlink, GetBuildInfoSemVersao) {
+// The module's version, cut to the capacity given; a file without a version mark, or none, gives nothing.
+TEST_F(Hostlink, GetBuildInfo) {
     EscreveArquivo(QStringLiteral("semversao.so"), QByteArray("\x7F"
                                                               "ELF qualquer coisa sem marca\0fim",
                                                               33));
-    const QByteArray arquivo = QFile::encodeName(Caminho(QStringLiteral("semversao.so")));
-    char versao[16] = "lixo";
-    EXPECT_EQ(GetBuildInfo(arquivo.constData(), versao, sizeof versao), 0);
-    EXPECT_STREQ(versao, "");
-
-    std::strcpy(versao, "lixo");
-    EXPECT_EQ(GetBuildInfo(QFile::encodeName(Caminho(QStringLiteral("naoexiste.so"))).constData(), versao,
-                           sizeof versao),
-              0);
-    EXPECT_STREQ(versao, "");
+    const QByteArray semVersao = QFile::encodeName(Caminho(QStringLiteral("semversao.so")));
+    const QByteArray naoExiste = QFile::encodeName(Caminho(QStringLiteral("naoexiste.so")));
+    const std::tuple<const char*, int, int, const char*> casos[] = {{CB_MODULO, 32, 8, "1.0.0.13"},
+                                                                    {CB_MODULO, 4, 8, "1.0"},
+                                                                    {semVersao.constData(), 16, 0, ""},
+                                                                    {naoExiste.constData(), 16, 0, ""}};
+    for (const auto& [arquivo, capacidade, tamanho, versao] : casos) {
+        char saida[40];
+        std::memset(saida, 'x', sizeof saida);
+        saida[capacidade] = '\0'; // a write past the capacity shows in the text
+        EXPECT_EQ(GetBuildInfo(arquivo, saida, capacidade), tamanho) << arquivo;
+        EXPECT_STREQ(saida, versao) << arquivo;
+    }
 }
 
 // ---- other payment modules ----

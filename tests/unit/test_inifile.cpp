@@ -6,6 +6,8 @@
 #include <QFile>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -56,21 +58,16 @@ TEST_F(IniFileTeste, ValoresSaoTomadosByteAByte) {
 TEST_F(IniFileTeste, Booleanos) {
     const IniFile ini(Ini("[S]\nZero=0\nUm=1\nMenosTres=-3\nVerdade=true\nFalso=FALSE\nMisto=TrUe\n"
                           "Lixo=sim\nVazio=\nEspacos=  1  \nNumeroELetras=1a\n"));
+    // 1 and 0: true and false; -1: neither an integer nor true/false, so the default as for an absent key.
     const QString s = QStringLiteral("S");
+    const std::pair<const char*, int> casos[] = {
+        {"Zero", 0},    {"Um", 1},    {"MenosTres", 1},      {"Verdade", 1}, {"Falso", 0},   {"Misto", 1},
+        {"Espacos", 1}, {"Lixo", -1}, {"NumeroELetras", -1}, {"Vazio", -1},  {"Ausente", -1}};
     for (bool padrao : {false, true}) {
         SCOPED_TRACE(padrao ? "default true" : "default false");
-        EXPECT_FALSE(ini.LeBool(s, QStringLiteral("Zero"), padrao));
-        EXPECT_TRUE(ini.LeBool(s, QStringLiteral("Um"), padrao));
-        EXPECT_TRUE(ini.LeBool(s, QStringLiteral("MenosTres"), padrao));
-        EXPECT_TRUE(ini.LeBool(s, QStringLiteral("Verdade"), padrao));
-        EXPECT_FALSE(ini.LeBool(s, QStringLiteral("Falso"), padrao));
-        EXPECT_TRUE(ini.LeBool(s, QStringLiteral("Misto"), padrao));
-        EXPECT_TRUE(ini.LeBool(s, QStringLiteral("Espacos"), padrao));
-        // Neither an integer nor true/false: the default, as for an absent key.
-        EXPECT_EQ(ini.LeBool(s, QStringLiteral("Lixo"), padrao), padrao);
-        EXPECT_EQ(ini.LeBool(s, QStringLiteral("NumeroELetras"), padrao), padrao);
-        EXPECT_EQ(ini.LeBool(s, QStringLiteral("Vazio"), padrao), padrao);
-        EXPECT_EQ(ini.LeBool(s, QStringLiteral("Ausente"), padrao), padrao);
+        for (const auto& [chave, valor] : casos)
+            EXPECT_EQ(ini.LeBool(s, QString::fromLatin1(chave), padrao), valor < 0 ? padrao : valor == 1)
+                << chave;
         EXPECT_EQ(ini.LeBool(QStringLiteral("OutraSecao"), QStringLiteral("Um"), padrao), padrao);
     }
 }
@@ -78,14 +75,12 @@ TEST_F(IniFileTeste, Booleanos) {
 TEST_F(IniFileTeste, Inteiros) {
     const IniFile ini(Ini("[S]\nQuantidade=42\nNegativo=-7\nEspacos= 15 \nTexto=abc\nVazio=\n"
                           "Grande=99999999999\n"));
-    const QString s = QStringLiteral("S");
-    EXPECT_EQ(ini.LeInteiro(s, QStringLiteral("Quantidade"), -1), 42);
-    EXPECT_EQ(ini.LeInteiro(s, QStringLiteral("Negativo"), -1), -7);
-    EXPECT_EQ(ini.LeInteiro(s, QStringLiteral("Espacos"), -1), 15);
-    EXPECT_EQ(ini.LeInteiro(s, QStringLiteral("Texto"), -1), -1);
-    EXPECT_EQ(ini.LeInteiro(s, QStringLiteral("Vazio"), -1), -1);
-    EXPECT_EQ(ini.LeInteiro(s, QStringLiteral("Grande"), -1), -1); // does not fit: not silently wrapped
-    EXPECT_EQ(ini.LeInteiro(s, QStringLiteral("Ausente"), 9), 9);
+    // Grande does not fit: not silently wrapped.
+    const std::tuple<const char*, int, int> casos[] = {
+        {"Quantidade", -1, 42}, {"Negativo", -1, -7}, {"Espacos", -1, 15}, {"Texto", -1, -1},
+        {"Vazio", -1, -1},      {"Grande", -1, -1},   {"Ausente", 9, 9}};
+    for (const auto& [chave, padrao, valor] : casos)
+        EXPECT_EQ(ini.LeInteiro(QStringLiteral("S"), QString::fromLatin1(chave), padrao), valor) << chave;
 }
 
 TEST_F(IniFileTeste, ArquivoAusenteLeOsPadroes) {

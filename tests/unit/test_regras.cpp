@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -23,20 +24,14 @@ namespace {
 using Consultapagamento::FormataValor;
 
 TEST(FormataValor, RoundsAtTheThirdDecimalAndPadsShortOnes) {
-    EXPECT_EQ(FormataValor(QStringLiteral("12,345"), true), QStringLiteral("12,35"));
-    EXPECT_EQ(FormataValor(QStringLiteral("12,344"), true), QStringLiteral("12,34"));
-    EXPECT_EQ(FormataValor(QStringLiteral("12,3"), true), QStringLiteral("12,30"));
-    EXPECT_EQ(FormataValor(QStringLiteral("12,34"), false), QStringLiteral("12,34"));
-    // The carry of the rounding crosses into the whole part.
-    EXPECT_EQ(FormataValor(QStringLiteral("12,995"), true), QStringLiteral("13,00"));
-    EXPECT_EQ(FormataValor(QStringLiteral("0,005"), false), QStringLiteral("0,01"));
-    // "." is a decimal separator too; only the third decimal counts.
-    EXPECT_EQ(FormataValor(QStringLiteral("7.3349"), true), QStringLiteral("7,33"));
-}
-
-TEST(FormataValor, WholeNumberGetsCommaOrMoneyFormat) {
-    EXPECT_EQ(FormataValor(QStringLiteral("100"), true), QStringLiteral("100,00"));
-    EXPECT_EQ(FormataValor(QStringLiteral("1234"), false), QStringLiteral("1.234,00"));
+    // Rounded at the third decimal, the carry crossing into the whole part; "." is a decimal separator too
+    // and only the third decimal counts. A whole number: ",00" with the comma flag, else the money format.
+    const std::tuple<const char*, bool, const char*> casos[] = {
+        {"12,345", true, "12,35"}, {"12,344", true, "12,34"}, {"12,3", true, "12,30"},
+        {"12,34", false, "12,34"}, {"12,995", true, "13,00"}, {"0,005", false, "0,01"},
+        {"7.3349", true, "7,33"},  {"100", true, "100,00"},   {"1234", false, "1.234,00"}};
+    for (const auto& [valor, virgula, formatado] : casos)
+        EXPECT_EQ(FormataValor(QString::fromLatin1(valor), virgula), QString::fromLatin1(formatado)) << valor;
 }
 
 TEST(FormataCpfCnpj, GroupsElevenAndFourteenDigitsOnly) {

@@ -94,12 +94,8 @@ TEST_F(Servicos, HzinhosViramDoisRegistrosAAposOsExistentes) {
     Converte_ServicosHzinho_Em_ServicosA();
 
     EXPECT_EQ(Campo(20120), "0003");
-    EXPECT_EQ(Campo(20010, 1), "030001001"
-                               "1004000" +
-                                   texto16);
-    EXPECT_EQ(Campo(20010, 2), "030002001"
-                               "2008006" +
-                                   texto17);
+    EXPECT_EQ(Campo(20010, 1), std::string("030001001") + "1004000" + texto16);
+    EXPECT_EQ(Campo(20010, 2), std::string("030002001") + "2008006" + texto17);
     EXPECT_EQ(Campo(20010, 1)->size(), 116u);
 }
 
@@ -438,33 +434,32 @@ TEST_F(Servicos, ValoresDaContaEmRedePeloQ082OuPeloHzinho45) {
 }
 
 TEST_F(Servicos, LimitesDoBoletoRegistrado) {
-    std::vector<DialogoVisto> vistos;
-    const auto valida = [&](const char* valor) {
+    struct Caso {
+        long long minimo, maximo;
+        const char* valor;
+        const char* recusa; // the message shown; null when the amount is accepted
+    };
+    // No limits first: anything goes.
+    const Caso casos[] = {
+        {0, 0, "999.999.999,99", nullptr},
+        {0, 100000, "1.000,00", nullptr},
+        {0, 100000, "1.000,01", "Valor fora dos limites autorizados (Valor Máximo:1.000,00) "},
+        {1000, 100000, "9,99",
+         "Valor fora dos limites autorizados (Valor Mínimo:10,00 - Valor Máximo:1.000,00) "},
+        {1000, 100000, "10,00", nullptr}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.valor);
+        ServicoHzinho_45_DadosBoletoRegistrado.atribui(Boleto45(c.minimo, c.maximo));
         bool ok = false;
         const auto r =
-            FechaDialogos([&] { ok = ValidaValorMinMaxBoletoRegistradoCB(QString::fromUtf8(valor)); });
-        vistos.insert(vistos.end(), r.vistos.begin(), r.vistos.end());
-        return ok;
-    };
-    // No limits: anything goes.
-    ServicoHzinho_45_DadosBoletoRegistrado.atribui(Boleto45(0, 0));
-    EXPECT_TRUE(valida("999.999.999,99"));
-    EXPECT_TRUE(vistos.empty());
-
-    ServicoHzinho_45_DadosBoletoRegistrado.atribui(Boleto45(0, 100000));
-    EXPECT_TRUE(valida("1.000,00"));
-    EXPECT_FALSE(valida("1.000,01"));
-    ServicoHzinho_45_DadosBoletoRegistrado.atribui(Boleto45(1000, 100000));
-    EXPECT_FALSE(valida("9,99"));
-    EXPECT_TRUE(valida("10,00"));
-    ASSERT_EQ(vistos.size(), 2u);
-    EXPECT_EQ(vistos[0].texto,
-              QString::fromUtf8("Valor fora dos limites autorizados (Valor Máximo:1.000,00) "));
-    EXPECT_EQ(vistos[1].texto,
-              QString::fromUtf8(
-                  "Valor fora dos limites autorizados (Valor Mínimo:10,00 - Valor Máximo:1.000,00) "));
-    EXPECT_EQ(vistos[1].titulo, TituloAplicacao());
-    EXPECT_TRUE(vistos[1].noTopo);
+            FechaDialogos([&] { ok = ValidaValorMinMaxBoletoRegistradoCB(QString::fromUtf8(c.valor)); });
+        EXPECT_EQ(ok, c.recusa == nullptr);
+        ASSERT_EQ(r.vistos.size(), c.recusa ? 1u : 0u);
+        if (!c.recusa) continue;
+        EXPECT_EQ(r.vistos[0].texto, QString::fromUtf8(c.recusa));
+        EXPECT_EQ(r.vistos[0].titulo, TituloAplicacao());
+        EXPECT_TRUE(r.vistos[0].noTopo);
+    }
 }
 
 // ---- Service Q "028" --------------------------------------------------------------------------------------
@@ -523,15 +518,14 @@ TEST_F(Servicos, Q028ValoresEUFsNosSeusLugares) {
 }
 
 TEST_F(Servicos, Q028SemEntradasOuSemRegistroFalha) {
+    // No entries, an entry count that is not a number, no 028 record: the count announced before stays.
     DefineCampo(10155, 1, "7");
-    GravaOcorrencias(20026, {Q028("01", '0', "06", std::string(36, '0'), "00", {})}, 5);
-    EXPECT_FALSE(TrataServicoQ_028());
-    EXPECT_EQ(Campo(10155, 1), "7");
-    GravaOcorrencias(20026, {Q028("01", '0', "01", "", "x1", {})}, 5);
-    EXPECT_FALSE(TrataServicoQ_028());
-    GravaOcorrencias(20026, {"082" + std::string(63, '0')}, 5);
-    EXPECT_FALSE(TrataServicoQ_028());
-    EXPECT_EQ(Campo(10155, 1), "7");
+    for (const std::string& q : {Q028("01", '0', "06", std::string(36, '0'), "00", {}),
+                                 Q028("01", '0', "01", "", "x1", {}), "082" + std::string(63, '0')}) {
+        GravaOcorrencias(20026, {q}, 5);
+        EXPECT_FALSE(TrataServicoQ_028()) << q;
+        EXPECT_EQ(Campo(10155, 1), "7") << q;
+    }
 }
 
 TEST_F(Servicos, Q028CortadoFicaComAsEntradasQueCabemEOAcumuladoParaEm100) {
@@ -732,56 +726,47 @@ TEST_F(Servicos, GravaServicoISubstituiOuAcrescenta) {
     EXPECT_EQ(Campo(10239), "10");
 }
 
-TEST_F(Servicos, RestauraServicoISemMarcaAcrescenta) {
-    GravaOcorrencias(20018, Nomes("C", 2), 5);
-    GravaOcorrencias(10238, Nomes("S", 3), 0);
-    DefineCampo(10239, 0, "3");
-    RestauraServicoI();
-    EXPECT_EQ(Campo(20128), "00005");
-    EXPECT_EQ(Linhas(20018, 5), (std::vector<std::string>{"C0", "C1", "S0", "S1", "S2"}));
-    EXPECT_FALSE(Campo(10170));
-}
-
-TEST_F(Servicos, RestauraServicoIComMarcaNaLinha5) {
-    GravaOcorrencias(20018, Nomes("C", 3), 5);
-    GravaOcorrencias(10238, Nomes("S", 12), 0);
-    DefineCampo(10239, 0, "12");
-    NumeroLinhaRecorteAqui = 5;
-    NumeroLinhasCupomTEF = 12;
-    RestauraServicoI();
-    // The new coupon, the saved lines up to the cut mark, the new coupon again, then the rest of the saved
-    // lines.
-    const auto novo = Nomes("C", 3), salvo = Nomes("S", 12);
-    std::vector<std::string> esperado = novo;
-    esperado.insert(esperado.end(), salvo.begin(), salvo.begin() + 5);
-    esperado.insert(esperado.end(), novo.begin(), novo.end());
-    esperado.insert(esperado.end(), salvo.begin() + 5, salvo.end());
-    EXPECT_EQ(Campo(20128), "00018");
-    EXPECT_EQ(Linhas(20018, 18), esperado);
-    EXPECT_EQ(Campo(10170), "8");
-}
-
-TEST_F(Servicos, RestauraServicoINoCancelamentoComMarca) {
-    // r = 2, t = 4: lines 2 and 3 of the receipt are kept and both copies get the saved lines.
-    GravaOcorrencias(20018, {"T0", "T1", "T2", "T3"}, 5);
-    GravaOcorrencias(10238, {"S0", "S1"}, 0);
-    DefineCampo(10239, 0, "2");
-    NumeroLinhaRecorteAqui = 2;
-    NumeroLinhasCupomTEF = 4;
-    TrnCNC = true;
-    RestauraServicoI();
-    EXPECT_EQ(Campo(20128), "00008");
-    EXPECT_EQ(Linhas(20018, 8), (std::vector<std::string>{"T0", "T1", "S0", "S1", "T2", "T3", "S0", "S1"}));
-    EXPECT_EQ(Campo(10170), "4");
-}
-
-TEST_F(Servicos, RestauraServicoISemCopiaNaoMexe) {
-    GravaOcorrencias(20018, Nomes("C", 2), 5);
-    DefineCampo(10239, 0, "x");
-    NumeroLinhaRecorteAqui = 1;
-    RestauraServicoI();
-    EXPECT_EQ(Campo(20128), "00002");
-    EXPECT_FALSE(Campo(20018, 2));
+// The saved copy (10238, its count in 10239) put back into the receipt 20018: appended, or around the cut
+// mark of the TEF receipt. The receipt's lines are C0 .. (T0 .. in a cancellation), the saved ones S0 ...
+TEST_F(Servicos, RestauraServicoI) {
+    struct Caso {
+        const char* prefixo;
+        int cupom, salvo;
+        const char* contagem; // 10239
+        int recorte, linhasTEF;
+        bool cancelamento;
+        const char* total;  // 20128
+        const char* linhas; // of 20018 after, blank-separated
+        const char* c10170; // null: absent
+    };
+    // With the cut mark: the new coupon, the saved lines up to the mark, the new coupon again, then the rest
+    // of the saved lines. In a cancellation (r = 2, t = 4) lines 2 and 3 of the receipt are kept and both
+    // copies get the saved lines. Without a saved copy nothing changes.
+    const Caso casos[] = {
+        {"C", 2, 3, "3", 0, 0, false, "00005", "C0 C1 S0 S1 S2", nullptr},
+        {"C", 3, 12, "12", 5, 12, false, "00018", "C0 C1 C2 S0 S1 S2 S3 S4 C0 C1 C2 S5 S6 S7 S8 S9 S10 S11",
+         "8"},
+        {"T", 4, 2, "2", 2, 4, true, "00008", "T0 T1 S0 S1 T2 T3 S0 S1", "4"},
+        {"C", 2, 0, "x", 1, 0, false, "00002", "C0 C1 <absent>", nullptr},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.linhas);
+        VortaSimReinicia(); // each case from an empty store and the module as loaded
+        ReiniciaModulo();
+        GravaOcorrencias(20018, Nomes(c.prefixo, c.cupom), 5);
+        GravaOcorrencias(10238, Nomes("S", c.salvo), 0);
+        DefineCampo(10239, 0, c.contagem);
+        NumeroLinhaRecorteAqui = c.recorte;
+        NumeroLinhasCupomTEF = c.linhasTEF;
+        TrnCNC = c.cancelamento;
+        RestauraServicoI();
+        EXPECT_EQ(Campo(20128), std::string(c.total));
+        std::vector<std::string> linhas;
+        for (const QString& l : QString::fromLatin1(c.linhas).split(QLatin1Char(' ')))
+            linhas.push_back(l.toStdString());
+        EXPECT_EQ(Linhas(20018, static_cast<int>(linhas.size())), linhas);
+        EXPECT_EQ(Campo(10170), c.c10170 ? std::optional<std::string>(c.c10170) : std::nullopt);
+    }
 }
 
 TEST_F(Servicos, SalvaERecuperaOServicoA) {
@@ -850,26 +835,27 @@ TEST_F(Servicos, RedesGuardadasEmCamposEntreCargas) {
 }
 
 TEST_F(Servicos, SequenciaDosDocumentos) {
-    const int antes = QtdeDocsConsultadosOK;
-    QtdeDocsConsultadosOK = 3;
+    QtdeDocsConsultadosOK = 3; // the fixture puts it back
     TrataGravacao_SEQ_CB();
-    QtdeDocsConsultadosOK = antes;
     EXPECT_EQ(Campo(10102), "SEQ_CB:3");
 }
 
 // ---- Checks and request data ------------------------------------------------------------------------------
 
 TEST_F(Servicos, BancoDoCartaoContraOBancoDoHzinho21) {
+    ResultadoDialogos r;
+    const auto verifica = [&r] {
+        bool ok = false;
+        r = FechaDialogos([&] { ok = VerificaDadosBanco(); });
+        return ok;
+    };
     GravaServicoHzinhoParametro(Hzinho("21", "805", "237"));
-    bool ok = false;
     DefineCampo(1029, 0, "0237");
-    auto r = FechaDialogos([&] { ok = VerificaDadosBanco(); });
-    EXPECT_TRUE(ok);
+    EXPECT_TRUE(verifica());
     EXPECT_TRUE(r.vistos.empty());
 
     DefineCampo(1029, 0, "341");
-    r = FechaDialogos([&] { ok = VerificaDadosBanco(); });
-    EXPECT_FALSE(ok);
+    EXPECT_FALSE(verifica());
     ASSERT_EQ(r.vistos.size(), 1u);
     EXPECT_EQ(r.vistos[0].texto, QString::fromUtf8("Banco Inválido (341). O correto é (237)"));
     EXPECT_EQ(r.vistos[0].titulo, QStringLiteral("Aviso"));
@@ -877,12 +863,10 @@ TEST_F(Servicos, BancoDoCartaoContraOBancoDoHzinho21) {
 
     // No bank on either side: nothing to compare.
     DefineCampo(1029, 0, "");
-    r = FechaDialogos([&] { ok = VerificaDadosBanco(); });
-    EXPECT_TRUE(ok);
+    EXPECT_TRUE(verifica());
     DefineCampo(1029, 0, "341");
     GravaServicoHzinhoParametro(Hzinho("21", "805", "ABC"));
-    r = FechaDialogos([&] { ok = VerificaDadosBanco(); });
-    EXPECT_TRUE(ok);
+    EXPECT_TRUE(verifica());
     EXPECT_TRUE(r.vistos.empty());
 }
 
@@ -932,25 +916,22 @@ TEST_F(Servicos, DuasEntradasDeDadosAdicionais) {
 }
 
 TEST_F(Servicos, ContaParaAColetaDaSenha) {
-    ASSERT_TRUE(GravaDadosColetaSenha(QStringLiteral("1"), QStringLiteral("23"), QStringLiteral("456"),
-                                      QStringLiteral("7")));
-    EXPECT_EQ(Campo(10104), "0001002300004567");
-    ASSERT_TRUE(GravaDadosColetaSenha(QStringLiteral(" 237 "), QStringLiteral("1234"),
-                                      QStringLiteral("0123456789"), QStringLiteral("")));
-    EXPECT_EQ(Campo(10104), "0237"
-                            "1234"
-                            "1234567"
-                            "0");
-    ASSERT_TRUE(GravaDadosColetaSenha(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0000000"),
-                                      QStringLiteral("12")));
-    EXPECT_EQ(Campo(10104), "0001000100000001");
+    struct Caso {
+        const char *banco, *agencia, *conta, *digito;
+        const char* chave; // bank 4, agency 4, account 7, digit 1
+    };
     // Not numbers count as 0; a digit is its first character.
-    ASSERT_TRUE(GravaDadosColetaSenha(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("12-3"),
-                                      QStringLiteral("9X")));
-    EXPECT_EQ(Campo(10104), "0001000100000009");
-    ASSERT_TRUE(GravaDadosColetaSenha(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("123"),
-                                      QStringLiteral("X")));
-    EXPECT_EQ(Campo(10104), "0001000100001230");
+    const Caso casos[] = {{"1", "23", "456", "7", "0001002300004567"},
+                          {" 237 ", "1234", "0123456789", "", "0237123412345670"},
+                          {"1", "1", "0000000", "12", "0001000100000001"},
+                          {"1", "1", "12-3", "9X", "0001000100000009"},
+                          {"1", "1", "123", "X", "0001000100001230"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(&c - casos);
+        ASSERT_TRUE(GravaDadosColetaSenha(QString::fromLatin1(c.banco), QString::fromLatin1(c.agencia),
+                                          QString::fromLatin1(c.conta), QString::fromLatin1(c.digito)));
+        EXPECT_EQ(Campo(10104), std::string(c.chave));
+    }
 }
 
 TEST_F(Servicos, SimuladorBradescoPeloClienteTrnIni) {

@@ -29,16 +29,12 @@ std::string troca(std::string s, std::size_t pos, char c) {
 // ---------------------------------------------------------------------------------------------- module 10
 
 TEST(ValidaModulo10, DvCertoErradoEEntradaRuim) {
-    EXPECT_TRUE(ValidaModulo10("012300678963"));
-    EXPECT_TRUE(ValidaModulo10("91"));  // 9 x 2 = 18 counts as 1 + 8: DV 1, not 2
-    EXPECT_TRUE(ValidaModulo10("190")); // sum 10: DV 0, never "10"
-    EXPECT_TRUE(ValidaModulo10("00"));
-    EXPECT_FALSE(ValidaModulo10("012300678964"));
-    EXPECT_FALSE(ValidaModulo10("92"));
-    EXPECT_FALSE(ValidaModulo10("191"));
-    EXPECT_FALSE(ValidaModulo10("0")); // no data before the DV (though 0 is the DV of nothing)
-    EXPECT_FALSE(ValidaModulo10(""));
-    EXPECT_FALSE(ValidaModulo10("0123006789-3"));
+    // 91: 9 x 2 = 18 counts as 1 + 8, DV 1 (not 2). 190: sum 10, DV 0 (never "10").
+    for (const char* certo : {"012300678963", "91", "190", "00"})
+        EXPECT_TRUE(ValidaModulo10(certo)) << certo;
+    // "0": no data before the DV (though 0 is the DV of nothing).
+    for (const char* errado : {"012300678964", "92", "191", "0", "", "0123006789-3"})
+        EXPECT_FALSE(ValidaModulo10(errado)) << errado;
     EXPECT_FALSE(ValidaModulo10(nullptr));
 }
 
@@ -80,14 +76,11 @@ TEST(ValidaCodigoBarrasCompletoTitulo, Regras) {
     ASSERT_EQ(trocada.size(), 47U);
     EXPECT_FALSE(ValidaCodigoBarrasCompletoTitulo(trocada.c_str()));
     EXPECT_FALSE(ValidaCodigoBarrasCompletoTitulo(nullptr));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoTitulo(""));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoTitulo(kTituloBarra.substr(0, 43).c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoTitulo((kTituloBarra + "0").c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoTitulo(kTituloLinha.substr(0, 46).c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoTitulo((kTituloLinha + "0").c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoTitulo(troca(kTituloBarra, 20, ' ').c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoTitulo(troca(kTituloLinha, 5, 'A').c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoTitulo("23792.87903 00000.012344 56789.012301 2 10000000012345"));
+    for (const std::string& ruim :
+         {std::string(), kTituloBarra.substr(0, 43), kTituloBarra + "0", kTituloLinha.substr(0, 46),
+          kTituloLinha + "0", troca(kTituloBarra, 20, ' '), troca(kTituloLinha, 5, 'A'),
+          std::string("23792.87903 00000.012344 56789.012301 2 10000000012345")})
+        EXPECT_FALSE(ValidaCodigoBarrasCompletoTitulo(ruim.c_str())) << ruim;
 }
 
 // ------------------------------------------------------------------------------------- collection codes
@@ -146,12 +139,10 @@ TEST(ValidaCodigoBarrasCompletoConvenio, Regras) {
     const std::string resto0 = "86800000001234500532025011500000000012345601";
     const std::string resto1 = "86800000001234500532025011500000000012345607";
     const std::string resto10 = "86810000001234500532025011500000000012345606";
-    EXPECT_TRUE(ValidaCodigoBarrasCompletoConvenio(resto0.c_str()));
-    EXPECT_TRUE(ValidaCodigoBarrasCompletoConvenio(resto1.c_str()));
-    EXPECT_TRUE(ValidaCodigoBarrasCompletoConvenio(resto10.c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio(troca(resto0, 3, '1').c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio(troca(resto1, 3, '1').c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio(troca(resto10, 3, '0').c_str()));
+    for (const auto& [codigo, outroDv] : {std::pair{resto0, '1'}, {resto1, '1'}, {resto10, '0'}}) {
+        EXPECT_TRUE(ValidaCodigoBarrasCompletoConvenio(codigo.c_str())) << codigo;
+        EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio(troca(codigo, 3, outroDv).c_str())) << codigo;
+    }
     // Same data with the DV of the other module: 3 is right for identifier 6 (module 10), 0 would be the
     // module-11 DV; 4 is right for identifier 8, 8 would be the module-10 DV.
     EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio("83600000001234500532025011500000000012345678"));
@@ -169,29 +160,22 @@ TEST(ValidaCodigoBarrasCompletoConvenio, Regras) {
     const std::string barra = "83630000001234500532025011500000000012345678";
     const std::string linha = "836300000012234500532028501150000005000123456782";
     EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio(nullptr));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio(""));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio("836"));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio(barra.substr(0, 43).c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio((barra + "0").c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio(linha.substr(0, 47).c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio((linha + "0").c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio(troca(barra, 30, '-').c_str()));
-    EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio(troca(linha, 40, 'x').c_str()));
+    for (const std::string& ruim :
+         {std::string(), std::string("836"), barra.substr(0, 43), barra + "0", linha.substr(0, 47),
+          linha + "0", troca(barra, 30, '-'), troca(linha, 40, 'x')})
+        EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio(ruim.c_str())) << ruim;
 }
 
 // --------------------------------------------------------------------------------------------------- CPF
 
 TEST(VerificaCPF, Regras) {
-    EXPECT_TRUE(VerificaCPF("52998224725"));
-    EXPECT_TRUE(VerificaCPF("11144477735"));
-    EXPECT_TRUE(VerificaCPF("12345678909"));
-    EXPECT_TRUE(VerificaCPF("10000000108")); // first DV: 10 x sum leaves 10, which counts as 0
-    EXPECT_TRUE(VerificaCPF("10000002810")); // same for the second DV
-    // First DV one off, second DV recomputed over it so that only the first is wrong.
-    EXPECT_FALSE(VerificaCPF("52998224733"));
-    EXPECT_FALSE(VerificaCPF("10000000116")); // 1 instead of the 0 a remainder of 10 gives
-    EXPECT_FALSE(VerificaCPF("52998224726"));
-    EXPECT_FALSE(VerificaCPF("52998234725")); // data digit changed
+    // The last two: a DV (the first, then the second) whose 10 x sum leaves 10, which counts as 0.
+    for (const char* certo : {"52998224725", "11144477735", "12345678909", "10000000108", "10000002810"})
+        EXPECT_TRUE(VerificaCPF(certo)) << certo;
+    // The first DV one off with the second recomputed over it, so that only the first is wrong (10000000116:
+    // 1 instead of the 0 a remainder of 10 gives); the second DV one off; a data digit changed.
+    for (const char* errado : {"52998224733", "10000000116", "52998224726", "52998234725"})
+        EXPECT_FALSE(VerificaCPF(errado)) << errado;
     // All of these satisfy the DV arithmetic.
     for (char d = '0'; d <= '9'; ++d) {
         const std::string repetido(11, d);
@@ -199,44 +183,34 @@ TEST(VerificaCPF, Regras) {
         EXPECT_FALSE(VerificaCPF(repetido.c_str()));
     }
     EXPECT_FALSE(VerificaCPF(nullptr));
-    EXPECT_FALSE(VerificaCPF(""));
-    EXPECT_FALSE(VerificaCPF("5299822472"));
-    EXPECT_FALSE(VerificaCPF("529982247250"));
-    EXPECT_FALSE(VerificaCPF("529.982.247-25"));
-    EXPECT_FALSE(VerificaCPF("5299822472A"));
+    for (const char* ruim : {"", "5299822472", "529982247250", "529.982.247-25", "5299822472A"})
+        EXPECT_FALSE(VerificaCPF(ruim)) << ruim;
 }
 
 // -------------------------------------------------------------------------------------------------- CNPJ
 
 TEST(VerificaCNPJ, Regras) {
-    EXPECT_TRUE(VerificaCNPJ("11222333000181"));
-    EXPECT_TRUE(VerificaCNPJ("11444777000161"));
-    EXPECT_TRUE(VerificaCNPJ("11222333000505")); // first DV from a remainder below 2
-    EXPECT_FALSE(VerificaCNPJ("11222333000182"));
-    // First DV one off, second DV recomputed over it so that only the first is wrong.
-    EXPECT_FALSE(VerificaCNPJ("11222333000190"));
-    EXPECT_FALSE(VerificaCNPJ("11222333000513")); // 1 instead of the 0 a remainder below 2 gives
-    EXPECT_FALSE(VerificaCNPJ("11222333100181"));
-    EXPECT_FALSE(VerificaCNPJ("00000000000000")); // satisfies the arithmetic
-    EXPECT_FALSE(VerificaCNPJ("11111111111111"));
-    EXPECT_TRUE(VerificaCNPJ("12ABC34501DE35")); // Receita Federal example
-    EXPECT_TRUE(VerificaCNPJ("12abc34501de35"));
-    EXPECT_TRUE(VerificaCNPJ("12ABC34501DF16")); // one letter further: both DVs change
-    EXPECT_FALSE(VerificaCNPJ("12ABC34501DE36"));
-    EXPECT_FALSE(VerificaCNPJ("12ABC34501DE43")); // first DV off, second consistent with it
-    EXPECT_FALSE(VerificaCNPJ("12ABC34501DF35")); // letter changed, DVs kept
+    // 11222333000505: the first DV from a remainder below 2. 12ABC34501DE35: the Receita Federal example, in
+    // either case; one letter further both DVs change.
+    for (const char* certo : {"11222333000181", "11444777000161", "11222333000505", "12ABC34501DE35",
+                              "12abc34501de35", "12ABC34501DF16"})
+        EXPECT_TRUE(VerificaCNPJ(certo)) << certo;
+    // The second DV one off; the first one off with the second recomputed over it, so that only the first is
+    // wrong (11222333000513: 1 instead of the 0 a remainder below 2 gives; 12ABC34501DE43); a data digit or a
+    // letter changed, DVs kept; digits all alike, which satisfy the arithmetic.
+    for (const char* errado :
+         {"11222333000182", "11222333000190", "11222333000513", "11222333100181", "00000000000000",
+          "11111111111111", "12ABC34501DE36", "12ABC34501DE43", "12ABC34501DF35"})
+        EXPECT_FALSE(VerificaCNPJ(errado)) << errado;
     // Characters outside 0-9/A-Z whose ASCII-minus-48 value happens to satisfy both DVs.
-    EXPECT_FALSE(VerificaCNPJ("12ABC34501D:35"));
-    EXPECT_FALSE(VerificaCNPJ("12ABC34501D[35"));
-    EXPECT_FALSE(VerificaCNPJ("12ABC34501D@20"));
+    for (const char* fora : {"12ABC34501D:35", "12ABC34501D[35", "12ABC34501D@20"})
+        EXPECT_FALSE(VerificaCNPJ(fora)) << fora;
     EXPECT_FALSE(VerificaCNPJ("12ABC34501D\xC9"
                               "35"));             // Latin-1 E acute
     EXPECT_FALSE(VerificaCNPJ("12ABC34501DEA5")); // check digits are always numeric
     EXPECT_FALSE(VerificaCNPJ(nullptr));
-    EXPECT_FALSE(VerificaCNPJ(""));
-    EXPECT_FALSE(VerificaCNPJ("1122233300018"));
-    EXPECT_FALSE(VerificaCNPJ("112223330001810"));
-    EXPECT_FALSE(VerificaCNPJ("11.222.333/0001-81"));
+    for (const char* ruim : {"", "1122233300018", "112223330001810", "11.222.333/0001-81"})
+        EXPECT_FALSE(VerificaCNPJ(ruim)) << ruim;
 }
 
 // ------------------------------------------------------------------------------ real bills, block by block
@@ -256,16 +230,12 @@ TEST(ValidaModulo11Convenio, Regras) {
         // refuse a bill the bank accepts.
         EXPECT_FALSE(ValidaModulo10(bloco.c_str()));
     }
-    // The id8 and id9 fixtures above: remainder 10 gives DV 1, remainder 1 gives DV 0.
-    EXPECT_TRUE(ValidaModulo11Convenio("848400000011"));
-    EXPECT_FALSE(ValidaModulo11Convenio("848400000010"));
-    EXPECT_TRUE(ValidaModulo11Convenio("859000000010"));
-    EXPECT_FALSE(ValidaModulo11Convenio("859000000011"));
-    // Remainder 0: 11 x 2 = 22... "0" followed by DV 0 is the plainest case.
-    EXPECT_TRUE(ValidaModulo11Convenio("00"));
-    EXPECT_FALSE(ValidaModulo11Convenio("0"));
-    EXPECT_FALSE(ValidaModulo11Convenio(""));
-    EXPECT_FALSE(ValidaModulo11Convenio("85890000460-9"));
+    // The id8 and id9 fixtures above: remainder 10 gives DV 1, remainder 1 gives DV 0. Remainder 0
+    // (11 x 2 = 22...): "0" followed by DV 0 is the plainest case.
+    for (const char* certo : {"848400000011", "859000000010", "00"})
+        EXPECT_TRUE(ValidaModulo11Convenio(certo)) << certo;
+    for (const char* errado : {"848400000010", "859000000011", "0", "", "85890000460-9"})
+        EXPECT_FALSE(ValidaModulo11Convenio(errado)) << errado;
     EXPECT_FALSE(ValidaModulo11Convenio(nullptr));
 }
 
@@ -285,6 +255,7 @@ TEST(ValidaModulo10, AcceptsEachBlockOfRealModulo10BillAndBankBoleto) {
 
 // Every single digit of the line replaced by each other digit: the line is refused.
 void RecusaQualquerDigitoTrocado(const std::string& linha, bool (*valida)(const char*)) {
+    SCOPED_TRACE(linha);
     ASSERT_TRUE(valida(linha.c_str()));
     for (std::size_t pos = 0; pos < linha.size(); ++pos) {
         for (char c = '0'; c <= '9'; ++c) {
@@ -296,18 +267,9 @@ void RecusaQualquerDigitoTrocado(const std::string& linha, bool (*valida)(const 
 }
 
 TEST(LinhasReais, WholeLineAcceptedAndAnyOneDigitChangedRefused) {
-    {
-        SCOPED_TRACE("convenio modulo 11");
-        RecusaQualquerDigitoTrocado(kConvenioModulo11, &ValidaCodigoBarrasCompletoConvenio);
-    }
-    {
-        SCOPED_TRACE("convenio modulo 10");
-        RecusaQualquerDigitoTrocado(kConvenioModulo10, &ValidaCodigoBarrasCompletoConvenio);
-    }
-    {
-        SCOPED_TRACE("boleto");
-        RecusaQualquerDigitoTrocado(kBoletoBB, &ValidaCodigoBarrasCompletoTitulo);
-    }
+    RecusaQualquerDigitoTrocado(kConvenioModulo11, &ValidaCodigoBarrasCompletoConvenio);
+    RecusaQualquerDigitoTrocado(kConvenioModulo10, &ValidaCodigoBarrasCompletoConvenio);
+    RecusaQualquerDigitoTrocado(kBoletoBB, &ValidaCodigoBarrasCompletoTitulo);
 }
 
 } // namespace
