@@ -43,11 +43,6 @@ inline std::string Latin1(const char* utf8) {
     return std::string(b.constData(), static_cast<size_t>(b.size()));
 }
 
-// gtest prints a QString as its text (found by argument-dependent lookup).
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 // A modal window that a call showed, as the driver found it.
 struct DialogoVisto {
     std::string classe; // metaObject()->className()
