@@ -267,13 +267,10 @@ TEST(Memoria, SaqueComCartaoESenhaNaoDeixaCopias) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 
-    const auto [senhas, blocos, cartoes, trilhas] = Varre({&pin, &bloco, &cartao, &trilha});
-    std::printf("memoria: copias depois da chamada: senha %d, bloco %d, cartao %d, trilha %d\n", senhas,
-                blocos, cartoes, trilhas);
-    EXPECT_EQ(senhas, 0);
-    EXPECT_EQ(blocos, 0);
-    EXPECT_EQ(trilhas, 0);
-    EXPECT_EQ(cartoes, 0);
+    const auto copias = Varre({&pin, &bloco, &cartao, &trilha});
+    std::printf("memoria: copias depois da chamada: senha %d, bloco %d, cartao %d, trilha %d\n", copias[0],
+                copias[1], copias[2], copias[3]);
+    EXPECT_EQ(copias, (std::array<int, 4>{})) << "PIN, block, card, track";
     Finalize();
 }
 

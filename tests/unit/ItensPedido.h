@@ -1,8 +1,13 @@
-// Request items as the module's descriptors put them in a frame, for the tests that ask the simulated bank
-// directly.
+// Request items as the module's descriptors put them in a frame, and the simulated bank that answers them
+// in-process, for the tests that ask it directly.
 #pragma once
 
 #include "Protocolo.h"
+#include "Servidor.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
 
 #include <cstdint>
 #include <string>
@@ -13,4 +18,19 @@ inline cbwire::Item Item(uint16_t campo, const std::string& valor, uint16_t ocor
     i.ocorrencia = ocorrencia;
     i.valor = valor;
     return i;
+}
+
+// Loads one of the scenarios of server/scenarios; one that does not load fails the test there.
+inline void AbreCenario(cbserver::Servidor& s, const char* nome) {
+    QString erro;
+    ASSERT_TRUE(s.CarregaCenario(QStringLiteral(CB_CENARIOS "/") + QLatin1String(nome), &erro))
+        << erro.toStdString();
+}
+
+// The bank's answer to a request as the platform reads it off the wire; a reply that cannot be read fails the
+// test and comes back empty.
+inline cbwire::Resposta Responde(cbserver::Servidor& s, const cbwire::Pedido& p) {
+    const auto r = cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(p)));
+    EXPECT_TRUE(r.has_value());
+    return r.value_or(cbwire::Resposta{});
 }

@@ -153,37 +153,22 @@ TEST(AberturaConta, BancoConsultaEAbreAConta) {
     std::unique_ptr<cbserver::Servidor> s;
     ASSERT_NO_FATAL_FAILURE(abre(s));
     const std::string nova = "23700011000000765432100", outra = "23700011000000000999900";
-    const std::vector<std::string> dois{"52998224725", "12345678909"}, datas{"15031980", "01012000"};
+    const std::vector<std::string> dois{"52998224725", "12345678909"}, datas{"15031980", "01012000"},
+        outros{"52998224725", "98765432100"}, cpf{"52998224725"}, nascimento{"15031980"};
     const Abertura casos[] = {
         {"20", nova, "01", "F02", dois, datas, true, "12", "an opening needs its query"},
         {"10", nova, "01", "F02", dois, datas, false, "00", "the registry knows the first holder"},
-        {"20",
-         nova,
-         "01",
-         "F02",
-         {"52998224725", "98765432100"},
-         datas,
-         true,
-         "12",
-         "other holders than queried"},
+        {"20", nova, "01", "F02", outros, datas, true, "12", "other holders than queried"},
         {"20", nova, "01", "F02", dois, datas, false, "55", "no passwords"},
         {"20", nova, "01", "F02", dois, datas, true, "00", "opened"},
         {"20", nova, "01", "F02", dois, datas, true, "12", "opened once"},
-        {"10", nova, "02", "F01", {"52998224725"}, {"15031980"}, false, "12", "the number is taken now"},
+        {"10", nova, "02", "F01", cpf, nascimento, false, "12", "the number is taken now"},
         {"10", outra, "01", "F01", {"11144477735"}, {"01012000"}, false, "57", "refused by the registry"},
-        {"10", outra, "01", "F01", {"52998224725"}, {"16031980"}, false, "12", "not her date of birth"},
+        {"10", outra, "01", "F01", cpf, {"16031980"}, false, "12", "not her date of birth"},
         {"10", outra, "01", "F01", dois, datas, false, "12", "an individual account of two"},
         {"10", outra, "01", "J02", {"11222333000181"}, {"01012000"}, false, "12", "no joint company"},
-        {"10", outra, "03", "F01", {"52998224725"}, {"15031980"}, false, "12", "a type not opened here"},
-        {"10",
-         "34100011000000000999900",
-         "01",
-         "F01",
-         {"52998224725"},
-         {"15031980"},
-         false,
-         "12",
-         "another bank"},
+        {"10", outra, "03", "F01", cpf, nascimento, false, "12", "a type not opened here"},
+        {"10", "34100011000000000999900", "01", "F01", cpf, nascimento, false, "12", "another bank"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.porque);
@@ -210,13 +195,12 @@ TEST(AberturaConta, BancoConsultaEAbreAConta) {
         if (c.completa)
             for (const uint16_t campo : {10167, 1088, 1192, 1089, 1091, 1092})
                 p.itens.push_back(Item(campo, "X", campo == 10167 ? 3 : 0));
-        const auto r = cbwire::DecodificaResposta(s->Atende(cbwire::CodificaPedido(p)));
-        ASSERT_TRUE(r);
-        EXPECT_EQ(r->codigo, c.codigo) << r->mensagem;
-        if (r->codigo != "00" || std::string(c.operacao) != "10") continue;
+        const auto r = Responde(*s, p);
+        EXPECT_EQ(r.codigo, c.codigo) << r.mensagem;
+        if (r.codigo != "00" || std::string(c.operacao) != "10") continue;
         // The address of the CEP and the name the registry has, blank for the holder it does not know.
-        ASSERT_EQ(r->servicos.size(), 1u);
-        const auto& a = r->servicos.front().second;
+        ASSERT_EQ(r.servicos.size(), 1u);
+        const auto& a = r.servicos.front().second;
         ASSERT_EQ(a.size(), 2u);
         const auto d = Aberturaconta::Le(a[0], a[1]);
         EXPECT_EQ(d.endereco, QStringLiteral("AVENIDA PAULISTA"));
@@ -230,9 +214,8 @@ TEST(AberturaConta, BancoConsultaEAbreAConta) {
     saldo.codigo = 242;
     saldo.itens = {Item(10103, "3"), Item(10158, "14"), Item(10134, "2"), Item(10290, nova),
                    Item(10146, "B")};
-    const auto r = cbwire::DecodificaResposta(s->Atende(cbwire::CodificaPedido(saldo)));
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->codigo, "00") << r->mensagem;
+    const auto r = Responde(*s, saldo);
+    EXPECT_EQ(r.codigo, "00") << r.mensagem;
 }
 
 } // namespace

@@ -2,10 +2,10 @@
 // the identification by mobile number, the withdrawal's PIN and phone code, the balances that deposits and
 // transfers move.
 #include "Ambiente.h"
+#include "ItensPedido.h"
 #include "Servidor.h"
 #include "padkit.h"
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,10 +19,7 @@ class BancoPrePago : public Ambiente {
 protected:
     void SetUp() override {
         Ambiente::SetUp();
-        const auto cenario = std::filesystem::path(CB_CENARIOS) / "cartao_prepago.json";
-        QString erro;
-        ASSERT_TRUE(servidor_.CarregaCenario(QString::fromStdString(cenario.string()), &erro))
-            << erro.toStdString();
+        AbreCenario(servidor_, "cartao_prepago.json");
     }
     // The block the PIN pad makes of a secret typed while field 10104 holds dados.
     std::string Bloco(const char* segredo, const std::string& dados) {
@@ -34,17 +31,10 @@ protected:
     cbwire::Resposta Pede(const std::string& operacao, std::vector<std::pair<uint16_t, std::string>> campos) {
         cbwire::Pedido p;
         p.codigo = 242;
-        const auto item = [](uint16_t campo, const std::string& valor) {
-            cbwire::Item i;
-            i.campo = campo;
-            i.valor = valor;
-            return i;
-        };
-        p.itens = {item(10103, "7"), item(10158, operacao)};
+        p.itens = {Item(10103, "7"), Item(10158, operacao)};
         for (const auto& [campo, valor] : campos)
-            p.itens.push_back(item(campo, valor));
-        return cbwire::DecodificaResposta(servidor_.Atende(cbwire::CodificaPedido(p)))
-            .value_or(cbwire::Resposta{});
+            p.itens.push_back(Item(campo, valor));
+        return Responde(servidor_, p);
     }
     cbwire::Resposta SaqueCelular(const std::string& valor, const char* senha, const char* codigo) {
         const std::string pin = Bloco(senha, CARTAO_MARIA);
@@ -86,41 +76,32 @@ TEST_F(BancoPrePago, SaquePorCelularConfereSenhaECodigoEBaixaOSaldo) {
 TEST_F(BancoPrePago, DepositoETransferenciaMovemOsSaldos) {
     const std::string joao = "6370950000056783";
     const std::string trilhaJoao = joao + "=3012101";
+    // João's withdrawal by card with his PIN.
+    const auto saque = [&](const char* valor) {
+        const std::string pin = Bloco("2468", trilhaJoao);
+        return Pede("11", {{1003, valor}, {10134, "1"}, {10104, trilhaJoao}, {10146, pin}}).codigo;
+    };
     // João has 10,00; a deposit of 20,00 lets him withdraw 30,00 by card.
     EXPECT_EQ(Pede("15", {{1003, "2000"}, {10134, "1"}, {10104, joao}, {1007, ""}}).codigo, "12");
     EXPECT_EQ(Pede("15", {{1003, "2000"}, {10134, "1"}, {10104, joao}, {1007, "11144477735"}}).codigo, "00");
-    EXPECT_EQ(
-        Pede("11", {{1003, "3000"}, {10134, "1"}, {10104, trilhaJoao}, {10146, Bloco("2468", trilhaJoao)}})
-            .codigo,
-        "00");
+    EXPECT_EQ(saque("3000"), "00");
     // Maria sends him 100,00 with her PIN on his card; he can then take it out.
     const std::string pinMaria = Bloco("7391", trilhaJoao);
-    const auto transferencia = [&](const std::string& op, const char* valor = "10000") {
-        return Pede(
-            op,
-            {{1003, valor}, {10340, "1"}, {10348, CELULAR_MARIA}, {10104, trilhaJoao}, {10146, pinMaria}});
+    const auto transferencia = [&](const std::string& op, const char* valor, const std::string& pin) {
+        return Pede(op,
+                    {{1003, valor}, {10340, "1"}, {10348, CELULAR_MARIA}, {10104, trilhaJoao}, {10146, pin}});
     };
-    const auto senhaErrada = Pede("16", {{1003, "10000"},
-                                         {10340, "1"},
-                                         {10348, CELULAR_MARIA},
-                                         {10104, trilhaJoao},
-                                         {10146, Bloco("0000", trilhaJoao)}});
+    const auto senhaErrada = transferencia("16", "10000", Bloco("0000", trilhaJoao));
     EXPECT_EQ(senhaErrada.codigo + " " + senhaErrada.mensagem, "55 Senha inv\xe1lida");
-    const auto destino = transferencia("16");
+    const auto destino = transferencia("16", "10000", pinMaria);
     ASSERT_EQ(destino.codigo, "00");
     ASSERT_EQ(destino.hRegistros.size(), 1u);
     EXPECT_TRUE(destino.hRegistros[0].compare(2, 16, joao) == 0);
-    const auto semSaldo = transferencia("17", "999999999");
+    const auto semSaldo = transferencia("17", "999999999", pinMaria);
     EXPECT_EQ(semSaldo.codigo + " " + semSaldo.mensagem, "51 Saldo insuficiente") << "more than Maria has";
-    EXPECT_EQ(transferencia("17").codigo, "00");
-    EXPECT_EQ(
-        Pede("11", {{1003, "10001"}, {10134, "1"}, {10104, trilhaJoao}, {10146, Bloco("2468", trilhaJoao)}})
-            .codigo,
-        "51");
-    EXPECT_EQ(
-        Pede("11", {{1003, "10000"}, {10134, "1"}, {10104, trilhaJoao}, {10146, Bloco("2468", trilhaJoao)}})
-            .codigo,
-        "00");
+    EXPECT_EQ(transferencia("17", "10000", pinMaria).codigo, "00");
+    EXPECT_EQ(saque("10001"), "51");
+    EXPECT_EQ(saque("10000"), "00");
 }
 
 } // namespace

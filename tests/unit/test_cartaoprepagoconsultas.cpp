@@ -22,12 +22,7 @@ constexpr char kDebito[] = "5067220000123458";
 
 class ServidorPrePago : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QString erro;
-        ASSERT_TRUE(
-            servidor_.CarregaCenario(QStringLiteral(CB_CENARIOS "/cartao_prepago_consultas.json"), &erro))
-            << erro.toStdString();
-    }
+    void SetUp() override { AbreCenario(servidor_, "cartao_prepago_consultas.json"); }
     // A request as the dialogs send it: group 7, the operation, the card's track and its PIN block.
     cbwire::Resposta Pede(const char* operacao, const std::string& cartao, const std::string& inicio = {},
                           const std::string& fim = {}, const char* grupo = "7",
@@ -42,9 +37,7 @@ protected:
                    Item(10146, bloco),
                    Item(1283, inicio),
                    Item(1284, fim)};
-        const auto r = cbwire::DecodificaResposta(servidor_.Atende(cbwire::CodificaPedido(p)));
-        EXPECT_TRUE(r.has_value());
-        return r.value_or(cbwire::Resposta{});
+        return Responde(servidor_, p);
     }
     static std::vector<std::string> Recibo(const cbwire::Resposta& r) {
         for (const auto& [letra, linhas] : r.servicos)

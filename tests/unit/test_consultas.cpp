@@ -1,5 +1,6 @@
 // Account queries: the statement's date and type rules and the two-way menus' offer (pure), and the simulated
 // bank's balance, statement and INSS benefit answers (the dialogs are the operator scripts' consulta_*).
+#include "ItensPedido.h"
 #include "Protocolo.h"
 #include "Servidor.h"
 #include "queries/Consultaconta.h"
@@ -76,12 +77,10 @@ protected:
     cbwire::Resposta Pede(const std::string& op, const std::map<uint16_t, std::string>& campos) {
         cbwire::Pedido p;
         p.codigo = 242;
-        p.itens.push_back({10103, 0, 0, 0, {}, "3"});
-        p.itens.push_back({10158, 0, 0, 0, {}, op});
+        p.itens = {Item(10103, "3"), Item(10158, op)};
         for (const auto& [campo, valor] : campos)
-            p.itens.push_back({campo, 0, 0, 0, {}, valor});
-        return cbwire::DecodificaResposta(servidor_.Atende(cbwire::CodificaPedido(p)))
-            .value_or(cbwire::Resposta{});
+            p.itens.push_back(Item(campo, valor));
+        return Responde(servidor_, p);
     }
     cbserver::Servidor servidor_;
 };

@@ -45,12 +45,11 @@ TEST(Deposito, BancoConfereODepositanteIdentificado) {
                    Item(10104, c.trilha)};
         for (uint16_t i = 0; i < 4; ++i)
             p.itens.push_back(Item(10102, c.digitado, i));
-        const auto r = cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(p)));
-        ASSERT_TRUE(r);
-        EXPECT_EQ(r->codigo, c.codigo) << c.modalidade << " " << c.depositante << ": " << r->mensagem;
-        if (r->codigo == "00") {
-            ASSERT_EQ(r->servicos.size(), 2u);
-            EXPECT_EQ(r->servicos.at(1).second.at(0),
+        const auto r = Responde(s, p);
+        EXPECT_EQ(r.codigo, c.codigo) << c.modalidade << " " << c.depositante << ": " << r.mensagem;
+        if (r.codigo == "00") {
+            ASSERT_EQ(r.servicos.size(), 2u);
+            EXPECT_EQ(r.servicos.at(1).second.at(0),
                       std::string("015DEPOSITO IDENTIFICADO MODALIDADE ") + c.modalidade);
         }
     }
@@ -58,34 +57,22 @@ TEST(Deposito, BancoConfereODepositanteIdentificado) {
 
 TEST(Deposito, RetornosPorCheque) {
     struct Caso {
-        const char* resposta;
+        std::string resposta;
         int cheques;
         QStringList esperado;
     } casos[] = {
         // Entries name cheques 0 and 2; the cheque between them and the one past the last get "0".
-        {"003002"
-         "00SEM FUNDOS  "
-         "02ASSINATURA  ",
+        {std::string("003002") + "00SEM FUNDOS  " + "02ASSINATURA  ",
          3,
          {"SEM FUNDOS  ", "0", "ASSINATURA  ", "0"}},
         // More entries announced than sent, or a count that is no number: nothing is made up.
-        {"003003"
-         "01DIVERGENTE  ",
-         2,
-         {"0", "DIVERGENTE  ", "0"}},
-        {"0030XX"
-         "00SEM FUNDOS  ",
-         1,
-         {"0", "0"}},
+        {std::string("003003") + "01DIVERGENTE  ", 2, {"0", "DIVERGENTE  ", "0"}},
+        {std::string("0030XX") + "00SEM FUNDOS  ", 1, {"0", "0"}},
         // Entries out of cheque order are not matched backwards.
-        {"003002"
-         "01SEM FUNDOS  "
-         "00ASSINATURA  ",
-         2,
-         {"0", "SEM FUNDOS  ", "0"}},
+        {std::string("003002") + "01SEM FUNDOS  " + "00ASSINATURA  ", 2, {"0", "SEM FUNDOS  ", "0"}},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(Depositodinheirocheque::RetornosCheques(QString::fromLatin1(c.resposta), c.cheques),
+        EXPECT_EQ(Depositodinheirocheque::RetornosCheques(QString::fromStdString(c.resposta), c.cheques),
                   c.esperado)
             << c.resposta;
 }

@@ -180,20 +180,18 @@ TEST(MontaPedido, VariavelDoModuloVaiComOTextoDoMomentoDoEnvio) {
     Campos c;
     Grava(c, {10112, 10171, 10103, 10158, 1040, 10439});
     auto& doc = Consultacodigobarras::NUMERO_DOCUMENTO;
-    Atribui(doc, "23790504004188011508608008109204190610000010000");
     Atribui(Consultacodbarrasfininvest::NUMERO_DOCUMENTO, "outro");
     const std::vector<Item> inicio{F(10112), F(10171), F(10103), F(10158), F(1040)};
-    std::vector<Item> esperado = inicio;
-    Acrescenta(esperado, {K("23790504004188011508608008109204190610000010000", 4), F(10439, 0, "BOLREG:")});
-    EXPECT_EQ(MontaPedido(Consultacodigobarras::TrnConsultaCodigoBarras, Leitor(c)).itens, esperado);
-
-    Atribui(doc, "836200000005667800481000180975657313001589636081");
-    esperado = inicio;
-    Acrescenta(esperado, {K("836200000005667800481000180975657313001589636081", 4), F(10439, 0, "BOLREG:")});
-    EXPECT_EQ(MontaPedido(Consultacodigobarras::TrnConsultaCodigoBarras, Leitor(c)).itens, esperado);
+    for (const char* numero : {"23790504004188011508608008109204190610000010000",
+                               "836200000005667800481000180975657313001589636081"}) {
+        Atribui(doc, numero);
+        std::vector<Item> esperado = inicio;
+        Acrescenta(esperado, {K(numero, 4), F(10439, 0, "BOLREG:")});
+        EXPECT_EQ(MontaPedido(Consultacodigobarras::TrnConsultaCodigoBarras, Leitor(c)).itens, esperado);
+    }
 
     // The Fininvest unit has a descriptor and a variable of the same names, its own.
-    esperado = inicio;
+    std::vector<Item> esperado = inicio;
     esperado.push_back(K("outro", 4));
     EXPECT_EQ(MontaPedido(Consultacodbarrasfininvest::TrnConsultaCodigoBarras, Leitor(c)).itens, esperado);
     Atribui(doc, "");
@@ -291,14 +289,10 @@ TEST(MontaPedido, DescritorMalFormadoNaoLeAlemDoFim) {
 }
 
 TEST(CampoDoServico, DigitosLetrasMaiusculasEC) {
-    EXPECT_EQ(cbwire::CampoDoServico('0'), 20000);
-    EXPECT_EQ(cbwire::CampoDoServico('5'), 20005);
-    EXPECT_EQ(cbwire::CampoDoServico('9'), 20009);
-    EXPECT_EQ(cbwire::CampoDoServico('A'), 20010);
-    EXPECT_EQ(cbwire::CampoDoServico('I'), 20018);
-    EXPECT_EQ(cbwire::CampoDoServico('Q'), 20026);
-    EXPECT_EQ(cbwire::CampoDoServico('Z'), 20035);
-    EXPECT_EQ(cbwire::CampoDoServico('c'), 20038);
+    const std::pair<char, int> comCampo[] = {{'0', 20000}, {'5', 20005}, {'9', 20009}, {'A', 20010},
+                                             {'I', 20018}, {'Q', 20026}, {'Z', 20035}, {'c', 20038}};
+    for (const auto& [letra, campo] : comCampo)
+        EXPECT_EQ(cbwire::CampoDoServico(letra), campo) << letra;
     for (char semCampo : {'a', 'b', 'd', 'z', '@', '[', '/', ':', ' ', '\0', '\xC7'}) {
         EXPECT_EQ(cbwire::CampoDoServico(semCampo), 0) << static_cast<int>(semCampo);
     }

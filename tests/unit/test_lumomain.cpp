@@ -23,6 +23,13 @@ protected:
     }
 
     static std::string FalhaEsperada() { return Latin1("Falha ao tentar carregar módulo  805"); }
+    // The network and the two arguments the other module was last called with.
+    static std::string UltimaChamada() {
+        char codigo[8];
+        int a = -1, b = -1;
+        VortaSimUltimoModuloTEF(codigo, sizeof codigo, &a, &b);
+        return std::string(codigo) + " " + std::to_string(a) + " " + std::to_string(b);
+    }
 };
 
 TEST_F(ModuloTEF, ExecutaEAprova) {
@@ -34,12 +41,7 @@ TEST_F(ModuloTEF, ExecutaEAprova) {
         EXPECT_EQ(Lumomain::NumeroLinhasCupomTEF, 40);
         // The function code was only lent to the other module.
         EXPECT_EQ(Campo(10218), "77");
-        char codigo[8];
-        int a = -1, b = -1;
-        VortaSimUltimoModuloTEF(codigo, sizeof codigo, &a, &b);
-        EXPECT_STREQ(codigo, "805");
-        EXPECT_EQ(a, 2);
-        EXPECT_EQ(b, 1);
+        EXPECT_EQ(UltimaChamada(), "805 2 1");
         EXPECT_EQ(Campo(10236), std::nullopt);
     }
 }
@@ -67,12 +69,7 @@ TEST_F(ModuloTEF, NaoCarrega) {
     EXPECT_EQ(Campo(10236), "1");
     EXPECT_EQ(Lumomain::NumeroLinhaRecorteAqui, 0);
     EXPECT_EQ(Lumomain::NumeroLinhasCupomTEF, 0);
-    char codigo[8];
-    int a = -1, b = -1;
-    VortaSimUltimoModuloTEF(codigo, sizeof codigo, &a, &b);
-    EXPECT_STREQ(codigo, "805");
-    EXPECT_EQ(a, 2);
-    EXPECT_EQ(b, 1);
+    EXPECT_EQ(UltimaChamada(), "805 2 1");
 }
 
 TEST_F(ModuloTEF, ExcecaoDoOutroModuloEContida) {

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -98,24 +99,21 @@ TEST_F(PagamentoGenerico, PagamentoGenericoLevaOServicoHDaVenda) {
 
     ASSERT_EQ(banco_.pedidos.size(), 1u);
     EXPECT_EQ(banco_.Valor(0, 10158), "28");
-    EXPECT_EQ(Campo(1331), "NSU000777");
-    EXPECT_EQ(Campo(1013), "AUT123");
-    EXPECT_EQ(Campo(1385), "AUT123");
-    EXPECT_EQ(Campo(1386), "061226");
-    EXPECT_EQ(Campo(1387), "************3458");
-    EXPECT_EQ(Campo(1388), "01");
-    EXPECT_EQ(Campo(1599), "ESTAB0000000042");
-    EXPECT_EQ(Campo(1020), "0123");
-    EXPECT_EQ(Campo(1389), "506722");
+    const std::pair<int, std::string> campos[] = {
+        {1331, "NSU000777"},        {1013, "AUT123"}, {1385, "AUT123"},          {1386, "061226"},
+        {1387, "************3458"}, {1388, "01"},     {1599, "ESTAB0000000042"}, {1020, "0123"},
+        {1389, "506722"},
+    };
+    for (const auto& [campo, valor] : campos)
+        EXPECT_EQ(Campo(campo), valor) << campo;
     // The sale goes after the documents: debit form "4:" before the total, the network, the sale's fields,
     // the establishment and the company of the host's configuration.
     EXPECT_EQ(banco_.ComPrefixo(0, 10163), "4:1000");
     std::vector<std::string> constantes;
     for (const auto& item : banco_.pedidos[0].itens)
         if (item.campo == 0) constantes.push_back(item.valor);
-    EXPECT_NE(std::find(constantes.begin(), constantes.end(), "37"), constantes.end());
-    EXPECT_NE(std::find(constantes.begin(), constantes.end(), "ESTAB0000000042"), constantes.end());
-    EXPECT_NE(std::find(constantes.begin(), constantes.end(), "000012345678"), constantes.end());
+    for (const char* constante : {"37", "ESTAB0000000042", "000012345678"})
+        EXPECT_NE(std::find(constantes.begin(), constantes.end(), constante), constantes.end()) << constante;
     // The request network becomes the generic-payment record's.
     EXPECT_EQ(Campo(10112), "037");
 }

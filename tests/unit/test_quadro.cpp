@@ -1,6 +1,7 @@
 // Frames on the wire, the platform's AutorizaTransacao and the simulated payment server, in-process and on
 // loopback TCP.
 #include "Ambiente.h"
+#include "ItensPedido.h"
 
 #include "EmProcesso.h"
 #include "Escuta.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-using cbwire::Item;
 using cbwire::Pedido;
 using cbwire::Resposta;
 
@@ -78,7 +78,7 @@ TEST(Quadro, PedidoVoltaIgual) {
                      std::string(cbwire::kMaxTexto, '\xFF')}};
     casos.push_back(maximo);
     Pedido muitos;
-    muitos.itens.assign(cbwire::kMaxItens, Item{10162, 7, 0, 0, "", "x"});
+    muitos.itens.assign(cbwire::kMaxItens, cbwire::Item{10162, 7, 0, 0, "", "x"});
     casos.push_back(muitos);
 
     for (const Pedido& p : casos) {
@@ -143,23 +143,18 @@ TEST(Quadro, RespostaNoLimiteDoQuadro) {
 }
 
 TEST(Quadro, TodoCorteERejeitado) {
-    const std::string pedido = cbwire::CodificaPedido(PedidoExemplo());
-    const std::string resposta = cbwire::CodificaResposta(RespostaExemplo());
-    for (size_t n = 0; n < pedido.size(); ++n) {
-        const std::string corte = pedido.substr(0, n);
-        EXPECT_FALSE(cbwire::DecodificaPedido(corte).has_value()) << n;
-        // Even when the header is made to agree with the cut, the body says more was to come.
-        if (n >= cbwire::kCabecalhoQuadro) {
-            EXPECT_FALSE(cbwire::DecodificaPedido(AjustaCabecalho(corte)).has_value()) << n;
+    const auto confere = [](const std::string& quadro, auto decodifica) {
+        for (size_t n = 0; n < quadro.size(); ++n) {
+            const std::string corte = quadro.substr(0, n);
+            EXPECT_FALSE(decodifica(corte).has_value()) << n;
+            // Even when the header is made to agree with the cut, the body says more was to come.
+            if (n >= cbwire::kCabecalhoQuadro) {
+                EXPECT_FALSE(decodifica(AjustaCabecalho(corte)).has_value()) << n;
+            }
         }
-    }
-    for (size_t n = 0; n < resposta.size(); ++n) {
-        const std::string corte = resposta.substr(0, n);
-        EXPECT_FALSE(cbwire::DecodificaResposta(corte).has_value()) << n;
-        if (n >= cbwire::kCabecalhoQuadro) {
-            EXPECT_FALSE(cbwire::DecodificaResposta(AjustaCabecalho(corte)).has_value()) << n;
-        }
-    }
+    };
+    confere(cbwire::CodificaPedido(PedidoExemplo()), cbwire::DecodificaPedido);
+    confere(cbwire::CodificaResposta(RespostaExemplo()), cbwire::DecodificaResposta);
 }
 
 TEST(Quadro, ComprimentosEContagensCorrompidos) {
@@ -167,42 +162,34 @@ TEST(Quadro, ComprimentosEContagensCorrompidos) {
     const std::string resposta = cbwire::CodificaResposta(RespostaExemplo());
     ASSERT_TRUE(cbwire::DecodificaPedido(pedido).has_value());
 
-    auto troca = [](std::string q, size_t pos, std::string_view por) {
-        return q.replace(pos, por.size(), por);
-    };
-    // Header: mark, kind, length one off either way, not digits, past the limit; a byte left over.
-    EXPECT_FALSE(cbwire::DecodificaPedido(troca(pedido, 0, "XBW1")).has_value());
-    EXPECT_FALSE(cbwire::DecodificaPedido(troca(pedido, 4, "R")).has_value());
+    auto troca = [](std::string q, size_t pos, std::string_view t) { return q.replace(pos, t.size(), t); };
     char b[16];
     std::snprintf(b, sizeof b, "%08zu", pedido.size() - cbwire::kCabecalhoQuadro + 1);
-    EXPECT_FALSE(cbwire::DecodificaPedido(troca(pedido, 5, b)).has_value());
-    EXPECT_FALSE(cbwire::DecodificaPedido(troca(pedido, 5, "0000 1a2")).has_value());
-    EXPECT_FALSE(cbwire::DecodificaPedido(troca(pedido, 5, "99999999")).has_value());
-    EXPECT_FALSE(cbwire::DecodificaPedido(AjustaCabecalho(pedido + "x")).has_value());
+    // Places of the body: the flag, the item count, the first item's text length.
+    const size_t corpo = cbwire::kCabecalhoQuadro, flag = corpo + 10, itens = corpo + 13,
+                 texto = corpo + 17 + 18;
+    // Header: mark, kind, length one too many, not digits, past the limit. Body: flag above 255, item count
+    // one too many, a text length running past the end.
+    const std::pair<size_t, std::string> trocas[] = {{0, "XBW1"},     {4, "R"},         {5, b},
+                                                     {5, "0000 1a2"}, {5, "99999999"},  {flag, "256"},
+                                                     {itens, "0005"}, {texto, "99999"}, {texto, "00001"}};
+    for (const auto& [pos, por] : trocas)
+        EXPECT_FALSE(cbwire::DecodificaPedido(troca(pedido, pos, por)).has_value()) << pos << " " << por;
+    EXPECT_FALSE(cbwire::DecodificaPedido(AjustaCabecalho(pedido + "x")).has_value()); // a byte left over
     EXPECT_FALSE(cbwire::TamanhoQuadro(troca(pedido, 5, "16777217"), cbwire::kTipoPedido).has_value());
     EXPECT_EQ(cbwire::TamanhoQuadro(pedido, cbwire::kTipoPedido), pedido.size());
 
-    // Body of the request: flag above 255, item count one too many, a text length running past the end.
-    const size_t corpo = cbwire::kCabecalhoQuadro;
-    EXPECT_FALSE(cbwire::DecodificaPedido(troca(pedido, corpo + 10, "256")).has_value());
-    EXPECT_FALSE(cbwire::DecodificaPedido(troca(pedido, corpo + 13, "0005")).has_value());
-    EXPECT_FALSE(cbwire::DecodificaPedido(troca(pedido, corpo + 17 + 18, "99999")).has_value());
-    EXPECT_FALSE(cbwire::DecodificaPedido(troca(pedido, corpo + 17 + 18, "00001")).has_value());
-
     // Body of the reply: a code length past the end, a service letter with no host field, a letter twice,
     // service A beyond its 4-digit count.
-    EXPECT_FALSE(cbwire::DecodificaResposta(troca(resposta, corpo, "65535")).has_value());
-    Resposta r = RespostaExemplo();
-    r.servicos.push_back({'a', {"pendente"}});
-    EXPECT_FALSE(cbwire::DecodificaResposta(cbwire::CodificaResposta(r)).has_value());
-    r = RespostaExemplo();
-    r.servicos.push_back({'5', {}});
-    EXPECT_FALSE(cbwire::DecodificaResposta(cbwire::CodificaResposta(r)).has_value());
-    r = RespostaExemplo();
-    r.servicos[1].second.assign(cbwire::kMaxOcorrenciasA + 1, "A");
-    EXPECT_FALSE(cbwire::DecodificaResposta(cbwire::CodificaResposta(r)).has_value());
-    r.servicos[1].first = 'X'; // the same count is fine for a 5-digit service
-    EXPECT_TRUE(cbwire::DecodificaResposta(cbwire::CodificaResposta(r)).has_value());
+    std::vector<Resposta> r(3, RespostaExemplo());
+    r[0].servicos.push_back({'a', {"pendente"}});
+    r[1].servicos.push_back({'5', {}});
+    r[2].servicos[1].second.assign(cbwire::kMaxOcorrenciasA + 1, "A");
+    for (const std::string& q : {troca(resposta, corpo, "65535"), cbwire::CodificaResposta(r[0]),
+                                 cbwire::CodificaResposta(r[1]), cbwire::CodificaResposta(r[2])})
+        EXPECT_FALSE(cbwire::DecodificaResposta(q).has_value());
+    r[2].servicos[1].first = 'X'; // the same count is fine for a 5-digit service
+    EXPECT_TRUE(cbwire::DecodificaResposta(cbwire::CodificaResposta(r[2])).has_value());
 }
 
 TEST(Quadro, SoQuadrosCanonicosSaoAceitos) {
@@ -211,23 +198,19 @@ TEST(Quadro, SoQuadrosCanonicosSaoAceitos) {
     const std::string pedido = cbwire::CodificaPedido(PedidoExemplo());
     const std::string resposta = cbwire::CodificaResposta(RespostaExemplo());
     int aceitos = 0;
+    const auto confere = [&aceitos](const std::string& quadro, char novo, auto decodifica, auto codifica) {
+        for (size_t i = 0; i < quadro.size(); ++i) {
+            std::string q = quadro;
+            q[i] = novo;
+            if (const auto d = decodifica(q)) {
+                EXPECT_EQ(codifica(*d), q) << i;
+                ++aceitos;
+            }
+        }
+    };
     for (const char novo : {'0', '9', ' ', '\0', '\xFF', 'A'}) {
-        for (size_t i = 0; i < pedido.size(); ++i) {
-            std::string q = pedido;
-            q[i] = novo;
-            if (const auto d = cbwire::DecodificaPedido(q)) {
-                EXPECT_EQ(cbwire::CodificaPedido(*d), q) << i;
-                ++aceitos;
-            }
-        }
-        for (size_t i = 0; i < resposta.size(); ++i) {
-            std::string q = resposta;
-            q[i] = novo;
-            if (const auto d = cbwire::DecodificaResposta(q)) {
-                EXPECT_EQ(cbwire::CodificaResposta(*d), q) << i;
-                ++aceitos;
-            }
-        }
+        confere(pedido, novo, cbwire::DecodificaPedido, cbwire::CodificaPedido);
+        confere(resposta, novo, cbwire::DecodificaResposta, cbwire::CodificaResposta);
     }
     EXPECT_GT(aceitos, 0); // changes inside values are data, not damage
 }
@@ -236,8 +219,8 @@ TEST(Quadro, SoQuadrosCanonicosSaoAceitos) {
 
 TEST(Servidor, CenarioInvalidoDizPorqueEMantemOAnterior) {
     cbserver::Servidor s;
+    AbreCenario(s, "teste.json");
     QString erro;
-    ASSERT_TRUE(s.CarregaCenario(QStringLiteral(CB_CENARIOS "/teste.json"), &erro)) << erro.toStdString();
     const struct {
         const char* json;
         const char* motivo;
@@ -256,13 +239,9 @@ TEST(Servidor, CenarioInvalidoDizPorqueEMantemOAnterior) {
         EXPECT_TRUE(erro.contains(QLatin1String(c.motivo))) << erro.toStdString();
     }
     // The scenario loaded before still answers.
-    Pedido p;
-    p.codigo = 242;
-    p.itens = {{10103, 0, 0, 0, "", "3"}, {10158, 0, 0, 0, "", "00"}};
-    const auto r = cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(p)));
-    ASSERT_TRUE(r.has_value());
-    EXPECT_EQ(r->codigo, "00");
-    EXPECT_EQ(r->hRegistros.size(), 4u);
+    const auto r = Responde(s, {242, 0, 0, {Item(10103, "3"), Item(10158, "00")}});
+    EXPECT_EQ(r.codigo, "00");
+    EXPECT_EQ(r.hRegistros.size(), 4u);
 }
 
 TEST(Servidor, PedidoIlegivelERecusadoSemQueda) {
@@ -295,9 +274,7 @@ class Autoriza : public Ambiente {
 protected:
     void SetUp() override {
         Ambiente::SetUp();
-        QString erro;
-        ASSERT_TRUE(servidor_.CarregaCenario(QStringLiteral(CB_CENARIOS "/teste.json"), &erro))
-            << erro.toStdString();
+        AbreCenario(servidor_, "teste.json");
         VortaSimDefineObservador(&Autoriza::Observa, this);
     }
     void TearDown() override {

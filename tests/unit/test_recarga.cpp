@@ -52,11 +52,9 @@ TEST(Recarga, FiliaisDasTresRedes) {
 TEST(Recarga, ValoresSimplesPorRede) {
     TRespostaConsultaValores v;
     // Bradesco: min, max, tariff and a 2-digit count, then values without bonus.
-    ASSERT_TRUE(LeValores(RedeRecarga::Bradesco,
-                          "000000001500000000010000000000000150"
-                          "02"
-                          "000000001000000000002000",
-                          v));
+    ASSERT_TRUE(LeValores(
+        RedeRecarga::Bradesco,
+        std::string("000000001500000000010000000000000150") + "02" + "000000001000000000002000", v));
     ASSERT_EQ(v.Entradas.size(), 2u);
     EXPECT_EQ(v.Entradas[1].texto(0, 12), "000000002000");
     EXPECT_TRUE(v.Entradas[0].vazio(12, 12));
@@ -80,13 +78,9 @@ TEST(Recarga, CatalogoInteiroOuNenhum) {
     const std::string categorias =
         "02" + std::string("001") + Largura("Creditos", 50) + "002" + Largura("Internet", 50);
     const std::string oferecidas = "01" + std::string("1  ") + std::string(50, ' ');
-    const std::string faixa = "00000003000"
-                              "00000009000" +
-                              std::string(175, ' ');
-    const std::string bom = "017D"
-                            "02" +
-                            Fixo("00000001000", "CLR10", "001") + Fixo("00000001500", "NET15", "002") + "01" +
-                            faixa + categorias + oferecidas;
+    const std::string faixa = std::string("00000003000") + "00000009000" + std::string(175, ' ');
+    const std::string bom = std::string("017D") + "02" + Fixo("00000001000", "CLR10", "001") +
+                            Fixo("00000001500", "NET15", "002") + "01" + faixa + categorias + oferecidas;
     TConsultaValor c;
     ASSERT_TRUE(LeCatalogo(bom, c));
     ASSERT_EQ(c.Fixos.size(), 2u);
@@ -101,13 +95,9 @@ TEST(Recarga, CatalogoInteiroOuNenhum) {
         std::string registro;
     } ruins[] = {
         {"another record", "017E" + bom.substr(4)},
-        {"count not two digits", "017D"
-                                 "2x" +
-                                     bom.substr(6)},
+        {"count not two digits", std::string("017D") + "2x" + bom.substr(6)},
         {"an entry missing", bom.substr(0, bom.size() - 10)},
-        {"more fixed values than allowed", "017D"
-                                           "41" +
-                                               bom.substr(6)},
+        {"more fixed values than allowed", std::string("017D") + "41" + bom.substr(6)},
     };
     for (const auto& r : ruins) {
         EXPECT_FALSE(LeCatalogo(r.registro, c)) << r.caso;
@@ -146,10 +136,7 @@ class RecargaHost : public Ambiente {};
 
 TEST_F(RecargaHost, DadosDoResultadoSoDeUmaRespostaCurta) {
     // 68 characters: date 1207, time 134501, NSU, phone, authorisation code, network.
-    const std::string registro = "00"
-                                 "1207"
-                                 "134501"
-                                 "000000000042" +
+    const std::string registro = std::string("00") + "1207" + "134501" + "000000000042" +
                                  Largura("01100012345678", 15) + Largura("AUT00000000000000042", 20) +
                                  std::string(6, ' ') + "805";
     HostlinkGravaCampo(20010, 0, registro.data(), static_cast<uint16_t>(registro.size()));

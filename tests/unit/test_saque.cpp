@@ -6,73 +6,61 @@
 #include "Protocolo.h"
 #include "Servidor.h"
 
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
-using Resposta = std::optional<cbwire::Resposta>;
-
-// A withdrawal of group 3 as the forms send it: the operation, the value and the form's own fields.
-Resposta PedeSaque(cbserver::Servidor& s, const std::string& operacao, const std::string& valor,
-                   std::vector<cbwire::Item> proprios) {
-    return cbwire::DecodificaResposta(
-        s.Atende(cbwire::CodificaPedido(banco_tcp::Pedido(operacao, valor, std::move(proprios)))));
-}
-
-std::string Codigo(const Resposta& r) {
-    return r ? r->codigo : "sem resposta";
+// The code the bank answers a withdrawal of group 3 with, as the forms send it: the operation, the value and
+// the form's own fields.
+std::string PedeSaque(cbserver::Servidor& s, const std::string& operacao, const std::string& valor,
+                      std::vector<cbwire::Item> proprios) {
+    return Responde(s, banco_tcp::Pedido(operacao, valor, std::move(proprios))).codigo;
 }
 
 class ServidorSaque : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QString erro;
-        ASSERT_TRUE(servidor_.CarregaCenario(QStringLiteral(CB_CENARIOS "/saque.json"), &erro))
-            << erro.toStdString();
-    }
+    void SetUp() override { AbreCenario(servidor_, "saque.json"); }
     // The card data the magnetic-card form copies from 10109: the track of the card read.
-    Resposta Cartao(const std::string& dados, const std::string& tipo, const std::string& valor,
-                    const std::string& codigo = "123") {
-        return PedeSaque(
-            servidor_, "18", valor,
-            {Item(10104, dados), Item(10146, "0123456789ABCDEF"), Item(10102, tipo), Item(10149, codigo)});
+    cbwire::Resposta Cartao(const std::string& dados, const std::string& tipo, const std::string& valor,
+                            const std::string& codigo = "123") {
+        return Responde(servidor_, banco_tcp::Pedido("18", valor,
+                                                     {Item(10104, dados), Item(10146, "0123456789ABCDEF"),
+                                                      Item(10102, tipo), Item(10149, codigo)}));
     }
     cbserver::Servidor servidor_;
 };
 
 TEST_F(ServidorSaque, SaqueComCartaoBaixaOSaldoAteFaltar) {
     // Balance 1.500,00 on the stripe card's account, which answers to types 01 and 02.
-    auto r = Cartao("5067220000123458=2912101", "01", "80000");
-    EXPECT_EQ(Codigo(r), "00");
-    ASSERT_TRUE(r);
-    ASSERT_EQ(r->servicos.size(), 1u);
-    const auto& linhas = r->servicos.front().second;
+    const auto r = Cartao("5067220000123458=2912101", "01", "80000");
+    EXPECT_EQ(r.codigo, "00");
+    ASSERT_EQ(r.servicos.size(), 1u);
+    const auto& linhas = r.servicos.front().second;
     EXPECT_EQ(linhas.front(), "SAQUE COM CARTAO");
     EXPECT_NE(std::find(linhas.begin(), linhas.end(), Latin1("VALOR: R$ 800,00")), linhas.end());
-    EXPECT_EQ(Codigo(Cartao("5067220000123458=2912101", "02", "80000")), "51"); // 700,00 left
-    EXPECT_EQ(Codigo(Cartao("5067220000123458=2912101", "02", "70000")), "00");
-    EXPECT_EQ(Codigo(Cartao("5067220000123458=2912101", "02", "1000")), "51");
+    EXPECT_EQ(Cartao("5067220000123458=2912101", "02", "80000").codigo, "51"); // 700,00 left
+    EXPECT_EQ(Cartao("5067220000123458=2912101", "02", "70000").codigo, "00");
+    EXPECT_EQ(Cartao("5067220000123458=2912101", "02", "1000").codigo, "51");
     // The account does not answer to a salary account; a stripe card without its code; no PIN.
-    EXPECT_EQ(Codigo(Cartao("5067220000678907=3006201", "04", "1000")), "00");
-    EXPECT_EQ(Codigo(Cartao("5067220000678907=3006201", "05", "1000")), "12");
-    EXPECT_EQ(Codigo(Cartao("5067220000555550=2910101", "01", "1000", "")), "12");
-    EXPECT_EQ(Codigo(PedeSaque(servidor_, "18", "1000",
-                               {Item(10104, "5067220000678907=3006201"), Item(10102, "01")})),
-              "55");
+    EXPECT_EQ(Cartao("5067220000678907=3006201", "04", "1000").codigo, "00");
+    EXPECT_EQ(Cartao("5067220000678907=3006201", "05", "1000").codigo, "12");
+    EXPECT_EQ(Cartao("5067220000555550=2910101", "01", "1000", "").codigo, "12");
+    EXPECT_EQ(
+        PedeSaque(servidor_, "18", "1000", {Item(10104, "5067220000678907=3006201"), Item(10102, "01")}),
+        "55");
     // Limits of one withdrawal, and a card of another network.
-    EXPECT_EQ(Codigo(Cartao("5067220000678907=3006201", "01", "999")), "61");
-    EXPECT_EQ(Codigo(Cartao("5067220000678907=3006201", "01", "200001")), "61");
-    EXPECT_EQ(Codigo(Cartao("5067220000678907=3006201", "01", "0")), "13");
-    EXPECT_EQ(Codigo(Cartao("4174000012345676=2808201", "01", "1000")), "57");
+    EXPECT_EQ(Cartao("5067220000678907=3006201", "01", "999").codigo, "61");
+    EXPECT_EQ(Cartao("5067220000678907=3006201", "01", "200001").codigo, "61");
+    EXPECT_EQ(Cartao("5067220000678907=3006201", "01", "0").codigo, "13");
+    EXPECT_EQ(Cartao("4174000012345676=2808201", "01", "1000").codigo, "57");
 }
 
 TEST_F(ServidorSaque, BeneficioSoComCartaoDeBeneficio) {
     const auto inss = [&](const std::string& dados) {
-        return Codigo(PedeSaque(servidor_, "16", "5000",
-                                {Item(10104, dados), Item(10146, "0123456789ABCDEF"), Item(10102, "")}));
+        return PedeSaque(servidor_, "16", "5000",
+                         {Item(10104, dados), Item(10146, "0123456789ABCDEF"), Item(10102, "")});
     };
     EXPECT_EQ(inss("6362970000001234560=3112101"), "00");
     EXPECT_EQ(inss("5067220000123458=2912101"), "57");
@@ -81,8 +69,8 @@ TEST_F(ServidorSaque, BeneficioSoComCartaoDeBeneficio) {
 
 TEST_F(ServidorSaque, ReciboPagaUmaVezComSuaContaESeuValor) {
     const auto recibo = [&](const std::string& numero, const std::string& chave, const std::string& valor) {
-        return Codigo(PedeSaque(servidor_, "20", valor,
-                                {Item(10102, numero, 2), Item(10102, "01"), Item(10102, chave, 1)}));
+        return PedeSaque(servidor_, "20", valor,
+                         {Item(10102, numero, 2), Item(10102, "01"), Item(10102, chave, 1)});
     };
     const std::string chave = "23700121000000009876501";
     EXPECT_EQ(recibo("4455667788", "23700121000000009876502", "35000"), "12");
@@ -94,9 +82,9 @@ TEST_F(ServidorSaque, ReciboPagaUmaVezComSuaContaESeuValor) {
 
 TEST_F(ServidorSaque, ChequeRecusadoPelaLista) {
     const auto cheque = [&](const std::string& linha) {
-        return Codigo(PedeSaque(
+        return PedeSaque(
             servidor_, "19", "5000",
-            {Item(10102, "2"), Item(10102, linha, 1), Item(0, "01"), Item(10301, ""), Item(10301, "", 1)}));
+            {Item(10102, "2"), Item(10102, linha, 1), Item(0, "01"), Item(10301, ""), Item(10301, "", 1)});
     };
     EXPECT_EQ(cheque("237033260180000095500040112345"), "00");
     EXPECT_EQ(cheque("237033260180999999500040112345"), "51");
@@ -114,9 +102,9 @@ TEST(ServidorSaqueCenario, SoATrilhaIdentificaOCartao) {
     QString erro;
     ASSERT_TRUE(s.CarregaCenarioJson(json, QString(), &erro)) << erro.toStdString();
     const auto saque = [&](const std::string& dados) {
-        return Codigo(PedeSaque(
+        return PedeSaque(
             s, "18", "1000",
-            {Item(10104, dados), Item(10146, "0123456789ABCDEF"), Item(10102, "01"), Item(10149, "0")}));
+            {Item(10104, dados), Item(10146, "0123456789ABCDEF"), Item(10102, "01"), Item(10149, "0")});
     };
     EXPECT_EQ(saque("5067220000123458=2912101"), "00");
     EXPECT_EQ(saque("5067220000678907=2912101"), "00");
@@ -126,9 +114,7 @@ TEST(ServidorSaqueCenario, SoATrilhaIdentificaOCartao) {
     cbwire::Pedido p;
     p.codigo = 242;
     p.itens = {Item(10103, "1"), Item(10158, "18"), Item(1003, "1000")};
-    const auto r = cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(p)));
-    ASSERT_TRUE(r);
-    EXPECT_NE(r->mensagem, Latin1("Saque efetuado"));
+    EXPECT_NE(Responde(s, p).mensagem, Latin1("Saque efetuado"));
 }
 
 } // namespace

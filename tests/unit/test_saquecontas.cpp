@@ -5,26 +5,14 @@
 #include "Protocolo.h"
 #include "Servidor.h"
 
-#include <QDir>
-
 #include <string>
 #include <vector>
 
 namespace {
 
-// The general record: network 805 at 22 (the stripe needs its security code there) and bank 399 at 25.
-constexpr char kGerais805[] = "                      805399";
-constexpr char kGerais810[] = "                      810399";
-constexpr char kNumeroCartao[] = "5067220000123458";
-
 class ServidorSaqueContas : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QString erro;
-        ASSERT_TRUE(servidor_.CarregaCenario(
-            QDir(QStringLiteral(CB_CENARIOS)).filePath(QStringLiteral("pagamento_saque.json")), &erro))
-            << erro.toStdString();
-    }
+    void SetUp() override { AbreCenario(servidor_, "pagamento_saque.json"); }
 
     // The request as the withdrawal dialog sends it.
     cbwire::Resposta Saque(const std::string& trilha, const std::string& valor,
@@ -35,9 +23,7 @@ protected:
         p.indicador = 1;
         p.itens = {Item(10171, ""),     Item(10103, grupo), Item(10158, "22"), Item(1003, valor),
                    Item(10104, trilha), Item(10146, senha), Item(10102, tipo)};
-        const auto r = cbwire::DecodificaResposta(servidor_.Atende(cbwire::CodificaPedido(p)));
-        EXPECT_TRUE(r.has_value());
-        return r.value_or(cbwire::Resposta{});
+        return Responde(servidor_, p);
     }
 
     cbserver::Servidor servidor_;

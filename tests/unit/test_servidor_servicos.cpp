@@ -2,6 +2,7 @@
 // refuses before approving, and a scenario that lacks or garbles their data (the dialogs are the operator
 // scripts' servicos_*).
 #include "Ambiente.h"
+#include "ItensPedido.h"
 #include "Protocolo.h"
 #include "Servidor.h"
 
@@ -30,9 +31,7 @@ protected:
             i.valor = valor;
             p.itens.push_back(i);
         }
-        const auto r = cbwire::DecodificaResposta(servidor_.Atende(cbwire::CodificaPedido(p)));
-        EXPECT_TRUE(r.has_value());
-        return r.value_or(cbwire::Resposta{});
+        return Responde(servidor_, p);
     }
     void Cenario(const char* json) {
         QString erro;
@@ -67,8 +66,7 @@ TEST_F(BancoServicos, DadosMalformadosSaoRecusadosComOLugar) {
 }
 
 TEST_F(BancoServicos, ChecagensDoBancoAntesDeAprovar) {
-    QString erro;
-    ASSERT_TRUE(servidor_.CarregaCenario(QStringLiteral(CB_CENARIOS "/default.json"), &erro));
+    AbreCenario(servidor_, "default.json");
     const std::string trilha = std::string(kINSS) + "=3112101";
     // Revalidation without the PIN pad's serial (no PIN typed), statement without a PIN block or for a date
     // the bank has not, a card the bank does not know, a reprint NSU that is not a number.

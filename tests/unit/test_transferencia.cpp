@@ -35,24 +35,12 @@ TEST(Transferencia, RegistroDaConsultaSubstituidoPorInteiro) {
     EXPECT_EQ(ct::Le(r).tipoCredito, QStringLiteral("Conta Poupança"));
 
     // A second query leaves nothing of the first: no credit type, no C1.
-    const ct::DadosTransferencia segunda{QStringLiteral("5"),
-                                         QStringLiteral("Conta Benefício INSS"),
-                                         QStringLiteral("237"),
-                                         QStringLiteral("12"),
-                                         QString(),
-                                         QStringLiteral("9"),
-                                         QStringLiteral("3"),
-                                         QString()};
-    ct::Guarda(r, segunda);
-    const ct::DadosTransferencia lida{QStringLiteral("000000000005"),
-                                      QStringLiteral("Conta Benefício INSS"),
-                                      QStringLiteral("237"),
-                                      QStringLiteral("0012"),
-                                      QStringLiteral(" "),
-                                      QStringLiteral("0000000000009"),
-                                      QStringLiteral("03"),
-                                      QString()};
-    EXPECT_EQ(ct::Le(r), lida);
+    ct::Guarda(r, {QStringLiteral("5"), QStringLiteral("Conta Benefício INSS"), QStringLiteral("237"),
+                   QStringLiteral("12"), QString(), QStringLiteral("9"), QStringLiteral("3"), QString()});
+    EXPECT_EQ(ct::Le(r),
+              (ct::DadosTransferencia{QStringLiteral("000000000005"), QStringLiteral("Conta Benefício INSS"),
+                                      QStringLiteral("237"), QStringLiteral("0012"), QStringLiteral(" "),
+                                      QStringLiteral("0000000000009"), QStringLiteral("03"), QString()}));
 
     DadosEfetivaTransferencia = r;
     const QStringList esperado{QStringLiteral("       Efetivação Transferência"),
@@ -146,14 +134,13 @@ TEST(Transferencia, BancoConsultaETransfereEntreContas) {
             Item(0, ""),          Item(10171, ""),        Item(10103, "3"),     Item(10158, p.operacao),
             Item(1003, p.valor),  Item(10104, p.trilha),  Item(10146, p.senha), Item(10163, p.debito),
             Item(10290, p.chave), Item(10164, p.credito), Item(10149, p.cseg)};
-        const auto r = cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(pedido)));
-        ASSERT_TRUE(r) << p.porque;
-        EXPECT_EQ(r->codigo, p.codigo) << p.porque << ": " << r->mensagem;
-        EXPECT_FALSE(r->mensagem.empty()) << p.porque;
-        const bool recibo = std::string(p.operacao) == "29" && r->codigo == "00";
-        EXPECT_EQ(!r->servicos.empty(), recibo) << p.porque;
+        const auto r = Responde(s, pedido);
+        EXPECT_EQ(r.codigo, p.codigo) << p.porque << ": " << r.mensagem;
+        EXPECT_FALSE(r.mensagem.empty()) << p.porque;
+        const bool recibo = std::string(p.operacao) == "29" && r.codigo == "00";
+        EXPECT_EQ(!r.servicos.empty(), recibo) << p.porque;
         if (recibo) {
-            EXPECT_EQ(r->servicos.front().first, 'I');
+            EXPECT_EQ(r.servicos.front().first, 'I');
         }
     }
     // B's statement: what A sent it is a credit, what it sent back a debit.
@@ -161,10 +148,10 @@ TEST(Transferencia, BancoConsultaETransfereEntreContas) {
     extrato.codigo = 242;
     extrato.itens = {Item(10103, "3"), Item(10158, "13"), Item(10290, kTrilhaB), Item(10146, "AB"),
                      Item(10163, "3")};
-    const auto r = cbwire::DecodificaResposta(s.Atende(cbwire::CodificaPedido(extrato)));
-    ASSERT_TRUE(r && !r->servicos.empty());
+    const auto r = Responde(s, extrato);
+    ASSERT_FALSE(r.servicos.empty());
     std::string linhas;
-    for (const auto& l : r->servicos.front().second)
+    for (const auto& l : r.servicos.front().second)
         linhas += l + '\n';
     EXPECT_NE(linhas.find(" TRANSFERENCIA RECEBIDA R$ 600,00\n"), std::string::npos) << linhas;
     EXPECT_NE(linhas.find(" TRANSFERENCIA ENVIADA -R$ 610,00\n"), std::string::npos) << linhas;

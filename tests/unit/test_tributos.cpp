@@ -39,12 +39,8 @@ TEST(Pagtogrupo4, DatasEDocumentos) {
 
 class ServidorTributos : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QString erro;
-        ASSERT_TRUE(servidor_.CarregaCenario(QStringLiteral(CB_CENARIOS "/tributos.json"), &erro))
-            << erro.toStdString();
-    }
-    // A request of group 4: the operation and the fields as the forms write them.
+    void SetUp() override { AbreCenario(servidor_, "tributos.json"); }
+    // The code answered to a request of group 4: the operation and the fields as the forms write them.
     std::string Pede(const std::string& operacao, const std::map<uint16_t, std::string>& campos,
                      std::vector<cbwire::Item> extras = {}) {
         cbwire::Pedido p;
@@ -54,8 +50,7 @@ protected:
         for (const auto& [campo, valor] : campos)
             p.itens.push_back(Item(campo, valor));
         p.itens.insert(p.itens.end(), extras.begin(), extras.end());
-        const auto r = cbwire::DecodificaResposta(servidor_.Atende(cbwire::CodificaPedido(p)));
-        return r ? r->codigo : "sem resposta";
+        return Responde(servidor_, p).codigo;
     }
     cbserver::Servidor servidor_;
 };
