@@ -17,6 +17,8 @@ namespace {
 
 constexpr const char* kNumero = "4111111111111111";
 constexpr const char* kTrilha = "4111111111111111=28122011234500000";
+// Named, so that a failed check prints the name and not the number.
+constexpr const char* kNumeroChip = "5066991111111118";
 constexpr const char* kSenha = "739146";
 
 struct Ouvinte {
@@ -60,8 +62,7 @@ protected:
                                             "805");
     }
     int Chip() {
-        return VortaSimPinpadAdicionaCartao("5066991111111118", "", "3001", "601", VORTASIM_CARTAO_CHIP,
-                                            "001");
+        return VortaSimPinpadAdicionaCartao(kNumeroChip, "", "3001", "601", VORTASIM_CARTAO_CHIP, "001");
     }
 };
 
@@ -131,7 +132,7 @@ TEST_F(Padkit, LeCartoesMagneticoEChip) {
     // A chip card without a track of its own gets one built from number, expiry and service code.
     VortaSimPinpadApresentaCartao(chip);
     EXPECT_EQ(LerCartao(0, 0, "CARTAO"), PAD_OK);
-    EXPECT_TRUE(Campo(10104) == "5066991111111118=3001601");
+    EXPECT_TRUE(Campo(10104) == std::string(kNumeroChip) + "=3001601");
     EXPECT_TRUE(Campo(10109) == Campo(10104));
     EXPECT_TRUE(CartaoProcessaChip());
     std::vector<std::string> progresso;

@@ -6,6 +6,7 @@
 #include "Servidor.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -67,7 +68,7 @@ TEST_F(ServidorSaqueContas, AprovadoTrazDadosDaVendaEConsomeOLimite) {
     EXPECT_EQ(venda.substr(83, 2), "01");
     for (const auto& [letra, linhas] : r.servicos)
         for (const auto& l : linhas)
-            EXPECT_EQ(l.find("5067220000123458"), std::string::npos) << letra;
+            EXPECT_EQ(l.find(std::string_view(kTrilhaTarja, 16)), std::string::npos) << letra;
 
     // The scenario's limit is 500,00 a card: 300,00 drawn leaves 200,00.
     const auto acima = Saque(kTrilhaTarja, "20001");
