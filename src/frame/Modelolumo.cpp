@@ -151,9 +151,10 @@ bool TFrmMod::FormCreate() {
     lbVersao->setText(titulo);
     Lumomain::DefineTituloAplicacao(titulo);
     setWindowTitle(titulo);
-    if (!host::AplicaTemaKestra(this)) return false;
-    // A form is known by its class without the leading T, unless it took another's name.
+    // A form is known by its class without the leading T, unless it took another's name; named before the
+    // theme, so that a form the theme fails still leaves its name in the audit trail as it goes.
     if (objectName().isEmpty()) setObjectName(QLatin1String(metaObject()->className() + 1));
+    if (!host::AplicaTemaKestra(this)) return false;
     host::GravaAudit(QStringLiteral("Criou: ") + objectName());
     return true;
 }
