@@ -189,6 +189,11 @@ template <size_t N> std::string_view Bytes(const Registro<N>& r, size_t off, siz
     return Fatia(std::string_view(r.dados.data(), N), off, len);
 }
 
+// The whole record.
+template <size_t N> std::string_view Bytes(const Registro<N>& r) {
+    return std::string_view(r.dados.data(), N);
+}
+
 // The characters of a record as a number in cents (12 digits do not fit an int).
 template <size_t N> long long Valor(const Registro<N>& r, size_t off, size_t len, long long padrao) {
     const std::string_view b = Bytes(r, off, len);
@@ -617,9 +622,9 @@ struct LayoutQ028 {
 template <size_t N, size_t E>
 void AcumulaQ028(Registro<N>& acumulado, const LayoutQ028& l, const TTabelaServicoQ_028<E>& tabela,
                  int inicio, int n) {
-    Copia(acumulado, l.sequencia, Bytes(acSequencial, 0, 2), 2);
+    Copia(acumulado, l.sequencia, Bytes(acSequencial), 2);
     Copia(acumulado, l.flag, std::string_view(&cFlagContinuacao, 1), 1);
-    Copia(acumulado, l.tipo, Bytes(acTipoInformacao, 0, 2), 2);
+    Copia(acumulado, l.tipo, Bytes(acTipoInformacao), 2);
     for (int k = 0; k < n && k < static_cast<int>(tabela.Entradas.size()); ++k) {
         const int posicao = inicio + k;
         if (posicao >= MAX_ENTRADAS_SERVICOQ_028) break;
@@ -633,7 +638,7 @@ void AcumulaQ028(Registro<N>& acumulado, const LayoutQ028& l, const TTabelaServi
 bool GravaDadosServicoQ_028() {
     const int inicio = std::clamp(host::LeCampoInteiro(10155, 0, 0), 0, MAX_OCORRENCIAS);
     const int n = std::clamp(host::LeCampoInteiro(10155, 1, 0), 0, MAX_OCORRENCIAS);
-    const std::string_view tipo = Bytes(acTipoInformacao, 0, 2);
+    const std::string_view tipo = Bytes(acTipoInformacao);
     static constexpr LayoutQ028 kSegmento{0, 2, 3, 7, 43};
     static constexpr LayoutQ028 kUF{3, 5, 6, 10, 42};
     static constexpr LayoutQ028 kEmpresaProduto{3, 5, 6, 10, 45};
@@ -651,9 +656,9 @@ bool GravaDadosServicoQ_028() {
     } else if (tipo == "06") {
         auto& v = ServicoQ_TipoRegistro028_ConsultaValores;
         AcumulaQ028(v, kValores, Tabela_ServicoQ_028_Valores, inicio, n);
-        Copia(v, 8, Bytes(acValorMinimo, 0, 12), 12);
-        Copia(v, 20, Bytes(acValorMaximo, 0, 12), 12);
-        Copia(v, 32, Bytes(acValorTarifa, 0, 12), 12);
+        Copia(v, 8, Bytes(acValorMinimo), 12);
+        Copia(v, 20, Bytes(acValorMaximo), 12);
+        Copia(v, 32, Bytes(acValorTarifa), 12);
     }
     const bool total = host::GravaCampoString(10155, 0, QString::number(inicio + n)) == 0;
     const std::string flag = cFlagContinuacao ? std::string(1, cFlagContinuacao) : std::string();
