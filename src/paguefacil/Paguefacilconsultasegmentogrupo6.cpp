@@ -80,7 +80,7 @@ int Quantidade(Catalogo c) {
     case Catalogo::Entrada:
         return static_cast<int>(ConsultaEntradaServicoQ.Entradas.size());
     case Catalogo::Valores:
-        return ServicoQ_TipoRegistro028_ConsultaValores.inteiro(kQtdeValores, 2, 0);
+        return static_cast<int>(Valores().size());
     }
     return 0;
 }
