@@ -147,21 +147,6 @@ bool ConfereCampos(const QJsonObject& c, const QJsonObject& e, QString& motivo) 
     return true;
 }
 
-// Host fields as they stand while this screen is up (what the steps before it left for the host).
-bool ConfereHost(const QJsonObject& e, QString& motivo) {
-    for (auto ci = e.begin(); ci != e.end(); ++ci) {
-        int campo = 0, ocorrencia = 0;
-        const QJsonValue valor = ChaveCampo(ci.key(), campo, ocorrencia) ? LeCampoJson(campo, ocorrencia)
-                                                                         : QJsonValue(QJsonValue::Undefined);
-        if (valor != ci.value()) {
-            motivo = QStringLiteral("host field %1 is \"%2\", expected \"%3\"")
-                         .arg(ci.key(), valor.toString(), ci.value().toString());
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 QString ClasseDe(const QWidget* w) {
@@ -185,6 +170,21 @@ RetratoTela RetrataTela(QWidget* tela) {
     }
     r.descricao = Descreve(tela);
     return r;
+}
+
+// Host fields as they stand while this screen is up (what the steps before it left for the host).
+bool ConfereHost(const QJsonObject& e, QString& motivo) {
+    for (auto ci = e.begin(); ci != e.end(); ++ci) {
+        int campo = 0, ocorrencia = 0;
+        const QJsonValue valor = ChaveCampo(ci.key(), campo, ocorrencia) ? LeCampoJson(campo, ocorrencia)
+                                                                         : QJsonValue(QJsonValue::Undefined);
+        if (valor != ci.value()) {
+            motivo = QStringLiteral("host field %1 is \"%2\", expected \"%3\"")
+                         .arg(ci.key(), valor.toString(), ci.value().toString());
+            return false;
+        }
+    }
+    return true;
 }
 
 bool ConfereTela(const RetratoTela& tela, const QJsonObject& espera, QString& motivo) {

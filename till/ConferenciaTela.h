@@ -16,6 +16,8 @@ RetratoTela RetrataTela(QWidget* tela);
 
 // Whether the screen shows what espera says; when not, motivo says what differs.
 bool ConfereTela(const RetratoTela& tela, const QJsonObject& espera, QString& motivo);
+// Host fields (`"field"` or `"field.occurrence"` to text, null: absent) as they stand now.
+bool ConfereHost(const QJsonObject& e, QString& motivo);
 
 // A host field as text, null when absent.
 QJsonValue LeCampoJson(int campo, int ocorrencia);

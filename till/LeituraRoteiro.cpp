@@ -58,6 +58,7 @@ ChamadaRoteiro LeChamada(const QJsonObject& c) {
         chamada.eventosPinpad = c.value(QStringLiteral("eventosPinpad")).toArray();
     if (c.contains(QStringLiteral("arquivosFinais")))
         chamada.arquivosFinais = c.value(QStringLiteral("arquivosFinais")).toObject();
+    chamada.camposModulo = c.value(QStringLiteral("camposModulo")).toObject();
     chamada.versao = c.value(QStringLiteral("versao")).toObject();
     return chamada;
 }

@@ -38,7 +38,8 @@ struct ChamadaRoteiro {
     std::optional<QJsonArray> pedidos;
     std::optional<QJsonArray> eventosPinpad;
     std::optional<QJsonObject> arquivosFinais;
-    QJsonObject versao; // ObtemVersao's expected values
+    QJsonObject camposModulo; // host fields as the host's other payment module found them
+    QJsonObject versao;       // ObtemVersao's expected values
 };
 
 struct ScriptRoteiro {

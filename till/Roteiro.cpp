@@ -91,6 +91,13 @@ void Roteiro::Observador(const char* tipo, const char* texto, void* contexto) {
         return;
     }
     if (qstrcmp(tipo, "audit") == 0) r->audit_ << t;
+    if (qstrcmp(tipo, "modulo") == 0) {
+        r->moduloChamado_ = true;
+        if (QString motivo; !ConfereHost(r->camposModulo_, motivo))
+            r->Falha(QStringLiteral("call %1: the host's card module was called with %2")
+                         .arg(r->chamadaAtual_)
+                         .arg(motivo));
+    }
     // Everything the module hands to the host, under the host's own name for it.
     r->Registra({{QStringLiteral("tipo"), QStringLiteral("host")},
                  {QStringLiteral("evento"), QString::fromLatin1(tipo)},
@@ -420,6 +427,8 @@ bool Roteiro::Chama(const ChamadaRoteiro& chamada, int indice) {
     abortando_ = false;
     audit_.clear();
     mensagens_.clear();
+    camposModulo_ = chamada.camposModulo;
+    moduloChamado_ = false;
     telasVistas_.clear();
     relances_.clear();
     const qint64 janela = chamada.janela.value_or(static_cast<qint64>(janelaHost_->winId()));
@@ -494,6 +503,8 @@ void Roteiro::ConfereResultado(const ChamadaRoteiro& chamada, int indice, int fe
             Falha(
                 QStringLiteral("call %1: field %2 still holds card data or a secret").arg(indice).arg(campo));
     }
+    if (!chamada.camposModulo.isEmpty() && !moduloChamado_)
+        Falha(QStringLiteral("call %1: the host's card module was never called").arg(indice));
     for (const QString& linha : chamada.audit) {
         if (!audit_.contains(linha))
             Falha(QStringLiteral("call %1: audit line missing: %2").arg(indice).arg(linha));

@@ -119,5 +119,7 @@ private:
     QStringList mensagens_; // every text the message lines showed during the call
     QJsonArray pedidos_;    // requests sent during the call, as recorded
     QStringList eventosPinpad_;
+    QJsonObject camposModulo_; // expected when the host's other module is called
+    bool moduloChamado_ = false;
     int numeroTela_ = 0;
 };
