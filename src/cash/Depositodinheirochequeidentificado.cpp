@@ -71,7 +71,6 @@ constexpr int PESSOA_NAO_IDENTIFICADA = 2;
 } // namespace
 
 TFrmDinChqIdentificado_Dep::TFrmDinChqIdentificado_Dep(QWidget* pai) : TFrmDinChq_Dep(pai) {
-    setObjectName(QStringLiteral("FrmDinChqIdentificado_Dep"));
     // The depositor's group takes a row more (modality and card entry above the person), pushing the
     // account's group and the panel down.
     const Partes::Grade grade{

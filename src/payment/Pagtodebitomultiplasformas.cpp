@@ -31,9 +31,7 @@ CB_DESCRITOR(
 
 TFrmPFN_Deb_MFP* FrmPFN_Deb_MFP = nullptr;
 
-TFrmPFN_Deb_MFP::TFrmPFN_Deb_MFP(QWidget* pai) : TFrmPgt_DebFin(pai) {
-    setObjectName(QStringLiteral("FrmPFN_Deb_MFP"));
-}
+TFrmPFN_Deb_MFP::TFrmPFN_Deb_MFP(QWidget* pai) : TFrmPgt_DebFin(pai) {}
 
 void TFrmPFN_Deb_MFP::IniciaCamposForm() {
     TFrmPgt_DebFin::IniciaCamposForm();

@@ -18,9 +18,7 @@ CB_DESCRITOR(Pagtoemcartaocreditofininvest, TrnPagamentoCreditoFin,
 
 TFrmPgt_CrdFin* FrmPgt_CrdFin = nullptr;
 
-TFrmPgt_CrdFin::TFrmPgt_CrdFin(QWidget* pai) : TFrmPgt_Crd(pai) {
-    setObjectName(QStringLiteral("FrmPgt_CrdFin"));
-}
+TFrmPgt_CrdFin::TFrmPgt_CrdFin(QWidget* pai) : TFrmPgt_Crd(pai) {}
 
 void TFrmPgt_CrdFin::IniciaCamposForm() {
     TFrmPgt_Crd::IniciaCamposForm();

@@ -22,9 +22,7 @@ CB_DESCRITOR(Pagtoemcartaodebitofininvest, TrnPagamentoDebitoForcadoFin,
 
 TFrmPgt_DebFin* FrmPgt_DebFin = nullptr;
 
-TFrmPgt_DebFin::TFrmPgt_DebFin(QWidget* pai) : TFrmPgt_Deb(pai) {
-    setObjectName(QStringLiteral("FrmPgt_DebFin"));
-}
+TFrmPgt_DebFin::TFrmPgt_DebFin(QWidget* pai) : TFrmPgt_Deb(pai) {}
 
 void TFrmPgt_DebFin::IniciaCamposForm() {
     TFrmPgt_Deb::IniciaCamposForm();

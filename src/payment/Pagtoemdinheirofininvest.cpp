@@ -13,9 +13,7 @@ CB_DESCRITOR(Pagtoemdinheirofininvest, TrnPagamentoDinheiroFin, Descritor(242, 1
 
 TFrmPgt_DinFin* FrmPgt_DinFin = nullptr;
 
-TFrmPgt_DinFin::TFrmPgt_DinFin(QWidget* pai) : TFrmPgt_Din(pai) {
-    setObjectName(QStringLiteral("FrmPgt_DinFin"));
-}
+TFrmPgt_DinFin::TFrmPgt_DinFin(QWidget* pai) : TFrmPgt_Din(pai) {}
 
 void TFrmPgt_DinFin::IniciaCamposForm() {
     TFrmPgt_Din::IniciaCamposForm();

@@ -32,9 +32,7 @@ template <std::size_t N> void GravaParte(std::array<char, N>& destino, const cha
 
 } // namespace
 
-TFrmPagto_GenFin::TFrmPagto_GenFin(QWidget* pai) : TFrmPagto_Gen(pai) {
-    setObjectName(QStringLiteral("FrmPagto_GenFin"));
-}
+TFrmPagto_GenFin::TFrmPagto_GenFin(QWidget* pai) : TFrmPagto_Gen(pai) {}
 
 void TFrmPagto_GenFin::IniciaCamposForm() {
     TFrmPagto_Gen::IniciaCamposForm();

@@ -21,9 +21,9 @@ constexpr char OPERACAO_SALDO[] = "12";
 } // namespace
 
 TFrmCnsCartaoPrePago::TFrmCnsCartaoPrePago(QWidget* pai)
-    : TFrmTrnCartaoPrePago_Mod(
-          pai, QStringLiteral("FrmCnsCartaoPrePago"), msg::TituloConsultaSaldoCartaoPrePago,
-          msg::InfoAlertaConsultaSaldoCartaoPrePago, &Tabelatrn::TrnConsultaSaldoCartaoPrePago) {}
+    : TFrmTrnCartaoPrePago_Mod(pai, QString(), msg::TituloConsultaSaldoCartaoPrePago,
+                               msg::InfoAlertaConsultaSaldoCartaoPrePago,
+                               &Tabelatrn::TrnConsultaSaldoCartaoPrePago) {}
 
 bool TFrmCnsCartaoPrePago::GravaCamposHostlink() {
     constexpr int tipo = Consultacartaoprepago::TIPO_CARTAO_PREPAGO;

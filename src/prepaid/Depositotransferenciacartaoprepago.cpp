@@ -34,6 +34,6 @@ TFrmDepCartaoPrePago::TFrmDepCartaoPrePago(QWidget* pai)
                                      &Tabelatrn::TrnDepositoCartaoPrePago, "15", nullptr) {}
 
 TFrmTransfCartaoPrePago::TFrmTransfCartaoPrePago(QWidget* pai)
-    : TFrmMovimentoCartaoPrePago_Mod(
-          pai, QStringLiteral("FrmTransfCartaoPrePago"), msg::TituloTransferenciaCartaoPrePago,
-          msg::InfoAlertaTransferenciaCartaoPrePago, &Tabelatrn::TrnTransferenciaCartaoPrePago, "17", "7") {}
+    : TFrmMovimentoCartaoPrePago_Mod(pai, QString(), msg::TituloTransferenciaCartaoPrePago,
+                                     msg::InfoAlertaTransferenciaCartaoPrePago,
+                                     &Tabelatrn::TrnTransferenciaCartaoPrePago, "17", "7") {}
