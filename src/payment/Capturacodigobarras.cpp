@@ -345,7 +345,6 @@ bool TFrmCAP_Mod::ConfirmaResumoBoletoRegistrado() {
 }
 
 void TFrmCAP_Mod::SegueListaDoHost(bool limite) {
-    Contas::ConsultaPagtoOK = false;
     ++IndiceAtual;
     if (limite && Excede_Qdte_Max_Permitida()) Ajusta_Documentos_excedentes();
     if (!host::LeCampo(1041, IndiceAtual).trimmed().isEmpty()) {
