@@ -64,8 +64,6 @@ bool TrataRespostaConsultaValores(RedeRecarga rede);
 
 // ---- The catalogue (ConsultaValor) built from service Q "017D".
 namespace Catalogo {
-inline constexpr std::size_t TAM_FIXO = 186;
-inline constexpr std::size_t TAM_FAIXA = 197;
 inline constexpr std::size_t TAM_CATEGORIA = 53;
 // The most entries of each list one record may carry.
 inline constexpr int MAX_FIXOS = 40;
@@ -93,6 +91,9 @@ inline constexpr Campo TipoBonus{183, 3};
 inline constexpr Campo Minimo{0, 11, true};
 inline constexpr Campo Maximo{11, 11, true};
 inline constexpr std::size_t DESLOCAMENTO_FAIXA = 11;
+// An entry ends with its bonus kind; a range entry is that much longer.
+inline constexpr std::size_t TAM_FIXO = TipoBonus.off + TipoBonus.len;
+inline constexpr std::size_t TAM_FAIXA = TAM_FIXO + DESLOCAMENTO_FAIXA;
 } // namespace Catalogo
 
 struct TConsultaValor {
