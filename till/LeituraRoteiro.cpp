@@ -36,6 +36,8 @@ PassoRoteiro LePasso(const QJsonObject& p) {
     passo.prazoMs = p.value(QStringLiteral("prazo")).toInt(PassoRoteiro::kPrazoPadraoMs);
     if (p.contains(QStringLiteral("servidor")))
         passo.servidor = p.value(QStringLiteral("servidor")).toObject();
+    if (p.contains(QStringLiteral("falhaGravacao")))
+        passo.falhaGravacao = p.value(QStringLiteral("falhaGravacao"));
     return passo;
 }
 

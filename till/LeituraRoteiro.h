@@ -20,7 +20,8 @@ struct PassoRoteiro {
     bool mesmaTela = false;
     bool relance = false;
     int prazoMs = kPrazoPadraoMs;
-    std::optional<QJsonObject> servidor; // server changes once the screen was checked
+    std::optional<QJsonObject> servidor;     // server changes once the screen was checked
+    std::optional<QJsonValue> falhaGravacao; // host field writes that fail from then on, likewise
 };
 
 // One call of an entry point and what must hold once it returned.

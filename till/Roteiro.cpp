@@ -204,22 +204,9 @@ bool Roteiro::PreparaHost(const QJsonObject& s) {
         a.write(it.value().toString().toLatin1()); // the host's files are Latin-1
     }
     // Before the preset fields, so that the script can preset a field whose writes by the module fail.
-    if (s.contains(QStringLiteral("falhaGravacao"))) {
-        const QJsonValue v = s.value(QStringLiteral("falhaGravacao"));
-        if (!v.isArray()) {
-            Falha(QStringLiteral("falhaGravacao: expected a list of host fields"));
-            return false;
-        }
-        std::vector<int> numeros;
-        for (const QJsonValue& c : v.toArray()) {
-            if (!c.isDouble() || c.toInt() <= 0) {
-                Falha(QStringLiteral("falhaGravacao: expected host field numbers"));
-                return false;
-            }
-            numeros.push_back(c.toInt());
-        }
-        VortaSimDefineFalhaGravacao(numeros.data(), static_cast<int>(numeros.size()));
-    }
+    if (s.contains(QStringLiteral("falhaGravacao")) &&
+        !DefineFalhaGravacao(s.value(QStringLiteral("falhaGravacao"))))
+        return false;
     const QJsonObject campos = s.value(QStringLiteral("campos")).toObject();
     for (auto it = campos.begin(); it != campos.end(); ++it) {
         int campo = 0, ocorrencia = 0;
@@ -244,6 +231,23 @@ bool Roteiro::PreparaHost(const QJsonObject& s) {
             m.value(QStringLiteral("resultado")).toString(QStringLiteral("0")).toLatin1().constData(),
             m.value(QStringLiteral("linhaRecorte")).toInt(), m.value(QStringLiteral("linhasCupom")).toInt());
     }
+    return true;
+}
+
+bool Roteiro::DefineFalhaGravacao(const QJsonValue& v) {
+    if (!v.isArray()) {
+        Falha(QStringLiteral("falhaGravacao: expected a list of host fields"));
+        return false;
+    }
+    std::vector<int> numeros;
+    for (const QJsonValue& c : v.toArray()) {
+        if (!c.isDouble() || c.toInt() <= 0) {
+            Falha(QStringLiteral("falhaGravacao: expected host field numbers"));
+            return false;
+        }
+        numeros.push_back(c.toInt());
+    }
+    VortaSimDefineFalhaGravacao(numeros.data(), static_cast<int>(numeros.size()));
     return true;
 }
 
@@ -663,6 +667,10 @@ bool Roteiro::Age(const PassoRoteiro& passo, QWidget* tela, const RetratoTela& r
             Aborta();
             return false;
         }
+    }
+    if (passo.falhaGravacao && !DefineFalhaGravacao(*passo.falhaGravacao)) {
+        Aborta();
+        return false;
     }
     relogioPasso_.restart();
     if (opcoes_.aoAgir) opcoes_.aoAgir(chamadaAtual_, proximoPasso_, tela);

@@ -60,6 +60,7 @@ protected:
 
 private:
     bool PreparaHost(const QJsonObject& preparo);
+    bool DefineFalhaGravacao(const QJsonValue& campos);
     bool PreparaServidor(const QJsonObject& script);
     bool AjustaServidor(const QJsonObject& servidor, bool inicio);
     bool AplicaPinpad(const QJsonObject& preparo, const QString& onde);
