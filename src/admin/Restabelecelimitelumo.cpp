@@ -21,7 +21,8 @@ TFrmMod_RestabeleceLimite::TFrmMod_RestabeleceLimite(QWidget* pai, const QString
     Descritor = &Restabelecelimitelumo::TrnRestabeleceLimite;
     btConfirma =
         CriaBotao(QStringLiteral("btConfirma"), QStringLiteral("&1 - Confirma"), QRect(146, 320, 160, 30));
-    LigaClique(btConfirma, [this] { btConfirmaClick(); });
+    // Not wired to its click: the entry point runs the restoration itself, once; a key typed ahead while the
+    // dialog shows must not run it a second time.
 }
 
 namespace {

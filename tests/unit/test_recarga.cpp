@@ -1,7 +1,8 @@
 // The top-up's records and the rules its screens stand on: the branch lists and values replies of the three
 // networks, the catalogue record "017D", the category and centring rules, the summary's phone, the result
-// data of the top-up reply, and the network menu in the cancellation mode.
+// data of the top-up reply, the network menu in the cancellation mode, and the values the bank accepts.
 #include "Ambiente.h"
+#include "ItensPedido.h"
 
 #include "protocol/ServicosRecarga.h"
 #include "topup/Capturacelular.h"
@@ -165,4 +166,20 @@ TEST_F(RecargaHost, MenuDeRedesVazioNoCancelamento) {
     TrnCNC = true;
     EXPECT_FALSE(TFrmRecCel_Mnu::AlgumaRedeOferecida());
     TrnCNC = false;
+}
+
+TEST(Recarga, BancoAceitaSoOsValoresDaFilial) {
+    cbserver::Servidor s;
+    AbreCenario(s, "recarga.json");
+    // Bradesco's first branch for DDD 11 sells 10, 20 and 30, and any value from 15 to 100 (tariff 1,50).
+    cbwire::Pedido p{
+        241, 0, 0, {Item(10103, "11"), Item(1205, "805"), Item(1038, "11"), Item(1253, "00101")}};
+    p.itens.insert(p.itens.end(), {Item(1256, "150"), Item(1003, "")});
+    const struct {
+        const char *valor, *codigo;
+    } casos[] = {{"1000", "00"}, {"1200", "13"}, {"1500", "00"}, {"10000", "00"}, {"10001", "13"}};
+    for (const auto& c : casos) {
+        p.itens.back().valor = c.valor;
+        EXPECT_EQ(Responde(s, p).codigo, c.codigo) << c.valor;
+    }
 }
