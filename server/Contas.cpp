@@ -181,8 +181,8 @@ std::variant<Regras, std::string> LeRegras(const QJsonObject& raiz) {
         std::string situacao = "aberto";
         std::string servicoRecusa = "D";
         if (!Texto(d.value(QStringLiteral("codigoBarras")), doc.codigoBarras) ||
-            !TextoOpcional(d, "descricao", doc.descricao) || !TextoOpcional(d, "linhaDigitavel", doc.linha) ||
-            !TextoOpcional(d, "modos", doc.modos) || !TextoOpcional(d, "formasPagamento", doc.formas) ||
+            !TextoOpcional(d, "linhaDigitavel", doc.linha) || !TextoOpcional(d, "modos", doc.modos) ||
+            !TextoOpcional(d, "formasPagamento", doc.formas) ||
             !TextoOpcional(d, "contaCartao", doc.contaCartao) || !TextoOpcional(d, "situacao", situacao) ||
             !TextoOpcional(d, "textoRecusa", doc.textoRecusa) ||
             !TextoOpcional(d, "servicoRecusa", servicoRecusa) ||

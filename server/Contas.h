@@ -36,8 +36,8 @@ struct ValoresRede {
     int resumo = 0; // above 0: the module shows the payment summary
 };
 
+// A document's "descricao" in the scenario is for its readers: the bank answers from the rest.
 struct Documento {
-    std::string descricao;
     std::string codigoBarras;    // 44 digits
     std::string linha;           // the typed line, when the scenario gives it (checked against the code)
     std::string modos;           // 5 digits: total, value, additions, discount, due date; empty: by the code
