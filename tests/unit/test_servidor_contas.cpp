@@ -136,7 +136,7 @@ TEST(ServidorContasCenarios, CodigosConferemComAsFuncoesDaPlataforma) {
             continue;
         for (const auto& d : RegrasDe(pasta.filePath(nome)).documentos) {
             ++contas;
-            SCOPED_TRACE(nome.toStdString() + ": " + d.descricao);
+            SCOPED_TRACE(nome.toStdString() + ": " + d.codigoBarras);
             const bool convenio = d.codigoBarras[0] == '8';
             const auto valida =
                 convenio ? ValidaCodigoBarrasCompletoConvenio : ValidaCodigoBarrasCompletoTitulo;
