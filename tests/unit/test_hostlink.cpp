@@ -270,12 +270,15 @@ TEST_F(Hostlink, ValidarOperadorPerguntaAoValidador) {
     EXPECT_TRUE(ValidarOperador(0xABC, "2"));
     chamadas.resposta = false;
     EXPECT_FALSE(ValidarOperador(0xDEF, nullptr));
+    VortaSimDefineRespostaOperador(0); // a script's refusal is its answer: the validator is not asked
+    chamadas.resposta = true;
+    EXPECT_FALSE(ValidarOperador(0x10, "2"));
     ASSERT_EQ(chamadas.niveis.size(), 2U);
     EXPECT_EQ(chamadas.janelas[0], 0xABCU);
     EXPECT_EQ(chamadas.niveis[0], "2");
     EXPECT_EQ(chamadas.janelas[1], 0xDEFU);
     EXPECT_EQ(chamadas.niveis[1], "");
-    EXPECT_EQ(VortaSimQtdeValidarOperador(), 3);
+    EXPECT_EQ(VortaSimQtdeValidarOperador(), 4);
 }
 
 } // namespace

@@ -65,6 +65,13 @@ TEST_F(BancoServicos, DadosMalformadosSaoRecusadosComOLugar) {
     EXPECT_EQ(Pede("76", {{"10102", "1"}}).mensagem, Latin1("Cenário com reimpressoesFininvest malformado"));
 }
 
+TEST_F(BancoServicos, BeneficioSemDemonstrativosNaoTemDatas) {
+    Cenario(R"({"cartoes": [{"numero": "6362970000001234560", "validade": "3112"}],
+                "beneficiosINSS": [{"cartao": "6362970000001234560", "nb": "1234567890", "titular": "ANA", "demonstrativos": []}]})");
+    const auto r = Pede("72", {{"10290", kINSS}});
+    EXPECT_EQ(r.codigo + " " + r.mensagem, Latin1("25 Nenhum demonstrativo disponível para o benefício"));
+}
+
 TEST_F(BancoServicos, ChecagensDoBancoAntesDeAprovar) {
     AbreCenario(servidor_, "default.json");
     const std::string trilha = std::string(kINSS) + "=3112101";
