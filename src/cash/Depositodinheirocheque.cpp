@@ -4,7 +4,6 @@
 #include "cash/Confirmacaodadosdeposito.h"
 #include "frame/Coletacampocartao.h"
 #include "frame/EdicaoValor.h"
-#include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "protocol/ServicosResposta.h"
@@ -83,7 +82,6 @@ QStringList RetornosCheques(const QString& resposta, int cheques) {
 using namespace Depositodinheirocheque;
 
 TFrmDinChq_Dep* FrmDinChq_Dep = nullptr;
-CB_FABRICA(TFrmDinChq_Dep);
 
 namespace {
 

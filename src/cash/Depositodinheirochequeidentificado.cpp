@@ -1,6 +1,5 @@
 #include "cash/Depositodinheirochequeidentificado.h"
 
-#include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "frame/Partes.h"
 #include "host/Host.h"
@@ -52,7 +51,6 @@ CB_DESCRITOR(Depositodinheirochequeidentificado, TrnDepositoIdentificado,
 using namespace Depositodinheirochequeidentificado;
 
 TFrmDinChqIdentificado_Dep* FrmDinChqIdentificado_Dep = nullptr;
-CB_FABRICA(TFrmDinChqIdentificado_Dep);
 
 namespace {
 

@@ -5,14 +5,12 @@
 #include "cash/Cancelamentosaquecheque.h"
 #include "cash/Cancelamentosaquereciboretirada.h"
 #include "cash/Menusaque.h"
-#include "frame/Fabricas.h"
 #include "protocol/ServicosResposta.h"
 #include "resources/Mensagens.h"
 
 #include <QLabel>
 
 TFrmCancSaque_Mnu* FrmCancSaque_Mnu = nullptr;
-CB_FABRICA(TFrmCancSaque_Mnu);
 
 namespace {
 

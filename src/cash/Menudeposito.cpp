@@ -3,14 +3,12 @@
 #include "cash/Cancelamentodeposito.h"
 #include "cash/Depositodinheirocheque.h"
 #include "cash/Depositodinheirochequeidentificado.h"
-#include "frame/Fabricas.h"
 #include "frame/Passosmenu.h"
 #include "resources/Mensagens.h"
 
 using namespace MenusEntrada;
 
 TFrmDeposito_Mnu* FrmDeposito_Mnu = nullptr;
-CB_FABRICA(TFrmDeposito_Mnu);
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "loans/Consultaemprestimo.h"
 
-#include "frame/Fabricas.h"
 #include "host/Host.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
@@ -11,7 +10,6 @@
 using msg::Texto;
 
 TFrmConsEmprest* FrmConsEmprest = nullptr;
-CB_FABRICA(TFrmConsEmprest);
 
 TFrmConsEmprest::TFrmConsEmprest(QWidget* pai) : TFrmConsEmprest(pai, QString()) {}
 

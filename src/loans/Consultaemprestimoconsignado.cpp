@@ -1,12 +1,10 @@
 #include "loans/Consultaemprestimoconsignado.h"
 
-#include "frame/Fabricas.h"
 #include "host/Host.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
 
 TFrmConsEmprestCons* FrmConsEmprestCons = nullptr;
-CB_FABRICA(TFrmConsEmprestCons);
 
 namespace Consultaemprestimoconsignado {
 

@@ -1,6 +1,5 @@
 #include "loans/Consultapropostamaximaemprestimoconsignado.h"
 
-#include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "frame/Partes.h"
 #include "host/Host.h"
@@ -15,7 +14,6 @@ using host::Grava;
 using msg::Texto;
 
 TFrmConsPropMaxEmprestCons* FrmConsPropMaxEmprestCons = nullptr;
-CB_FABRICA(TFrmConsPropMaxEmprestCons);
 
 TFrmConsPropMaxEmprestCons::TFrmConsPropMaxEmprestCons(QWidget* pai)
     : TFrmTrnEmpr_Mod(pai, QString(), Partes::GradeValor(QRect(111, 130, 400, 80))) {

@@ -1,7 +1,6 @@
 #include "loans/Efetivaemprestimo.h"
 
 #include "frame/EdicaoValor.h"
-#include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "frame/Partes.h"
 #include "host/Host.h"
@@ -17,7 +16,6 @@ using host::Grava;
 using msg::Texto;
 
 TFrmEfetEmprest* FrmEfetEmprest = nullptr;
-CB_FABRICA(TFrmEfetEmprest);
 
 namespace Efetivaemprestimo {
 

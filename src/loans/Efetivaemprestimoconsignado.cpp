@@ -1,6 +1,5 @@
 #include "loans/Efetivaemprestimoconsignado.h"
 
-#include "frame/Fabricas.h"
 #include "frame/Partes.h"
 #include "host/Host.h"
 #include "protocol/Tabelatrn.h"
@@ -14,7 +13,6 @@ using host::Grava;
 using msg::Texto;
 
 TFrmEfetEmprestCons* FrmEfetEmprestCons = nullptr;
-CB_FABRICA(TFrmEfetEmprestCons);
 QString TFrmEfetEmprestCons::Valor;
 QStringList TFrmEfetEmprestCons::Parcelas;
 

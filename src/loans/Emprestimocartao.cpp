@@ -1,7 +1,6 @@
 #include "loans/Emprestimocartao.h"
 
 #include "frame/Contasaque.h"
-#include "frame/Fabricas.h"
 #include "frame/Trnmodeloemprestimo.h"
 #include "host/Host.h"
 #include "resources/Mensagens.h"
@@ -15,8 +14,6 @@ using msg::Texto;
 
 TFrmEmpr_Crt* FrmEmpr_Crt = nullptr;
 TFrmEmprCons_Crt* FrmEmprCons_Crt = nullptr;
-CB_FABRICA(TFrmEmpr_Crt);
-CB_FABRICA(TFrmEmprCons_Crt);
 
 TFrmEmpr_Crt::TFrmEmpr_Crt(QWidget* pai) : TFrmEmpr_Crt(pai, QString(), false) {}
 

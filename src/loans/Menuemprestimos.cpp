@@ -1,6 +1,5 @@
 #include "loans/Menuemprestimos.h"
 
-#include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "frame/Passosmenu.h"
 #include "frame/Servicoscartao.h"
@@ -26,7 +25,6 @@ using msg::Texto;
 using namespace MenusEntrada;
 
 TFrmEmprestimos_Mnu* FrmEmprestimos_Mnu = nullptr;
-CB_FABRICA(TFrmEmprestimos_Mnu);
 
 namespace {
 

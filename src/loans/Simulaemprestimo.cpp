@@ -1,7 +1,6 @@
 #include "loans/Simulaemprestimo.h"
 
 #include "frame/EdicaoValor.h"
-#include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "protocol/Estado.h"
@@ -17,7 +16,6 @@ using host::Grava;
 using msg::Texto;
 
 TFrmSimEmprest* FrmSimEmprest = nullptr;
-CB_FABRICA(TFrmSimEmprest);
 
 namespace Simulaemprestimo {
 

@@ -1,6 +1,5 @@
 #include "loans/Simulaemprestimoconsignado.h"
 
-#include "frame/Fabricas.h"
 #include "protocol/ServicosResposta.h"
 #include "protocol/Tabelatrn.h"
 #include "resources/Mensagens.h"
@@ -8,7 +7,6 @@
 using msg::Texto;
 
 TFrmSimEmprestCons* FrmSimEmprestCons = nullptr;
-CB_FABRICA(TFrmSimEmprestCons);
 
 namespace Simulaemprestimoconsignado {
 

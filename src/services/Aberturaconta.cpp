@@ -1,6 +1,5 @@
 #include "services/Aberturaconta.h"
 
-#include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "frame/Servicoscartao.h"
 #include "host/Host.h"
@@ -18,7 +17,6 @@ using host::Grava;
 using msg::Texto;
 
 TFrmAbertConta* FrmAbertConta = nullptr;
-CB_FABRICA(TFrmAbertConta);
 
 namespace Aberturaconta {
 

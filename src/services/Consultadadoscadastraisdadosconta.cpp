@@ -1,6 +1,5 @@
 #include "services/Consultadadoscadastraisdadosconta.h"
 
-#include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "protocol/ServicosResposta.h"
@@ -13,7 +12,6 @@
 using msg::Texto;
 
 TFrmCnsDdCad_DdCta* FrmCnsDdCad_DdCta = nullptr;
-CB_FABRICA(TFrmCnsDdCad_DdCta);
 
 namespace {
 

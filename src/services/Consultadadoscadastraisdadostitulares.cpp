@@ -1,6 +1,5 @@
 #include "services/Consultadadoscadastraisdadostitulares.h"
 
-#include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "frame/Servicoscartao.h"
 #include "host/Host.h"
@@ -21,7 +20,6 @@ using host::Grava;
 using msg::Texto;
 
 TFrmCnsDdCad_DdTit* FrmCnsDdCad_DdTit = nullptr;
-CB_FABRICA(TFrmCnsDdCad_DdTit);
 
 namespace Consultadadoscadastraisdadostitulares {
 

@@ -1,6 +1,5 @@
 #include "services/Consultadesbloqueiotalonariochequedadosconta.h"
 
-#include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "host/Host.h"
 #include "protocol/ServicosResposta.h"
@@ -17,7 +16,6 @@ using host::Grava;
 using msg::Texto;
 
 TFrmCnsDesbloqueio_DConta* FrmCnsDesbloqueio_DConta = nullptr;
-CB_FABRICA(TFrmCnsDesbloqueio_DConta);
 
 TFrmCnsDesbloqueio_DConta::TFrmCnsDesbloqueio_DConta(QWidget* pai) : TFrmTrnDadosCta_Grp3(pai, QString()) {}
 

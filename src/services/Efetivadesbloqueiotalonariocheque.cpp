@@ -1,6 +1,5 @@
 #include "services/Efetivadesbloqueiotalonariocheque.h"
 
-#include "frame/Fabricas.h"
 #include "frame/Lumomain.h"
 #include "frame/Partes.h"
 #include "host/Host.h"
@@ -17,7 +16,6 @@ using host::Grava;
 using msg::Texto;
 
 TFrmDesbloqueioTal_Crt* FrmDesbloqueioTal_Crt = nullptr;
-CB_FABRICA(TFrmDesbloqueioTal_Crt);
 
 namespace {
 
