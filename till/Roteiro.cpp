@@ -94,7 +94,7 @@ void Roteiro::Observador(const char* tipo, const char* texto, void* contexto) {
     if (qstrcmp(tipo, "modulo") == 0) {
         r->moduloChamado_ = true;
         if (QString motivo; !ConfereHost(r->camposModulo_, motivo))
-            r->Falha(QStringLiteral("call %1: the host's card module was called with %2")
+            r->Falha(QStringLiteral("call %1: the host's other payment module was called with %2")
                          .arg(r->chamadaAtual_)
                          .arg(motivo));
     }
@@ -508,7 +508,7 @@ void Roteiro::ConfereResultado(const ChamadaRoteiro& chamada, int indice, int fe
                 QStringLiteral("call %1: field %2 still holds card data or a secret").arg(indice).arg(campo));
     }
     if (!chamada.camposModulo.isEmpty() && !moduloChamado_)
-        Falha(QStringLiteral("call %1: the host's card module was never called").arg(indice));
+        Falha(QStringLiteral("call %1: the host's other payment module was never called").arg(indice));
     for (const QString& linha : chamada.audit) {
         if (!audit_.contains(linha))
             Falha(QStringLiteral("call %1: audit line missing: %2").arg(indice).arg(linha));

@@ -104,7 +104,7 @@ bool VORTA_CALL CarregaModulos(const char* codigoModulo, int a, int b) {
     e.ultimoModulo = codigoModulo ? codigoModulo : "";
     e.ultimoModuloA = a;
     e.ultimoModuloB = b;
-    // Observers see the host fields as the module found them.
+    // Observers can read the host fields here, as the module finds them.
     notifica("modulo", e.ultimoModulo + ' ' + std::to_string(a) + ' ' + std::to_string(b));
     switch (e.moduloComportamento) {
     case VORTASIM_MODULO_FALHA:

@@ -172,14 +172,16 @@ TEST(Recarga, BancoAceitaSoOsValoresDaFilial) {
     cbserver::Servidor s;
     AbreCenario(s, "recarga.json");
     // Bradesco's first branch for DDD 11 sells 10, 20 and 30, and any value from 15 to 100 (tariff 1,50).
-    cbwire::Pedido p{
-        241, 0, 0, {Item(10103, "11"), Item(1205, "805"), Item(1038, "11"), Item(1253, "00101")}};
-    p.itens.insert(p.itens.end(), {Item(1256, "150"), Item(1003, "")});
+    const auto pede = [&s](const char* valor) {
+        cbwire::Pedido p;
+        p.codigo = 241;
+        p.itens = {Item(10103, "11"),   Item(1205, "805"), Item(1038, "11"),
+                   Item(1253, "00101"), Item(1256, "150"), Item(1003, valor)};
+        return Responde(s, p).codigo;
+    };
     const struct {
         const char *valor, *codigo;
     } casos[] = {{"1000", "00"}, {"1200", "13"}, {"1500", "00"}, {"10000", "00"}, {"10001", "13"}};
-    for (const auto& c : casos) {
-        p.itens.back().valor = c.valor;
-        EXPECT_EQ(Responde(s, p).codigo, c.codigo) << c.valor;
-    }
+    for (const auto& c : casos)
+        EXPECT_EQ(pede(c.valor), c.codigo) << c.valor;
 }
