@@ -99,7 +99,7 @@ bool ColetaValorCSEG() {
     host::GravaAudit(QStringLiteral("Entrou: ColetaValorCSEG."));
     std::unique_ptr<TFrmColetaCampoCSEG> form(TFrmMod::Cria<TFrmColetaCampoCSEG>(JanelaProprietaria()));
     if (!form) {
-        ReportaFalha(Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmColetaCampoCSEG")}));
+        ReportaFalha(TextoFalhaCriacao<TFrmColetaCampoCSEG>());
         host::GravaAudit(QStringLiteral("Saiu Erro: ColetaValorCSEG."));
         return false;
     }

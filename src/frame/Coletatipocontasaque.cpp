@@ -116,7 +116,6 @@ bool TFrmColetaTipoContaSaque::GravaCamposHostlink() {
     if (!Grava(1003, host::RemoveFormato(edValor->text()))) return false;
     // Without the card read there is nothing to draw on.
     if (!Contasaque::GravaDadosCartao()) return false;
-    if (!Grava(10103, GrupoPagto)) return false;
     if (cbTipoConta->isVisible()) {
         // Anything but the current account is the savings one: the list holds no other.
         const QString codigo = Contasaque::CodigoTipoConta(cbTipoConta->currentText()) == QLatin1String("01")

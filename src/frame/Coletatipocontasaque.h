@@ -20,6 +20,7 @@ public:
 
     void IniciaCamposForm() override;
     bool ValidaCamposForm() override;
+    // Value, card, account type and security code; the request group (10103) is each derived form's own.
     bool GravaCamposHostlink() override;
     // The customer's PIN on the PIN pad; a failure ends the operation (result file, modal result 1) and
     // clears bStatusCapturaSenha.

@@ -91,7 +91,7 @@ bool VerificaHabilitaConsultaDispositivoSeguranca() {
         form.reset();
         ProcessaMensagens();
     } else {
-        ReportaFalha(Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmConsDispSegToken")}));
+        ReportaFalha(TextoFalhaCriacao<TFrmConsDispSegToken>());
     }
     host::GravaAudit(aprovada ? QStringLiteral("Saiu: VerificaHabilitaConsultaDispositivoSeguranca .")
                               : QStringLiteral("Erro: VerificaHabilitaConsultaDispositivoSeguranca ."));

@@ -138,7 +138,7 @@ template <class F> void ExecutaEntrada(uint32_t janela, bool continuacao, F&& co
 }
 
 void MensagemFalhaCriacao(const char* nomeForm) {
-    const QString texto = Formata(msg::ErroCriaFormulario, {QLatin1String(nomeForm)});
+    const QString texto = TextoFalhaCriacao(nomeForm);
     MostraMensagem(Icone::Erro, texto);
     ReportaFalha(texto);
 }
@@ -345,6 +345,10 @@ bool CriaExecutaFormImpl(TFrmMod* (*cria)(QWidget* pai), TFrmMod* chamador, TFrm
     delete form;
     form = nullptr;
     return true;
+}
+
+QString TextoFalhaCriacao(const char* nomeForm) {
+    return Lumomain::Formata(msg::ErroCriaFormulario, {QLatin1String(nomeForm)});
 }
 
 using namespace Lumomain;

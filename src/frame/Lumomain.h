@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <type_traits>
 
 namespace Lumomain {
 
@@ -65,6 +66,19 @@ void ReportaFalha(const QString& texto);
 // chain and destroys it. Without a caller (an entry point started it), Cancel makes the host receive the
 // result file; with one, OK closes the caller too. False when the dialog could not be created.
 bool CriaExecutaFormImpl(TFrmMod* (*cria)(QWidget* pai), TFrmMod* chamador, TFrmMod*& form);
+
+// The name a form is reported under when it cannot be created: its class name without the leading "T".
+template <class T> const char* NomeDoForm() {
+    // A class without its own meta-object would be reported under its base's name.
+    static_assert(std::is_same_v<decltype(&T::metaObject), const QMetaObject* (T::*)() const>,
+                  "the form declares Q_OBJECT");
+    return T::staticMetaObject.className() + 1;
+}
+// "Erro na criação do formulário:" with the form's name.
+QString TextoFalhaCriacao(const char* nomeForm);
+template <class T> QString TextoFalhaCriacao() {
+    return TextoFalhaCriacao(NomeDoForm<T>());
+}
 
 template <class T> bool CriaExecutaForm(TFrmMod* chamador, T*& form) {
     TFrmMod* f = form;

@@ -12,7 +12,6 @@
 #include <array>
 #include <cstddef>
 #include <memory>
-#include <type_traits>
 #include <vector>
 
 class IniFile;
@@ -128,12 +127,7 @@ protected:
     template <class T> void AbreFormulario(T*& form, const char* nomeForm) {
         if (!CriaExecutaForm(this, form)) MenusEntrada::FalhaCriacao(this, nomeForm);
     }
-    template <class T> void AbreFormulario(T*& form) {
-        // A class without its own meta-object would be reported under its base's name.
-        static_assert(std::is_same_v<decltype(&T::metaObject), const QMetaObject* (T::*)() const>,
-                      "the form declares Q_OBJECT");
-        AbreFormulario(form, T::staticMetaObject.className() + 1);
-    }
+    template <class T> void AbreFormulario(T*& form) { MenusEntrada::Abre(this, form); }
 
 private:
     TFrmMnu_Mod(QWidget* pai, const QString& nome, const char* titulo, const char* mensagem);

@@ -441,9 +441,7 @@ bool TFrmMod::RealizaCargaParametros() {
     };
     const std::unique_ptr<TFrmMod_Par, decltype(descarta)> espera(TFrmMod::Cria<TFrmMod_Par>(this), descarta);
     if (!espera) {
-        Lumomain::MostraMensagem(Lumomain::Icone::Erro,
-                                 Lumomain::Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmMod_Par")}),
-                                 this);
+        Lumomain::MostraMensagem(Lumomain::Icone::Erro, TextoFalhaCriacao<TFrmMod_Par>(), this);
         setModalResult(mrOk);
         return false;
     }

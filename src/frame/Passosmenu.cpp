@@ -42,8 +42,7 @@ bool EncerraAposDialogo(const TFrmMod* menu, int codigo) {
 }
 
 void FalhaCriacao(TFrmMod* menu, const char* nomeForm) {
-    Lumomain::MostraMensagem(Lumomain::Icone::Erro,
-                             Lumomain::Formata(msg::ErroCriaFormulario, {QLatin1String(nomeForm)}), menu);
+    Lumomain::MostraMensagem(Lumomain::Icone::Erro, TextoFalhaCriacao(nomeForm), menu);
 }
 
 void AbreSubstituto(TFrmMod* menu, const char* classe) {

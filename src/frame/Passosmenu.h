@@ -2,7 +2,7 @@
 // the parameters kept across loads, the stand-in of a screen still to come.
 #pragma once
 
-class TFrmMod;
+#include "frame/Lumomain.h"
 
 // Steps that the option handlers of the entry menus have in common.
 namespace MenusEntrada {
@@ -26,5 +26,9 @@ void SalvaParametrosContaCartao();
 bool EncerraAposDialogo(const TFrmMod* menu, int codigo);
 // "Erro na criação do formulário:" with the form's name.
 void FalhaCriacao(TFrmMod* menu, const char* nomeForm);
+// CriaExecutaForm with the caller as the dialog's; one that cannot be created is reported by its form name.
+template <class T> void Abre(TFrmMod* chamador, T*& form) {
+    if (!CriaExecutaForm(chamador, form)) FalhaCriacao(chamador, NomeDoForm<T>());
+}
 
 } // namespace MenusEntrada

@@ -40,6 +40,5 @@ TFrmPagueFacil_ConsultaEmpresa::TFrmPagueFacil_ConsultaEmpresa(QWidget* pai)
     : TFrmModPagueFacil_ConsSegmento(pai, kPasso) {}
 
 void TFrmPagueFacil_ConsultaEmpresa::AbreProximo() {
-    if (!CriaExecutaForm(this, FrmPagueFacil_ConsultaProduto))
-        MenusEntrada::FalhaCriacao(this, "FrmPagueFacil_ConsultaProduto");
+    MenusEntrada::Abre(this, FrmPagueFacil_ConsultaProduto);
 }

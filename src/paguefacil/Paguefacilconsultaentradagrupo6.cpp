@@ -39,6 +39,5 @@ TFrmPagueFacil_ConsultaEntrada::TFrmPagueFacil_ConsultaEntrada(QWidget* pai)
     : TFrmModPagueFacil_ConsSegmento(pai, kPasso) {}
 
 void TFrmPagueFacil_ConsultaEntrada::AbreProximo() {
-    if (!CriaExecutaForm(this, FrmPagueFacil_ConsultaValores))
-        MenusEntrada::FalhaCriacao(this, "FrmPagueFacil_ConsultaValores");
+    MenusEntrada::Abre(this, FrmPagueFacil_ConsultaValores);
 }

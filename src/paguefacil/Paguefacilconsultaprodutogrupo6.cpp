@@ -36,6 +36,5 @@ TFrmPagueFacil_ConsultaProduto::TFrmPagueFacil_ConsultaProduto(QWidget* pai)
     : TFrmModPagueFacil_ConsSegmento(pai, kPasso) {}
 
 void TFrmPagueFacil_ConsultaProduto::AbreProximo() {
-    if (!CriaExecutaForm(this, FrmPagueFacil_ConsultaEntrada))
-        MenusEntrada::FalhaCriacao(this, "FrmPagueFacil_ConsultaEntrada");
+    MenusEntrada::Abre(this, FrmPagueFacil_ConsultaEntrada);
 }

@@ -36,6 +36,5 @@ TFrmPagueFacil_ConsultaUF::TFrmPagueFacil_ConsultaUF(QWidget* pai)
     : TFrmModPagueFacil_ConsSegmento(pai, kPasso) {}
 
 void TFrmPagueFacil_ConsultaUF::AbreProximo() {
-    if (!CriaExecutaForm(this, FrmPagueFacil_ConsultaEmpresa))
-        MenusEntrada::FalhaCriacao(this, "FrmPagueFacil_ConsultaEmpresa");
+    MenusEntrada::Abre(this, FrmPagueFacil_ConsultaEmpresa);
 }

@@ -83,7 +83,6 @@ bool TFrmPagueFacil_ConsultaValores::ConcluiConfirmacao() {
             return false;
         }
     }
-    if (!CriaExecutaForm(this, FrmPagtoGrupo6PagueFacil_Mnu))
-        MenusEntrada::FalhaCriacao(this, "FrmPagtoGrupo6PagueFacil_Mnu");
+    MenusEntrada::Abre(this, FrmPagtoGrupo6PagueFacil_Mnu);
     return ModalResult() == mrOk;
 }

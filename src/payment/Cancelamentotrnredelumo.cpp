@@ -25,7 +25,6 @@ void TFrmCncRede_Trn::IniciaCamposForm() {
     DefineTitulo(Texto(titulo_));
     Descritor = descritor_;
     CapturaSenha = false;
-    EdNsuVorta->clear();
 }
 
 bool TFrmCncRede_Trn::ValidaCamposForm() {

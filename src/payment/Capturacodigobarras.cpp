@@ -267,7 +267,7 @@ void TFrmCAP_Mod::FinalizaPeloOperador() {
 void TFrmCAP_Mod::AbreFormasPagamento() {
     Contas::ProximoDocumento = false;
     if (!CriaExecutaForm(this, FrmMnu_For))
-        MostraMensagem(Icone::Erro, Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmMnu_For")}), this);
+        MostraMensagem(Icone::Erro, TextoFalhaCriacao<TFrmMnu_For>(), this);
 }
 
 void TFrmCAP_Mod::btConfirmaClick() {
@@ -302,7 +302,6 @@ void TFrmCAP_Mod::TrataRecusa() {
     if (Tag != 1) {
         // The bill query has no capture of its own: it closes and the capture dialog decides, with the same
         // question, whether another document follows (the refused slot keeps its status).
-        Contas::ConsultaPagtoOK = false;
         Contas::ProximoDocumento = false;
         Volta();
         return;

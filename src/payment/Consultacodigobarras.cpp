@@ -143,8 +143,7 @@ void TFrmCAP_CCB::TransacaoAutorizada() {
             return;
         }
         if (!CriaExecutaForm(this, FrmCPG_CAP)) {
-            MostraMensagem(Icone::Erro, Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmCPG_CAP")}),
-                           this);
+            MostraMensagem(Icone::Erro, TextoFalhaCriacao<TFrmCPG_CAP>(), this);
             setModalResult(mrOk);
             return;
         }

@@ -624,9 +624,7 @@ void TFrmCPG_CAP::TransacaoAutorizada() {
     if (gb_CapturaValorTotalLUMO && s1 != s2) {
         FrmCapturaValorTotal_Mod = TFrmMod::Cria<TFrmCapturaValorTotal_Mod>(this);
         if (!FrmCapturaValorTotal_Mod) {
-            MostraMensagem(Icone::Erro,
-                           Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmCapturaValorTotal_Mod")}),
-                           this);
+            MostraMensagem(Icone::Erro, TextoFalhaCriacao<TFrmCapturaValorTotal_Mod>(), this);
             setModalResult(mrOk);
             return;
         }

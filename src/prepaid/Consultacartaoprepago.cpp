@@ -67,8 +67,7 @@ void ExecutaConsultaSaldo(TFrmMnu_Mod* menu) {
 void ExecutaConsultaExtrato(TFrmMnu_Mod* menu) {
     // Return leaves the menu's modal result at 0, and the menu brings its options back; a statement that
     // went out closed the chain.
-    if (!CriaExecutaForm(menu, FrmCnsExtratoCrtPrePago))
-        MenusEntrada::FalhaCriacao(menu, "FrmCnsExtratoCrtPrePago");
+    MenusEntrada::Abre(menu, FrmCnsExtratoCrtPrePago);
 }
 
 } // namespace Consultacartaoprepago

@@ -123,7 +123,7 @@ bool ImprimeConsultaCartaoPrePago() {
         ProcessaMensagens();
         ok = host::LeCampoInteiro(10154, 0, 255) == 0;
     } else {
-        ReportaFalha(Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmCnsCartaoPrePago_Impr")}));
+        ReportaFalha(TextoFalhaCriacao<TFrmCnsCartaoPrePago_Impr>());
     }
     host::Grava(10154, QStringLiteral("0"));
     host::GravaAudit(ok ? QStringLiteral("Saiu: ImprimeConsultaCartaoPrePago.")

@@ -209,6 +209,11 @@ template <size_t N> void Copia(Registro<N>& r, size_t off, std::string_view byte
                 r.dados.begin() + static_cast<std::ptrdiff_t>(off));
 }
 
+// A whole field into a record at off.
+template <size_t N, size_t M> void Copia(Registro<N>& r, size_t off, const Registro<M>& campo) {
+    Copia(r, off, Bytes(campo), M);
+}
+
 QString Texto(std::string_view bytes) {
     return host::deLatin1(bytes);
 }
@@ -622,9 +627,9 @@ struct LayoutQ028 {
 template <size_t N, size_t E>
 void AcumulaQ028(Registro<N>& acumulado, const LayoutQ028& l, const TTabelaServicoQ_028<E>& tabela,
                  int inicio, int n) {
-    Copia(acumulado, l.sequencia, Bytes(acSequencial), 2);
+    Copia(acumulado, l.sequencia, acSequencial);
     Copia(acumulado, l.flag, std::string_view(&cFlagContinuacao, 1), 1);
-    Copia(acumulado, l.tipo, Bytes(acTipoInformacao), 2);
+    Copia(acumulado, l.tipo, acTipoInformacao);
     for (int k = 0; k < n && k < static_cast<int>(tabela.Entradas.size()); ++k) {
         const int posicao = inicio + k;
         if (posicao >= MAX_ENTRADAS_SERVICOQ_028) break;
@@ -656,9 +661,9 @@ bool GravaDadosServicoQ_028() {
     } else if (tipo == "06") {
         auto& v = ServicoQ_TipoRegistro028_ConsultaValores;
         AcumulaQ028(v, kValores, Tabela_ServicoQ_028_Valores, inicio, n);
-        Copia(v, 8, Bytes(acValorMinimo), 12);
-        Copia(v, 20, Bytes(acValorMaximo), 12);
-        Copia(v, 32, Bytes(acValorTarifa), 12);
+        Copia(v, 8, acValorMinimo);
+        Copia(v, 20, acValorMaximo);
+        Copia(v, 32, acValorTarifa);
     }
     const bool total = host::GravaCampoString(10155, 0, QString::number(inicio + n)) == 0;
     const std::string flag = cFlagContinuacao ? std::string(1, cFlagContinuacao) : std::string();

@@ -66,8 +66,7 @@ bool TFrmCnsDdCad_DdCta::GravaCamposHostlink() {
 
 bool TFrmCnsDdCad_DdCta::ConcluiConfirmacao() {
     if (!CriaExecutaForm(this, FrmCnsDdCad_DdTit)) {
-        Lumomain::ReportaFalha(
-            Lumomain::Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmCnsDdCad_DdTit")}));
+        Lumomain::ReportaFalha(TextoFalhaCriacao<TFrmCnsDdCad_DdTit>());
         setModalResult(mrOk);
     }
     if (ModalResult() != mrNone) return true;

@@ -306,7 +306,7 @@ bool TFrmCnsDdCad_DdTit::ConcluiConfirmacao() {
     Grava(1027, Texto(msg::ErroFinalizadoOper));
     Grava(1009, QStringLiteral("FF"));
     if (!CriaExecutaForm(this, FrmAbertConta)) {
-        Lumomain::ReportaFalha(Lumomain::Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmAbertConta")}));
+        Lumomain::ReportaFalha(TextoFalhaCriacao<TFrmAbertConta>());
         setModalResult(mrOk);
     }
     ServicosCartao::FechaPinpad();

@@ -78,8 +78,7 @@ bool TFrmCapCel_Mod::GravaCamposHostlink() {
 }
 
 void TFrmCapCel_Mod::FalhaCriacao(const char* nome) {
-    Lumomain::MostraMensagem(Lumomain::Icone::Nenhum,
-                             Lumomain::Formata(msg::ErroCriaFormulario, {QLatin1String(nome)}), this);
+    Lumomain::MostraMensagem(Lumomain::Icone::Nenhum, TextoFalhaCriacao(nome), this);
 }
 
 void TFrmCapCel_Mod::Retoma() {

@@ -51,9 +51,9 @@ protected:
     // Where the summary sits (a derived form that uses it as an information panel makes it larger).
     void PosicionaResumo(const QRect& caixa);
     // Opens the next screen of the chain with this one as its caller; true when the chain ended (modal
-    // result 1). A screen that cannot be created is told in a plain box.
-    template <class T> bool AbreProximo(T*& form, const char* nome) {
-        if (!CriaExecutaForm(this, form)) FalhaCriacao(nome);
+    // result 1). A screen that cannot be created is told in a plain box, by its class name without the "T".
+    template <class T> bool AbreProximo(T*& form) {
+        if (!CriaExecutaForm(this, form)) FalhaCriacao(NomeDoForm<T>());
         return ModalResult() == mrOk;
     }
     // Back to the screen after a chain that did not end: panel and buttons on, the focus on the first

@@ -8,5 +8,5 @@ TFrmConsFiliaisBrad::TFrmConsFiliaisBrad(QWidget* pai)
     : TFrmConsFiliais(pai, QString(), Lumomain::RedeRecarga::Bradesco) {}
 
 bool TFrmConsFiliaisBrad::ExecutaConsultaValores() {
-    return AbreProximo(FrmConsValBrad, "FrmConsValBrad");
+    return AbreProximo(FrmConsValBrad);
 }

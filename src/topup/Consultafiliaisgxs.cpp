@@ -8,5 +8,5 @@ TFrmConsFiliaisGXS::TFrmConsFiliaisGXS(QWidget* pai)
     : TFrmConsFiliais(pai, QString(), Lumomain::RedeRecarga::GXS) {}
 
 bool TFrmConsFiliaisGXS::ExecutaConsultaValores() {
-    return AbreProximo(FrmConsValGXS, "FrmConsValGXS");
+    return AbreProximo(FrmConsValGXS);
 }

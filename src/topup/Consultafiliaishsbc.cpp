@@ -8,5 +8,5 @@ TFrmConsFiliaisHSBC::TFrmConsFiliaisHSBC(QWidget* pai)
     : TFrmConsFiliais(pai, QString(), Lumomain::RedeRecarga::CorbanOS) {}
 
 bool TFrmConsFiliaisHSBC::ExecutaConsultaValores() {
-    return AbreProximo(FrmConsValHSBC, "FrmConsValHSBC");
+    return AbreProximo(FrmConsValHSBC);
 }

@@ -164,10 +164,9 @@ bool TFrmConsValores::ConcluiConfirmacao() {
 }
 
 bool TFrmConsValores::AbreSelecaoValor() {
-    if (ConsultaValor.CategoriasOferecidas.size() >= 2)
-        return AbreProximo(Frm_SelCategoriaLUMO, "Frm_SelCategoriaLUMO");
-    if (!host::LeCampo(10323).isEmpty()) return AbreProximo(FrmSelValNew_Cap, "FrmSelValNew_Cap");
-    return AbreProximo(FrmSelVlr_Rec, "FrmSelVlr_Rec");
+    if (ConsultaValor.CategoriasOferecidas.size() >= 2) return AbreProximo(Frm_SelCategoriaLUMO);
+    if (!host::LeCampo(10323).isEmpty()) return AbreProximo(FrmSelValNew_Cap);
+    return AbreProximo(FrmSelVlr_Rec);
 }
 
 void TFrmConsValores::done(int resultado) {

@@ -15,7 +15,5 @@ void TFrm_SelCategoriaLUMO::IniciaCamposForm() {
 
 void TFrm_SelCategoriaLUMO::ChamaProximoFormulario() {
     if (!CriaExecutaForm(this, FrmSelValNew_Cap))
-        Lumomain::MostraMensagem(
-            Lumomain::Icone::Nenhum,
-            Lumomain::Formata(msg::ErroCriaFormulario, {QStringLiteral("FrmSelValNew_Cap")}), this);
+        Lumomain::MostraMensagem(Lumomain::Icone::Nenhum, TextoFalhaCriacao<TFrmSelValNew_Cap>(), this);
 }

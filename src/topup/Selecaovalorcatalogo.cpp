@@ -152,7 +152,7 @@ bool TFrmSelValNew_Cap::ConcluiConfirmacao() {
         Tag = dado - kMarcaFaixa;
         GuardaVariaveisRecarga(ConsultaValor.Faixas[static_cast<size_t>(Tag)]);
         iIndiceFaixaRecarga = Tag;
-        encerrou = AbreProximo(FrmValVarCel_Cap, "FrmValVarCel_Cap");
+        encerrou = AbreProximo(FrmValVarCel_Cap);
     } else {
         Tag = dado;
         iIndiceValorRecarga = -1;
@@ -166,7 +166,7 @@ bool TFrmSelValNew_Cap::ConcluiConfirmacao() {
         }
         const auto confirmacao = ConfirmaTelefonePinpad(valor);
         if (confirmacao == Confirmacao::Confirmada && VerificaTrataTarifaRecarga(sCustoRecarga))
-            encerrou = AbreProximo(FrmFPagCel_Mnu, "FrmFPagCel_Mnu");
+            encerrou = AbreProximo(FrmFPagCel_Mnu);
         else
             encerrou = ModalResult() == mrOk;
     }

@@ -74,7 +74,7 @@ bool TFrmSelVlr_Rec::ConcluiConfirmacao() {
     const int i = IndiceFixo();
     iIndiceValorRecarga = i;
     if (i < 0) {
-        if (AbreProximo(FrmValVarCel_Cap, "FrmValVarCel_Cap")) return true;
+        if (AbreProximo(FrmValVarCel_Cap)) return true;
         Retoma();
         cb_Valores->setFocus();
         return false;
@@ -84,7 +84,7 @@ bool TFrmSelVlr_Rec::ConcluiConfirmacao() {
     if (!host::Grava(1003, host::RemoveFormato(valor)) ||
         !host::Grava(1256, RespostaConsultaValores.Tarifa.texto(0, 12).trimmed()))
         return false;
-    if (AbreProximo(FrmFPagCel_Mnu, "FrmFPagCel_Mnu")) return true;
+    if (AbreProximo(FrmFPagCel_Mnu)) return true;
     Retoma();
     cb_Valores->setFocus();
     return false;

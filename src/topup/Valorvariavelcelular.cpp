@@ -84,7 +84,7 @@ bool TFrmValVarCel_Cap::ConcluiConfirmacao() {
     if (confirmacao != Confirmacao::Confirmada) return confirmacao == Confirmacao::Encerrada;
     // The plain list's tariff was accepted with the query; a catalogue range brings its own cost.
     if (!VerificaTrataTarifaRecarga(EmCatalogo() ? sCustoRecarga : QString())) return true;
-    if (AbreProximo(FrmFPagCel_Mnu, "FrmFPagCel_Mnu")) return true;
+    if (AbreProximo(FrmFPagCel_Mnu)) return true;
     Retoma();
     edValor->setFocus();
     return false;
