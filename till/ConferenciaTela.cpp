@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTableWidget>
 
 #include <algorithm>
 
@@ -102,6 +103,18 @@ QJsonObject Descreve(QWidget* tela) {
     // A memo shows its lines joined by line breaks.
     for (auto* m : tela->findChildren<QPlainTextEdit*>())
         if (m->isVisibleTo(tela)) campos.insert(m->objectName(), m->toPlainText());
+    // A grid shows its rows that hold something, cells joined by " | ", rows by line breaks.
+    for (auto* t : tela->findChildren<QTableWidget*>()) {
+        if (!t->isVisibleTo(tela)) continue;
+        QStringList linhas;
+        for (int r = 0; r < t->rowCount(); ++r) {
+            QStringList celulas;
+            for (int c = 0; c < t->columnCount(); ++c)
+                celulas << (t->item(r, c) ? t->item(r, c)->text() : QString());
+            if (!celulas.join(QString()).isEmpty()) linhas << celulas.join(QStringLiteral(" | "));
+        }
+        campos.insert(t->objectName(), linhas.join(QLatin1Char('\n')));
+    }
     // A named label says what a field is for; the title and the message line have keys of their own.
     for (auto* l : tela->findChildren<QLabel*>()) {
         const QString nome = l->objectName();

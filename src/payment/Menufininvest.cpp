@@ -61,8 +61,6 @@ void TFrmFin_Mnu::FormActivate() {
         carregando_ = false;
         if (!ok) return;
         carregou_ = true;
-        Lumomain::SalvaServicoAConsParam();
-        Lumomain::SalvaDPCHIP();
         const QString titulo = Lumomain::ServicoHzinho_Pagamento.texto(0, 20).trimmed();
         DefineTitulo(titulo.isEmpty() ? QLatin1String(TITULO_PADRAO) : titulo);
         HabilitaDesabilitaBotoes(true);
