@@ -67,7 +67,7 @@ void TFrmPgt_Con::btConfirmaClick() {
     } else {
         host::GravaAudit(QStringLiteral("Saiu Erro: ContinuarPagamento."));
     }
-    HabilitaControles(true);
+    // The continuation runs once and the dialog closes: its controls stay off.
     bControlaKeyPreview = true;
     setModalResult(mrOk);
 }
