@@ -1,6 +1,7 @@
 #include "payment/Capturacodigobarras.h"
 
 #include "frame/Lumomain.h"
+#include "frame/Passosmenu.h"
 #include "host/Host.h"
 #include "payment/Blocoscodigobarras.h"
 #include "payment/Estadocontas.h"
@@ -266,8 +267,7 @@ void TFrmCAP_Mod::FinalizaPeloOperador() {
 
 void TFrmCAP_Mod::AbreFormasPagamento() {
     Contas::ProximoDocumento = false;
-    if (!CriaExecutaForm(this, FrmMnu_For))
-        MostraMensagem(Icone::Erro, TextoFalhaCriacao<TFrmMnu_For>(), this);
+    MenusEntrada::Abre(this, FrmMnu_For);
 }
 
 void TFrmCAP_Mod::btConfirmaClick() {
