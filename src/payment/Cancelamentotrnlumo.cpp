@@ -20,11 +20,11 @@ namespace Cancelamento {
 
 QLineEdit* Linha(TFrmTrn_Mod& form, std::vector<QWidget*>& campos, int linha, QLabel*& rotulo,
                  const char* nomeRotulo, const char* texto, const char* nome, int tamanho, const char* dica,
-                 const char* mascara, int largura) {
+                 const char* mascara) {
     rotulo = form.captura.Rotulo(QLatin1String(nomeRotulo), Texto(texto));
     auto* ed = form.captura.Campo(QLatin1String(nome), tamanho, Partes::Entrada::Digitos, Texto(dica));
     if (mascara) ed->setInputMask(QLatin1String(mascara));
-    form.captura.Linha(linha, rotulo, ed, largura);
+    form.captura.Linha(linha, rotulo, ed, tamanho == 1 ? 30 : 250);
     campos.push_back(ed);
     OrdemDeTab(form, campos);
     return ed;

@@ -14,11 +14,12 @@ class QLineEdit;
 // The rows every cancellation screen is made of, for the document-based and the network bases alike.
 namespace Cancelamento {
 
-// A row of the capture panel: its label and edit (digits only unless mascara is given), largura wide, chained
-// after the rows before it (campos) so that Enter visits the amount, the rows, then Confirm and Return.
+// A row of the capture panel: its label and edit (digits only unless mascara is given; a one-digit edit is
+// narrow), chained after the rows before it (campos) so that Enter visits the amount, the rows, then Confirm
+// and Return.
 QLineEdit* Linha(TFrmTrn_Mod& form, std::vector<QWidget*>& campos, int linha, QLabel*& rotulo,
                  const char* nomeRotulo, const char* texto, const char* nome, int tamanho, const char* dica,
-                 const char* mascara, int largura);
+                 const char* mascara);
 void OrdemDeTab(TFrmTrn_Mod& form, const std::vector<QWidget*>& campos);
 // Shows the message, clears the edit and gives it the focus again; false for the validation to return.
 bool Repete(TFrmTrn_Mod& form, const char* mensagem, QLineEdit* edit);
@@ -62,7 +63,7 @@ protected:
     QLineEdit* Linha(int linha, QLabel*& rotulo, const char* nomeRotulo, const char* texto, const char* nome,
                      int tamanho, const char* dica, const char* mascara = nullptr) {
         return Cancelamento::Linha(*this, campos_, linha, rotulo, nomeRotulo, texto, nome, tamanho, dica,
-                                   mascara, tamanho == 1 ? 30 : 250);
+                                   mascara);
     }
     // A control of a derived form's own (a list), in the order of the rows.
     void AcrescentaNaOrdem(QWidget* controle);

@@ -26,7 +26,7 @@ protected:
     QLineEdit* Linha(int linha, QLabel*& rotulo, const char* nomeRotulo, const char* texto, const char* nome,
                      int tamanho, const char* dica, const char* mascara = nullptr) {
         return Cancelamento::Linha(*this, campos_, linha, rotulo, nomeRotulo, texto, nome, tamanho, dica,
-                                   mascara, 250);
+                                   mascara);
     }
     bool Repete(const char* mensagem, QLineEdit* edit) { return Cancelamento::Repete(*this, mensagem, edit); }
 

@@ -560,10 +560,11 @@ void MontaServico1_FormataColetaDadosBradescoEMV() {
 
 namespace {
 
+// Up to n entries of the record's own size from pos on (the last may be cut short); pos ends past them.
 template <size_t E>
-void LeEntradasQ028(TTabelaServicoQ_028<E>& tabela, int n, std::string_view registro, size_t& pos) {
-    while (static_cast<int>(tabela.Entradas.size()) < n && pos < registro.size()) {
-        tabela.Entradas.emplace_back().atribui(Fatia(registro, pos, E));
+void LeEntradas(std::vector<Registro<E>>& entradas, int n, std::string_view registro, size_t& pos) {
+    while (static_cast<int>(entradas.size()) < n && pos < registro.size()) {
+        entradas.emplace_back().atribui(Fatia(registro, pos, E));
         pos += E;
     }
 }
@@ -607,13 +608,13 @@ bool TrataServicoQ_028() {
     const int n = Inteiro(qtde, 0);
     if (n <= 0) return false;
     if (tipo == "01")
-        LeEntradasQ028(Tabela_ServicoQ_028, n, registro, pos);
+        LeEntradas(Tabela_ServicoQ_028.Entradas, n, registro, pos);
     else if (tipo == "02")
-        LeEntradasQ028(Tabela_ServicoQ_028_UF, n, registro, pos);
+        LeEntradas(Tabela_ServicoQ_028_UF.Entradas, n, registro, pos);
     else if (tipo == "03" || tipo == "04")
-        LeEntradasQ028(Tabela_ServicoQ_028_Empresa_Produto, n, registro, pos);
+        LeEntradas(Tabela_ServicoQ_028_Empresa_Produto.Entradas, n, registro, pos);
     else if (tipo == "06")
-        LeEntradasQ028(Tabela_ServicoQ_028_Valores, n, registro, pos);
+        LeEntradas(Tabela_ServicoQ_028_Valores.Entradas, n, registro, pos);
     return host::GravaCampoString(10155, 1, QString::number(n)) == 0;
 }
 
@@ -806,8 +807,8 @@ bool TrataServicoXEmprestimoConsignado(int tipo, std::string_view texto) {
         guarda(r.Dados);
         r.Entradas.clear();
         const int n = Inteiro(Fatia(texto, 27, 2), 0);
-        for (size_t pos = 29; static_cast<int>(r.Entradas.size()) < n && pos < texto.size(); pos += 3)
-            r.Entradas.emplace_back().atribui(Fatia(texto, pos, 3));
+        size_t pos = 29;
+        LeEntradas(r.Entradas, n, texto, pos);
     } else if (tipo == 43) {
         guarda(ServicoXConsultaPropostaMaximaEmprestimoConsignado);
     } else {
@@ -824,8 +825,8 @@ bool TrataServicoXEmprestimoSimula() {
     if (registro.empty()) return false;
     r.Dados.atribui(registro);
     const int n = Inteiro(Fatia(registro, 70, 1), 0);
-    for (size_t pos = 71; static_cast<int>(r.Opcoes.size()) < n && pos < registro.size(); pos += 92)
-        r.Opcoes.emplace_back().atribui(Fatia(registro, pos, 92));
+    size_t pos = 71;
+    LeEntradas(r.Opcoes, n, registro, pos);
     const bool gravou = host::GravaCampoBytes(10104, 0, Fatia(registro, 4, 23)) == 0;
     // The account the query named is no longer the one the request carries.
     if (!gravou) Copia(ServicoXConsultaEmprestimo.Dados, 4, {}, 23);

@@ -171,7 +171,7 @@ TEST_F(RecargaHost, MenuDeRedesVazioNoCancelamento) {
 TEST(Recarga, BancoAceitaSoOsValoresDaFilial) {
     cbserver::Servidor s;
     AbreCenario(s, "recarga.json");
-    // Bradesco's first branch for DDD 11 sells 10, 20 and 30, and any value from 15 to 100 (tariff 1,50).
+    // Bradesco's first branch for DDD 11 sells 10, 20 and 30, and any value from 15 to 10.000 (tariff 1,50).
     const auto pede = [&s](const char* valor) {
         cbwire::Pedido p;
         p.codigo = 241;
@@ -181,7 +181,7 @@ TEST(Recarga, BancoAceitaSoOsValoresDaFilial) {
     };
     const struct {
         const char *valor, *codigo;
-    } casos[] = {{"1000", "00"}, {"1200", "13"}, {"1500", "00"}, {"10000", "00"}, {"10001", "13"}};
+    } casos[] = {{"1000", "00"}, {"1200", "13"}, {"1500", "00"}, {"1000000", "00"}, {"1000001", "13"}};
     for (const auto& c : casos)
         EXPECT_EQ(pede(c.valor), c.codigo) << c.valor;
 }
