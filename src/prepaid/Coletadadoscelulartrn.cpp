@@ -57,10 +57,6 @@ Partes::Grade TFrmColetaDadosCelular::GradeCelular() {
 }
 
 void TFrmColetaDadosCelular::IniciaCamposForm() {
-    lbDDD->setText(Texto(msg::InfoDDD));
-    lbNumCelular->setText(Texto(msg::InfoNumeroCelular));
-    btConfirma->setText(Texto(msg::InfoConfirma));
-    btRetorna->setText(Texto(msg::InfoRetorna));
     // What the host already knows of the phone is the customer's own: only the missing part is typed.
     edDDD->setText(host::LeCampo(1038));
     edDDD->setEnabled(edDDD->text().isEmpty());

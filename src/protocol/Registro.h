@@ -19,6 +19,8 @@ template <std::size_t N> struct Registro {
         limpa();
         std::copy_n(bytes.begin(), std::min(bytes.size(), N), dados.begin());
     }
+    // The whole record, cut at the first NUL (never-filled bytes).
+    QString texto() const { return texto(0, N); }
     // The characters at [off, off + len), cut at the record's end and at the first NUL (never-filled bytes).
     QString texto(std::size_t off, std::size_t len) const {
         if (off >= N) return {};

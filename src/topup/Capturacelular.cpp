@@ -63,7 +63,7 @@ void TFrmCapCel_Mod::MontaResumo() {
         linhas << QStringLiteral(" ") << Texto(msg::InfoFilial) + QLatin1Char(' ') + filial;
     const QString telefone = Capturacelular::LinhaTelefone();
     if (!telefone.isEmpty()) linhas << QStringLiteral(" ") << telefone;
-    const QString tarifa = Lumomain::RespostaConsultaValores.Tarifa.texto(0, 12).trimmed();
+    const QString tarifa = Lumomain::RespostaConsultaValores.Tarifa.texto().trimmed();
     if (!tarifa.isEmpty())
         linhas << QStringLiteral(" ")
                << Texto(msg::InfoValorTarifa) + QLatin1Char(' ') + host::Dollar(tarifa);

@@ -147,11 +147,11 @@ bool TFrmConsValores::ConcluiConfirmacao() {
     if (catalogo) {
         escolhas = ConsultaValor.Fixos.size() + ConsultaValor.Faixas.size();
     } else {
-        const auto numero = [](const Registro<12>& r) { return r.texto(0, 12).trimmed().toLongLong(); };
+        const auto numero = [](const Registro<12>& r) { return r.texto().trimmed().toLongLong(); };
         minimo = numero(RespostaConsultaValores.Minimo);
         maximo = numero(RespostaConsultaValores.Maximo);
         escolhas = RespostaConsultaValores.Entradas.size();
-        tarifa = RespostaConsultaValores.Tarifa.texto(0, 12).trimmed();
+        tarifa = RespostaConsultaValores.Tarifa.texto().trimmed();
     }
     if (minimo == 0 && maximo == 0 && escolhas == 0) {
         Encerra(QStringLiteral("FF"), Texto(msg::MsgErroValoresRecargaFilialIndefinidos));

@@ -70,7 +70,7 @@ QStringList Resumo() {
     const long long valor = host::LeCampo(1003).toLongLong();
     l << Linha(msg::InfoValorRecarga, host::Dollar(QString::number(valor)));
     const QString tarifa = host::LeCampo(10323).isEmpty()
-                               ? RespostaConsultaValores.Tarifa.texto(0, 12).trimmed()
+                               ? RespostaConsultaValores.Tarifa.texto().trimmed()
                                : host::LeCampo(1256).trimmed();
     if (!tarifa.isEmpty()) {
         l << Linha(msg::InfoValorTarifa, host::Dollar(tarifa));

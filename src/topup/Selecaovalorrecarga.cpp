@@ -41,8 +41,8 @@ void TFrmSelVlr_Rec::IniciaCamposForm() {
     cb_Valores->clear();
     for (const auto& e : RespostaConsultaValores.Entradas)
         cb_Valores->addItem(host::Dollar(QString::number(e.texto(0, 12).trimmed().toLongLong())));
-    const bool semFaixa = RespostaConsultaValores.Minimo.texto(0, 12).trimmed().toLongLong() == 0 &&
-                          RespostaConsultaValores.Maximo.texto(0, 12).trimmed().toLongLong() == 0;
+    const bool semFaixa = RespostaConsultaValores.Minimo.texto().trimmed().toLongLong() == 0 &&
+                          RespostaConsultaValores.Maximo.texto().trimmed().toLongLong() == 0;
     if (!semFaixa) cb_Valores->addItem(Texto(msg::InfoValorVariavel));
     cb_Valores->setCurrentIndex(-1);
     lbInfoBonus->hide();
@@ -82,7 +82,7 @@ bool TFrmSelVlr_Rec::ConcluiConfirmacao() {
     const QString valor = cb_Valores->currentText();
     if (ConfirmaTelefonePinpad(valor) != Confirmacao::Confirmada) return ModalResult() == mrOk;
     if (!host::Grava(1003, host::RemoveFormato(valor)) ||
-        !host::Grava(1256, RespostaConsultaValores.Tarifa.texto(0, 12).trimmed()))
+        !host::Grava(1256, RespostaConsultaValores.Tarifa.texto().trimmed()))
         return false;
     if (AbreProximo(FrmFPagCel_Mnu)) return true;
     Retoma();

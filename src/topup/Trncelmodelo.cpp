@@ -63,7 +63,7 @@ void TFrmTrnCel_Mod::IniciaCamposForm() {
                 RespostaConsultaValores.Entradas[static_cast<size_t>(i)].texto(12, 12).trimmed();
             if (!bonus.isEmpty()) l << Linha(msg::InfoBonusRecarga, host::Dollar(bonus));
         }
-        const QString tarifa = RespostaConsultaValores.Tarifa.texto(0, 12).trimmed();
+        const QString tarifa = RespostaConsultaValores.Tarifa.texto().trimmed();
         if (!tarifa.isEmpty()) l << Linha(msg::InfoValorTarifa, host::Dollar(tarifa));
         l << Linha(msg::InfoValorPagamento, Dinheiro(valor + tarifa.toLongLong()));
     }

@@ -53,8 +53,8 @@ void TFrmValVarCel_Cap::IniciaCamposForm() {
         minimo = CampoCatalogo(r, Lumomain::Catalogo::Minimo);
         maximo = CampoCatalogo(r, Lumomain::Catalogo::Maximo);
     } else if (!EmCatalogo()) {
-        minimo = RespostaConsultaValores.Minimo.texto(0, 12).trimmed();
-        maximo = RespostaConsultaValores.Maximo.texto(0, 12).trimmed();
+        minimo = RespostaConsultaValores.Minimo.texto().trimmed();
+        maximo = RespostaConsultaValores.Maximo.texto().trimmed();
     }
     minimo_ = minimo.toLongLong();
     maximo_ = maximo.toLongLong();
@@ -75,7 +75,7 @@ bool TFrmValVarCel_Cap::GravaCamposHostlink() {
         return false;
     if (EmCatalogo())
         return host::Grava(10332, sChaveVlRecarga) && host::Grava(1256, host::RemoveFormato(sCustoRecarga));
-    return host::Grava(1256, RespostaConsultaValores.Tarifa.texto(0, 12).trimmed());
+    return host::Grava(1256, RespostaConsultaValores.Tarifa.texto().trimmed());
 }
 
 bool TFrmValVarCel_Cap::ConcluiConfirmacao() {
