@@ -560,13 +560,11 @@ void MontaServico1_FormataColetaDadosBradescoEMV() {
 
 namespace {
 
-// Up to n entries of the record's own size from pos on (the last may be cut short); pos ends past them.
+// Up to n entries of the record's own size from pos on (the last may be cut short).
 template <size_t E>
-void LeEntradas(std::vector<Registro<E>>& entradas, int n, std::string_view registro, size_t& pos) {
-    while (static_cast<int>(entradas.size()) < n && pos < registro.size()) {
+void LeEntradas(std::vector<Registro<E>>& entradas, int n, std::string_view registro, size_t pos) {
+    for (; static_cast<int>(entradas.size()) < n && pos < registro.size(); pos += E)
         entradas.emplace_back().atribui(Fatia(registro, pos, E));
-        pos += E;
-    }
 }
 
 } // namespace
@@ -807,8 +805,7 @@ bool TrataServicoXEmprestimoConsignado(int tipo, std::string_view texto) {
         guarda(r.Dados);
         r.Entradas.clear();
         const int n = Inteiro(Fatia(texto, 27, 2), 0);
-        size_t pos = 29;
-        LeEntradas(r.Entradas, n, texto, pos);
+        LeEntradas(r.Entradas, n, texto, 29);
     } else if (tipo == 43) {
         guarda(ServicoXConsultaPropostaMaximaEmprestimoConsignado);
     } else {
@@ -825,8 +822,7 @@ bool TrataServicoXEmprestimoSimula() {
     if (registro.empty()) return false;
     r.Dados.atribui(registro);
     const int n = Inteiro(Fatia(registro, 70, 1), 0);
-    size_t pos = 71;
-    LeEntradas(r.Opcoes, n, registro, pos);
+    LeEntradas(r.Opcoes, n, registro, 71);
     const bool gravou = host::GravaCampoBytes(10104, 0, Fatia(registro, 4, 23)) == 0;
     // The account the query named is no longer the one the request carries.
     if (!gravou) Copia(ServicoXConsultaEmprestimo.Dados, 4, {}, 23);
